@@ -1,0 +1,48 @@
+# Tallyfox: `make run` builds and starts the program, `make test` builds and runs every test.
+# Both install the Debian packages they need first (as root), or print the apt-get line to run.
+
+BUILD_DIR    ?= build
+FUZZ_DIR     ?= build-fuzz
+BUILD_TYPE   ?= Release
+FUZZ_SECONDS ?= 600
+JOBS         ?= $(shell nproc)
+
+PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+
+.PHONY: all deps build run test bench fuzz fuzz-deps format clean
+
+all: build
+
+deps:
+	@./tools/install-packages.sh $(PACKAGES)
+
+fuzz-deps:
+	@./tools/install-packages.sh $(PACKAGES) $(FUZZ_PACKAGES)
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./tools/run.sh $(BUILD_DIR)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./bench/run.sh $(BUILD_DIR)
+
+fuzz: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTALLYFOX_FUZZ=ON -DTALLYFOX_TESTS=OFF -DTALLYFOX_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

@@ -1,0 +1,316 @@
+#include "core/sorting.h"
+
+#include "core/textforms.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace tallyfox {
+
+namespace {
+
+bool textBefore(const QString& a, const QString& b, const UserLocale& locale)
+{
+    return locale.compareText(a, b) < 0;
+}
+
+bool sameText(const QString& a, const QString& b, const UserLocale& locale)
+{
+    return a == b || locale.compareText(a, b) == 0;
+}
+
+double signedAmount(const TExpense& entry)
+{
+    return entry.Income ? -entry.Amount : entry.Amount;
+}
+
+// The fast sort compares precomputed keys instead of records. Texts are replaced by their rank among
+// the distinct texts in locale order, which gives the same answers as comparing the texts themselves.
+std::vector<int> textRanks(const expensearray& entries, int count, QString TExpense::*field,
+                           const UserLocale& locale)
+{
+    QHash<QString, int> distinctIndex;
+    std::vector<QString> distinct;
+    std::vector<int> ranks(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const QString& text = entries[i].*field;
+        auto it = distinctIndex.constFind(text);
+        if (it == distinctIndex.cend()) {
+            it = distinctIndex.insert(text, static_cast<int>(distinct.size()));
+            distinct.push_back(text);
+        }
+        ranks[static_cast<size_t>(i)] = it.value();
+    }
+
+    std::vector<int> order(distinct.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    // A merge sort stays within bounds even if a collation were not transitive.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return locale.compareText(distinct[static_cast<size_t>(a)], distinct[static_cast<size_t>(b)]) < 0;
+    });
+    std::vector<int> rankOfDistinct(distinct.size());
+    int rank = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && locale.compareText(distinct[static_cast<size_t>(order[i - 1])],
+                                        distinct[static_cast<size_t>(order[i])]) != 0)
+            ++rank;
+        rankOfDistinct[static_cast<size_t>(order[i])] = rank;
+    }
+    for (int& r : ranks)
+        r = rankOfDistinct[static_cast<size_t>(r)];
+    return ranks;
+}
+
+struct TextKeys
+{
+    std::vector<int> rank;
+    bool equal(int e, int p) const { return rank[size_t(e)] == rank[size_t(p)]; }
+    bool less(int e, int p) const { return rank[size_t(e)] < rank[size_t(p)]; }
+};
+
+struct DateKeys
+{
+    std::vector<double> date;
+    bool equal(int e, int p) const { return date[size_t(e)] == date[size_t(p)]; }
+    bool less(int e, int p) const { return date[size_t(e)] < date[size_t(p)]; }
+};
+
+struct AmountKeys
+{
+    struct Key
+    {
+        int currencyRank;
+        bool income;
+        double amount;
+        double signedAmount;
+    };
+    std::vector<Key> keys;
+    bool equal(int e, int p) const
+    {
+        const Key& a = keys[size_t(e)];
+        const Key& b = keys[size_t(p)];
+        return a.currencyRank == b.currencyRank && a.income == b.income && a.amount == b.amount;
+    }
+    bool less(int e, int p) const
+    {
+        const Key& a = keys[size_t(e)];
+        const Key& b = keys[size_t(p)];
+        if (a.currencyRank != b.currencyRank)
+            return a.currencyRank < b.currencyRank;
+        return a.signedAmount < b.signedAmount;
+    }
+};
+
+struct ReceiptKeys
+{
+    struct Key
+    {
+        bool hasReceipt;
+        int textId; // equal ids: identical texts
+        double number;
+    };
+    std::vector<Key> keys;
+    const expensearray* entries = nullptr;
+    const UserLocale* locale = nullptr;
+
+    bool equal(int e, int p) const
+    {
+        const Key& a = keys[size_t(e)];
+        const Key& b = keys[size_t(p)];
+        return a.hasReceipt == b.hasReceipt && a.textId == b.textId;
+    }
+    bool less(int e, int p) const
+    {
+        const Key& a = keys[size_t(e)];
+        const Key& b = keys[size_t(p)];
+        if (a.hasReceipt != b.hasReceipt)
+            return b.hasReceipt;
+        if (a.number != b.number)
+            return a.number < b.number;
+        // Rare: same number, different texts ("0042" and "42").
+        return textBefore((*entries)[e].Receipt, (*entries)[p].Receipt, *locale);
+    }
+};
+
+enum class Bucket : std::uint8_t
+{
+    Before,
+    Same,
+    After,
+};
+
+// Partitions idx[0..n) around its middle entry, keeping scan order in each bucket, then sorts Before
+// and After the same way. The smaller side recurses, the larger loops, so the depth stays logarithmic.
+template <typename Keys>
+void partitionSort(int* idx, int n, int* scratch, Bucket* buckets, const Keys& keys, bool reverse)
+{
+    while (n > 1) {
+        const int pivotPos = n / 2;
+        const int pivot = idx[pivotPos];
+        int counts[3] = {0, 0, 0};
+        for (int i = 0; i < n; ++i) {
+            Bucket bucket;
+            if (i == pivotPos || keys.equal(idx[i], pivot))
+                bucket = Bucket::Same;
+            else if (keys.less(idx[i], pivot) != reverse)
+                bucket = Bucket::Before;
+            else
+                bucket = Bucket::After;
+            buckets[i] = bucket;
+            ++counts[static_cast<int>(bucket)];
+        }
+        int next[3] = {0, counts[0], counts[0] + counts[1]};
+        for (int i = 0; i < n; ++i)
+            scratch[next[static_cast<int>(buckets[i])]++] = idx[i];
+        std::copy(scratch, scratch + n, idx);
+
+        const int beforeCount = counts[0];
+        const int afterStart = counts[0] + counts[1];
+        const int afterCount = counts[2];
+        if (beforeCount < afterCount) {
+            partitionSort(idx, beforeCount, scratch, buckets, keys, reverse);
+            idx += afterStart;
+            n = afterCount;
+        } else {
+            partitionSort(idx + afterStart, afterCount, scratch, buckets, keys, reverse);
+            n = beforeCount;
+        }
+    }
+}
+
+template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& keys, bool reverse)
+{
+    std::vector<int> idx(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        idx[size_t(i)] = i;
+    std::vector<int> scratch(static_cast<size_t>(count));
+    std::vector<Bucket> buckets(static_cast<size_t>(count));
+    partitionSort(idx.data(), count, scratch.data(), buckets.data(), keys, reverse);
+    return idx;
+}
+
+std::vector<int> orderFor(const expensearray& entries, int count, SortOrder order, const UserLocale& locale)
+{
+    switch (static_cast<SortKey>(order.SortType)) {
+    case SortKey::Name:
+        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::Type, locale)},
+                           order.SortReverse);
+    case SortKey::PaidWith:
+        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::PaidWith, locale)},
+                           order.SortReverse);
+    case SortKey::IntendedSource:
+        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::IntendedSource, locale)},
+                           order.SortReverse);
+    case SortKey::Date: {
+        DateKeys keys;
+        keys.date.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            keys.date.push_back(entries[i].Date);
+        return sortedOrder(count, keys, order.SortReverse);
+    }
+    case SortKey::Amount: {
+        const std::vector<int> currencyRanks = textRanks(entries, count, &TExpense::Currency, locale);
+        AmountKeys keys;
+        keys.keys.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const TExpense& entry = entries[i];
+            keys.keys.push_back({currencyRanks[size_t(i)], entry.Income, entry.Amount, signedAmount(entry)});
+        }
+        return sortedOrder(count, keys, order.SortReverse);
+    }
+    case SortKey::Receipt: {
+        ReceiptKeys keys;
+        keys.entries = &entries;
+        keys.locale = &locale;
+        keys.keys.reserve(static_cast<size_t>(count));
+        QHash<QString, int> textIds;
+        for (int i = 0; i < count; ++i) {
+            const TExpense& entry = entries[i];
+            const int textId = static_cast<int>(textIds.size());
+            const auto it = textIds.constFind(entry.Receipt);
+            keys.keys.push_back(
+                {entry.HasReceipt,
+                 it == textIds.cend() ? textIds.insert(entry.Receipt, textId).value() : it.value(),
+                 ReadNumber(QStringView(entry.Receipt))});
+        }
+        return sortedOrder(count, keys, order.SortReverse);
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+bool EntryLess(const TExpense& entry, const TExpense& pivot, SortOrder order, const UserLocale& locale)
+{
+    bool less = false;
+    switch (static_cast<SortKey>(order.SortType)) {
+    case SortKey::Name:
+        less = textBefore(entry.Type, pivot.Type, locale);
+        break;
+    case SortKey::Date:
+        less = entry.Date < pivot.Date;
+        break;
+    case SortKey::Amount:
+        less = sameText(entry.Currency, pivot.Currency, locale)
+                   ? signedAmount(entry) < signedAmount(pivot)
+                   : textBefore(entry.Currency, pivot.Currency, locale);
+        break;
+    case SortKey::Receipt:
+        if (entry.HasReceipt != pivot.HasReceipt) {
+            less = pivot.HasReceipt;
+        } else {
+            const double number = ReadNumber(QStringView(entry.Receipt));
+            const double pivotNumber = ReadNumber(QStringView(pivot.Receipt));
+            less = number != pivotNumber ? number < pivotNumber
+                                         : textBefore(entry.Receipt, pivot.Receipt, locale);
+        }
+        break;
+    case SortKey::PaidWith:
+        less = textBefore(entry.PaidWith, pivot.PaidWith, locale);
+        break;
+    case SortKey::IntendedSource:
+        less = textBefore(entry.IntendedSource, pivot.IntendedSource, locale);
+        break;
+    }
+    return less != order.SortReverse;
+}
+
+bool EntryEqual(const TExpense& entry, const TExpense& pivot, quint16 sortType, const UserLocale& locale)
+{
+    switch (static_cast<SortKey>(sortType)) {
+    case SortKey::Name:
+        return sameText(entry.Type, pivot.Type, locale);
+    case SortKey::Date:
+        return entry.Date == pivot.Date;
+    case SortKey::Amount:
+        return sameText(entry.Currency, pivot.Currency, locale) && entry.Income == pivot.Income &&
+               entry.Amount == pivot.Amount;
+    case SortKey::Receipt:
+        return entry.HasReceipt == pivot.HasReceipt && entry.Receipt == pivot.Receipt;
+    case SortKey::PaidWith:
+        return sameText(entry.PaidWith, pivot.PaidWith, locale);
+    case SortKey::IntendedSource:
+        return sameText(entry.IntendedSource, pivot.IntendedSource, locale);
+    }
+    return false;
+}
+
+void SortEntries(expensearray& entries, int count, SortOrder order, const UserLocale& locale)
+{
+    count = std::min(count, entries.count());
+    if (count <= 1 || order.SortType >= kSortKeyCount)
+        return;
+    const std::vector<int> sorted = orderFor(entries, count, order, locale);
+    std::vector<TExpense> reordered;
+    reordered.reserve(static_cast<size_t>(count));
+    for (int index : sorted)
+        reordered.push_back(std::move(entries[index]));
+    for (int i = 0; i < count; ++i)
+        entries[i] = std::move(reordered[size_t(i)]);
+}
+
+} // namespace tallyfox

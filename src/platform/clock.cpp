@@ -1,0 +1,32 @@
+#include "platform/clock.h"
+
+namespace tallyfox {
+
+Clock Clock::fromEnvironment()
+{
+    const QString pinned = qEnvironmentVariable("TALLYFOX_NOW");
+    if (const auto time = parsePinnedTime(pinned))
+        return Clock(*time);
+    return Clock();
+}
+
+std::optional<QDateTime> Clock::parsePinnedTime(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    QDateTime time = QDateTime::fromString(trimmed, u"yyyy-MM-dd'T'HH:mm:ss");
+    if (!time.isValid()) {
+        const QDate date = QDate::fromString(trimmed, u"yyyy-MM-dd");
+        if (date.isValid())
+            time = QDateTime(date, QTime(0, 0));
+    }
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+QDateTime Clock::now() const
+{
+    return m_pinned ? *m_pinned : QDateTime::currentDateTime();
+}
+
+} // namespace tallyfox

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace tallyfox {
+
+// The program's one clock. It reads the system time unless it is pinned, which tests and the
+// command line do (TALLYFOX_NOW, --today).
+class Clock
+{
+public:
+    Clock() = default;
+    explicit Clock(const QDateTime& pinned) : m_pinned(pinned) {}
+
+    // The system clock, or the time that TALLYFOX_NOW pins when it is set and readable.
+    [[nodiscard]] static Clock fromEnvironment();
+    // Reads "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM:SS" as a local date and time.
+    [[nodiscard]] static std::optional<QDateTime> parsePinnedTime(const QString& text);
+
+    [[nodiscard]] QDateTime now() const;
+    [[nodiscard]] QDate today() const { return now().date(); }
+    [[nodiscard]] bool isPinned() const { return m_pinned.has_value(); }
+
+private:
+    std::optional<QDateTime> m_pinned;
+};
+
+} // namespace tallyfox

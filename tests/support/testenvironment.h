@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QLocale>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace tallyfox::test {
+
+// The locale every test pins unless it asks for another one.
+[[nodiscard]] QLocale pinnedLocale();
+
+// A temporary folder for one test, removed afterwards.
+class TempFolder
+{
+public:
+    TempFolder();
+    [[nodiscard]] QString path() const { return m_dir.path(); }
+    // The full path of a file in the folder.
+    [[nodiscard]] QString file(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+[[nodiscard]] QByteArray readFileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);
+// A file of tests/data.
+[[nodiscard]] QString testDataPath(const QString& name);
+
+// A device that accepts a number of bytes and then fails every write, like a full disk.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(qint64 bytesBeforeFailure);
+    [[nodiscard]] const QByteArray& written() const { return m_written; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    qint64 m_remaining;
+    QByteArray m_written;
+};
+
+} // namespace tallyfox::test

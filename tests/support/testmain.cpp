@@ -1,0 +1,27 @@
+// Every test program runs in a sandbox of its own: a temporary home, configuration and data folder,
+// registry file, a pinned clock and a pinned locale, so that nothing touches the user's real files.
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir sandbox;
+    if (!sandbox.isValid())
+        return 1;
+    const QByteArray root = sandbox.path().toUtf8();
+    QDir(sandbox.path()).mkpath(QStringLiteral("home/.config"));
+    QDir(sandbox.path()).mkpath(QStringLiteral("home/.local/share"));
+    qputenv("HOME", root + "/home");
+    qputenv("XDG_CONFIG_HOME", root + "/home/.config");
+    qputenv("XDG_DATA_HOME", root + "/home/.local/share");
+    qputenv("TALLYFOX_REGISTRY", root + "/registry.reg");
+    qputenv("TALLYFOX_NOW", "2010-01-03T12:30:45");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
