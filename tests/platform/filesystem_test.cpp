@@ -1,1 +1,90 @@
+#include "platform/filesystem.h"
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::readFileBytes;
+using test::TempFolder;
+using test::writeFileBytes;
+
+FileResult writeText(const QString& path, const QByteArray& text)
+{
+    return writeFileAtomically(path, [&](QIODevice& device) { return device.write(text) == text.size(); });
+}
+
+TEST(AtomicWrite, CreatesANewFileReadableByItsOwnerOnly)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("new.tfx"));
+    ASSERT_TRUE(writeText(path, "content").ok());
+    EXPECT_EQ(readFileBytes(path), QByteArray("content"));
+    EXPECT_EQ(QFile::permissions(path) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+}
+
+TEST(AtomicWrite, AnExistingFileKeepsItsPermissions)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("shared.tfx"));
+    writeFileBytes(path, "old");
+    const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                        QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, shared));
+    ASSERT_TRUE(writeText(path, "new").ok());
+    EXPECT_EQ(readFileBytes(path), QByteArray("new"));
+    EXPECT_EQ(QFile::permissions(path), shared);
+}
+
+TEST(AtomicWrite, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("data.tfx"));
+    writeFileBytes(path, "old content");
+    const FileResult result = writeFileAtomically(path, [](QIODevice& device) {
+        device.write("partial");
+        return false;
+    });
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.message().contains(path));
+    EXPECT_EQ(readFileBytes(path), QByteArray("old content"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("data.tfx")});
+}
+
+TEST(AtomicWrite, ReportsPlacesThatCannotHoldAFile)
+{
+    TempFolder folder;
+    writeFileBytes(folder.file(QStringLiteral("plain")), "x");
+    const QString underAFile = folder.file(QStringLiteral("plain/data.tfx"));
+    const QString missingFolder = folder.file(QStringLiteral("missing/data.tfx"));
+    for (const QString& path : {underAFile, missingFolder, folder.path()}) {
+        const FileResult result = writeText(path, "x");
+        EXPECT_FALSE(result.ok()) << path.toStdString();
+        EXPECT_TRUE(result.message().startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path)))
+            << result.message().toStdString();
+    }
+}
+
+TEST(WholeFileRead, TellsAMissingFileFromAnUnreadableOne)
+{
+    TempFolder folder;
+    const FileContent missing = readWholeFile(folder.file(QStringLiteral("none.tfx")));
+    EXPECT_TRUE(missing.missing);
+    EXPECT_TRUE(missing.result.ok());
+
+    const FileContent directory = readWholeFile(folder.path());
+    EXPECT_FALSE(directory.missing);
+    EXPECT_FALSE(directory.result.ok());
+    EXPECT_TRUE(directory.result.message().contains(folder.path()));
+
+    writeFileBytes(folder.file(QStringLiteral("a.tfx")), QByteArray("a\0b", 3));
+    const FileContent content = readWholeFile(folder.file(QStringLiteral("a.tfx")));
+    EXPECT_TRUE(content.result.ok());
+    EXPECT_EQ(content.bytes, QByteArray("a\0b", 3));
+}
+
+} // namespace
+} // namespace tallyfox
