@@ -32,17 +32,19 @@ public:
 
     void append(Record record) { append() = std::move(record); }
 
-    // Forgets the last record; its slot stays as a spare for the next append.
+    // Forgets the last record; its slot stays as a spare for the next append. Nothing on an empty array.
     void dropLast()
     {
-        Q_ASSERT(m_count > 0);
-        --m_count;
+        if (m_count > 0)
+            --m_count;
     }
 
     // Removes the record at index, moving the later ones down, and shrinks the array to the count.
+    // An index outside the valid records changes nothing.
     void removeAt(int index)
     {
-        Q_ASSERT(index >= 0 && index < m_count);
+        if (index < 0 || index >= m_count)
+            return;
         m_slots.erase(m_slots.begin() + index);
         --m_count;
         m_slots.resize(static_cast<size_t>(m_count));

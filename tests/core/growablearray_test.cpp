@@ -106,6 +106,17 @@ TEST(GrowableArray, ClearForgetsEveryEntry)
     EXPECT_EQ(typesOf(entries), (QStringList{"c"}));
 }
 
+TEST(GrowableArray, MisusedRemovalsLeaveTheArrayAlone)
+{
+    expensearray entries;
+    entries.dropLast();
+    EXPECT_EQ(entries.count(), 0);
+    entries.append(namedEntry(QStringLiteral("a")));
+    entries.removeAt(-1);
+    entries.removeAt(1);
+    EXPECT_EQ(typesOf(entries), (QStringList{"a"}));
+}
+
 TEST(GrowableArray, SwapExchangesEntriesAndCounts)
 {
     expensearray first;
