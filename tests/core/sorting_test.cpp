@@ -1,0 +1,186 @@
+#include "core/sorting.h"
+#include "sortoracle.h"
+#include "support/testenvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+constexpr quint16 kByName = 0;
+constexpr quint16 kByDate = 1;
+constexpr quint16 kByAmount = 2;
+constexpr quint16 kByReceipt = 3;
+
+// Each entry's Note names it, so an order reads as a list of notes.
+QStringList notesOf(const expensearray& entries)
+{
+    QStringList notes;
+    for (const TExpense& entry : entries)
+        notes << entry.Note;
+    return notes;
+}
+
+class SortingCases : public testing::Test
+{
+protected:
+    TExpense& add(const QString& note)
+    {
+        TExpense& entry = entries.append();
+        entry = TExpense();
+        entry.Note = note;
+        return entry;
+    }
+    void addNamed(const QString& note, const QString& type) { add(note).Type = type; }
+    void addAmount(const QString& note, const QString& currency, double amount, bool income)
+    {
+        TExpense& entry = add(note);
+        entry.Currency = currency;
+        entry.Amount = amount;
+        entry.Income = income;
+    }
+    void addReceipt(const QString& note, const QString& receipt, bool hasReceipt)
+    {
+        TExpense& entry = add(note);
+        entry.Receipt = receipt;
+        entry.HasReceipt = hasReceipt;
+    }
+
+    // Sorts with the fast sort, checks that the plain procedure agrees, and returns the order.
+    QStringList sorted(quint16 sortType, bool reverse = false)
+    {
+        const SortOrder order{sortType, reverse};
+        expensearray expected = entries;
+        test::oracleSort(expected, expected.count(), order, locale);
+        SortEntries(entries, entries.count(), order, locale);
+        EXPECT_EQ(notesOf(entries), notesOf(expected));
+        return notesOf(entries);
+    }
+
+    const UserLocale locale{test::pinnedLocale()};
+    expensearray entries;
+};
+
+TEST_F(SortingCases, EmptyAndSingleEntryArraysStayAsTheyAre)
+{
+    EXPECT_TRUE(sorted(kByName).isEmpty());
+    addNamed("only", "Zoo");
+    addNamed("spare", "Apple");
+    entries.dropLast();
+    for (quint16 key = 0; key < kSortKeyCount; ++key)
+        EXPECT_EQ(sorted(key, key % 2 == 1), QStringList{"only"});
+    EXPECT_EQ(entries[1].Note, u"spare");
+}
+
+TEST_F(SortingCases, CurrenciesThatDifferOnlyInCaseInterleaveBySignedAmount)
+{
+    addAmount("EUR 30", "EUR", 30, false);
+    addAmount("US$ 5", "US$", 5, false);
+    addAmount("eur 10", "eur", 10, false);
+    addAmount("EUR income 20", "EUR", 20, true);
+    addAmount("eur 40", "eur", 40, false);
+    addAmount("US$ income 1", "US$", 1, true);
+    EXPECT_EQ(sorted(kByAmount),
+              (QStringList{"EUR income 20", "eur 10", "EUR 30", "eur 40", "US$ income 1", "US$ 5"}));
+}
+
+TEST_F(SortingCases, LargerIncomesComeFirstThenExpensesFromTheSmallest)
+{
+    addAmount("expense 10", "EUR", 10, false);
+    addAmount("income 50", "EUR", 50, true);
+    addAmount("expense 0", "EUR", 0, false);
+    addAmount("income 500", "EUR", 500, true);
+    EXPECT_EQ(sorted(kByAmount), (QStringList{"income 500", "income 50", "expense 0", "expense 10"}));
+    EXPECT_EQ(sorted(kByAmount, true), (QStringList{"expense 10", "expense 0", "income 50", "income 500"}));
+}
+
+TEST_F(SortingCases, ReceiptsSortNumericallyAfterEntriesWithoutOne)
+{
+    addReceipt("10", "10", true);
+    addReceipt("none 5", "5", false);
+    addReceipt("9", "9", true);
+    addReceipt("none", "", false);
+    addReceipt("42", "42", true);
+    addReceipt("0042", "0042", true);
+    EXPECT_EQ(sorted(kByReceipt), (QStringList{"none", "none 5", "9", "10", "0042", "42"}));
+}
+
+TEST_F(SortingCases, ReceiptsThatDifferOnlyInCaseGoAfterThePivotOrBeforeItReversed)
+{
+    addReceipt("A1", "A1", true);
+    addReceipt("a1", "a1", true);
+    // With two entries the second is the pivot; the other is neither before it nor equal to it.
+    EXPECT_EQ(sorted(kByReceipt), (QStringList{"a1", "A1"}));
+    EXPECT_EQ(sorted(kByReceipt), (QStringList{"A1", "a1"}));
+    EXPECT_EQ(sorted(kByReceipt, true), (QStringList{"A1", "a1"}));
+    entries.clear();
+    addReceipt("a1", "a1", true);
+    addReceipt("A1", "A1", true);
+    EXPECT_EQ(sorted(kByReceipt, true), (QStringList{"a1", "A1"}));
+}
+
+TEST_F(SortingCases, ChoosingDateTwiceThenNameGivesAscendingDescendingThenByName)
+{
+    const struct
+    {
+        const char* note;
+        const char* type;
+        double date;
+    } rows[] = {{"b 2", "b", 733776}, {"a 3", "a", 733777}, {"c 1", "c", 733775}, {"A 2", "A", 733776}};
+    for (const auto& row : rows) {
+        TExpense& entry = add(row.note);
+        entry.Type = row.type;
+        entry.Date = row.date;
+    }
+    EXPECT_EQ(sorted(kByDate), (QStringList{"c 1", "b 2", "A 2", "a 3"}));
+    EXPECT_EQ(sorted(kByDate, true), (QStringList{"a 3", "b 2", "A 2", "c 1"}));
+    EXPECT_EQ(sorted(kByName), (QStringList{"a 3", "A 2", "b 2", "c 1"}));
+}
+
+TEST_F(SortingCases, ReversingTwiceReturnsToTheFirstOrderAndEqualEntriesKeepTheirOrder)
+{
+    addNamed("Food 1", "Food");
+    addNamed("Taxi 2", "Taxi");
+    addNamed("food 3", "food");
+    addNamed("Hotel 4", "Hotel");
+    addNamed("FOOD 5", "FOOD");
+    addNamed("taxi 6", "taxi");
+    const QStringList ascending{"Food 1", "food 3", "FOOD 5", "Hotel 4", "Taxi 2", "taxi 6"};
+    EXPECT_EQ(sorted(kByName), ascending);
+    EXPECT_EQ(sorted(kByName), ascending);
+    EXPECT_EQ(sorted(kByName, true),
+              (QStringList{"Taxi 2", "taxi 6", "Hotel 4", "Food 1", "food 3", "FOOD 5"}));
+    EXPECT_EQ(sorted(kByName, true),
+              (QStringList{"Taxi 2", "taxi 6", "Hotel 4", "Food 1", "food 3", "FOOD 5"}));
+    EXPECT_EQ(sorted(kByName), ascending);
+}
+
+TEST_F(SortingCases, AKeyOutsideTheKnownOnesLeavesTheOrderAlone)
+{
+    addAmount("b", "US$", 3, false);
+    addAmount("c", "EUR", 1, true);
+    addAmount("a", "EUR", 2, false);
+    const QStringList before = notesOf(entries);
+    for (quint16 key : {quint16(6), quint16(7), quint16(1000), quint16(65535)}) {
+        for (bool reverse : {false, true}) {
+            SortEntries(entries, entries.count(), {key, reverse}, locale);
+            EXPECT_EQ(notesOf(entries), before) << key;
+        }
+    }
+}
+
+TEST_F(SortingCases, ACountBeyondTheValidEntriesNeverReachesTheSpareSlot)
+{
+    addNamed("b", "b");
+    addNamed("c", "c");
+    addNamed("spare", "a");
+    entries.dropLast();
+    SortEntries(entries, entries.count() + 1, {kByName, false}, locale);
+    EXPECT_EQ(notesOf(entries), (QStringList{"b", "c"}));
+    EXPECT_EQ(entries[2].Note, u"spare");
+    SortEntries(entries, -1, {kByName, true}, locale);
+    EXPECT_EQ(notesOf(entries), (QStringList{"b", "c"}));
+}
+
+} // namespace
+} // namespace tallyfox

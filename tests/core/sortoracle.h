@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/growablearray.h"
+#include "core/sorting.h"
+
+#include <ostream>
+
+namespace tallyfox {
+
+// Failure messages show the fields that sorting reads.
+inline void PrintTo(const TExpense& entry, std::ostream* out)
+{
+    *out << "{note " << entry.Note.toStdString() << ", type '" << entry.Type.toStdString() << "', date "
+         << entry.Date << ", '" << entry.Currency.toStdString() << "' " << (entry.Income ? "income " : "")
+         << entry.Amount << ", receipt '" << entry.Receipt.toStdString() << "'"
+         << (entry.HasReceipt ? "" : " (none)") << ", paid with '" << entry.PaidWith.toStdString()
+         << "', source '" << entry.IntendedSource.toStdString() << "'}";
+}
+
+} // namespace tallyfox
+
+namespace tallyfox::test {
+
+// The entry sort written as plainly as possible, to check the fast one against: a three-way partition
+// around the middle entry into new arrays grown one record at a time, the same procedure for Before and
+// After, then the first n slots refilled with Before, Same and After. Only the keys 0-5 are meaningful.
+inline void oracleSort(expensearray& a, int n, SortOrder order, const UserLocale& locale)
+{
+    if (n <= 1)
+        return;
+    const int p = n / 2;
+    const TExpense pivot = a[p];
+
+    expensearray before;
+    expensearray same;
+    expensearray after;
+    for (int i = 0; i < n; ++i) {
+        if (i == p)
+            same.append(a[i]);
+        else if (EntryEqual(a[i], pivot, order.SortType, locale))
+            same.append(a[i]);
+        else if (EntryLess(a[i], pivot, order, locale))
+            before.append(a[i]);
+        else
+            after.append(a[i]);
+    }
+
+    oracleSort(before, before.count(), order, locale);
+    oracleSort(after, after.count(), order, locale);
+
+    int k = 0;
+    for (int i = 0; i < before.count(); ++i)
+        a[k++] = before[i];
+    for (int i = 0; i < same.count(); ++i)
+        a[k++] = same[i];
+    for (int i = 0; i < after.count(); ++i)
+        a[k++] = after[i];
+}
+
+} // namespace tallyfox::test
