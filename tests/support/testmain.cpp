@@ -1,6 +1,9 @@
 // Every test program runs in a sandbox of its own: a temporary home, configuration and data folder,
 // registry file, a pinned clock and a pinned locale, so that nothing touches the user's real files.
 #include <QCoreApplication>
+#ifdef TALLYFOX_TEST_WIDGETS
+#include <QApplication>
+#endif
 #include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -21,7 +24,12 @@ int main(int argc, char** argv)
     qputenv("TALLYFOX_NOW", "2010-01-03T12:30:45");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
+#ifdef TALLYFOX_TEST_WIDGETS
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+#else
     QCoreApplication app(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

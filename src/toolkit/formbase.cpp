@@ -1,0 +1,63 @@
+#include "toolkit/formbase.h"
+
+#include "toolkit/softkeybar.h"
+#include "toolkit/uiscale.h"
+
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+namespace tallyfox {
+
+FormBase::FormBase(const QString& caption, QWidget* parent)
+    : QDialog(parent), m_content(new QWidget(this)), m_softKeys(new SoftKeyBar(this))
+{
+    setWindowTitle(caption);
+    m_content->setObjectName(QStringLiteral("formContent"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_content, 1);
+    layout->addWidget(m_softKeys);
+    resize(UiScale::size(kScreenWidth, kScreenHeight));
+}
+
+int FormBase::showModal()
+{
+    const int result = exec();
+    return result == kResultOk ? kResultOk : kResultCancel;
+}
+
+void FormBase::closeWith(int result)
+{
+    done(result);
+}
+
+void FormBase::place(QWidget* control, int x, int y, int width, int height)
+{
+    control->setParent(m_content);
+    control->setGeometry(UiScale::rect(x, y, width, height));
+}
+
+bool FormBase::isLandscape() const
+{
+    return width() > height();
+}
+
+void FormBase::orientationChanged(bool) {}
+
+void FormBase::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const bool landscape = isLandscape();
+    if (landscape != m_landscape) {
+        m_landscape = landscape;
+        orientationChanged(landscape);
+    }
+}
+
+void FormBase::reject()
+{
+    done(kResultCancel);
+}
+
+} // namespace tallyfox

@@ -1,0 +1,68 @@
+#include "toolkit/scriptedprompts.h"
+
+namespace tallyfox {
+
+QStringList ScriptedPrompts::texts(Kind kind) const
+{
+    QStringList result;
+    for (const Asked& asked : m_asked) {
+        if (asked.kind == kind)
+            result << asked.text;
+    }
+    return result;
+}
+
+bool ScriptedPrompts::allAnswersUsed() const
+{
+    return m_questionAnswers.isEmpty() && m_fileAnswers.isEmpty() && m_folderAnswers.isEmpty();
+}
+
+void ScriptedPrompts::clear()
+{
+    m_asked.clear();
+    m_questionAnswers.clear();
+    m_fileAnswers.clear();
+    m_folderAnswers.clear();
+}
+
+void ScriptedPrompts::message(QWidget*, const QString& text)
+{
+    m_asked.append({Kind::Message, text, {}});
+}
+
+bool ScriptedPrompts::question(QWidget*, const QString& text)
+{
+    m_asked.append({Kind::Question, text, {}});
+    return !m_questionAnswers.isEmpty() && m_questionAnswers.dequeue();
+}
+
+std::optional<QString> ScriptedPrompts::nextFile()
+{
+    return m_fileAnswers.isEmpty() ? std::nullopt : m_fileAnswers.dequeue();
+}
+
+std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& spec)
+{
+    m_asked.append({Kind::OpenFile, spec.title, spec});
+    return nextFile();
+}
+
+std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& spec)
+{
+    m_asked.append({Kind::SaveFile, spec.title, spec});
+    const std::optional<QString> chosen = nextFile();
+    return chosen ? std::optional<QString>(withDefaultExtension(*chosen, spec.defaultExtension))
+                  : std::nullopt;
+}
+
+std::optional<QString> ScriptedPrompts::chooseFolder(QWidget*, const QString& title,
+                                                     const QString& initialFolder)
+{
+    FileDialogSpec spec;
+    spec.title = title;
+    spec.initialFolder = initialFolder;
+    m_asked.append({Kind::ChooseFolder, title, spec});
+    return m_folderAnswers.isEmpty() ? std::nullopt : m_folderAnswers.dequeue();
+}
+
+} // namespace tallyfox

@@ -1,0 +1,88 @@
+#include "toolkit/softkeybar.h"
+
+#include "toolkit/uiscale.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tallyfox {
+
+SoftKeyBar::SoftKeyBar(QWidget* parent)
+    : QWidget(parent), m_left(new QPushButton(this)), m_right(new QPushButton(this))
+{
+    setObjectName(QStringLiteral("softKeyBar"));
+    m_left->setObjectName(QStringLiteral("softKeyLeft"));
+    m_right->setObjectName(QStringLiteral("softKeyRight"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(UiScale::px(2));
+    for (QPushButton* button : {m_left, m_right}) {
+        // Finger-sized keys that never take the focus away from the form's controls.
+        button->setMinimumHeight(UiScale::px(26));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        layout->addWidget(button, 1);
+    }
+    connect(m_left, &QPushButton::clicked, this, [this] { press(Key::Left); });
+    connect(m_right, &QPushButton::clicked, this, [this] { press(Key::Right); });
+}
+
+QPushButton* SoftKeyBar::button(Key key) const
+{
+    return key == Key::Left ? m_left : m_right;
+}
+
+void SoftKeyBar::setCaption(Key key, const QString& caption)
+{
+    button(key)->setText(caption);
+}
+
+QString SoftKeyBar::caption(Key key) const
+{
+    return button(key)->text();
+}
+
+void SoftKeyBar::setKeyEnabled(Key key, bool enabled)
+{
+    button(key)->setEnabled(enabled);
+}
+
+bool SoftKeyBar::isKeyEnabled(Key key) const
+{
+    return button(key)->isEnabled();
+}
+
+void SoftKeyBar::setMenu(Key key, QMenu* menu)
+{
+    (key == Key::Left ? m_leftMenu : m_rightMenu) = menu;
+}
+
+QMenu* SoftKeyBar::menu(Key key) const
+{
+    return key == Key::Left ? m_leftMenu : m_rightMenu;
+}
+
+bool SoftKeyBar::openMenu(Key key)
+{
+    QMenu* keyMenu = menu(key);
+    QPushButton* keyButton = button(key);
+    if (!keyMenu || !keyButton->isEnabled())
+        return false;
+    const QSize wanted = keyMenu->sizeHint();
+    QPoint at = keyButton->mapToGlobal(QPoint(0, -wanted.height()));
+    if (key == Key::Right)
+        at.rx() += keyButton->width() - wanted.width();
+    keyMenu->popup(at);
+    return true;
+}
+
+void SoftKeyBar::press(Key key)
+{
+    if (menu(key))
+        openMenu(key);
+    else
+        Q_EMIT keyPressed(key);
+}
+
+} // namespace tallyfox
