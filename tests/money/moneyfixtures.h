@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "core/daycount.h"
+#include "money/currencytable.h"
+#include "support/testenvironment.h"
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tallyfox::test {
+
+// The currency table of the worked examples: EUR primary, 1 EUR = 1.44 US$ = 0.89 GBP.
+inline const QStringList kEuroTable = {QStringLiteral("EUR=Primary"), QStringLiteral("US$=1.44"),
+                                       QStringLiteral("GBP=0.89")};
+
+struct EntrySpec
+{
+    const char* type = "Dinner";
+    const char* currency = "EUR";
+    double amount = 0.0;
+    bool income = false;
+    int year = 2010;
+    int month = 1;
+    int day = 2;
+    const char* source = "Employer";
+    const char* paidWith = "Cash";
+};
+
+inline TExpense makeEntry(const EntrySpec& spec)
+{
+    TExpense entry;
+    entry.Type = QString::fromUtf8(spec.type);
+    entry.Currency = QString::fromUtf8(spec.currency);
+    entry.IntendedSource = QString::fromUtf8(spec.source);
+    entry.PaidWith = QString::fromUtf8(spec.paidWith);
+    entry.Income = spec.income;
+    entry.Date = dayCountFromDate(spec.year, spec.month, spec.day);
+    entry.Amount = spec.amount;
+    return entry;
+}
+
+// A state with the pinned locale, a currency table built from lines, and the given entries.
+inline AppState makeState(const QStringList& currencyLines, std::initializer_list<EntrySpec> entries)
+{
+    AppState state(pinnedLocale());
+    BuildCurrencyTable(state, currencyLines);
+    state.DatabasePath = QStringLiteral("/home/ann/.local/share/tallyfox/TallyfoxData.tfx");
+    for (const EntrySpec& spec : entries)
+        state.Entries.append(makeEntry(spec));
+    return state;
+}
+
+} // namespace tallyfox::test
