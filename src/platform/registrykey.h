@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/filesystem.h"
+#include "platform/registrycontent.h"
+
+#include <QString>
+#include <QStringView>
+#include <memory>
+#include <optional>
+
+namespace tallyfox {
+
+class RegistryStore;
+
+// An open key below HKEY_LOCAL_MACHINE, e.g. "Software\Tallyfox", in the registry file. Values are read
+// and set in memory; closing the key writes the file when something changed. A key that is not open
+// reads nothing and ignores what is set on it.
+class RegistryKey
+{
+public:
+    RegistryKey() = default;
+    RegistryKey(RegistryKey&& other) noexcept = default;
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    // Closes the key; a write failure there goes unreported, so callers close() themselves.
+    ~RegistryKey();
+
+    // The key if it exists. It does not when the registry has no such key, or when the file cannot be
+    // read (openFailure() says why).
+    [[nodiscard]] static RegistryKey open(const QString& subKey, const QString& registryFile);
+    // The key, created when it does not exist yet; not open only when the file cannot be read.
+    [[nodiscard]] static RegistryKey openOrCreate(const QString& subKey, const QString& registryFile);
+
+    [[nodiscard]] bool isOpen() const { return m_store != nullptr; }
+    // Why the registry file could not be read; ok() when it could.
+    [[nodiscard]] const FileResult& openFailure() const { return m_openFailure; }
+
+    // The value of that name, compared without regard to case; nullopt when missing or not open.
+    [[nodiscard]] std::optional<RegistryValue> value(QStringView name) const;
+    // Sets a value, which keeps the spelling of its name when it exists. Does nothing when not open.
+    void setValue(const QString& name, const RegistryValue& value);
+    void setText(const QString& name, const QString& text) { setValue(name, RegistryValue::fromText(text)); }
+    void setNumber(const QString& name, quint32 number) { setValue(name, RegistryValue::fromNumber(number)); }
+
+    // Closes the key; when it or another key of the same file changed something since the file was read
+    // or last written, writes the whole file. The key is closed even when the write fails.
+    FileResult close();
+
+private:
+    static RegistryKey openKey(const QString& subKey, const QString& registryFile, bool create);
+
+    std::shared_ptr<RegistryStore> m_store;
+    // The full path, "HKEY_LOCAL_MACHINE\" and the subkey.
+    QString m_path;
+    FileResult m_openFailure;
+};
+
+} // namespace tallyfox
