@@ -13,6 +13,8 @@ inline constexpr std::array<const char16_t*, kColumnCount> kColumnIdentifiers = 
     u"IntendedSource", u"Receipt", u"Note",     u"PrimaryAmount",
 };
 inline constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80, 60, 40, 55, 80, 80, 50, 80, 55};
+// A stored width beyond this (or below 0) is damage, not a choice; the column gets its default width.
+inline constexpr int kLargestColumnWidth = 10000;
 
 // The quick-entry steps are the first six identifiers and "Note"; "Receipt" and "PrimaryAmount" are none.
 inline constexpr int kQuickStepCount = 7;
@@ -56,6 +58,13 @@ struct Settings
     std::array<int, kColumnCount> ColumnWidths = kDefaultColumnWidths;
     // Display position of each column by identifier index; always a permutation of 0-8.
     std::array<int, kColumnCount> ColumnPositions = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+
+    // Set when start-up could neither open nor create the settings key because the registry file cannot
+    // be read. The settings then stay at their defaults and are not saved, so that the settings the user
+    // has stored are never replaced by them, even when the file becomes readable later in the run.
+    bool RegistryUnavailable = false;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 } // namespace tallyfox
