@@ -1,0 +1,204 @@
+#include "money/monthtable.h"
+
+#include "core/appstate.h"
+#include "core/daycount.h"
+#include "core/textforms.h"
+#include "money/currencylookup.h"
+#include "money/textids.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tallyfox {
+
+namespace {
+
+constexpr int kNameColumnWidth = 80;
+constexpr int kNumberColumnWidth = 50;
+
+const QString& tableField(const TExpense& entry, OverviewView view)
+{
+    switch (view) {
+    case OverviewView::IntendedSources:
+        return entry.IntendedSource;
+    case OverviewView::PaymentMethods:
+        return entry.PaidWith;
+    default:
+        return entry.Type;
+    }
+}
+
+// Months counted from year 0, so that two dates' distance in months is a difference.
+int monthNumber(const CalendarDay& day)
+{
+    return day.year * 12 + (day.month - 1);
+}
+
+// The month number of entry dates; entries come mostly in date order, so the last day is kept.
+class MonthOfDate
+{
+public:
+    // -1 when the date names no calendar day.
+    int operator()(double date)
+    {
+        const double day = std::floor(date);
+        if (day == m_lastDay)
+            return m_lastMonth;
+        const auto calendarDay = dateFromDayCount(date);
+        m_lastDay = day;
+        m_lastMonth = calendarDay ? monthNumber(*calendarDay) : -1;
+        return m_lastMonth;
+    }
+
+private:
+    double m_lastDay = std::numeric_limits<double>::quiet_NaN();
+    int m_lastMonth = -1;
+};
+
+// The value an entry adds to its cells, by the chosen currency and mode.
+double tableValue(const TExpense& entry, int currencyGroup, const CurrencyLookup& lookup, int currencyChoice,
+                  TableMode mode)
+{
+    double base = 0.0;
+    if (currencyChoice <= 0)
+        base = lookup.toPrimary(currencyGroup, entry.Amount);
+    else if (lookup.tableIndex(currencyGroup) == currencyChoice - 1)
+        base = entry.Amount;
+    switch (mode) {
+    case TableMode::ExpensesOnly:
+        return entry.Income ? 0.0 : base;
+    case TableMode::IncomeOnly:
+        return entry.Income ? base : 0.0;
+    case TableMode::ExpensesMinusIncome:
+        break;
+    }
+    return entry.Income ? -base : base;
+}
+
+} // namespace
+
+void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView view)
+{
+    table.m_view = view;
+    table.m_columns.clear();
+    table.m_rowValues.clear();
+    table.m_firstYear = 0;
+    table.m_firstMonth = 0;
+    table.m_monthCount = 0;
+    table.m_grid.reset(0, 0);
+    table.m_filled = false;
+    if (!isTableView(view))
+        return;
+
+    TextIds values;
+    MonthOfDate monthOf;
+    int earliest = std::numeric_limits<int>::max();
+    int latest = std::numeric_limits<int>::min();
+    for (const TExpense& entry : state.Entries) {
+        if (values.idOf(tableField(entry, view)) == static_cast<int>(table.m_rowValues.size()))
+            table.m_rowValues.append(tableField(entry, view));
+        // An entry without a calendar day widens no month range.
+        if (const int month = monthOf(entry.Date); month >= 0) {
+            earliest = std::min(earliest, month);
+            latest = std::max(latest, month);
+        }
+    }
+    if (earliest <= latest) {
+        table.m_firstYear = earliest / 12;
+        table.m_firstMonth = earliest % 12 + 1;
+        table.m_monthCount = latest - earliest + 1;
+    }
+
+    const QString caption = ViewFieldCaption(view);
+    table.m_columns.reserve(static_cast<size_t>(table.m_monthCount) + 3);
+    table.m_columns.push_back({caption, ColumnAlignment::Left, kNameColumnWidth});
+    table.m_columns.push_back({QStringLiteral("Total"), ColumnAlignment::Right, kNumberColumnWidth});
+    for (int i = 0; i < table.m_monthCount; ++i) {
+        const int month = earliest + i;
+        table.m_columns.push_back({QString::number(month % 12 + 1) + u'-' + QString::number(month / 12),
+                                   ColumnAlignment::Right, kNumberColumnWidth});
+    }
+    table.m_columns.push_back({caption, ColumnAlignment::Left, kNameColumnWidth});
+}
+
+void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice)
+{
+    if (!isTableView(table.m_view) || table.m_columns.empty())
+        return;
+    const int valueRows = static_cast<int>(table.m_rowValues.size());
+    table.m_grid.reset(valueRows, table.m_monthCount);
+    table.m_filled = true;
+
+    QHash<QString, int> rowOfValue;
+    rowOfValue.reserve(valueRows);
+    for (int row = 0; row < valueRows; ++row)
+        rowOfValue.insert(table.m_rowValues[row], row);
+
+    const TableMode mode = TableModeOfChoice(modeChoice);
+    const int firstMonth = table.m_firstYear * 12 + (table.m_firstMonth - 1);
+    CurrencyLookup lookup(state.Currencies);
+    TextIds values;
+    std::vector<int> rowOfId;
+    MonthOfDate monthOf;
+    for (const TExpense& entry : state.Entries) {
+        const QString& value = tableField(entry, table.m_view);
+        const int id = values.idOf(value);
+        if (id == static_cast<int>(rowOfId.size()))
+            rowOfId.push_back(rowOfValue.value(value, -1));
+        const int row = rowOfId[static_cast<size_t>(id)];
+        // Only entries that changed since the columns were built can miss their row.
+        if (row < 0)
+            continue;
+        const int entryMonth = monthOf(entry.Date);
+        int month = entryMonth < 0 ? -1 : entryMonth - firstMonth;
+        if (month >= table.m_monthCount)
+            month = -1;
+        const int currency = lookup.groupOf(entry.Currency);
+        table.m_grid.add(row, month, tableValue(entry, currency, lookup, currencyChoice, mode));
+    }
+}
+
+QString MonthTable::cellText(int row, int column) const
+{
+    const int valueRows = static_cast<int>(m_rowValues.size());
+    const int lastColumn = columnCount() - 1;
+    if (row < 0 || row >= rowCount() || column < 0 || column > lastColumn || row == valueRows)
+        return QString();
+    const bool totalRow = row == valueRows + 1;
+    if (column == 0 || column == lastColumn)
+        return totalRow ? QStringLiteral("Total") : m_rowValues[row];
+    const int gridRow = totalRow ? valueRows : row;
+    // "-" only when the text is not 0.00, so sums that cancel out do not read -0.00.
+    return AmountText(column == 1 ? m_grid.total(gridRow) : m_grid.cell(gridRow, column - 2));
+}
+
+QStringList MonthTable::rowTexts(int row) const
+{
+    QStringList texts;
+    texts.reserve(columnCount());
+    for (int column = 0; column < columnCount(); ++column)
+        texts.append(cellText(row, column));
+    return texts;
+}
+
+QString MonthTableText(const MonthTable& table)
+{
+    const int shownColumns = std::max(0, table.columnCount() - 1);
+    QString text;
+    for (int column = 0; column < shownColumns; ++column) {
+        text += table.columns()[static_cast<size_t>(column)].caption;
+        text += u'\t';
+    }
+    text += u"\r\n";
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < shownColumns; ++column) {
+            text += table.cellText(row, column);
+            text += u'\t';
+        }
+        text += u"\r\n";
+    }
+    return text;
+}
+
+} // namespace tallyfox

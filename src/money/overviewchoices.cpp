@@ -1,0 +1,68 @@
+#include "money/overviewchoices.h"
+
+namespace tallyfox {
+
+bool isTableView(OverviewView view)
+{
+    return view == OverviewView::ExpenseTypes || view == OverviewView::IntendedSources ||
+           view == OverviewView::PaymentMethods;
+}
+
+QString ViewMenuText(OverviewView view)
+{
+    switch (view) {
+    case OverviewView::Overview:
+        return QStringLiteral("Overview");
+    case OverviewView::ExpenseTypes:
+        return QStringLiteral("Expense types / month");
+    case OverviewView::IntendedSources:
+        return QStringLiteral("Int. sources / month");
+    case OverviewView::PaymentMethods:
+        return QStringLiteral("Paym. methods / month");
+    }
+    return QString();
+}
+
+QString ViewFieldCaption(OverviewView view)
+{
+    switch (view) {
+    case OverviewView::ExpenseTypes:
+        return QStringLiteral("Type");
+    case OverviewView::IntendedSources:
+        return QStringLiteral("Int. Source");
+    case OverviewView::PaymentMethods:
+        return QStringLiteral("Paym. method");
+    case OverviewView::Overview:
+        break;
+    }
+    return QString();
+}
+
+QStringList CurrencyChoiceItems(const currencyarray& currencies)
+{
+    const QString primaryName = currencies.isEmpty() ? QString() : currencies[0].Name;
+    QStringList items{QStringLiteral("Converted to ") + primaryName};
+    for (const TCurrency& currency : currencies)
+        items.append(currency.Name);
+    return items;
+}
+
+QStringList ModeChoiceItems()
+{
+    return {QStringLiteral("Expenses - Income"), QStringLiteral("Expenses only"),
+            QStringLiteral("Income only")};
+}
+
+TableMode TableModeOfChoice(int index)
+{
+    switch (index) {
+    case 1:
+        return TableMode::ExpensesOnly;
+    case 2:
+        return TableMode::IncomeOnly;
+    default:
+        return TableMode::ExpensesMinusIncome;
+    }
+}
+
+} // namespace tallyfox

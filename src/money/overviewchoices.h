@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/growablearray.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tallyfox {
+
+// The overview's four views; 1 to 3 are the month tables.
+enum class OverviewView
+{
+    Overview = 0,
+    ExpenseTypes = 1,
+    IntendedSources = 2,
+    PaymentMethods = 3,
+};
+
+[[nodiscard]] bool isTableView(OverviewView view);
+// The view's menu item: "Overview", "Expense types / month", "Int. sources / month", "Paym. methods / month".
+[[nodiscard]] QString ViewMenuText(OverviewView view);
+// The caption of a month table's first and last column: "Type", "Int. Source", "Paym. method".
+[[nodiscard]] QString ViewFieldCaption(OverviewView view);
+
+// The currency choice: "Converted to " + the primary currency's name, then every currency of the table
+// in table order, the primary included.
+[[nodiscard]] QStringList CurrencyChoiceItems(const currencyarray& currencies);
+
+// The mode choice, by index: how expenses and incomes enter a month table.
+enum class TableMode
+{
+    ExpensesMinusIncome = 0,
+    ExpensesOnly = 1,
+    IncomeOnly = 2,
+};
+[[nodiscard]] QStringList ModeChoiceItems();
+// The mode of a choice index; an index outside the choices counts as the first one.
+[[nodiscard]] TableMode TableModeOfChoice(int index);
+
+} // namespace tallyfox

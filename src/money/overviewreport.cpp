@@ -1,0 +1,161 @@
+#include "money/overviewreport.h"
+
+#include "core/appstate.h"
+#include "core/daycount.h"
+#include "core/textforms.h"
+#include "money/currencylookup.h"
+#include "money/sectiontotals.h"
+#include "money/textids.h"
+#include "platform/clock.h"
+
+#include <vector>
+
+namespace tallyfox {
+
+namespace {
+
+constexpr QStringView kLineEnd = u"\r\n";
+
+// Sections keyed by one text field of the entries, in the order the texts first appear.
+class FieldSections
+{
+public:
+    SectionTotals& sectionOf(const QString& text)
+    {
+        const int id = m_ids.idOf(text);
+        if (id == static_cast<int>(m_sections.size()))
+            m_sections.emplace_back();
+        return m_sections[static_cast<size_t>(id)];
+    }
+    [[nodiscard]] int size() const { return static_cast<int>(m_sections.size()); }
+    [[nodiscard]] const QString& text(int id) const { return m_ids.text(id); }
+    [[nodiscard]] const SectionTotals& section(int id) const { return m_sections[static_cast<size_t>(id)]; }
+
+private:
+    TextIds m_ids;
+    std::vector<SectionTotals> m_sections;
+};
+
+void appendBalanceLine(QString& out, QStringView label, double income, double expense)
+{
+    out += label;
+    out += u": ";
+    out += AmountText(income);
+    out += u" - ";
+    out += AmountText(expense);
+    out += u" = ";
+    out += AmountText(income - expense);
+    out += kLineEnd;
+}
+
+void appendSectionTotals(QString& out, const SectionTotals& section, const CurrencyLookup& lookup,
+                         const QString& primaryName)
+{
+    double convertedIncome = 0.0;
+    double convertedExpense = 0.0;
+    bool hasConverted = false;
+    bool notAllFound = false;
+    for (const SectionTotals::Group& group : section.groups()) {
+        appendBalanceLine(out, lookup.groupText(group.currency), group.income, group.expense);
+        // A currency whose rate cannot convert counts as missing from the table.
+        if (!lookup.converts(group.currency)) {
+            notAllFound = true;
+            continue;
+        }
+        convertedIncome += lookup.toPrimary(group.currency, group.income);
+        convertedExpense += lookup.toPrimary(group.currency, group.expense);
+        if (lookup.tableIndex(group.currency) > 0)
+            hasConverted = true;
+    }
+    if (!hasConverted)
+        return;
+    appendBalanceLine(out, QString(QStringLiteral("In ") + primaryName), convertedIncome, convertedExpense);
+    if (notAllFound) {
+        out += u"(Not all currencies found in list!)";
+        out += kLineEnd;
+    }
+}
+
+void appendHeading(QString& out, QStringView title, int count)
+{
+    out += title;
+    out += u" (";
+    out += QString::number(count);
+    out += u')';
+    out += kLineEnd;
+}
+
+void appendFieldSections(QString& out, QStringView heading, const FieldSections& sections,
+                         const CurrencyLookup& lookup, const QString& primaryName)
+{
+    out += heading;
+    out += kLineEnd;
+    for (int id = 0; id < sections.size(); ++id) {
+        appendHeading(out, sections.text(id), sections.section(id).count());
+        appendSectionTotals(out, sections.section(id), lookup, primaryName);
+        out += kLineEnd;
+    }
+}
+
+} // namespace
+
+MonthBounds MonthBoundsOf(QDate today)
+{
+    const QDate firstDay(today.year(), today.month(), 1);
+    const double thisStart = dayCountFromQDate(firstDay);
+    // Counted in days rather than built as dates, so the first and the last year of the calendar
+    // still get bounds on both sides.
+    const int daysOfLastMonth =
+        today.month() == 1 ? 31 : QDate(today.year(), today.month() - 1, 1).daysInMonth();
+    return {thisStart - daysOfLastMonth, thisStart, thisStart + firstDay.daysInMonth()};
+}
+
+QString BuildOverviewText(const AppState& state, const Clock& clock)
+{
+    const MonthBounds bounds = MonthBoundsOf(clock.today());
+    CurrencyLookup lookup(state.Currencies);
+    SectionTotals all;
+    SectionTotals thisMonth;
+    SectionTotals lastMonth;
+    FieldSections perType;
+    FieldSections perSource;
+    FieldSections perMethod;
+
+    for (const TExpense& entry : state.Entries) {
+        const int currency = lookup.groupOf(entry.Currency);
+        all.add(currency, entry.Income, entry.Amount);
+        if (entry.Date >= bounds.thisMonthStart && entry.Date < bounds.nextMonthStart)
+            thisMonth.add(currency, entry.Income, entry.Amount);
+        else if (entry.Date >= bounds.lastMonthStart && entry.Date < bounds.thisMonthStart)
+            lastMonth.add(currency, entry.Income, entry.Amount);
+        perType.sectionOf(entry.Type).add(currency, entry.Income, entry.Amount);
+        perSource.sectionOf(entry.IntendedSource).add(currency, entry.Income, entry.Amount);
+        perMethod.sectionOf(entry.PaidWith).add(currency, entry.Income, entry.Amount);
+    }
+
+    const QString primaryName = state.Currencies.isEmpty() ? QString() : state.Currencies[0].Name;
+    QString out;
+    for (const QStringView line :
+         {QStringView(u"Filename:"), QStringView(state.DatabasePath), QStringView(),
+          QStringView(u"Values are shown as:"), QStringView(u"Income - Expenses = Balance"), QStringView()}) {
+        out += line;
+        out += kLineEnd;
+    }
+
+    appendHeading(out, u"Grand totals", state.EntryCount());
+    appendSectionTotals(out, all, lookup, primaryName);
+    out += kLineEnd;
+    appendHeading(out, u"This month", thisMonth.count());
+    appendSectionTotals(out, thisMonth, lookup, primaryName);
+    out += kLineEnd;
+    appendHeading(out, u"Last month", lastMonth.count());
+    appendSectionTotals(out, lastMonth, lookup, primaryName);
+    out += kLineEnd;
+
+    appendFieldSections(out, u"Per type:", perType, lookup, primaryName);
+    appendFieldSections(out, u"Per intended source:", perSource, lookup, primaryName);
+    appendFieldSections(out, u"Per payment method:", perMethod, lookup, primaryName);
+    return out;
+}
+
+} // namespace tallyfox
