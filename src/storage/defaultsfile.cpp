@@ -1,0 +1,109 @@
+#include "storage/defaultsfile.h"
+
+#include "platform/programfolders.h"
+#include "storage/inifile.h"
+#include "storage/inifiletext.h"
+
+#include <QFileInfo>
+
+namespace tallyfox {
+
+QString defaultsFilePath(const AppState& state)
+{
+    return state.SettingsFolder + QString::fromUtf16(kDefaultsFileName);
+}
+
+FileResult CopyTextFile(const QString& source, const QString& target)
+{
+    const FileContent content = readWholeFile(source);
+    if (!content.result.ok())
+        return content.result;
+    if (content.missing)
+        return FileResult::readFailure(source, QStringLiteral("The file does not exist."));
+    const QStringList lines = splitTextLines(content.bytes);
+    return writeFileAtomically(target, [&lines](QIODevice& device) { return writeTextLines(device, lines); });
+}
+
+FileResult InstallDefaultsFile(const AppState& state)
+{
+    const QString target = defaultsFilePath(state);
+    if (QFileInfo::exists(target))
+        return {};
+    const QString shipped =
+        findShippedFile(state.ProgramFolder, QString::fromUtf16(kShippedDefaultsFileName));
+    if (shipped.isEmpty())
+        return {};
+    return CopyTextFile(shipped, target);
+}
+
+DefaultsItem splitDefaultsLine(QStringView line)
+{
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return {trimmedIniText(line).toString(), QString()};
+    return {trimmedIniText(line.first(equals)).toString(),
+            trimmedIniText(line.sliced(equals + 1)).toString()};
+}
+
+std::vector<DefaultsItem> defaultsItems(const QStringList& lines)
+{
+    std::vector<DefaultsItem> items;
+    items.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines)
+        items.push_back(splitDefaultsLine(line));
+    return items;
+}
+
+FileResult ReadDefaultsSection(const AppState& state, const QString& section, QStringList& lines)
+{
+    lines.clear();
+    TIniFile ini(defaultsFilePath(state), state.Locale);
+    ini.setSection(section);
+    (void)ini.SectionLines(lines);
+    return ini.loadResult();
+}
+
+FileResult ReadDefaultsLists(const AppState& state, DefaultsLists& lists)
+{
+    lists = DefaultsLists();
+    TIniFile ini(defaultsFilePath(state), state.Locale);
+    const auto readSection = [&ini](const char16_t* section, QStringList& lines) {
+        ini.setSection(QString::fromUtf16(section));
+        (void)ini.SectionLines(lines);
+    };
+    readSection(kExpenseTypesSection, lists.expenseTypes);
+    readSection(kIntendedSourcesSection, lists.intendedSources);
+    readSection(kPaymentMethodsSection, lists.paymentMethods);
+    QStringList currencyLines;
+    readSection(kCurrenciesSection, currencyLines);
+    for (const QString& line : currencyLines) {
+        DefaultsItem item = splitDefaultsLine(line);
+        lists.currencyNames.append(std::move(item.name));
+        lists.currencyRates.append(std::move(item.value));
+    }
+    return ini.loadResult();
+}
+
+FileResult WriteDefaultsLists(const AppState& state, const DefaultsLists& lists)
+{
+    TIniFile ini(defaultsFilePath(state), state.Locale);
+    (void)ini.setMode(IniMode::Write);
+    const auto writeSection = [&ini](const char16_t* section, QStringList lines) {
+        ini.setSection(QString::fromUtf16(section));
+        (void)ini.SectionLines(lines);
+    };
+    writeSection(kExpenseTypesSection, lists.expenseTypes);
+    writeSection(kIntendedSourcesSection, lists.intendedSources);
+    writeSection(kPaymentMethodsSection, lists.paymentMethods);
+    // One name=value line per currency in list order. Stored as keys, two currencies whose names differ
+    // only in case would share one line, and a second "eur" would even take the primary's place.
+    QStringList currencyLines;
+    for (qsizetype i = 0; i < lists.currencyNames.size(); ++i) {
+        const QString rate = i < lists.currencyRates.size() ? lists.currencyRates[i] : QString();
+        currencyLines.append(lists.currencyNames[i] + u'=' + rate);
+    }
+    writeSection(kCurrenciesSection, currencyLines);
+    return ini.close();
+}
+
+} // namespace tallyfox

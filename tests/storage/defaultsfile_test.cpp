@@ -1,0 +1,194 @@
+#include "storage/defaultsfile.h"
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::readFileBytes;
+using test::TempFolder;
+using test::testDataPath;
+using test::writeFileBytes;
+
+QString shippedName()
+{
+    return QString::fromUtf16(kShippedDefaultsFileName);
+}
+
+class DefaultsFile : public ::testing::Test
+{
+protected:
+    DefaultsFile()
+    {
+        QDir().mkpath(folder.file(QStringLiteral("settings")));
+        QDir().mkpath(folder.file(QStringLiteral("program")));
+        state.SettingsFolder = folder.file(QStringLiteral("settings/"));
+        state.ProgramFolder = folder.file(QStringLiteral("program/"));
+    }
+
+    QString userFile() const { return defaultsFilePath(state); }
+
+    TempFolder folder;
+    AppState state{test::pinnedLocale()};
+};
+
+TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
+{
+    writeFileBytes(userFile(), readFileBytes(testDataPath(QStringLiteral("defaults/user.ini"))));
+    DefaultsLists lists;
+    ASSERT_TRUE(ReadDefaultsLists(state, lists).ok());
+    EXPECT_EQ(lists.expenseTypes,
+              (QStringList{QStringLiteral("Train"), QStringLiteral("Taxi"), QStringLiteral("Hotel=Room")}));
+    EXPECT_EQ(lists.currencyNames,
+              (QStringList{QStringLiteral("EUR"), QStringLiteral("US$"), QStringLiteral("GBP")}));
+    EXPECT_EQ(lists.currencyRates,
+              (QStringList{QStringLiteral("Primary"), QStringLiteral("1.44"), QStringLiteral("0,89")}));
+
+    ASSERT_TRUE(WriteDefaultsLists(state, lists).ok());
+    const QByteArray written = readFileBytes(userFile());
+    const QString reference = testDataPath(QStringLiteral("defaults/user.expected.ini"));
+    if (qEnvironmentVariableIsSet("TALLYFOX_UPDATE_GOLDEN"))
+        writeFileBytes(reference, written);
+    EXPECT_EQ(written, readFileBytes(reference));
+
+    DefaultsLists again;
+    ASSERT_TRUE(ReadDefaultsLists(state, again).ok());
+    EXPECT_EQ(again, lists);
+}
+
+TEST_F(DefaultsFile, TheShippedFileIsCopiedWithCrLfOnlyWhenTheUserHasNone)
+{
+    writeFileBytes(state.ProgramFolder + shippedName(),
+                   readFileBytes(testDataPath(QStringLiteral("defaults/shipped-lf.ini"))));
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    const QByteArray copied =
+        "[Expense types]\r\nTrain\r\nDinner\r\n[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\n";
+    EXPECT_EQ(readFileBytes(userFile()), copied);
+    EXPECT_EQ(QFile::permissions(userFile()) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+
+    // A changed shipped file is not copied again.
+    writeFileBytes(state.ProgramFolder + shippedName(), "[Expense types]\r\nBus\r\n");
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    EXPECT_EQ(readFileBytes(userFile()), copied);
+}
+
+TEST_F(DefaultsFile, TheShippedFileIsFoundBesideTheProgramFirstThenInShare)
+{
+    // An installed program: bin/ and share/tallyfox/ side by side.
+    state.ProgramFolder = folder.file(QStringLiteral("prefix/bin/"));
+    QDir().mkpath(folder.file(QStringLiteral("prefix/bin")));
+    QDir().mkpath(folder.file(QStringLiteral("prefix/share/tallyfox")));
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    EXPECT_FALSE(QFile::exists(userFile())); // neither file: nothing is made
+
+    writeFileBytes(folder.file(QStringLiteral("prefix/share/tallyfox/")) + shippedName(), "[Installed]\r\n");
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    EXPECT_EQ(readFileBytes(userFile()), "[Installed]\r\n");
+
+    ASSERT_TRUE(QFile::remove(userFile()));
+    writeFileBytes(state.ProgramFolder + shippedName(), "[Build tree]\r\n");
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    EXPECT_EQ(readFileBytes(userFile()), "[Build tree]\r\n");
+}
+
+TEST_F(DefaultsFile, TheBuildShipsTheNaturalListsBesideThePrograms)
+{
+    state.ProgramFolder = qEnvironmentVariable("TALLYFOX_BIN_DIR") + u'/';
+    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    DefaultsLists lists;
+    ASSERT_TRUE(ReadDefaultsLists(state, lists).ok());
+    EXPECT_EQ(lists.expenseTypes,
+              (QStringList{QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
+                           QStringLiteral("Lunch"), QStringLiteral("Breakfast")}));
+    EXPECT_EQ(lists.intendedSources,
+              (QStringList{QStringLiteral("Employer"), QStringLiteral("Client"), QStringLiteral("Myself")}));
+    EXPECT_EQ(lists.paymentMethods, (QStringList{QStringLiteral("Cash"), QStringLiteral("Credit card"),
+                                                 QStringLiteral("Debit card")}));
+    EXPECT_EQ(lists.currencyNames,
+              (QStringList{QStringLiteral("EUR"), QStringLiteral("US$"), QStringLiteral("GBP")}));
+    EXPECT_EQ(lists.currencyRates,
+              (QStringList{QStringLiteral("Primary"), QStringLiteral("1.44"), QStringLiteral("0.89")}));
+    // The copy is identical: the shipped file is already written with CR LF.
+    EXPECT_EQ(readFileBytes(userFile()), readFileBytes(state.ProgramFolder + shippedName()));
+}
+
+TEST_F(DefaultsFile, LinesSplitIntoNameAndValueAtTheFirstEqualsSign)
+{
+    struct Case
+    {
+        QString line;
+        DefaultsItem item;
+    };
+    const Case cases[] = {
+        {QStringLiteral("US$ = 1.44"), {QStringLiteral("US$"), QStringLiteral("1.44")}},
+        {QStringLiteral("a=b=c"), {QStringLiteral("a"), QStringLiteral("b=c")}},
+        {QStringLiteral("CHF"), {QStringLiteral("CHF"), QString()}},
+        {QStringLiteral("\t Hotel=Room\x01"), {QStringLiteral("Hotel"), QStringLiteral("Room")}},
+        {QStringLiteral("=1"), {QString(), QStringLiteral("1")}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(splitDefaultsLine(c.line), c.item) << c.line.toStdString();
+}
+
+TEST_F(DefaultsFile, ASectionReadsAsItsNonEmptyLinesAndAMissingOneAsNone)
+{
+    writeFileBytes(userFile(), "[Payment methods]\r\n\r\n  Cash  \r\nCard=Visa\r\n\t\r\n[Other]\r\nx\r\n");
+    QStringList lines = {QStringLiteral("stale")};
+    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Cash"), QStringLiteral("Card=Visa")}));
+    EXPECT_EQ(defaultsItems(lines),
+              (std::vector<DefaultsItem>{{QStringLiteral("Cash"), QString()},
+                                         {QStringLiteral("Card"), QStringLiteral("Visa")}}));
+
+    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kCurrenciesSection), lines).ok());
+    EXPECT_TRUE(lines.isEmpty());
+
+    ASSERT_TRUE(QFile::remove(userFile()));
+    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
+    EXPECT_TRUE(lines.isEmpty());
+
+    ASSERT_TRUE(QDir().mkdir(userFile()));
+    const FileResult unreadable =
+        ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines);
+    EXPECT_FALSE(unreadable.ok());
+    EXPECT_TRUE(lines.isEmpty());
+}
+
+TEST_F(DefaultsFile, WritingPutsTheFourListsAtTheEndInTheirOrderAndKeepsEveryCurrency)
+{
+    writeFileBytes(userFile(), "[Currencies]\r\nEUR=Primary\r\n[Notes]\r\nkept\r\n");
+    DefaultsLists lists;
+    lists.expenseTypes = QStringList{QStringLiteral(" Taxi "), QString(), QStringLiteral("Hotel")};
+    lists.paymentMethods = QStringList{QStringLiteral("Cash")};
+    // Names that differ only in case are two currencies, and neither takes the primary's line.
+    lists.currencyNames = QStringList{QStringLiteral("EUR"), QStringLiteral("usd"), QStringLiteral("USD"),
+                                      QStringLiteral("eur")};
+    lists.currencyRates = QStringList{QStringLiteral("Primary"), QStringLiteral("1.4"), QStringLiteral("1.5"),
+                                      QStringLiteral("1")};
+    ASSERT_TRUE(WriteDefaultsLists(state, lists).ok());
+    EXPECT_EQ(readFileBytes(userFile()), "[Notes]\r\nkept\r\n[Expense types]\r\nTaxi\r\nHotel\r\n"
+                                         "[Intended sources]\r\n[Payment methods]\r\nCash\r\n[Currencies]\r\n"
+                                         "EUR=Primary\r\nusd=1.4\r\nUSD=1.5\r\neur=1\r\n");
+}
+
+TEST_F(DefaultsFile, AFileThatCannotBeReadIsNotWrittenOverAndAFailedCopyIsReported)
+{
+    ASSERT_TRUE(QDir().mkdir(userFile()));
+    DefaultsLists lists;
+    lists.expenseTypes = QStringList{QStringLiteral("Taxi")};
+    const FileResult result = WriteDefaultsLists(state, lists);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.message().contains(userFile())) << result.message().toStdString();
+    EXPECT_TRUE(QFileInfo(userFile()).isDir());
+
+    state.SettingsFolder = folder.file(QStringLiteral("missing/"));
+    writeFileBytes(state.ProgramFolder + shippedName(), "[Expense types]\r\n");
+    const FileResult copy = InstallDefaultsFile(state);
+    EXPECT_FALSE(copy.ok());
+    EXPECT_TRUE(copy.message().contains(userFile())) << copy.message().toStdString();
+}
+
+} // namespace
+} // namespace tallyfox
