@@ -1,0 +1,116 @@
+#include "storage/editlog.h"
+
+#include "core/textforms.h"
+#include "platform/textencoding.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace tallyfox {
+
+QString logEditTypeText(LogEditType type)
+{
+    switch (type) {
+    case LogEditType::New:
+        return QStringLiteral("New");
+    case LogEditType::EditFrom:
+        return QStringLiteral("EditFrom");
+    case LogEditType::EditTo:
+        return QStringLiteral("EditTo");
+    case LogEditType::Delete:
+        return QStringLiteral("Delete");
+    }
+    return {};
+}
+
+QString logFilePath(const AppState& state)
+{
+    return state.SettingsFolder + QString::fromUtf16(kLogFileName);
+}
+
+LogResult EditLog::outcome(FileResult result)
+{
+    if (result.ok()) {
+        m_failing = false;
+        return {};
+    }
+    const bool newFailure = !m_failing;
+    m_failing = true;
+    return LogResult(std::move(result), newFailure);
+}
+
+LogResult EditLog::CreateLogIfMissing(const AppState& state)
+{
+    const QString path = logFilePath(state);
+    if (QFile::exists(path))
+        return {};
+    return outcome(writeFileAtomically(path, [](QIODevice& device) {
+        const QByteArray header = QByteArray(kLogHeader) + "\r\n";
+        return device.write(header) == header.size();
+    }));
+}
+
+LogResult EditLog::appendLine(const AppState& state, const QString& line)
+{
+    const QString path = logFilePath(state);
+    QFile file(path);
+    // A log removed while the program runs starts again with its header.
+    const bool isNew = !file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return outcome(FileResult::writeFailure(path, file.errorString()));
+    QByteArray bytes;
+    if (isNew)
+        bytes.append(kLogHeader).append("\r\n");
+    appendUtf8(bytes, line);
+    bytes.append("\r\n");
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return outcome(FileResult::writeFailure(path, file.errorString()));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return outcome(FileResult::writeFailure(path, file.errorString()));
+    return outcome({});
+}
+
+QString EditLog::editDate(const AppState& state) const
+{
+    const QDateTime now = m_clock.now();
+    return state.Locale.shortDate(now.date()) + u' ' + state.Locale.timeWithSeconds(now.time());
+}
+
+LogResult EditLog::LogMessage(const AppState& state, const QString& text)
+{
+    if (!state.settings.EnableLogging)
+        return {};
+    return appendLine(state, editDate(state) + u'\t' + text);
+}
+
+QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
+{
+    const TExpense& entry = state.Entries[index];
+    const QStringList fields = {
+        editDate(state),
+        logEditTypeText(type),
+        DateText(entry.Date, state.Locale),
+        entry.Currency,
+        EntryAmountText(entry, state.settings.IncomeIsPositive),
+        entry.Type,
+        entry.IntendedSource,
+        entry.Note,
+        entry.PaidWith,
+        ReceiptText(entry),
+    };
+    return fields.join(u'\t');
+}
+
+LogResult EditLog::LogEntry(AppState& state, LogEditType type, int index)
+{
+    // Cleared whether or not the change is logged: after Open, deleting every entry must still reach the
+    // file, and that should not depend on the log being switched on.
+    state.KeepFileIfEmpty = false;
+    if (!state.settings.EnableLogging || index < 0 || index >= state.EntryCount())
+        return {};
+    return appendLine(state, entryLine(state, type, index));
+}
+
+} // namespace tallyfox
