@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "core/growablearray.h"
+#include "platform/filesystem.h"
+#include "storage/inifile.h"
+
+#include <QDateTime>
+
+namespace tallyfox {
+
+// Earlier versions kept the entries in an INI-style file, one section per entry. It is only ever read,
+// once, when no current database exists; the old file is never changed.
+inline constexpr char16_t kOldDatabaseFileName[] = u"TallyfoxData.ini";
+
+[[nodiscard]] QString oldDatabasePath(const AppState& state);
+
+// Reads the entries of an old-format file into entries, replacing what they held. Entries whose sections
+// are missing consist of defaults; now stands in for a missing date.
+void readOldFormatEntries(TIniFile& ini, const QDateTime& now, expensearray& entries);
+
+// Replaces the entries with those of the old-format file in the settings folder. A missing file gives no
+// entries. A file that cannot be read is reported and the entries stay as they were.
+FileResult ConvertOldDatabase(AppState& state, const QDateTime& now);
+
+} // namespace tallyfox
