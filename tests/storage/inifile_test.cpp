@@ -146,8 +146,9 @@ TEST_F(IniFile, TheFirstOfDuplicateSectionsAndKeysIsReadAndOnlyItIsChanged)
     ini.IniText(QStringLiteral("key"), QStringLiteral("changed"));
     ini.IniText(QStringLiteral("More"), QStringLiteral("2"));
     ASSERT_TRUE(ini.close().ok());
-    EXPECT_EQ(readFileBytes(path),
-              "[Main]\r\nkey=changed\r\nKey=second\r\nMore=2\r\n[Other]\r\n[main]\r\nKey=shadow\r\nMore=1\r\n");
+    EXPECT_EQ(
+        readFileBytes(path),
+        "[Main]\r\nkey=changed\r\nKey=second\r\nMore=2\r\n[Other]\r\n[main]\r\nKey=shadow\r\nMore=1\r\n");
 }
 
 TEST_F(IniFile, NumbersAndFlagsReadLeniently)
@@ -181,20 +182,21 @@ TEST_F(IniFile, HexPairsAreReadLeniently)
     const Case cases[] = {
         {"0000000000002940", 8, true, {0, 0, 0, 0, 0, 0, 0x29, 0x40}},
         {"ff7Fa0", 3, true, {0xFF, 0x7F, 0xA0}},
-        {"0A1", 3, true, {0x0A, 0xEE, 0xEE}},          // odd length: the lone digit is no byte
-        {"G1", 2, true, {0x00, 0xEE}},                 // a pair that starts with no digit is 0
-        {"1G2Z", 2, true, {0x01, 0x02}},               // the digits before the first other character
-        {"$A$$", 2, true, {0x0A, 0x00}},               // a leading "$" is skipped
-        {"0102030405", 2, true, {0x01, 0x02}},         // no more than the buffer holds
-        {"A", 2, false, {0xEE, 0xEE}},                 // no whole pair
-        {"", 2, false, {0xEE, 0xEE}},                  // empty value
-        {"\xC3\xA9\xC3\xA9", 1, true, {0x00}},         // non-ASCII characters are no digits
+        {"0A1", 3, true, {0x0A, 0xEE, 0xEE}},  // odd length: the lone digit is no byte
+        {"G1", 2, true, {0x00, 0xEE}},         // a pair that starts with no digit is 0
+        {"1G2Z", 2, true, {0x01, 0x02}},       // the digits before the first other character
+        {"$A$$", 2, true, {0x0A, 0x00}},       // a leading "$" is skipped
+        {"0102030405", 2, true, {0x01, 0x02}}, // no more than the buffer holds
+        {"A", 2, false, {0xEE, 0xEE}},         // no whole pair
+        {"", 2, false, {0xEE, 0xEE}},          // empty value
+        {"\xC3\xA9\xC3\xA9", 1, true, {0x00}}, // non-ASCII characters are no digits
     };
     for (const Case& c : cases) {
         TIniFile ini(locale, "[S]\r\nK=" + c.text + "\r\n");
         ini.setSection(QStringLiteral("S"));
         std::vector<unsigned char> buffer(static_cast<size_t>(c.byteCount), 0xEE);
-        EXPECT_EQ(ini.IniBytes(QStringLiteral("K"), buffer.data(), c.byteCount), c.anyRead) << c.text.constData();
+        EXPECT_EQ(ini.IniBytes(QStringLiteral("K"), buffer.data(), c.byteCount), c.anyRead)
+            << c.text.constData();
         EXPECT_EQ(buffer, c.bytes) << c.text.constData();
     }
     TIniFile missing(locale, QByteArray());
@@ -227,8 +229,8 @@ TEST_F(IniFile, WriteModePlacesKeysAndSections)
     EXPECT_EQ(ini.IniText(QStringLiteral("first"), QStringLiteral("1")), QString());
     ini.IniText(QStringLiteral("second"), QStringLiteral("2"));
     ini.setSection(QStringLiteral("a"));
-    ini.IniText(QStringLiteral("z"), QStringLiteral("3"));      // after the section's last line
-    ini.IniText(QStringLiteral("X"), QStringLiteral(" 4 "));    // replaces x=1, as given
+    ini.IniText(QStringLiteral("z"), QStringLiteral("3"));   // after the section's last line
+    ini.IniText(QStringLiteral("X"), QStringLiteral(" 4 ")); // replaces x=1, as given
     ini.setSection(QStringLiteral("B"));
     ini.IniText(QStringLiteral(" k "), QStringLiteral("\"q\"")); // neither trimmed nor quoted
     ini.IniText(QStringLiteral("multi"), QStringLiteral("two\r\nlines\n[A]"));
