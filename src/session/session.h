@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "platform/clock.h"
+#include "platform/filesystem.h"
+#include "storage/editlog.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tallyfox {
+
+// An entry as the item editor or the command line fills it in, before it is stored.
+struct EntryDraft
+{
+    QString type;
+    QString currency;
+    QString intendedSource;
+    QString paidWith;
+    QString note;
+    QDate date;
+    double amount = 0.0;
+    bool income = false;
+    bool hasReceipt = false;
+    QString receipt;
+};
+
+// The program's work without windows, shared by the forms and the command-line tool: every change to
+// the entries or files, with its log lines. Failures never stop the work: each leaves a message, naming
+// the file and the reason, for the caller to show (takeProblems), and the entries in memory stay.
+class Session
+{
+public:
+    Session(AppState& state, const Clock& clock, const QString& registryFile);
+
+    [[nodiscard]] AppState& state() { return m_state; }
+    [[nodiscard]] const AppState& state() const { return m_state; }
+    [[nodiscard]] const Clock& clock() const { return m_clock; }
+    [[nodiscard]] const QString& registryFile() const { return m_registryFile; }
+    [[nodiscard]] EditLog& log() { return m_log; }
+
+    // Messages for the user since the last call, in the order they arose.
+    [[nodiscard]] QStringList takeProblems();
+    void report(const FileResult& result);
+    void report(const LogResult& result);
+
+    // Every change ends in the one refresh path. The main window installs its own, which rebuilds the
+    // list around refreshEntries; without a window refreshEntries runs alone.
+    void setRefreshHandler(std::function<void(bool forceSort)> handler)
+    {
+        m_refreshHandler = std::move(handler);
+    }
+    void refreshList(bool forceSort);
+    // Sorts when AutoSort is on or forced, clears the JustChanged markers and returns their rows (unless
+    // the run only adds one entry, when no row is built), then writes the database.
+    std::vector<int> refreshEntries(bool forceSort);
+
+    void logMessage(const QString& text);
+
+    void newDatabase(const QString& path);
+    void openDatabase(const QString& path);
+    void saveDatabaseAs(const QString& path);
+
+    // Logs the entry as deleted, removes it and refreshes.
+    void deleteEntry(int index);
+    // Removes the entry at index (the later ones move down), logged as deleted when asked.
+    void removeEntryAt(int index, bool logIt);
+
+    // Choosing the current key again reverses the order; another key sorts forwards.
+    void chooseSortKey(quint16 key);
+    void toggleAutoSort();
+    void toggleReverse();
+
+    // Stores a new entry (no index) or changes the entry at index, as the item editor does: receipt
+    // numbering, the log lines, the remembered choices, then the refresh.
+    void storeEntry(const EntryDraft& draft, std::optional<int> editIndex = std::nullopt);
+
+    // Writes the export file; changes nothing else.
+    FileResult exportData(const QString& path);
+
+    void saveSettings();
+
+private:
+    AppState& m_state;
+    Clock m_clock;
+    QString m_registryFile;
+    EditLog m_log;
+    QStringList m_problems;
+    std::function<void(bool)> m_refreshHandler;
+};
+
+} // namespace tallyfox

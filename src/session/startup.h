@@ -1,0 +1,42 @@
+#pragma once
+
+#include "session/programarguments.h"
+#include "session/session.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace tallyfox {
+
+inline constexpr quint16 kCurrentVersion = 953;
+inline constexpr char16_t kWelcomeMessage[] =
+    u"Welcome to Tallyfox 0.95.3. Tallyfox is free software: you may use, copy and share it.";
+inline constexpr char16_t kOldFormatFoundMessage[] = u"Database in old format found. It will be converted to "
+                                                     u"the new format. Please give a filename for new DB.";
+inline constexpr char16_t kNoDatabaseMessage[] =
+    u"No database file found. Please give a filename for a new database.";
+
+struct StartupOptions
+{
+    ProgramArguments arguments;
+    // The folder of the programs, ending in "/"; the shipped defaults file is looked up from it.
+    QString programFolder;
+    // Asked for a new database's name when none exists, with the settings folder to start in; nothing
+    // means the user cancelled.
+    std::function<std::optional<QString>(const QString& settingsFolder)> chooseNewDatabase;
+    // The command-line tool names its database outright: used whether or not the file exists.
+    std::optional<QString> databasePath;
+};
+
+// Start-up up to the first refresh, without a window: the registry and version check, the settings
+// folder, the edit log, the shipped defaults, the currency upgrade, the settings, the database path,
+// the column settings, the currency table, and loading or converting the database. Messages for the user
+// are queued in StartupMessages. The caller then refreshes (which first writes a new or converted
+// database).
+void runStartup(Session& session, const StartupOptions& options);
+
+// Rebuilds the currency table from the defaults file.
+void LoadDefaults(Session& session);
+
+} // namespace tallyfox

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/appstate.h"
+
+#include <QAbstractTableModel>
+
+namespace tallyfox {
+
+// The entries as the list shows them: one row per entry in array order, nine logical columns. Rows are
+// not copied: the view asks only for the cells it draws, and a refresh is one model reset.
+class EntryListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit EntryListModel(const AppState& state, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Rebuilds all rows from the entries (none while the run only adds one entry).
+    void reset();
+    // The focused and highlighted row, not selected; -1 for none.
+    void setHighlightedRow(int row);
+    [[nodiscard]] int highlightedRow() const { return m_highlightedRow; }
+    // The caption of the primary amount column: the primary currency's name.
+    void setPrimaryCaption(const QString& caption);
+
+private:
+    const AppState& m_state;
+    int m_rows = 0;
+    int m_highlightedRow = -1;
+    QString m_primaryCaption = QStringLiteral("EUR");
+};
+
+} // namespace tallyfox
