@@ -230,11 +230,12 @@ private:
         const auto tag = registryHexTag(data);
         if (!tag)
             return std::nullopt;
-        // Long hex data goes on over lines that end in "\".
-        for (data = data.trimmed(); data.endsWith(u'\\'); data = data.trimmed()) {
+        // Long hex data goes on over lines that end in "\". Trimming and chopping in place keeps a value
+        // of many lines linear.
+        for (data = std::move(data).trimmed(); data.endsWith(u'\\'); data = std::move(data).trimmed()) {
             data.chop(1);
             if (m_next < m_lines.size())
-                data += m_lines[m_next++].trimmed();
+                data += QStringView(m_lines[m_next++]).trimmed();
         }
         return registryHexValue(data, tag->first, tag->second);
     }
