@@ -3,6 +3,8 @@
 #include "core/daycount.h"
 #include "core/textforms.h"
 #include "platform/textencoding.h"
+#include "storage/databaseline.h"
+#include "storage/databaselinewriter.h"
 #include "storage/textpool.h"
 
 #include <QByteArray>
@@ -13,57 +15,40 @@ namespace tallyfox {
 
 namespace {
 
-constexpr QByteArrayView kItemTag = "item";
-
-bool isAsciiSpace(char c)
+bool isDatabaseSpace(char c)
 {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-QByteArrayView trimAsciiSpace(QByteArrayView bytes)
+QByteArrayView trimDatabaseSpace(QByteArrayView bytes)
 {
     qsizetype begin = 0;
     qsizetype end = bytes.size();
-    while (begin < end && isAsciiSpace(bytes[begin]))
+    while (begin < end && isDatabaseSpace(bytes[begin]))
         ++begin;
-    while (end > begin && isAsciiSpace(bytes[end - 1]))
+    while (end > begin && isDatabaseSpace(bytes[end - 1]))
         --end;
     return bytes.sliced(begin, end - begin);
 }
 
-// One line of the file, cut into fields at its tabs.
-class LineReader
+// Turns the fields of one line into texts: shared through the pools when the line is UTF-8, else read
+// as Windows-1252.
+class DatabaseFieldReader
 {
 public:
-    LineReader(QByteArrayView line, LineEncoding encoding, TextPool& pool)
-        : m_rest(line), m_encoding(encoding), m_pool(pool)
+    DatabaseFieldReader(LineEncoding encoding, TextPool& commonTexts, TextPool& rareTexts)
+        : m_encoding(encoding), m_commonTexts(commonTexts), m_rareTexts(rareTexts)
     {}
-
-    // The text up to the next tab, or the rest of the line; empty once the line is used up.
-    QByteArrayView nextField()
-    {
-        const qsizetype tab = m_rest.indexOf('\t');
-        if (tab < 0) {
-            const QByteArrayView field = m_rest;
-            m_rest = {};
-            return field;
-        }
-        const QByteArrayView field = m_rest.first(tab);
-        m_rest = m_rest.sliced(tab + 1);
-        return field;
-    }
-
-    QString trimmedText(QByteArrayView field) const
-    {
-        const QByteArrayView bytes = trimAsciiSpace(field);
-        if (m_encoding == LineEncoding::Utf8)
-            return m_pool.trimmedText(bytes);
-        return decodeWindows1252(bytes).trimmed();
-    }
 
     QString textOr(QByteArrayView field, const QString& fallback) const
     {
-        return field.isEmpty() ? fallback : trimmedText(field);
+        return field.isEmpty() ? fallback : trimmedText(field, m_commonTexts);
+    }
+
+    // For notes and receipt numbers, which seldom repeat.
+    QString rareTextOr(QByteArrayView field, const QString& fallback) const
+    {
+        return field.isEmpty() ? fallback : trimmedText(field, m_rareTexts);
     }
 
     // True exactly when the trimmed field, with A-Z in lower case, is "true".
@@ -73,7 +58,7 @@ public:
             return true;
         if (field.isEmpty() || field == "false")
             return false;
-        const QString text = trimmedText(field);
+        const QString text = trimmedText(field, m_commonTexts);
         if (text.size() != 4)
             return false;
         for (qsizetype i = 0; i < 4; ++i) {
@@ -86,12 +71,20 @@ public:
     }
 
 private:
-    QByteArrayView m_rest;
+    QString trimmedText(QByteArrayView field, TextPool& pool) const
+    {
+        const QByteArrayView bytes = trimDatabaseSpace(field);
+        if (m_encoding == LineEncoding::Utf8)
+            return pool.trimmedText(bytes);
+        return decodeWindows1252(bytes).trimmed();
+    }
+
     LineEncoding m_encoding;
-    TextPool& m_pool;
+    TextPool& m_commonTexts;
+    TextPool& m_rareTexts;
 };
 
-double readAmount(QByteArrayView field)
+double readDatabaseAmount(QByteArrayView field)
 {
     if (field.isEmpty())
         return 0.0;
@@ -107,113 +100,58 @@ double readAmount(QByteArrayView field)
     return std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount);
 }
 
-bool isItemTag(QByteArrayView tag, LineEncoding encoding)
+bool isDatabaseItemTag(QByteArrayView tag, LineEncoding encoding)
 {
-    if (tag == kItemTag)
+    if (tag == "item")
         return true;
     // Rare: the tag with white space around it, possibly beyond ASCII.
     return decodeText(tag, encoding).trimmed() == u"item";
 }
 
-void readEntryLine(QByteArrayView line, TextPool& pool, expensearray& entries)
+void readDatabaseEntry(const DatabaseLine& line, TextPool& commonTexts, TextPool& rareTexts,
+                       expensearray& entries)
 {
-    const qsizetype firstTab = line.indexOf('\t');
-    const QByteArrayView tag = firstTab < 0 ? line : line.first(firstTab);
-    const LineEncoding encoding = detectLineEncoding(line);
-    if (!isItemTag(tag, encoding))
+    const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
+    const QByteArrayView* field = line.fields;
+    if (!isDatabaseItemTag(field[0], encoding))
         return;
 
     static const QString kUnknown = QStringLiteral("Unknown");
     static const QString kDefaultCurrency = QStringLiteral("US$");
     static const QString kDefaultReceipt = QStringLiteral("00");
 
-    LineReader reader(firstTab < 0 ? QByteArrayView() : line.sliced(firstTab + 1), encoding, pool);
+    const DatabaseFieldReader reader(encoding, commonTexts, rareTexts);
     TExpense& entry = entries.append();
-    const QByteArrayView year = reader.nextField();
-    const QByteArrayView month = reader.nextField();
-    const QByteArrayView day = reader.nextField();
-    entry.Currency = reader.textOr(reader.nextField(), kDefaultCurrency);
-    entry.Amount = readAmount(reader.nextField());
-    entry.Income = reader.flag(reader.nextField());
-    entry.Type = reader.textOr(reader.nextField(), kUnknown);
-    entry.IntendedSource = reader.textOr(reader.nextField(), kUnknown);
-    entry.PaidWith = reader.textOr(reader.nextField(), kUnknown);
-    entry.HasReceipt = reader.flag(reader.nextField());
-    entry.Receipt = reader.textOr(reader.nextField(), kDefaultReceipt);
-    entry.Note = reader.textOr(reader.nextField(), QString());
-    entry.Date = dayCountFromDate(year.isEmpty() ? 2009 : ReadWholeNumber(year),
-                                  month.isEmpty() ? 1 : ReadWholeNumber(month),
-                                  day.isEmpty() ? 1 : ReadWholeNumber(day));
+    entry.Currency = reader.textOr(field[4], kDefaultCurrency);
+    entry.Amount = readDatabaseAmount(field[5]);
+    entry.Income = reader.flag(field[6]);
+    entry.Type = reader.textOr(field[7], kUnknown);
+    entry.IntendedSource = reader.textOr(field[8], kUnknown);
+    entry.PaidWith = reader.textOr(field[9], kUnknown);
+    entry.HasReceipt = reader.flag(field[10]);
+    entry.Receipt = reader.rareTextOr(field[11], kDefaultReceipt);
+    entry.Note = reader.rareTextOr(field[12], QString());
+    entry.Date = dayCountFromDate(field[1].isEmpty() ? 2009 : ReadWholeNumber(field[1]),
+                                  field[2].isEmpty() ? 1 : ReadWholeNumber(field[2]),
+                                  field[3].isEmpty() ? 1 : ReadWholeNumber(field[3]));
     entry.JustChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one.
     if (entry.Amount == 0.0 && entry.Type == kUnknown)
         entries.dropLast();
 }
 
-void appendNumber(QByteArray& out, int value)
+// An upper bound of the number of lines, so the entries are allocated once.
+qsizetype countDatabaseLines(QByteArrayView content)
 {
-    char digits[12];
-    int count = 0;
-    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0)
-        out.append('-');
-    while (count > 0)
-        out.append(digits[--count]);
-}
-
-// A field never holds a tab or a line end, so no text can split a line's columns.
-void appendTextField(QByteArray& out, const QString& text)
-{
-    const qsizetype start = out.size();
-    appendUtf8(out, text);
-    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
-        if (*c == '\t' || *c == '\r' || *c == '\n')
-            *c = ' ';
+    qsizetype lines = 1;
+    const char* const end = content.data() + content.size();
+    for (const char* p = content.data(); p < end; ++lines) {
+        const auto* lineFeed = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (lineFeed == nullptr)
+            break;
+        p = lineFeed + 1;
     }
-}
-
-void appendFlag(QByteArray& out, bool value)
-{
-    out.append(value ? QByteArrayView("true") : QByteArrayView("false"));
-}
-
-void appendEntryLine(QByteArray& out, const TExpense& entry)
-{
-    out.append("item\t");
-    const auto day = dateFromDayCount(entry.Date);
-    if (day) {
-        appendNumber(out, day->year);
-        out.append('\t');
-        appendNumber(out, day->month);
-        out.append('\t');
-        appendNumber(out, day->day);
-    } else {
-        // No calendar day: zeros read back as no date.
-        out.append("0\t0\t0");
-    }
-    out.append('\t');
-    appendTextField(out, entry.Currency);
-    out.append('\t');
-    appendAmountText(out, entry.Amount);
-    out.append('\t');
-    appendFlag(out, entry.Income);
-    out.append('\t');
-    appendTextField(out, entry.Type);
-    out.append('\t');
-    appendTextField(out, entry.IntendedSource);
-    out.append('\t');
-    appendTextField(out, entry.PaidWith);
-    out.append('\t');
-    appendFlag(out, entry.HasReceipt);
-    out.append('\t');
-    appendTextField(out, entry.Receipt);
-    out.append('\t');
-    appendTextField(out, entry.Note);
-    out.append("\r\n");
+    return lines;
 }
 
 } // namespace
@@ -221,20 +159,16 @@ void appendEntryLine(QByteArray& out, const TExpense& entry)
 void parseDatabase(QByteArrayView content, expensearray& entries)
 {
     expensearray read;
-    read.reserve(static_cast<int>(
-        std::min<qsizetype>(std::count(content.begin(), content.end(), '\n') + 1, content.size() / 8 + 1)));
-    TextPool pool;
+    read.reserve(static_cast<int>(std::min<qsizetype>(countDatabaseLines(content), content.size() / 8 + 1)));
+    // Types, currencies, sources and payment methods come from short lists; of the notes and receipt
+    // numbers, few repeat.
+    TextPool commonTexts(4096);
+    TextPool rareTexts(1024);
+    DatabaseLine line;
     const char* const end = content.data() + content.size();
-    const char* lineStart = content.data();
-    while (lineStart < end) {
-        const char* lineEnd = lineStart;
-        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-            ++lineEnd;
-        readEntryLine(QByteArrayView(lineStart, lineEnd - lineStart), pool, read);
-        // A line ends at CR LF, a lone CR or a lone LF.
-        lineStart = lineEnd < end ? lineEnd + 1 : end;
-        if (lineEnd < end && *lineEnd == '\r' && lineStart < end && *lineStart == '\n')
-            ++lineStart;
+    for (const char* lineStart = content.data(); lineStart < end;) {
+        lineStart = readDatabaseLine(lineStart, end, line);
+        readDatabaseEntry(line, commonTexts, rareTexts, read);
     }
     entries.swap(read);
 }
@@ -246,8 +180,9 @@ bool writeDatabaseContent(QIODevice& device, const expensearray& entries, int co
     buffer.reserve(kChunk + 4096);
     buffer.append(kDatabaseHeader);
     buffer.append("\r\n");
+    DatabaseLineWriter writer(buffer);
     for (int i = 0; i < count; ++i) {
-        appendEntryLine(buffer, entries[i]);
+        writer.appendEntry(entries[i]);
         if (buffer.size() >= kChunk) {
             if (device.write(buffer) != buffer.size())
                 return false;

@@ -1,16 +1,131 @@
 #include "storage/textpool.h"
 
+#include <cstring>
+
 namespace tallyfox {
+
+namespace {
+
+// Texts longer than this hardly ever repeat; they are decoded without the pool, which also keeps the
+// key bytes of a full pool small.
+constexpr qsizetype kLongestPooledText = 256;
+constexpr size_t kFirstTableSize = 64;
+
+template <typename Word> Word loadPoolWord(const char* bytes)
+{
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// The count (1 to 8) bytes at bytes as one word; the two halves may overlap, which is fine for a hash
+// and a comparison of texts of one length.
+quint64 loadPoolTail(const char* bytes, size_t count)
+{
+    if (count >= 4)
+        return (quint64(loadPoolWord<quint32>(bytes)) << 32) | loadPoolWord<quint32>(bytes + count - 4);
+    const auto byteAt = [bytes](size_t i) {
+        return quint64(static_cast<unsigned char>(bytes[i]));
+    };
+    return (byteAt(0) << 16) | (byteAt(count / 2) << 8) | byteAt(count - 1);
+}
+
+quint64 mixPoolWord(quint64 hash, quint64 word)
+{
+    hash = (hash ^ word) * 0x9fb21c651e98df25ULL;
+    return hash ^ (hash >> 29);
+}
+
+// A fast hash of short byte strings, eight bytes at a time.
+quint32 hashPoolKey(QByteArrayView bytes)
+{
+    const char* data = bytes.data();
+    const auto size = static_cast<size_t>(bytes.size());
+    quint64 hash = 0xcbf29ce484222325ULL ^ size;
+    if (size > 8) {
+        for (size_t offset = 0; offset + 8 < size; offset += 8)
+            hash = mixPoolWord(hash, loadPoolWord<quint64>(data + offset));
+        hash = mixPoolWord(hash, loadPoolWord<quint64>(data + size - 8));
+    } else if (size > 0) {
+        hash = mixPoolWord(hash, loadPoolTail(data, size));
+    }
+    return static_cast<quint32>((hash * 0xd6e8feb86659fd93ULL) >> 32);
+}
+
+// Whether two byte strings of the given length are equal, compared a word at a time.
+bool samePoolBytes(const char* a, const char* b, size_t size)
+{
+    if (size >= 8) {
+        for (size_t offset = 0; offset + 8 < size; offset += 8) {
+            if (loadPoolWord<quint64>(a + offset) != loadPoolWord<quint64>(b + offset))
+                return false;
+        }
+        return loadPoolWord<quint64>(a + size - 8) == loadPoolWord<quint64>(b + size - 8);
+    }
+    return size == 0 || loadPoolTail(a, size) == loadPoolTail(b, size);
+}
+
+} // namespace
+
+TextPool::TextPool(size_t maxTexts) : m_maxTexts(maxTexts) {}
+
+bool TextPool::sameKey(quint32 index, QByteArrayView utf8) const
+{
+    const Key& key = m_keys[index];
+    return key.length == utf8.size() &&
+           samePoolBytes(m_keyBytes.data() + key.offset, utf8.data(), static_cast<size_t>(utf8.size()));
+}
 
 QString TextPool::trimmedText(QByteArrayView utf8)
 {
-    const std::string_view key(utf8.data(), static_cast<size_t>(utf8.size()));
-    if (const auto it = m_texts.find(key); it != m_texts.end())
-        return it->second;
+    if (utf8.size() > kLongestPooledText)
+        return QString::fromUtf8(utf8).trimmed();
+    const quint32 hash = hashPoolKey(utf8);
+    if (!m_slots.empty()) {
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot slot = m_slots[i];
+            if (slot.indexPlusOne == 0)
+                break;
+            if (slot.hash == hash && sameKey(slot.indexPlusOne - 1, utf8))
+                return m_texts[slot.indexPlusOne - 1];
+        }
+    }
     QString text = QString::fromUtf8(utf8).trimmed();
     if (m_texts.size() < m_maxTexts)
-        m_texts.emplace(key, text);
+        insert(hash, utf8, text);
     return text;
+}
+
+void TextPool::insert(quint32 hash, QByteArrayView utf8, const QString& text)
+{
+    if ((m_texts.size() + 1) * 2 > m_slots.size())
+        growTable();
+    const auto index = static_cast<quint32>(m_texts.size());
+    m_keys.push_back({static_cast<quint32>(m_keyBytes.size()), static_cast<quint32>(utf8.size())});
+    if (!utf8.isEmpty())
+        m_keyBytes.append(utf8.data(), static_cast<size_t>(utf8.size()));
+    m_texts.push_back(text);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hash & mask;
+    while (m_slots[i].indexPlusOne != 0)
+        i = (i + 1) & mask;
+    m_slots[i] = {hash, index + 1};
+}
+
+void TextPool::growTable()
+{
+    const std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(old.empty() ? kFirstTableSize : old.size() * 2, Slot{0, 0});
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.indexPlusOne == 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_slots[i].indexPlusOne != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
 }
 
 } // namespace tallyfox

@@ -2,30 +2,46 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QtGlobal>
 #include <string>
-#include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace tallyfox {
 
 // Shares one QString among all entries that hold the same text: types, currencies, sources and payment
 // methods repeat on almost every line, so a large database keeps one copy of each. The pool stops
-// growing at a bound, so a file of unique texts costs no more than decoding them one by one.
+// growing at a bound, so a file of unique texts costs no more than decoding them one by one; a reader
+// keeps a small pool for texts that seldom repeat (notes), so that they do not crowd out the others.
 class TextPool
 {
 public:
-    explicit TextPool(size_t maxTexts = 65536) : m_maxTexts(maxTexts) {}
+    explicit TextPool(size_t maxTexts);
 
     // The UTF-8 bytes decoded and trimmed of white space.
     [[nodiscard]] QString trimmedText(QByteArrayView utf8);
 
 private:
-    struct Hash
+    // One slot of the open-addressed table: the hash and the text's number plus one (0: a free slot).
+    struct Slot
     {
-        using is_transparent = void;
-        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+        quint32 hash;
+        quint32 indexPlusOne;
     };
-    std::unordered_map<std::string, QString, Hash, std::equal_to<>> m_texts;
+    // Where a pooled text's bytes lie in m_keyBytes.
+    struct Key
+    {
+        quint32 offset;
+        quint32 length;
+    };
+
+    [[nodiscard]] bool sameKey(quint32 index, QByteArrayView utf8) const;
+    void insert(quint32 hash, QByteArrayView utf8, const QString& text);
+    void growTable();
+
+    std::vector<Slot> m_slots; // a power of two in size, at most half full
+    std::vector<Key> m_keys;
+    std::vector<QString> m_texts;
+    std::string m_keyBytes;
     size_t m_maxTexts;
 };
 

@@ -1,0 +1,149 @@
+#include "storage/databaselinewriter.h"
+
+#include "core/daycount.h"
+#include "core/textforms.h"
+
+#include <QByteArrayView>
+#include <QStringView>
+#include <cstring>
+
+namespace tallyfox {
+
+namespace {
+
+// Beyond its texts a line holds at most about 80 bytes: tag, date, amount, flags, tabs and line end.
+constexpr qsizetype kLineFrame = 96;
+
+char* putBytes(char* p, QByteArrayView bytes)
+{
+    std::memcpy(p, bytes.data(), static_cast<size_t>(bytes.size()));
+    return p + bytes.size();
+}
+
+char* putFlag(char* p, bool value)
+{
+    return putBytes(p, value ? QByteArrayView("true") : QByteArrayView("false"));
+}
+
+char* putWholeNumber(char* p, int value)
+{
+    char digits[12];
+    int count = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *p++ = '-';
+    while (count > 0)
+        *p++ = digits[--count];
+    return p;
+}
+
+char fieldByte(char c)
+{
+    return (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
+}
+
+// Rare: characters beyond the basic plane, or a broken pair; Qt's encoder decides.
+char* putConvertedText(char* p, QStringView rest)
+{
+    const QByteArray utf8 = rest.toUtf8();
+    for (char c : utf8)
+        *p++ = fieldByte(c);
+    return p;
+}
+
+// The text as UTF-8, at most three bytes per UTF-16 unit. A field never holds a tab or a line end, so no
+// text can split a line's columns.
+char* putText(char* p, const QString& text)
+{
+    const QChar* units = text.constData();
+    const qsizetype count = text.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const char16_t c = units[i].unicode();
+        if (c < 0x80) {
+            *p++ = fieldByte(static_cast<char>(c));
+        } else if (c < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (c >> 6));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *p++ = static_cast<char>(0xE0 | (c >> 12));
+            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            return putConvertedText(p, QStringView(text).sliced(i));
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+void DatabaseLineWriter::appendEntry(const TExpense& entry)
+{
+    char* p = grow(kLineFrame + 3 * entry.Currency.size());
+    p = putBytes(p, "item\t");
+    p = putDate(p, entry.Date);
+    *p++ = '\t';
+    p = putText(p, entry.Currency);
+    *p++ = '\t';
+    shrinkTo(p);
+    appendAmountText(m_out, entry.Amount);
+
+    const qsizetype textUnits = entry.Type.size() + entry.IntendedSource.size() + entry.PaidWith.size() +
+                                entry.Receipt.size() + entry.Note.size();
+    p = grow(kLineFrame + 3 * textUnits);
+    *p++ = '\t';
+    p = putFlag(p, entry.Income);
+    *p++ = '\t';
+    p = putText(p, entry.Type);
+    *p++ = '\t';
+    p = putText(p, entry.IntendedSource);
+    *p++ = '\t';
+    p = putText(p, entry.PaidWith);
+    *p++ = '\t';
+    p = putFlag(p, entry.HasReceipt);
+    *p++ = '\t';
+    p = putText(p, entry.Receipt);
+    *p++ = '\t';
+    p = putText(p, entry.Note);
+    *p++ = '\r';
+    *p++ = '\n';
+    shrinkTo(p);
+}
+
+char* DatabaseLineWriter::grow(qsizetype count)
+{
+    const qsizetype size = m_out.size();
+    m_out.resize(size + count);
+    return m_out.data() + size;
+}
+
+void DatabaseLineWriter::shrinkTo(const char* end)
+{
+    m_out.resize(end - m_out.constData());
+}
+
+char* DatabaseLineWriter::putDate(char* p, double date)
+{
+    if (m_lastDateLength < 0 || date != m_lastDate) {
+        char* q = m_lastDateText;
+        if (const auto day = dateFromDayCount(date)) {
+            q = putWholeNumber(q, day->year);
+            *q++ = '\t';
+            q = putWholeNumber(q, day->month);
+            *q++ = '\t';
+            q = putWholeNumber(q, day->day);
+        } else {
+            // No calendar day: zeros read back as no date.
+            q = putBytes(q, "0\t0\t0");
+        }
+        m_lastDate = date;
+        m_lastDateLength = q - m_lastDateText;
+    }
+    return putBytes(p, QByteArrayView(m_lastDateText, m_lastDateLength));
+}
+
+} // namespace tallyfox

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/expense.h"
+
+#include <QByteArray>
+
+namespace tallyfox {
+
+// Appends entry lines of the database file to a buffer. Each line first makes room for its longest
+// possible form and is then written straight into the buffer, which shrinks to what was written.
+class DatabaseLineWriter
+{
+public:
+    explicit DatabaseLineWriter(QByteArray& out) : m_out(out) {}
+
+    // The 13 tab-separated fields of the entry and CR LF.
+    void appendEntry(const TExpense& entry);
+
+private:
+    char* grow(qsizetype count);
+    void shrinkTo(const char* end);
+    char* putDate(char* p, double date);
+
+    QByteArray& m_out;
+    // Neighbouring entries often share a day, so the last day's text is kept.
+    double m_lastDate = 0.0;
+    qsizetype m_lastDateLength = -1;
+    char m_lastDateText[32] = {};
+};
+
+} // namespace tallyfox
