@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace tallyfox {
@@ -64,11 +66,14 @@ std::vector<int> textRanks(const expensearray& entries, int count, QString TExpe
     return ranks;
 }
 
+// Each key set answers equal() and less() as EntryEqual and EntryLess (before reversing) would, and
+// says whether less() is a strict weak order on these entries, that is, whether no key is NaN.
 struct TextKeys
 {
     std::vector<int> rank;
     bool equal(int e, int p) const { return rank[size_t(e)] == rank[size_t(p)]; }
     bool less(int e, int p) const { return rank[size_t(e)] < rank[size_t(p)]; }
+    bool ordered() const { return true; }
 };
 
 struct DateKeys
@@ -76,6 +81,10 @@ struct DateKeys
     std::vector<double> date;
     bool equal(int e, int p) const { return date[size_t(e)] == date[size_t(p)]; }
     bool less(int e, int p) const { return date[size_t(e)] < date[size_t(p)]; }
+    bool ordered() const
+    {
+        return std::none_of(date.begin(), date.end(), [](double d) { return std::isnan(d); });
+    }
 };
 
 struct AmountKeys
@@ -101,6 +110,11 @@ struct AmountKeys
         if (a.currencyRank != b.currencyRank)
             return a.currencyRank < b.currencyRank;
         return a.signedAmount < b.signedAmount;
+    }
+    bool ordered() const
+    {
+        return std::none_of(keys.begin(), keys.end(),
+                            [](const Key& key) { return std::isnan(key.signedAmount); });
     }
 };
 
@@ -130,9 +144,13 @@ struct ReceiptKeys
             return b.hasReceipt;
         if (a.number != b.number)
             return a.number < b.number;
+        if (a.textId == b.textId)
+            return false;
         // Rare: same number, different texts ("0042" and "42").
         return textBefore((*entries)[e].Receipt, (*entries)[p].Receipt, *locale);
     }
+    // The lenient number reading never gives NaN.
+    bool ordered() const { return true; }
 };
 
 enum class Bucket : std::uint8_t
@@ -181,11 +199,27 @@ void partitionSort(int* idx, int n, int* scratch, Bucket* buckets, const Keys& k
     }
 }
 
+// When every two entries are either equal or ordered, each bucket of the partition keeps scan order and
+// holds only entries strictly before, equal to or after the pivot, so its result is the stable order of
+// the keys, whichever entries were the pivots. A merge sort finds that order in n log n even on inputs
+// that defeat the middle pivot (several equal runs of rising receipt numbers). Entries that are neither
+// equal nor ordered ("A1" and "a1") make the result depend on the pivots: then the partition itself runs.
 template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& keys, bool reverse)
 {
     std::vector<int> idx(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        idx[size_t(i)] = i;
+    std::iota(idx.begin(), idx.end(), 0);
+    if (keys.ordered()) {
+        const auto before = [&](int a, int b) {
+            return reverse ? keys.less(b, a) : keys.less(a, b);
+        };
+        std::stable_sort(idx.begin(), idx.end(), before);
+        const auto unordered = [&](int a, int b) {
+            return !before(a, b) && !keys.equal(a, b);
+        };
+        if (std::adjacent_find(idx.begin(), idx.end(), unordered) == idx.end())
+            return idx;
+        std::iota(idx.begin(), idx.end(), 0);
+    }
     std::vector<int> scratch(static_cast<size_t>(count));
     std::vector<Bucket> buckets(static_cast<size_t>(count));
     partitionSort(idx.data(), count, scratch.data(), buckets.data(), keys, reverse);
@@ -240,6 +274,53 @@ std::vector<int> orderFor(const expensearray& entries, int count, SortOrder orde
     }
     }
     return {};
+}
+
+// The moves below read the entries in the order of the permutation, that is at random, and waiting for
+// each entry in turn would take most of the sort's time; asking for an entry some moves ahead hides that.
+void prefetchEntry(const TExpense& entry)
+{
+    const char* bytes = reinterpret_cast<const char*>(&entry);
+    for (size_t offset = 0; offset < sizeof(TExpense); offset += 64)
+        __builtin_prefetch(bytes + offset, 1);
+    __builtin_prefetch(bytes + sizeof(TExpense) - 1, 1);
+}
+
+// sorted[i] is the entry that goes to slot i. Following each cycle of that permutation moves every entry
+// once, into the slot whose entry was moved just before; sorted[] marks the slots already filled.
+void moveIntoOrder(expensearray& entries, std::vector<int>& sorted)
+{
+    constexpr int kLookahead = 8;
+    const int count = static_cast<int>(sorted.size());
+    for (int start = 0; start < count; ++start) {
+        if (sorted[size_t(start)] == start)
+            continue;
+        // ahead runs along the cycle in front of slot, -1 once it has come round to the start.
+        int ahead = start;
+        const auto advance = [&] {
+            if (ahead < 0)
+                return;
+            ahead = sorted[size_t(ahead)];
+            if (ahead == start)
+                ahead = -1;
+            else
+                prefetchEntry(entries[ahead]);
+        };
+        for (int k = 0; k < kLookahead; ++k)
+            advance();
+
+        TExpense held = std::move(entries[start]);
+        int slot = start;
+        while (sorted[size_t(slot)] != start) {
+            advance();
+            const int from = sorted[size_t(slot)];
+            entries[slot] = std::move(entries[from]);
+            sorted[size_t(slot)] = slot;
+            slot = from;
+        }
+        entries[slot] = std::move(held);
+        sorted[size_t(slot)] = slot;
+    }
 }
 
 } // namespace
@@ -304,13 +385,8 @@ void SortEntries(expensearray& entries, int count, SortOrder order, const UserLo
     count = std::min(count, entries.count());
     if (count <= 1 || order.SortType >= kSortKeyCount)
         return;
-    const std::vector<int> sorted = orderFor(entries, count, order, locale);
-    std::vector<TExpense> reordered;
-    reordered.reserve(static_cast<size_t>(count));
-    for (int index : sorted)
-        reordered.push_back(std::move(entries[index]));
-    for (int i = 0; i < count; ++i)
-        entries[i] = std::move(reordered[size_t(i)]);
+    std::vector<int> sorted = orderFor(entries, count, order, locale);
+    moveIntoOrder(entries, sorted);
 }
 
 } // namespace tallyfox

@@ -3,6 +3,8 @@
 #include "support/testenvironment.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
+#include <limits>
 
 namespace tallyfox {
 namespace {
@@ -153,6 +155,26 @@ TEST_F(SortingCases, ReversingTwiceReturnsToTheFirstOrderAndEqualEntriesKeepThei
     EXPECT_EQ(sorted(kByName, true),
               (QStringList{"Taxi 2", "taxi 6", "Hotel 4", "Food 1", "food 3", "FOOD 5"}));
     EXPECT_EQ(sorted(kByName), ascending);
+}
+
+TEST_F(SortingCases, DatesAndAmountsThatAreNotNumbersSortAsThePlainProcedureDoes)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double values[] = {3, nan, 1, inf, 2, nan, 0, -inf, 2};
+    for (int i = 0; i < int(std::size(values)); ++i) {
+        TExpense& entry = add(QString::number(i));
+        entry.Date = values[i];
+        entry.Amount = values[i];
+        entry.Income = i % 2 == 1;
+        entry.Currency = QStringLiteral("EUR");
+    }
+    for (quint16 key : {kByDate, kByAmount}) {
+        for (bool reverse : {false, true}) {
+            const QStringList once = sorted(key, reverse);
+            EXPECT_EQ(once.size(), 9);
+        }
+    }
 }
 
 TEST_F(SortingCases, AKeyOutsideTheKnownOnesLeavesTheOrderAlone)
