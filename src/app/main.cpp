@@ -1,0 +1,68 @@
+#include "app/programoptions.h"
+#include "core/appstate.h"
+#include "platform/clock.h"
+#include "platform/programfolders.h"
+#include "platform/registrykey.h"
+#include "platform/registrystore.h"
+#include "session/session.h"
+#include "session/startup.h"
+#include "toolkit/qtprompts.h"
+#include "toolkit/singleinstance.h"
+#include "toolkit/uiscale.h"
+#include "ui/mainform.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+namespace {
+
+// The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
+double chooseScale(const tallyfox::ProgramOptions& options, const QString& registryFile)
+{
+    if (options.scale)
+        return *options.scale;
+    tallyfox::RegistryKey display =
+        tallyfox::RegistryKey::open(QStringLiteral("Software\\Tallyfox\\Display"), registryFile);
+    if (const auto value = display.value(u"Scale");
+        value && value->kind == tallyfox::RegistryValueKind::Text) {
+        bool ok = false;
+        const double scale = value->text.toDouble(&ok);
+        if (ok)
+            return scale;
+    }
+    return tallyfox::UiScale::fitting(QGuiApplication::primaryScreen());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyfox"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
+
+    const QString registryFile = tallyfox::registryFilePath();
+    tallyfox::SingleInstance instance(tallyfox::SingleInstance::keyFor(registryFile));
+    if (!instance.start())
+        return 0;
+
+    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(QApplication::arguments().mid(1));
+    tallyfox::UiScale::setFactor(chooseScale(options, registryFile));
+
+    tallyfox::AppState state(QLocale::system());
+    tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registryFile);
+    tallyfox::QtPrompts prompts;
+    tallyfox::MainForm mainForm(session, prompts);
+    QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,
+                     &tallyfox::MainForm::bringToFront);
+
+    tallyfox::StartupOptions startup;
+    startup.arguments = tallyfox::parseProgramArguments(options.parameters);
+    startup.programFolder = tallyfox::programFolder();
+    mainForm.show();
+    mainForm.initialise(startup);
+    app.exec();
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/prompts.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace tallyfox {
+
+// The main window's four file dialogs. Each starts in the folder of the database in use.
+[[nodiscard]] FileDialogSpec exportDialogSpec(const QString& initialFolder);
+[[nodiscard]] FileDialogSpec newDatabaseDialogSpec(const QString& initialFolder);
+[[nodiscard]] FileDialogSpec openDatabaseDialogSpec(const QString& initialFolder);
+[[nodiscard]] FileDialogSpec saveDatabaseAsDialogSpec(const QString& initialFolder);
+
+// The folder of a file, ending in "/".
+[[nodiscard]] QString folderOf(const QString& filePath);
+
+// Asks for a new database's name. A file that exists already is replaced only when the user says so;
+// otherwise the dialog opens again. Nothing when cancelled.
+[[nodiscard]] std::optional<QString> askNewDatabaseName(Prompts& prompts, QWidget* parent,
+                                                        const QString& initialFolder);
+
+} // namespace tallyfox

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <QTableView>
+#include <QTimer>
+#include <array>
+
+namespace tallyfox {
+
+class EntryListModel;
+
+// The entry list: full-row selection, no editing, header taps that choose sort keys, a double tap that
+// edits, and the list menu on a right click or a long press.
+class EntryListView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit EntryListView(EntryListModel* model, QWidget* parent = nullptr);
+
+    // The first selected row, or -1.
+    [[nodiscard]] int selectedRow() const;
+    void selectRow(int row);
+
+    // Stored widths (device-independent pixels), applied as start-up reads them.
+    void applyWidths(const std::array<int, kColumnCount>& widths);
+    // Display positions, hiding the columns beyond LastVisibleColumn; a column shown again gets its
+    // default width. The primary amount column is captioned with the primary currency.
+    void applyColumns(const Settings& settings, const QString& primaryCaption);
+    // Each column's current width by identifier index (device-independent pixels; 0 while hidden).
+    [[nodiscard]] std::array<int, kColumnCount> currentWidths() const;
+
+    // Brings a row fully into view and gives it the focus and the highlight, without selecting it.
+    void revealRow(int row);
+
+Q_SIGNALS:
+    void rowDoubleTapped(int row);
+    void headerTapped(int column);
+    void listMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int columnWidth(int column) const;
+
+    EntryListModel* m_model;
+    QTimer m_longPress;
+    QPoint m_pressPosition;
+};
+
+} // namespace tallyfox

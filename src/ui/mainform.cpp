@@ -1,0 +1,285 @@
+#include "ui/mainform.h"
+
+#include "session/session.h"
+#include "toolkit/prompts.h"
+#include "toolkit/softkeybar.h"
+#include "ui/aboutform.h"
+#include "ui/databasedialogs.h"
+#include "ui/entrylistmodel.h"
+#include "ui/entrylistview.h"
+#include "ui/mainmenu.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace tallyfox {
+
+MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
+      m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
+      m_menu(new MainMenu(this))
+{
+    setObjectName(QStringLiteral("mainForm"));
+    setWindowFlags(Qt::Window);
+    auto* layout = new QVBoxLayout(content());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_list);
+
+    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("New item"));
+    softKeys()->setMenu(SoftKeyBar::Key::Left, m_menu->menu());
+    softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, false);
+    softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, false);
+    connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
+        if (key == SoftKeyBar::Key::Right)
+            newItem();
+    });
+
+    connectMenu();
+    m_session.setRefreshHandler([this](bool forceSort) { refreshList(forceSort); });
+
+    m_startupTimer.setSingleShot(true);
+    m_startupTimer.setInterval(1000);
+    connect(&m_startupTimer, &QTimer::timeout, this, &MainForm::startupTick);
+}
+
+MainForm::~MainForm()
+{
+    m_session.setRefreshHandler({});
+}
+
+void MainForm::connectMenu()
+{
+    MainMenu& menu = *m_menu;
+    connect(menu.exit, &QAction::triggered, this, &QWidget::close);
+    connect(menu.about, &QAction::triggered, this, &MainForm::showAbout);
+    connect(menu.options, &QAction::triggered, this, [this] {
+        if (m_options)
+            m_options();
+    });
+    connect(menu.purge, &QAction::triggered, this, [this] {
+        if (m_purge)
+            m_purge();
+    });
+    connect(menu.overview, &QAction::triggered, this, [this] {
+        if (m_overview)
+            m_overview();
+    });
+    connect(menu.newDatabase, &QAction::triggered, this, &MainForm::newDatabase);
+    connect(menu.openDatabase, &QAction::triggered, this, &MainForm::openDatabase);
+    connect(menu.saveDatabaseAs, &QAction::triggered, this, &MainForm::saveDatabaseAs);
+    connect(menu.exportData, &QAction::triggered, this, &MainForm::exportData);
+    for (size_t key = 0; key < menu.sortKeys.size(); ++key) {
+        connect(menu.sortKeys[key], &QAction::triggered, this, [this, key] {
+            m_session.chooseSortKey(static_cast<quint16>(key));
+            showProblems();
+        });
+    }
+    connect(menu.autoSort, &QAction::triggered, this, [this] {
+        m_session.toggleAutoSort();
+        showProblems();
+    });
+    connect(menu.reverseOrder, &QAction::triggered, this, [this] {
+        m_session.toggleReverse();
+        showProblems();
+    });
+    connect(menu.deleteEntry, &QAction::triggered, this, &MainForm::deleteSelectedEntry);
+    connect(menu.editEntry, &QAction::triggered, this, &MainForm::editSelectedEntry);
+    connect(menu.listDeleteEntry, &QAction::triggered, this, &MainForm::deleteSelectedEntry);
+    connect(menu.listEditEntry, &QAction::triggered, this, &MainForm::editSelectedEntry);
+
+    connect(m_list, &EntryListView::rowDoubleTapped, this, [this](int row) {
+        if (m_editEntry)
+            m_editEntry(row);
+    });
+    connect(m_list, &EntryListView::headerTapped, this, [this](int column) {
+        const int key = sortKeyOfColumn(column);
+        if (key >= 0) {
+            m_session.chooseSortKey(static_cast<quint16>(key));
+            showProblems();
+        }
+    });
+    connect(m_list, &EntryListView::listMenuRequested, this,
+            [this](const QPoint& at) { m_menu->listMenu()->popup(at); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainForm::updateMenuStates);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &MainForm::updateMenuStates, Qt::UniqueConnection);
+    });
+}
+
+void MainForm::initialise(const StartupOptions& options)
+{
+    StartupOptions withDialog = options;
+    if (!withDialog.chooseNewDatabase) {
+        withDialog.chooseNewDatabase = [this](const QString& folder) {
+            return askNewDatabaseName(m_prompts, this, folder);
+        };
+    }
+    runStartup(m_session, withDialog);
+    m_list->applyWidths(m_session.state().settings.ColumnWidths);
+    applyColumns();
+    m_session.state().Landscape = isLandscape();
+    refreshList(false);
+    // Problems of the first refresh join the start-up messages.
+    m_session.state().StartupMessages << m_session.takeProblems();
+    softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, true);
+    softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, true);
+    m_list->setFocus();
+    m_startupTimer.start();
+    applyColumns();
+}
+
+void MainForm::applyColumns()
+{
+    const AppState& state = m_session.state();
+    m_list->applyColumns(state.settings, state.CurrencyCount() > 0 ? state.Currencies[0].Name : QString());
+}
+
+void MainForm::refreshList(bool forceSort)
+{
+    m_list->setEnabled(false);
+    m_list->setUpdatesEnabled(false);
+    const std::vector<int> justChanged = m_session.refreshEntries(forceSort);
+    m_model->reset();
+    for (int row : justChanged)
+        m_list->revealRow(row);
+    m_list->setUpdatesEnabled(true);
+    updateMenuStates();
+    m_list->setEnabled(true);
+}
+
+void MainForm::updateMenuStates()
+{
+    m_menu->update(m_list->selectedRow() >= 0, m_session.state().settings);
+}
+
+void MainForm::showProblems()
+{
+    for (const QString& problem : m_session.takeProblems())
+        m_prompts.message(this, problem);
+}
+
+void MainForm::startupTick()
+{
+    m_startupTimer.stop();
+    const QStringList messages = std::exchange(m_session.state().StartupMessages, {});
+    for (const QString& message : messages)
+        m_prompts.message(this, message);
+    if (m_session.state().QuickEntryOnStart)
+        newItem();
+}
+
+QString MainForm::databaseFolder() const
+{
+    return folderOf(m_session.state().DatabasePath);
+}
+
+void MainForm::newItem()
+{
+    if (m_newItem)
+        m_newItem();
+}
+
+void MainForm::editSelectedEntry()
+{
+    const int row = m_list->selectedRow();
+    if (row >= 0 && m_editEntry)
+        m_editEntry(row);
+}
+
+void MainForm::deleteSelectedEntry()
+{
+    const int row = m_list->selectedRow();
+    if (row < 0)
+        return;
+    if (!m_prompts.question(this, QStringLiteral("Do you really want to delete this entry?")))
+        return;
+    m_session.deleteEntry(row);
+    showProblems();
+}
+
+void MainForm::newDatabase()
+{
+    const std::optional<QString> path = askNewDatabaseName(m_prompts, this, databaseFolder());
+    if (!path)
+        return;
+    m_session.newDatabase(*path);
+    showProblems();
+}
+
+void MainForm::openDatabase()
+{
+    const std::optional<QString> path = m_prompts.openFile(this, openDatabaseDialogSpec(databaseFolder()));
+    if (!path)
+        return;
+    m_session.openDatabase(*path);
+    showProblems();
+}
+
+void MainForm::saveDatabaseAs()
+{
+    const std::optional<QString> path = m_prompts.saveFile(this, saveDatabaseAsDialogSpec(databaseFolder()));
+    if (!path)
+        return;
+    m_session.saveDatabaseAs(*path);
+    showProblems();
+}
+
+void MainForm::exportData()
+{
+    const std::optional<QString> path = m_prompts.saveFile(this, exportDialogSpec(databaseFolder()));
+    if (!path)
+        return;
+    m_session.report(m_session.exportData(*path));
+    showProblems();
+}
+
+void MainForm::showAbout()
+{
+    AboutForm about(this);
+    about.showModal();
+}
+
+void MainForm::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    m_session.state().settings.ColumnWidths = m_list->currentWidths();
+    m_session.saveSettings();
+    showProblems();
+    event->accept();
+    QDialog::closeEvent(event);
+}
+
+void MainForm::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (key == Qt::Key_F10 && plain) {
+        softKeys()->openMenu(SoftKeyBar::Key::Left);
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && plain) {
+        editSelectedEntry();
+    } else if (key == Qt::Key_Delete && plain) {
+        deleteSelectedEntry();
+    } else if (key == Qt::Key_N && event->modifiers() == Qt::ControlModifier) {
+        newItem();
+    } else if (key == Qt::Key_Escape) {
+        // The home screen does not close on Escape.
+        event->accept();
+    } else {
+        FormBase::keyPressEvent(event);
+    }
+}
+
+} // namespace tallyfox

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "session/startup.h"
+#include "toolkit/formbase.h"
+
+#include <QTimer>
+#include <functional>
+
+namespace tallyfox {
+
+class EntryListModel;
+class EntryListView;
+class MainMenu;
+class Prompts;
+class Session;
+
+// The home screen: the entry list, the main menu behind the left soft key and "New item" on the right.
+// Every change ends in refreshList, which rebuilds the rows, writes the database and updates the menu.
+class MainForm : public FormBase
+{
+    Q_OBJECT
+
+public:
+    MainForm(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Start-up: the windowless steps, then the columns, the first refresh, the soft keys and the
+    // one-second tick that shows the start-up messages.
+    void initialise(const StartupOptions& options);
+
+    // The one refresh path.
+    void refreshList(bool forceSort);
+    void updateMenuStates();
+
+    [[nodiscard]] EntryListView* list() const { return m_list; }
+    [[nodiscard]] MainMenu* mainMenu() const { return m_menu; }
+    [[nodiscard]] EntryListModel* listModel() const { return m_model; }
+    [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
+
+    // The forms of the entry editor, the options, the purge and the overview open through these.
+    void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
+    void setEditEntryHandler(std::function<void(int)> handler) { m_editEntry = std::move(handler); }
+    void setOptionsHandler(std::function<void()> handler) { m_options = std::move(handler); }
+    void setPurgeHandler(std::function<void()> handler) { m_purge = std::move(handler); }
+    void setOverviewHandler(std::function<void()> handler) { m_overview = std::move(handler); }
+
+    void newItem();
+    void editSelectedEntry();
+    void deleteSelectedEntry();
+    void newDatabase();
+    void openDatabase();
+    void saveDatabaseAs();
+    void exportData();
+    void showAbout();
+    // Brings the window to the front, as a second start asks.
+    void bringToFront();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void connectMenu();
+    void applyColumns();
+    void showProblems();
+    void startupTick();
+    [[nodiscard]] QString databaseFolder() const;
+
+    Session& m_session;
+    Prompts& m_prompts;
+    EntryListModel* m_model;
+    EntryListView* m_list;
+    MainMenu* m_menu;
+    QTimer m_startupTimer;
+    std::function<void()> m_newItem;
+    std::function<void(int)> m_editEntry;
+    std::function<void()> m_options;
+    std::function<void()> m_purge;
+    std::function<void()> m_overview;
+};
+
+} // namespace tallyfox

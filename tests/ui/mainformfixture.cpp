@@ -1,0 +1,85 @@
+#include "mainformfixture.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+
+MainFormFixture::~MainFormFixture()
+{
+    close();
+}
+
+MainFormFixture::MainFormFixture()
+    : registryFile(folder.file(QStringLiteral("registry.reg"))),
+      programFolder(folder.file(QStringLiteral("bin/")))
+{
+    QDir().mkpath(programFolder);
+    QDir().mkpath(settingsFolder());
+    QFile::copy(qEnvironmentVariable("TALLYFOX_BIN_DIR") + QStringLiteral("/TallyfoxDefaultsOriginal.ini"),
+                programFolder + QStringLiteral("TallyfoxDefaultsOriginal.ini"));
+    // The settings folder of every run unless a test says otherwise.
+    writeFileBytes(registryFile, "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"DataLocation\"=\"" +
+                                     settingsFolder().toUtf8() + "\"\r\n");
+}
+
+MainForm& MainFormFixture::start(const QStringList& parameters)
+{
+    form.reset();
+    session.reset();
+    state = std::make_unique<AppState>(pinnedLocale());
+    session = std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))),
+                                        registryFile);
+    form = std::make_unique<MainForm>(*session, prompts);
+    StartupOptions options;
+    options.arguments = parseProgramArguments(parameters);
+    options.programFolder = programFolder;
+    form->show();
+    form->initialise(options);
+    return *form;
+}
+
+void MainFormFixture::close()
+{
+    // TALLYFOX_SCREENSHOTS=folder keeps a picture of each window as the test left it.
+    const QString screenshots = qEnvironmentVariable("TALLYFOX_SCREENSHOTS");
+    if (form && !screenshots.isEmpty()) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        form->grab().save(
+            QStringLiteral("%1/%2.png").arg(screenshots, QString::fromLatin1(test ? test->name() : "form")));
+    }
+    if (form)
+        form->close();
+    form.reset();
+}
+
+bool waitUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+void MainFormFixture::runStartupTick()
+{
+    EXPECT_TRUE(waitUntil([this] { return !form->startupTimer().isActive(); }, 3000));
+}
+
+QString MainFormFixture::registryText() const
+{
+    return QString::fromUtf8(readFileBytes(registryFile));
+}
+
+QString MainFormFixture::logText() const
+{
+    return QString::fromUtf8(readFileBytes(settingsFolder() + QStringLiteral("Tallyfox.log")));
+}
+
+} // namespace tallyfox::test
