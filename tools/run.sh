@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Starts Tallyfox from the build tree. Until the main window lands, this lists the shipped sample
-# database with the command-line tool.
+# Starts Tallyfox from the build tree with the user's own settings and data.
 set -euo pipefail
 build_dir=${1:-build}
-root=$(cd "$(dirname "$0")/.." && pwd)
-exec "$build_dir/bin/tallyfox-cli" -f "$root/data/sample.tfx" list --sort date
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Tallyfox needs a desktop session (DISPLAY or WAYLAND_DISPLAY is not set)." >&2
+    echo "To try the command-line companion instead: $build_dir/bin/tallyfox-cli --help" >&2
+fi
+exec "$build_dir/bin/tallyfox" "${@:2}"
