@@ -3,6 +3,7 @@
 #include "platform/textencoding.h"
 
 #include <QFileDevice>
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace tallyfox {
@@ -43,9 +44,13 @@ QStringList splitTextLines(QByteArrayView content)
         }
         content = withoutNuls;
     }
-    if (content.startsWith(kUtf8ByteOrderMark))
+    while (content.startsWith(kUtf8ByteOrderMark))
         content = content.sliced(kUtf8ByteOrderMark.size());
 
+    // A byte order mark inside the text is a character like any other; decoding it keeps every line
+    // exactly as it will be written again.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QStringList lines;
     const char* const end = content.data() + content.size();
     const char* lineStart = content.data();
@@ -54,7 +59,8 @@ QStringList splitTextLines(QByteArrayView content)
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
         const QByteArrayView line(lineStart, lineEnd - lineStart);
-        lines.append(decodeLenient(line));
+        lines.append(detectLineEncoding(line) == LineEncoding::Utf8 ? QString(utf8(line))
+                                                                    : decodeWindows1252(line));
         lineStart = lineEnd < end ? lineEnd + 1 : end;
         if (lineEnd < end && *lineEnd == '\r' && lineStart < end && *lineStart == '\n')
             ++lineStart;

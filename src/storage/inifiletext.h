@@ -13,8 +13,8 @@ namespace tallyfox {
 // The text rules of INI-style files, shared by the INI object and the plain text copies.
 
 // Cuts file content into lines. CR LF, a lone CR and a lone LF each end a line; a line end at the very end
-// starts no further line. NUL bytes are dropped, and a leading UTF-8 byte order mark is skipped. Each line
-// is UTF-8, or Windows-1252 when it is not valid UTF-8.
+// starts no further line. NUL bytes are dropped, and UTF-8 byte order marks at the start are skipped. Each
+// line is UTF-8, or Windows-1252 when it is not valid UTF-8.
 [[nodiscard]] QStringList splitTextLines(QByteArrayView content);
 
 // Writes every line, the last one included, as UTF-8 followed by CR LF. False when the device fails.

@@ -1,4 +1,5 @@
 #include "storage/inifile.h"
+#include "storage/inifiletext.h"
 #include "support/testenvironment.h"
 
 #include <QDir>
@@ -343,11 +344,20 @@ TEST_F(IniFile, LineEndsOfEveryKindEndLines)
 
 TEST_F(IniFile, OddBytesAreReadAndKeptWithoutLoss)
 {
-    // A byte order mark, NUL bytes and a line in an 8-bit code page.
-    TIniFile ini(locale, QByteArray("\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n", 39));
+    // Byte order marks at the start, NUL bytes and a line in an 8-bit code page.
+    TIniFile ini(locale,
+                 QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n", 42));
     EXPECT_EQ(textOf(ini, QStringLiteral("Main"), QStringLiteral("Note")), u"cr\u00e8me");
     EXPECT_EQ(textOf(ini, QStringLiteral("Main"), QStringLiteral("A")), u"1");
     EXPECT_EQ(textOf(ini, QStringLiteral("Main"), QStringLiteral("B")), u"2");
+    EXPECT_EQ(ini.lines().first(), u"[Main]");
+
+    // A byte order mark later in the text is a character of its line, written back as it was.
+    const QByteArray inside = "[Main]\r\n\xEF\xBB\xBF"
+                              "A=1\r\n";
+    TIniFile marked(locale, inside);
+    EXPECT_EQ(marked.lines().last(), u"\uFEFFA=1");
+    EXPECT_EQ(joinTextLines(marked.lines()), inside);
 }
 
 TEST_F(IniFile, AFailedSaveIsReportedAndTheOldFileStaysWhole)
