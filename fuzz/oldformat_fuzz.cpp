@@ -1,0 +1,35 @@
+// Any bytes read as an old-format database: nothing crashes, every entry has a calendar day and an amount
+// that the database file can hold, and the entries can be written in the current format.
+#include "core/daycount.h"
+#include "storage/databasefile.h"
+#include "storage/oldformat.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace tallyfox;
+    static const UserLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    static const QDateTime now(QDate(2010, 1, 3), QTime(12, 30, 45));
+
+    TIniFile ini(locale, QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    expensearray entries;
+    readOldFormatEntries(ini, now, entries);
+    if (entries.count() > ini.lines().size())
+        abort();
+    for (const TExpense& entry : entries) {
+        if (!dateFromDayCount(entry.Date) || !std::isfinite(entry.Amount) ||
+            std::fabs(entry.Amount) > kLargestStoredAmount || entry.Currency.isEmpty() ||
+            entry.Type.isEmpty())
+            abort();
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeDatabaseContent(buffer, entries, entries.count()))
+        abort();
+    return 0;
+}
