@@ -36,11 +36,15 @@ void queue(AppState& state, const QString& message)
     state.StartupMessages << message;
 }
 
-// Failures join the start-up messages in the order the steps met them.
+// Failures join the start-up messages in the order the steps met them. A file that fails two steps
+// (the defaults file is read for the upgrade and again for the table) is reported once.
 void queueProblems(Session& session)
 {
-    for (const QString& problem : session.takeProblems())
-        queue(session.state(), problem);
+    AppState& state = session.state();
+    for (const QString& problem : session.takeProblems()) {
+        if (!state.StartupMessages.contains(problem))
+            queue(state, problem);
+    }
 }
 
 void chooseNewDatabase(Session& session, const StartupOptions& options)
