@@ -1,0 +1,70 @@
+#include "money/currencytable.h"
+#include "session/entrycells.h"
+#include "sessionfixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::EntryValues;
+using test::makeExpense;
+
+TEST(EntryCells, EachColumnHeaderChoosesItsSortKey)
+{
+    const int expected[kListColumnCount] = {0, 3, -1, 1, 2, 2, 4, 5, -1};
+    for (int column = 0; column < kListColumnCount; ++column)
+        EXPECT_EQ(sortKeyOfColumn(column), expected[column]) << "column " << column;
+    EXPECT_EQ(sortKeyOfColumn(-1), -1);
+    EXPECT_EQ(sortKeyOfColumn(kListColumnCount), -1);
+}
+
+TEST(EntryCells, ColumnsAndSettingIdentifiersMapBothWays)
+{
+    // Each column is named by the identifier of the same meaning.
+    const char16_t* names[kListColumnCount] = {u"Type",     u"Receipt",        u"Note",
+                                               u"Date",     u"Currency",       u"Amount",
+                                               u"PaidWith", u"IntendedSource", u"PrimaryAmount"};
+    for (int column = 0; column < kListColumnCount; ++column) {
+        const int k = identifierOfColumn(column);
+        ASSERT_GE(k, 0) << "column " << column;
+        EXPECT_EQ(QString::fromUtf16(kColumnIdentifiers[static_cast<size_t>(k)]),
+                  QString::fromUtf16(names[column]));
+        EXPECT_EQ(kColumnOfIdentifier[static_cast<size_t>(k)], column);
+    }
+    EXPECT_EQ(identifierOfColumn(kListColumnCount), -1);
+}
+
+TEST(EntryCells, CellsShowTheEntryAsTheListDoes)
+{
+    AppState state(test::pinnedLocale());
+    BuildCurrencyTable(state, {QStringLiteral("EUR=Primary"), QStringLiteral("US$=1.44")});
+    const TExpense income = makeExpense({.type = "Salary",
+                                         .currency = "US$",
+                                         .amount = 20.0,
+                                         .income = true,
+                                         .date = QDate(2009, 12, 31),
+                                         .note = "Bonus",
+                                         .source = "Client",
+                                         .paidWith = "Bank"});
+    const QStringList expected = {
+        QStringLiteral("Salary"),   QStringLiteral("-"),      QStringLiteral("Bonus"),
+        QStringLiteral("12/31/09"), QStringLiteral("US$"),    QStringLiteral("-20.00"),
+        QStringLiteral("Bank"),     QStringLiteral("Client"), QStringLiteral("-13.89")};
+    for (int column = 0; column < kListColumnCount; ++column)
+        EXPECT_EQ(entryCellText(state, income, column), expected[column]) << "column " << column;
+
+    // Incomes shown as positive turn the signs round; a receipt shows its number.
+    state.settings.IncomeIsPositive = true;
+    const TExpense expense = makeExpense({.currency = "GBP", .amount = 5.0, .receipt = "0042"});
+    EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::Amount)), QStringLiteral("-5.00"));
+    EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::Receipt)), QStringLiteral("0042"));
+    EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::PrimaryAmount)),
+              QStringLiteral("?"));
+    EXPECT_EQ(entryCellText(state, income, static_cast<int>(ListColumn::PrimaryAmount)),
+              QStringLiteral("13.89"));
+    EXPECT_EQ(entryCellText(state, income, kListColumnCount), QString());
+}
+
+} // namespace
+} // namespace tallyfox

@@ -1,0 +1,193 @@
+#include "sessionfixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::readFileBytes;
+using test::writeFileBytes;
+
+class FileCommands : public test::SessionTest
+{
+protected:
+    FileCommands()
+    {
+        addEntries({{.type = "Train", .amount = 30.0}, {.type = "Lunch", .amount = 8.0}});
+        session.refreshList(false);
+        EXPECT_TRUE(session.takeProblems().isEmpty());
+    }
+
+    [[nodiscard]] QByteArray current() const { return databaseBytes(state.Entries); }
+};
+
+TEST_F(FileCommands, NewEmptiesTheEntriesAndWritesTheNewFile)
+{
+    const QByteArray before = readFileBytes(state.DatabasePath);
+    const QString path = file(QStringLiteral("new.tfx"));
+    session.newDatabase(path);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_EQ(state.DatabasePath, path);
+    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(file(QStringLiteral("TallyfoxData.tfx"))), before);
+    EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + path}));
+}
+
+TEST_F(FileCommands, NewOverAnExistingFileReplacesIt)
+{
+    const QString path = file(QStringLiteral("other.tfx"));
+    writeFileBytes(path, "item\t2009\t1\t1\tEUR\t1.00\tfalse\tOld\tx\ty\tfalse\t00\t\r\n");
+    session.newDatabase(path);
+    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+}
+
+TEST_F(FileCommands, OpenReadsTheFileAndWritesItBackInTheCurrentForm)
+{
+    const QString path = file(QStringLiteral("opened.txt"));
+    // Written by hand: LF line ends, amounts with a comma.
+    writeFileBytes(path, "item\t2009\t12\t24\tEUR\t12,5\tfalse\tDinner\tEmployer\tCash\ttrue\t17\tNote\n");
+    session.openDatabase(path);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(state.DatabasePath, path);
+    ASSERT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.Entries[0].Amount, 12.5);
+    EXPECT_EQ(readFileBytes(path), current());
+    EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Open file: ") + path}));
+}
+
+TEST_F(FileCommands, OpenLeavesAFileWithoutEntriesAloneUntilAnEntryIsAdded)
+{
+    // An export file picked through the text-file filter: the reader finds no entry line in it.
+    const QString path = file(QStringLiteral("export.txt"));
+    const QByteArray exported =
+        "Date\tCurrency\tAmount\tEUR\tType\tIntended source\tPaid with\tReceipt\tNote\r\n"
+        "1/2/10\tEUR\t10.00\t10.00\tDinner\tEmployer\tCash\t-\t\r\n";
+    writeFileBytes(path, exported);
+    session.openDatabase(path);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_EQ(readFileBytes(path), exported);
+
+    // Refreshes of every kind leave it as it is.
+    session.toggleAutoSort();
+    session.chooseSortKey(1);
+    session.refreshList(true);
+    EXPECT_EQ(readFileBytes(path), exported);
+
+    // Logging is off, which must not matter: the first entry reaches the file.
+    state.settings.EnableLogging = false;
+    session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(readFileBytes(path), current());
+
+    // And deleting it again empties the file.
+    session.deleteEntry(0);
+    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+}
+
+TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
+{
+    const QString original = state.DatabasePath;
+    const QString path = file(QStringLiteral("a folder.tfx"));
+    QDir().mkpath(path);
+    session.openDatabase(path);
+    const QStringList problems = session.takeProblems();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
+    EXPECT_EQ(state.DatabasePath, original);
+    EXPECT_EQ(types(), QStringList({QStringLiteral("Train"), QStringLiteral("Lunch")}));
+    EXPECT_TRUE(logTexts().isEmpty());
+
+    // The entries still go to their own file.
+    session.deleteEntry(1);
+    EXPECT_EQ(readFileBytes(original), current());
+}
+
+TEST_F(FileCommands, SaveAsWritesTheNewFileAndLeavesTheOldOne)
+{
+    const QString original = state.DatabasePath;
+    const QByteArray before = readFileBytes(original);
+    const QString path = file(QStringLiteral("copy.tfx"));
+    session.saveDatabaseAs(path);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(state.DatabasePath, path);
+    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Save as file: ") + path}));
+
+    // Later changes reach the new file only.
+    session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
+    EXPECT_EQ(readFileBytes(path), current());
+    EXPECT_EQ(readFileBytes(original), before);
+}
+
+TEST_F(FileCommands, DeleteLogsTheEntryThenRemovesItKeepingTheOrder)
+{
+    addEntries({{.type = "Hotel", .amount = 90.0, .receipt = "4", .note = "Two nights"}});
+    session.deleteEntry(1);
+    EXPECT_EQ(types(), QStringList({QStringLiteral("Train"), QStringLiteral("Hotel")}));
+    EXPECT_EQ(readFileBytes(state.DatabasePath), current());
+    const QStringList log = logTexts();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0], QStringLiteral("Delete\t1/2/10\tEUR\t8.00\tLunch\tEmployer\t\tCash\t-"));
+
+    session.deleteEntry(1);
+    EXPECT_EQ(logTexts().last(),
+              QStringLiteral("Delete\t1/2/10\tEUR\t90.00\tHotel\tEmployer\tTwo nights\tCash\t4"));
+    EXPECT_EQ(types(), QStringList({QStringLiteral("Train")}));
+
+    // No entry at the index: nothing happens.
+    session.deleteEntry(1);
+    session.deleteEntry(-1);
+    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(logTexts().size(), 2);
+}
+
+TEST_F(FileCommands, RemovingForThePurgeNeitherLogsNorRefreshes)
+{
+    const QByteArray before = readFileBytes(state.DatabasePath);
+    session.removeEntryAt(0, false);
+    EXPECT_EQ(types(), QStringList({QStringLiteral("Lunch")}));
+    EXPECT_TRUE(logTexts().isEmpty());
+    EXPECT_EQ(readFileBytes(state.DatabasePath), before);
+    session.removeEntryAt(5, true);
+    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_TRUE(logTexts().isEmpty());
+}
+
+TEST_F(FileCommands, AFailedWriteIsReportedAndTriedAgainByTheNextRefresh)
+{
+    const QString folderPath = file(QStringLiteral("later"));
+    const QString path = folderPath + QStringLiteral("/data.tfx");
+    state.DatabasePath = path;
+    session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
+    const QStringList problems = session.takeProblems();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
+    // The entries stay in memory.
+    EXPECT_EQ(state.EntryCount(), 3);
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    QDir().mkpath(folderPath);
+    session.refreshList(false);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(readFileBytes(path), current());
+}
+
+TEST_F(FileCommands, ALogThatCannotBeWrittenIsReportedOnce)
+{
+    QDir().mkpath(logFilePath(state));
+    session.deleteEntry(0);
+    session.deleteEntry(0);
+    const QStringList problems = session.takeProblems();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(logFilePath(state)));
+    // The changes themselves went through.
+    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(expensearray()));
+}
+
+} // namespace
+} // namespace tallyfox

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "core/daycount.h"
+#include "platform/clock.h"
+#include "platform/registrykey.h"
+#include "session/session.h"
+#include "storage/databasefile.h"
+#include "storage/editlog.h"
+#include "support/testenvironment.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <optional>
+#include <ostream>
+
+// Readable failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tallyfox::test {
+
+// The moment every session test runs at.
+inline const QDateTime kSessionNow(QDate(2010, 1, 3), QTime(12, 30, 45));
+
+// Sets an environment variable for the life of the object and then restores it.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char* name, const QString& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_old;
+};
+
+struct EntryValues
+{
+    const char* type = "Dinner";
+    const char* currency = "EUR";
+    double amount = 10.0;
+    bool income = false;
+    QDate date = QDate(2010, 1, 2);
+    const char* receipt = nullptr; // none: no receipt
+    const char* note = "";
+    const char* source = "Employer";
+    const char* paidWith = "Cash";
+};
+
+inline TExpense makeExpense(const EntryValues& values)
+{
+    TExpense entry;
+    entry.Type = QString::fromUtf8(values.type);
+    entry.Currency = QString::fromUtf8(values.currency);
+    entry.Amount = values.amount;
+    entry.Income = values.income;
+    entry.Date = dayCountFromQDate(values.date);
+    entry.HasReceipt = values.receipt != nullptr;
+    entry.Receipt = values.receipt != nullptr ? QString::fromUtf8(values.receipt) : QStringLiteral("00");
+    entry.Note = QString::fromUtf8(values.note);
+    entry.IntendedSource = QString::fromUtf8(values.source);
+    entry.PaidWith = QString::fromUtf8(values.paidWith);
+    return entry;
+}
+
+inline EntryDraft makeDraft(const EntryValues& values)
+{
+    EntryDraft draft;
+    draft.type = QString::fromUtf8(values.type);
+    draft.currency = QString::fromUtf8(values.currency);
+    draft.amount = values.amount;
+    draft.income = values.income;
+    draft.date = values.date;
+    draft.hasReceipt = values.receipt != nullptr;
+    draft.receipt = values.receipt != nullptr ? QString::fromUtf8(values.receipt) : QString();
+    draft.note = QString::fromUtf8(values.note);
+    draft.intendedSource = QString::fromUtf8(values.source);
+    draft.paidWith = QString::fromUtf8(values.paidWith);
+    return draft;
+}
+
+// The lines of a file written with CR LF, without their line ends.
+inline QStringList fileLines(const QString& path)
+{
+    QString text = QString::fromUtf8(readFileBytes(path));
+    if (text.endsWith(QStringLiteral("\r\n")))
+        text.chop(2);
+    return text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+}
+
+// A session over a state of its own: the pinned locale and clock, a registry file and a settings folder
+// (holding the edit log) in a temporary folder of the test.
+class SessionTest : public ::testing::Test
+{
+protected:
+    SessionTest()
+    {
+        state.SettingsFolder = folder.path() + u'/';
+        state.DatabasePath = file(QStringLiteral("TallyfoxData.tfx"));
+    }
+
+    [[nodiscard]] QString file(const QString& name) const { return folder.file(name); }
+
+    void addEntries(std::initializer_list<EntryValues> entries)
+    {
+        for (const EntryValues& values : entries)
+            state.Entries.append(makeExpense(values));
+    }
+
+    [[nodiscard]] QStringList types() const
+    {
+        QStringList list;
+        for (const TExpense& entry : state.Entries)
+            list << entry.Type;
+        return list;
+    }
+
+    // The lines of the edit log after its header, each without the edit date: a message text, or the
+    // edit type and the entry's values joined by tabs.
+    [[nodiscard]] QStringList logTexts() const
+    {
+        QStringList texts;
+        if (!QFileInfo::exists(logFilePath(state)))
+            return texts;
+        const QStringList lines = fileLines(logFilePath(state));
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            texts << lines[i].section(u'\t', 1);
+        return texts;
+    }
+
+    // The database file content that holds these entries.
+    [[nodiscard]] static QByteArray databaseBytes(const expensearray& entries)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(writeDatabaseContent(buffer, entries, entries.count()));
+        return buffer.data();
+    }
+
+    void seedRegistry(const QByteArray& mainValues, const QByteArray& columnValues = {}) const
+    {
+        writeFileBytes(registryFile, "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n" + mainValues +
+                                         "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox\\Columns]\r\n" +
+                                         columnValues);
+    }
+
+    [[nodiscard]] std::optional<RegistryValue>
+    stored(QStringView name, const QString& key = QStringLiteral("Software\\Tallyfox"))
+    {
+        return RegistryKey::open(key, registryFile).value(name);
+    }
+
+    TempFolder folder;
+    QString registryFile = folder.file(QStringLiteral("registry.reg"));
+    AppState state{pinnedLocale()};
+    Clock clock{kSessionNow};
+    Session session{state, clock, registryFile};
+};
+
+} // namespace tallyfox::test

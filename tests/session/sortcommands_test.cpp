@@ -1,0 +1,122 @@
+#include "sessionfixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::readFileBytes;
+
+constexpr quint16 kName = static_cast<quint16>(SortKey::Name);
+constexpr quint16 kDate = static_cast<quint16>(SortKey::Date);
+
+class SortCommands : public test::SessionTest
+{
+protected:
+    SortCommands()
+    {
+        // Names and dates run in different orders.
+        addEntries({{.type = "Bus", .date = QDate(2010, 1, 3)},
+                    {.type = "Car", .date = QDate(2010, 1, 1)},
+                    {.type = "Air", .date = QDate(2010, 1, 2)}});
+    }
+};
+
+TEST_F(SortCommands, ChoosingTheSameKeyAgainReversesAnotherKeySortsForwards)
+{
+    session.chooseSortKey(kDate);
+    EXPECT_EQ(types(), QStringList({"Car", "Air", "Bus"}));
+    EXPECT_FALSE(state.settings.SortReverse);
+    // Choosing a key sorts once; it does not switch sorting on.
+    EXPECT_FALSE(state.settings.AutoSort);
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+
+    session.chooseSortKey(kDate);
+    EXPECT_EQ(types(), QStringList({"Bus", "Air", "Car"}));
+    EXPECT_TRUE(state.settings.SortReverse);
+    EXPECT_EQ(state.settings.SortType, kDate);
+
+    session.chooseSortKey(kName);
+    EXPECT_EQ(types(), QStringList({"Air", "Bus", "Car"}));
+    EXPECT_FALSE(state.settings.SortReverse);
+    EXPECT_EQ(state.settings.SortType, kName);
+}
+
+TEST_F(SortCommands, ReverseTogglesAndSortsAtOnce)
+{
+    session.toggleReverse();
+    EXPECT_TRUE(state.settings.SortReverse);
+    EXPECT_EQ(types(), QStringList({"Car", "Bus", "Air"}));
+    session.toggleReverse();
+    EXPECT_FALSE(state.settings.SortReverse);
+    EXPECT_EQ(types(), QStringList({"Air", "Bus", "Car"}));
+}
+
+TEST_F(SortCommands, AutoSortSortsAtOnceOnlyWhenSwitchedOn)
+{
+    state.settings.SortType = kDate;
+    session.toggleAutoSort();
+    EXPECT_TRUE(state.settings.AutoSort);
+    EXPECT_EQ(types(), QStringList({"Car", "Air", "Bus"}));
+
+    // While on, a new entry finds its place.
+    session.storeEntry(test::makeDraft({.type = "Ship", .date = QDate(2009, 12, 31)}));
+    EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus"}));
+
+    // Switching it off keeps the order; new entries then go to the end.
+    state.Entries[0].Date = dayCountFromDate(2011, 1, 1);
+    session.toggleAutoSort();
+    EXPECT_FALSE(state.settings.AutoSort);
+    EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus"}));
+    session.storeEntry(test::makeDraft({.type = "Taxi", .date = QDate(2000, 1, 1)}));
+    EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus", "Taxi"}));
+}
+
+TEST_F(SortCommands, TheRefreshReturnsTheRowsOfChangedEntriesAfterSorting)
+{
+    std::vector<int> rows;
+    session.setRefreshHandler([this, &rows](bool forceSort) { rows = session.refreshEntries(forceSort); });
+    state.settings.AutoSort = true;
+    state.settings.SortType = kName;
+
+    session.storeEntry(test::makeDraft({.type = "Boat"}));
+    EXPECT_EQ(types(), QStringList({"Air", "Boat", "Bus", "Car"}));
+    EXPECT_EQ(rows, std::vector<int>({1}));
+    for (const TExpense& entry : state.Entries)
+        EXPECT_FALSE(entry.JustChanged);
+
+    // An edit that moves the entry reports its new row.
+    session.storeEntry(test::makeDraft({.type = "Dog"}), 1);
+    EXPECT_EQ(types(), QStringList({"Air", "Bus", "Car", "Dog"}));
+    EXPECT_EQ(rows, std::vector<int>({3}));
+
+    session.refreshList(false);
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST_F(SortCommands, ARunThatOnlyAddsOneEntryBuildsNoRow)
+{
+    state.QuickEntryOnly = true;
+    state.settings.AutoSort = true;
+    std::vector<int> rows = {-1};
+    session.setRefreshHandler([this, &rows](bool forceSort) { rows = session.refreshEntries(forceSort); });
+    session.storeEntry(test::makeDraft({.type = "Boat"}));
+    EXPECT_TRUE(rows.empty());
+    // The entry is stored all the same.
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_EQ(state.EntryCount(), 4);
+}
+
+TEST_F(SortCommands, EqualEntriesKeepTheirOrderBothWays)
+{
+    state.Entries[0].Type = QStringLiteral("Same");
+    state.Entries[2].Type = QStringLiteral("same");
+    state.settings.SortType = kDate;
+    session.chooseSortKey(kName);
+    EXPECT_EQ(types(), QStringList({"Car", "Same", "same"}));
+    session.chooseSortKey(kName);
+    EXPECT_EQ(types(), QStringList({"Same", "same", "Car"}));
+}
+
+} // namespace
+} // namespace tallyfox

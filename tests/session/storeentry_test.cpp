@@ -1,0 +1,156 @@
+#include "sessionfixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::makeDraft;
+using test::readFileBytes;
+
+class StoreEntry : public test::SessionTest
+{
+protected:
+    StoreEntry() { state.settings.NextReceiptNum = 7; }
+};
+
+TEST_F(StoreEntry, ANewEntryIsAppendedWithItsValuesAndLogged)
+{
+    addEntries({{.type = "Zebra"}});
+    EntryDraft draft = makeDraft({.type = "Lunch",
+                                  .currency = "US$",
+                                  .amount = 12.34,
+                                  .income = true,
+                                  .date = QDate(2009, 12, 31),
+                                  .note = "With Ann",
+                                  .source = "Client",
+                                  .paidWith = "Credit card"});
+    session.storeEntry(draft);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+
+    ASSERT_EQ(state.EntryCount(), 2);
+    const TExpense& entry = state.Entries[1];
+    EXPECT_EQ(entry.Type, QStringLiteral("Lunch"));
+    EXPECT_EQ(entry.Currency, QStringLiteral("US$"));
+    EXPECT_EQ(entry.Amount, 12.34);
+    EXPECT_TRUE(entry.Income);
+    EXPECT_EQ(entry.Date, dayCountFromDate(2009, 12, 31));
+    EXPECT_EQ(entry.Note, QStringLiteral("With Ann"));
+    EXPECT_EQ(entry.IntendedSource, QStringLiteral("Client"));
+    EXPECT_EQ(entry.PaidWith, QStringLiteral("Credit card"));
+    // The refresh has cleared the marker after revealing the row.
+    EXPECT_FALSE(entry.JustChanged);
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_EQ(logTexts(),
+              QStringList({"New\t12/31/09\tUS$\t-12.34\tLunch\tClient\tWith Ann\tCredit card\t-"}));
+}
+
+struct ReceiptCase
+{
+    const char* name;
+    const char* receipt; // of the draft; none: no receipt
+    const char* stored;
+    quint16 nextReceiptNum;
+    bool lastHasReceipt;
+};
+
+class NewEntryReceipt : public StoreEntry, public ::testing::WithParamInterface<ReceiptCase>
+{};
+
+TEST_P(NewEntryReceipt, UsingTheProposedNumberAdvancesIt)
+{
+    const ReceiptCase& c = GetParam();
+    state.settings.LasthasReceipt = !c.lastHasReceipt;
+    session.storeEntry(makeDraft({.receipt = c.receipt}));
+    ASSERT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.Entries[0].Receipt, QString::fromUtf8(c.stored));
+    EXPECT_EQ(state.Entries[0].HasReceipt, c.receipt != nullptr);
+    EXPECT_EQ(state.settings.NextReceiptNum, c.nextReceiptNum);
+    EXPECT_EQ(state.settings.LasthasReceipt, c.lastHasReceipt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Receipts, NewEntryReceipt,
+                         ::testing::Values(ReceiptCase{"none", nullptr, "00", 7, false},
+                                           ReceiptCase{"proposed", "7", "7", 8, true},
+                                           // A number typed over the proposed one uses up the proposal too.
+                                           ReceiptCase{"typed", "A-12", "A-12", 8, true}),
+                         [](const ::testing::TestParamInfo<ReceiptCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct EditReceiptCase
+{
+    const char* name;
+    const char* before; // the stored entry's receipt; none: no receipt
+    const char* after;  // the draft's
+    quint16 nextReceiptNum;
+};
+
+class EditEntryReceipt : public StoreEntry, public ::testing::WithParamInterface<EditReceiptCase>
+{};
+
+TEST_P(EditEntryReceipt, OnlyGivingAReceiptToAnEntryWithoutOneAdvancesTheCounter)
+{
+    const EditReceiptCase& c = GetParam();
+    addEntries({{.receipt = c.before}});
+    state.settings.LasthasReceipt = true;
+    session.storeEntry(makeDraft({.receipt = c.after}), 0);
+    ASSERT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.Entries[0].HasReceipt, c.after != nullptr);
+    EXPECT_EQ(state.settings.NextReceiptNum, c.nextReceiptNum);
+    // Only new entries change the remembered receipt flag.
+    EXPECT_TRUE(state.settings.LasthasReceipt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Receipts, EditEntryReceipt,
+    ::testing::Values(EditReceiptCase{"given", nullptr, "7", 8}, EditReceiptCase{"kept", "3", "3", 7},
+                      EditReceiptCase{"changed", "3", "4", 7}, EditReceiptCase{"taken", "3", nullptr, 7},
+                      EditReceiptCase{"stillNone", nullptr, nullptr, 7}),
+    [](const ::testing::TestParamInfo<EditReceiptCase>& info) { return std::string(info.param.name); });
+
+TEST_F(StoreEntry, AnEditLogsTheValuesBeforeAndAfterAndKeepsThePlace)
+{
+    addEntries({{.type = "Train", .amount = 30.0},
+                {.type = "Lunch", .amount = 8.0, .receipt = "3"},
+                {.type = "Hotel", .amount = 90.0}});
+    session.storeEntry(makeDraft({.type = "Dinner", .currency = "GBP", .amount = 9.5, .receipt = "3"}), 1);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(types(), QStringList({"Train", "Dinner", "Hotel"}));
+    EXPECT_EQ(state.Entries[1].Currency, QStringLiteral("GBP"));
+    EXPECT_EQ(state.Entries[1].Amount, 9.5);
+    EXPECT_EQ(logTexts(), QStringList({"EditFrom\t1/2/10\tEUR\t8.00\tLunch\tEmployer\t\tCash\t3",
+                                       "EditTo\t1/2/10\tGBP\t9.50\tDinner\tEmployer\t\tCash\t3"}));
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+}
+
+TEST_F(StoreEntry, TheLastUsedChoicesAreRemembered)
+{
+    state.settings.LastIncome = false;
+    session.storeEntry(
+        makeDraft({.currency = "GBP", .income = true, .source = "Myself", .paidWith = "Debit card"}));
+    EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("GBP"));
+    EXPECT_EQ(state.settings.Lastintendedsource, QStringLiteral("Myself"));
+    EXPECT_EQ(state.settings.Lastpaidwith, QStringLiteral("Debit card"));
+    // The income flag is remembered by the editor's options, not by storing.
+    EXPECT_FALSE(state.settings.LastIncome);
+
+    // An edit is a use of its choices too.
+    session.storeEntry(makeDraft({.currency = "CHF", .source = "Client", .paidWith = "Cash"}), 0);
+    EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("CHF"));
+    EXPECT_EQ(state.settings.Lastintendedsource, QStringLiteral("Client"));
+    EXPECT_EQ(state.settings.Lastpaidwith, QStringLiteral("Cash"));
+}
+
+TEST_F(StoreEntry, WithoutLoggingTheEntryIsStoredAndNothingLogged)
+{
+    state.settings.EnableLogging = false;
+    session.storeEntry(makeDraft({.type = "Taxi"}));
+    session.storeEntry(makeDraft({.type = "Bus"}), 0);
+    EXPECT_EQ(types(), QStringList({"Bus"}));
+    EXPECT_TRUE(logTexts().isEmpty());
+    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+}
+
+} // namespace
+} // namespace tallyfox
