@@ -2,14 +2,12 @@
 
 #include "core/appstate.h"
 #include "money/currencytable.h"
+#include "storage/defaultsfile.h"
 #include "storage/inifile.h"
 
 namespace tallyfox {
 
 namespace {
-
-constexpr char16_t kCurrencySectionName[] = u"Currencies";
-constexpr char16_t kPrimaryMarker[] = u"Primary";
 
 // The rate an earlier version's currency gets: its standard rate against EUR, else 1.00.
 QString upgradedRate(const QString& firstLine, const QString& line)
@@ -25,22 +23,22 @@ QString upgradedRate(const QString& firstLine, const QString& line)
 
 std::optional<CurrencySectionUpgrade> UpgradedCurrencySection(const QStringList& lines)
 {
-    if (lines.isEmpty() || LineValue(lines.front()) == kPrimaryMarker)
+    if (lines.isEmpty() || LineValue(lines.front()) == kPrimaryRateText)
         return std::nullopt;
     CurrencySectionUpgrade upgrade;
     upgrade.announce = lines.size() > 1;
     upgrade.lines.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString value =
-            i == 0 ? QString::fromUtf16(kPrimaryMarker) : upgradedRate(lines.front(), lines[i]);
+            i == 0 ? QString::fromUtf16(kPrimaryRateText) : upgradedRate(lines.front(), lines[i]);
         upgrade.lines.append(LineName(lines[i]) + u'=' + value);
     }
     return upgrade;
 }
 
-CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state)
+CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state, EditLog& log)
 {
-    defaults.setSection(QString::fromUtf16(kCurrencySectionName));
+    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
     QStringList lines;
     (void)defaults.SectionLines(lines);
     const auto upgrade = UpgradedCurrencySection(lines);
@@ -51,7 +49,7 @@ CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state
     // Write mode loads the file again; the section is erased and written anew at its end, and closing
     // saves the whole file at once.
     (void)defaults.setMode(IniMode::Write);
-    defaults.setSection(QString::fromUtf16(kCurrencySectionName));
+    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
     QStringList upgradedLines = upgrade->lines;
     outcome.result = defaults.SectionLines(upgradedLines);
     if (FileResult saved = defaults.close(); outcome.result.ok())
@@ -61,7 +59,14 @@ CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state
     outcome.upgraded = true;
     if (upgrade->announce)
         state.StartupMessages.append(QString::fromUtf16(kCurrencyRatesMessage));
+    outcome.log = log.LogMessage(state, QString::fromUtf16(kCurrencyUpgradeLogText));
     return outcome;
+}
+
+CurrencyUpgradeResult UpgradeCurrencySection(AppState& state, EditLog& log)
+{
+    TIniFile defaults(defaultsFilePath(state), state.Locale);
+    return UpgradeCurrencySection(defaults, state, log);
 }
 
 } // namespace tallyfox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filesystem.h"
+#include "storage/editlog.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,6 @@
 
 namespace tallyfox {
 
-struct AppState;
 class TIniFile;
 
 // Queued at start-up when a names-only currency section of several lines got rates.
@@ -31,15 +31,20 @@ struct CurrencySectionUpgrade
 
 struct CurrencyUpgradeResult
 {
-    // The section was rewritten and saved: the caller writes kCurrencyUpgradeLogText to the edit log.
+    // The section was rewritten and saved.
     bool upgraded = false;
+    // Saving the defaults file.
     FileResult result;
+    // Writing kCurrencyUpgradeLogText to the edit log after saving.
+    LogResult log;
 };
 
 // Start-up, before the table is built: gives the defaults file's section "Currencies" rates when it
-// holds only names, saving the file at once, and queues kCurrencyRatesMessage in the start-up messages
-// when it did so for several currencies. A file that cannot be saved keeps its section as it was and
-// the result says why.
-[[nodiscard]] CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state);
+// holds only names, saving the file at once; then queues kCurrencyRatesMessage in the start-up messages
+// when it did so for several currencies, and writes the edit log's entry. A file that cannot be saved
+// keeps its section as it was on disk, and the result says why.
+[[nodiscard]] CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state, EditLog& log);
+// The same on the defaults file of the settings folder.
+[[nodiscard]] CurrencyUpgradeResult UpgradeCurrencySection(AppState& state, EditLog& log);
 
 } // namespace tallyfox

@@ -2,6 +2,8 @@
 #include "moneyfixtures.h"
 #include "storage/inifile.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tallyfox {
@@ -10,6 +12,24 @@ namespace {
 using test::readFileBytes;
 using test::TempFolder;
 using test::writeFileBytes;
+
+// A settings folder of its own, a pinned clock and an edit log, as at start-up.
+class CurrencyUpgradeStart : public ::testing::Test
+{
+protected:
+    CurrencyUpgradeStart() { state.SettingsFolder = folder.path() + u'/'; }
+
+    [[nodiscard]] QString defaultsPath() const { return folder.file(u"TallyfoxDefaults.ini"_qs); }
+    [[nodiscard]] QByteArray logBytes() const
+    {
+        const QString path = folder.file(u"Tallyfox.log"_qs);
+        return QFile::exists(path) ? readFileBytes(path) : QByteArray();
+    }
+
+    TempFolder folder;
+    AppState state{test::pinnedLocale()};
+    EditLog log{Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45)))};
+};
 
 struct UpgradeCase
 {
@@ -49,60 +69,54 @@ TEST(CurrencyUpgrade, GivesANamesOnlySectionRatesAgainstItsFirstCurrency)
     EXPECT_FALSE(UpgradedCurrencySection({u"EUR = Primary "_qs, u"US$"_qs}).has_value());
 }
 
-TEST(CurrencyUpgrade, RewritesTheSectionOfTheDefaultsFileOnceAndQueuesTheMessage)
+TEST_F(CurrencyUpgradeStart, RewritesTheSectionOfTheDefaultsFileOnceQueuesTheMessageAndLogsIt)
 {
-    const TempFolder folder;
-    const QString path = folder.file(u"TallyfoxDefaults.ini"_qs);
-    writeFileBytes(path, "[Expense types]\r\nDinner\r\n[Currencies]\r\nEUR\r\nUS$\r\n\r\nGBP\r\nCHF\r\n"
-                         "[Payment methods]\r\nCash\r\n");
-    AppState state(test::pinnedLocale());
-    {
-        TIniFile defaults(path, state.Locale);
-        const CurrencyUpgradeResult outcome = UpgradeCurrencySection(defaults, state);
-        EXPECT_TRUE(outcome.upgraded);
-        EXPECT_TRUE(outcome.result.ok()) << outcome.result.message().toStdString();
-    }
+    writeFileBytes(defaultsPath(),
+                   "[Expense types]\r\nDinner\r\n[Currencies]\r\nEUR\r\nUS$\r\n\r\nGBP\r\nCHF\r\n"
+                   "[Payment methods]\r\nCash\r\n");
+    const CurrencyUpgradeResult outcome = UpgradeCurrencySection(state, log);
+    EXPECT_TRUE(outcome.upgraded);
+    EXPECT_TRUE(outcome.result.ok()) << outcome.result.message().toStdString();
+    EXPECT_TRUE(outcome.log.ok());
     const QByteArray upgraded = "[Expense types]\r\nDinner\r\n[Payment methods]\r\nCash\r\n"
                                 "[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\nGBP=0.89\r\nCHF=1.00\r\n";
-    EXPECT_EQ(readFileBytes(path), upgraded);
+    EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
     EXPECT_EQ(state.StartupMessages, QStringList{QString::fromUtf16(kCurrencyRatesMessage)});
+    const QByteArray logged = logBytes();
+    EXPECT_TRUE(logged.endsWith("\tConverted currency names and exchange rates\r\n")) << logged.toStdString();
 
     // The next start finds the rates and leaves everything alone.
-    TIniFile defaults(path, state.Locale);
-    const CurrencyUpgradeResult again = UpgradeCurrencySection(defaults, state);
+    const CurrencyUpgradeResult again = UpgradeCurrencySection(state, log);
     EXPECT_FALSE(again.upgraded);
     EXPECT_TRUE(again.result.ok());
-    EXPECT_EQ(readFileBytes(path), upgraded);
+    EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
     EXPECT_EQ(state.StartupMessages.size(), 1);
+    EXPECT_EQ(logBytes(), logged);
 }
 
-TEST(CurrencyUpgrade, LeavesAMissingSectionAndASingleCurrencyUnannounced)
+TEST_F(CurrencyUpgradeStart, LeavesAMissingSectionAloneAndASingleCurrencyUnannounced)
 {
-    const TempFolder folder;
-    const QString path = folder.file(u"TallyfoxDefaults.ini"_qs);
-    writeFileBytes(path, "[Expense types]\nDinner\n");
-    AppState state(test::pinnedLocale());
-    {
-        TIniFile defaults(path, state.Locale);
-        EXPECT_FALSE(UpgradeCurrencySection(defaults, state).upgraded);
-    }
-    EXPECT_EQ(readFileBytes(path), "[Expense types]\nDinner\n");
+    writeFileBytes(defaultsPath(), "[Expense types]\nDinner\n");
+    EXPECT_FALSE(UpgradeCurrencySection(state, log).upgraded);
+    EXPECT_EQ(readFileBytes(defaultsPath()), "[Expense types]\nDinner\n");
+    EXPECT_TRUE(logBytes().isEmpty());
 
-    writeFileBytes(path, "[Currencies]\nCHF\n");
-    TIniFile defaults(path, state.Locale);
-    EXPECT_TRUE(UpgradeCurrencySection(defaults, state).upgraded);
-    EXPECT_EQ(readFileBytes(path), "[Currencies]\r\nCHF=Primary\r\n");
+    writeFileBytes(defaultsPath(), "[Currencies]\nCHF\n");
+    state.settings.EnableLogging = false;
+    EXPECT_TRUE(UpgradeCurrencySection(state, log).upgraded);
+    EXPECT_EQ(readFileBytes(defaultsPath()), "[Currencies]\r\nCHF=Primary\r\n");
     EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(logBytes().isEmpty());
 }
 
-TEST(CurrencyUpgrade, ASectionThatCannotBeSavedIsNotReportedAsUpgraded)
+TEST_F(CurrencyUpgradeStart, ASectionThatCannotBeSavedIsNeitherAnnouncedNorLogged)
 {
-    AppState state(test::pinnedLocale());
     TIniFile defaults(state.Locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
-    const CurrencyUpgradeResult outcome = UpgradeCurrencySection(defaults, state);
+    const CurrencyUpgradeResult outcome = UpgradeCurrencySection(defaults, state, log);
     EXPECT_FALSE(outcome.upgraded);
     EXPECT_FALSE(outcome.result.ok());
     EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(logBytes().isEmpty());
 }
 
 } // namespace
