@@ -21,7 +21,7 @@ namespace tallyfox::test {
 inline const QStringList kEuroTable = {QStringLiteral("EUR=Primary"), QStringLiteral("US$=1.44"),
                                        QStringLiteral("GBP=0.89")};
 
-struct EntrySpec
+struct EntryFields
 {
     const char* type = "Dinner";
     const char* currency = "EUR";
@@ -34,27 +34,27 @@ struct EntrySpec
     const char* paidWith = "Cash";
 };
 
-inline TExpense makeEntry(const EntrySpec& spec)
+inline TExpense makeEntry(const EntryFields& fields)
 {
     TExpense entry;
-    entry.Type = QString::fromUtf8(spec.type);
-    entry.Currency = QString::fromUtf8(spec.currency);
-    entry.IntendedSource = QString::fromUtf8(spec.source);
-    entry.PaidWith = QString::fromUtf8(spec.paidWith);
-    entry.Income = spec.income;
-    entry.Date = dayCountFromDate(spec.year, spec.month, spec.day);
-    entry.Amount = spec.amount;
+    entry.Type = QString::fromUtf8(fields.type);
+    entry.Currency = QString::fromUtf8(fields.currency);
+    entry.IntendedSource = QString::fromUtf8(fields.source);
+    entry.PaidWith = QString::fromUtf8(fields.paidWith);
+    entry.Income = fields.income;
+    entry.Date = dayCountFromDate(fields.year, fields.month, fields.day);
+    entry.Amount = fields.amount;
     return entry;
 }
 
 // A state with the pinned locale, a currency table built from lines, and the given entries.
-inline AppState makeState(const QStringList& currencyLines, std::initializer_list<EntrySpec> entries)
+inline AppState makeState(const QStringList& currencyLines, std::initializer_list<EntryFields> entries)
 {
     AppState state(pinnedLocale());
     BuildCurrencyTable(state, currencyLines);
     state.DatabasePath = QStringLiteral("/home/ann/.local/share/tallyfox/TallyfoxData.tfx");
-    for (const EntrySpec& spec : entries)
-        state.Entries.append(makeEntry(spec));
+    for (const EntryFields& fields : entries)
+        state.Entries.append(makeEntry(fields));
     return state;
 }
 

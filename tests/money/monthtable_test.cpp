@@ -6,7 +6,7 @@
 namespace tallyfox {
 namespace {
 
-using test::EntrySpec;
+using test::EntryFields;
 using test::kEuroTable;
 using test::makeState;
 

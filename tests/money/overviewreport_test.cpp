@@ -8,7 +8,7 @@
 namespace tallyfox {
 namespace {
 
-using test::EntrySpec;
+using test::EntryFields;
 using test::kEuroTable;
 using test::makeState;
 
@@ -107,7 +107,7 @@ TEST(OverviewReport, WithoutEntriesHasEmptySectionsAndBareHeadings)
 struct ConvertedCase
 {
     const char* name;
-    std::vector<EntrySpec> entries;
+    std::vector<EntryFields> entries;
     QStringList grandTotals;
 };
 
@@ -138,8 +138,8 @@ TEST(OverviewReport, WritesTheConvertedLineOnlyForOtherKnownCurrencies)
     for (const ConvertedCase& c : cases) {
         SCOPED_TRACE(c.name);
         AppState state = makeState(table, {});
-        for (const EntrySpec& spec : c.entries)
-            state.Entries.append(test::makeEntry(spec));
+        for (const EntryFields& fields : c.entries)
+            state.Entries.append(test::makeEntry(fields));
         const QString report = BuildOverviewText(state, kThirdOfJanuary);
         EXPECT_EQ(sectionLines(report, u"Grand totals (%1)"_qs.arg(c.entries.size())), c.grandTotals);
         EXPECT_FALSE(report.contains(u"inf"_qs) || report.contains(u"nan"_qs));
