@@ -59,24 +59,33 @@ void TIniFile::setSection(const QString& name)
     m_range.reset();
 }
 
+const std::vector<TIniFile::Header>& TIniFile::headers()
+{
+    if (!m_headers) {
+        m_headers.emplace();
+        for (qsizetype i = 0; i < m_lines.size(); ++i) {
+            if (const auto name = iniSectionName(m_lines[i]))
+                m_headers->push_back({i, name->toString()});
+        }
+    }
+    return *m_headers;
+}
+
 const TIniFile::SectionRange& TIniFile::currentSection()
 {
     if (m_range)
         return *m_range;
+    const std::vector<Header>& all = headers();
     SectionRange range;
-    const qsizetype count = m_lines.size();
-    qsizetype i = 0;
-    for (; i < count; ++i) {
-        const auto name = iniSectionName(m_lines[i]);
-        if (name && m_locale.compareText(*name, m_section) == 0)
+    range.end = m_lines.size();
+    for (size_t h = 0; h < all.size(); ++h) {
+        if (m_locale.compareText(all[h].name, m_section) == 0) {
+            range.header = all[h].line;
+            if (h + 1 < all.size())
+                range.end = all[h + 1].line;
             break;
-    }
-    if (i < count) {
-        range.header = i;
-        for (++i; i < count && !iniSectionName(m_lines[i]); ++i) {
         }
     }
-    range.end = i;
     m_range = range;
     return *m_range;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace tallyfox {
 
@@ -73,13 +74,24 @@ private:
         qsizetype end = 0;     // the next header, or the end of the file
     };
 
+    struct Header
+    {
+        qsizetype line = 0;
+        QString name;
+    };
+
     void load();
+    const std::vector<Header>& headers();
     FileResult save();
     const SectionRange& currentSection();
     std::optional<QString> storedValue(const QString& key);
     void storeValue(const QString& key, const QString& value);
     bool removeSection();
-    void linesChanged() { m_range.reset(); }
+    void linesChanged()
+    {
+        m_range.reset();
+        m_headers.reset();
+    }
 
     QString m_fileName;
     const UserLocale& m_locale;
@@ -88,6 +100,9 @@ private:
     QStringList m_lines;
     FileResult m_loadResult;
     bool m_hasFile = true;
+    // Found on demand and kept until the lines change: a file of many sections is searched once per
+    // section, not once per value.
+    std::optional<std::vector<Header>> m_headers;
     std::optional<SectionRange> m_range;
 };
 
