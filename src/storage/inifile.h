@@ -24,6 +24,7 @@ enum class IniMode
 //
 // Changes reach the file when the object is switched back to read mode, closed or destroyed in write mode,
 // and when a section is erased in read mode. Saving replaces the file atomically.
+// Keys, values and list items are written as given, except that line breaks in them become spaces.
 class TIniFile
 {
 public:
