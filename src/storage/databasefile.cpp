@@ -135,8 +135,9 @@ void readDatabaseEntry(const DatabaseLine& line, TextPool& commonTexts, TextPool
                                   field[2].isEmpty() ? 1 : ReadWholeNumber(field[2]),
                                   field[3].isEmpty() ? 1 : ReadWholeNumber(field[3]));
     entry.JustChanged = false;
-    // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one.
-    if (entry.Amount == 0.0 && entry.Type == kUnknown)
+    // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
+    // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
+    if (entry.Type == kUnknown && (entry.Amount == 0.0 || AmountText(entry.Amount) == u"0.00"))
         entries.dropLast();
 }
 

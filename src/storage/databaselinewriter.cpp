@@ -79,6 +79,17 @@ char* putText(char* p, const QString& text)
     return p;
 }
 
+// An empty field reads back as the field's default ("Unknown", "US$", "00"), so an empty text is written as
+// one space, which reads back as the empty text it is.
+char* putTextWithDefault(char* p, const QString& text)
+{
+    if (text.isEmpty()) {
+        *p++ = ' ';
+        return p;
+    }
+    return putText(p, text);
+}
+
 } // namespace
 
 void DatabaseLineWriter::appendEntry(const TExpense& entry)
@@ -87,7 +98,7 @@ void DatabaseLineWriter::appendEntry(const TExpense& entry)
     p = putBytes(p, "item\t");
     p = putDate(p, entry.Date);
     *p++ = '\t';
-    p = putText(p, entry.Currency);
+    p = putTextWithDefault(p, entry.Currency);
     *p++ = '\t';
     shrinkTo(p);
     appendAmountText(m_out, entry.Amount);
@@ -98,15 +109,15 @@ void DatabaseLineWriter::appendEntry(const TExpense& entry)
     *p++ = '\t';
     p = putFlag(p, entry.Income);
     *p++ = '\t';
-    p = putText(p, entry.Type);
+    p = putTextWithDefault(p, entry.Type);
     *p++ = '\t';
-    p = putText(p, entry.IntendedSource);
+    p = putTextWithDefault(p, entry.IntendedSource);
     *p++ = '\t';
-    p = putText(p, entry.PaidWith);
+    p = putTextWithDefault(p, entry.PaidWith);
     *p++ = '\t';
     p = putFlag(p, entry.HasReceipt);
     *p++ = '\t';
-    p = putText(p, entry.Receipt);
+    p = putTextWithDefault(p, entry.Receipt);
     *p++ = '\t';
     p = putText(p, entry.Note);
     *p++ = '\r';
