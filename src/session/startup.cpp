@@ -93,10 +93,9 @@ void upgradeCurrencies(Session& session)
         session.report(defaults.loadResult());
         return;
     }
-    const CurrencyUpgradeResult upgrade = UpgradeCurrencySection(defaults, state);
+    const CurrencyUpgradeResult upgrade = UpgradeCurrencySection(defaults, state, session.log());
     session.report(upgrade.result);
-    if (upgrade.upgraded)
-        session.logMessage(QString::fromUtf16(kCurrencyUpgradeLogText));
+    session.report(upgrade.log);
 }
 
 void loadEntries(Session& session, bool convertOldFormat)
