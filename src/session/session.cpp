@@ -65,6 +65,8 @@ void Session::newDatabase(const QString& path)
 {
     m_state.DatabasePath = path;
     m_state.Entries.clear();
+    // The new file is written even when Open had found the previous one empty.
+    m_state.KeepFileIfEmpty = false;
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
 }
@@ -88,6 +90,8 @@ void Session::openDatabase(const QString& path)
 void Session::saveDatabaseAs(const QString& path)
 {
     m_state.DatabasePath = path;
+    // The chosen file is written even when the table is empty.
+    m_state.KeepFileIfEmpty = false;
     refreshList(false);
     logMessage(QStringLiteral("Save as file: ") + path);
 }

@@ -88,6 +88,25 @@ TEST_F(FileCommands, OpenLeavesAFileWithoutEntriesAloneUntilAnEntryIsAdded)
     EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
 }
 
+TEST_F(FileCommands, NewAndSaveAsWriteTheirFileAfterOpenFoundNoEntries)
+{
+    const QString exported = file(QStringLiteral("export.txt"));
+    writeFileBytes(exported, "Date\tCurrency\r\n");
+    session.openDatabase(exported);
+    ASSERT_EQ(state.EntryCount(), 0);
+
+    const QString copy = file(QStringLiteral("copy.tfx"));
+    session.saveDatabaseAs(copy);
+    EXPECT_EQ(readFileBytes(copy), databaseBytes(expensearray()));
+
+    session.openDatabase(exported);
+    const QString fresh = file(QStringLiteral("fresh.tfx"));
+    session.newDatabase(fresh);
+    EXPECT_EQ(readFileBytes(fresh), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(exported), QByteArray("Date\tCurrency\r\n"));
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+}
+
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
 {
     const QString original = state.DatabasePath;
