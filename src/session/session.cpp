@@ -52,8 +52,28 @@ std::vector<int> Session::refreshEntries(bool forceSort)
             }
         }
     }
-    report(WriteDatabase(m_state));
+    writeDatabase();
     return justChanged;
+}
+
+void Session::protectUnreadDatabase()
+{
+    m_unreadDatabase = m_state.DatabasePath;
+    m_unreadReported = false;
+}
+
+void Session::writeDatabase()
+{
+    if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.DatabasePath) {
+        report(WriteDatabase(m_state));
+        return;
+    }
+    if (m_state.EntryCount() > 0 && !m_unreadReported) {
+        m_unreadReported = true;
+        report(FileResult::writeFailure(
+            m_unreadDatabase, QStringLiteral("It could not be read, so writing it would replace the "
+                                             "entries it holds. Use Save as to keep the changes.")));
+    }
 }
 
 void Session::logMessage(const QString& text)
@@ -67,6 +87,7 @@ void Session::newDatabase(const QString& path)
     m_state.Entries.clear();
     // The new file is written even when Open had found the previous one empty.
     m_state.KeepFileIfEmpty = false;
+    m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
 }
@@ -83,6 +104,7 @@ void Session::openDatabase(const QString& path)
         return;
     }
     m_state.KeepFileIfEmpty = true;
+    m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("Open file: ") + path);
 }
@@ -92,6 +114,7 @@ void Session::saveDatabaseAs(const QString& path)
     m_state.DatabasePath = path;
     // The chosen file is written even when the table is empty.
     m_state.KeepFileIfEmpty = false;
+    m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("Save as file: ") + path);
 }

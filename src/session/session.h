@@ -61,6 +61,11 @@ public:
 
     void logMessage(const QString& text);
 
+    // A database that exists but could not be read may hold entries that are not in memory: no refresh
+    // writes over it until New, Open or Save as names a file, and storing entries then reports once
+    // that they are kept in memory only.
+    void protectUnreadDatabase();
+
     void newDatabase(const QString& path);
     void openDatabase(const QString& path);
     void saveDatabaseAs(const QString& path);
@@ -85,12 +90,16 @@ public:
     void saveSettings();
 
 private:
+    void writeDatabase();
+
     AppState& m_state;
     Clock m_clock;
     QString m_registryFile;
     EditLog m_log;
     QStringList m_problems;
     std::function<void(bool)> m_refreshHandler;
+    QString m_unreadDatabase;
+    bool m_unreadReported = false;
 };
 
 } // namespace tallyfox

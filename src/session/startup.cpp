@@ -111,8 +111,9 @@ void loadEntries(Session& session, bool convertOldFormat)
     const FileResult read = ReadDatabase(state);
     if (!read.ok()) {
         session.report(read);
-        // The file holds entries that could not be read: no refresh may write an empty table over it.
+        // The file holds entries that could not be read: no refresh may write over it.
         state.KeepFileIfEmpty = true;
+        session.protectUnreadDatabase();
     }
     session.logMessage(QStringLiteral("Load file: ") + state.DatabasePath);
 }

@@ -1,7 +1,9 @@
 #include "startupfixture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tallyfox {
 namespace {
@@ -173,6 +175,41 @@ TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
     session.toggleAutoSort();
     EXPECT_TRUE(session.takeProblems().isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
+
+    // New entries are kept in memory; the user hears once that they are not in the file.
+    session.storeEntry(test::makeDraft({.type = "Taxi"}));
+    session.storeEntry(test::makeDraft({.type = "Bus"}));
+    const QStringList problems = session.takeProblems();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
+    EXPECT_EQ(state.EntryCount(), 2);
+
+    // Save as keeps them in another file.
+    const QString copy = folder.file(QStringLiteral("copy.tfx"));
+    session.saveDatabaseAs(copy);
+    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_EQ(readFileBytes(copy), databaseBytes(state.Entries));
+}
+
+TEST_F(StartupDatabase, AFileThatCannotBeReadIsNotReplacedByNewEntries)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser reads every file";
+    const QString path = folder.file(QStringLiteral("locked.tfx"));
+    expensearray entries;
+    entries.append(test::makeExpense({.type = "Precious"}));
+    const QByteArray content = databaseBytes(entries);
+    writeFileBytes(path, content);
+    QFile(path).setPermissions(QFileDevice::WriteOwner);
+    seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
+
+    EXPECT_TRUE(start().isEmpty());
+    ASSERT_EQ(state.StartupMessages.size(), 1);
+    EXPECT_TRUE(state.StartupMessages[0].contains(path));
+    session.storeEntry(test::makeDraft({.type = "Taxi"}));
+    EXPECT_EQ(session.takeProblems().size(), 1);
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readFileBytes(path), content);
 }
 
 TEST_F(StartupDatabase, TheCommandLineToolNamesItsDatabaseOutright)
