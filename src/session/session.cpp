@@ -158,8 +158,11 @@ void Session::toggleReverse()
 
 void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
 {
+    // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
+    if (editIndex && (*editIndex < 0 || *editIndex >= m_state.EntryCount()))
+        return;
     Settings& settings = m_state.settings;
-    const bool editing = editIndex && *editIndex >= 0 && *editIndex < m_state.EntryCount();
+    const bool editing = editIndex.has_value();
     QString receipt = draft.receipt;
     int target = 0;
     LogEditType logType = LogEditType::New;

@@ -81,7 +81,8 @@ public:
     void toggleReverse();
 
     // Stores a new entry (no index) or changes the entry at index, as the item editor does: receipt
-    // numbering, the log lines, the remembered choices, then the refresh.
+    // numbering, the log lines, the remembered choices, then the refresh. An index that names no entry
+    // changes nothing.
     void storeEntry(const EntryDraft& draft, std::optional<int> editIndex = std::nullopt);
 
     // Writes the export file; changes nothing else.

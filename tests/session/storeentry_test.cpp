@@ -124,6 +124,18 @@ TEST_F(StoreEntry, AnEditLogsTheValuesBeforeAndAfterAndKeepsThePlace)
     EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
 }
 
+TEST_F(StoreEntry, AnEditOfAnEntryThatIsGoneChangesNothing)
+{
+    addEntries({{.type = "Train"}});
+    for (const int index : {1, -1}) {
+        session.storeEntry(makeDraft({.type = "Ghost", .currency = "CHF", .receipt = "7"}), index);
+        EXPECT_EQ(types(), QStringList({"Train"}));
+        EXPECT_EQ(state.settings.NextReceiptNum, 7);
+        EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("EUR"));
+        EXPECT_TRUE(logTexts().isEmpty());
+    }
+}
+
 TEST_F(StoreEntry, TheLastUsedChoicesAreRemembered)
 {
     state.settings.LastIncome = false;
