@@ -1,0 +1,128 @@
+// The main window's gestures and flows beyond the menu: the list menu, the highlighted new row, the
+// start-up tick with -qe, and failures shown.
+#include "core/daycount.h"
+#include "mainformfixture.h"
+#include "storage/databasefile.h"
+#include "ui/entrylistmodel.h"
+#include "ui/entrylistview.h"
+#include "ui/mainmenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+class MainWindowFlows : public ::testing::Test
+{
+protected:
+    MainForm& startWithEntries(int count, const QStringList& extra = {})
+    {
+        QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+        content += "\r\n";
+        for (int i = 0; i < count; ++i)
+            content += QStringLiteral(
+                           "item\t2010\t1\t%1\tEUR\t%2.00\tfalse\tType %3\tEmployer\tCash\tfalse\t00\t\r\n")
+                           .arg(1 + i % 28)
+                           .arg(i + 1)
+                           .arg(i, 3, 10, QLatin1Char('0'))
+                           .toUtf8();
+        const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+        writeFileBytes(database, content);
+        return fixture.start(QStringList{QStringLiteral("-f"), database} + extra);
+    }
+
+    MainFormFixture fixture;
+};
+
+TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
+{
+    MainForm& form = startWithEntries(3);
+    EntryListView* list = form.list();
+    QMenu* listMenu = form.mainMenu()->listMenu();
+    EXPECT_EQ(listMenu->actions().size(), 2);
+    EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
+
+    const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
+    const QPoint thirdRow = list->visualRect(form.listModel()->index(2, 0)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, thirdRow);
+    EXPECT_TRUE(waitUntil([&] { return listMenu->isVisible(); }, 2000));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, thirdRow);
+    EXPECT_EQ(list->selectedRow(), 2);
+    listMenu->hide();
+
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, secondRow,
+                                 list->viewport()->mapToGlobal(secondRow));
+    QCoreApplication::sendEvent(list->viewport(), &rightClick);
+    EXPECT_TRUE(listMenu->isVisible());
+    EXPECT_EQ(list->selectedRow(), 1);
+    listMenu->hide();
+
+    // A short tap opens nothing.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow);
+    QTest::qWait(800);
+    EXPECT_FALSE(listMenu->isVisible());
+}
+
+TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheSortPutsIt)
+{
+    MainForm& form = startWithEntries(200);
+    fixture.state->settings.AutoSort = true;
+    fixture.state->settings.SortType = 0;
+    EntryDraft draft;
+    draft.type = QStringLiteral("Type 000a");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 4;
+    fixture.session->storeEntry(draft);
+    // Sorted by name it lands second, far from the end where it was appended.
+    EXPECT_EQ(form.listModel()->highlightedRow(), 1);
+    EXPECT_FALSE(fixture.state->Entries[1].JustChanged);
+    EXPECT_EQ(form.list()->currentIndex().row(), 1);
+    EXPECT_EQ(form.list()->selectedRow(), -1) << "highlighted, not selected";
+    const QRect visible = form.list()->viewport()->rect();
+    EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
+}
+
+TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
+{
+    QStringList shownBeforeNewItem;
+    bool newItemOpened = false;
+    MainForm& form = startWithEntries(1, {QStringLiteral("-qe")});
+    form.setNewItemHandler([&] {
+        newItemOpened = true;
+        shownBeforeNewItem = fixture.prompts.texts(Kind::Message);
+    });
+    fixture.state->StartupMessages << QStringLiteral("First") << QStringLiteral("Second");
+    EXPECT_TRUE(form.startupTimer().isActive());
+    EXPECT_EQ(form.startupTimer().interval(), 1000);
+    fixture.runStartupTick();
+    EXPECT_TRUE(newItemOpened);
+    ASSERT_GE(shownBeforeNewItem.size(), 2);
+    EXPECT_EQ(shownBeforeNewItem.mid(shownBeforeNewItem.size() - 2),
+              (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
+    EXPECT_TRUE(fixture.state->StartupMessages.isEmpty());
+}
+
+TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
+{
+    MainForm& form = startWithEntries(2);
+    writeFileBytes(fixture.folder.file(QStringLiteral("plain")), "x");
+    const QString impossible = fixture.folder.file(QStringLiteral("plain/export.txt"));
+    fixture.prompts.answerFile(impossible);
+    form.mainMenu()->exportData->trigger();
+    EXPECT_EQ(fixture.prompts.asked().constLast().kind, Kind::Message);
+    EXPECT_TRUE(fixture.prompts.asked().constLast().text.contains(impossible));
+    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
+    EXPECT_EQ(exportDialog.spec.title, u"Export file");
+    EXPECT_EQ(exportDialog.spec.filter, u"Text files|*.txt|All files|*.*");
+    EXPECT_TRUE(exportDialog.spec.askBeforeOverwrite);
+}
+
+} // namespace
+} // namespace tallyfox::test
