@@ -1,5 +1,8 @@
 #include "cli/commandline.h"
 
+#include "cli/argumentvalues.h"
+#include "cli/optiontable.h"
+
 #include <QCommandLineParser>
 #include <array>
 
@@ -7,89 +10,214 @@ namespace tallyfox::cli {
 
 namespace {
 
-constexpr std::array<const char16_t*, 6> kSortKeyNames = {u"name",    u"date",     u"amount",
-                                                          u"receipt", u"paidwith", u"source"};
-
-EarlyExit usageError(const QString& message)
+std::optional<Command> commandFromName(const QString& word)
 {
-    return {kExitUsage, QStringLiteral("tallyfox-cli: %1 (see tallyfox-cli --help)\n").arg(message)};
+    static const std::array<std::pair<const char16_t*, Command>, 6> commands = {{
+        {u"list", Command::List},
+        {u"sort", Command::Sort},
+        {u"report", Command::Report},
+        {u"table", Command::Table},
+        {u"export", Command::Export},
+        {u"add", Command::Add},
+    }};
+    for (const auto& [text, command] : commands) {
+        if (word == QStringView(text))
+            return command;
+    }
+    return std::nullopt;
+}
+
+// Reads the options of the command that were checked to belong to it.
+class OptionReader
+{
+public:
+    explicit OptionReader(const QCommandLineParser& parser) : m_parser(parser) {}
+
+    [[nodiscard]] bool isSet(const char* longName) const { return m_parser.isSet(optionName(longName)); }
+    [[nodiscard]] QString value(const char* longName) const { return m_parser.value(optionName(longName)); }
+    [[nodiscard]] std::optional<QString> maybe(const char* longName) const
+    {
+        return isSet(longName) ? std::optional(value(longName)) : std::nullopt;
+    }
+
+private:
+    const QCommandLineParser& m_parser;
+};
+
+std::optional<QString> readListOrSort(Invocation& invocation, const OptionReader& options,
+                                      const QStringList& words)
+{
+    invocation.reverse = options.isSet("reverse");
+    if (invocation.command == Command::List) {
+        if (words.size() > 1)
+            return QStringLiteral("list takes no argument: %1").arg(words.at(1));
+        if (const auto key = options.maybe("sort")) {
+            invocation.sortType = sortTypeFromName(*key);
+            if (!invocation.sortType)
+                return QStringLiteral("unknown sort key: %1").arg(*key);
+        }
+    } else {
+        if (words.size() != 2)
+            return QStringLiteral("sort needs one KEY");
+        invocation.sortType = sortTypeFromName(words.at(1));
+        if (!invocation.sortType)
+            return QStringLiteral("unknown sort key: %1").arg(words.at(1));
+    }
+    if (invocation.reverse && !invocation.sortType)
+        return QStringLiteral("--reverse needs a sort key");
+    return std::nullopt;
+}
+
+std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
+                                 const QStringList& words)
+{
+    if (words.size() != 2)
+        return QStringLiteral("table needs one of types, sources, methods");
+    const std::optional<int> view = tableViewFromName(words.at(1));
+    if (!view)
+        return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
+    invocation.view = static_cast<OverviewView>(*view);
+    if (const auto currency = options.maybe("currency")) {
+        // The upper bound is the currency table's, known after start-up.
+        const std::optional<int> choice = readIndexArgument(*currency, 1000000000);
+        if (!choice)
+            return QStringLiteral("--currency needs a choice number from 0: %1").arg(*currency);
+        invocation.currencyChoice = *choice;
+    }
+    if (const auto mode = options.maybe("mode")) {
+        const std::optional<int> choice =
+            readIndexArgument(*mode, static_cast<int>(ModeChoiceItems().size()));
+        if (!choice)
+            return QStringLiteral("--mode must be 0, 1 or 2: %1").arg(*mode);
+        invocation.modeChoice = *choice;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readNewEntry(NewEntryOptions& entry, const OptionReader& options,
+                                    const QCommandLineParser& parser)
+{
+    const QString receiptNumberName = QString::fromUtf16(kReceiptNumberName);
+    if (!options.isSet("type") || options.value("type").trimmed().isEmpty())
+        return QStringLiteral("add needs --type with a text");
+    entry.type = options.value("type");
+    if (!options.isSet("amount"))
+        return QStringLiteral("add needs --amount");
+    const std::optional<double> amount = readAmountArgument(options.value("amount"));
+    if (!amount)
+        return QStringLiteral("--amount must be a number from 0 up to 999999999.99 with at most two "
+                              "decimals: %1")
+            .arg(options.value("amount"));
+    entry.amount = *amount;
+    if (const auto date = options.maybe("date")) {
+        entry.date = readDateArgument(*date);
+        if (!entry.date)
+            return QStringLiteral("--date must be a date as YYYY-MM-DD: %1").arg(*date);
+    }
+    if (options.isSet("income") && options.isSet("expense"))
+        return QStringLiteral("give --income or --expense, not both");
+    if (options.isSet("income") || options.isSet("expense"))
+        entry.income = options.isSet("income");
+    // The file reads an empty currency, payment method or intended source as another text.
+    for (const char* longName : {"currency", "paid-with", "source"}) {
+        if (options.isSet(longName) && options.value(longName).trimmed().isEmpty())
+            return QStringLiteral("--%1 needs a text").arg(optionName(longName));
+    }
+    entry.currency = options.maybe("currency");
+    entry.paidWith = options.maybe("paid-with");
+    entry.intendedSource = options.maybe("source");
+    entry.note = options.value("note");
+
+    const bool receipt = options.isSet("receipt") || parser.isSet(receiptNumberName);
+    if (receipt && options.isSet("no-receipt"))
+        return QStringLiteral("give --receipt or --no-receipt, not both");
+    if (parser.values(receiptNumberName).size() > 1)
+        return QStringLiteral("--receipt is given more than once");
+    if (receipt || options.isSet("no-receipt"))
+        entry.hasReceipt = receipt;
+    if (parser.isSet(receiptNumberName)) {
+        entry.receipt = parser.value(receiptNumberName).trimmed();
+        if (entry.receipt->isEmpty())
+            return QStringLiteral("--receipt= needs a number");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readCommonOptions(Invocation& invocation, const OptionReader& options)
+{
+    invocation.databasePath = options.maybe("file");
+    if (invocation.databasePath && invocation.databasePath->isEmpty())
+        return QStringLiteral("-f needs a file name");
+    invocation.settingsFolder = options.maybe("folder");
+    if (invocation.settingsFolder && invocation.settingsFolder->isEmpty())
+        return QStringLiteral("-d needs a folder name");
+    if (const auto today = options.maybe("today")) {
+        invocation.today = readDateArgument(*today);
+        if (!invocation.today)
+            return QStringLiteral("--today must be a date as YYYY-MM-DD: %1").arg(*today);
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<quint16> sortTypeFromName(const QString& name)
+EarlyExit usageError(const QString& message)
 {
-    for (size_t i = 0; i < kSortKeyNames.size(); ++i) {
-        if (name == QStringView(kSortKeyNames[i]))
-            return static_cast<quint16>(i);
-    }
-    return std::nullopt;
+    return {kExitUsage, QStringLiteral("%1 (see tallyfox-cli --help)").arg(message)};
 }
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists and sorts the entries of a Tallyfox database.\n\n"
-                       "Commands:\n"
-                       "  list [--sort KEY] [--reverse]  print one tab-separated line per entry\n"
-                       "  sort KEY [--reverse]           sort the database file in place\n\n"
-                       "KEY is one of name, date, amount, receipt, paidwith, source."));
-    const QCommandLineOption fileOption({QStringLiteral("f"), QStringLiteral("file")},
-                                        QStringLiteral("The database file."), QStringLiteral("FILE"));
-    const QCommandLineOption sortOption(QStringLiteral("sort"), QStringLiteral("Sort the listing by KEY."),
-                                        QStringLiteral("KEY"));
-    const QCommandLineOption reverseOption(QStringLiteral("reverse"),
-                                           QStringLiteral("Reverse the sort order."));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Show the version."));
-    parser.addOptions({fileOption, sortOption, reverseOption, helpOption, versionOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list or sort"),
-                                 QStringLiteral("COMMAND"));
-
-    if (!parser.parse(arguments))
+    addToolOptions(parser);
+    if (!parser.parse(joinReceiptNumber(arguments, valueOptionArguments())))
         return usageError(parser.errorText());
-    if (parser.isSet(helpOption))
+    if (parser.isSet(QStringLiteral("help")))
         return EarlyExit{0, parser.helpText()};
-    if (parser.isSet(versionOption))
+    if (parser.isSet(QStringLiteral("version")))
         return EarlyExit{0, QStringLiteral("tallyfox-cli %1\n").arg(QStringLiteral(TALLYFOX_VERSION))};
 
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
         return usageError(QStringLiteral("no command given"));
+    const std::optional<Command> command = commandFromName(words.first());
+    if (!command)
+        return usageError(QStringLiteral("unknown command: %1").arg(words.first()));
+    if (const auto misplaced = misplacedOption(parser, *command, words.first()))
+        return usageError(*misplaced);
 
     Invocation invocation;
-    invocation.reverse = parser.isSet(reverseOption);
-    const QString& command = positional.first();
-    if (command == u"list") {
-        invocation.command = Command::List;
-        if (positional.size() > 1)
-            return usageError(QStringLiteral("list takes no argument: %1").arg(positional.at(1)));
-        if (parser.isSet(sortOption)) {
-            invocation.sortType = sortTypeFromName(parser.value(sortOption));
-            if (!invocation.sortType)
-                return usageError(QStringLiteral("unknown sort key: %1").arg(parser.value(sortOption)));
+    invocation.command = *command;
+    const OptionReader options(parser);
+    std::optional<QString> error = readCommonOptions(invocation, options);
+    if (!error) {
+        switch (*command) {
+        case Command::List:
+        case Command::Sort:
+            error = readListOrSort(invocation, options, words);
+            break;
+        case Command::Table:
+            error = readTable(invocation, options, words);
+            break;
+        case Command::Export:
+            if (const auto out = options.maybe("out"); out && *out != u"-") {
+                if (out->isEmpty())
+                    error = QStringLiteral("--out needs a file name or -");
+                invocation.exportPath = out;
+            }
+            break;
+        case Command::Add:
+            error = readNewEntry(invocation.entry, options, parser);
+            break;
+        case Command::Report:
+            break;
         }
-    } else if (command == u"sort") {
-        invocation.command = Command::Sort;
-        if (parser.isSet(sortOption))
-            return usageError(QStringLiteral("sort takes its key as an argument, not --sort"));
-        if (positional.size() != 2)
-            return usageError(QStringLiteral("sort needs one KEY"));
-        invocation.sortType = sortTypeFromName(positional.at(1));
-        if (!invocation.sortType)
-            return usageError(QStringLiteral("unknown sort key: %1").arg(positional.at(1)));
-    } else {
-        return usageError(QStringLiteral("unknown command: %1").arg(command));
     }
-    if (invocation.reverse && !invocation.sortType)
-        return usageError(QStringLiteral("--reverse needs a sort key"));
-
-    if (!parser.isSet(fileOption) || parser.value(fileOption).isEmpty())
-        return usageError(QStringLiteral("no database file given (-f FILE)"));
-    invocation.databasePath = parser.value(fileOption);
+    if (!error && words.size() > 1 && *command != Command::Sort && *command != Command::Table &&
+        *command != Command::List)
+        error = QStringLiteral("%1 takes no argument: %2").arg(words.first(), words.at(1));
+    if (error)
+        return usageError(*error);
     return invocation;
 }
 

@@ -1,41 +1,16 @@
 #pragma once
 
-#include <QString>
+#include "cli/invocation.h"
+
 #include <QStringList>
-#include <optional>
-#include <variant>
 
 namespace tallyfox::cli {
 
-enum class Command
-{
-    List,
-    Sort,
-};
-
-struct Invocation
-{
-    Command command = Command::List;
-    QString databasePath;
-    std::optional<quint16> sortType;
-    bool reverse = false;
-};
-
-// What the command line asks for: a command to run, or text to print and an exit code.
-struct EarlyExit
-{
-    int exitCode = 0;
-    QString text;
-};
-
-using ParsedCommandLine = std::variant<Invocation, EarlyExit>;
-
-// Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.
-inline constexpr int kExitFileError = 1;
-inline constexpr int kExitUsage = 2;
-
+// Reads the whole command line (the program's name first). Everything that can be checked without the
+// user's data is checked here; a choice index beyond the currency table is found after start-up.
 [[nodiscard]] ParsedCommandLine parseCommandLine(const QStringList& arguments);
-// The sort key named on the command line (name, date, amount, receipt, paidwith, source).
-[[nodiscard]] std::optional<quint16> sortTypeFromName(const QString& name);
+
+// A usage error: the message for standard error and the usage exit code.
+[[nodiscard]] EarlyExit usageError(const QString& message);
 
 } // namespace tallyfox::cli

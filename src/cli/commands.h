@@ -1,12 +1,14 @@
 #pragma once
 
-#include "cli/commandline.h"
-
-#include <QTextStream>
+#include "cli/console.h"
+#include "cli/invocation.h"
+#include "core/appstate.h"
 
 namespace tallyfox::cli {
 
-// Runs a parsed command; returns the process's exit code. Results go to out, failures to err.
-[[nodiscard]] int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err);
+// Starts as the program does, on the user's registry, settings folder and database (or those that -f
+// and -d name), and runs the command. Results go to standard output, messages to standard error;
+// returns the process's exit code. The state is the caller's, so that it may outlive the command.
+[[nodiscard]] int runCommand(const Invocation& invocation, AppState& state, Console& console);
 
 } // namespace tallyfox::cli

@@ -1,9 +1,31 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
+#include "cli/console.h"
+#include "core/appstate.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QLocale>
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int run(tallyfox::cli::Console& console, tallyfox::AppState& state)
+{
+    using namespace tallyfox::cli;
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
+        if (early->exitCode != 0) {
+            console.message(early->text);
+            return early->exitCode;
+        }
+        console.print(early->text);
+        return console.finishOutput() ? 0 : kExitFileError;
+    }
+    return runCommand(std::get<Invocation>(parsed), state, console);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -11,15 +33,12 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tallyfox-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setEncoding(QStringConverter::Utf8);
-    err.setEncoding(QStringConverter::Utf8);
-
-    const auto parsed = tallyfox::cli::parseCommandLine(QCoreApplication::arguments());
-    if (const auto* early = std::get_if<tallyfox::cli::EarlyExit>(&parsed)) {
-        (early->exitCode == 0 ? out : err) << early->text;
-        return early->exitCode;
-    }
-    return tallyfox::cli::runCommand(std::get<tallyfox::cli::Invocation>(parsed), out, err);
+    tallyfox::cli::Console console;
+    tallyfox::AppState state(QLocale::system());
+    const int exitCode = run(console, state);
+    // Every file has been written and closed, and the output flushed. Freeing the entries of a large
+    // database one by one would take about as long as building its report; the system takes the memory
+    // back at once.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

@@ -1,36 +1,18 @@
-// tallyfox-cli as a user runs it: the real program, its output and exit codes.
-#include "support/testenvironment.h"
+// tallyfox-cli as a user runs it: listing, sorting, usage errors, help and version.
+#include "clisandbox.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tallyfox {
 namespace {
 
+using test::CliRun;
+using test::CliSandbox;
+using test::expectedOutput;
 using test::readFileBytes;
-using test::TempFolder;
 using test::testDataPath;
 using test::writeFileBytes;
-
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("TALLYFOX_BIN_DIR") + QStringLiteral("/tallyfox-cli"), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class Cli : public ::testing::Test
 {
@@ -39,17 +21,16 @@ protected:
     {
         writeFileBytes(database, readFileBytes(testDataPath(QStringLiteral("database/mixed.tfx"))));
     }
-    TempFolder folder;
-    const QString database = folder.file(QStringLiteral("mine.tfx"));
+    CliSandbox sandbox;
+    const QString database = sandbox.file(QStringLiteral("mine.tfx"));
 };
 
-TEST_F(Cli, ListPrintsTheListCellsOfEveryEntryAndLeavesTheFileAlone)
+TEST_F(Cli, ListPrintsTheNineListCellsOfEveryEntryAndLeavesTheFileAlone)
 {
     const QByteArray before = readFileBytes(database);
-    const CliRun run = runCli({QStringLiteral("-f"), database, QStringLiteral("list")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, QByteArray());
-    EXPECT_EQ(run.out, readFileBytes(testDataPath(QStringLiteral("cli/mixed.list.txt"))));
+    const CliRun run = sandbox.run({QStringLiteral("-f"), database, QStringLiteral("list")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, expectedOutput(QStringLiteral("mixed.list.txt")));
     EXPECT_FALSE(run.out.contains('\r'));
     EXPECT_EQ(readFileBytes(database), before);
 }
@@ -58,8 +39,8 @@ TEST_F(Cli, ListSortsByTheKeyGivenWithoutChangingTheFile)
 {
     const QByteArray before = readFileBytes(database);
     const CliRun byDate =
-        runCli({QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--sort"),
-                QStringLiteral("date"), QStringLiteral("--reverse")});
+        sandbox.run({QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--sort"),
+                     QStringLiteral("date"), QStringLiteral("--reverse")});
     EXPECT_EQ(byDate.exitCode, 0);
     const QList<QByteArray> lines = byDate.out.split('\n');
     ASSERT_GE(lines.size(), 3);
@@ -67,77 +48,114 @@ TEST_F(Cli, ListSortsByTheKeyGivenWithoutChangingTheFile)
     EXPECT_EQ(readFileBytes(database), before);
 }
 
-TEST_F(Cli, SortRewritesTheFileInTheListedOrder)
+TEST_F(Cli, SortRewritesTheFileInTheListedOrderAndKeepsTheKey)
 {
-    const CliRun listed = runCli({QStringLiteral("-f"), database, QStringLiteral("list"),
-                                  QStringLiteral("--sort"), QStringLiteral("amount")});
-    const CliRun sorted =
-        runCli({QStringLiteral("-f"), database, QStringLiteral("sort"), QStringLiteral("amount")});
-    EXPECT_EQ(sorted.exitCode, 0);
+    const CliRun listed =
+        sandbox.run({QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--sort"),
+                     QStringLiteral("amount"), QStringLiteral("--reverse")});
+    const CliRun sorted = sandbox.run({QStringLiteral("-f"), database, QStringLiteral("sort"),
+                                       QStringLiteral("amount"), QStringLiteral("--reverse")});
+    EXPECT_EQ(sorted.exitCode, 0) << sorted.err.toStdString();
     EXPECT_EQ(sorted.out, QByteArray());
     EXPECT_TRUE(readFileBytes(database).startsWith("\tYear\tMonth\tDay\t"));
-    const CliRun after = runCli({QStringLiteral("-f"), database, QStringLiteral("list")});
+    const CliRun after = sandbox.run({QStringLiteral("-f"), database, QStringLiteral("list")});
     EXPECT_EQ(after.out, listed.out);
+    // The program sorts by the same key at its next refresh.
+    EXPECT_EQ(sandbox.registryValue(QStringLiteral("SortType")), QStringLiteral("dword:00000002"));
+    EXPECT_EQ(sandbox.registryValue(QStringLiteral("SortReverse")), QStringLiteral("dword:00000001"));
 }
 
-TEST_F(Cli, UsageErrorsExitWithTwoAndOneLineOnStandardError)
+TEST_F(Cli, UsageErrorsExitWithTwoAndOneLineOnStandardErrorAndTouchNothing)
 {
+    const QString f = QStringLiteral("-f");
     const QList<QStringList> mistakes = {
         {},
-        {QStringLiteral("-f"), database},
-        {QStringLiteral("-f"), database, QStringLiteral("frobnicate")},
-        {QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--sort"),
-         QStringLiteral("colour")},
-        {QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("extra")},
-        {QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--reverse")},
-        {QStringLiteral("-f"), database, QStringLiteral("sort")},
-        {QStringLiteral("-f"), database, QStringLiteral("sort"), QStringLiteral("date"),
-         QStringLiteral("name")},
-        {QStringLiteral("list")},
-        {QStringLiteral("-f"), database, QStringLiteral("list"), QStringLiteral("--colour")},
+        {f, database},
+        {f, database, QStringLiteral("frobnicate")},
+        {f, database, QStringLiteral("list"), QStringLiteral("--sort"), QStringLiteral("colour")},
+        {f, database, QStringLiteral("list"), QStringLiteral("extra")},
+        {f, database, QStringLiteral("list"), QStringLiteral("--reverse")},
+        {f, database, QStringLiteral("list"), QStringLiteral("--colour")},
+        {f, database, QStringLiteral("list"), QStringLiteral("--mode"), QStringLiteral("1")},
+        {f, database, QStringLiteral("sort")},
+        {f, database, QStringLiteral("sort"), QStringLiteral("date"), QStringLiteral("name")},
+        {f, database, QStringLiteral("sort"), QStringLiteral("--sort"), QStringLiteral("date")},
+        {f, database, QStringLiteral("report"), QStringLiteral("now")},
+        {f, database, QStringLiteral("report"), QStringLiteral("--out"), QStringLiteral("x.txt")},
+        {f, database, QStringLiteral("table")},
+        {f, database, QStringLiteral("table"), QStringLiteral("currencies")},
+        {f, database, QStringLiteral("table"), QStringLiteral("types"), QStringLiteral("--mode"),
+         QStringLiteral("3")},
+        {f, database, QStringLiteral("table"), QStringLiteral("types"), QStringLiteral("--currency"),
+         QStringLiteral("-1")},
+        {f, database, QStringLiteral("table"), QStringLiteral("types"), QStringLiteral("--currency"),
+         QStringLiteral("US$")},
+        {f, database, QStringLiteral("export"), QStringLiteral("--out")},
+        {f, database, QStringLiteral("export"), QStringLiteral("--out"), QString()},
+        {f, database, QStringLiteral("export"), QStringLiteral("file.txt")},
+        {f, QString(), QStringLiteral("list")},
+        {QStringLiteral("-d"), QString(), QStringLiteral("list")},
+        {f, database, QStringLiteral("--today"), QStringLiteral("2010-02-30"), QStringLiteral("list")},
+        {f, database, QStringLiteral("--today"), QStringLiteral("tomorrow"), QStringLiteral("report")},
+        {f, database, QStringLiteral("--today"), QStringLiteral("2010-01-01"), QStringLiteral("--today"),
+         QStringLiteral("2010-01-02"), QStringLiteral("report")},
     };
     const QByteArray before = readFileBytes(database);
     for (const QStringList& arguments : mistakes) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const CliRun run = runCli(arguments);
+        const CliRun run = sandbox.run(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, QByteArray());
         EXPECT_TRUE(run.err.startsWith("tallyfox-cli: ")) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     }
     EXPECT_EQ(readFileBytes(database), before);
+    // A command line that is refused starts nothing: no registry, no settings folder.
+    EXPECT_FALSE(QFile::exists(sandbox.registryFile()));
+    EXPECT_FALSE(QFile::exists(sandbox.settingsFolder()));
 }
 
 TEST_F(Cli, FileFailuresExitWithOneAndNameTheFile)
 {
-    const QString missing = folder.file(QStringLiteral("missing.tfx"));
+    const QString missing = sandbox.file(QStringLiteral("missing.tfx"));
+    const QString insideAFile = sandbox.file(QStringLiteral("mine.tfx/inside.tfx"));
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("-f"), folder.path(), QStringLiteral("list")},
+         {QStringList{QStringLiteral("-f"), sandbox.file(QString()), QStringLiteral("list")},
+          QStringList{QStringLiteral("-f"), sandbox.file(QString()), QStringLiteral("report")},
           QStringList{QStringLiteral("-f"), missing, QStringLiteral("sort"), QStringLiteral("date")},
-          QStringList{QStringLiteral("-f"), folder.file(QStringLiteral("mine.tfx/inside.tfx")),
-                      QStringLiteral("sort"), QStringLiteral("date")}}) {
+          QStringList{QStringLiteral("-f"), insideAFile, QStringLiteral("sort"), QStringLiteral("date")}}) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const CliRun run = runCli(arguments);
+        const CliRun run = sandbox.run(arguments);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.err.contains(arguments[1].toUtf8())) << run.err.toStdString();
+        EXPECT_EQ(run.out, QByteArray());
+        EXPECT_TRUE(run.err.contains(QDir::cleanPath(arguments[1]).toUtf8())) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST_F(Cli, AMissingFileListsAsEmpty)
+TEST_F(Cli, OutputThatCannotBeWrittenExitsWithOne)
 {
-    const CliRun run =
-        runCli({QStringLiteral("-f"), folder.file(QStringLiteral("none.tfx")), QStringLiteral("list")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, QByteArray());
+    sandbox.outputFile = QStringLiteral("/dev/full");
+    const CliRun run = sandbox.run({QStringLiteral("-f"), database, QStringLiteral("report")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("standard output")) << run.err.toStdString();
 }
 
-TEST(CliInformation, HelpAndVersion)
+TEST(CliInformation, HelpNamesEveryCommandAndOptionAndVersionPrintsTheVersion)
 {
-    const CliRun help = runCli({QStringLiteral("--help")});
+    const CliSandbox sandbox;
+    const CliRun help = sandbox.run({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains("sort KEY")) << help.out.toStdString();
-    const CliRun version = runCli({QStringLiteral("--version")});
+    for (const char* word : {"list",     "sort KEY", "report",    "table types|sources|methods",
+                             "export",   "add",      "-f",        "-d",
+                             "--today",  "--sort",   "--reverse", "--currency",
+                             "--mode",   "--out",    "--type",    "--amount",
+                             "--date",   "--income", "--expense", "--paid-with",
+                             "--source", "--note",   "--receipt", "--no-receipt",
+                             "--version"})
+        EXPECT_TRUE(help.out.contains(word)) << word;
+    EXPECT_FALSE(help.out.contains("receipt-number"));
+    const CliRun version = sandbox.run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("tallyfox-cli " TALLYFOX_VERSION "\n"));
 }

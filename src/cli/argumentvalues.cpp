@@ -1,0 +1,116 @@
+#include "cli/argumentvalues.h"
+
+#include <QRegularExpression>
+#include <array>
+
+namespace tallyfox::cli {
+
+namespace {
+
+constexpr std::array<const char16_t*, 6> kSortKeyNames = {u"name",    u"date",     u"amount",
+                                                          u"receipt", u"paidwith", u"source"};
+// By view number 1, 2, 3.
+constexpr std::array<const char16_t*, 3> kTableNames = {u"types", u"sources", u"methods"};
+
+const QString kReceiptOption = QStringLiteral("--receipt");
+const QString kReceiptWithValue = QStringLiteral("--receipt=");
+const QString kReceiptNumberOption = QStringLiteral("--receipt-number=");
+
+bool isAsciiDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<double> readAmountArgument(const QString& text)
+{
+    static const QRegularExpression plainNumber(
+        QStringLiteral(R"(^(?:[0-9]+(?:\.[0-9]{0,2})?|\.[0-9]{1,2})$)"));
+    const QString trimmed = text.trimmed();
+    if (!plainNumber.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    // Digits and one "." read the same in every locale; toDouble takes them as the C locale does.
+    const double amount = trimmed.toDouble(&ok);
+    if (!ok || !(amount <= kLargestAmountArgument))
+        return std::nullopt;
+    return amount;
+}
+
+std::optional<QDate> readDateArgument(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression isoDate(QStringLiteral(R"(^[0-9]{4}-[0-9]{2}-[0-9]{2}$)"));
+    if (!isoDate.match(trimmed).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(trimmed, Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<int> readIndexArgument(const QString& text, int limit)
+{
+    const QString trimmed = text.trimmed();
+    // Longer texts would overflow; no choice list comes near that.
+    if (!isAsciiDigits(trimmed) || trimmed.size() > 9)
+        return std::nullopt;
+    const int index = trimmed.toInt();
+    if (index >= limit)
+        return std::nullopt;
+    return index;
+}
+
+std::optional<quint16> sortTypeFromName(const QString& name)
+{
+    for (size_t i = 0; i < kSortKeyNames.size(); ++i) {
+        if (name == QStringView(kSortKeyNames[i]))
+            return static_cast<quint16>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> tableViewFromName(const QString& name)
+{
+    for (size_t i = 0; i < kTableNames.size(); ++i) {
+        if (name == QStringView(kTableNames[i]))
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
+}
+
+QStringList joinReceiptNumber(const QStringList& arguments, const QStringList& valueOptions)
+{
+    if (arguments.isEmpty())
+        return arguments;
+    QStringList joined{arguments.first()};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") {
+            joined << arguments.mid(i);
+            break;
+        }
+        if (valueOptions.contains(argument) && i + 1 < arguments.size()) {
+            joined << argument << arguments[i + 1];
+            ++i;
+        } else if (argument.startsWith(kReceiptWithValue)) {
+            joined << kReceiptNumberOption + argument.mid(kReceiptWithValue.size());
+        } else if (argument == kReceiptOption && i + 1 < arguments.size() &&
+                   !arguments[i + 1].startsWith(u'-')) {
+            joined << kReceiptNumberOption + arguments[i + 1];
+            ++i;
+        } else {
+            joined << argument;
+        }
+    }
+    return joined;
+}
+
+} // namespace tallyfox::cli

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "money/overviewchoices.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace tallyfox::cli {
+
+enum class Command
+{
+    List,
+    Sort,
+    Report,
+    Table,
+    Export,
+    Add,
+};
+
+// The fields of a new entry as given on the command line; what is left out takes the values the item
+// editor would preset.
+struct NewEntryOptions
+{
+    QString type;
+    double amount = 0.0;
+    std::optional<QString> currency;
+    std::optional<QDate> date;
+    std::optional<bool> income;
+    std::optional<QString> paidWith;
+    std::optional<QString> intendedSource;
+    QString note;
+    std::optional<bool> hasReceipt;
+    // A receipt number given with --receipt; without it the next receipt number is used.
+    std::optional<QString> receipt;
+};
+
+struct Invocation
+{
+    Command command = Command::List;
+    // -f: the database, used whether or not it exists.
+    std::optional<QString> databasePath;
+    // -d: the settings folder.
+    std::optional<QString> settingsFolder;
+    // --today: the date that counts as today.
+    std::optional<QDate> today;
+
+    // list and sort
+    std::optional<quint16> sortType;
+    bool reverse = false;
+
+    // table: the overview's view and its two choices, counted from 0.
+    OverviewView view = OverviewView::ExpenseTypes;
+    int currencyChoice = 0;
+    int modeChoice = 0;
+
+    // export: a file, or nothing for standard output.
+    std::optional<QString> exportPath;
+
+    NewEntryOptions entry;
+};
+
+// What the command line asks for: a command to run, or an exit code with its text (for standard output
+// when the code is 0, else a message for standard error).
+struct EarlyExit
+{
+    int exitCode = 0;
+    QString text;
+};
+
+using ParsedCommandLine = std::variant<Invocation, EarlyExit>;
+
+// Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.
+inline constexpr int kExitFileError = 1;
+inline constexpr int kExitUsage = 2;
+
+} // namespace tallyfox::cli

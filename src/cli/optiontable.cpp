@@ -1,0 +1,149 @@
+#include "cli/optiontable.h"
+
+#include <array>
+
+namespace tallyfox::cli {
+
+namespace {
+
+constexpr unsigned commandBit(Command command)
+{
+    return 1u << static_cast<unsigned>(command);
+}
+constexpr unsigned kEveryCommand = ~0u;
+constexpr unsigned kListOrSort = commandBit(Command::List) | commandBit(Command::Sort);
+constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command::Add);
+constexpr unsigned kAddOnly = commandBit(Command::Add);
+
+// One option of the tool: its names (the long one last), help, value name (none for a flag) and the
+// commands that take it.
+struct OptionSpec
+{
+    const char* shortName;
+    const char* longName;
+    const char* description;
+    const char* valueName;
+    unsigned commands;
+};
+
+constexpr std::array<OptionSpec, 18> kOptions = {{
+    {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
+     kEveryCommand},
+    {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
+    {nullptr, "today", "The date that counts as today.", "YYYY-MM-DD", kEveryCommand},
+    {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
+    {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
+    {nullptr, "currency",
+     "table: the currency choice N (0 converts to the primary currency, 1 is the first currency of the "
+     "table); add: the currency (default: the last used).",
+     "N|C", kTableOrAdd},
+    {nullptr, "mode", "table: 0 expenses - income, 1 expenses only, 2 income only.", "N",
+     commandBit(Command::Table)},
+    {nullptr, "out", "export: the file to write; - for standard output (the default).", "FILE",
+     commandBit(Command::Export)},
+    {nullptr, "type", "add: the expense type.", "T", kAddOnly},
+    {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
+    {nullptr, "date", "add: the date (default: today).", "YYYY-MM-DD", kAddOnly},
+    {nullptr, "income", "add: an income (default: as last time).", nullptr, kAddOnly},
+    {nullptr, "expense", "add: an expense (default: as last time).", nullptr, kAddOnly},
+    {nullptr, "paid-with", "add: the payment method (default: the last used).", "P", kAddOnly},
+    {nullptr, "source", "add: the intended source (default: the last used).", "S", kAddOnly},
+    {nullptr, "note", "add: the note.", "N", kAddOnly},
+    {nullptr, "receipt",
+     "add: the entry has a receipt, numbered NUM when given, else by the next receipt number "
+     "(written --receipt [NUM] or --receipt=NUM).",
+     nullptr, kAddOnly},
+    {nullptr, "no-receipt", "add: the entry has no receipt.", nullptr, kAddOnly},
+}};
+
+const QString kDescription = QStringLiteral(
+    "Reads and changes the entries that Tallyfox keeps, in the database, registry and settings folder that "
+    "the program uses ($TALLYFOX_REGISTRY, else $XDG_CONFIG_HOME/tallyfox/registry.reg).\n\n"
+    "Commands:\n"
+    "  list [--sort KEY] [--reverse]\n"
+    "      one tab-separated line per entry: What, Receipt, Note, Date, Currency, Amount, Paid with,\n"
+    "      Int. source, amount in the primary currency\n"
+    "  sort KEY [--reverse]\n"
+    "      sort the database file and keep KEY as the sort order\n"
+    "  report\n"
+    "      the overview report\n"
+    "  table types|sources|methods [--currency N] [--mode N]\n"
+    "      a month table as the overview copies it to the clipboard\n"
+    "  export [--out FILE|-]\n"
+    "      the export file\n"
+    "  add --type T --amount X [--currency C] [--date YYYY-MM-DD] [--income|--expense]\n"
+    "      [--paid-with P] [--source S] [--note N] [--receipt [NUM] | --no-receipt]\n"
+    "      store a new entry as the item editor does; options left out take the last used values\n\n"
+    "KEY is one of name, date, amount, receipt, paidwith, source. With no database file, reading commands\n"
+    "list nothing and add creates it. add and sort store the settings as the program does when it closes,\n"
+    "so the database and settings folder named by -f and -d become the program's too.\n"
+    "TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
+    "Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.");
+
+QCommandLineOption makeOption(const OptionSpec& spec)
+{
+    QStringList names;
+    if (spec.shortName)
+        names << optionName(spec.shortName);
+    names << optionName(spec.longName);
+    QCommandLineOption option(names, optionName(spec.description));
+    if (spec.valueName)
+        option.setValueName(optionName(spec.valueName));
+    return option;
+}
+
+} // namespace
+
+QString optionName(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+QStringList valueOptionArguments()
+{
+    QStringList arguments;
+    for (const OptionSpec& spec : kOptions) {
+        if (!spec.valueName)
+            continue;
+        if (spec.shortName)
+            arguments << QStringLiteral("-") + optionName(spec.shortName);
+        arguments << QStringLiteral("--") + optionName(spec.longName);
+    }
+    return arguments;
+}
+
+void addToolOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(kDescription);
+    for (const OptionSpec& spec : kOptions)
+        parser.addOption(makeOption(spec));
+    QCommandLineOption receiptNumber(QString::fromUtf16(kReceiptNumberName), QString(),
+                                     QStringLiteral("NUM"));
+    receiptNumber.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(receiptNumber);
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")});
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("list, sort, report, table, export or add, with its arguments"),
+        QStringLiteral("COMMAND [ARGUMENT]"));
+}
+
+std::optional<QString> misplacedOption(const QCommandLineParser& parser, Command command,
+                                       const QString& commandName)
+{
+    for (const OptionSpec& spec : kOptions) {
+        const QString longName = optionName(spec.longName);
+        if (!parser.isSet(longName))
+            continue;
+        if ((spec.commands & commandBit(command)) == 0)
+            return QStringLiteral("--%1 is not an option of %2").arg(longName, commandName);
+        if (spec.valueName && parser.values(longName).size() > 1)
+            return QStringLiteral("--%1 is given more than once").arg(longName);
+    }
+    if (parser.isSet(QString::fromUtf16(kReceiptNumberName)) && command != Command::Add)
+        return QStringLiteral("--receipt is not an option of %1").arg(commandName);
+    return std::nullopt;
+}
+
+} // namespace tallyfox::cli

@@ -1,0 +1,128 @@
+#include "cli/readcommands.h"
+
+#include "core/sorting.h"
+#include "money/monthtable.h"
+#include "money/overviewreport.h"
+#include "platform/textencoding.h"
+#include "session/entrycells.h"
+#include "session/exportfile.h"
+#include "storage/defaultsfile.h"
+#include "storage/editlog.h"
+#include "storage/oldformat.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+
+namespace tallyfox::cli {
+
+namespace {
+
+// A cell's text; a tab or line end inside would break the line into other columns or lines.
+void appendListCell(QByteArray& out, const QString& text)
+{
+    const qsizetype start = out.size();
+    appendUtf8(out, text);
+    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
+        if (*c == '\t' || *c == '\r' || *c == '\n')
+            *c = ' ';
+    }
+}
+
+// The file a path names, symbolic links followed, for comparing.
+QString sameFileKey(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+}
+
+// The program's own files, which an export must not replace: the program's dialog asks before it
+// overwrites a file, and the tool cannot ask.
+bool isProgramFile(const Session& session, const QString& path)
+{
+    const AppState& state = session.state();
+    const QString key = sameFileKey(path);
+    for (const QString& own : {state.DatabasePath, session.registryFile(), defaultsFilePath(state),
+                               logFilePath(state), oldDatabasePath(state)}) {
+        if (sameFileKey(own) == key)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int listEntries(Session& session, const Invocation& invocation, Console& console)
+{
+    AppState& state = session.state();
+    if (invocation.sortType) {
+        // Sorts the entries in memory only: the listing changes, the file does not.
+        SortEntries(state.Entries, state.EntryCount(), {*invocation.sortType, invocation.reverse},
+                    state.Locale);
+    }
+    constexpr qsizetype kChunk = 1 << 20;
+    QByteArray out;
+    for (const TExpense& entry : state.Entries) {
+        for (int column = 0; column < kListColumnCount; ++column) {
+            if (column > 0)
+                out.append('\t');
+            appendListCell(out, entryCellText(state, entry, column));
+        }
+        out.append('\n');
+        if (out.size() >= kChunk) {
+            console.printBytes(out);
+            out.resize(0);
+        }
+    }
+    console.printBytes(out);
+    return 0;
+}
+
+int printReport(Session& session, Console& console)
+{
+    console.print(BuildOverviewText(session.state(), session.clock()));
+    return 0;
+}
+
+int printMonthTable(Session& session, const Invocation& invocation, Console& console)
+{
+    const AppState& state = session.state();
+    const int currencyChoices = static_cast<int>(CurrencyChoiceItems(state.Currencies).size());
+    if (invocation.currencyChoice >= currencyChoices) {
+        console.message(QStringLiteral("--currency must be from 0 to %1 here: %2 (see tallyfox-cli --help)")
+                            .arg(currencyChoices - 1)
+                            .arg(invocation.currencyChoice));
+        return kExitUsage;
+    }
+    MonthTable table;
+    BuildMonthColumns(table, state, invocation.view);
+    FillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    console.print(MonthTableText(table));
+    return 0;
+}
+
+int exportEntries(Session& session, const Invocation& invocation, Console& console)
+{
+    if (invocation.exportPath) {
+        if (isProgramFile(session, *invocation.exportPath)) {
+            console.message(QStringLiteral("--out names a file of the program's own, which an export would "
+                                           "replace: %1 (see tallyfox-cli --help)")
+                                .arg(*invocation.exportPath));
+            return kExitUsage;
+        }
+        const FileResult written = session.exportData(*invocation.exportPath);
+        if (!written.ok()) {
+            console.message(written.message());
+            return kExitFileError;
+        }
+        return 0;
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeExportContent(buffer, session.state()))
+        return kExitFileError;
+    console.printBytes(buffer.buffer());
+    return 0;
+}
+
+} // namespace tallyfox::cli

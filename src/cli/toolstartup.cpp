@@ -1,0 +1,59 @@
+#include "cli/toolstartup.h"
+
+#include "platform/programfolders.h"
+
+#include <QFileInfo>
+
+namespace tallyfox::cli {
+
+Clock toolClock(const std::optional<QDate>& today)
+{
+    const Clock clock = Clock::fromEnvironment();
+    if (!today)
+        return clock;
+    return Clock(QDateTime(*today, clock.now().time()));
+}
+
+StartupOptions toolStartupOptions(const Invocation& invocation)
+{
+    StartupOptions options;
+    options.programFolder = programFolder();
+    if (invocation.settingsFolder) {
+        // Made absolute, so that a short relative name such as "." works as well.
+        options.arguments.hasParameters = true;
+        options.arguments.folderArgument = QFileInfo(*invocation.settingsFolder).absoluteFilePath();
+    }
+    if (invocation.databasePath)
+        options.databasePath = QFileInfo(*invocation.databasePath).absoluteFilePath();
+    options.chooseNewDatabase = [](const QString&) {
+        return std::optional<QString>();
+    };
+    return options;
+}
+
+bool startTool(Session& session, const Invocation& invocation, Console& console)
+{
+    // The program would fall back on its stored settings folder; the tool would then read or change
+    // other data than the user named.
+    if (invocation.settingsFolder && !QFileInfo(*invocation.settingsFolder).isDir()) {
+        console.message(
+            FileResult::readFailure(*invocation.settingsFolder, QStringLiteral("No such folder.")).message());
+        return false;
+    }
+    runStartup(session, toolStartupOptions(invocation));
+    for (const QString& message : session.state().StartupMessages)
+        console.message(message);
+    // Start-up keeps a database it could not read from being written over; the tool cannot show or
+    // change its entries either. The reason is among the messages above.
+    return !session.state().KeepFileIfEmpty;
+}
+
+bool reportProblems(Session& session, Console& console)
+{
+    const QStringList problems = session.takeProblems();
+    for (const QString& problem : problems)
+        console.message(problem);
+    return problems.isEmpty();
+}
+
+} // namespace tallyfox::cli

@@ -1,0 +1,78 @@
+#include "cli/writecommands.h"
+
+#include "cli/toolstartup.h"
+
+#include <QFileInfo>
+
+namespace tallyfox::cli {
+
+int sortDatabase(Session& session, const Invocation& invocation, Console& console)
+{
+    AppState& state = session.state();
+    // Sorting writes the file; with none there is nothing to sort, and an empty file is not made.
+    if (!QFileInfo::exists(state.DatabasePath)) {
+        console.message(
+            FileResult::readFailure(state.DatabasePath, QStringLiteral("No such file.")).message());
+        return kExitFileError;
+    }
+    state.settings.SortType = invocation.sortType.value_or(0);
+    state.settings.SortReverse = invocation.reverse;
+    session.refreshList(true);
+    session.saveSettings();
+    return reportProblems(session, console) ? 0 : kExitFileError;
+}
+
+namespace {
+
+// The entry is stored as the database file will hold it, so that the edit log, the file and the next
+// reading agree: the file keeps no tab or line end inside a text (it writes them as spaces) and reads
+// its texts back trimmed.
+QString storedText(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    }
+    return text.trimmed();
+}
+
+} // namespace
+
+EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings, QDate today)
+{
+    EntryDraft draft;
+    draft.type = given.type;
+    draft.amount = given.amount;
+    draft.currency = given.currency.value_or(settings.Lastusedcurrency);
+    draft.date = given.date.value_or(today);
+    draft.income = given.income.value_or(settings.LastIncome);
+    draft.paidWith = given.paidWith.value_or(settings.Lastpaidwith);
+    draft.intendedSource = given.intendedSource.value_or(settings.Lastintendedsource);
+    draft.note = given.note;
+    draft.hasReceipt = given.hasReceipt.value_or(settings.LasthasReceipt);
+    draft.receipt = given.receipt.value_or(QString::number(settings.NextReceiptNum));
+    for (QString* text :
+         {&draft.type, &draft.currency, &draft.paidWith, &draft.intendedSource, &draft.note, &draft.receipt})
+        *text = storedText(*text);
+    return draft;
+}
+
+int addEntry(Session& session, const Invocation& invocation, Console& console)
+{
+    AppState& state = session.state();
+    session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
+    const QStringList problems = session.takeProblems();
+    for (const QString& problem : problems)
+        console.message(problem);
+    // The entry lives only as long as this process unless the database holds it. When the file could not
+    // be written, the receipt number and the choices were not used after all: nothing is remembered.
+    const QString databaseFailure = FileResult::writeFailure(state.DatabasePath, QString()).message();
+    for (const QString& problem : problems) {
+        if (problem.startsWith(databaseFailure))
+            return kExitFileError;
+    }
+    session.saveSettings();
+    return reportProblems(session, console) && problems.isEmpty() ? 0 : kExitFileError;
+}
+
+} // namespace tallyfox::cli

@@ -1,0 +1,151 @@
+// tallyfox-cli report, table and export on a household in three currencies and one the table lacks.
+#include "clisandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace tallyfox {
+namespace {
+
+using test::CliRun;
+using test::CliSandbox;
+using test::expectedOutput;
+using test::readFileBytes;
+using test::testDataPath;
+using test::withFolderMarked;
+using test::writeFileBytes;
+
+class CliHousehold : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // Rates of the user's own defaults file, not the shipped ones.
+        sandbox.writeDefaults("EUR=Primary\r\nUS$=1.25\r\nGBP=0.8\r\n");
+        writeFileBytes(database, readFileBytes(testDataPath(QStringLiteral("cli/household.tfx"))));
+    }
+    CliRun runOnHousehold(const QStringList& arguments) const
+    {
+        const CliRun run = sandbox.run(QStringList{QStringLiteral("-f"), database} + arguments);
+        EXPECT_EQ(run.exitCode, 0) << arguments.join(u' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains('\r'));
+        return run;
+    }
+
+    CliSandbox sandbox;
+    const QString database = sandbox.file(QStringLiteral("household.tfx"));
+};
+
+TEST_F(CliHousehold, ReportIsTheOverviewWithLineFeeds)
+{
+    const QByteArray before = readFileBytes(database);
+    const CliRun run = runOnHousehold({QStringLiteral("report")});
+    EXPECT_EQ(withFolderMarked(run.out, sandbox.file(QString())),
+              expectedOutput(QStringLiteral("household.report.txt")));
+    EXPECT_EQ(readFileBytes(database), before);
+}
+
+TEST_F(CliHousehold, ListShowsTheAmountInThePrimaryCurrency)
+{
+    const CliRun run = runOnHousehold({QStringLiteral("list")});
+    EXPECT_EQ(run.out, expectedOutput(QStringLiteral("household.list.txt")));
+}
+
+TEST_F(CliHousehold, TablesAreCopiedAsTheOverviewCopiesThem)
+{
+    struct Case
+    {
+        QStringList arguments;
+        const char* golden;
+    };
+    const QList<Case> cases = {
+        {{QStringLiteral("types")}, "household.types.txt"},
+        {{QStringLiteral("types"), QStringLiteral("--currency"), QStringLiteral("0"),
+          QStringLiteral("--mode"), QStringLiteral("0")},
+         "household.types.txt"},
+        {{QStringLiteral("sources"), QStringLiteral("--currency"), QStringLiteral("2"),
+          QStringLiteral("--mode"), QStringLiteral("1")},
+         "household.sources-usd-expenses.txt"},
+        {{QStringLiteral("methods"), QStringLiteral("--mode"), QStringLiteral("2")},
+         "household.methods-income.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const CliRun run = runOnHousehold(QStringList{QStringLiteral("table")} + c.arguments);
+        EXPECT_EQ(run.out, expectedOutput(QString::fromLatin1(c.golden)));
+    }
+}
+
+TEST_F(CliHousehold, ACurrencyChoiceBeyondTheTableIsAUsageError)
+{
+    // Choices: converted to EUR, EUR, US$, GBP.
+    EXPECT_EQ(runOnHousehold({QStringLiteral("table"), QStringLiteral("types"), QStringLiteral("--currency"),
+                              QStringLiteral("3")})
+                  .out.count('\n'),
+              7);
+    const CliRun run =
+        sandbox.run({QStringLiteral("-f"), database, QStringLiteral("table"), QStringLiteral("types"),
+                     QStringLiteral("--currency"), QStringLiteral("4")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QByteArray());
+    ASSERT_EQ(run.errLines().size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.errLines().first().contains("--currency")) << run.err.toStdString();
+}
+
+TEST_F(CliHousehold, ExportGoesToStandardOutputOrAFileAsTheProgramWritesIt)
+{
+    const QByteArray exported = expectedOutput(QStringLiteral("household.export.txt"));
+    ASSERT_TRUE(exported.contains("\r\n"));
+    QByteArray withLineFeeds = exported;
+    withLineFeeds.replace("\r\n", "\n");
+
+    EXPECT_EQ(runOnHousehold({QStringLiteral("export")}).out, withLineFeeds);
+    EXPECT_EQ(runOnHousehold({QStringLiteral("export"), QStringLiteral("--out"), QStringLiteral("-")}).out,
+              withLineFeeds);
+
+    const QString file = sandbox.file(QStringLiteral("export.txt"));
+    writeFileBytes(file, "an older export");
+    const CliRun toFile = runOnHousehold({QStringLiteral("export"), QStringLiteral("--out"), file});
+    EXPECT_EQ(toFile.out, QByteArray());
+    EXPECT_EQ(readFileBytes(file), exported);
+
+    // A relative name is the working folder's; a new file is the owner's alone.
+    runOnHousehold({QStringLiteral("export"), QStringLiteral("--out=relative.txt")});
+    EXPECT_EQ(readFileBytes(sandbox.file(QStringLiteral("relative.txt"))), exported);
+    EXPECT_FALSE(QFile::permissions(sandbox.file(QStringLiteral("relative.txt"))) &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther));
+}
+
+TEST_F(CliHousehold, AnExportThatCannotBeWrittenExitsWithOneAndNamesTheFile)
+{
+    const QString file = sandbox.file(QStringLiteral("household.tfx/export.txt"));
+    const CliRun run = sandbox.run(
+        {QStringLiteral("-f"), database, QStringLiteral("export"), QStringLiteral("--out"), file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QByteArray());
+    EXPECT_TRUE(run.err.contains(("Cannot write \"" + file + "\"").toUtf8())) << run.err.toStdString();
+}
+
+TEST_F(CliHousehold, AnExportNeverReplacesTheProgramsOwnFiles)
+{
+    runOnHousehold({QStringLiteral("list")});
+    const QString defaults = sandbox.settingsFolder() + QStringLiteral("TallyfoxDefaults.ini");
+    const QString log = sandbox.settingsFolder() + QStringLiteral("Tallyfox.log");
+    const QList<QString> ownFiles = {database, QStringLiteral("household.tfx"), sandbox.registryFile(),
+                                     defaults, log};
+    for (const QString& own : ownFiles) {
+        SCOPED_TRACE(own.toStdString());
+        const QString path = QDir::isAbsolutePath(own) ? own : sandbox.file(own);
+        const QByteArray before = readFileBytes(path);
+        const CliRun run = sandbox.run(
+            {QStringLiteral("-f"), database, QStringLiteral("export"), QStringLiteral("--out"), own});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.errLines().size(), 1) << run.err.toStdString();
+        // The log gains its start-up line; nothing is replaced.
+        EXPECT_TRUE(readFileBytes(path).startsWith(before));
+    }
+}
+
+} // namespace
+} // namespace tallyfox
