@@ -35,6 +35,24 @@ TEST_F(Cli, ListPrintsTheNineListCellsOfEveryEntryAndLeavesTheFileAlone)
     EXPECT_EQ(readFileBytes(database), before);
 }
 
+TEST_F(Cli, ReadingCommandsNeverWriteTheDatabaseEvenWithAutoSortOn)
+{
+    sandbox.writeRegistry({QStringLiteral("\"Version\"=dword:000003b9"),
+                           QStringLiteral("\"AutoSort\"=dword:00000001"),
+                           QStringLiteral("\"SortType\"=dword:00000001")});
+    const QByteArray before = readFileBytes(database);
+    for (const QStringList& command :
+         {QStringList{QStringLiteral("list")}, QStringList{QStringLiteral("report")},
+          QStringList{QStringLiteral("table"), QStringLiteral("sources")},
+          QStringList{QStringLiteral("export")}}) {
+        SCOPED_TRACE(command.join(u' ').toStdString());
+        const CliRun run = sandbox.run(QStringList{QStringLiteral("-f"), database} + command);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err, QByteArray());
+    }
+    EXPECT_EQ(readFileBytes(database), before);
+}
+
 TEST_F(Cli, ListSortsByTheKeyGivenWithoutChangingTheFile)
 {
     const QByteArray before = readFileBytes(database);
