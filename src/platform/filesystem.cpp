@@ -51,7 +51,9 @@ FileResult writeFileAtomically(const QString& path, const std::function<bool(QIO
         return FileResult::writeFailure(path, file.errorString());
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!writeContent(file)) {
+    // The last bytes wait in the file's buffer; a full disk shows only when they are flushed, and the
+    // commit would otherwise put the cut-short file in place of the old one.
+    if (!writeContent(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return FileResult::writeFailure(path, reason);

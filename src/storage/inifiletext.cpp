@@ -85,12 +85,7 @@ QByteArray joinTextLines(const QStringList& lines)
 bool writeTextLines(QIODevice& device, const QStringList& lines)
 {
     const QByteArray content = joinTextLines(lines);
-    if (device.write(content) != content.size())
-        return false;
-    // A file device may hold the bytes in its buffer, and a save file commits even when writing them out
-    // fails (a full disk), so they are written out here, where a failure still cancels the save.
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    return file == nullptr || file->flush();
+    return device.write(content) == content.size();
 }
 
 QStringView trimmedIniText(QStringView text)

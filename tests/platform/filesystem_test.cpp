@@ -54,6 +54,23 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("data.tfx")});
 }
 
+TEST(AtomicWrite, AFullDiskLeavesTheOldFileWhole)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("data.tfx"));
+    writeFileBytes(path, "old content");
+    // Small enough to stay in the file's buffer until the end, where only the flush meets the full disk.
+    const QByteArray content(2000, 'x');
+    FileResult result;
+    {
+        test::FileSizeLimit disk(1000);
+        result = writeText(path, content);
+    }
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.message().contains(path));
+    EXPECT_EQ(readFileBytes(path), QByteArray("old content"));
+}
+
 TEST(AtomicWrite, ReportsPlacesThatCannotHoldAFile)
 {
     TempFolder folder;

@@ -16,27 +16,7 @@ using test::testDataPath;
 using test::writeFileBytes;
 
 // Files beyond a few bytes cannot be written while this lives, as on a full disk; works for root too.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    sighandler_t m_oldHandler;
-};
+using test::FileSizeLimit;
 
 class IniWrite : public ::testing::Test
 {

@@ -38,6 +38,21 @@ QString testDataPath(const QString& name)
     return qEnvironmentVariable("TALLYFOX_TEST_DATA") + u'/' + name;
 }
 
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_saved;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    signal(SIGXFSZ, m_oldHandler);
+}
+
 FailingDevice::FailingDevice(qint64 bytesBeforeFailure) : m_remaining(bytesBeforeFailure)
 {
     open(QIODevice::WriteOnly);

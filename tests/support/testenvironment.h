@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace tallyfox::test {
 
@@ -28,6 +30,21 @@ private:
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 // A file of tests/data.
 [[nodiscard]] QString testDataPath(const QString& name);
+
+// Limits the size of the files this process writes, as a full disk does, while it lives. Writes
+// beyond the limit fail with EFBIG instead of ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    sighandler_t m_oldHandler;
+};
 
 // A device that accepts a number of bytes and then fails every write, like a full disk.
 class FailingDevice : public QIODevice
