@@ -2,32 +2,27 @@
 
 #include "core/appstate.h"
 #include "core/textforms.h"
+#include "storage/defaultsfile.h"
+#include "storage/inifiletext.h"
 
 #include <cmath>
 
 namespace tallyfox {
 
+// The defaults file's rules for name=value lines hold here too.
 QStringView TrimText(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.sliced(begin, end - begin);
+    return trimmedIniText(text);
 }
 
 QString LineName(QStringView line)
 {
-    const qsizetype equals = line.indexOf(u'=');
-    return TrimText(equals < 0 ? line : line.first(equals)).toString();
+    return splitDefaultsLine(line).name;
 }
 
 QString LineValue(QStringView line)
 {
-    const qsizetype equals = line.indexOf(u'=');
-    return equals < 0 ? QString() : TrimText(line.sliced(equals + 1)).toString();
+    return splitDefaultsLine(line).value;
 }
 
 double ReadRate(QStringView text)
