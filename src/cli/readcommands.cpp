@@ -17,17 +17,6 @@ namespace tallyfox::cli {
 
 namespace {
 
-// A cell's text; a tab or line end inside would break the line into other columns or lines.
-void appendListCell(QByteArray& out, const QString& text)
-{
-    const qsizetype start = out.size();
-    appendUtf8(out, text);
-    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
-        if (*c == '\t' || *c == '\r' || *c == '\n')
-            *c = ' ';
-    }
-}
-
 // The file a path names, symbolic links followed, for comparing.
 QString sameFileKey(const QString& path)
 {
@@ -66,7 +55,7 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.append('\t');
-            appendListCell(out, entryCellText(state, entry, column));
+            appendUtf8Field(out, entryCellText(state, entry, column));
         }
         out.append('\n');
         if (out.size() >= kChunk) {

@@ -67,4 +67,14 @@ void appendUtf8(QByteArray& out, QStringView text)
         *dest++ = static_cast<char>(ch.unicode());
 }
 
+void appendUtf8Field(QByteArray& out, QStringView text)
+{
+    const qsizetype start = out.size();
+    appendUtf8(out, text);
+    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
+        if (*c == '\t' || *c == '\r' || *c == '\n')
+            *c = ' ';
+    }
+}
+
 } // namespace tallyfox

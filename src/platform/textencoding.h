@@ -23,5 +23,8 @@ enum class LineEncoding
 
 // Appends text as UTF-8; ASCII text takes a fast path without a temporary.
 void appendUtf8(QByteArray& out, QStringView text);
+// Appends text as one field of a tab-separated line: tabs and line ends inside it become spaces, so it
+// can split neither the line's columns nor the line.
+void appendUtf8Field(QByteArray& out, QStringView text);
 
 } // namespace tallyfox

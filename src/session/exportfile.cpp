@@ -8,23 +8,13 @@ namespace tallyfox {
 
 namespace {
 
-void appendExportText(QByteArray& out, const QString& text)
-{
-    const qsizetype start = out.size();
-    appendUtf8(out, text);
-    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
-        if (*c == '\t' || *c == '\r' || *c == '\n')
-            *c = ' ';
-    }
-}
-
 void appendExportLine(QByteArray& out, std::initializer_list<QString> fields)
 {
     bool first = true;
     for (const QString& field : fields) {
         if (!first)
             out.append('\t');
-        appendExportText(out, field);
+        appendUtf8Field(out, field);
         first = false;
     }
     out.append("\r\n");
