@@ -2,6 +2,7 @@
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
+#include "platform/programinstance.h"
 #include "platform/registrykey.h"
 #include "platform/registrystore.h"
 #include "session/session.h"
@@ -44,7 +45,8 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
 
     const QString registryFile = tallyfox::registryFilePath();
-    tallyfox::SingleInstance instance(tallyfox::SingleInstance::keyFor(registryFile));
+    const QString instanceKey = tallyfox::programInstanceKey(registryFile);
+    tallyfox::SingleInstance instance(instanceKey, tallyfox::programInstanceLockPath(instanceKey));
     if (!instance.start())
         return 0;
 

@@ -3,6 +3,7 @@
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
+#include "platform/programinstance.h"
 #include "platform/registrystore.h"
 
 namespace tallyfox::cli {
@@ -32,7 +33,16 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
 
 int runCommand(const Invocation& invocation, AppState& state, Console& console)
 {
-    Session session(state, toolClock(invocation.today), registryFilePath());
+    const QString registryFile = registryFilePath();
+    // The running program rewrites the database at its next change and the settings when it closes,
+    // which would undo what the tool changed behind its back.
+    const bool changesData = invocation.command == Command::Sort || invocation.command == Command::Add;
+    if (changesData && isProgramRunning(registryFile)) {
+        console.message(QStringLiteral("Tallyfox is running with these settings: close it first, or make the "
+                                       "change there."));
+        return kExitFileError;
+    }
+    Session session(state, toolClock(invocation.today), registryFile);
     if (!startTool(session, invocation, console))
         return kExitFileError;
     const int exitCode = runStartedCommand(session, invocation, console);

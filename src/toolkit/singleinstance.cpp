@@ -1,9 +1,6 @@
 #include "toolkit/singleinstance.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace tallyfox {
 
@@ -11,31 +8,19 @@ namespace {
 
 constexpr QByteArrayView kActivate = "activate\n";
 
-QString lockFolder()
-{
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
-}
-
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent), m_key(key)
+SingleInstance::SingleInstance(const QString& key, const QString& lockFilePath, QObject* parent)
+    : QObject(parent), m_key(key), m_lockFilePath(lockFilePath)
 {
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
 }
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::keyFor(const QString& settingsFile)
-{
-    const QByteArray who = qgetenv("USER") + '\n' + QDir::cleanPath(settingsFile).toUtf8();
-    return QStringLiteral("tallyfox-") +
-           QString::fromLatin1(QCryptographicHash::hash(who, QCryptographicHash::Sha1).toHex().left(16));
-}
-
 bool SingleInstance::start()
 {
-    m_lock = std::make_unique<QLockFile>(lockFolder() + u'/' + m_key + QStringLiteral(".lock"));
+    m_lock = std::make_unique<QLockFile>(m_lockFilePath);
     // A lock left by a copy that died is stale and taken over.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(200)) {

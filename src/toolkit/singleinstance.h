@@ -14,15 +14,12 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
-    // The key names the lock file and the socket; copies with different keys do not meet.
-    explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+    // The key names the socket, the lock file guards it; copies with different keys do not meet.
+    SingleInstance(const QString& key, const QString& lockFilePath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the first copy. Otherwise the first copy has been asked to come forward.
     [[nodiscard]] bool start();
-
-    // A key for a user and a settings file: one running copy per user and registry.
-    [[nodiscard]] static QString keyFor(const QString& settingsFile);
 
 Q_SIGNALS:
     void activationRequested();
@@ -31,6 +28,7 @@ private:
     void acceptConnection();
 
     QString m_key;
+    QString m_lockFilePath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
 };

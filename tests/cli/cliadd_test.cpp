@@ -1,9 +1,11 @@
 // tallyfox-cli add stores a new entry as the item editor does.
 #include "clisandbox.h"
+#include "platform/programinstance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <gtest/gtest.h>
 
 namespace tallyfox {
@@ -204,6 +206,43 @@ TEST_F(CliAdd, ADatabaseThatCannotBeReadIsNotWrittenOver)
     EXPECT_TRUE(run.err.contains(folderAsDatabase.toUtf8())) << run.err.toStdString();
     EXPECT_TRUE(QFileInfo(folderAsDatabase).isDir());
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("NextReceiptNum")), QStringLiteral("dword:00000001"));
+}
+
+} // namespace
+} // namespace tallyfox
+
+namespace tallyfox {
+namespace {
+
+TEST(CliWhileTheProgramRuns, ChangesAreRefusedAndReadingWorks)
+{
+    test::CliSandbox sandbox;
+    ASSERT_EQ(sandbox
+                  .run({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("Taxi"),
+                        QStringLiteral("--amount"), QStringLiteral("12")})
+                  .exitCode,
+              0);
+    const QByteArray before = test::readFileBytes(sandbox.defaultDatabase());
+
+    // The program holds its lock, as a running copy with this registry does.
+    const QString runtime = sandbox.environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    ASSERT_FALSE(runtime.isEmpty());
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    QLockFile running(programInstanceLockPath(programInstanceKey(sandbox.registryFile())));
+    qunsetenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(running.tryLock(0));
+
+    const test::CliRun refused =
+        sandbox.run({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("Bus"),
+                     QStringLiteral("--amount"), QStringLiteral("3")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Tallyfox is running")) << refused.err.toStdString();
+    EXPECT_EQ(sandbox.run({QStringLiteral("sort"), QStringLiteral("date")}).exitCode, 1);
+    EXPECT_EQ(test::readFileBytes(sandbox.defaultDatabase()), before);
+
+    const test::CliRun listed = sandbox.run({QStringLiteral("list")});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_TRUE(listed.out.startsWith("Taxi\t"));
 }
 
 } // namespace

@@ -18,6 +18,11 @@ QList<QByteArray> CliRun::errLines() const
 CliSandbox::CliSandbox() : environment(QProcessEnvironment::systemEnvironment())
 {
     QDir(m_folder.path()).mkpath(QStringLiteral("home"));
+    // The runtime folder holds the program's lock; it must be the user's alone.
+    QDir(m_folder.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(file(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), file(QStringLiteral("runtime")));
     environment.insert(QStringLiteral("HOME"), file(QStringLiteral("home")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), file(QStringLiteral("data")));

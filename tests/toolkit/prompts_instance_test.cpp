@@ -3,6 +3,7 @@
 #include "toolkit/singleinstance.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -47,24 +48,18 @@ TEST(SingleInstance, ASecondCopyStepsAsideAndBringsTheFirstForward)
 {
     const QString key =
         QStringLiteral("tallyfox-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-    SingleInstance first(key);
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("instance.lock"));
+    SingleInstance first(key, lock);
     ASSERT_TRUE(first.start());
     QSignalSpy activated(&first, &SingleInstance::activationRequested);
 
-    SingleInstance second(key);
+    SingleInstance second(key, lock);
     EXPECT_FALSE(second.start());
     EXPECT_TRUE(activated.wait(3000));
 
-    SingleInstance other(key + QStringLiteral("-other"));
+    SingleInstance other(key + QStringLiteral("-other"), folder.filePath(QStringLiteral("other.lock")));
     EXPECT_TRUE(other.start());
-}
-
-TEST(SingleInstance, KeysDifferPerSettingsFile)
-{
-    EXPECT_NE(SingleInstance::keyFor(QStringLiteral("/a/registry.reg")),
-              SingleInstance::keyFor(QStringLiteral("/b/registry.reg")));
-    EXPECT_EQ(SingleInstance::keyFor(QStringLiteral("/a/registry.reg")),
-              SingleInstance::keyFor(QStringLiteral("/a//registry.reg")));
 }
 
 } // namespace
