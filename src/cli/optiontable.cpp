@@ -17,7 +17,7 @@ constexpr unsigned kAddOnly = commandBit(Command::Add);
 
 // One option of the tool: its names (the long one last), help, value name (none for a flag) and the
 // commands that take it.
-struct OptionSpec
+struct OptionDefinition
 {
     const char* shortName;
     const char* longName;
@@ -26,7 +26,7 @@ struct OptionSpec
     unsigned commands;
 };
 
-constexpr std::array<OptionSpec, 18> kOptions = {{
+constexpr std::array<OptionDefinition, 18> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -80,15 +80,15 @@ const QString kDescription = QStringLiteral(
     "TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
     "Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.");
 
-QCommandLineOption makeOption(const OptionSpec& spec)
+QCommandLineOption makeOption(const OptionDefinition& definition)
 {
     QStringList names;
-    if (spec.shortName)
-        names << optionName(spec.shortName);
-    names << optionName(spec.longName);
-    QCommandLineOption option(names, optionName(spec.description));
-    if (spec.valueName)
-        option.setValueName(optionName(spec.valueName));
+    if (definition.shortName)
+        names << optionName(definition.shortName);
+    names << optionName(definition.longName);
+    QCommandLineOption option(names, optionName(definition.description));
+    if (definition.valueName)
+        option.setValueName(optionName(definition.valueName));
     return option;
 }
 
@@ -102,12 +102,12 @@ QString optionName(const char* name)
 QStringList valueOptionArguments()
 {
     QStringList arguments;
-    for (const OptionSpec& spec : kOptions) {
-        if (!spec.valueName)
+    for (const OptionDefinition& definition : kOptions) {
+        if (!definition.valueName)
             continue;
-        if (spec.shortName)
-            arguments << QStringLiteral("-") + optionName(spec.shortName);
-        arguments << QStringLiteral("--") + optionName(spec.longName);
+        if (definition.shortName)
+            arguments << QStringLiteral("-") + optionName(definition.shortName);
+        arguments << QStringLiteral("--") + optionName(definition.longName);
     }
     return arguments;
 }
@@ -115,8 +115,8 @@ QStringList valueOptionArguments()
 void addToolOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(kDescription);
-    for (const OptionSpec& spec : kOptions)
-        parser.addOption(makeOption(spec));
+    for (const OptionDefinition& definition : kOptions)
+        parser.addOption(makeOption(definition));
     QCommandLineOption receiptNumber(QString::fromUtf16(kReceiptNumberName), QString(),
                                      QStringLiteral("NUM"));
     receiptNumber.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -132,13 +132,13 @@ void addToolOptions(QCommandLineParser& parser)
 std::optional<QString> misplacedOption(const QCommandLineParser& parser, Command command,
                                        const QString& commandName)
 {
-    for (const OptionSpec& spec : kOptions) {
-        const QString longName = optionName(spec.longName);
+    for (const OptionDefinition& definition : kOptions) {
+        const QString longName = optionName(definition.longName);
         if (!parser.isSet(longName))
             continue;
-        if ((spec.commands & commandBit(command)) == 0)
+        if ((definition.commands & commandBit(command)) == 0)
             return QStringLiteral("--%1 is not an option of %2").arg(longName, commandName);
-        if (spec.valueName && parser.values(longName).size() > 1)
+        if (definition.valueName && parser.values(longName).size() > 1)
             return QStringLiteral("--%1 is given more than once").arg(longName);
     }
     if (parser.isSet(QString::fromUtf16(kReceiptNumberName)) && command != Command::Add)
