@@ -9,7 +9,7 @@ namespace tallyfox {
 
 // What a file dialog shows. The filter is written as display text and pattern pairs separated by
 // vertical bars: "Tallyfox files|*.tfx|Text files|*.txt".
-struct FileDialogSpec
+struct FileDialogOptions
 {
     QString title;
     QString filter;
@@ -30,8 +30,8 @@ public:
     // A question with Yes and No; true only for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
     // The full name of the chosen file, or nothing when cancelled.
-    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& dialog) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& dialog) = 0;
     virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
                                                 const QString& initialFolder) = 0;
 };

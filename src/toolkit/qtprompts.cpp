@@ -10,17 +10,17 @@ namespace {
 
 const QString kCaption = QStringLiteral("Tallyfox");
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSpec& spec,
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
                                      QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, spec.title, spec.initialFolder, qtFileFilter(spec.filter));
+    QFileDialog dialog(parent, options.title, options.initialFolder, qtFileFilter(options.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    QString suffix = spec.defaultExtension;
+    QString suffix = options.defaultExtension;
     if (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (mode == QFileDialog::AcceptSave && !spec.askBeforeOverwrite)
+    if (mode == QFileDialog::AcceptSave && !options.askBeforeOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -57,14 +57,14 @@ bool QtPrompts::question(QWidget* parent, const QString& text)
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPrompts::openFile(QWidget* parent, const FileDialogSpec& spec)
+std::optional<QString> QtPrompts::openFile(QWidget* parent, const FileDialogOptions& dialog)
 {
-    return runFileDialog(parent, spec, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, dialog, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtPrompts::saveFile(QWidget* parent, const FileDialogSpec& spec)
+std::optional<QString> QtPrompts::saveFile(QWidget* parent, const FileDialogOptions& dialog)
 {
-    return runFileDialog(parent, spec, QFileDialog::AcceptSave);
+    return runFileDialog(parent, dialog, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtPrompts::chooseFolder(QWidget* parent, const QString& title,

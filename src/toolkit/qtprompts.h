@@ -10,8 +10,8 @@ class QtPrompts : public Prompts
 public:
     void message(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override;
-    std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& dialog) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& dialog) override;
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
                                         const QString& initialFolder) override;
 };

@@ -41,27 +41,27 @@ std::optional<QString> ScriptedPrompts::nextFile()
     return m_fileAnswers.isEmpty() ? std::nullopt : m_fileAnswers.dequeue();
 }
 
-std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogSpec& spec)
+std::optional<QString> ScriptedPrompts::openFile(QWidget*, const FileDialogOptions& dialog)
 {
-    m_asked.append({Kind::OpenFile, spec.title, spec});
+    m_asked.append({Kind::OpenFile, dialog.title, dialog});
     return nextFile();
 }
 
-std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogSpec& spec)
+std::optional<QString> ScriptedPrompts::saveFile(QWidget*, const FileDialogOptions& dialog)
 {
-    m_asked.append({Kind::SaveFile, spec.title, spec});
+    m_asked.append({Kind::SaveFile, dialog.title, dialog});
     const std::optional<QString> chosen = nextFile();
-    return chosen ? std::optional<QString>(withDefaultExtension(*chosen, spec.defaultExtension))
+    return chosen ? std::optional<QString>(withDefaultExtension(*chosen, dialog.defaultExtension))
                   : std::nullopt;
 }
 
 std::optional<QString> ScriptedPrompts::chooseFolder(QWidget*, const QString& title,
                                                      const QString& initialFolder)
 {
-    FileDialogSpec spec;
-    spec.title = title;
-    spec.initialFolder = initialFolder;
-    m_asked.append({Kind::ChooseFolder, title, spec});
+    FileDialogOptions dialog;
+    dialog.title = title;
+    dialog.initialFolder = initialFolder;
+    m_asked.append({Kind::ChooseFolder, title, dialog});
     return m_folderAnswers.isEmpty() ? std::nullopt : m_folderAnswers.dequeue();
 }
 

@@ -26,7 +26,7 @@ public:
     {
         Kind kind;
         QString text; // the message, the question or the dialog's title
-        FileDialogSpec spec;
+        FileDialogOptions dialog;
     };
 
     void answerQuestion(bool yes) { m_questionAnswers.enqueue(yes); }
@@ -41,8 +41,8 @@ public:
 
     void message(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
-    std::optional<QString> openFile(QWidget* parent, const FileDialogSpec& spec) override;
-    std::optional<QString> saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    std::optional<QString> openFile(QWidget* parent, const FileDialogOptions& dialog) override;
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogOptions& dialog) override;
     std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
                                         const QString& initialFolder) override;
 

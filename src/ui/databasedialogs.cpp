@@ -11,24 +11,24 @@ const QString kTextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
 
 } // namespace
 
-FileDialogSpec exportDialogSpec(const QString& initialFolder)
+FileDialogOptions exportDialog(const QString& initialFolder)
 {
     return {QStringLiteral("Export file"), kTextFilter, QStringLiteral("txt"), initialFolder, true};
 }
 
-FileDialogSpec newDatabaseDialogSpec(const QString& initialFolder)
+FileDialogOptions newDatabaseDialog(const QString& initialFolder)
 {
     return {QStringLiteral("New database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
             false};
 }
 
-FileDialogSpec openDatabaseDialogSpec(const QString& initialFolder)
+FileDialogOptions openDatabaseDialog(const QString& initialFolder)
 {
     return {QStringLiteral("Open database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
             false};
 }
 
-FileDialogSpec saveDatabaseAsDialogSpec(const QString& initialFolder)
+FileDialogOptions saveDatabaseAsDialog(const QString& initialFolder)
 {
     return {QStringLiteral("Save as database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
             true};
@@ -44,7 +44,7 @@ std::optional<QString> askNewDatabaseName(Prompts& prompts, QWidget* parent, con
 {
     QString folder = initialFolder;
     while (true) {
-        const std::optional<QString> chosen = prompts.saveFile(parent, newDatabaseDialogSpec(folder));
+        const std::optional<QString> chosen = prompts.saveFile(parent, newDatabaseDialog(folder));
         if (!chosen || !QFileInfo::exists(*chosen))
             return chosen;
         if (prompts.question(parent,

@@ -10,10 +10,10 @@ class QWidget;
 namespace tallyfox {
 
 // The main window's four file dialogs. Each starts in the folder of the database in use.
-[[nodiscard]] FileDialogSpec exportDialogSpec(const QString& initialFolder);
-[[nodiscard]] FileDialogSpec newDatabaseDialogSpec(const QString& initialFolder);
-[[nodiscard]] FileDialogSpec openDatabaseDialogSpec(const QString& initialFolder);
-[[nodiscard]] FileDialogSpec saveDatabaseAsDialogSpec(const QString& initialFolder);
+[[nodiscard]] FileDialogOptions exportDialog(const QString& initialFolder);
+[[nodiscard]] FileDialogOptions newDatabaseDialog(const QString& initialFolder);
+[[nodiscard]] FileDialogOptions openDatabaseDialog(const QString& initialFolder);
+[[nodiscard]] FileDialogOptions saveDatabaseAsDialog(const QString& initialFolder);
 
 // The folder of a file, ending in "/".
 [[nodiscard]] QString folderOf(const QString& filePath);

@@ -213,7 +213,7 @@ void MainForm::newDatabase()
 
 void MainForm::openDatabase()
 {
-    const std::optional<QString> path = m_prompts.openFile(this, openDatabaseDialogSpec(databaseFolder()));
+    const std::optional<QString> path = m_prompts.openFile(this, openDatabaseDialog(databaseFolder()));
     if (!path)
         return;
     m_session.openDatabase(*path);
@@ -222,7 +222,7 @@ void MainForm::openDatabase()
 
 void MainForm::saveDatabaseAs()
 {
-    const std::optional<QString> path = m_prompts.saveFile(this, saveDatabaseAsDialogSpec(databaseFolder()));
+    const std::optional<QString> path = m_prompts.saveFile(this, saveDatabaseAsDialog(databaseFolder()));
     if (!path)
         return;
     m_session.saveDatabaseAs(*path);
@@ -231,7 +231,7 @@ void MainForm::saveDatabaseAs()
 
 void MainForm::exportData()
 {
-    const std::optional<QString> path = m_prompts.saveFile(this, exportDialogSpec(databaseFolder()));
+    const std::optional<QString> path = m_prompts.saveFile(this, exportDialog(databaseFolder()));
     if (!path)
         return;
     m_session.report(m_session.exportData(*path));

@@ -31,17 +31,17 @@ TEST(ScriptedPrompts, AnswersFromTheScriptAndRecordsEveryQuestion)
     prompts.message(nullptr, QStringLiteral("Hello"));
     EXPECT_TRUE(prompts.question(nullptr, QStringLiteral("Sure?")));
     EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Unscripted?")));
-    FileDialogSpec spec{QStringLiteral("New database file"), QStringLiteral("Tallyfox files|*.tfx"),
-                        QStringLiteral(".tfx"), QStringLiteral("/tmp"), false};
-    EXPECT_EQ(prompts.saveFile(nullptr, spec), QStringLiteral("/tmp/new.tfx"));
-    EXPECT_EQ(prompts.openFile(nullptr, spec), std::nullopt);
+    FileDialogOptions dialog{QStringLiteral("New database file"), QStringLiteral("Tallyfox files|*.tfx"),
+                             QStringLiteral(".tfx"), QStringLiteral("/tmp"), false};
+    EXPECT_EQ(prompts.saveFile(nullptr, dialog), QStringLiteral("/tmp/new.tfx"));
+    EXPECT_EQ(prompts.openFile(nullptr, dialog), std::nullopt);
     EXPECT_EQ(prompts.chooseFolder(nullptr, QStringLiteral("Folder"), QStringLiteral("/")), std::nullopt);
     EXPECT_TRUE(prompts.allAnswersUsed());
 
     EXPECT_EQ(prompts.asked().size(), 6);
     EXPECT_EQ(prompts.texts(ScriptedPrompts::Kind::Question),
               (QStringList{QStringLiteral("Sure?"), QStringLiteral("Unscripted?")}));
-    EXPECT_EQ(prompts.asked()[3].spec.initialFolder, u"/tmp");
+    EXPECT_EQ(prompts.asked()[3].dialog.initialFolder, u"/tmp");
 }
 
 TEST(SingleInstance, ASecondCopyStepsAsideAndBringsTheFirstForward)

@@ -67,7 +67,7 @@ TEST_F(MainWindow, AFirstStartCreatesTheSettingsAndAsksForANewDatabase)
     MainForm& form = fixture.start();
 
     EXPECT_EQ(fixture.prompts.texts(Kind::SaveFile), QStringList{QStringLiteral("New database file")});
-    EXPECT_EQ(fixture.prompts.asked().constFirst().spec.initialFolder,
+    EXPECT_EQ(fixture.prompts.asked().constFirst().dialog.initialFolder,
               fixture.folder.file(QStringLiteral("data/tallyfox/")));
     EXPECT_TRUE(QFile::exists(chosen + QStringLiteral(".tfx")));
     EXPECT_TRUE(readFileBytes(chosen + QStringLiteral(".tfx")).startsWith("\tYear\tMonth"));
@@ -220,8 +220,8 @@ TEST_F(MainWindow, NewOpenAndSaveAs)
     const QString copy = fixture.settingsFolder() + QStringLiteral("copy.tfx");
     fixture.prompts.answerFile(copy);
     menu.saveDatabaseAs->trigger();
-    EXPECT_EQ(fixture.prompts.asked().constLast().spec.title, u"Save as database file");
-    EXPECT_EQ(fixture.prompts.asked().constLast().spec.initialFolder, fixture.settingsFolder());
+    EXPECT_EQ(fixture.prompts.asked().constLast().dialog.title, u"Save as database file");
+    EXPECT_EQ(fixture.prompts.asked().constLast().dialog.initialFolder, fixture.settingsFolder());
     EXPECT_EQ(readFileBytes(copy), kThreeEntries);
     EXPECT_EQ(fixture.state->DatabasePath, copy);
 

@@ -119,9 +119,9 @@ TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
     EXPECT_TRUE(fixture.prompts.asked().constLast().text.contains(impossible));
     EXPECT_EQ(form.listModel()->rowCount(), 2);
     const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
-    EXPECT_EQ(exportDialog.spec.title, u"Export file");
-    EXPECT_EQ(exportDialog.spec.filter, u"Text files|*.txt|All files|*.*");
-    EXPECT_TRUE(exportDialog.spec.askBeforeOverwrite);
+    EXPECT_EQ(exportDialog.dialog.title, u"Export file");
+    EXPECT_EQ(exportDialog.dialog.filter, u"Text files|*.txt|All files|*.*");
+    EXPECT_TRUE(exportDialog.dialog.askBeforeOverwrite);
 }
 
 } // namespace
