@@ -7,7 +7,7 @@ BUILD_TYPE   ?= Release
 FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
-PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 .PHONY: all deps build run test bench fuzz fuzz-deps format clean
