@@ -7,6 +7,10 @@
 #include <QStringView>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tallyfox {
 
 namespace {
@@ -55,6 +59,25 @@ char* putConvertedText(char* p, QStringView rest)
     return p;
 }
 
+#if defined(__SSE2__)
+// Eight UTF-16 units as eight bytes when all are ASCII; tabs and line ends become spaces.
+bool putAsciiBlock(char* p, const QChar* units)
+{
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
+    const __m128i beyondAscii = _mm_and_si128(block, _mm_set1_epi16(static_cast<short>(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    const __m128i bytes = _mm_packus_epi16(block, block);
+    const __m128i breaks = _mm_or_si128(
+        _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')),
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+    const __m128i fixed =
+        _mm_or_si128(_mm_andnot_si128(breaks, bytes), _mm_and_si128(breaks, _mm_set1_epi8(' ')));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), fixed);
+    return true;
+}
+#endif
+
 // The text as UTF-8, at most three bytes per UTF-16 unit. A field never holds a tab or a line end, so no
 // text can split a line's columns.
 char* putText(char* p, const QString& text)
@@ -62,6 +85,15 @@ char* putText(char* p, const QString& text)
     const QChar* units = text.constData();
     const qsizetype count = text.size();
     for (qsizetype i = 0; i < count; ++i) {
+#if defined(__SSE2__)
+        // ASCII runs eight units at a time.
+        while (count - i >= 8 && putAsciiBlock(p, units + i)) {
+            p += 8;
+            i += 8;
+        }
+        if (i == count)
+            break;
+#endif
         const char16_t c = units[i].unicode();
         if (c < 0x80) {
             *p++ = fieldByte(static_cast<char>(c));
@@ -94,18 +126,17 @@ char* putTextWithDefault(char* p, const QString& text)
 
 void DatabaseLineWriter::appendEntry(const TExpense& entry)
 {
-    char* p = grow(kLineFrame + 3 * entry.Currency.size());
+    m_amount.resize(0);
+    appendAmountText(m_amount, entry.Amount);
+    const qsizetype textUnits = entry.Currency.size() + entry.Type.size() + entry.IntendedSource.size() +
+                                entry.PaidWith.size() + entry.Receipt.size() + entry.Note.size();
+    char* p = grow(kLineFrame + m_amount.size() + 3 * textUnits);
     p = putBytes(p, "item\t");
     p = putDate(p, entry.Date);
     *p++ = '\t';
     p = putTextWithDefault(p, entry.Currency);
     *p++ = '\t';
-    shrinkTo(p);
-    appendAmountText(m_out, entry.Amount);
-
-    const qsizetype textUnits = entry.Type.size() + entry.IntendedSource.size() + entry.PaidWith.size() +
-                                entry.Receipt.size() + entry.Note.size();
-    p = grow(kLineFrame + 3 * textUnits);
+    p = putBytes(p, m_amount);
     *p++ = '\t';
     p = putFlag(p, entry.Income);
     *p++ = '\t';

@@ -22,6 +22,7 @@ private:
     char* putDate(char* p, double date);
 
     QByteArray& m_out;
+    QByteArray m_amount; // the amount's text, kept to reuse its room
     // Neighbouring entries often share a day, so the last day's text is kept.
     double m_lastDate = 0.0;
     qsizetype m_lastDateLength = -1;

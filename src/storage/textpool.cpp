@@ -69,11 +69,10 @@ bool samePoolBytes(const char* a, const char* b, size_t size)
 
 TextPool::TextPool(size_t maxTexts) : m_maxTexts(maxTexts) {}
 
-bool TextPool::sameKey(quint32 index, QByteArrayView utf8) const
+bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
 {
-    const Key& key = m_keys[index];
-    return key.length == utf8.size() &&
-           samePoolBytes(m_keyBytes.data() + key.offset, utf8.data(), static_cast<size_t>(utf8.size()));
+    return slot.length == utf8.size() &&
+           samePoolBytes(m_keyBytes.data() + slot.offset, utf8.data(), static_cast<size_t>(utf8.size()));
 }
 
 QString TextPool::trimmedText(QByteArrayView utf8)
@@ -84,10 +83,10 @@ QString TextPool::trimmedText(QByteArrayView utf8)
     if (!m_slots.empty()) {
         const size_t mask = m_slots.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Slot slot = m_slots[i];
+            const Slot& slot = m_slots[i];
             if (slot.indexPlusOne == 0)
                 break;
-            if (slot.hash == hash && sameKey(slot.indexPlusOne - 1, utf8))
+            if (slot.hash == hash && sameKey(slot, utf8))
                 return m_texts[slot.indexPlusOne - 1];
         }
     }
@@ -102,7 +101,7 @@ void TextPool::insert(quint32 hash, QByteArrayView utf8, const QString& text)
     if ((m_texts.size() + 1) * 2 > m_slots.size())
         growTable();
     const auto index = static_cast<quint32>(m_texts.size());
-    m_keys.push_back({static_cast<quint32>(m_keyBytes.size()), static_cast<quint32>(utf8.size())});
+    const auto offset = static_cast<quint32>(m_keyBytes.size());
     if (!utf8.isEmpty())
         m_keyBytes.append(utf8.data(), static_cast<size_t>(utf8.size()));
     m_texts.push_back(text);
@@ -110,13 +109,13 @@ void TextPool::insert(quint32 hash, QByteArrayView utf8, const QString& text)
     size_t i = hash & mask;
     while (m_slots[i].indexPlusOne != 0)
         i = (i + 1) & mask;
-    m_slots[i] = {hash, index + 1};
+    m_slots[i] = {hash, static_cast<quint32>(utf8.size()), offset, index + 1};
 }
 
 void TextPool::growTable()
 {
     const std::vector<Slot> old = std::move(m_slots);
-    m_slots.assign(old.empty() ? kFirstTableSize : old.size() * 2, Slot{0, 0});
+    m_slots.assign(old.empty() ? kFirstTableSize : old.size() * 2, Slot{0, 0, 0, 0});
     const size_t mask = m_slots.size() - 1;
     for (const Slot& slot : old) {
         if (slot.indexPlusOne == 0)

@@ -21,25 +21,21 @@ public:
     [[nodiscard]] QString trimmedText(QByteArrayView utf8);
 
 private:
-    // One slot of the open-addressed table: the hash and the text's number plus one (0: a free slot).
+    // One slot of the open-addressed table: the hash, where the text's bytes lie in m_keyBytes, and the
+    // text's number plus one (0: a free slot).
     struct Slot
     {
         quint32 hash;
+        quint32 length;
+        quint32 offset;
         quint32 indexPlusOne;
     };
-    // Where a pooled text's bytes lie in m_keyBytes.
-    struct Key
-    {
-        quint32 offset;
-        quint32 length;
-    };
 
-    [[nodiscard]] bool sameKey(quint32 index, QByteArrayView utf8) const;
+    [[nodiscard]] bool sameKey(const Slot& slot, QByteArrayView utf8) const;
     void insert(quint32 hash, QByteArrayView utf8, const QString& text);
     void growTable();
 
     std::vector<Slot> m_slots; // a power of two in size, at most half full
-    std::vector<Key> m_keys;
     std::vector<QString> m_texts;
     std::string m_keyBytes;
     size_t m_maxTexts;

@@ -1,0 +1,220 @@
+#include "storage/databasereader.h"
+
+#include "core/daycount.h"
+#include "core/textforms.h"
+#include "platform/textencoding.h"
+#include "storage/databasefile.h"
+#include "storage/databaseline.h"
+#include "storage/textpool.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace tallyfox {
+
+namespace {
+
+bool isDatabaseSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+QByteArrayView trimDatabaseSpace(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && isDatabaseSpace(bytes[begin]))
+        ++begin;
+    while (end > begin && isDatabaseSpace(bytes[end - 1]))
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+// Whether the bytes are the literal text, compared inline.
+template <size_t N> bool isDatabaseWord(QByteArrayView bytes, const char (&word)[N])
+{
+    return bytes.size() == N - 1 && std::memcmp(bytes.data(), word, N - 1) == 0;
+}
+
+// Turns the fields of one line into texts: shared through the pools when the line is UTF-8, else read
+// as Windows-1252.
+class DatabaseFieldReader
+{
+public:
+    DatabaseFieldReader(LineEncoding encoding, TextPool& commonTexts, TextPool& rareTexts)
+        : m_encoding(encoding), m_commonTexts(commonTexts), m_rareTexts(rareTexts)
+    {}
+
+    QString textOr(QByteArrayView field, const QString& fallback) const
+    {
+        return field.isEmpty() ? fallback : trimmedText(field, m_commonTexts);
+    }
+
+    // For notes and receipt numbers, which seldom repeat.
+    QString rareTextOr(QByteArrayView field, const QString& fallback) const
+    {
+        return field.isEmpty() ? fallback : trimmedText(field, m_rareTexts);
+    }
+
+    // True exactly when the trimmed field, with A-Z in lower case, is "true".
+    bool flag(QByteArrayView field) const
+    {
+        if (isDatabaseWord(field, "true"))
+            return true;
+        if (field.isEmpty() || isDatabaseWord(field, "false"))
+            return false;
+        const QString text = trimmedText(field, m_commonTexts);
+        if (text.size() != 4)
+            return false;
+        for (qsizetype i = 0; i < 4; ++i) {
+            const char16_t c = text[i].unicode();
+            const char16_t lower = (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+            if (lower != u"true"[i])
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QString trimmedText(QByteArrayView field, TextPool& pool) const
+    {
+        const QByteArrayView bytes = trimDatabaseSpace(field);
+        if (m_encoding == LineEncoding::Utf8)
+            return pool.trimmedText(bytes);
+        return decodeWindows1252(bytes).trimmed();
+    }
+
+    LineEncoding m_encoding;
+    TextPool& m_commonTexts;
+    TextPool& m_rareTexts;
+};
+
+double readDatabaseAmount(QByteArrayView field)
+{
+    if (field.isEmpty())
+        return 0.0;
+    double amount = 0.0;
+    const qsizetype comma = field.indexOf(',');
+    if (comma < 0) {
+        amount = ReadNumber(field);
+    } else {
+        QByteArray withPoint = field.toByteArray();
+        withPoint[comma] = '.';
+        amount = ReadNumber(QByteArrayView(withPoint));
+    }
+    return std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount);
+}
+
+bool isDatabaseItemTag(QByteArrayView tag, LineEncoding encoding)
+{
+    if (isDatabaseWord(tag, "item"))
+        return true;
+    // Rare: the tag with white space around it, possibly beyond ASCII.
+    return decodeText(tag, encoding).trimmed() == u"item";
+}
+
+} // namespace
+
+// The day count of the year, month and day fields. Neighbouring lines often share a day, so the last
+// answer is kept, keyed by a copy of the bytes from the year to the day (which hold exactly these three
+// fields).
+class DatabaseDateReader
+{
+public:
+    double dayCount(const QByteArrayView* field)
+    {
+        if (field[3].data() == nullptr)
+            return compute(field);
+        const QByteArrayView span(field[1].data(), field[3].data() + field[3].size() - field[1].data());
+        if (span.size() > kLongestSpan)
+            return compute(field);
+        if (span.size() != m_lastSpanLength ||
+            std::memcmp(span.data(), m_lastSpan, static_cast<size_t>(span.size())) != 0) {
+            std::memcpy(m_lastSpan, span.data(), static_cast<size_t>(span.size()));
+            m_lastSpanLength = span.size();
+            m_lastDate = compute(field);
+        }
+        return m_lastDate;
+    }
+
+private:
+    static double compute(const QByteArrayView* field)
+    {
+        return dayCountFromDate(field[1].isEmpty() ? 2009 : ReadWholeNumber(field[1]),
+                                field[2].isEmpty() ? 1 : ReadWholeNumber(field[2]),
+                                field[3].isEmpty() ? 1 : ReadWholeNumber(field[3]));
+    }
+
+    static constexpr qsizetype kLongestSpan = 32;
+    char m_lastSpan[kLongestSpan] = {};
+    qsizetype m_lastSpanLength = -1;
+    double m_lastDate = 0.0;
+};
+
+// The texts and days of the lines read so far, for the lines still to come.
+struct DatabaseReader::Caches
+{
+    // Types, currencies, sources and payment methods come from short lists; of the notes and receipt
+    // numbers, few repeat.
+    TextPool commonTexts{4096};
+    TextPool rareTexts{1024};
+    DatabaseDateReader dates;
+};
+
+namespace {
+
+void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, expensearray& entries)
+{
+    const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
+    const QByteArrayView* field = line.fields;
+    if (!isDatabaseItemTag(field[0], encoding))
+        return;
+
+    static const QString kUnknown = QStringLiteral("Unknown");
+    static const QString kDefaultCurrency = QStringLiteral("US$");
+    static const QString kDefaultReceipt = QStringLiteral("00");
+
+    const DatabaseFieldReader reader(encoding, caches.commonTexts, caches.rareTexts);
+    TExpense& entry = entries.append();
+    entry.Currency = reader.textOr(field[4], kDefaultCurrency);
+    entry.Amount = readDatabaseAmount(field[5]);
+    entry.Income = reader.flag(field[6]);
+    entry.Type = reader.textOr(field[7], kUnknown);
+    entry.IntendedSource = reader.textOr(field[8], kUnknown);
+    entry.PaidWith = reader.textOr(field[9], kUnknown);
+    entry.HasReceipt = reader.flag(field[10]);
+    entry.Receipt = reader.rareTextOr(field[11], kDefaultReceipt);
+    entry.Note = reader.rareTextOr(field[12], QString());
+    entry.Date = caches.dates.dayCount(field);
+    entry.JustChanged = false;
+    // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
+    // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
+    if (entry.Type.size() == kUnknown.size() && entry.Type == kUnknown &&
+        (entry.Amount == 0.0 || AmountText(entry.Amount) == u"0.00"))
+        entries.dropLast();
+}
+
+} // namespace
+
+DatabaseReader::DatabaseReader() : m_caches(std::make_unique<Caches>()) {}
+
+DatabaseReader::~DatabaseReader() = default;
+
+void DatabaseReader::reserve(qsizetype lines)
+{
+    m_entries.reserve(static_cast<int>(std::min<qsizetype>(lines, std::numeric_limits<int>::max())));
+}
+
+void DatabaseReader::readLines(QByteArrayView content)
+{
+    DatabaseLine line;
+    const char* const end = content.data() + content.size();
+    for (const char* lineStart = content.data(); lineStart < end;) {
+        lineStart = readDatabaseLine(lineStart, end, line);
+        readDatabaseEntry(line, *m_caches, m_entries);
+    }
+}
+
+} // namespace tallyfox

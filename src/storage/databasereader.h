@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/growablearray.h"
+
+#include <QByteArrayView>
+#include <memory>
+
+namespace tallyfox {
+
+// Turns database content into entries, a piece at a time, so that a large file can be read through a
+// small buffer. Texts that repeat are shared among the entries.
+class DatabaseReader
+{
+public:
+    struct Caches;
+
+    DatabaseReader();
+    ~DatabaseReader();
+
+    // Room for this many entries, so the array is allocated once.
+    void reserve(qsizetype lines);
+    // Reads the lines of a piece of content. Every piece but the last ends at a line end.
+    void readLines(QByteArrayView content);
+    // The entries read so far.
+    [[nodiscard]] expensearray& entries() { return m_entries; }
+
+private:
+    std::unique_ptr<Caches> m_caches;
+    expensearray m_entries;
+};
+
+} // namespace tallyfox
