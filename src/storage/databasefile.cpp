@@ -57,10 +57,15 @@ bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
             return true;
         }
         // The complete lines go on; the start of the next line waits for the next chunk. A CR LF cut
-        // in two leaves an empty line, which is no entry.
+        // in two leaves an empty line, which is no entry. The bytes carried over hold no line end, so
+        // only the new ones are searched, and a line of many chunks costs no more than its bytes.
         qsizetype complete = bytes.size();
-        while (complete > 0 && bytes[complete - 1] != '\n' && bytes[complete - 1] != '\r')
+        while (complete > carried && bytes[complete - 1] != '\n' && bytes[complete - 1] != '\r')
             --complete;
+        if (complete == carried) {
+            carried = bytes.size();
+            continue;
+        }
         reader.readLines(bytes.first(complete));
         carried = bytes.size() - complete;
         std::memmove(buffer.data(), buffer.constData() + complete, static_cast<size_t>(carried));
