@@ -312,6 +312,12 @@ TEST_F(MainWindow, SoftKeysAndKeyboard)
     list->selectRow(0);
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(edited, 0);
+
+    int newItems = 0;
+    form.setNewItemHandler([&newItems] { ++newItems; });
+    QTest::keyClick(list, Qt::Key_N, Qt::ControlModifier);
+    QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+    EXPECT_EQ(newItems, 2);
 }
 
 } // namespace
