@@ -1,5 +1,6 @@
 #include "core/sorting.h"
 
+#include "core/sortkeys.h"
 #include "core/textforms.h"
 
 #include <QHash>
@@ -11,147 +12,11 @@
 
 namespace tallyfox {
 
+using sortkeys::sameText;
+using sortkeys::signedAmount;
+using sortkeys::textBefore;
+
 namespace {
-
-bool textBefore(const QString& a, const QString& b, const UserLocale& locale)
-{
-    return locale.compareText(a, b) < 0;
-}
-
-bool sameText(const QString& a, const QString& b, const UserLocale& locale)
-{
-    return a == b || locale.compareText(a, b) == 0;
-}
-
-double signedAmount(const TExpense& entry)
-{
-    return entry.Income ? -entry.Amount : entry.Amount;
-}
-
-// The fast sort compares precomputed keys instead of records. Texts are replaced by their rank among
-// the distinct texts in locale order, which gives the same answers as comparing the texts themselves.
-std::vector<int> textRanks(const expensearray& entries, int count, QString TExpense::*field,
-                           const UserLocale& locale)
-{
-    QHash<QString, int> distinctIndex;
-    std::vector<QString> distinct;
-    std::vector<int> ranks(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const QString& text = entries[i].*field;
-        auto it = distinctIndex.constFind(text);
-        if (it == distinctIndex.cend()) {
-            it = distinctIndex.insert(text, static_cast<int>(distinct.size()));
-            distinct.push_back(text);
-        }
-        ranks[static_cast<size_t>(i)] = it.value();
-    }
-
-    std::vector<int> order(distinct.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    // A merge sort stays within bounds even if a collation were not transitive.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return locale.compareText(distinct[static_cast<size_t>(a)], distinct[static_cast<size_t>(b)]) < 0;
-    });
-    std::vector<int> rankOfDistinct(distinct.size());
-    int rank = 0;
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && locale.compareText(distinct[static_cast<size_t>(order[i - 1])],
-                                        distinct[static_cast<size_t>(order[i])]) != 0)
-            ++rank;
-        rankOfDistinct[static_cast<size_t>(order[i])] = rank;
-    }
-    for (int& r : ranks)
-        r = rankOfDistinct[static_cast<size_t>(r)];
-    return ranks;
-}
-
-// Each key set answers equal() and less() as EntryEqual and EntryLess (before reversing) would, and
-// says whether less() is a strict weak order on these entries, that is, whether no key is NaN.
-struct TextKeys
-{
-    std::vector<int> rank;
-    bool equal(int e, int p) const { return rank[size_t(e)] == rank[size_t(p)]; }
-    bool less(int e, int p) const { return rank[size_t(e)] < rank[size_t(p)]; }
-    bool ordered() const { return true; }
-};
-
-struct DateKeys
-{
-    std::vector<double> date;
-    bool equal(int e, int p) const { return date[size_t(e)] == date[size_t(p)]; }
-    bool less(int e, int p) const { return date[size_t(e)] < date[size_t(p)]; }
-    bool ordered() const
-    {
-        return std::none_of(date.begin(), date.end(), [](double d) { return std::isnan(d); });
-    }
-};
-
-struct AmountKeys
-{
-    struct Key
-    {
-        int currencyRank;
-        bool income;
-        double amount;
-        double signedAmount;
-    };
-    std::vector<Key> keys;
-    bool equal(int e, int p) const
-    {
-        const Key& a = keys[size_t(e)];
-        const Key& b = keys[size_t(p)];
-        return a.currencyRank == b.currencyRank && a.income == b.income && a.amount == b.amount;
-    }
-    bool less(int e, int p) const
-    {
-        const Key& a = keys[size_t(e)];
-        const Key& b = keys[size_t(p)];
-        if (a.currencyRank != b.currencyRank)
-            return a.currencyRank < b.currencyRank;
-        return a.signedAmount < b.signedAmount;
-    }
-    bool ordered() const
-    {
-        return std::none_of(keys.begin(), keys.end(),
-                            [](const Key& key) { return std::isnan(key.signedAmount); });
-    }
-};
-
-struct ReceiptKeys
-{
-    struct Key
-    {
-        bool hasReceipt;
-        int textId; // equal ids: identical texts
-        double number;
-    };
-    std::vector<Key> keys;
-    const expensearray* entries = nullptr;
-    const UserLocale* locale = nullptr;
-
-    bool equal(int e, int p) const
-    {
-        const Key& a = keys[size_t(e)];
-        const Key& b = keys[size_t(p)];
-        return a.hasReceipt == b.hasReceipt && a.textId == b.textId;
-    }
-    bool less(int e, int p) const
-    {
-        const Key& a = keys[size_t(e)];
-        const Key& b = keys[size_t(p)];
-        if (a.hasReceipt != b.hasReceipt)
-            return b.hasReceipt;
-        if (a.number != b.number)
-            return a.number < b.number;
-        if (a.textId == b.textId)
-            return false;
-        // Rare: same number, different texts ("0042" and "42").
-        return textBefore((*entries)[e].Receipt, (*entries)[p].Receipt, *locale);
-    }
-    // The lenient number reading never gives NaN.
-    bool ordered() const { return true; }
-};
 
 enum class Bucket : std::uint8_t
 {
@@ -230,24 +95,28 @@ std::vector<int> orderFor(const expensearray& entries, int count, SortOrder orde
 {
     switch (static_cast<SortKey>(order.SortType)) {
     case SortKey::Name:
-        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::Type, locale)},
+        return sortedOrder(count,
+                           sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::Type, locale)},
                            order.SortReverse);
     case SortKey::PaidWith:
-        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::PaidWith, locale)},
-                           order.SortReverse);
+        return sortedOrder(
+            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::PaidWith, locale)},
+            order.SortReverse);
     case SortKey::IntendedSource:
-        return sortedOrder(count, TextKeys{textRanks(entries, count, &TExpense::IntendedSource, locale)},
-                           order.SortReverse);
+        return sortedOrder(
+            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::IntendedSource, locale)},
+            order.SortReverse);
     case SortKey::Date: {
-        DateKeys keys;
+        sortkeys::DateKeys keys;
         keys.date.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
             keys.date.push_back(entries[i].Date);
         return sortedOrder(count, keys, order.SortReverse);
     }
     case SortKey::Amount: {
-        const std::vector<int> currencyRanks = textRanks(entries, count, &TExpense::Currency, locale);
-        AmountKeys keys;
+        const std::vector<int> currencyRanks =
+            sortkeys::textRanks(entries, count, &TExpense::Currency, locale);
+        sortkeys::AmountKeys keys;
         keys.keys.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {
             const TExpense& entry = entries[i];
@@ -256,7 +125,7 @@ std::vector<int> orderFor(const expensearray& entries, int count, SortOrder orde
         return sortedOrder(count, keys, order.SortReverse);
     }
     case SortKey::Receipt: {
-        ReceiptKeys keys;
+        sortkeys::ReceiptKeys keys;
         keys.entries = &entries;
         keys.locale = &locale;
         keys.keys.reserve(static_cast<size_t>(count));
