@@ -25,7 +25,7 @@ medians() {
 
 run_program() {
     local program=$1 filter=$2 count=$3
-    if [ -z "$("$program" --benchmark_list_tests=true --benchmark_filter="$filter")" ]; then
+    if [ -z "$("$program" --benchmark_list_tests=true --benchmark_filter="$filter" 2>/dev/null)" ]; then
         return 0
     fi
     "$program" --benchmark_filter="$filter" --benchmark_repetitions="$count" \
