@@ -352,3 +352,82 @@ TEST_F(DatabaseFile, LongPathsAreUsedWhole)
 
 } // namespace
 } // namespace tallyfox
+
+namespace tallyfox {
+namespace {
+
+using test::readFileBytes;
+using test::TempFolder;
+using test::writeFileBytes;
+
+expensearray parsed(const QByteArray& content)
+{
+    expensearray entries;
+    parseDatabase(content, entries);
+    return entries;
+}
+
+QByteArray written(const expensearray& entries)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(writeDatabaseContent(buffer, entries, entries.count()));
+    return buffer.data();
+}
+
+TEST(DatabaseRoundTrip, EmptyTextsStayEmptyInsteadOfTakingTheirDefaults)
+{
+    TExpense blank;
+    blank.Date = dayCountFromDate(2010, 1, 3);
+    expensearray entries;
+    entries.append(blank); // empty type and amount 0: must not read back as a dropped "Unknown" line
+    const expensearray back = parsed(written(entries));
+    ASSERT_EQ(back.count(), 1);
+    for (const QString* text : {&back[0].Type, &back[0].Currency, &back[0].IntendedSource, &back[0].PaidWith,
+                                &back[0].Receipt, &back[0].Note})
+        EXPECT_TRUE(text->isEmpty()) << text->toStdString();
+    EXPECT_EQ(written(back), written(entries));
+}
+
+TEST(DatabaseRoundTrip, AnUnknownEntryThatWritesAsZeroIsDroppedOnTheFirstRead)
+{
+    // The amount reads as 0.001 but is written as 0.00; keeping it would lose it on the next read instead.
+    const expensearray entries = parsed(
+        "item\t2010\t1\t1\tEUR\t0.001\tfalse\tUnknown\r\nitem\t2010\t1\t1\tEUR\t0.005\tfalse\tUnknown\r\n");
+    ASSERT_EQ(entries.count(), 1);
+    EXPECT_EQ(AmountText(entries[0].Amount), u"0.01");
+    EXPECT_EQ(parsed(written(entries)).count(), 1);
+}
+
+// The file is read a megabyte at a time: line ends cut by the chunk's end, and lines longer than a chunk,
+// give the same entries as reading the whole content at once.
+TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
+{
+    TempFolder folder;
+    const qsizetype chunk = 1 << 20;
+    const QByteArray line = "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\tnote";
+    for (const QByteArray& lineEnd : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        for (qsizetype shift = -3; shift <= 3; ++shift) {
+            QByteArray content = QByteArray(kHeader);
+            // A filler note long enough that the next line end falls around the chunk's end.
+            const qsizetype fillerLength = chunk + shift - content.size() - line.size() - 1;
+            content += line + ' ' + QByteArray(fillerLength, 'n') + lineEnd;
+            content += line + lineEnd;
+            content += line + ' ' + QByteArray(chunk + 17, 'l') + lineEnd; // a line of more than a chunk
+            content += line;                                               // no final line end
+            SCOPED_TRACE(shift);
+            AppState state(test::pinnedLocale());
+            state.DatabasePath = folder.file(QStringLiteral("chunks.tfx"));
+            writeFileBytes(state.DatabasePath, content);
+            ASSERT_TRUE(ReadDatabase(state).ok());
+            const expensearray whole = parsed(content);
+            ASSERT_EQ(state.EntryCount(), whole.count());
+            EXPECT_EQ(state.EntryCount(), 4);
+            for (int i = 0; i < whole.count(); ++i)
+                EXPECT_EQ(state.Entries[i], whole[i]) << "entry " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace tallyfox
