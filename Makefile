@@ -38,7 +38,7 @@ bench: build
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTALLYFOX_FUZZ=ON -DTALLYFOX_TESTS=OFF -DTALLYFOX_BENCH=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	./fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 format:

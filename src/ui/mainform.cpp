@@ -1,5 +1,6 @@
 #include "ui/mainform.h"
 
+#include "session/entrycells.h"
 #include "session/session.h"
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
