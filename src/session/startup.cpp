@@ -103,7 +103,12 @@ void loadEntries(Session& session, bool convertOldFormat)
     AppState& state = session.state();
     if (convertOldFormat) {
         const FileResult converted = ConvertOldDatabase(state, session.clock().now());
-        session.report(converted);
+        if (!converted.ok()) {
+            session.report(converted);
+            // No empty database is made in its place, so the next start tries the conversion again.
+            state.KeepFileIfEmpty = true;
+            return;
+        }
         session.logMessage(QStringLiteral("Convert file: ") + oldDatabasePath(state) +
                            QStringLiteral(" to: ") + state.DatabasePath);
         return;

@@ -159,6 +159,22 @@ TEST_F(StartupDatabase, AnOldFormatDatabaseIsConvertedIntoTheChosenFile)
                                            QStringLiteral("TallyfoxData.ini to: ") + *chooserAnswer}));
 }
 
+TEST_F(StartupDatabase, AnOldFormatFileThatCannotBeReadIsTriedAgainAtTheNextStart)
+{
+    const QString settings = seedSettingsFolder("");
+    // A folder stands where the old file should be: it exists but cannot be read.
+    QDir().mkpath(settings + QStringLiteral("TallyfoxData.ini"));
+    chooserAnswer = settings + QStringLiteral("converted.tfx");
+
+    EXPECT_TRUE(start().isEmpty());
+    ASSERT_EQ(state.StartupMessages.size(), 2);
+    EXPECT_EQ(state.StartupMessages[0], oldFormatFound());
+    EXPECT_TRUE(state.StartupMessages[1].contains(QStringLiteral("TallyfoxData.ini")));
+    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_FALSE(QFileInfo::exists(*chooserAnswer)) << "no empty database stands in the way of a retry";
+    EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + *chooserAnswer}));
+}
+
 TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
 {
     // A folder stands where the database should be.
