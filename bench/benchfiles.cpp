@@ -49,15 +49,15 @@ QString BenchFiles::databasePath(int entries)
     return path;
 }
 
-const expensearray& BenchFiles::entries(int entries)
+const ExpenseArray& BenchFiles::entries(int entries)
 {
     if (const auto it = m_entries.find(entries); it != m_entries.end())
         return it->second;
     AppState state{QLocale::c()};
-    state.DatabasePath = databasePath(entries);
-    if (const FileResult read = ReadDatabase(state); !read.ok())
+    state.databasePath = databasePath(entries);
+    if (const FileResult read = readDatabaseFile(state); !read.ok())
         giveUp(read.message());
-    return m_entries.emplace(entries, std::move(state.Entries)).first->second;
+    return m_entries.emplace(entries, std::move(state.entries)).first->second;
 }
 
 QString BenchFiles::scratchPath(const QString& name) const

@@ -18,7 +18,7 @@ public:
     // The path of a database file with this many entries.
     [[nodiscard]] QString databasePath(int entries);
     // The entries of that file as the program reads them.
-    [[nodiscard]] const expensearray& entries(int entries);
+    [[nodiscard]] const ExpenseArray& entries(int entries);
     // A path in the temporary folder for a benchmark to write to.
     [[nodiscard]] QString scratchPath(const QString& name) const;
 
@@ -27,7 +27,7 @@ private:
 
     QTemporaryDir m_folder;
     std::map<int, QString> m_paths;
-    std::map<int, expensearray> m_entries;
+    std::map<int, ExpenseArray> m_entries;
 };
 
 } // namespace tallyfox::bench

@@ -29,44 +29,44 @@ void setFileCounters(benchmark::State& state, const QString& path, int entries)
     state.SetItemsProcessed(state.iterations() * entries);
 }
 
-// ReadDatabase from a file (in the page cache) into an empty table, as at start-up.
+// readDatabaseFile from a file (in the page cache) into an empty table, as at start-up.
 void Read(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     AppState app{QLocale::c()};
-    app.DatabasePath = BenchFiles::instance().databasePath(count);
+    app.databasePath = BenchFiles::instance().databasePath(count);
     for (auto _ : state) {
         state.PauseTiming();
-        app.Entries = expensearray();
+        app.entries = ExpenseArray();
         state.ResumeTiming();
-        if (const FileResult read = ReadDatabase(app); !read.ok())
+        if (const FileResult read = readDatabaseFile(app); !read.ok())
             state.SkipWithError(qPrintable(read.message()));
-        benchmark::DoNotOptimize(app.Entries);
+        benchmark::DoNotOptimize(app.entries);
     }
-    if (app.EntryCount() != count)
+    if (app.entryCount() != count)
         state.SkipWithError("the file read back with a different number of entries");
-    setFileCounters(state, app.DatabasePath, count);
+    setFileCounters(state, app.databasePath, count);
 }
 
-// WriteDatabase to a real file, through a temporary file that replaces the old one.
+// writeDatabaseFile to a real file, through a temporary file that replaces the old one.
 void Write(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     AppState app{QLocale::c()};
-    app.Entries = BenchFiles::instance().entries(count);
-    app.DatabasePath = BenchFiles::instance().scratchPath(QStringLiteral("written-%1.tfx").arg(count));
+    app.entries = BenchFiles::instance().entries(count);
+    app.databasePath = BenchFiles::instance().scratchPath(QStringLiteral("written-%1.tfx").arg(count));
     for (auto _ : state) {
-        if (const FileResult written = WriteDatabase(app); !written.ok())
+        if (const FileResult written = writeDatabaseFile(app); !written.ok())
             state.SkipWithError(qPrintable(written.message()));
     }
-    setFileCounters(state, app.DatabasePath, count);
+    setFileCounters(state, app.databasePath, count);
 }
 
 // writeDatabaseContent into a buffer in memory: the formatting alone, without the file system.
 void WriteContent(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
-    const expensearray& entries = BenchFiles::instance().entries(count);
+    const ExpenseArray& entries = BenchFiles::instance().entries(count);
     QByteArray bytes;
     bytes.reserve(QFileInfo(BenchFiles::instance().databasePath(count)).size() + 4096);
     QBuffer buffer(&bytes);
@@ -80,7 +80,7 @@ void WriteContent(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-// The heap that the entries keep after ReadDatabase, in MB (10^6 bytes), and per entry in bytes.
+// The heap that the entries keep after readDatabaseFile, in MB (10^6 bytes), and per entry in bytes.
 void MemoryHeld(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
@@ -88,13 +88,13 @@ void MemoryHeld(benchmark::State& state)
     double held = 0.0;
     for (auto _ : state) {
         AppState app{QLocale::c()};
-        app.DatabasePath = path;
+        app.databasePath = path;
         const double before = heapInUse();
-        if (const FileResult read = ReadDatabase(app); !read.ok())
+        if (const FileResult read = readDatabaseFile(app); !read.ok())
             state.SkipWithError(qPrintable(read.message()));
         held = heapInUse() - before;
         state.PauseTiming(); // freeing the entries is not part of reading
-        app.Entries = expensearray();
+        app.entries = ExpenseArray();
         state.ResumeTiming();
     }
     state.counters["held_MB"] = held / kMegabyte;

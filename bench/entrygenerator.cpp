@@ -77,7 +77,7 @@ std::vector<int> typingOrderDays(const GeneratorOptions& options, BenchRandom& r
 
 } // namespace
 
-expensearray generateEntries(const GeneratorOptions& options)
+ExpenseArray generateEntries(const GeneratorOptions& options)
 {
     const Vocabulary& words = Vocabulary::instance();
     BenchRandom random(options.seed);
@@ -85,25 +85,25 @@ expensearray generateEntries(const GeneratorOptions& options)
     const QString noReceipt = QStringLiteral("00");
     quint16 nextReceipt = 1;
 
-    expensearray entries;
+    ExpenseArray entries;
     entries.reserve(options.entries);
     for (int i = 0; i < options.entries; ++i) {
-        TExpense& entry = entries.append();
-        entry.Income = random.chance(10);
-        const EntryKind& kind = pickWeighted(entry.Income ? words.incomes : words.expenses, random);
+        Expense& entry = entries.append();
+        entry.income = random.chance(10);
+        const EntryKind& kind = pickWeighted(entry.income ? words.incomes : words.expenses, random);
         // Most money moves in the home currency; trips bring the others.
         const CurrencyKind& currency = pickWeighted(words.currencies, random);
-        entry.Type = kind.type;
-        entry.Currency = currency.name;
-        entry.Amount = amountFor(kind, currency, random);
-        entry.IntendedSource = pickWeighted(entry.Income ? words.incomeSources : words.sources, random).text;
-        entry.PaidWith =
-            pickWeighted(entry.Income ? words.incomePaymentMethods : words.paymentMethods, random).text;
-        entry.HasReceipt = random.chance(entry.Income ? 10 : 40);
-        entry.Receipt = entry.HasReceipt ? QString::number(nextReceipt++) : noReceipt;
-        entry.Note = noteFor(random);
-        entry.Date = days[static_cast<size_t>(i)];
-        entry.JustChanged = false;
+        entry.type = kind.type;
+        entry.currency = currency.name;
+        entry.amount = amountFor(kind, currency, random);
+        entry.intendedSource = pickWeighted(entry.income ? words.incomeSources : words.sources, random).text;
+        entry.paidWith =
+            pickWeighted(entry.income ? words.incomePaymentMethods : words.paymentMethods, random).text;
+        entry.hasReceipt = random.chance(entry.income ? 10 : 40);
+        entry.receipt = entry.hasReceipt ? QString::number(nextReceipt++) : noReceipt;
+        entry.note = noteFor(random);
+        entry.date = days[static_cast<size_t>(i)];
+        entry.justChanged = false;
     }
     return entries;
 }
@@ -111,9 +111,9 @@ expensearray generateEntries(const GeneratorOptions& options)
 QString writeGeneratedDatabase(const GeneratorOptions& options, const QString& path)
 {
     AppState state{QLocale::c()};
-    state.Entries = generateEntries(options);
-    state.DatabasePath = path;
-    const FileResult written = WriteDatabase(state);
+    state.entries = generateEntries(options);
+    state.databasePath = path;
+    const FileResult written = writeDatabaseFile(state);
     return written.ok() ? QString() : written.message();
 }
 

@@ -20,7 +20,7 @@ struct GeneratorOptions
 // typed a few days late), mostly expenses with about one income in ten, several currencies, receipts
 // numbered upwards on some entries, notes of up to 40 characters. The same options give the same
 // entries.
-[[nodiscard]] expensearray generateEntries(const GeneratorOptions& options);
+[[nodiscard]] ExpenseArray generateEntries(const GeneratorOptions& options);
 
 // Writes generated entries to a database file with the program's own writer. Empty on success, else
 // the message naming the file and the reason.

@@ -41,14 +41,14 @@ TEST(EntryGenerator, TheSameOptionsGiveTheSameBytesAndAnotherSeedOthers)
 TEST(EntryGenerator, TheFileReadsBackAsTheGeneratedEntries)
 {
     const test::TempFolder folder;
-    const expensearray generated = generateEntries(options(3000, 11));
-    expensearray read;
+    const ExpenseArray generated = generateEntries(options(3000, 11));
+    ExpenseArray read;
     parseDatabase(generatedBytes(options(3000, 11), folder, QStringLiteral("a.tfx")), read);
     ASSERT_EQ(read.count(), generated.count());
     for (int i = 0; i < read.count(); ++i) {
-        TExpense expected = generated[i];
-        EXPECT_EQ(AmountText(read[i].Amount), AmountText(expected.Amount)) << "entry " << i;
-        expected.Amount = read[i].Amount;
+        Expense expected = generated[i];
+        EXPECT_EQ(amountText(read[i].amount), amountText(expected.amount)) << "entry " << i;
+        expected.amount = read[i].amount;
         ASSERT_EQ(read[i], expected) << "entry " << i;
     }
 }
@@ -56,7 +56,7 @@ TEST(EntryGenerator, TheFileReadsBackAsTheGeneratedEntries)
 TEST(EntryGenerator, EntriesLookLikeAPersonsExpenses)
 {
     const int count = 20000;
-    const expensearray entries = generateEntries(options(count, 3, 2));
+    const ExpenseArray entries = generateEntries(options(count, 3, 2));
     const double firstDay = dayCountFromDate(2023, 1, 1);
     const double lastDay = dayCountFromDate(2024, 12, 31);
     int incomes = 0;
@@ -65,23 +65,23 @@ TEST(EntryGenerator, EntriesLookLikeAPersonsExpenses)
     int nonAsciiNotes = 0;
     QSet<QString> currencies;
     QSet<QString> types;
-    for (const TExpense& entry : entries) {
-        EXPECT_GE(entry.Date, firstDay);
-        EXPECT_LE(entry.Date, lastDay);
-        EXPECT_GT(entry.Amount, 0.0);
-        EXPECT_LE(entry.Note.size(), 40);
-        incomes += entry.Income ? 1 : 0;
-        if (entry.HasReceipt) {
+    for (const Expense& entry : entries) {
+        EXPECT_GE(entry.date, firstDay);
+        EXPECT_LE(entry.date, lastDay);
+        EXPECT_GT(entry.amount, 0.0);
+        EXPECT_LE(entry.note.size(), 40);
+        incomes += entry.income ? 1 : 0;
+        if (entry.hasReceipt) {
             ++receipts;
-            EXPECT_EQ(entry.Receipt.toInt(), lastReceipt + 1) << "receipts are numbered upwards";
-            lastReceipt = entry.Receipt.toInt();
+            EXPECT_EQ(entry.receipt.toInt(), lastReceipt + 1) << "receipts are numbered upwards";
+            lastReceipt = entry.receipt.toInt();
         } else {
-            EXPECT_EQ(entry.Receipt, QStringLiteral("00"));
+            EXPECT_EQ(entry.receipt, QStringLiteral("00"));
         }
-        for (QChar c : entry.Note)
+        for (QChar c : entry.note)
             nonAsciiNotes += c.unicode() >= 0x80 ? 1 : 0;
-        currencies.insert(entry.Currency);
-        types.insert(entry.Type);
+        currencies.insert(entry.currency);
+        types.insert(entry.type);
     }
     EXPECT_NEAR(incomes, count / 10, count / 50);
     EXPECT_GT(receipts, count / 5);

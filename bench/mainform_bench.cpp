@@ -83,7 +83,7 @@ void BM_DeleteEntry(benchmark::State& state)
     Window window(static_cast<int>(state.range(0)));
     window.start();
     for (auto _ : state) {
-        window.form->list()->selectRow(window.state->EntryCount() / 2);
+        window.form->list()->selectRow(window.state->entryCount() / 2);
         window.session->deleteEntry(window.form->list()->selectedRow());
         QApplication::processEvents();
     }

@@ -33,9 +33,9 @@ AppState& benchState(int count)
     if (const auto it = states.find(count); it != states.end())
         return it->second;
     AppState& state = states.try_emplace(count, QLocale::c()).first->second;
-    BuildCurrencyTable(state, kCurrencyLines);
-    state.DatabasePath = BenchFiles::instance().databasePath(count);
-    state.Entries = BenchFiles::instance().entries(count);
+    buildCurrencyTable(state, kCurrencyLines);
+    state.databasePath = BenchFiles::instance().databasePath(count);
+    state.entries = BenchFiles::instance().entries(count);
     return state;
 }
 
@@ -47,11 +47,11 @@ AppState& distinctTextsState(int count)
     if (const auto it = states.find(count); it != states.end())
         return it->second;
     AppState& state = states.try_emplace(count, QLocale::c()).first->second;
-    BuildCurrencyTable(state, kCurrencyLines);
-    state.Entries = benchState(count).Entries;
-    for (int i = 0; i < state.EntryCount(); ++i) {
-        state.Entries[i].Type = QStringLiteral("Type %1").arg(i);
-        state.Entries[i].Currency = QStringLiteral("C%1").arg(i);
+    buildCurrencyTable(state, kCurrencyLines);
+    state.entries = benchState(count).entries;
+    for (int i = 0; i < state.entryCount(); ++i) {
+        state.entries[i].type = QStringLiteral("Type %1").arg(i);
+        state.entries[i].currency = QStringLiteral("C%1").arg(i);
     }
     return state;
 }
@@ -61,10 +61,10 @@ void OverviewText(benchmark::State& bench, bool distinctTexts)
     const int count = static_cast<int>(bench.range(0));
     const AppState& state = distinctTexts ? distinctTextsState(count) : benchState(count);
     for (auto _ : bench) {
-        QString text = BuildOverviewText(state, kBenchClock);
+        QString text = buildOverviewText(state, kBenchClock);
         benchmark::DoNotOptimize(text);
     }
-    bench.SetItemsProcessed(bench.iterations() * state.EntryCount());
+    bench.SetItemsProcessed(bench.iterations() * state.entryCount());
 }
 
 // What the overview does when a table view is chosen: the columns, then the cells (converted, in the
@@ -75,11 +75,11 @@ void MonthTableView(benchmark::State& bench, OverviewView view, bool distinctTex
     const AppState& state = distinctTexts ? distinctTextsState(count) : benchState(count);
     for (auto _ : bench) {
         MonthTable table;
-        BuildMonthColumns(table, state, view);
-        FillMonthTable(table, state, 0, 0);
+        buildMonthColumns(table, state, view);
+        fillMonthTable(table, state, 0, 0);
         benchmark::DoNotOptimize(table);
     }
-    bench.SetItemsProcessed(bench.iterations() * state.EntryCount());
+    bench.SetItemsProcessed(bench.iterations() * state.entryCount());
 }
 
 // "Copy to clipboard" of a filled table: every cell's text.
@@ -87,10 +87,10 @@ void MonthTableCopy(benchmark::State& bench)
 {
     const AppState& state = benchState(static_cast<int>(bench.range(0)));
     MonthTable table;
-    BuildMonthColumns(table, state, OverviewView::ExpenseTypes);
-    FillMonthTable(table, state, 0, 0);
+    buildMonthColumns(table, state, OverviewView::ExpenseTypes);
+    fillMonthTable(table, state, 0, 0);
     for (auto _ : bench) {
-        QString text = MonthTableText(table);
+        QString text = monthTableText(table);
         benchmark::DoNotOptimize(text);
     }
 }

@@ -1,4 +1,4 @@
-// SortEntries by each of the six keys on entries read from generated database files.
+// sortEntries by each of the six keys on entries read from generated database files.
 #include "benchfiles.h"
 #include "core/settings.h"
 #include "core/sorting.h"
@@ -34,14 +34,14 @@ const UserLocale& benchLocale()
 void Sort(benchmark::State& state, SortKey key)
 {
     const int count = static_cast<int>(state.range(0));
-    const expensearray& source = BenchFiles::instance().entries(count);
+    const ExpenseArray& source = BenchFiles::instance().entries(count);
     const SortOrder order{static_cast<quint16>(key), false};
-    expensearray entries;
+    ExpenseArray entries;
     for (auto _ : state) {
         state.PauseTiming();
         entries = source;
         state.ResumeTiming();
-        SortEntries(entries, entries.count(), order, benchLocale());
+        sortEntries(entries, entries.count(), order, benchLocale());
         benchmark::DoNotOptimize(entries);
     }
     state.SetItemsProcessed(state.iterations() * count);

@@ -12,15 +12,15 @@ namespace {
 
 using namespace tallyfox;
 
-bool sameEntry(const TExpense& a, const TExpense& b)
+bool sameEntry(const Expense& a, const Expense& b)
 {
-    return a.Type == b.Type && a.Currency == b.Currency && a.IntendedSource == b.IntendedSource &&
-           a.PaidWith == b.PaidWith && a.Note == b.Note && a.Receipt == b.Receipt && a.Income == b.Income &&
-           a.JustChanged == b.JustChanged && a.HasReceipt == b.HasReceipt && a.Date == b.Date &&
-           AmountText(a.Amount) == AmountText(b.Amount);
+    return a.type == b.type && a.currency == b.currency && a.intendedSource == b.intendedSource &&
+           a.paidWith == b.paidWith && a.note == b.note && a.receipt == b.receipt && a.income == b.income &&
+           a.justChanged == b.justChanged && a.hasReceipt == b.hasReceipt && a.date == b.date &&
+           amountText(a.amount) == amountText(b.amount);
 }
 
-bool sameEntries(const expensearray& a, const expensearray& b)
+bool sameEntries(const ExpenseArray& a, const ExpenseArray& b)
 {
     if (a.count() != b.count())
         return false;
@@ -31,7 +31,7 @@ bool sameEntries(const expensearray& a, const expensearray& b)
     return true;
 }
 
-QByteArray written(const expensearray& entries)
+QByteArray written(const ExpenseArray& entries)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -44,10 +44,10 @@ QByteArray written(const expensearray& entries)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    expensearray first;
+    ExpenseArray first;
     parseDatabase(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), first);
     const QByteArray firstBytes = written(first);
-    expensearray second;
+    ExpenseArray second;
     parseDatabase(firstBytes, second);
     if (!sameEntries(first, second))
         abort();

@@ -20,7 +20,7 @@ const UserLocale& fuzzLocale()
 void expectStableLines(const QStringList& lines)
 {
     const QByteArray saved = joinTextLines(lines);
-    TIniFile again(fuzzLocale(), saved);
+    IniFile again(fuzzLocale(), saved);
     if (again.lines() != lines || joinTextLines(again.lines()) != saved)
         abort();
 }
@@ -51,7 +51,7 @@ bool isPlainName(const QString& name)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    TIniFile ini(fuzzLocale(), bytes);
+    IniFile ini(fuzzLocale(), bytes);
     expectStableLines(ini.lines());
 
     // Every read operation on every name.
@@ -59,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& section : names) {
         ini.setSection(section);
         QStringList lines;
-        (void)ini.SectionLines(lines);
+        (void)ini.sectionLines(lines);
         for (const QString& key : names) {
-            (void)ini.IniText(key, QString());
-            (void)ini.IniFlag(key, true);
+            (void)ini.iniText(key, QString());
+            (void)ini.iniFlag(key, true);
             unsigned char buffer[8] = {};
-            (void)ini.IniBytes(key, buffer, 8);
+            (void)ini.iniBytes(key, buffer, 8);
         }
     }
 
@@ -78,24 +78,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         switch (data[i] % 4) {
         case 0:
         case 1:
-            ini.IniText(key, value);
+            ini.iniText(key, value);
             break;
         case 2: {
             QStringList items = {key, value, QString()};
-            (void)ini.SectionLines(items);
+            (void)ini.sectionLines(items);
             break;
         }
         default:
-            (void)ini.EraseSection();
+            (void)ini.eraseSection();
         }
     }
     expectStableLines(ini.lines());
     const QString& section = names[size % names.size()];
     const QString& key = names[(size / 3) % names.size()];
     ini.setSection(section);
-    ini.IniText(key, value);
+    ini.iniText(key, value);
     (void)ini.setMode(IniMode::Read); // no file to save to: only the mode changes
-    if (isPlainName(section) && isPlainName(key) && ini.IniText(key, QString()) != value)
+    if (isPlainName(section) && isPlainName(key) && ini.iniText(key, QString()) != value)
         abort();
     expectStableLines(ini.lines());
     return 0;

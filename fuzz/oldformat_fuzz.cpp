@@ -16,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const UserLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
     static const QDateTime now(QDate(2010, 1, 3), QTime(12, 30, 45));
 
-    TIniFile ini(locale, QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    expensearray entries;
+    IniFile ini(locale, QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    ExpenseArray entries;
     readOldFormatEntries(ini, now, entries);
     if (entries.count() > ini.lines().size())
         abort();
-    for (const TExpense& entry : entries) {
-        if (!dateFromDayCount(entry.Date) || !std::isfinite(entry.Amount) ||
-            std::fabs(entry.Amount) > kLargestStoredAmount || entry.Currency.isEmpty() ||
-            entry.Type.isEmpty())
+    for (const Expense& entry : entries) {
+        if (!dateFromDayCount(entry.date) || !std::isfinite(entry.amount) ||
+            std::fabs(entry.amount) > kLargestStoredAmount || entry.currency.isEmpty() ||
+            entry.type.isEmpty())
             abort();
     }
     QBuffer buffer;

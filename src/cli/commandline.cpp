@@ -86,7 +86,7 @@ std::optional<QString> readTable(Invocation& invocation, const OptionReader& opt
     }
     if (const auto mode = options.maybe("mode")) {
         const std::optional<int> choice =
-            readIndexArgument(*mode, static_cast<int>(ModeChoiceItems().size()));
+            readIndexArgument(*mode, static_cast<int>(modeChoiceItems().size()));
         if (!choice)
             return QStringLiteral("--mode must be 0, 1 or 2: %1").arg(*mode);
         invocation.modeChoice = *choice;

@@ -31,7 +31,7 @@ bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
     const QString key = sameFileKey(path);
-    for (const QString& own : {state.DatabasePath, session.registryFile(), defaultsFilePath(state),
+    for (const QString& own : {state.databasePath, session.registryFile(), defaultsFilePath(state),
                                logFilePath(state), oldDatabasePath(state)}) {
         if (sameFileKey(own) == key)
             return true;
@@ -46,12 +46,12 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
     AppState& state = session.state();
     if (invocation.sortType) {
         // Sorts the entries in memory only: the listing changes, the file does not.
-        SortEntries(state.Entries, state.EntryCount(), {*invocation.sortType, invocation.reverse},
-                    state.Locale);
+        sortEntries(state.entries, state.entryCount(), {*invocation.sortType, invocation.reverse},
+                    state.locale);
     }
     constexpr qsizetype kChunk = 1 << 20;
     QByteArray out;
-    for (const TExpense& entry : state.Entries) {
+    for (const Expense& entry : state.entries) {
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.append('\t');
@@ -69,14 +69,14 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
 
 int printReport(Session& session, Console& console)
 {
-    console.print(BuildOverviewText(session.state(), session.clock()));
+    console.print(buildOverviewText(session.state(), session.clock()));
     return 0;
 }
 
 int printMonthTable(Session& session, const Invocation& invocation, Console& console)
 {
     const AppState& state = session.state();
-    const int currencyChoices = static_cast<int>(CurrencyChoiceItems(state.Currencies).size());
+    const int currencyChoices = static_cast<int>(currencyChoiceItems(state.currencies).size());
     if (invocation.currencyChoice >= currencyChoices) {
         console.message(QStringLiteral("--currency must be from 0 to %1 here: %2 (see tallyfox-cli --help)")
                             .arg(currencyChoices - 1)
@@ -84,9 +84,9 @@ int printMonthTable(Session& session, const Invocation& invocation, Console& con
         return kExitUsage;
     }
     MonthTable table;
-    BuildMonthColumns(table, state, invocation.view);
-    FillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
-    console.print(MonthTableText(table));
+    buildMonthColumns(table, state, invocation.view);
+    fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    console.print(monthTableText(table));
     return 0;
 }
 

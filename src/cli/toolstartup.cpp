@@ -41,11 +41,11 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
         return false;
     }
     runStartup(session, toolStartupOptions(invocation));
-    for (const QString& message : session.state().StartupMessages)
+    for (const QString& message : session.state().startupMessages)
         console.message(message);
     // Start-up keeps a database it could not read from being written over; the tool cannot show or
     // change its entries either. The reason is among the messages above.
-    return !session.state().KeepFileIfEmpty;
+    return !session.state().keepFileIfEmpty;
 }
 
 bool reportProblems(Session& session, Console& console)

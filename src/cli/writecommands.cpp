@@ -10,13 +10,13 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
 {
     AppState& state = session.state();
     // Sorting writes the file; with none there is nothing to sort, and an empty file is not made.
-    if (!QFileInfo::exists(state.DatabasePath)) {
+    if (!QFileInfo::exists(state.databasePath)) {
         console.message(
-            FileResult::readFailure(state.DatabasePath, QStringLiteral("No such file.")).message());
+            FileResult::readFailure(state.databasePath, QStringLiteral("No such file.")).message());
         return kExitFileError;
     }
-    state.settings.SortType = invocation.sortType.value_or(0);
-    state.settings.SortReverse = invocation.reverse;
+    state.settings.sortKey = invocation.sortType.value_or(0);
+    state.settings.sortReverse = invocation.reverse;
     session.refreshList(true);
     session.saveSettings();
     return reportProblems(session, console) ? 0 : kExitFileError;
@@ -43,14 +43,14 @@ EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings,
     EntryDraft draft;
     draft.type = given.type;
     draft.amount = given.amount;
-    draft.currency = given.currency.value_or(settings.Lastusedcurrency);
+    draft.currency = given.currency.value_or(settings.lastUsedCurrency);
     draft.date = given.date.value_or(today);
-    draft.income = given.income.value_or(settings.LastIncome);
-    draft.paidWith = given.paidWith.value_or(settings.Lastpaidwith);
-    draft.intendedSource = given.intendedSource.value_or(settings.Lastintendedsource);
+    draft.income = given.income.value_or(settings.lastIncome);
+    draft.paidWith = given.paidWith.value_or(settings.lastPaidWith);
+    draft.intendedSource = given.intendedSource.value_or(settings.lastIntendedSource);
     draft.note = given.note;
-    draft.hasReceipt = given.hasReceipt.value_or(settings.LasthasReceipt);
-    draft.receipt = given.receipt.value_or(QString::number(settings.NextReceiptNum));
+    draft.hasReceipt = given.hasReceipt.value_or(settings.lastHasReceipt);
+    draft.receipt = given.receipt.value_or(QString::number(settings.nextReceiptNumber));
     for (QString* text :
          {&draft.type, &draft.currency, &draft.paidWith, &draft.intendedSource, &draft.note, &draft.receipt})
         *text = storedText(*text);
@@ -66,7 +66,7 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
         console.message(problem);
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const QString databaseFailure = FileResult::writeFailure(state.DatabasePath, QString()).message();
+    const QString databaseFailure = FileResult::writeFailure(state.databasePath, QString()).message();
     for (const QString& problem : problems) {
         if (problem.startsWith(databaseFailure))
             return kExitFileError;

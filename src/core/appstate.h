@@ -14,28 +14,28 @@ namespace tallyfox {
 // and the settings. The program creates one and hands it to whoever needs it; a test makes its own.
 struct AppState
 {
-    explicit AppState(const QLocale& locale) : Locale(locale) {}
+    explicit AppState(const QLocale& locale) : locale(locale) {}
 
-    [[nodiscard]] int EntryCount() const { return Entries.count(); }
-    [[nodiscard]] int CurrencyCount() const { return Currencies.count(); }
+    [[nodiscard]] int entryCount() const { return entries.count(); }
+    [[nodiscard]] int currencyCount() const { return currencies.count(); }
 
-    UserLocale Locale;
+    UserLocale locale;
 
-    expensearray Entries;
-    currencyarray Currencies;
+    ExpenseArray entries;
+    CurrencyArray currencies;
 
-    QString DatabasePath;
+    QString databasePath;
     // Folder texts end in "/".
-    QString SettingsFolder;
-    QString ProgramFolder;
+    QString settingsFolder;
+    QString programFolder;
 
     // While set, a refresh does not write an empty table over the file that Open found empty.
-    bool KeepFileIfEmpty = false;
-    bool QuickEntryOnStart = false;
+    bool keepFileIfEmpty = false;
+    bool quickEntryOnStart = false;
     // The run only adds one entry: the list is never filled.
-    bool QuickEntryOnly = false;
-    bool Landscape = false;
-    QStringList StartupMessages;
+    bool quickEntryOnly = false;
+    bool landscape = false;
+    QStringList startupMessages;
 
     Settings settings;
 };

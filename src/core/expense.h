@@ -4,34 +4,34 @@
 
 namespace tallyfox {
 
-// One entry: an expense or an income. The amount is a non-negative magnitude; Income says which way
+// One entry: an expense or an income. The amount is a non-negative magnitude; income says which way
 // the money went, and signs appear only in texts.
-struct TExpense
+struct Expense
 {
-    QString Type;
-    QString Currency;
-    QString IntendedSource;
-    QString PaidWith;
-    QString Note;
-    QString Receipt;
-    bool Income = false;
+    QString type;
+    QString currency;
+    QString intendedSource;
+    QString paidWith;
+    QString note;
+    QString receipt;
+    bool income = false;
     // Set when the item editor stores the entry; the next list refresh reveals its row and clears it.
-    bool JustChanged = false;
-    bool HasReceipt = false;
+    bool justChanged = false;
+    bool hasReceipt = false;
     // Days since 1 January 0001 (that day is 1.0); the fraction is the time of day.
-    double Date = 0.0;
-    double Amount = 0.0;
+    double date = 0.0;
+    double amount = 0.0;
 
-    friend bool operator==(const TExpense&, const TExpense&) = default;
+    friend bool operator==(const Expense&, const Expense&) = default;
 };
 
 // One currency: how many units of it make one unit of the primary currency (index 0, rate 1.0).
-struct TCurrency
+struct Currency
 {
-    QString Name;
-    double Rate = 1.0;
+    QString name;
+    double rate = 1.0;
 
-    friend bool operator==(const TCurrency&, const TCurrency&) = default;
+    friend bool operator==(const Currency&, const Currency&) = default;
 };
 
 } // namespace tallyfox

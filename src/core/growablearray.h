@@ -72,7 +72,7 @@ private:
     int m_count = 0;
 };
 
-using expensearray = GrowableArray<TExpense>;
-using currencyarray = GrowableArray<TCurrency>;
+using ExpenseArray = GrowableArray<Expense>;
+using CurrencyArray = GrowableArray<Currency>;
 
 } // namespace tallyfox

@@ -35,34 +35,34 @@ inline constexpr quint16 kSortKeyCount = 6;
 // are among them.
 struct Settings
 {
-    bool EnableLogging = true;
-    QString Lastusedcurrency = QStringLiteral("EUR");
-    QString Lastintendedsource = QStringLiteral("Employer");
-    QString Lastpaidwith = QStringLiteral("Cash");
-    bool LastIncome = false;
-    bool LasthasReceipt = false;
-    quint16 NextReceiptNum = 1;
-    bool FingerFriendly = true;
-    bool StartWithQuick = false;
-    bool ShowDecimals = true;
-    qint32 DecimalsVis = 3;
-    bool AutoSort = false;
-    bool SortReverse = false;
-    quint16 SortType = 0;
-    bool IncomeIsPositive = false;
-    bool Increase9is0 = false;
-    bool SkipOverview = false;
-    std::array<bool, kQuickStepCount> QuickEnable = {true, true, true, true, true, true, true};
+    bool enableLogging = true;
+    QString lastUsedCurrency = QStringLiteral("EUR");
+    QString lastIntendedSource = QStringLiteral("Employer");
+    QString lastPaidWith = QStringLiteral("Cash");
+    bool lastIncome = false;
+    bool lastHasReceipt = false;
+    quint16 nextReceiptNumber = 1;
+    bool fingerFriendly = true;
+    bool startWithQuick = false;
+    bool showDecimals = true;
+    qint32 decimalsVisible = 3;
+    bool autoSort = false;
+    bool sortReverse = false;
+    quint16 sortKey = 0;
+    bool incomeIsPositive = false;
+    bool increase9Is0 = false;
+    bool skipOverview = false;
+    std::array<bool, kQuickStepCount> quickEnable = {true, true, true, true, true, true, true};
 
-    quint16 LastVisibleColumn = 7;
-    std::array<int, kColumnCount> ColumnWidths = kDefaultColumnWidths;
+    quint16 lastVisibleColumn = 7;
+    std::array<int, kColumnCount> columnWidths = kDefaultColumnWidths;
     // Display position of each column by identifier index; always a permutation of 0-8.
-    std::array<int, kColumnCount> ColumnPositions = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    std::array<int, kColumnCount> columnPositions = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 
     // Set when start-up could neither open nor create the settings key because the registry file cannot
     // be read. The settings then stay at their defaults and are not saved, so that the settings the user
     // has stored are never replaced by them, even when the file becomes readable later in the run.
-    bool RegistryUnavailable = false;
+    bool registryUnavailable = false;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

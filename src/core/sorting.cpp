@@ -91,38 +91,38 @@ template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& key
     return idx;
 }
 
-std::vector<int> orderFor(const expensearray& entries, int count, SortOrder order, const UserLocale& locale)
+std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale)
 {
-    switch (static_cast<SortKey>(order.SortType)) {
+    switch (static_cast<SortKey>(order.sortKey)) {
     case SortKey::Name:
         return sortedOrder(count,
-                           sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::Type, locale)},
-                           order.SortReverse);
+                           sortkeys::TextKeys{sortkeys::textRanks(entries, count, &Expense::type, locale)},
+                           order.sortReverse);
     case SortKey::PaidWith:
         return sortedOrder(
-            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::PaidWith, locale)},
-            order.SortReverse);
+            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &Expense::paidWith, locale)},
+            order.sortReverse);
     case SortKey::IntendedSource:
         return sortedOrder(
-            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &TExpense::IntendedSource, locale)},
-            order.SortReverse);
+            count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &Expense::intendedSource, locale)},
+            order.sortReverse);
     case SortKey::Date: {
         sortkeys::DateKeys keys;
         keys.date.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
-            keys.date.push_back(entries[i].Date);
-        return sortedOrder(count, keys, order.SortReverse);
+            keys.date.push_back(entries[i].date);
+        return sortedOrder(count, keys, order.sortReverse);
     }
     case SortKey::Amount: {
         const std::vector<int> currencyRanks =
-            sortkeys::textRanks(entries, count, &TExpense::Currency, locale);
+            sortkeys::textRanks(entries, count, &Expense::currency, locale);
         sortkeys::AmountKeys keys;
         keys.keys.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i) {
-            const TExpense& entry = entries[i];
-            keys.keys.push_back({currencyRanks[size_t(i)], entry.Income, entry.Amount, signedAmount(entry)});
+            const Expense& entry = entries[i];
+            keys.keys.push_back({currencyRanks[size_t(i)], entry.income, entry.amount, signedAmount(entry)});
         }
-        return sortedOrder(count, keys, order.SortReverse);
+        return sortedOrder(count, keys, order.sortReverse);
     }
     case SortKey::Receipt: {
         sortkeys::ReceiptKeys keys;
@@ -131,15 +131,15 @@ std::vector<int> orderFor(const expensearray& entries, int count, SortOrder orde
         keys.keys.reserve(static_cast<size_t>(count));
         QHash<QString, int> textIds;
         for (int i = 0; i < count; ++i) {
-            const TExpense& entry = entries[i];
+            const Expense& entry = entries[i];
             const int textId = static_cast<int>(textIds.size());
-            const auto it = textIds.constFind(entry.Receipt);
+            const auto it = textIds.constFind(entry.receipt);
             keys.keys.push_back(
-                {entry.HasReceipt,
-                 it == textIds.cend() ? textIds.insert(entry.Receipt, textId).value() : it.value(),
-                 ReadNumber(QStringView(entry.Receipt))});
+                {entry.hasReceipt,
+                 it == textIds.cend() ? textIds.insert(entry.receipt, textId).value() : it.value(),
+                 readNumber(QStringView(entry.receipt))});
         }
-        return sortedOrder(count, keys, order.SortReverse);
+        return sortedOrder(count, keys, order.sortReverse);
     }
     }
     return {};
@@ -147,17 +147,17 @@ std::vector<int> orderFor(const expensearray& entries, int count, SortOrder orde
 
 // The moves below read the entries in the order of the permutation, that is at random, and waiting for
 // each entry in turn would take most of the sort's time; asking for an entry some moves ahead hides that.
-void prefetchEntry(const TExpense& entry)
+void prefetchEntry(const Expense& entry)
 {
     const char* bytes = reinterpret_cast<const char*>(&entry);
-    for (size_t offset = 0; offset < sizeof(TExpense); offset += 64)
+    for (size_t offset = 0; offset < sizeof(Expense); offset += 64)
         __builtin_prefetch(bytes + offset, 1);
-    __builtin_prefetch(bytes + sizeof(TExpense) - 1, 1);
+    __builtin_prefetch(bytes + sizeof(Expense) - 1, 1);
 }
 
 // sorted[i] is the entry that goes to slot i. Following each cycle of that permutation moves every entry
 // once, into the slot whose entry was moved just before; sorted[] marks the slots already filled.
-void moveIntoOrder(expensearray& entries, std::vector<int>& sorted)
+void moveIntoOrder(ExpenseArray& entries, std::vector<int>& sorted)
 {
     constexpr int kLookahead = 8;
     const int count = static_cast<int>(sorted.size());
@@ -178,7 +178,7 @@ void moveIntoOrder(expensearray& entries, std::vector<int>& sorted)
         for (int k = 0; k < kLookahead; ++k)
             advance();
 
-        TExpense held = std::move(entries[start]);
+        Expense held = std::move(entries[start]);
         int slot = start;
         while (sorted[size_t(slot)] != start) {
             advance();
@@ -194,65 +194,65 @@ void moveIntoOrder(expensearray& entries, std::vector<int>& sorted)
 
 } // namespace
 
-bool EntryLess(const TExpense& entry, const TExpense& pivot, SortOrder order, const UserLocale& locale)
+bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order, const UserLocale& locale)
 {
     bool less = false;
-    switch (static_cast<SortKey>(order.SortType)) {
+    switch (static_cast<SortKey>(order.sortKey)) {
     case SortKey::Name:
-        less = textBefore(entry.Type, pivot.Type, locale);
+        less = textBefore(entry.type, pivot.type, locale);
         break;
     case SortKey::Date:
-        less = entry.Date < pivot.Date;
+        less = entry.date < pivot.date;
         break;
     case SortKey::Amount:
-        less = sameText(entry.Currency, pivot.Currency, locale)
+        less = sameText(entry.currency, pivot.currency, locale)
                    ? signedAmount(entry) < signedAmount(pivot)
-                   : textBefore(entry.Currency, pivot.Currency, locale);
+                   : textBefore(entry.currency, pivot.currency, locale);
         break;
     case SortKey::Receipt:
-        if (entry.HasReceipt != pivot.HasReceipt) {
-            less = pivot.HasReceipt;
+        if (entry.hasReceipt != pivot.hasReceipt) {
+            less = pivot.hasReceipt;
         } else {
-            const double number = ReadNumber(QStringView(entry.Receipt));
-            const double pivotNumber = ReadNumber(QStringView(pivot.Receipt));
+            const double number = readNumber(QStringView(entry.receipt));
+            const double pivotNumber = readNumber(QStringView(pivot.receipt));
             less = number != pivotNumber ? number < pivotNumber
-                                         : textBefore(entry.Receipt, pivot.Receipt, locale);
+                                         : textBefore(entry.receipt, pivot.receipt, locale);
         }
         break;
     case SortKey::PaidWith:
-        less = textBefore(entry.PaidWith, pivot.PaidWith, locale);
+        less = textBefore(entry.paidWith, pivot.paidWith, locale);
         break;
     case SortKey::IntendedSource:
-        less = textBefore(entry.IntendedSource, pivot.IntendedSource, locale);
+        less = textBefore(entry.intendedSource, pivot.intendedSource, locale);
         break;
     }
-    return less != order.SortReverse;
+    return less != order.sortReverse;
 }
 
-bool EntryEqual(const TExpense& entry, const TExpense& pivot, quint16 sortType, const UserLocale& locale)
+bool entryEqual(const Expense& entry, const Expense& pivot, quint16 sortType, const UserLocale& locale)
 {
     switch (static_cast<SortKey>(sortType)) {
     case SortKey::Name:
-        return sameText(entry.Type, pivot.Type, locale);
+        return sameText(entry.type, pivot.type, locale);
     case SortKey::Date:
-        return entry.Date == pivot.Date;
+        return entry.date == pivot.date;
     case SortKey::Amount:
-        return sameText(entry.Currency, pivot.Currency, locale) && entry.Income == pivot.Income &&
-               entry.Amount == pivot.Amount;
+        return sameText(entry.currency, pivot.currency, locale) && entry.income == pivot.income &&
+               entry.amount == pivot.amount;
     case SortKey::Receipt:
-        return entry.HasReceipt == pivot.HasReceipt && entry.Receipt == pivot.Receipt;
+        return entry.hasReceipt == pivot.hasReceipt && entry.receipt == pivot.receipt;
     case SortKey::PaidWith:
-        return sameText(entry.PaidWith, pivot.PaidWith, locale);
+        return sameText(entry.paidWith, pivot.paidWith, locale);
     case SortKey::IntendedSource:
-        return sameText(entry.IntendedSource, pivot.IntendedSource, locale);
+        return sameText(entry.intendedSource, pivot.intendedSource, locale);
     }
     return false;
 }
 
-void SortEntries(expensearray& entries, int count, SortOrder order, const UserLocale& locale)
+void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale)
 {
     count = std::min(count, entries.count());
-    if (count <= 1 || order.SortType >= kSortKeyCount)
+    if (count <= 1 || order.sortKey >= kSortKeyCount)
         return;
     std::vector<int> sorted = orderFor(entries, count, order, locale);
     moveIntoOrder(entries, sorted);

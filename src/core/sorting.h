@@ -12,20 +12,20 @@ namespace tallyfox {
 // 5 Intended source) and whether its order is reversed.
 struct SortOrder
 {
-    quint16 SortType = 0;
-    bool SortReverse = false;
+    quint16 sortKey = 0;
+    bool sortReverse = false;
 };
 
 // Whether the entry goes before the pivot. Reversing negates the result.
-[[nodiscard]] bool EntryLess(const TExpense& entry, const TExpense& pivot, SortOrder order,
+[[nodiscard]] bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order,
                              const UserLocale& locale);
 // Whether the entry lands beside the pivot; reversing does not change it.
-[[nodiscard]] bool EntryEqual(const TExpense& entry, const TExpense& pivot, quint16 sortType,
+[[nodiscard]] bool entryEqual(const Expense& entry, const Expense& pivot, quint16 sortType,
                               const UserLocale& locale);
 
 // Reorders the first count entries by a three-way partition around the middle entry: each bucket keeps
 // scan order, so entries that compare equal keep their relative order. Entries that are neither equal
 // nor ordered (receipts "A1" and "a1") land after the pivot. A key outside 0-5 leaves the order alone.
-void SortEntries(expensearray& entries, int count, SortOrder order, const UserLocale& locale);
+void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale);
 
 } // namespace tallyfox

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-// The keys the entry sort compares in place of records: what EntryLess and EntryEqual look at, computed
+// The keys the entry sort compares in place of records: what entryLess and entryEqual look at, computed
 // once per entry.
 namespace tallyfox::sortkeys {
 
@@ -22,17 +22,17 @@ inline bool sameText(const QString& a, const QString& b, const UserLocale& local
     return a == b || locale.compareText(a, b) == 0;
 }
 
-inline double signedAmount(const TExpense& entry)
+inline double signedAmount(const Expense& entry)
 {
-    return entry.Income ? -entry.Amount : entry.Amount;
+    return entry.income ? -entry.amount : entry.amount;
 }
 
 // The fast sort compares precomputed keys instead of records. Texts are replaced by their rank among
 // the distinct texts in locale order, which gives the same answers as comparing the texts themselves.
-std::vector<int> textRanks(const expensearray& entries, int count, QString TExpense::*field,
+std::vector<int> textRanks(const ExpenseArray& entries, int count, QString Expense::*field,
                            const UserLocale& locale);
 
-// Each key set answers equal() and less() as EntryEqual and EntryLess (before reversing) would, and
+// Each key set answers equal() and less() as entryEqual and entryLess (before reversing) would, and
 // says whether less() is a strict weak order on these entries, that is, whether no key is NaN.
 struct TextKeys
 {
@@ -93,7 +93,7 @@ struct ReceiptKeys
         double number;
     };
     std::vector<Key> keys;
-    const expensearray* entries = nullptr;
+    const ExpenseArray* entries = nullptr;
     const UserLocale* locale = nullptr;
 
     bool equal(int e, int p) const
@@ -113,7 +113,7 @@ struct ReceiptKeys
         if (a.textId == b.textId)
             return false;
         // Rare: same number, different texts ("0042" and "42").
-        return textBefore((*entries)[e].Receipt, (*entries)[p].Receipt, *locale);
+        return textBefore((*entries)[e].receipt, (*entries)[p].receipt, *locale);
     }
     // The lenient number reading never gives NaN.
     bool ordered() const { return true; }

@@ -51,7 +51,7 @@ template <typename Char> int digitValue(Char ch)
     return code >= '0' && code <= '9' ? static_cast<int>(code - '0') : -1;
 }
 
-template <typename Char> int readWholeNumber(const Char* text, qsizetype length)
+template <typename Char> int parseWholeNumber(const Char* text, qsizetype length)
 {
     qsizetype pos = 0;
     bool negative = false;
@@ -76,7 +76,7 @@ template <typename Char> int readWholeNumber(const Char* text, qsizetype length)
     return static_cast<int>(value);
 }
 
-template <typename Char> double readNumber(const Char* text, qsizetype length)
+template <typename Char> double parseNumber(const Char* text, qsizetype length)
 {
     if (length == 0)
         return 0.0;
@@ -102,7 +102,7 @@ template <typename Char> double readNumber(const Char* text, qsizetype length)
                 break;
             inFraction = true;
         } else if (ch == Char('E') || ch == Char('e')) {
-            const int exponent = readWholeNumber(text + pos + 1, length - pos - 1);
+            const int exponent = parseWholeNumber(text + pos + 1, length - pos - 1);
             // Beyond these the factor is 0 or infinite anyway; clamping keeps pow's argument sane.
             const double factor = std::pow(10.0, std::clamp(exponent, -400, 400));
             // Never 0 × infinity: a scale that vanishes gives 0.
@@ -115,7 +115,7 @@ template <typename Char> double readNumber(const Char* text, qsizetype length)
 
 } // namespace
 
-QString AmountText(double amount)
+QString amountText(double amount)
 {
     char buf[32];
     return QString::fromLatin1(buf, formatAmount(buf, amount));
@@ -127,45 +127,45 @@ void appendAmountText(QByteArray& out, double amount)
     out.append(buf, formatAmount(buf, amount));
 }
 
-QString SignPrefix(bool isIncome, bool incomeIsPositive)
+QString signPrefix(bool isIncome, bool incomeIsPositive)
 {
     return isIncome != incomeIsPositive ? QStringLiteral("-") : QString();
 }
 
-QString EntryAmountText(const TExpense& entry, bool incomeIsPositive)
+QString entryAmountText(const Expense& entry, bool incomeIsPositive)
 {
-    return SignPrefix(entry.Income, incomeIsPositive) + AmountText(entry.Amount);
+    return signPrefix(entry.income, incomeIsPositive) + amountText(entry.amount);
 }
 
-QString ReceiptText(const TExpense& entry)
+QString receiptText(const Expense& entry)
 {
-    return entry.HasReceipt ? entry.Receipt : QStringLiteral("-");
+    return entry.hasReceipt ? entry.receipt : QStringLiteral("-");
 }
 
-QString DateText(double date, const UserLocale& locale)
+QString dateText(double date, const UserLocale& locale)
 {
     const QDate day = qdateFromDayCount(date);
     return day.isValid() ? locale.shortDate(day) : QString();
 }
 
-double ReadNumber(QStringView text)
+double readNumber(QStringView text)
 {
-    return readNumber(text.utf16(), text.size());
+    return parseNumber(text.utf16(), text.size());
 }
 
-double ReadNumber(QByteArrayView text)
+double readNumber(QByteArrayView text)
 {
-    return readNumber(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    return parseNumber(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
-int ReadWholeNumber(QStringView text)
+int readWholeNumber(QStringView text)
 {
-    return readWholeNumber(text.utf16(), text.size());
+    return parseWholeNumber(text.utf16(), text.size());
 }
 
-int ReadWholeNumber(QByteArrayView text)
+int readWholeNumber(QByteArrayView text)
 {
-    return readWholeNumber(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    return parseWholeNumber(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
 } // namespace tallyfox

@@ -12,26 +12,26 @@ namespace tallyfox {
 
 // Amounts always read with "." and exactly two decimals, whatever the regional settings: only the
 // hundredths are rounded (half up), after the units are taken. "-" only when the text is not 0.00.
-[[nodiscard]] QString AmountText(double amount);
+[[nodiscard]] QString amountText(double amount);
 // The same text appended as bytes, for the file writers.
 void appendAmountText(QByteArray& out, double amount);
 
 // "-" for the side that is shown negative: incomes, or expenses when incomes show as positive.
-[[nodiscard]] QString SignPrefix(bool isIncome, bool incomeIsPositive);
+[[nodiscard]] QString signPrefix(bool isIncome, bool incomeIsPositive);
 // An entry's amount as the list, the export and the log show it.
-[[nodiscard]] QString EntryAmountText(const TExpense& entry, bool incomeIsPositive);
-[[nodiscard]] QString ReceiptText(const TExpense& entry);
+[[nodiscard]] QString entryAmountText(const Expense& entry, bool incomeIsPositive);
+[[nodiscard]] QString receiptText(const Expense& entry);
 // The user's short date form; empty when the day count names no calendar day.
-[[nodiscard]] QString DateText(double date, const UserLocale& locale);
+[[nodiscard]] QString dateText(double date, const UserLocale& locale);
 
 // Lenient number reading that never fails: a leading "-" negates, the first "." starts the fraction,
 // a second "." ends the scan, "E" or "e" scales by the whole number after it, anything else is skipped.
-[[nodiscard]] double ReadNumber(QStringView text);
-[[nodiscard]] double ReadNumber(QByteArrayView text);
+[[nodiscard]] double readNumber(QStringView text);
+[[nodiscard]] double readNumber(QByteArrayView text);
 
 // An optional sign, then the digits up to the first other character; no digits give 0. Saturates at
 // the limits of a 32-bit number.
-[[nodiscard]] int ReadWholeNumber(QStringView text);
-[[nodiscard]] int ReadWholeNumber(QByteArrayView text);
+[[nodiscard]] int readWholeNumber(QStringView text);
+[[nodiscard]] int readWholeNumber(QByteArrayView text);
 
 } // namespace tallyfox

@@ -9,10 +9,10 @@ int CurrencyLookup::groupOf(const QString& currency)
     const int group = m_texts.idOf(currency);
     if (group == static_cast<int>(m_found.size())) {
         Found found;
-        found.index = FindCurrency(m_currencies, currency);
+        found.index = findCurrency(m_currencies, currency);
         if (found.index >= 0) {
-            found.rate = m_currencies[found.index].Rate;
-            found.converts = IsUsableRate(found.rate);
+            found.rate = m_currencies[found.index].rate;
+            found.converts = isUsableRate(found.rate);
         }
         m_found.push_back(found);
     }
@@ -22,7 +22,7 @@ int CurrencyLookup::groupOf(const QString& currency)
 double CurrencyLookup::toPrimary(int group, double amount) const
 {
     const Found& found = m_found[static_cast<size_t>(group)];
-    return found.converts ? ConvertByRate(amount, found.rate) : 0.0;
+    return found.converts ? convertByRate(amount, found.rate) : 0.0;
 }
 
 } // namespace tallyfox

@@ -9,22 +9,22 @@
 namespace tallyfox {
 
 // The currency table's answers for the currency texts of many entries: each distinct text is looked up
-// once, and every later entry in it is converted by the same rate, with the same result as ToPrimary.
+// once, and every later entry in it is converted by the same rate, with the same result as convertToPrimary.
 // The table and the texts must stay unchanged while the object is used.
 class CurrencyLookup
 {
 public:
-    explicit CurrencyLookup(const currencyarray& currencies) : m_currencies(currencies) {}
+    explicit CurrencyLookup(const CurrencyArray& currencies) : m_currencies(currencies) {}
 
     // A number for the text, 0, 1, 2 … by first appearance.
     [[nodiscard]] int groupOf(const QString& currency);
     [[nodiscard]] const QString& groupText(int group) const { return m_texts.text(group); }
 
-    // FindCurrency of the group's text.
+    // findCurrency of the group's text.
     [[nodiscard]] int tableIndex(int group) const { return m_found[static_cast<size_t>(group)].index; }
     // Whether the group's amounts convert: it is in the table with a usable rate.
     [[nodiscard]] bool converts(int group) const { return m_found[static_cast<size_t>(group)].converts; }
-    // ToPrimary of an amount in the group's currency.
+    // convertToPrimary of an amount in the group's currency.
     [[nodiscard]] double toPrimary(int group, double amount) const;
 
 private:
@@ -35,7 +35,7 @@ private:
         double rate = 0.0;
     };
 
-    const currencyarray& m_currencies;
+    const CurrencyArray& m_currencies;
     TextIds m_texts;
     std::vector<Found> m_found;
 };

@@ -21,9 +21,9 @@ QString upgradedRate(const QString& firstLine, const QString& line)
 
 } // namespace
 
-std::optional<CurrencySectionUpgrade> UpgradedCurrencySection(const QStringList& lines)
+std::optional<CurrencySectionUpgrade> upgradedCurrencySection(const QStringList& lines)
 {
-    if (lines.isEmpty() || LineValue(lines.front()) == kPrimaryRateText)
+    if (lines.isEmpty() || lineValue(lines.front()) == kPrimaryRateText)
         return std::nullopt;
     CurrencySectionUpgrade upgrade;
     upgrade.announce = lines.size() > 1;
@@ -31,17 +31,17 @@ std::optional<CurrencySectionUpgrade> UpgradedCurrencySection(const QStringList&
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString value =
             i == 0 ? QString::fromUtf16(kPrimaryRateText) : upgradedRate(lines.front(), lines[i]);
-        upgrade.lines.append(LineName(lines[i]) + u'=' + value);
+        upgrade.lines.append(lineName(lines[i]) + u'=' + value);
     }
     return upgrade;
 }
 
-CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state, EditLog& log)
+CurrencyUpgradeResult upgradeCurrencySection(IniFile& defaults, AppState& state, EditLog& log)
 {
     defaults.setSection(QString::fromUtf16(kCurrenciesSection));
     QStringList lines;
-    (void)defaults.SectionLines(lines);
-    const auto upgrade = UpgradedCurrencySection(lines);
+    (void)defaults.sectionLines(lines);
+    const auto upgrade = upgradedCurrencySection(lines);
     if (!upgrade)
         return {};
 
@@ -51,22 +51,22 @@ CurrencyUpgradeResult UpgradeCurrencySection(TIniFile& defaults, AppState& state
     (void)defaults.setMode(IniMode::Write);
     defaults.setSection(QString::fromUtf16(kCurrenciesSection));
     QStringList upgradedLines = upgrade->lines;
-    outcome.result = defaults.SectionLines(upgradedLines);
+    outcome.result = defaults.sectionLines(upgradedLines);
     if (FileResult saved = defaults.close(); outcome.result.ok())
         outcome.result = std::move(saved);
     if (!outcome.result.ok())
         return outcome;
     outcome.upgraded = true;
     if (upgrade->announce)
-        state.StartupMessages.append(QString::fromUtf16(kCurrencyRatesMessage));
-    outcome.log = log.LogMessage(state, QString::fromUtf16(kCurrencyUpgradeLogText));
+        state.startupMessages.append(QString::fromUtf16(kCurrencyRatesMessage));
+    outcome.log = log.logMessage(state, QString::fromUtf16(kCurrencyUpgradeLogText));
     return outcome;
 }
 
-CurrencyUpgradeResult UpgradeCurrencySection(AppState& state, EditLog& log)
+CurrencyUpgradeResult upgradeCurrencySection(AppState& state, EditLog& log)
 {
-    TIniFile defaults(defaultsFilePath(state), state.Locale);
-    return UpgradeCurrencySection(defaults, state, log);
+    IniFile defaults(defaultsFilePath(state), state.locale);
+    return upgradeCurrencySection(defaults, state, log);
 }
 
 } // namespace tallyfox

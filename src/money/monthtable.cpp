@@ -17,15 +17,15 @@ namespace {
 constexpr int kNameColumnWidth = 80;
 constexpr int kNumberColumnWidth = 50;
 
-const QString& tableField(const TExpense& entry, OverviewView view)
+const QString& tableField(const Expense& entry, OverviewView view)
 {
     switch (view) {
     case OverviewView::IntendedSources:
-        return entry.IntendedSource;
+        return entry.intendedSource;
     case OverviewView::PaymentMethods:
-        return entry.PaidWith;
+        return entry.paidWith;
     default:
-        return entry.Type;
+        return entry.type;
     }
 }
 
@@ -57,28 +57,28 @@ private:
 };
 
 // The value an entry adds to its cells, by the chosen currency and mode.
-double tableValue(const TExpense& entry, int currencyGroup, const CurrencyLookup& lookup, int currencyChoice,
+double tableValue(const Expense& entry, int currencyGroup, const CurrencyLookup& lookup, int currencyChoice,
                   TableMode mode)
 {
     double base = 0.0;
     if (currencyChoice <= 0)
-        base = lookup.toPrimary(currencyGroup, entry.Amount);
+        base = lookup.toPrimary(currencyGroup, entry.amount);
     else if (lookup.tableIndex(currencyGroup) == currencyChoice - 1)
-        base = entry.Amount;
+        base = entry.amount;
     switch (mode) {
     case TableMode::ExpensesOnly:
-        return entry.Income ? 0.0 : base;
+        return entry.income ? 0.0 : base;
     case TableMode::IncomeOnly:
-        return entry.Income ? base : 0.0;
+        return entry.income ? base : 0.0;
     case TableMode::ExpensesMinusIncome:
         break;
     }
-    return entry.Income ? -base : base;
+    return entry.income ? -base : base;
 }
 
 } // namespace
 
-void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView view)
+void buildMonthColumns(MonthTable& table, const AppState& state, OverviewView view)
 {
     table.m_view = view;
     table.m_columns.clear();
@@ -95,11 +95,11 @@ void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView vi
     MonthOfDate monthOf;
     int earliest = std::numeric_limits<int>::max();
     int latest = std::numeric_limits<int>::min();
-    for (const TExpense& entry : state.Entries) {
+    for (const Expense& entry : state.entries) {
         if (values.idOf(tableField(entry, view)) == static_cast<int>(table.m_rowValues.size()))
             table.m_rowValues.append(tableField(entry, view));
         // An entry without a calendar day widens no month range.
-        if (const int month = monthOf(entry.Date); month >= 0) {
+        if (const int month = monthOf(entry.date); month >= 0) {
             earliest = std::min(earliest, month);
             latest = std::max(latest, month);
         }
@@ -110,7 +110,7 @@ void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView vi
         table.m_monthCount = latest - earliest + 1;
     }
 
-    const QString caption = ViewFieldCaption(view);
+    const QString caption = viewFieldCaption(view);
     table.m_columns.reserve(static_cast<size_t>(table.m_monthCount) + 3);
     table.m_columns.push_back({caption, ColumnAlignment::Left, kNameColumnWidth});
     table.m_columns.push_back({QStringLiteral("Total"), ColumnAlignment::Right, kNumberColumnWidth});
@@ -122,7 +122,7 @@ void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView vi
     table.m_columns.push_back({caption, ColumnAlignment::Left, kNameColumnWidth});
 }
 
-void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice)
+void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice)
 {
     if (!isTableView(table.m_view) || table.m_columns.empty())
         return;
@@ -135,13 +135,13 @@ void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice
     for (int row = 0; row < valueRows; ++row)
         rowOfValue.insert(table.m_rowValues[row], row);
 
-    const TableMode mode = TableModeOfChoice(modeChoice);
+    const TableMode mode = tableModeOfChoice(modeChoice);
     const int firstMonth = table.m_firstYear * 12 + (table.m_firstMonth - 1);
-    CurrencyLookup lookup(state.Currencies);
+    CurrencyLookup lookup(state.currencies);
     TextIds values;
     std::vector<int> rowOfId;
     MonthOfDate monthOf;
-    for (const TExpense& entry : state.Entries) {
+    for (const Expense& entry : state.entries) {
         const QString& value = tableField(entry, table.m_view);
         const int id = values.idOf(value);
         if (id == static_cast<int>(rowOfId.size()))
@@ -150,11 +150,11 @@ void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice
         // Only entries that changed since the columns were built can miss their row.
         if (row < 0)
             continue;
-        const int entryMonth = monthOf(entry.Date);
+        const int entryMonth = monthOf(entry.date);
         int month = entryMonth < 0 ? -1 : entryMonth - firstMonth;
         if (month >= table.m_monthCount)
             month = -1;
-        const int currency = lookup.groupOf(entry.Currency);
+        const int currency = lookup.groupOf(entry.currency);
         table.m_grid.add(row, month, tableValue(entry, currency, lookup, currencyChoice, mode));
     }
 }
@@ -170,7 +170,7 @@ QString MonthTable::cellText(int row, int column) const
         return totalRow ? QStringLiteral("Total") : m_rowValues[row];
     const int gridRow = totalRow ? valueRows : row;
     // "-" only when the text is not 0.00, so sums that cancel out do not read -0.00.
-    return AmountText(column == 1 ? m_grid.total(gridRow) : m_grid.cell(gridRow, column - 2));
+    return amountText(column == 1 ? m_grid.total(gridRow) : m_grid.cell(gridRow, column - 2));
 }
 
 QStringList MonthTable::rowTexts(int row) const
@@ -182,7 +182,7 @@ QStringList MonthTable::rowTexts(int row) const
     return texts;
 }
 
-QString MonthTableText(const MonthTable& table)
+QString monthTableText(const MonthTable& table)
 {
     const int shownColumns = std::max(0, table.columnCount() - 1);
     QString text;

@@ -49,8 +49,8 @@ public:
     [[nodiscard]] const MonthGrid& grid() const { return m_grid; }
 
 private:
-    friend void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView view);
-    friend void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice);
+    friend void buildMonthColumns(MonthTable& table, const AppState& state, OverviewView view);
+    friend void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice);
 
     OverviewView m_view = OverviewView::ExpenseTypes;
     std::vector<TableColumn> m_columns;
@@ -64,16 +64,16 @@ private:
 
 // Rebuilds the row values, the month range and the columns for a table view; the rows stay empty until
 // the table is filled. Another view leaves the table without columns and rows.
-void BuildMonthColumns(MonthTable& table, const AppState& state, OverviewView view);
+void buildMonthColumns(MonthTable& table, const AppState& state, OverviewView view);
 
 // Sums the entries into the table's rows for the view it was built for. Currency choice 0 converts
 // every amount to the primary currency (currencies that cannot be converted count 0.0); choice c ≥ 1
 // takes the amounts of table currency c-1 as they are, and 0.0 for all others. The mode choice is an
-// index of ModeChoiceItems.
-void FillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice);
+// index of modeChoiceItems.
+void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice, int modeChoice);
 
 // The table as "Copy to clipboard" takes it: a header line of every column's caption but the last, and
 // one line per row of every cell but the last, each followed by a TAB; lines end in CR LF.
-[[nodiscard]] QString MonthTableText(const MonthTable& table);
+[[nodiscard]] QString monthTableText(const MonthTable& table);
 
 } // namespace tallyfox

@@ -8,7 +8,7 @@ bool isTableView(OverviewView view)
            view == OverviewView::PaymentMethods;
 }
 
-QString ViewMenuText(OverviewView view)
+QString viewMenuText(OverviewView view)
 {
     switch (view) {
     case OverviewView::Overview:
@@ -23,7 +23,7 @@ QString ViewMenuText(OverviewView view)
     return QString();
 }
 
-QString ViewFieldCaption(OverviewView view)
+QString viewFieldCaption(OverviewView view)
 {
     switch (view) {
     case OverviewView::ExpenseTypes:
@@ -38,22 +38,22 @@ QString ViewFieldCaption(OverviewView view)
     return QString();
 }
 
-QStringList CurrencyChoiceItems(const currencyarray& currencies)
+QStringList currencyChoiceItems(const CurrencyArray& currencies)
 {
-    const QString primaryName = currencies.isEmpty() ? QString() : currencies[0].Name;
+    const QString primaryName = currencies.isEmpty() ? QString() : currencies[0].name;
     QStringList items{QStringLiteral("Converted to ") + primaryName};
-    for (const TCurrency& currency : currencies)
-        items.append(currency.Name);
+    for (const Currency& currency : currencies)
+        items.append(currency.name);
     return items;
 }
 
-QStringList ModeChoiceItems()
+QStringList modeChoiceItems()
 {
     return {QStringLiteral("Expenses - Income"), QStringLiteral("Expenses only"),
             QStringLiteral("Income only")};
 }
 
-TableMode TableModeOfChoice(int index)
+TableMode tableModeOfChoice(int index)
 {
     switch (index) {
     case 1:

@@ -18,13 +18,13 @@ enum class OverviewView
 
 [[nodiscard]] bool isTableView(OverviewView view);
 // The view's menu item: "Overview", "Expense types / month", "Int. sources / month", "Paym. methods / month".
-[[nodiscard]] QString ViewMenuText(OverviewView view);
+[[nodiscard]] QString viewMenuText(OverviewView view);
 // The caption of a month table's first and last column: "Type", "Int. Source", "Paym. method".
-[[nodiscard]] QString ViewFieldCaption(OverviewView view);
+[[nodiscard]] QString viewFieldCaption(OverviewView view);
 
 // The currency choice: "Converted to " + the primary currency's name, then every currency of the table
 // in table order, the primary included.
-[[nodiscard]] QStringList CurrencyChoiceItems(const currencyarray& currencies);
+[[nodiscard]] QStringList currencyChoiceItems(const CurrencyArray& currencies);
 
 // The mode choice, by index: how expenses and incomes enter a month table.
 enum class TableMode
@@ -33,8 +33,8 @@ enum class TableMode
     ExpensesOnly = 1,
     IncomeOnly = 2,
 };
-[[nodiscard]] QStringList ModeChoiceItems();
+[[nodiscard]] QStringList modeChoiceItems();
 // The mode of a choice index; an index outside the choices counts as the first one.
-[[nodiscard]] TableMode TableModeOfChoice(int index);
+[[nodiscard]] TableMode tableModeOfChoice(int index);
 
 } // namespace tallyfox

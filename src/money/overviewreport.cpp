@@ -40,11 +40,11 @@ void appendBalanceLine(QString& out, QStringView label, double income, double ex
 {
     out += label;
     out += u": ";
-    out += AmountText(income);
+    out += amountText(income);
     out += u" - ";
-    out += AmountText(expense);
+    out += amountText(expense);
     out += u" = ";
-    out += AmountText(income - expense);
+    out += amountText(income - expense);
     out += kLineEnd;
 }
 
@@ -99,7 +99,7 @@ void appendFieldSections(QString& out, QStringView heading, const FieldSections&
 
 } // namespace
 
-MonthBounds MonthBoundsOf(QDate today)
+MonthBounds monthBoundsOf(QDate today)
 {
     const QDate firstDay(today.year(), today.month(), 1);
     const double thisStart = dayCountFromQDate(firstDay);
@@ -110,10 +110,10 @@ MonthBounds MonthBoundsOf(QDate today)
     return {thisStart - daysOfLastMonth, thisStart, thisStart + firstDay.daysInMonth()};
 }
 
-QString BuildOverviewText(const AppState& state, const Clock& clock)
+QString buildOverviewText(const AppState& state, const Clock& clock)
 {
-    const MonthBounds bounds = MonthBoundsOf(clock.today());
-    CurrencyLookup lookup(state.Currencies);
+    const MonthBounds bounds = monthBoundsOf(clock.today());
+    CurrencyLookup lookup(state.currencies);
     SectionTotals all;
     SectionTotals thisMonth;
     SectionTotals lastMonth;
@@ -121,28 +121,28 @@ QString BuildOverviewText(const AppState& state, const Clock& clock)
     FieldSections perSource;
     FieldSections perMethod;
 
-    for (const TExpense& entry : state.Entries) {
-        const int currency = lookup.groupOf(entry.Currency);
-        all.add(currency, entry.Income, entry.Amount);
-        if (entry.Date >= bounds.thisMonthStart && entry.Date < bounds.nextMonthStart)
-            thisMonth.add(currency, entry.Income, entry.Amount);
-        else if (entry.Date >= bounds.lastMonthStart && entry.Date < bounds.thisMonthStart)
-            lastMonth.add(currency, entry.Income, entry.Amount);
-        perType.sectionOf(entry.Type).add(currency, entry.Income, entry.Amount);
-        perSource.sectionOf(entry.IntendedSource).add(currency, entry.Income, entry.Amount);
-        perMethod.sectionOf(entry.PaidWith).add(currency, entry.Income, entry.Amount);
+    for (const Expense& entry : state.entries) {
+        const int currency = lookup.groupOf(entry.currency);
+        all.add(currency, entry.income, entry.amount);
+        if (entry.date >= bounds.thisMonthStart && entry.date < bounds.nextMonthStart)
+            thisMonth.add(currency, entry.income, entry.amount);
+        else if (entry.date >= bounds.lastMonthStart && entry.date < bounds.thisMonthStart)
+            lastMonth.add(currency, entry.income, entry.amount);
+        perType.sectionOf(entry.type).add(currency, entry.income, entry.amount);
+        perSource.sectionOf(entry.intendedSource).add(currency, entry.income, entry.amount);
+        perMethod.sectionOf(entry.paidWith).add(currency, entry.income, entry.amount);
     }
 
-    const QString primaryName = state.Currencies.isEmpty() ? QString() : state.Currencies[0].Name;
+    const QString primaryName = state.currencies.isEmpty() ? QString() : state.currencies[0].name;
     QString out;
     for (const QStringView line :
-         {QStringView(u"Filename:"), QStringView(state.DatabasePath), QStringView(),
+         {QStringView(u"Filename:"), QStringView(state.databasePath), QStringView(),
           QStringView(u"Values are shown as:"), QStringView(u"Income - Expenses = Balance"), QStringView()}) {
         out += line;
         out += kLineEnd;
     }
 
-    appendHeading(out, u"Grand totals", state.EntryCount());
+    appendHeading(out, u"Grand totals", state.entryCount());
     appendSectionTotals(out, all, lookup, primaryName);
     out += kLineEnd;
     appendHeading(out, u"This month", thisMonth.count());

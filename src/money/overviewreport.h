@@ -16,12 +16,12 @@ struct MonthBounds
     double nextMonthStart = 0.0;
 };
 
-[[nodiscard]] MonthBounds MonthBoundsOf(QDate today);
+[[nodiscard]] MonthBounds monthBoundsOf(QDate today);
 
 // The overview report over all entries, lines ended by CR LF: the file name, the grand totals, this
 // month and last month (by the clock's date), then per type, per intended source and per payment
 // method; each section per currency and, when it holds other currencies than the primary one,
 // converted to the primary. Totals are always income minus expenses.
-[[nodiscard]] QString BuildOverviewText(const AppState& state, const Clock& clock);
+[[nodiscard]] QString buildOverviewText(const AppState& state, const Clock& clock);
 
 } // namespace tallyfox

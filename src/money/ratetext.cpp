@@ -19,7 +19,7 @@ constexpr double kNoFractionLeft = 4503599627370496.0; // 2^52
 
 } // namespace
 
-QString DecimalText(double x, int n)
+QString decimalText(double x, int n)
 {
     if (n < 0)
         n = 0;
@@ -50,9 +50,9 @@ QString DecimalText(double x, int n)
     return text;
 }
 
-QString RateText(double x)
+QString rateText(double x)
 {
-    QString text = DecimalText(x, 5);
+    QString text = decimalText(x, 5);
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
@@ -60,24 +60,24 @@ QString RateText(double x)
     return text;
 }
 
-bool RebaseRates(QStringList& names, QStringList& rates, qsizetype k)
+bool rebaseRates(QStringList& names, QStringList& rates, qsizetype k)
 {
     if (names.size() != rates.size() || k < 1 || k >= names.size())
         return false;
-    const double newPrimaryRate = ReadRate(rates[k]);
-    if (!IsUsableRate(newPrimaryRate))
+    const double newPrimaryRate = readRate(rates[k]);
+    if (!isUsableRate(newPrimaryRate))
         return false;
 
     names.swapItemsAt(0, k);
-    rates[k] = RateText(1.0 / newPrimaryRate);
+    rates[k] = rateText(1.0 / newPrimaryRate);
     for (qsizetype i = 1; i < rates.size(); ++i) {
         if (i != k)
-            rates[i] = RateText(ReadRate(rates[i]) / newPrimaryRate);
+            rates[i] = rateText(readRate(rates[i]) / newPrimaryRate);
     }
     return true;
 }
 
-QString TwoDigitText(int n)
+QString twoDigitText(int n)
 {
     return QString::number(n).rightJustified(2, u'0');
 }

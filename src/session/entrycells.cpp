@@ -37,28 +37,28 @@ int sortKeyOfColumn(int column)
     return -1;
 }
 
-QString entryCellText(const AppState& state, const TExpense& entry, int column)
+QString entryCellText(const AppState& state, const Expense& entry, int column)
 {
     switch (static_cast<ListColumn>(column)) {
     case ListColumn::What:
-        return entry.Type;
+        return entry.type;
     case ListColumn::Receipt:
-        return ReceiptText(entry);
+        return receiptText(entry);
     case ListColumn::Note:
-        return entry.Note;
+        return entry.note;
     case ListColumn::Date:
-        return DateText(entry.Date, state.Locale);
+        return dateText(entry.date, state.locale);
     case ListColumn::Currency:
-        return entry.Currency;
+        return entry.currency;
     case ListColumn::Amount:
-        return EntryAmountText(entry, state.settings.IncomeIsPositive);
+        return entryAmountText(entry, state.settings.incomeIsPositive);
     case ListColumn::PaidWith:
-        return entry.PaidWith;
+        return entry.paidWith;
     case ListColumn::IntendedSource:
-        return entry.IntendedSource;
+        return entry.intendedSource;
     case ListColumn::PrimaryAmount:
-        return PrimaryAmountText(state.Currencies, entry.Amount, entry.Currency, entry.Income,
-                                 state.settings.IncomeIsPositive);
+        return primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
+                                 state.settings.incomeIsPositive);
     }
     return {};
 }

@@ -32,6 +32,6 @@ inline constexpr std::array<int, kListColumnCount> kColumnOfIdentifier = {0, 3, 
 [[nodiscard]] int sortKeyOfColumn(int column);
 
 // The text of one cell of the entry list.
-[[nodiscard]] QString entryCellText(const AppState& state, const TExpense& entry, int column);
+[[nodiscard]] QString entryCellText(const AppState& state, const Expense& entry, int column);
 
 } // namespace tallyfox

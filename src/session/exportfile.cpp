@@ -25,20 +25,20 @@ void appendExportLine(QByteArray& out, std::initializer_list<QString> fields)
 bool writeExportContent(QIODevice& device, const AppState& state)
 {
     constexpr qsizetype kChunk = 1 << 20;
-    const bool incomeIsPositive = state.settings.IncomeIsPositive;
-    const QString primaryName = state.CurrencyCount() > 0 ? state.Currencies[0].Name : QString();
+    const bool incomeIsPositive = state.settings.incomeIsPositive;
+    const QString primaryName = state.currencyCount() > 0 ? state.currencies[0].name : QString();
     QByteArray buffer;
     appendExportLine(buffer,
                      {QStringLiteral("Date"), QStringLiteral("Currency"), QStringLiteral("Amount"),
                       primaryName, QStringLiteral("Type"), QStringLiteral("Intended source"),
                       QStringLiteral("Paid with"), QStringLiteral("Receipt"), QStringLiteral("Note")});
-    for (const TExpense& entry : state.Entries) {
+    for (const Expense& entry : state.entries) {
         appendExportLine(buffer,
-                         {DateText(entry.Date, state.Locale), entry.Currency,
-                          EntryAmountText(entry, incomeIsPositive),
-                          PrimaryAmountText(state.Currencies, entry.Amount, entry.Currency, entry.Income,
+                         {dateText(entry.date, state.locale), entry.currency,
+                          entryAmountText(entry, incomeIsPositive),
+                          primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
                                             incomeIsPositive),
-                          entry.Type, entry.IntendedSource, entry.PaidWith, ReceiptText(entry), entry.Note});
+                          entry.type, entry.intendedSource, entry.paidWith, receiptText(entry), entry.note});
         if (buffer.size() >= kChunk) {
             if (device.write(buffer) != buffer.size())
                 return false;

@@ -40,14 +40,14 @@ void Session::refreshList(bool forceSort)
 std::vector<int> Session::refreshEntries(bool forceSort)
 {
     const Settings& settings = m_state.settings;
-    if (settings.AutoSort || forceSort)
-        SortEntries(m_state.Entries, m_state.EntryCount(), {settings.SortType, settings.SortReverse},
-                    m_state.Locale);
+    if (settings.autoSort || forceSort)
+        sortEntries(m_state.entries, m_state.entryCount(), {settings.sortKey, settings.sortReverse},
+                    m_state.locale);
     std::vector<int> justChanged;
-    if (!m_state.QuickEntryOnly) {
-        for (int i = 0; i < m_state.EntryCount(); ++i) {
-            if (m_state.Entries[i].JustChanged) {
-                m_state.Entries[i].JustChanged = false;
+    if (!m_state.quickEntryOnly) {
+        for (int i = 0; i < m_state.entryCount(); ++i) {
+            if (m_state.entries[i].justChanged) {
+                m_state.entries[i].justChanged = false;
                 justChanged.push_back(i);
             }
         }
@@ -58,17 +58,17 @@ std::vector<int> Session::refreshEntries(bool forceSort)
 
 void Session::protectUnreadDatabase()
 {
-    m_unreadDatabase = m_state.DatabasePath;
+    m_unreadDatabase = m_state.databasePath;
     m_unreadReported = false;
 }
 
 void Session::writeDatabase()
 {
-    if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.DatabasePath) {
-        report(WriteDatabase(m_state));
+    if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.databasePath) {
+        report(writeDatabaseFile(m_state));
         return;
     }
-    if (m_state.EntryCount() > 0 && !m_unreadReported) {
+    if (m_state.entryCount() > 0 && !m_unreadReported) {
         m_unreadReported = true;
         report(FileResult::writeFailure(
             m_unreadDatabase, QStringLiteral("It could not be read, so writing it would replace the "
@@ -78,15 +78,15 @@ void Session::writeDatabase()
 
 void Session::logMessage(const QString& text)
 {
-    report(m_log.LogMessage(m_state, text));
+    report(m_log.logMessage(m_state, text));
 }
 
 void Session::newDatabase(const QString& path)
 {
-    m_state.DatabasePath = path;
-    m_state.Entries.clear();
+    m_state.databasePath = path;
+    m_state.entries.clear();
     // The new file is written even when Open had found the previous one empty.
-    m_state.KeepFileIfEmpty = false;
+    m_state.keepFileIfEmpty = false;
     m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
@@ -94,16 +94,16 @@ void Session::newDatabase(const QString& path)
 
 void Session::openDatabase(const QString& path)
 {
-    const QString previous = m_state.DatabasePath;
-    m_state.DatabasePath = path;
-    const FileResult read = ReadDatabase(m_state);
+    const QString previous = m_state.databasePath;
+    m_state.databasePath = path;
+    const FileResult read = readDatabaseFile(m_state);
     if (!read.ok()) {
         // The entries in memory stay with the file they came from.
-        m_state.DatabasePath = previous;
+        m_state.databasePath = previous;
         report(read);
         return;
     }
-    m_state.KeepFileIfEmpty = true;
+    m_state.keepFileIfEmpty = true;
     m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("Open file: ") + path);
@@ -111,9 +111,9 @@ void Session::openDatabase(const QString& path)
 
 void Session::saveDatabaseAs(const QString& path)
 {
-    m_state.DatabasePath = path;
+    m_state.databasePath = path;
     // The chosen file is written even when the table is empty.
-    m_state.KeepFileIfEmpty = false;
+    m_state.keepFileIfEmpty = false;
     m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("Save as file: ") + path);
@@ -121,7 +121,7 @@ void Session::saveDatabaseAs(const QString& path)
 
 void Session::deleteEntry(int index)
 {
-    if (index < 0 || index >= m_state.EntryCount())
+    if (index < 0 || index >= m_state.entryCount())
         return;
     removeEntryAt(index, true);
     refreshList(false);
@@ -129,37 +129,37 @@ void Session::deleteEntry(int index)
 
 void Session::removeEntryAt(int index, bool logIt)
 {
-    if (index < 0 || index >= m_state.EntryCount())
+    if (index < 0 || index >= m_state.entryCount())
         return;
     if (logIt)
-        report(m_log.LogEntry(m_state, LogEditType::Delete, index));
-    m_state.Entries.removeAt(index);
+        report(m_log.logEntry(m_state, LogEditType::Delete, index));
+    m_state.entries.removeAt(index);
 }
 
 void Session::chooseSortKey(quint16 key)
 {
     Settings& settings = m_state.settings;
-    settings.SortReverse = key == settings.SortType ? !settings.SortReverse : false;
-    settings.SortType = key;
+    settings.sortReverse = key == settings.sortKey ? !settings.sortReverse : false;
+    settings.sortKey = key;
     refreshList(true);
 }
 
 void Session::toggleAutoSort()
 {
-    m_state.settings.AutoSort = !m_state.settings.AutoSort;
+    m_state.settings.autoSort = !m_state.settings.autoSort;
     refreshList(false);
 }
 
 void Session::toggleReverse()
 {
-    m_state.settings.SortReverse = !m_state.settings.SortReverse;
+    m_state.settings.sortReverse = !m_state.settings.sortReverse;
     refreshList(true);
 }
 
 void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
 {
     // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
-    if (editIndex && (*editIndex < 0 || *editIndex >= m_state.EntryCount()))
+    if (editIndex && (*editIndex < 0 || *editIndex >= m_state.entryCount()))
         return;
     Settings& settings = m_state.settings;
     const bool editing = editIndex.has_value();
@@ -167,38 +167,38 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
     int target = 0;
     LogEditType logType = LogEditType::New;
     if (!editing) {
-        target = m_state.EntryCount();
-        m_state.Entries.append();
+        target = m_state.entryCount();
+        m_state.entries.append();
         if (!draft.hasReceipt)
             receipt = QStringLiteral("00");
         else
-            ++settings.NextReceiptNum;
-        settings.LasthasReceipt = draft.hasReceipt;
+            ++settings.nextReceiptNumber;
+        settings.lastHasReceipt = draft.hasReceipt;
     } else {
         target = *editIndex;
-        report(m_log.LogEntry(m_state, LogEditType::EditFrom, target));
+        report(m_log.logEntry(m_state, LogEditType::EditFrom, target));
         logType = LogEditType::EditTo;
-        if (!m_state.Entries[target].HasReceipt && draft.hasReceipt)
-            ++settings.NextReceiptNum;
+        if (!m_state.entries[target].hasReceipt && draft.hasReceipt)
+            ++settings.nextReceiptNumber;
     }
 
-    TExpense& entry = m_state.Entries[target];
-    entry.Type = draft.type;
-    entry.Currency = draft.currency;
-    entry.Date = dayCountFromQDate(draft.date);
-    entry.Amount = draft.amount;
-    entry.IntendedSource = draft.intendedSource;
-    entry.PaidWith = draft.paidWith;
-    entry.Income = draft.income;
-    entry.Note = draft.note;
-    entry.HasReceipt = draft.hasReceipt;
-    entry.Receipt = receipt;
-    entry.JustChanged = true;
+    Expense& entry = m_state.entries[target];
+    entry.type = draft.type;
+    entry.currency = draft.currency;
+    entry.date = dayCountFromQDate(draft.date);
+    entry.amount = draft.amount;
+    entry.intendedSource = draft.intendedSource;
+    entry.paidWith = draft.paidWith;
+    entry.income = draft.income;
+    entry.note = draft.note;
+    entry.hasReceipt = draft.hasReceipt;
+    entry.receipt = receipt;
+    entry.justChanged = true;
 
-    report(m_log.LogEntry(m_state, logType, target));
-    settings.Lastusedcurrency = draft.currency;
-    settings.Lastpaidwith = draft.paidWith;
-    settings.Lastintendedsource = draft.intendedSource;
+    report(m_log.logEntry(m_state, logType, target));
+    settings.lastUsedCurrency = draft.currency;
+    settings.lastPaidWith = draft.paidWith;
+    settings.lastIntendedSource = draft.intendedSource;
     refreshList(false);
 }
 
@@ -209,7 +209,7 @@ FileResult Session::exportData(const QString& path)
 
 void Session::saveSettings()
 {
-    report(SaveSettings(m_state, m_registryFile));
+    report(saveSettingsToRegistry(m_state, m_registryFile));
 }
 
 } // namespace tallyfox

@@ -33,7 +33,7 @@ bool isUsableFileArgument(const ProgramArguments& arguments)
 
 void queue(AppState& state, const QString& message)
 {
-    state.StartupMessages << message;
+    state.startupMessages << message;
 }
 
 // Failures join the start-up messages in the order the steps met them. A file that fails two steps
@@ -42,7 +42,7 @@ void queueProblems(Session& session)
 {
     AppState& state = session.state();
     for (const QString& problem : session.takeProblems()) {
-        if (!state.StartupMessages.contains(problem))
+        if (!state.startupMessages.contains(problem))
             queue(state, problem);
     }
 }
@@ -52,9 +52,9 @@ void chooseNewDatabase(Session& session, const StartupOptions& options)
     AppState& state = session.state();
     std::optional<QString> chosen;
     if (options.chooseNewDatabase)
-        chosen = options.chooseNewDatabase(state.SettingsFolder);
-    state.DatabasePath = chosen ? *chosen : state.SettingsFolder + QStringLiteral("TallyfoxData.tfx");
-    session.logMessage(QStringLiteral("New file: ") + state.DatabasePath);
+        chosen = options.chooseNewDatabase(state.settingsFolder);
+    state.databasePath = chosen ? *chosen : state.settingsFolder + QStringLiteral("TallyfoxData.tfx");
+    session.logMessage(QStringLiteral("New file: ") + state.databasePath);
 }
 
 // Decides the database to use; true when the old-format file is to be converted into it.
@@ -62,21 +62,21 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
 {
     AppState& state = session.state();
     if (options.databasePath) {
-        state.DatabasePath = *options.databasePath;
+        state.databasePath = *options.databasePath;
         return false;
     }
     if (isUsableFileArgument(options.arguments)) {
-        state.DatabasePath = QFileInfo(options.arguments.fileArgument).absoluteFilePath();
+        state.databasePath = QFileInfo(options.arguments.fileArgument).absoluteFilePath();
         return false;
     }
-    if (const std::optional<QString> stored = ReadDatabase(keys)) {
-        state.DatabasePath = *stored;
+    if (const std::optional<QString> stored = readStoredDatabasePath(keys)) {
+        state.databasePath = *stored;
     } else {
-        const QString txt = state.SettingsFolder + QStringLiteral("TallyfoxData.txt");
-        state.DatabasePath =
-            QFileInfo::exists(txt) ? txt : state.SettingsFolder + QStringLiteral("TallyfoxData.tfx");
+        const QString txt = state.settingsFolder + QStringLiteral("TallyfoxData.txt");
+        state.databasePath =
+            QFileInfo::exists(txt) ? txt : state.settingsFolder + QStringLiteral("TallyfoxData.tfx");
     }
-    if (QFileInfo::exists(state.DatabasePath))
+    if (QFileInfo::exists(state.databasePath))
         return false;
     const bool convert = QFileInfo::exists(oldDatabasePath(state));
     queueProblems(session);
@@ -88,12 +88,12 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
 void upgradeCurrencies(Session& session)
 {
     AppState& state = session.state();
-    TIniFile defaults(defaultsFilePath(state), state.Locale);
+    IniFile defaults(defaultsFilePath(state), state.locale);
     if (!defaults.loadResult().ok()) {
         session.report(defaults.loadResult());
         return;
     }
-    const CurrencyUpgradeResult upgrade = UpgradeCurrencySection(defaults, state, session.log());
+    const CurrencyUpgradeResult upgrade = upgradeCurrencySection(defaults, state, session.log());
     session.report(upgrade.result);
     session.report(upgrade.log);
 }
@@ -102,73 +102,73 @@ void loadEntries(Session& session, bool convertOldFormat)
 {
     AppState& state = session.state();
     if (convertOldFormat) {
-        const FileResult converted = ConvertOldDatabase(state, session.clock().now());
+        const FileResult converted = convertOldDatabase(state, session.clock().now());
         if (!converted.ok()) {
             session.report(converted);
             // No empty database is made in its place, so the next start tries the conversion again.
-            state.KeepFileIfEmpty = true;
+            state.keepFileIfEmpty = true;
             return;
         }
         session.logMessage(QStringLiteral("Convert file: ") + oldDatabasePath(state) +
-                           QStringLiteral(" to: ") + state.DatabasePath);
+                           QStringLiteral(" to: ") + state.databasePath);
         return;
     }
-    const FileResult read = ReadDatabase(state);
+    const FileResult read = readDatabaseFile(state);
     if (!read.ok()) {
         session.report(read);
         // The file holds entries that could not be read: no refresh may write over it.
-        state.KeepFileIfEmpty = true;
+        state.keepFileIfEmpty = true;
         session.protectUnreadDatabase();
     }
-    session.logMessage(QStringLiteral("Load file: ") + state.DatabasePath);
+    session.logMessage(QStringLiteral("Load file: ") + state.databasePath);
 }
 
 } // namespace
 
-void LoadDefaults(Session& session)
+void loadDefaults(Session& session)
 {
     QStringList lines;
-    session.report(ReadDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection), lines));
-    BuildCurrencyTable(session.state(), lines);
+    session.report(readDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection), lines));
+    buildCurrencyTable(session.state(), lines);
 }
 
 void runStartup(Session& session, const StartupOptions& options)
 {
     AppState& state = session.state();
-    state.StartupMessages.clear();
-    state.KeepFileIfEmpty = false;
-    state.ProgramFolder = withTrailingSlash(options.programFolder);
-    state.QuickEntryOnStart = options.arguments.quickEntryOnStart;
-    state.QuickEntryOnly = options.arguments.quickEntryOnly;
+    state.startupMessages.clear();
+    state.keepFileIfEmpty = false;
+    state.programFolder = withTrailingSlash(options.programFolder);
+    state.quickEntryOnStart = options.arguments.quickEntryOnStart;
+    state.quickEntryOnly = options.arguments.quickEntryOnly;
 
-    SettingsKeys keys = OpenSettingsKeys(state.settings, session.registryFile());
+    SettingsKeys keys = openSettingsKeys(state.settings, session.registryFile());
     session.report(keys.settingsKey.openFailure());
     queueProblems(session);
 
-    if (ReadVersion(keys) < kCurrentVersion) {
+    if (readVersion(keys) < kCurrentVersion) {
         queue(state, QString::fromUtf16(kWelcomeMessage));
-        WriteVersion(keys, kCurrentVersion);
+        writeVersion(keys, kCurrentVersion);
     }
 
     const QString folder = isUsableFolderArgument(options.arguments)
                                ? QFileInfo(options.arguments.folderArgument).absoluteFilePath()
-                               : ReadDataLocation(keys, defaultSettingsFolder());
-    state.SettingsFolder = withTrailingSlash(QDir::cleanPath(folder));
-    if (!QDir().mkpath(state.SettingsFolder))
+                               : readDataLocation(keys, defaultSettingsFolder());
+    state.settingsFolder = withTrailingSlash(QDir::cleanPath(folder));
+    if (!QDir().mkpath(state.settingsFolder))
         session.report(
-            FileResult::writeFailure(state.SettingsFolder, QStringLiteral("The folder cannot be created.")));
+            FileResult::writeFailure(state.settingsFolder, QStringLiteral("The folder cannot be created.")));
 
-    session.report(session.log().CreateLogIfMissing(state));
-    session.report(InstallDefaultsFile(state));
+    session.report(session.log().createLogIfMissing(state));
+    session.report(installDefaultsFile(state));
     upgradeCurrencies(session);
     queueProblems(session);
-    ReadMainSettings(keys, state.settings);
+    readMainSettings(keys, state.settings);
 
     const bool convertOldFormat = chooseDatabasePath(session, keys, options);
-    ReadColumnSettings(keys, state.settings);
-    session.report(CloseSettingsKeys(keys));
+    readColumnSettings(keys, state.settings);
+    session.report(closeSettingsKeys(keys));
 
-    LoadDefaults(session);
+    loadDefaults(session);
     loadEntries(session, convertOldFormat);
     queueProblems(session);
 }

@@ -37,6 +37,6 @@ struct StartupOptions
 void runStartup(Session& session, const StartupOptions& options);
 
 // Rebuilds the currency table from the defaults file.
-void LoadDefaults(Session& session);
+void loadDefaults(Session& session);
 
 } // namespace tallyfox

@@ -74,7 +74,7 @@ bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
 
 } // namespace
 
-void parseDatabase(QByteArrayView content, expensearray& entries)
+void parseDatabase(QByteArrayView content, ExpenseArray& entries)
 {
     DatabaseReader reader;
     reader.reserve(databaseLinesBound(countLineFeeds(content), content.size()));
@@ -82,7 +82,7 @@ void parseDatabase(QByteArrayView content, expensearray& entries)
     entries.swap(reader.entries());
 }
 
-bool writeDatabaseContent(QIODevice& device, const expensearray& entries, int count)
+bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int count)
 {
     constexpr qsizetype kChunk = 1 << 20;
     QByteArray buffer;
@@ -101,15 +101,15 @@ bool writeDatabaseContent(QIODevice& device, const expensearray& entries, int co
     return device.write(buffer) == buffer.size();
 }
 
-FileResult ReadDatabase(AppState& state)
+FileResult readDatabaseFile(AppState& state)
 {
-    const QString& path = state.DatabasePath;
+    const QString& path = state.databasePath;
     if (!QFileInfo(path).isFile()) {
         // Missing (no entries), a folder or no regular file: the whole-file reader tells which.
         const FileContent content = readWholeFile(path);
         if (!content.result.ok())
             return content.result;
-        parseDatabase(content.bytes, state.Entries);
+        parseDatabase(content.bytes, state.entries);
         return {};
     }
     QFile file(path);
@@ -123,16 +123,16 @@ FileResult ReadDatabase(AppState& state)
     reader.reserve(*lines);
     if (!readFileLines(file, buffer, reader))
         return FileResult::readFailure(path, file.errorString());
-    state.Entries.swap(reader.entries());
+    state.entries.swap(reader.entries());
     return {};
 }
 
-FileResult WriteDatabase(const AppState& state)
+FileResult writeDatabaseFile(const AppState& state)
 {
-    if (state.KeepFileIfEmpty && state.EntryCount() == 0)
+    if (state.keepFileIfEmpty && state.entryCount() == 0)
         return {};
-    return writeFileAtomically(state.DatabasePath, [&state](QIODevice& device) {
-        return writeDatabaseContent(device, state.Entries, state.EntryCount());
+    return writeFileAtomically(state.databasePath, [&state](QIODevice& device) {
+        return writeDatabaseContent(device, state.entries, state.entryCount());
     });
 }
 

@@ -20,17 +20,17 @@ inline constexpr double kLargestStoredAmount = 999999999999.99;
 
 // Reads database content into entries, replacing what they held. Lines that are not entry lines are
 // skipped; fields that are missing or malformed read as their defaults. Never fails.
-void parseDatabase(QByteArrayView content, expensearray& entries);
+void parseDatabase(QByteArrayView content, ExpenseArray& entries);
 
 // Writes the first count entries as database content. False when the device fails.
-[[nodiscard]] bool writeDatabaseContent(QIODevice& device, const expensearray& entries, int count);
+[[nodiscard]] bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int count);
 
-// Replaces the entries with the file at state.DatabasePath. A missing file gives no entries. A file that
+// Replaces the entries with the file at state.databasePath. A missing file gives no entries. A file that
 // cannot be read is reported and the entries in memory stay as they were.
-FileResult ReadDatabase(AppState& state);
+FileResult readDatabaseFile(AppState& state);
 
-// Writes the entries to state.DatabasePath through a temporary file, so a failed write leaves the old
+// Writes the entries to state.databasePath through a temporary file, so a failed write leaves the old
 // file whole. Skipped while KeepFileIfEmpty is set and there is no entry.
-FileResult WriteDatabase(const AppState& state);
+FileResult writeDatabaseFile(const AppState& state);
 
 } // namespace tallyfox

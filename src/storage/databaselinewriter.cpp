@@ -124,33 +124,33 @@ char* putTextWithDefault(char* p, const QString& text)
 
 } // namespace
 
-void DatabaseLineWriter::appendEntry(const TExpense& entry)
+void DatabaseLineWriter::appendEntry(const Expense& entry)
 {
     m_amount.resize(0);
-    appendAmountText(m_amount, entry.Amount);
-    const qsizetype textUnits = entry.Currency.size() + entry.Type.size() + entry.IntendedSource.size() +
-                                entry.PaidWith.size() + entry.Receipt.size() + entry.Note.size();
+    appendAmountText(m_amount, entry.amount);
+    const qsizetype textUnits = entry.currency.size() + entry.type.size() + entry.intendedSource.size() +
+                                entry.paidWith.size() + entry.receipt.size() + entry.note.size();
     char* p = grow(kLineFrame + m_amount.size() + 3 * textUnits);
     p = putBytes(p, "item\t");
-    p = putDate(p, entry.Date);
+    p = putDate(p, entry.date);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.Currency);
+    p = putTextWithDefault(p, entry.currency);
     *p++ = '\t';
     p = putBytes(p, m_amount);
     *p++ = '\t';
-    p = putFlag(p, entry.Income);
+    p = putFlag(p, entry.income);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.Type);
+    p = putTextWithDefault(p, entry.type);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.IntendedSource);
+    p = putTextWithDefault(p, entry.intendedSource);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.PaidWith);
+    p = putTextWithDefault(p, entry.paidWith);
     *p++ = '\t';
-    p = putFlag(p, entry.HasReceipt);
+    p = putFlag(p, entry.hasReceipt);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.Receipt);
+    p = putTextWithDefault(p, entry.receipt);
     *p++ = '\t';
-    p = putText(p, entry.Note);
+    p = putText(p, entry.note);
     *p++ = '\r';
     *p++ = '\n';
     shrinkTo(p);

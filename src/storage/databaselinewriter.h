@@ -14,7 +14,7 @@ public:
     explicit DatabaseLineWriter(QByteArray& out) : m_out(out) {}
 
     // The 13 tab-separated fields of the entry and CR LF.
-    void appendEntry(const TExpense& entry);
+    void appendEntry(const Expense& entry);
 
 private:
     char* grow(qsizetype count);

@@ -98,11 +98,11 @@ double readDatabaseAmount(QByteArrayView field)
     double amount = 0.0;
     const qsizetype comma = field.indexOf(',');
     if (comma < 0) {
-        amount = ReadNumber(field);
+        amount = readNumber(field);
     } else {
         QByteArray withPoint = field.toByteArray();
         withPoint[comma] = '.';
-        amount = ReadNumber(QByteArrayView(withPoint));
+        amount = readNumber(QByteArrayView(withPoint));
     }
     return std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount);
 }
@@ -142,9 +142,9 @@ public:
 private:
     static double compute(const QByteArrayView* field)
     {
-        return dayCountFromDate(field[1].isEmpty() ? 2009 : ReadWholeNumber(field[1]),
-                                field[2].isEmpty() ? 1 : ReadWholeNumber(field[2]),
-                                field[3].isEmpty() ? 1 : ReadWholeNumber(field[3]));
+        return dayCountFromDate(field[1].isEmpty() ? 2009 : readWholeNumber(field[1]),
+                                field[2].isEmpty() ? 1 : readWholeNumber(field[2]),
+                                field[3].isEmpty() ? 1 : readWholeNumber(field[3]));
     }
 
     static constexpr qsizetype kLongestSpan = 32;
@@ -165,7 +165,7 @@ struct DatabaseReader::Caches
 
 namespace {
 
-void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, expensearray& entries)
+void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries)
 {
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
     const QByteArrayView* field = line.fields;
@@ -177,22 +177,22 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     static const QString kDefaultReceipt = QStringLiteral("00");
 
     const DatabaseFieldReader reader(encoding, caches.commonTexts, caches.rareTexts);
-    TExpense& entry = entries.append();
-    entry.Currency = reader.textOr(field[4], kDefaultCurrency);
-    entry.Amount = readDatabaseAmount(field[5]);
-    entry.Income = reader.flag(field[6]);
-    entry.Type = reader.textOr(field[7], kUnknown);
-    entry.IntendedSource = reader.textOr(field[8], kUnknown);
-    entry.PaidWith = reader.textOr(field[9], kUnknown);
-    entry.HasReceipt = reader.flag(field[10]);
-    entry.Receipt = reader.rareTextOr(field[11], kDefaultReceipt);
-    entry.Note = reader.rareTextOr(field[12], QString());
-    entry.Date = caches.dates.dayCount(field);
-    entry.JustChanged = false;
+    Expense& entry = entries.append();
+    entry.currency = reader.textOr(field[4], kDefaultCurrency);
+    entry.amount = readDatabaseAmount(field[5]);
+    entry.income = reader.flag(field[6]);
+    entry.type = reader.textOr(field[7], kUnknown);
+    entry.intendedSource = reader.textOr(field[8], kUnknown);
+    entry.paidWith = reader.textOr(field[9], kUnknown);
+    entry.hasReceipt = reader.flag(field[10]);
+    entry.receipt = reader.rareTextOr(field[11], kDefaultReceipt);
+    entry.note = reader.rareTextOr(field[12], QString());
+    entry.date = caches.dates.dayCount(field);
+    entry.justChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
-    if (entry.Type.size() == kUnknown.size() && entry.Type == kUnknown &&
-        (entry.Amount == 0.0 || AmountText(entry.Amount) == u"0.00"))
+    if (entry.type.size() == kUnknown.size() && entry.type == kUnknown &&
+        (entry.amount == 0.0 || amountText(entry.amount) == u"0.00"))
         entries.dropLast();
 }
 

@@ -22,11 +22,11 @@ public:
     // Reads the lines of a piece of content. Every piece but the last ends at a line end.
     void readLines(QByteArrayView content);
     // The entries read so far.
-    [[nodiscard]] expensearray& entries() { return m_entries; }
+    [[nodiscard]] ExpenseArray& entries() { return m_entries; }
 
 private:
     std::unique_ptr<Caches> m_caches;
-    expensearray m_entries;
+    ExpenseArray m_entries;
 };
 
 } // namespace tallyfox

@@ -10,10 +10,10 @@ namespace tallyfox {
 
 QString defaultsFilePath(const AppState& state)
 {
-    return state.SettingsFolder + QString::fromUtf16(kDefaultsFileName);
+    return state.settingsFolder + QString::fromUtf16(kDefaultsFileName);
 }
 
-FileResult CopyTextFile(const QString& source, const QString& target)
+FileResult copyTextFile(const QString& source, const QString& target)
 {
     const FileContent content = readWholeFile(source);
     if (!content.result.ok())
@@ -24,16 +24,16 @@ FileResult CopyTextFile(const QString& source, const QString& target)
     return writeFileAtomically(target, [&lines](QIODevice& device) { return writeTextLines(device, lines); });
 }
 
-FileResult InstallDefaultsFile(const AppState& state)
+FileResult installDefaultsFile(const AppState& state)
 {
     const QString target = defaultsFilePath(state);
     if (QFileInfo::exists(target))
         return {};
     const QString shipped =
-        findShippedFile(state.ProgramFolder, QString::fromUtf16(kShippedDefaultsFileName));
+        findShippedFile(state.programFolder, QString::fromUtf16(kShippedDefaultsFileName));
     if (shipped.isEmpty())
         return {};
-    return CopyTextFile(shipped, target);
+    return copyTextFile(shipped, target);
 }
 
 DefaultsItem splitDefaultsLine(QStringView line)
@@ -54,22 +54,22 @@ std::vector<DefaultsItem> defaultsItems(const QStringList& lines)
     return items;
 }
 
-FileResult ReadDefaultsSection(const AppState& state, const QString& section, QStringList& lines)
+FileResult readDefaultsSection(const AppState& state, const QString& section, QStringList& lines)
 {
     lines.clear();
-    TIniFile ini(defaultsFilePath(state), state.Locale);
+    IniFile ini(defaultsFilePath(state), state.locale);
     ini.setSection(section);
-    (void)ini.SectionLines(lines);
+    (void)ini.sectionLines(lines);
     return ini.loadResult();
 }
 
-FileResult ReadDefaultsLists(const AppState& state, DefaultsLists& lists)
+FileResult readDefaultsLists(const AppState& state, DefaultsLists& lists)
 {
     lists = DefaultsLists();
-    TIniFile ini(defaultsFilePath(state), state.Locale);
+    IniFile ini(defaultsFilePath(state), state.locale);
     const auto readSection = [&ini](const char16_t* section, QStringList& lines) {
         ini.setSection(QString::fromUtf16(section));
-        (void)ini.SectionLines(lines);
+        (void)ini.sectionLines(lines);
     };
     readSection(kExpenseTypesSection, lists.expenseTypes);
     readSection(kIntendedSourcesSection, lists.intendedSources);
@@ -84,13 +84,13 @@ FileResult ReadDefaultsLists(const AppState& state, DefaultsLists& lists)
     return ini.loadResult();
 }
 
-FileResult WriteDefaultsLists(const AppState& state, const DefaultsLists& lists)
+FileResult writeDefaultsLists(const AppState& state, const DefaultsLists& lists)
 {
-    TIniFile ini(defaultsFilePath(state), state.Locale);
+    IniFile ini(defaultsFilePath(state), state.locale);
     (void)ini.setMode(IniMode::Write);
     const auto writeSection = [&ini](const char16_t* section, QStringList lines) {
         ini.setSection(QString::fromUtf16(section));
-        (void)ini.SectionLines(lines);
+        (void)ini.sectionLines(lines);
     };
     writeSection(kExpenseTypesSection, lists.expenseTypes);
     writeSection(kIntendedSourcesSection, lists.intendedSources);

@@ -25,10 +25,10 @@ inline constexpr char16_t kPrimaryRateText[] = u"Primary";
 [[nodiscard]] QString defaultsFilePath(const AppState& state);
 
 // Copies a text file line by line, each line written again with CR LF; the target is replaced atomically.
-FileResult CopyTextFile(const QString& source, const QString& target);
+FileResult copyTextFile(const QString& source, const QString& target);
 
 // Start-up: when the settings folder holds no defaults file and the shipped one is found, copies it there.
-FileResult InstallDefaultsFile(const AppState& state);
+FileResult installDefaultsFile(const AppState& state);
 
 // A line of a list section: the item or currency name before the first "=", and the value after it.
 struct DefaultsItem
@@ -47,7 +47,7 @@ struct DefaultsItem
 
 // Replaces lines with the non-empty lines of one section, trimmed, in file order. A missing file or section
 // gives no lines; so does a file that cannot be read, which is also reported.
-FileResult ReadDefaultsSection(const AppState& state, const QString& section, QStringList& lines);
+FileResult readDefaultsSection(const AppState& state, const QString& section, QStringList& lines);
 
 // The four lists as the options edit them.
 struct DefaultsLists
@@ -63,10 +63,10 @@ struct DefaultsLists
 };
 
 // Reads the four lists: pick-list lines whole, currency lines split into name and rate text.
-FileResult ReadDefaultsLists(const AppState& state, DefaultsLists& lists);
+FileResult readDefaultsLists(const AppState& state, DefaultsLists& lists);
 
 // Erases the three pick-list sections and "Currencies" and writes them again, in this order, at the end of
 // the file; other sections stay as they are. A file that could not be read is not written over.
-FileResult WriteDefaultsLists(const AppState& state, const DefaultsLists& lists);
+FileResult writeDefaultsLists(const AppState& state, const DefaultsLists& lists);
 
 } // namespace tallyfox

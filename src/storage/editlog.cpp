@@ -25,7 +25,7 @@ QString logEditTypeText(LogEditType type)
 
 QString logFilePath(const AppState& state)
 {
-    return state.SettingsFolder + QString::fromUtf16(kLogFileName);
+    return state.settingsFolder + QString::fromUtf16(kLogFileName);
 }
 
 LogResult EditLog::outcome(FileResult result)
@@ -39,7 +39,7 @@ LogResult EditLog::outcome(FileResult result)
     return LogResult(std::move(result), newFailure);
 }
 
-LogResult EditLog::CreateLogIfMissing(const AppState& state)
+LogResult EditLog::createLogIfMissing(const AppState& state)
 {
     const QString path = logFilePath(state);
     if (QFile::exists(path))
@@ -75,40 +75,40 @@ LogResult EditLog::appendLine(const AppState& state, const QString& line)
 QString EditLog::editDate(const AppState& state) const
 {
     const QDateTime now = m_clock.now();
-    return state.Locale.shortDate(now.date()) + u' ' + state.Locale.timeWithSeconds(now.time());
+    return state.locale.shortDate(now.date()) + u' ' + state.locale.timeWithSeconds(now.time());
 }
 
-LogResult EditLog::LogMessage(const AppState& state, const QString& text)
+LogResult EditLog::logMessage(const AppState& state, const QString& text)
 {
-    if (!state.settings.EnableLogging)
+    if (!state.settings.enableLogging)
         return {};
     return appendLine(state, editDate(state) + u'\t' + text);
 }
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
-    const TExpense& entry = state.Entries[index];
+    const Expense& entry = state.entries[index];
     const QStringList fields = {
         editDate(state),
         logEditTypeText(type),
-        DateText(entry.Date, state.Locale),
-        entry.Currency,
-        EntryAmountText(entry, state.settings.IncomeIsPositive),
-        entry.Type,
-        entry.IntendedSource,
-        entry.Note,
-        entry.PaidWith,
-        ReceiptText(entry),
+        dateText(entry.date, state.locale),
+        entry.currency,
+        entryAmountText(entry, state.settings.incomeIsPositive),
+        entry.type,
+        entry.intendedSource,
+        entry.note,
+        entry.paidWith,
+        receiptText(entry),
     };
     return fields.join(u'\t');
 }
 
-LogResult EditLog::LogEntry(AppState& state, LogEditType type, int index)
+LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
 {
     // Cleared whether or not the change is logged: after Open, deleting every entry must still reach the
     // file, and that should not depend on the log being switched on.
-    state.KeepFileIfEmpty = false;
-    if (!state.settings.EnableLogging || index < 0 || index >= state.EntryCount())
+    state.keepFileIfEmpty = false;
+    if (!state.settings.enableLogging || index < 0 || index >= state.entryCount())
         return {};
     return appendLine(state, entryLine(state, type, index));
 }

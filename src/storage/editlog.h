@@ -51,12 +51,12 @@ public:
 
     // Start-up: creates the log with its header line when the settings folder has none, whether logging
     // is on or not.
-    LogResult CreateLogIfMissing(const AppState& state);
+    LogResult createLogIfMissing(const AppState& state);
     // Appends "edit date<TAB>text" when logging is on.
-    LogResult LogMessage(const AppState& state, const QString& text);
+    LogResult logMessage(const AppState& state, const QString& text);
     // Appends a line with the values of the entry at index when logging is on. An entry change also lets
     // later refreshes write the database even when it becomes empty, logged or not.
-    LogResult LogEntry(AppState& state, LogEditType type, int index);
+    LogResult logEntry(AppState& state, LogEditType type, int index);
 
     // The current date and time as the log writes it: short date, a space, the time with seconds.
     [[nodiscard]] QString editDate(const AppState& state) const;

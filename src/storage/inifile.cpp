@@ -5,22 +5,22 @@
 
 namespace tallyfox {
 
-TIniFile::TIniFile(const QString& fileName, const UserLocale& locale) : m_fileName(fileName), m_locale(locale)
+IniFile::IniFile(const QString& fileName, const UserLocale& locale) : m_fileName(fileName), m_locale(locale)
 {
     load();
 }
 
-TIniFile::TIniFile(const UserLocale& locale, QByteArrayView content)
+IniFile::IniFile(const UserLocale& locale, QByteArrayView content)
     : m_locale(locale), m_lines(splitTextLines(content)), m_hasFile(false)
 {}
 
-TIniFile::~TIniFile()
+IniFile::~IniFile()
 {
     if (m_mode == IniMode::Write)
         (void)save();
 }
 
-void TIniFile::load()
+void IniFile::load()
 {
     linesChanged();
     if (!m_hasFile)
@@ -30,7 +30,7 @@ void TIniFile::load()
     m_lines = splitTextLines(content.bytes);
 }
 
-FileResult TIniFile::save()
+FileResult IniFile::save()
 {
     if (!m_hasFile)
         return FileResult::failure(QStringLiteral("The settings text belongs to no file."));
@@ -42,7 +42,7 @@ FileResult TIniFile::save()
                                [this](QIODevice& device) { return writeTextLines(device, m_lines); });
 }
 
-FileResult TIniFile::setMode(IniMode mode)
+FileResult IniFile::setMode(IniMode mode)
 {
     if (mode == m_mode)
         return {};
@@ -53,13 +53,13 @@ FileResult TIniFile::setMode(IniMode mode)
     return {};
 }
 
-void TIniFile::setSection(const QString& name)
+void IniFile::setSection(const QString& name)
 {
     m_section = name;
     m_range.reset();
 }
 
-const std::vector<TIniFile::Header>& TIniFile::headers()
+const std::vector<IniFile::Header>& IniFile::headers()
 {
     if (!m_headers) {
         m_headers.emplace();
@@ -71,7 +71,7 @@ const std::vector<TIniFile::Header>& TIniFile::headers()
     return *m_headers;
 }
 
-const TIniFile::SectionRange& TIniFile::currentSection()
+const IniFile::SectionRange& IniFile::currentSection()
 {
     if (m_range)
         return *m_range;
@@ -90,7 +90,7 @@ const TIniFile::SectionRange& TIniFile::currentSection()
     return *m_range;
 }
 
-std::optional<QString> TIniFile::storedValue(const QString& key)
+std::optional<QString> IniFile::storedValue(const QString& key)
 {
     const SectionRange range = currentSection();
     if (range.header < 0)
@@ -103,7 +103,7 @@ std::optional<QString> TIniFile::storedValue(const QString& key)
     return std::nullopt;
 }
 
-void TIniFile::storeValue(const QString& key, const QString& value)
+void IniFile::storeValue(const QString& key, const QString& value)
 {
     const QString line = singleLineText(key) + u'=' + singleLineText(value);
     const SectionRange range = currentSection();
@@ -123,7 +123,7 @@ void TIniFile::storeValue(const QString& key, const QString& value)
     m_lines.insert(range.end, line);
 }
 
-QString TIniFile::IniText(const QString& key, const QString& value)
+QString IniFile::iniText(const QString& key, const QString& value)
 {
     if (m_mode == IniMode::Write) {
         storeValue(key, value);
@@ -132,22 +132,22 @@ QString TIniFile::IniText(const QString& key, const QString& value)
     return storedValue(key).value_or(value);
 }
 
-int TIniFile::IniNumber(const QString& key, int value)
+int IniFile::iniNumber(const QString& key, int value)
 {
     if (m_mode == IniMode::Write) {
         storeValue(key, QString::number(value));
         return value;
     }
     const auto stored = storedValue(key);
-    return stored ? ReadWholeNumber(QStringView(*stored)) : value;
+    return stored ? readWholeNumber(QStringView(*stored)) : value;
 }
 
-bool TIniFile::IniFlag(const QString& key, bool value)
+bool IniFile::iniFlag(const QString& key, bool value)
 {
-    return IniNumber(key, value ? 1 : 0) != 0;
+    return iniNumber(key, value ? 1 : 0) != 0;
 }
 
-bool TIniFile::IniBytes(const QString& key, unsigned char* buffer, int byteCount)
+bool IniFile::iniBytes(const QString& key, unsigned char* buffer, int byteCount)
 {
     if (m_mode == IniMode::Write) {
         storeValue(key, hexText(buffer, byteCount));
@@ -157,7 +157,7 @@ bool TIniFile::IniBytes(const QString& key, unsigned char* buffer, int byteCount
     return stored && readHexBytes(*stored, buffer, byteCount) > 0;
 }
 
-bool TIniFile::removeSection()
+bool IniFile::removeSection()
 {
     bool removed = false;
     for (SectionRange range = currentSection(); range.header >= 0; range = currentSection()) {
@@ -168,7 +168,7 @@ bool TIniFile::removeSection()
     return removed;
 }
 
-FileResult TIniFile::EraseSection()
+FileResult IniFile::eraseSection()
 {
     // In write mode the file changes once, when it is saved, so it is never seen without the section that
     // the caller is about to write again.
@@ -177,7 +177,7 @@ FileResult TIniFile::EraseSection()
     return {};
 }
 
-FileResult TIniFile::SectionLines(QStringList& list)
+FileResult IniFile::sectionLines(QStringList& list)
 {
     if (m_mode == IniMode::Read) {
         list.clear();
@@ -191,7 +191,7 @@ FileResult TIniFile::SectionLines(QStringList& list)
         }
         return {};
     }
-    FileResult result = EraseSection();
+    FileResult result = eraseSection();
     linesChanged();
     m_lines.append(u'[' + singleLineText(m_section) + u']');
     for (const QString& item : list) {

@@ -25,18 +25,18 @@ enum class IniMode
 // Changes reach the file when the object is switched back to read mode, closed or destroyed in write mode,
 // and when a section is erased in read mode. Saving replaces the file atomically.
 // Keys, values and list items are written as given, except that line breaks in them become spaces.
-class TIniFile
+class IniFile
 {
 public:
     // Loads the file in read mode. A file that does not exist gives no lines.
-    TIniFile(const QString& fileName, const UserLocale& locale);
+    IniFile(const QString& fileName, const UserLocale& locale);
     // An object over content that belongs to no file; saving it fails.
-    TIniFile(const UserLocale& locale, QByteArrayView content);
+    IniFile(const UserLocale& locale, QByteArrayView content);
     // Saves in write mode; call close() first to learn whether that worked.
-    ~TIniFile();
+    ~IniFile();
 
-    TIniFile(const TIniFile&) = delete;
-    TIniFile& operator=(const TIniFile&) = delete;
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
 
     [[nodiscard]] const QString& fileName() const { return m_fileName; }
     [[nodiscard]] IniMode mode() const { return m_mode; }
@@ -53,20 +53,20 @@ public:
     [[nodiscard]] const QString& section() const { return m_section; }
 
     // Read: the stored value, or value when the section or key is missing. Write: stores value, returns "".
-    QString IniText(const QString& key, const QString& value);
+    QString iniText(const QString& key, const QString& value);
     // Read: an optional sign and the digits after it (0 without digits), or value when missing.
-    int IniNumber(const QString& key, int value);
-    bool IniFlag(const QString& key, bool value);
+    int iniNumber(const QString& key, int value);
+    bool iniFlag(const QString& key, bool value);
     // Read: fills up to byteCount bytes from hex digit pairs; true when at least one byte was read.
     // Write: stores two upper-case hex digits per byte.
-    bool IniBytes(const QString& key, unsigned char* buffer, int byteCount);
+    bool iniBytes(const QString& key, unsigned char* buffer, int byteCount);
 
     // Removes the section: its header and lines, and those of any later section of the same name, which
     // would otherwise come to light in its place. Read mode saves at once; write mode saves with the rest.
-    FileResult EraseSection();
+    FileResult eraseSection();
     // Read: replaces list with the section's non-empty lines, trimmed, in file order. Write: erases the
     // section and appends it at the end of the file with the list's non-empty items, trimmed.
-    FileResult SectionLines(QStringList& list);
+    FileResult sectionLines(QStringList& list);
 
 private:
     struct SectionRange

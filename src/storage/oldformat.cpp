@@ -14,10 +14,10 @@ namespace {
 
 // A double stored as the hex digits of its eight bytes, least significant byte first. Bytes that the text
 // does not reach stay 0. Nothing when not even one byte was read.
-std::optional<double> oldFormatDouble(TIniFile& ini, const QString& key)
+std::optional<double> oldFormatDouble(IniFile& ini, const QString& key)
 {
     unsigned char bytes[8] = {};
-    if (!ini.IniBytes(key, bytes, 8))
+    if (!ini.iniBytes(key, bytes, 8))
         return std::nullopt;
     std::uint64_t bits = 0;
     for (int i = 7; i >= 0; --i)
@@ -25,9 +25,9 @@ std::optional<double> oldFormatDouble(TIniFile& ini, const QString& key)
     return std::bit_cast<double>(bits);
 }
 
-QString oldFormatText(TIniFile& ini, const QString& key, const QString& fallback)
+QString oldFormatText(IniFile& ini, const QString& key, const QString& fallback)
 {
-    const QString text = ini.IniText(key, QString());
+    const QString text = ini.iniText(key, QString());
     return text.isEmpty() ? fallback : text;
 }
 
@@ -35,10 +35,10 @@ QString oldFormatText(TIniFile& ini, const QString& key, const QString& fallback
 
 QString oldDatabasePath(const AppState& state)
 {
-    return state.SettingsFolder + QString::fromUtf16(kOldDatabaseFileName);
+    return state.settingsFolder + QString::fromUtf16(kOldDatabaseFileName);
 }
 
-void readOldFormatEntries(TIniFile& ini, const QDateTime& now, expensearray& entries)
+void readOldFormatEntries(IniFile& ini, const QDateTime& now, ExpenseArray& entries)
 {
     static const QString kUnknown = QStringLiteral("Unknown");
     const double nowDayCount =
@@ -47,39 +47,39 @@ void readOldFormatEntries(TIniFile& ini, const QDateTime& now, expensearray& ent
     ini.setSection(QStringLiteral("Main"));
     // Every entry had a section of its own, so a count beyond the number of lines is damage, not entries.
     const auto count = static_cast<int>(
-        std::clamp<qsizetype>(ini.IniNumber(QStringLiteral("Nr of expenses"), 0), 0, ini.lines().size()));
+        std::clamp<qsizetype>(ini.iniNumber(QStringLiteral("Nr of expenses"), 0), 0, ini.lines().size()));
 
-    expensearray read;
+    ExpenseArray read;
     read.reserve(count);
     for (int number = 1; number <= count; ++number) {
         ini.setSection(QStringLiteral("Expense") + QString::number(number));
-        TExpense& entry = read.append();
+        Expense& entry = read.append();
         // A date that names no calendar day would sort and show as nonsense; it counts as missing.
         const auto date = oldFormatDouble(ini, QStringLiteral("Date"));
-        entry.Date = date && *date != 0.0 && dateFromDayCount(*date) ? *date : nowDayCount;
+        entry.date = date && *date != 0.0 && dateFromDayCount(*date) ? *date : nowDayCount;
         const double amount = oldFormatDouble(ini, QStringLiteral("Amount")).value_or(0.0);
-        entry.Amount =
+        entry.amount =
             std::isfinite(amount) ? std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount) : 0.0;
-        entry.Income = ini.IniNumber(QStringLiteral("Income"), 0) != 0;
-        entry.Currency = oldFormatText(ini, QStringLiteral("Currency"), QStringLiteral("?"));
-        entry.Type = oldFormatText(ini, QStringLiteral("Name"), kUnknown);
-        entry.IntendedSource = oldFormatText(ini, QStringLiteral("Intended source"), kUnknown);
-        entry.PaidWith = oldFormatText(ini, QStringLiteral("Paid with"), kUnknown);
-        entry.Note = ini.IniText(QStringLiteral("Note"), QString());
+        entry.income = ini.iniNumber(QStringLiteral("Income"), 0) != 0;
+        entry.currency = oldFormatText(ini, QStringLiteral("Currency"), QStringLiteral("?"));
+        entry.type = oldFormatText(ini, QStringLiteral("Name"), kUnknown);
+        entry.intendedSource = oldFormatText(ini, QStringLiteral("Intended source"), kUnknown);
+        entry.paidWith = oldFormatText(ini, QStringLiteral("Paid with"), kUnknown);
+        entry.note = ini.iniText(QStringLiteral("Note"), QString());
         // The old layout had no receipts.
-        entry.HasReceipt = false;
-        entry.Receipt = QStringLiteral("00");
-        entry.JustChanged = false;
+        entry.hasReceipt = false;
+        entry.receipt = QStringLiteral("00");
+        entry.justChanged = false;
     }
     entries.swap(read);
 }
 
-FileResult ConvertOldDatabase(AppState& state, const QDateTime& now)
+FileResult convertOldDatabase(AppState& state, const QDateTime& now)
 {
-    TIniFile ini(oldDatabasePath(state), state.Locale);
+    IniFile ini(oldDatabasePath(state), state.locale);
     if (!ini.loadResult().ok())
         return ini.loadResult();
-    readOldFormatEntries(ini, now, state.Entries);
+    readOldFormatEntries(ini, now, state.entries);
     return {};
 }
 

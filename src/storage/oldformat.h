@@ -17,10 +17,10 @@ inline constexpr char16_t kOldDatabaseFileName[] = u"TallyfoxData.ini";
 
 // Reads the entries of an old-format file into entries, replacing what they held. Entries whose sections
 // are missing consist of defaults; now stands in for a missing date.
-void readOldFormatEntries(TIniFile& ini, const QDateTime& now, expensearray& entries);
+void readOldFormatEntries(IniFile& ini, const QDateTime& now, ExpenseArray& entries);
 
 // Replaces the entries with those of the old-format file in the settings folder. A missing file gives no
 // entries. A file that cannot be read is reported and the entries stay as they were.
-FileResult ConvertOldDatabase(AppState& state, const QDateTime& now);
+FileResult convertOldDatabase(AppState& state, const QDateTime& now);
 
 } // namespace tallyfox

@@ -17,17 +17,17 @@ constexpr std::array<int, kColumnCount> kColumnWidthSaveOrder = {2, 0, 1, 3, 4, 
 
 } // namespace
 
-QString ColumnWidthValueName(int k)
+QString columnWidthValueName(int k)
 {
     return QString::fromUtf16(kColumnWidthValueNames[k]);
 }
 
-QString ColumnOrderValueName(int k)
+QString columnOrderValueName(int k)
 {
     return QStringLiteral("Order") + QString::fromUtf16(kColumnIdentifiers[k]);
 }
 
-std::array<int, kColumnCount> ColumnPositionsFromStored(const std::array<quint16, kColumnCount>& stored)
+std::array<int, kColumnCount> columnPositionsFromStored(const std::array<quint16, kColumnCount>& stored)
 {
     std::array<bool, kColumnCount> taken{};
     std::array<int, kColumnCount> positions{};
@@ -44,29 +44,29 @@ std::array<int, kColumnCount> ColumnPositionsFromStored(const std::array<quint16
     return positions;
 }
 
-void ReadColumnSettings(RegistryKey& columnsKey, Settings& settings)
+void readColumnSettings(RegistryKey& columnsKey, Settings& settings)
 {
-    settings.LastVisibleColumn = RegReadNumber16(columnsKey, QStringLiteral("LastVisibleColumn"), 7);
+    settings.lastVisibleColumn = readNumber16Setting(columnsKey, QStringLiteral("LastVisibleColumn"), 7);
     for (int k = 0; k < kColumnCount; ++k) {
-        const qint32 width = RegReadNumber(columnsKey, ColumnWidthValueName(k), kDefaultColumnWidths[k]);
-        settings.ColumnWidths[k] =
+        const qint32 width = readNumberSetting(columnsKey, columnWidthValueName(k), kDefaultColumnWidths[k]);
+        settings.columnWidths[k] =
             (width < 0 || width > kLargestColumnWidth) ? kDefaultColumnWidths[k] : static_cast<int>(width);
     }
     std::array<quint16, kColumnCount> stored{};
     for (int k = 0; k < kColumnCount; ++k)
-        stored[k] = RegReadNumber16(columnsKey, ColumnOrderValueName(k), static_cast<quint16>(k));
-    settings.ColumnPositions = ColumnPositionsFromStored(stored);
+        stored[k] = readNumber16Setting(columnsKey, columnOrderValueName(k), static_cast<quint16>(k));
+    settings.columnPositions = columnPositionsFromStored(stored);
 }
 
-void WriteColumnSettings(RegistryKey& columnsKey, const Settings& settings)
+void writeColumnSettings(RegistryKey& columnsKey, const Settings& settings)
 {
-    RegWriteNumber(columnsKey, QStringLiteral("LastVisibleColumn"), settings.LastVisibleColumn);
+    writeNumberSetting(columnsKey, QStringLiteral("LastVisibleColumn"), settings.lastVisibleColumn);
     for (int k : kColumnWidthSaveOrder) {
-        if (settings.ColumnWidths[k] > 0)
-            RegWriteNumber(columnsKey, ColumnWidthValueName(k), settings.ColumnWidths[k]);
+        if (settings.columnWidths[k] > 0)
+            writeNumberSetting(columnsKey, columnWidthValueName(k), settings.columnWidths[k]);
     }
     for (int k = 0; k < kColumnCount; ++k)
-        RegWriteNumber(columnsKey, ColumnOrderValueName(k), settings.ColumnPositions[k]);
+        writeNumberSetting(columnsKey, columnOrderValueName(k), settings.columnPositions[k]);
 }
 
 } // namespace tallyfox

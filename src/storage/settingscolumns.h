@@ -10,20 +10,20 @@ namespace tallyfox {
 
 // The values of the "Columns" key that name a column's width and display position, by identifier
 // index k.
-[[nodiscard]] QString ColumnWidthValueName(int k);
-[[nodiscard]] QString ColumnOrderValueName(int k);
+[[nodiscard]] QString columnWidthValueName(int k);
+[[nodiscard]] QString columnOrderValueName(int k);
 
 // The display positions from the stored Order values: in identifier order, each column takes its stored
 // position unless that is beyond 8 or already taken, and then the lowest free one. Always a permutation
 // of 0-8, whatever was stored.
 [[nodiscard]] std::array<int, kColumnCount>
-ColumnPositionsFromStored(const std::array<quint16, kColumnCount>& stored);
+columnPositionsFromStored(const std::array<quint16, kColumnCount>& stored);
 
 // Reads LastVisibleColumn, the nine widths and the nine Order values into the settings.
-void ReadColumnSettings(RegistryKey& columnsKey, Settings& settings);
+void readColumnSettings(RegistryKey& columnsKey, Settings& settings);
 
 // Writes LastVisibleColumn, the widths of the columns that are shown (a hidden column, width 0, keeps its
 // last stored width) and the nine Order values.
-void WriteColumnSettings(RegistryKey& columnsKey, const Settings& settings);
+void writeColumnSettings(RegistryKey& columnsKey, const Settings& settings);
 
 } // namespace tallyfox

@@ -5,68 +5,71 @@
 
 namespace tallyfox {
 
-SettingsKeys OpenSettingsKeys(Settings& settings, const QString& registryFile)
+SettingsKeys openSettingsKeys(Settings& settings, const QString& registryFile)
 {
     SettingsKeys keys;
     keys.settingsKey = RegistryKey::openOrCreate(QString::fromUtf16(kSettingsKeyPath), registryFile);
     if (keys.settingsKey.isOpen())
         keys.columnsKey = RegistryKey::openOrCreate(QString::fromUtf16(kColumnsKeyPath), registryFile);
-    settings.RegistryUnavailable = !keys.settingsKey.isOpen();
+    settings.registryUnavailable = !keys.settingsKey.isOpen();
     return keys;
 }
 
-quint16 ReadVersion(SettingsKeys& keys)
+quint16 readVersion(SettingsKeys& keys)
 {
-    return RegReadNumber16(keys.settingsKey, QStringLiteral("Version"), 0);
+    return readNumber16Setting(keys.settingsKey, QStringLiteral("Version"), 0);
 }
 
-void WriteVersion(SettingsKeys& keys, quint16 version)
+void writeVersion(SettingsKeys& keys, quint16 version)
 {
-    RegWriteNumber(keys.settingsKey, QStringLiteral("Version"), version);
+    writeNumberSetting(keys.settingsKey, QStringLiteral("Version"), version);
 }
 
-QString ReadDataLocation(SettingsKeys& keys, const QString& defaultFolder)
+QString readDataLocation(SettingsKeys& keys, const QString& defaultFolder)
 {
-    return RegReadText(keys.settingsKey, QStringLiteral("DataLocation"), defaultFolder);
+    return readTextSetting(keys.settingsKey, QStringLiteral("DataLocation"), defaultFolder);
 }
 
-QString QuickEnableValueName(int step)
+QString quickEnableValueName(int step)
 {
     return QStringLiteral("QuickEnable") +
            QString::fromUtf16(kColumnIdentifiers[kQuickStepIdentifiers[step]]);
 }
 
-void ReadMainSettings(SettingsKeys& keys, Settings& settings)
+void readMainSettings(SettingsKeys& keys, Settings& settings)
 {
     const Settings defaults;
     RegistryKey& key = keys.settingsKey;
-    settings.EnableLogging = RegReadFlag(key, QStringLiteral("EnableLogging"), defaults.EnableLogging);
-    settings.Lastusedcurrency =
-        RegReadText(key, QStringLiteral("Lastusedcurrency"), defaults.Lastusedcurrency);
-    settings.Lastintendedsource =
-        RegReadText(key, QStringLiteral("Lastintendedsource"), defaults.Lastintendedsource);
-    settings.Lastpaidwith = RegReadText(key, QStringLiteral("Lastpaidwith"), defaults.Lastpaidwith);
-    settings.LastIncome = RegReadFlag(key, QStringLiteral("LastIncome"), defaults.LastIncome);
-    settings.LasthasReceipt = RegReadFlag(key, QStringLiteral("LasthasReceipt"), defaults.LasthasReceipt);
-    settings.NextReceiptNum = RegReadNumber16(key, QStringLiteral("NextReceiptNum"), defaults.NextReceiptNum);
-    settings.FingerFriendly = RegReadFlag(key, QStringLiteral("FingerFriendly"), defaults.FingerFriendly);
-    settings.StartWithQuick = RegReadFlag(key, QStringLiteral("StartWithQuick"), defaults.StartWithQuick);
-    settings.ShowDecimals = RegReadFlag(key, QStringLiteral("ShowDecimals"), defaults.ShowDecimals);
-    settings.DecimalsVis = RegReadNumber(key, QStringLiteral("DecimalsVis"), defaults.DecimalsVis);
-    settings.AutoSort = RegReadFlag(key, QStringLiteral("AutoSort"), defaults.AutoSort);
-    settings.SortReverse = RegReadFlag(key, QStringLiteral("SortReverse"), defaults.SortReverse);
-    settings.SortType = RegReadNumber16(key, QStringLiteral("SortType"), defaults.SortType);
-    if (settings.SortType >= kSortKeyCount)
-        settings.SortType = 0;
-    settings.IncomeIsPositive =
-        RegReadFlag(key, QStringLiteral("IncomeIsPositive"), defaults.IncomeIsPositive);
-    settings.Increase9is0 = RegReadFlag(key, QStringLiteral("Increase9is0"), defaults.Increase9is0);
-    settings.SkipOverview = RegReadFlag(key, QStringLiteral("SkipOverview"), defaults.SkipOverview);
+    settings.enableLogging = readFlagSetting(key, QStringLiteral("EnableLogging"), defaults.enableLogging);
+    settings.lastUsedCurrency =
+        readTextSetting(key, QStringLiteral("Lastusedcurrency"), defaults.lastUsedCurrency);
+    settings.lastIntendedSource =
+        readTextSetting(key, QStringLiteral("Lastintendedsource"), defaults.lastIntendedSource);
+    settings.lastPaidWith = readTextSetting(key, QStringLiteral("Lastpaidwith"), defaults.lastPaidWith);
+    settings.lastIncome = readFlagSetting(key, QStringLiteral("LastIncome"), defaults.lastIncome);
+    settings.lastHasReceipt = readFlagSetting(key, QStringLiteral("LasthasReceipt"), defaults.lastHasReceipt);
+    settings.nextReceiptNumber =
+        readNumber16Setting(key, QStringLiteral("NextReceiptNum"), defaults.nextReceiptNumber);
+    settings.fingerFriendly = readFlagSetting(key, QStringLiteral("FingerFriendly"), defaults.fingerFriendly);
+    settings.startWithQuick = readFlagSetting(key, QStringLiteral("StartWithQuick"), defaults.startWithQuick);
+    settings.showDecimals = readFlagSetting(key, QStringLiteral("ShowDecimals"), defaults.showDecimals);
+    settings.decimalsVisible =
+        readNumberSetting(key, QStringLiteral("DecimalsVis"), defaults.decimalsVisible);
+    settings.autoSort = readFlagSetting(key, QStringLiteral("AutoSort"), defaults.autoSort);
+    settings.sortReverse = readFlagSetting(key, QStringLiteral("SortReverse"), defaults.sortReverse);
+    settings.sortKey = readNumber16Setting(key, QStringLiteral("SortType"), defaults.sortKey);
+    if (settings.sortKey >= kSortKeyCount)
+        settings.sortKey = 0;
+    settings.incomeIsPositive =
+        readFlagSetting(key, QStringLiteral("IncomeIsPositive"), defaults.incomeIsPositive);
+    settings.increase9Is0 = readFlagSetting(key, QStringLiteral("Increase9is0"), defaults.increase9Is0);
+    settings.skipOverview = readFlagSetting(key, QStringLiteral("SkipOverview"), defaults.skipOverview);
     for (int step = 0; step < kQuickStepCount; ++step)
-        settings.QuickEnable[step] = RegReadFlag(key, QuickEnableValueName(step), defaults.QuickEnable[step]);
+        settings.quickEnable[step] =
+            readFlagSetting(key, quickEnableValueName(step), defaults.quickEnable[step]);
 }
 
-std::optional<QString> ReadDatabase(SettingsKeys& keys)
+std::optional<QString> readStoredDatabasePath(SettingsKeys& keys)
 {
     const std::optional<RegistryValue> value = keys.settingsKey.value(u"Database");
     if (!value || value->kind != RegistryValueKind::Text || value->text.isEmpty())
@@ -74,12 +77,12 @@ std::optional<QString> ReadDatabase(SettingsKeys& keys)
     return value->text;
 }
 
-void ReadColumnSettings(SettingsKeys& keys, Settings& settings)
+void readColumnSettings(SettingsKeys& keys, Settings& settings)
 {
-    ReadColumnSettings(keys.columnsKey, settings);
+    readColumnSettings(keys.columnsKey, settings);
 }
 
-FileResult CloseSettingsKeys(SettingsKeys& keys)
+FileResult closeSettingsKeys(SettingsKeys& keys)
 {
     FileResult columns = keys.columnsKey.close();
     FileResult main = keys.settingsKey.close();

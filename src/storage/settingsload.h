@@ -26,35 +26,35 @@ struct SettingsKeys
 // work in between. Every read writes a missing value back with its default.
 
 // Opens the settings key and its "Columns" key, creating them when they do not exist. When the registry
-// file cannot be read the keys stay closed and settings.RegistryUnavailable is set; keys.settingsKey's
+// file cannot be read the keys stay closed and settings.registryUnavailable is set; keys.settingsKey's
 // openFailure() then says why.
-[[nodiscard]] SettingsKeys OpenSettingsKeys(Settings& settings,
+[[nodiscard]] SettingsKeys openSettingsKeys(Settings& settings,
                                             const QString& registryFile = registryFilePath());
 
 // The program version that last ran (low 16 bits; 0 when none did), and recording a new one.
-[[nodiscard]] quint16 ReadVersion(SettingsKeys& keys);
-void WriteVersion(SettingsKeys& keys, quint16 version);
+[[nodiscard]] quint16 readVersion(SettingsKeys& keys);
+void writeVersion(SettingsKeys& keys, quint16 version);
 
 // The stored settings folder; the default (written back) when it is missing or empty.
-[[nodiscard]] QString ReadDataLocation(SettingsKeys& keys, const QString& defaultFolder);
+[[nodiscard]] QString readDataLocation(SettingsKeys& keys, const QString& defaultFolder);
 
 // The main group, in this order: EnableLogging, Lastusedcurrency, Lastintendedsource, Lastpaidwith,
 // LastIncome, LasthasReceipt, NextReceiptNum, FingerFriendly, StartWithQuick, ShowDecimals, DecimalsVis,
 // AutoSort, SortReverse, SortType, IncomeIsPositive, Increase9is0, SkipOverview and the seven QuickEnable
 // values. A sort type beyond the known sort keys reads as 0.
-void ReadMainSettings(SettingsKeys& keys, Settings& settings);
+void readMainSettings(SettingsKeys& keys, Settings& settings);
 
 // The database file in use when one is stored; nothing is written when none is.
-[[nodiscard]] std::optional<QString> ReadDatabase(SettingsKeys& keys);
+[[nodiscard]] std::optional<QString> readStoredDatabasePath(SettingsKeys& keys);
 
 // LastVisibleColumn, the column widths and the column order from the "Columns" key.
-void ReadColumnSettings(SettingsKeys& keys, Settings& settings);
+void readColumnSettings(SettingsKeys& keys, Settings& settings);
 
 // Closes both keys, which writes the registry file when a read added a default. A failure to write is
 // returned; the settings read stay in use.
-FileResult CloseSettingsKeys(SettingsKeys& keys);
+FileResult closeSettingsKeys(SettingsKeys& keys);
 
 // The name of the QuickEnable value of quick-entry step i (0-6).
-[[nodiscard]] QString QuickEnableValueName(int step);
+[[nodiscard]] QString quickEnableValueName(int step);
 
 } // namespace tallyfox

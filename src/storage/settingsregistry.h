@@ -12,21 +12,21 @@ namespace tallyfox {
 
 // The text when the value is a text that is not empty; otherwise (missing, empty, of another kind) the
 // default, which is then written.
-[[nodiscard]] QString RegReadText(RegistryKey& key, const QString& name, const QString& defaultValue);
+[[nodiscard]] QString readTextSetting(RegistryKey& key, const QString& name, const QString& defaultValue);
 
 // The number when the value is a 32-bit number, 0 when it is of another kind (nothing is written then);
 // a missing value gives the default, which is written.
-[[nodiscard]] qint32 RegReadNumber(RegistryKey& key, const QString& name, qint32 defaultValue);
+[[nodiscard]] qint32 readNumberSetting(RegistryKey& key, const QString& name, qint32 defaultValue);
 
 // A number that is exactly 1 is true; any other (a stored 2 as well) is false.
-[[nodiscard]] bool RegReadFlag(RegistryKey& key, const QString& name, bool defaultValue);
+[[nodiscard]] bool readFlagSetting(RegistryKey& key, const QString& name, bool defaultValue);
 
 // The low 16 bits of a number, for the settings that are 16-bit.
-[[nodiscard]] quint16 RegReadNumber16(RegistryKey& key, const QString& name, quint16 defaultValue);
+[[nodiscard]] quint16 readNumber16Setting(RegistryKey& key, const QString& name, quint16 defaultValue);
 
-void RegWriteText(RegistryKey& key, const QString& name, const QString& value);
-void RegWriteNumber(RegistryKey& key, const QString& name, qint32 value);
+void writeTextSetting(RegistryKey& key, const QString& name, const QString& value);
+void writeNumberSetting(RegistryKey& key, const QString& name, qint32 value);
 // A flag is stored as 1 or 0.
-void RegWriteFlag(RegistryKey& key, const QString& name, bool value);
+void writeFlagSetting(RegistryKey& key, const QString& name, bool value);
 
 } // namespace tallyfox

@@ -6,37 +6,37 @@
 
 namespace tallyfox {
 
-FileResult SaveSettings(const AppState& state, const QString& registryFile)
+FileResult saveSettingsToRegistry(const AppState& state, const QString& registryFile)
 {
     const Settings& settings = state.settings;
-    if (settings.RegistryUnavailable)
+    if (settings.registryUnavailable)
         return {};
     RegistryKey key = RegistryKey::open(QString::fromUtf16(kSettingsKeyPath), registryFile);
-    RegWriteText(key, QStringLiteral("Database"), state.DatabasePath);
-    RegWriteText(key, QStringLiteral("DataLocation"), state.SettingsFolder);
-    RegWriteText(key, QStringLiteral("Lastusedcurrency"), settings.Lastusedcurrency);
-    RegWriteText(key, QStringLiteral("Lastintendedsource"), settings.Lastintendedsource);
-    RegWriteText(key, QStringLiteral("Lastpaidwith"), settings.Lastpaidwith);
-    RegWriteFlag(key, QStringLiteral("LastIncome"), settings.LastIncome);
-    RegWriteFlag(key, QStringLiteral("LasthasReceipt"), settings.LasthasReceipt);
-    RegWriteNumber(key, QStringLiteral("NextReceiptNum"), settings.NextReceiptNum);
-    RegWriteFlag(key, QStringLiteral("EnableLogging"), settings.EnableLogging);
-    RegWriteFlag(key, QStringLiteral("FingerFriendly"), settings.FingerFriendly);
-    RegWriteFlag(key, QStringLiteral("StartWithQuick"), settings.StartWithQuick);
-    RegWriteFlag(key, QStringLiteral("ShowDecimals"), settings.ShowDecimals);
-    RegWriteNumber(key, QStringLiteral("DecimalsVis"), settings.DecimalsVis);
-    RegWriteFlag(key, QStringLiteral("AutoSort"), settings.AutoSort);
-    RegWriteFlag(key, QStringLiteral("SortReverse"), settings.SortReverse);
-    RegWriteNumber(key, QStringLiteral("SortType"), settings.SortType);
-    RegWriteFlag(key, QStringLiteral("IncomeIsPositive"), settings.IncomeIsPositive);
-    RegWriteFlag(key, QStringLiteral("Increase9is0"), settings.Increase9is0);
-    RegWriteFlag(key, QStringLiteral("SkipOverview"), settings.SkipOverview);
+    writeTextSetting(key, QStringLiteral("Database"), state.databasePath);
+    writeTextSetting(key, QStringLiteral("DataLocation"), state.settingsFolder);
+    writeTextSetting(key, QStringLiteral("Lastusedcurrency"), settings.lastUsedCurrency);
+    writeTextSetting(key, QStringLiteral("Lastintendedsource"), settings.lastIntendedSource);
+    writeTextSetting(key, QStringLiteral("Lastpaidwith"), settings.lastPaidWith);
+    writeFlagSetting(key, QStringLiteral("LastIncome"), settings.lastIncome);
+    writeFlagSetting(key, QStringLiteral("LasthasReceipt"), settings.lastHasReceipt);
+    writeNumberSetting(key, QStringLiteral("NextReceiptNum"), settings.nextReceiptNumber);
+    writeFlagSetting(key, QStringLiteral("EnableLogging"), settings.enableLogging);
+    writeFlagSetting(key, QStringLiteral("FingerFriendly"), settings.fingerFriendly);
+    writeFlagSetting(key, QStringLiteral("StartWithQuick"), settings.startWithQuick);
+    writeFlagSetting(key, QStringLiteral("ShowDecimals"), settings.showDecimals);
+    writeNumberSetting(key, QStringLiteral("DecimalsVis"), settings.decimalsVisible);
+    writeFlagSetting(key, QStringLiteral("AutoSort"), settings.autoSort);
+    writeFlagSetting(key, QStringLiteral("SortReverse"), settings.sortReverse);
+    writeNumberSetting(key, QStringLiteral("SortType"), settings.sortKey);
+    writeFlagSetting(key, QStringLiteral("IncomeIsPositive"), settings.incomeIsPositive);
+    writeFlagSetting(key, QStringLiteral("Increase9is0"), settings.increase9Is0);
+    writeFlagSetting(key, QStringLiteral("SkipOverview"), settings.skipOverview);
     for (int step = 0; step < kQuickStepCount; ++step)
-        RegWriteFlag(key, QuickEnableValueName(step), settings.QuickEnable[step]);
+        writeFlagSetting(key, quickEnableValueName(step), settings.quickEnable[step]);
     FileResult result = key.close();
 
     RegistryKey columnsKey = RegistryKey::open(QString::fromUtf16(kColumnsKeyPath), registryFile);
-    WriteColumnSettings(columnsKey, settings);
+    writeColumnSettings(columnsKey, settings);
     FileResult columnsResult = columnsKey.close();
     return result.ok() ? columnsResult : result;
 }

@@ -39,12 +39,12 @@ int EntryListModel::columnCount(const QModelIndex& parent) const
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_state.EntryCount())
+    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_state.entryCount())
         return {};
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return entryCellText(m_state, m_state.Entries[index.row()], index.column());
+        return entryCellText(m_state, m_state.entries[index.row()], index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));
     case Qt::BackgroundRole:
@@ -76,7 +76,7 @@ QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, in
 void EntryListModel::reset()
 {
     beginResetModel();
-    m_rows = m_state.QuickEntryOnly ? 0 : m_state.EntryCount();
+    m_rows = m_state.quickEntryOnly ? 0 : m_state.entryCount();
     m_highlightedRow = -1;
     endResetModel();
 }

@@ -87,7 +87,7 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
     QHeaderView* header = horizontalHeader();
     for (int position = 0; position < kColumnCount; ++position) {
         for (int k = 0; k < kColumnCount; ++k) {
-            if (settings.ColumnPositions[size_t(k)] == position) {
+            if (settings.columnPositions[size_t(k)] == position) {
                 const int column = kColumnOfIdentifier[size_t(k)];
                 header->moveSection(header->visualIndex(column), position);
             }
@@ -95,7 +95,7 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
     }
     for (int k = 0; k < kColumnCount; ++k) {
         const int column = kColumnOfIdentifier[size_t(k)];
-        if (settings.ColumnPositions[size_t(k)] > settings.LastVisibleColumn) {
+        if (settings.columnPositions[size_t(k)] > settings.lastVisibleColumn) {
             header->setSectionHidden(column, true);
         } else if (header->isSectionHidden(column) || header->sectionSize(column) == 0) {
             header->setSectionHidden(column, false);

@@ -121,12 +121,12 @@ void MainForm::initialise(const StartupOptions& options)
         };
     }
     runStartup(m_session, withDialog);
-    m_list->applyWidths(m_session.state().settings.ColumnWidths);
+    m_list->applyWidths(m_session.state().settings.columnWidths);
     applyColumns();
-    m_session.state().Landscape = isLandscape();
+    m_session.state().landscape = isLandscape();
     refreshList(false);
     // Problems of the first refresh join the start-up messages.
-    m_session.state().StartupMessages << m_session.takeProblems();
+    m_session.state().startupMessages << m_session.takeProblems();
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, true);
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, true);
     m_list->setFocus();
@@ -137,7 +137,7 @@ void MainForm::initialise(const StartupOptions& options)
 void MainForm::applyColumns()
 {
     const AppState& state = m_session.state();
-    m_list->applyColumns(state.settings, state.CurrencyCount() > 0 ? state.Currencies[0].Name : QString());
+    m_list->applyColumns(state.settings, state.currencyCount() > 0 ? state.currencies[0].name : QString());
 }
 
 void MainForm::refreshList(bool forceSort)
@@ -167,16 +167,16 @@ void MainForm::showProblems()
 void MainForm::startupTick()
 {
     m_startupTimer.stop();
-    const QStringList messages = std::exchange(m_session.state().StartupMessages, {});
+    const QStringList messages = std::exchange(m_session.state().startupMessages, {});
     for (const QString& message : messages)
         m_prompts.message(this, message);
-    if (m_session.state().QuickEntryOnStart)
+    if (m_session.state().quickEntryOnStart)
         newItem();
 }
 
 QString MainForm::databaseFolder() const
 {
-    return folderOf(m_session.state().DatabasePath);
+    return folderOf(m_session.state().databasePath);
 }
 
 void MainForm::newItem()
@@ -256,7 +256,7 @@ void MainForm::bringToFront()
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    m_session.state().settings.ColumnWidths = m_list->currentWidths();
+    m_session.state().settings.columnWidths = m_list->currentWidths();
     m_session.saveSettings();
     showProblems();
     event->accept();

@@ -78,10 +78,10 @@ void MainMenu::update(bool rowSelected, const Settings& settings)
 {
     deleteEntry->setEnabled(rowSelected);
     editEntry->setEnabled(rowSelected);
-    autoSort->setChecked(settings.AutoSort);
-    reverseOrder->setChecked(settings.SortReverse);
+    autoSort->setChecked(settings.autoSort);
+    reverseOrder->setChecked(settings.sortReverse);
     for (size_t key = 0; key < sortKeys.size(); ++key)
-        sortKeys[key]->setChecked(settings.AutoSort && settings.SortType == key);
+        sortKeys[key]->setChecked(settings.autoSort && settings.sortKey == key);
 }
 
 } // namespace tallyfox

@@ -5,39 +5,39 @@
 namespace tallyfox {
 namespace {
 
-TExpense namedEntry(const QString& type, double amount = 1.0)
+Expense namedEntry(const QString& type, double amount = 1.0)
 {
-    TExpense entry;
-    entry.Type = type;
-    entry.Amount = amount;
+    Expense entry;
+    entry.type = type;
+    entry.amount = amount;
     return entry;
 }
 
-QStringList typesOf(const expensearray& entries)
+QStringList typesOf(const ExpenseArray& entries)
 {
     QStringList types;
-    for (const TExpense& entry : entries)
-        types << entry.Type;
+    for (const Expense& entry : entries)
+        types << entry.type;
     return types;
 }
 
 TEST(GrowableArray, AppendingAfterADroppedLastEntryReusesItsSlot)
 {
-    expensearray entries;
+    ExpenseArray entries;
     entries.append(namedEntry(QStringLiteral("Food")));
-    TExpense& blank = entries.append();
-    blank.Type = QStringLiteral("Unknown");
-    blank.Note = QStringLiteral("left over");
-    blank.HasReceipt = true;
+    Expense& blank = entries.append();
+    blank.type = QStringLiteral("Unknown");
+    blank.note = QStringLiteral("left over");
+    blank.hasReceipt = true;
     entries.dropLast();
     ASSERT_EQ(entries.count(), 1);
     ASSERT_EQ(entries.slotCount(), 2);
 
     // The bare slot still holds the dropped values: whoever appends sets every field.
-    TExpense& reused = entries.append();
+    Expense& reused = entries.append();
     EXPECT_EQ(&reused, &entries[1]);
-    EXPECT_EQ(reused.Note, u"left over");
-    EXPECT_TRUE(reused.HasReceipt);
+    EXPECT_EQ(reused.note, u"left over");
+    EXPECT_TRUE(reused.hasReceipt);
 
     entries.dropLast();
     entries.append(namedEntry(QStringLiteral("Taxi"), 12.5));
@@ -48,7 +48,7 @@ TEST(GrowableArray, AppendingAfterADroppedLastEntryReusesItsSlot)
 
 TEST(GrowableArray, AppendAfterADroppedBlankLineGivesExactlyOneMoreValidEntry)
 {
-    expensearray entries;
+    ExpenseArray entries;
     for (int i = 0; i < 3; ++i)
         entries.append(namedEntry(QString::number(i)));
     entries.append(namedEntry(QStringLiteral("Unknown"), 0.0));
@@ -61,21 +61,21 @@ TEST(GrowableArray, AppendAfterADroppedBlankLineGivesExactlyOneMoreValidEntry)
     entries.append(namedEntry(QStringLiteral("newer")));
     EXPECT_EQ(entries.count(), 5);
     EXPECT_EQ(entries.slotCount(), 5);
-    EXPECT_EQ(entries[4].Type, u"newer");
+    EXPECT_EQ(entries[4].type, u"newer");
 }
 
 TEST(GrowableArray, NewlyGrownSlotsAreBlank)
 {
-    expensearray entries;
+    ExpenseArray entries;
     entries.reserve(4);
     EXPECT_EQ(entries.slotCount(), 0);
-    EXPECT_EQ(entries.append(), TExpense());
+    EXPECT_EQ(entries.append(), Expense());
     EXPECT_EQ(entries.count(), 1);
 }
 
 TEST(GrowableArray, RemoveAtMovesLaterEntriesDownAndShrinks)
 {
-    expensearray entries;
+    ExpenseArray entries;
     for (const char16_t* type : {u"a", u"b", u"c", u"d", u"spare"})
         entries.append(namedEntry(QString::fromUtf16(type)));
     entries.dropLast();
@@ -95,7 +95,7 @@ TEST(GrowableArray, RemoveAtMovesLaterEntriesDownAndShrinks)
 
 TEST(GrowableArray, ClearForgetsEveryEntry)
 {
-    expensearray entries;
+    ExpenseArray entries;
     entries.append(namedEntry(QStringLiteral("a")));
     entries.append(namedEntry(QStringLiteral("b")));
     entries.clear();
@@ -108,7 +108,7 @@ TEST(GrowableArray, ClearForgetsEveryEntry)
 
 TEST(GrowableArray, MisusedRemovalsLeaveTheArrayAlone)
 {
-    expensearray entries;
+    ExpenseArray entries;
     entries.dropLast();
     EXPECT_EQ(entries.count(), 0);
     entries.append(namedEntry(QStringLiteral("a")));
@@ -119,19 +119,19 @@ TEST(GrowableArray, MisusedRemovalsLeaveTheArrayAlone)
 
 TEST(GrowableArray, SwapExchangesEntriesAndCounts)
 {
-    expensearray first;
+    ExpenseArray first;
     first.append(namedEntry(QStringLiteral("a")));
     first.append(namedEntry(QStringLiteral("spare")));
     first.dropLast();
-    expensearray second;
+    ExpenseArray second;
     second.swap(first);
     EXPECT_TRUE(first.isEmpty());
     EXPECT_EQ(typesOf(second), (QStringList{"a"}));
     EXPECT_EQ(second.slotCount(), 2);
 
-    currencyarray currencies;
+    CurrencyArray currencies;
     currencies.append({QStringLiteral("EUR"), 1.0});
-    EXPECT_EQ(currencies[0].Name, u"EUR");
+    EXPECT_EQ(currencies[0].name, u"EUR");
 }
 
 } // namespace

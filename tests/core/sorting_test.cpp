@@ -15,52 +15,52 @@ constexpr quint16 kByAmount = 2;
 constexpr quint16 kByReceipt = 3;
 
 // Each entry's Note names it, so an order reads as a list of notes.
-QStringList notesOf(const expensearray& entries)
+QStringList notesOf(const ExpenseArray& entries)
 {
     QStringList notes;
-    for (const TExpense& entry : entries)
-        notes << entry.Note;
+    for (const Expense& entry : entries)
+        notes << entry.note;
     return notes;
 }
 
 class SortingCases : public testing::Test
 {
 protected:
-    TExpense& add(const QString& note)
+    Expense& add(const QString& note)
     {
-        TExpense& entry = entries.append();
-        entry = TExpense();
-        entry.Note = note;
+        Expense& entry = entries.append();
+        entry = Expense();
+        entry.note = note;
         return entry;
     }
-    void addNamed(const QString& note, const QString& type) { add(note).Type = type; }
+    void addNamed(const QString& note, const QString& type) { add(note).type = type; }
     void addAmount(const QString& note, const QString& currency, double amount, bool income)
     {
-        TExpense& entry = add(note);
-        entry.Currency = currency;
-        entry.Amount = amount;
-        entry.Income = income;
+        Expense& entry = add(note);
+        entry.currency = currency;
+        entry.amount = amount;
+        entry.income = income;
     }
     void addReceipt(const QString& note, const QString& receipt, bool hasReceipt)
     {
-        TExpense& entry = add(note);
-        entry.Receipt = receipt;
-        entry.HasReceipt = hasReceipt;
+        Expense& entry = add(note);
+        entry.receipt = receipt;
+        entry.hasReceipt = hasReceipt;
     }
 
     // Sorts with the fast sort, checks that the plain procedure agrees, and returns the order.
     QStringList sorted(quint16 sortType, bool reverse = false)
     {
         const SortOrder order{sortType, reverse};
-        expensearray expected = entries;
+        ExpenseArray expected = entries;
         test::oracleSort(expected, expected.count(), order, locale);
-        SortEntries(entries, entries.count(), order, locale);
+        sortEntries(entries, entries.count(), order, locale);
         EXPECT_EQ(notesOf(entries), notesOf(expected));
         return notesOf(entries);
     }
 
     const UserLocale locale{test::pinnedLocale()};
-    expensearray entries;
+    ExpenseArray entries;
 };
 
 TEST_F(SortingCases, EmptyAndSingleEntryArraysStayAsTheyAre)
@@ -71,7 +71,7 @@ TEST_F(SortingCases, EmptyAndSingleEntryArraysStayAsTheyAre)
     entries.dropLast();
     for (quint16 key = 0; key < kSortKeyCount; ++key)
         EXPECT_EQ(sorted(key, key % 2 == 1), QStringList{"only"});
-    EXPECT_EQ(entries[1].Note, u"spare");
+    EXPECT_EQ(entries[1].note, u"spare");
 }
 
 TEST_F(SortingCases, CurrenciesThatDifferOnlyInCaseInterleaveBySignedAmount)
@@ -130,9 +130,9 @@ TEST_F(SortingCases, ChoosingDateTwiceThenNameGivesAscendingDescendingThenByName
         double date;
     } rows[] = {{"b 2", "b", 733776}, {"a 3", "a", 733777}, {"c 1", "c", 733775}, {"A 2", "A", 733776}};
     for (const auto& row : rows) {
-        TExpense& entry = add(row.note);
-        entry.Type = row.type;
-        entry.Date = row.date;
+        Expense& entry = add(row.note);
+        entry.type = row.type;
+        entry.date = row.date;
     }
     EXPECT_EQ(sorted(kByDate), (QStringList{"c 1", "b 2", "A 2", "a 3"}));
     EXPECT_EQ(sorted(kByDate, true), (QStringList{"a 3", "b 2", "A 2", "c 1"}));
@@ -163,11 +163,11 @@ TEST_F(SortingCases, DatesAndAmountsThatAreNotNumbersSortAsThePlainProcedureDoes
     const double inf = std::numeric_limits<double>::infinity();
     const double values[] = {3, nan, 1, inf, 2, nan, 0, -inf, 2};
     for (int i = 0; i < int(std::size(values)); ++i) {
-        TExpense& entry = add(QString::number(i));
-        entry.Date = values[i];
-        entry.Amount = values[i];
-        entry.Income = i % 2 == 1;
-        entry.Currency = QStringLiteral("EUR");
+        Expense& entry = add(QString::number(i));
+        entry.date = values[i];
+        entry.amount = values[i];
+        entry.income = i % 2 == 1;
+        entry.currency = QStringLiteral("EUR");
     }
     for (quint16 key : {kByDate, kByAmount}) {
         for (bool reverse : {false, true}) {
@@ -185,7 +185,7 @@ TEST_F(SortingCases, AKeyOutsideTheKnownOnesLeavesTheOrderAlone)
     const QStringList before = notesOf(entries);
     for (quint16 key : {quint16(6), quint16(7), quint16(1000), quint16(65535)}) {
         for (bool reverse : {false, true}) {
-            SortEntries(entries, entries.count(), {key, reverse}, locale);
+            sortEntries(entries, entries.count(), {key, reverse}, locale);
             EXPECT_EQ(notesOf(entries), before) << key;
         }
     }
@@ -197,10 +197,10 @@ TEST_F(SortingCases, ACountBeyondTheValidEntriesNeverReachesTheSpareSlot)
     addNamed("c", "c");
     addNamed("spare", "a");
     entries.dropLast();
-    SortEntries(entries, entries.count() + 1, {kByName, false}, locale);
+    sortEntries(entries, entries.count() + 1, {kByName, false}, locale);
     EXPECT_EQ(notesOf(entries), (QStringList{"b", "c"}));
-    EXPECT_EQ(entries[2].Note, u"spare");
-    SortEntries(entries, -1, {kByName, true}, locale);
+    EXPECT_EQ(entries[2].note, u"spare");
+    sortEntries(entries, -1, {kByName, true}, locale);
     EXPECT_EQ(notesOf(entries), (QStringList{"b", "c"}));
 }
 

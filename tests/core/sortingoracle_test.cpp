@@ -21,9 +21,9 @@ public:
     explicit RandomEntries(unsigned seed) : m_random(seed) {}
 
     // count valid entries, followed by spare slots that a sort must never touch.
-    expensearray make(int count, int spareSlots)
+    ExpenseArray make(int count, int spareSlots)
     {
-        expensearray entries;
+        ExpenseArray entries;
         for (int i = 0; i < count + spareSlots; ++i)
             entries.append(entry(i < count ? QString::number(i) : QStringLiteral("spare %1").arg(i)));
         for (int i = 0; i < spareSlots; ++i)
@@ -39,7 +39,7 @@ private:
         return QString::fromUtf16(pool[below(static_cast<int>(N))]);
     }
 
-    TExpense entry(const QString& note)
+    Expense entry(const QString& note)
     {
         static const char16_t* const kTexts[] = {u"Food",  u"food",   u"FOOD",   u"Fuel", u"Äpfel",  u"apfel",
                                                  u"Apfel", u"",       u"Taxi",   u"taxi", u"Hotel ", u"hotel",
@@ -52,33 +52,33 @@ private:
                                                     u"x9", u"9x", u"é1", u"E1", u"1,0",  u"01"};
         static const double kAmounts[] = {0.0, 0.01, 7.5, 10.0, 10.0, 50.0, 500.0, 1e6};
 
-        TExpense entry;
-        entry.Type = pick(kTexts);
-        entry.Currency = pick(kCurrencies);
-        entry.IntendedSource = pick(kTexts);
-        entry.PaidWith = pick(kTexts);
-        entry.Note = note;
-        entry.Receipt = pick(kReceipts);
-        entry.Income = below(3) == 0;
-        entry.JustChanged = below(5) == 0;
-        entry.HasReceipt = below(2) == 0;
-        entry.Date = 733775.0 + below(6) + (below(8) == 0 ? 0.5 : 0.0);
-        entry.Amount = kAmounts[below(std::size(kAmounts))];
+        Expense entry;
+        entry.type = pick(kTexts);
+        entry.currency = pick(kCurrencies);
+        entry.intendedSource = pick(kTexts);
+        entry.paidWith = pick(kTexts);
+        entry.note = note;
+        entry.receipt = pick(kReceipts);
+        entry.income = below(3) == 0;
+        entry.justChanged = below(5) == 0;
+        entry.hasReceipt = below(2) == 0;
+        entry.date = 733775.0 + below(6) + (below(8) == 0 ? 0.5 : 0.0);
+        entry.amount = kAmounts[below(std::size(kAmounts))];
         return entry;
     }
 
     std::mt19937 m_random;
 };
 
-std::vector<std::string> notesIn(const expensearray& entries, int slots)
+std::vector<std::string> notesIn(const ExpenseArray& entries, int slots)
 {
     std::vector<std::string> notes;
     for (int i = 0; i < slots; ++i)
-        notes.push_back(entries[i].Note.toStdString());
+        notes.push_back(entries[i].note.toStdString());
     return notes;
 }
 
-void expectSameRecords(const expensearray& actual, const expensearray& expected)
+void expectSameRecords(const ExpenseArray& actual, const ExpenseArray& expected)
 {
     ASSERT_EQ(actual.count(), expected.count());
     ASSERT_EQ(actual.slotCount(), expected.slotCount());
@@ -106,11 +106,11 @@ TEST_P(SortAgainstOracle, GivesTheSameOrderOnRandomArrays)
         const int spareSlots = random.below(2);
         SCOPED_TRACE(testing::Message() << "round " << round << ", " << count << " entries");
 
-        const expensearray original = random.make(count, spareSlots);
-        expensearray expected = original;
+        const ExpenseArray original = random.make(count, spareSlots);
+        ExpenseArray expected = original;
         test::oracleSort(expected, expected.count(), order(), locale);
-        expensearray actual = original;
-        SortEntries(actual, actual.count(), order(), locale);
+        ExpenseArray actual = original;
+        sortEntries(actual, actual.count(), order(), locale);
         expectSameRecords(actual, expected);
         if (HasFatalFailure())
             return;
@@ -118,7 +118,7 @@ TEST_P(SortAgainstOracle, GivesTheSameOrderOnRandomArrays)
         // Once more on the sorted array: entries that are neither equal nor ordered (receipts "A1" and
         // "a1", zero amounts of an income and an expense) may still move, the same way in both.
         test::oracleSort(expected, expected.count(), order(), locale);
-        SortEntries(actual, actual.count(), order(), locale);
+        sortEntries(actual, actual.count(), order(), locale);
         expectSameRecords(actual, expected);
     }
 }
@@ -127,15 +127,15 @@ TEST_P(SortAgainstOracle, SortsOnlyTheFirstCountEntries)
 {
     RandomEntries random(90210u + static_cast<unsigned>(std::get<0>(GetParam())));
     for (int round = 0; round < 40; ++round) {
-        const expensearray original = random.make(2 + random.below(40), 1);
+        const ExpenseArray original = random.make(2 + random.below(40), 1);
         const int count = random.below(original.count() + 3);
         SCOPED_TRACE(testing::Message()
                      << "round " << round << ", sorting " << count << " of " << original.count());
 
-        expensearray expected = original;
+        ExpenseArray expected = original;
         test::oracleSort(expected, std::min(count, expected.count()), order(), locale);
-        expensearray actual = original;
-        SortEntries(actual, count, order(), locale);
+        ExpenseArray actual = original;
+        sortEntries(actual, count, order(), locale);
         expectSameRecords(actual, expected);
     }
 }
@@ -149,14 +149,14 @@ TEST(SortReversal, ReversingTwiceReturnsToTheSameOrderForConsistentKeys)
     for (quint16 key : {0, 1, 2, 4, 5}) {
         for (int round = 0; round < 30; ++round) {
             SCOPED_TRACE(testing::Message() << "key " << key << ", round " << round);
-            expensearray entries = random.make(random.below(60), 0);
-            for (TExpense& entry : entries)
-                entry.Amount = entry.Amount == 0.0 ? 1.0 : entry.Amount;
-            SortEntries(entries, entries.count(), {key, false}, locale);
-            const expensearray first = entries;
-            SortEntries(entries, entries.count(), {key, true}, locale);
-            SortEntries(entries, entries.count(), {key, true}, locale);
-            SortEntries(entries, entries.count(), {key, false}, locale);
+            ExpenseArray entries = random.make(random.below(60), 0);
+            for (Expense& entry : entries)
+                entry.amount = entry.amount == 0.0 ? 1.0 : entry.amount;
+            sortEntries(entries, entries.count(), {key, false}, locale);
+            const ExpenseArray first = entries;
+            sortEntries(entries, entries.count(), {key, true}, locale);
+            sortEntries(entries, entries.count(), {key, true}, locale);
+            sortEntries(entries, entries.count(), {key, false}, locale);
             expectSameRecords(entries, first);
         }
     }

@@ -8,13 +8,13 @@
 namespace tallyfox {
 
 // Failure messages show the fields that sorting reads.
-inline void PrintTo(const TExpense& entry, std::ostream* out)
+inline void PrintTo(const Expense& entry, std::ostream* out)
 {
-    *out << "{note " << entry.Note.toStdString() << ", type '" << entry.Type.toStdString() << "', date "
-         << entry.Date << ", '" << entry.Currency.toStdString() << "' " << (entry.Income ? "income " : "")
-         << entry.Amount << ", receipt '" << entry.Receipt.toStdString() << "'"
-         << (entry.HasReceipt ? "" : " (none)") << ", paid with '" << entry.PaidWith.toStdString()
-         << "', source '" << entry.IntendedSource.toStdString() << "'}";
+    *out << "{note " << entry.note.toStdString() << ", type '" << entry.type.toStdString() << "', date "
+         << entry.date << ", '" << entry.currency.toStdString() << "' " << (entry.income ? "income " : "")
+         << entry.amount << ", receipt '" << entry.receipt.toStdString() << "'"
+         << (entry.hasReceipt ? "" : " (none)") << ", paid with '" << entry.paidWith.toStdString()
+         << "', source '" << entry.intendedSource.toStdString() << "'}";
 }
 
 } // namespace tallyfox
@@ -24,22 +24,22 @@ namespace tallyfox::test {
 // The entry sort written as plainly as possible, to check the fast one against: a three-way partition
 // around the middle entry into new arrays grown one record at a time, the same procedure for Before and
 // After, then the first n slots refilled with Before, Same and After. Only the keys 0-5 are meaningful.
-inline void oracleSort(expensearray& a, int n, SortOrder order, const UserLocale& locale)
+inline void oracleSort(ExpenseArray& a, int n, SortOrder order, const UserLocale& locale)
 {
     if (n <= 1)
         return;
     const int p = n / 2;
-    const TExpense pivot = a[p];
+    const Expense pivot = a[p];
 
-    expensearray before;
-    expensearray same;
-    expensearray after;
+    ExpenseArray before;
+    ExpenseArray same;
+    ExpenseArray after;
     for (int i = 0; i < n; ++i) {
         if (i == p)
             same.append(a[i]);
-        else if (EntryEqual(a[i], pivot, order.SortType, locale))
+        else if (entryEqual(a[i], pivot, order.sortKey, locale))
             same.append(a[i]);
-        else if (EntryLess(a[i], pivot, order, locale))
+        else if (entryLess(a[i], pivot, order, locale))
             before.append(a[i]);
         else
             after.append(a[i]);

@@ -17,7 +17,7 @@ struct AmountCase
     const char* text;
 };
 
-TEST(AmountText, RoundsOnlyTheHundredthsAndSignsOnlyNonZeroTexts)
+TEST(amountText, RoundsOnlyTheHundredthsAndSignsOnlyNonZeroTexts)
 {
     const AmountCase cases[] = {
         {12.5, "12.50"},
@@ -42,23 +42,23 @@ TEST(AmountText, RoundsOnlyTheHundredthsAndSignsOnlyNonZeroTexts)
     };
     for (const AmountCase& c : cases) {
         SCOPED_TRACE(c.value);
-        EXPECT_EQ(AmountText(c.value), QLatin1StringView(c.text));
+        EXPECT_EQ(amountText(c.value), QLatin1StringView(c.text));
         QByteArray bytes("x");
         appendAmountText(bytes, c.value);
         EXPECT_EQ(bytes, QByteArray("x") + c.text);
     }
 }
 
-TEST(AmountText, UsesAPointWhateverTheLocale)
+TEST(amountText, UsesAPointWhateverTheLocale)
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString text = AmountText(1234.5);
+    const QString text = amountText(1234.5);
     QLocale::setDefault(previous);
     EXPECT_EQ(text, u"1234.50");
 }
 
-TEST(AmountText, HugeInfiniteAndNaNValuesGiveATextWithoutCrashing)
+TEST(amountText, HugeInfiniteAndNaNValuesGiveATextWithoutCrashing)
 {
     const double values[] = {1e300,
                              -1e300,
@@ -70,7 +70,7 @@ TEST(AmountText, HugeInfiniteAndNaNValuesGiveATextWithoutCrashing)
                              std::numeric_limits<double>::denorm_min()};
     for (double value : values) {
         SCOPED_TRACE(value);
-        const QString text = AmountText(value);
+        const QString text = amountText(value);
         ASSERT_GE(text.size(), 4);
         EXPECT_EQ(text.at(text.size() - 3), u'.');
         EXPECT_EQ(text.startsWith(u'-'), value < 0);
@@ -78,58 +78,58 @@ TEST(AmountText, HugeInfiniteAndNaNValuesGiveATextWithoutCrashing)
         EXPECT_TRUE(std::all_of(digits.begin(), digits.end(), [](QChar ch) { return ch.isDigit(); }))
             << text.toStdString();
     }
-    EXPECT_EQ(AmountText(std::numeric_limits<double>::quiet_NaN()), u"0.00");
-    EXPECT_EQ(AmountText(std::numeric_limits<double>::denorm_min()), u"0.00");
+    EXPECT_EQ(amountText(std::numeric_limits<double>::quiet_NaN()), u"0.00");
+    EXPECT_EQ(amountText(std::numeric_limits<double>::denorm_min()), u"0.00");
 }
 
-TEST(EntryAmountText, MinusGoesToIncomesOrToExpensesAsSet)
+TEST(entryAmountText, MinusGoesToIncomesOrToExpensesAsSet)
 {
-    TExpense expense;
-    expense.Amount = 7.5;
-    TExpense income = expense;
-    income.Income = true;
+    Expense expense;
+    expense.amount = 7.5;
+    Expense income = expense;
+    income.income = true;
 
-    EXPECT_EQ(SignPrefix(true, false), u"-");
-    EXPECT_EQ(SignPrefix(false, false), u"");
-    EXPECT_EQ(SignPrefix(true, true), u"");
-    EXPECT_EQ(SignPrefix(false, true), u"-");
+    EXPECT_EQ(signPrefix(true, false), u"-");
+    EXPECT_EQ(signPrefix(false, false), u"");
+    EXPECT_EQ(signPrefix(true, true), u"");
+    EXPECT_EQ(signPrefix(false, true), u"-");
 
-    EXPECT_EQ(EntryAmountText(expense, false), u"7.50");
-    EXPECT_EQ(EntryAmountText(income, false), u"-7.50");
-    EXPECT_EQ(EntryAmountText(expense, true), u"-7.50");
-    EXPECT_EQ(EntryAmountText(income, true), u"7.50");
+    EXPECT_EQ(entryAmountText(expense, false), u"7.50");
+    EXPECT_EQ(entryAmountText(income, false), u"-7.50");
+    EXPECT_EQ(entryAmountText(expense, true), u"-7.50");
+    EXPECT_EQ(entryAmountText(income, true), u"7.50");
 
-    income.Amount = 20;
-    EXPECT_EQ(EntryAmountText(income, false), u"-20.00");
+    income.amount = 20;
+    EXPECT_EQ(entryAmountText(income, false), u"-20.00");
 }
 
-TEST(ReceiptText, ShowsTheReceiptOnlyWhenTheEntryHasOne)
+TEST(receiptText, ShowsTheReceiptOnlyWhenTheEntryHasOne)
 {
-    TExpense entry;
-    entry.Receipt = QStringLiteral("0042");
-    EXPECT_EQ(ReceiptText(entry), u"-");
-    entry.HasReceipt = true;
-    EXPECT_EQ(ReceiptText(entry), u"0042");
-    entry.Receipt.clear();
-    EXPECT_EQ(ReceiptText(entry), u"");
+    Expense entry;
+    entry.receipt = QStringLiteral("0042");
+    EXPECT_EQ(receiptText(entry), u"-");
+    entry.hasReceipt = true;
+    EXPECT_EQ(receiptText(entry), u"0042");
+    entry.receipt.clear();
+    EXPECT_EQ(receiptText(entry), u"");
 }
 
-TEST(DateText, FollowsThePinnedLocaleAndIgnoresTheTimeOfDay)
+TEST(dateText, FollowsThePinnedLocaleAndIgnoresTheTimeOfDay)
 {
     const UserLocale english(test::pinnedLocale());
     const UserLocale german(QLocale(QLocale::German, QLocale::Germany));
     const double day = 733775.0; // 3 January 2010
     const QDate expected(2010, 1, 3);
 
-    EXPECT_EQ(DateText(day, english), test::pinnedLocale().toString(expected, QLocale::ShortFormat));
-    EXPECT_EQ(DateText(day, german),
+    EXPECT_EQ(dateText(day, english), test::pinnedLocale().toString(expected, QLocale::ShortFormat));
+    EXPECT_EQ(dateText(day, german),
               QLocale(QLocale::German, QLocale::Germany).toString(expected, QLocale::ShortFormat));
-    EXPECT_EQ(DateText(day, english), u"1/3/10");
-    EXPECT_EQ(DateText(day, german), u"03.01.10");
-    EXPECT_EQ(DateText(day + 0.999, english), DateText(day, english));
+    EXPECT_EQ(dateText(day, english), u"1/3/10");
+    EXPECT_EQ(dateText(day, german), u"03.01.10");
+    EXPECT_EQ(dateText(day + 0.999, english), dateText(day, english));
 }
 
-TEST(DateText, ValuesThatNameNoCalendarDayGiveTheEmptyText)
+TEST(dateText, ValuesThatNameNoCalendarDayGiveTheEmptyText)
 {
     const UserLocale locale(test::pinnedLocale());
     const double values[] = {0.0,
@@ -142,10 +142,10 @@ TEST(DateText, ValuesThatNameNoCalendarDayGiveTheEmptyText)
                              std::numeric_limits<double>::quiet_NaN()};
     for (double value : values) {
         SCOPED_TRACE(value);
-        EXPECT_TRUE(DateText(value, locale).isEmpty());
+        EXPECT_TRUE(dateText(value, locale).isEmpty());
     }
-    EXPECT_FALSE(DateText(1.0, locale).isEmpty());
-    EXPECT_FALSE(DateText(kLastDayCount, locale).isEmpty());
+    EXPECT_FALSE(dateText(1.0, locale).isEmpty());
+    EXPECT_FALSE(dateText(kLastDayCount, locale).isEmpty());
 }
 
 struct NumberCase
@@ -154,7 +154,7 @@ struct NumberCase
     double value;
 };
 
-TEST(ReadNumber, ReadsLeniently)
+TEST(readNumber, ReadsLeniently)
 {
     const NumberCase cases[] = {
         {"12.50", 12.5},   {"1,5", 15.0},         {"A-12b", 12.0}, {"-3.2.1", -3.2}, {"2e3", 2000.0},
@@ -166,38 +166,38 @@ TEST(ReadNumber, ReadsLeniently)
     };
     for (const NumberCase& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_DOUBLE_EQ(ReadNumber(QByteArrayView(c.text)), c.value);
-        EXPECT_DOUBLE_EQ(ReadNumber(QStringView(QString::fromLatin1(c.text))), c.value);
+        EXPECT_DOUBLE_EQ(readNumber(QByteArrayView(c.text)), c.value);
+        EXPECT_DOUBLE_EQ(readNumber(QStringView(QString::fromLatin1(c.text))), c.value);
     }
 }
 
-TEST(ReadNumber, SkipsCharactersOutsideAsciiInBothForms)
+TEST(readNumber, SkipsCharactersOutsideAsciiInBothForms)
 {
-    EXPECT_DOUBLE_EQ(ReadNumber(QStringView(u"€ 12.5")), 12.5);
-    EXPECT_DOUBLE_EQ(ReadNumber(QByteArrayView("\xe2\x82\xac 12.5")), 12.5);
+    EXPECT_DOUBLE_EQ(readNumber(QStringView(u"€ 12.5")), 12.5);
+    EXPECT_DOUBLE_EQ(readNumber(QByteArrayView("\xe2\x82\xac 12.5")), 12.5);
     // Fullwidth and Arabic-Indic digits are not digits here.
-    EXPECT_DOUBLE_EQ(ReadNumber(QStringView(u"\uff11\u0662")), 0.0);
+    EXPECT_DOUBLE_EQ(readNumber(QStringView(u"\uff11\u0662")), 0.0);
 }
 
-TEST(ReadNumber, ExponentsThatOverflowOrUnderflowNeverGiveNaN)
+TEST(readNumber, ExponentsThatOverflowOrUnderflowNeverGiveNaN)
 {
     const char* texts[] = {"1e400",  "1e99999999999", "-1e400",        "1e-400", "1e-99999999999", "0e999",
                            "0e-999", "1e2147483647",  "1e-2147483648", "9e308",  "0.000001e-320"};
     for (const char* text : texts) {
         SCOPED_TRACE(text);
-        EXPECT_FALSE(std::isnan(ReadNumber(QByteArrayView(text))));
+        EXPECT_FALSE(std::isnan(readNumber(QByteArrayView(text))));
     }
-    EXPECT_EQ(ReadNumber(QByteArrayView("1e400")), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ReadNumber(QByteArrayView("-1e400")), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ReadNumber(QByteArrayView("1e-400")), 0.0);
-    EXPECT_EQ(ReadNumber(QByteArrayView("0e999")), 0.0);
+    EXPECT_EQ(readNumber(QByteArrayView("1e400")), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readNumber(QByteArrayView("-1e400")), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(readNumber(QByteArrayView("1e-400")), 0.0);
+    EXPECT_EQ(readNumber(QByteArrayView("0e999")), 0.0);
 
     // Digits alone that overflow, then an exponent that vanishes.
     const QByteArray manyDigits(400, '9');
-    EXPECT_EQ(ReadNumber(QByteArrayView(manyDigits)), std::numeric_limits<double>::infinity());
-    EXPECT_FALSE(std::isnan(ReadNumber(QByteArrayView(manyDigits + "e-999"))));
-    EXPECT_FALSE(std::isnan(ReadNumber(QByteArrayView(manyDigits + "e999"))));
-    EXPECT_FALSE(std::isnan(ReadNumber(QByteArrayView("0." + manyDigits))));
+    EXPECT_EQ(readNumber(QByteArrayView(manyDigits)), std::numeric_limits<double>::infinity());
+    EXPECT_FALSE(std::isnan(readNumber(QByteArrayView(manyDigits + "e-999"))));
+    EXPECT_FALSE(std::isnan(readNumber(QByteArrayView(manyDigits + "e999"))));
+    EXPECT_FALSE(std::isnan(readNumber(QByteArrayView("0." + manyDigits))));
 }
 
 struct WholeNumberCase
@@ -206,7 +206,7 @@ struct WholeNumberCase
     int value;
 };
 
-TEST(ReadWholeNumber, ReadsASignAndDigitsUpToTheFirstOtherCharacterAndSaturates)
+TEST(readWholeNumber, ReadsASignAndDigitsUpToTheFirstOtherCharacterAndSaturates)
 {
     const WholeNumberCase cases[] = {
         {"", 0},
@@ -229,8 +229,8 @@ TEST(ReadWholeNumber, ReadsASignAndDigitsUpToTheFirstOtherCharacterAndSaturates)
     };
     for (const WholeNumberCase& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(ReadWholeNumber(QByteArrayView(c.text)), c.value);
-        EXPECT_EQ(ReadWholeNumber(QStringView(QString::fromLatin1(c.text))), c.value);
+        EXPECT_EQ(readWholeNumber(QByteArrayView(c.text)), c.value);
+        EXPECT_EQ(readWholeNumber(QStringView(QString::fromLatin1(c.text))), c.value);
     }
 }
 

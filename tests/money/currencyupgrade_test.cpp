@@ -17,7 +17,7 @@ using test::writeFileBytes;
 class CurrencyUpgradeStart : public ::testing::Test
 {
 protected:
-    CurrencyUpgradeStart() { state.SettingsFolder = folder.path() + u'/'; }
+    CurrencyUpgradeStart() { state.settingsFolder = folder.path() + u'/'; }
 
     [[nodiscard]] QString defaultsPath() const { return folder.file(u"TallyfoxDefaults.ini"_qs); }
     [[nodiscard]] QByteArray logBytes() const
@@ -60,13 +60,13 @@ TEST(CurrencyUpgrade, GivesANamesOnlySectionRatesAgainstItsFirstCurrency)
     };
     for (const UpgradeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto upgrade = UpgradedCurrencySection(c.lines);
+        const auto upgrade = upgradedCurrencySection(c.lines);
         ASSERT_TRUE(upgrade.has_value());
         EXPECT_EQ(upgrade->lines, c.upgraded);
         EXPECT_EQ(upgrade->announce, c.announce);
     }
-    EXPECT_FALSE(UpgradedCurrencySection({}).has_value());
-    EXPECT_FALSE(UpgradedCurrencySection({u"EUR = Primary "_qs, u"US$"_qs}).has_value());
+    EXPECT_FALSE(upgradedCurrencySection({}).has_value());
+    EXPECT_FALSE(upgradedCurrencySection({u"EUR = Primary "_qs, u"US$"_qs}).has_value());
 }
 
 TEST_F(CurrencyUpgradeStart, RewritesTheSectionOfTheDefaultsFileOnceQueuesTheMessageAndLogsIt)
@@ -74,48 +74,48 @@ TEST_F(CurrencyUpgradeStart, RewritesTheSectionOfTheDefaultsFileOnceQueuesTheMes
     writeFileBytes(defaultsPath(),
                    "[Expense types]\r\nDinner\r\n[Currencies]\r\nEUR\r\nUS$\r\n\r\nGBP\r\nCHF\r\n"
                    "[Payment methods]\r\nCash\r\n");
-    const CurrencyUpgradeResult outcome = UpgradeCurrencySection(state, log);
+    const CurrencyUpgradeResult outcome = upgradeCurrencySection(state, log);
     EXPECT_TRUE(outcome.upgraded);
     EXPECT_TRUE(outcome.result.ok()) << outcome.result.message().toStdString();
     EXPECT_TRUE(outcome.log.ok());
     const QByteArray upgraded = "[Expense types]\r\nDinner\r\n[Payment methods]\r\nCash\r\n"
                                 "[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\nGBP=0.89\r\nCHF=1.00\r\n";
     EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
-    EXPECT_EQ(state.StartupMessages, QStringList{QString::fromUtf16(kCurrencyRatesMessage)});
+    EXPECT_EQ(state.startupMessages, QStringList{QString::fromUtf16(kCurrencyRatesMessage)});
     const QByteArray logged = logBytes();
     EXPECT_TRUE(logged.endsWith("\tConverted currency names and exchange rates\r\n")) << logged.toStdString();
 
     // The next start finds the rates and leaves everything alone.
-    const CurrencyUpgradeResult again = UpgradeCurrencySection(state, log);
+    const CurrencyUpgradeResult again = upgradeCurrencySection(state, log);
     EXPECT_FALSE(again.upgraded);
     EXPECT_TRUE(again.result.ok());
     EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
-    EXPECT_EQ(state.StartupMessages.size(), 1);
+    EXPECT_EQ(state.startupMessages.size(), 1);
     EXPECT_EQ(logBytes(), logged);
 }
 
 TEST_F(CurrencyUpgradeStart, LeavesAMissingSectionAloneAndASingleCurrencyUnannounced)
 {
     writeFileBytes(defaultsPath(), "[Expense types]\nDinner\n");
-    EXPECT_FALSE(UpgradeCurrencySection(state, log).upgraded);
+    EXPECT_FALSE(upgradeCurrencySection(state, log).upgraded);
     EXPECT_EQ(readFileBytes(defaultsPath()), "[Expense types]\nDinner\n");
     EXPECT_TRUE(logBytes().isEmpty());
 
     writeFileBytes(defaultsPath(), "[Currencies]\nCHF\n");
-    state.settings.EnableLogging = false;
-    EXPECT_TRUE(UpgradeCurrencySection(state, log).upgraded);
+    state.settings.enableLogging = false;
+    EXPECT_TRUE(upgradeCurrencySection(state, log).upgraded);
     EXPECT_EQ(readFileBytes(defaultsPath()), "[Currencies]\r\nCHF=Primary\r\n");
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(state.startupMessages.isEmpty());
     EXPECT_TRUE(logBytes().isEmpty());
 }
 
 TEST_F(CurrencyUpgradeStart, ASectionThatCannotBeSavedIsNeitherAnnouncedNorLogged)
 {
-    TIniFile defaults(state.Locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
-    const CurrencyUpgradeResult outcome = UpgradeCurrencySection(defaults, state, log);
+    IniFile defaults(state.locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
+    const CurrencyUpgradeResult outcome = upgradeCurrencySection(defaults, state, log);
     EXPECT_FALSE(outcome.upgraded);
     EXPECT_FALSE(outcome.result.ok());
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(state.startupMessages.isEmpty());
     EXPECT_TRUE(logBytes().isEmpty());
 }
 

@@ -34,16 +34,16 @@ struct EntryFields
     const char* paidWith = "Cash";
 };
 
-inline TExpense makeEntry(const EntryFields& fields)
+inline Expense makeEntry(const EntryFields& fields)
 {
-    TExpense entry;
-    entry.Type = QString::fromUtf8(fields.type);
-    entry.Currency = QString::fromUtf8(fields.currency);
-    entry.IntendedSource = QString::fromUtf8(fields.source);
-    entry.PaidWith = QString::fromUtf8(fields.paidWith);
-    entry.Income = fields.income;
-    entry.Date = dayCountFromDate(fields.year, fields.month, fields.day);
-    entry.Amount = fields.amount;
+    Expense entry;
+    entry.type = QString::fromUtf8(fields.type);
+    entry.currency = QString::fromUtf8(fields.currency);
+    entry.intendedSource = QString::fromUtf8(fields.source);
+    entry.paidWith = QString::fromUtf8(fields.paidWith);
+    entry.income = fields.income;
+    entry.date = dayCountFromDate(fields.year, fields.month, fields.day);
+    entry.amount = fields.amount;
     return entry;
 }
 
@@ -51,10 +51,10 @@ inline TExpense makeEntry(const EntryFields& fields)
 inline AppState makeState(const QStringList& currencyLines, std::initializer_list<EntryFields> entries)
 {
     AppState state(pinnedLocale());
-    BuildCurrencyTable(state, currencyLines);
-    state.DatabasePath = QStringLiteral("/home/ann/.local/share/tallyfox/TallyfoxData.tfx");
+    buildCurrencyTable(state, currencyLines);
+    state.databasePath = QStringLiteral("/home/ann/.local/share/tallyfox/TallyfoxData.tfx");
     for (const EntryFields& fields : entries)
-        state.Entries.append(makeEntry(fields));
+        state.entries.append(makeEntry(fields));
     return state;
 }
 

@@ -26,8 +26,8 @@ QStringList captions(const MonthTable& table)
 MonthTable filledTable(const AppState& state, OverviewView view, int currencyChoice, int modeChoice)
 {
     MonthTable table;
-    BuildMonthColumns(table, state, view);
-    FillMonthTable(table, state, currencyChoice, modeChoice);
+    buildMonthColumns(table, state, view);
+    fillMonthTable(table, state, currencyChoice, modeChoice);
     return table;
 }
 
@@ -73,7 +73,7 @@ TEST(MonthColumns, EachTableViewGroupsItsOwnFieldUnderItsCaption)
     for (const ViewCase& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.caption).toStdString());
         MonthTable table;
-        BuildMonthColumns(table, state, c.view);
+        buildMonthColumns(table, state, c.view);
         EXPECT_EQ(table.view(), c.view);
         EXPECT_EQ(table.rowValues(), c.values);
         EXPECT_EQ(table.columns().front().caption, QStringView(c.caption));
@@ -90,7 +90,7 @@ TEST(MonthTable, WithoutEntriesHoldsOnlyTheEmptyRowAndTheTotal)
     const AppState state = makeState(kEuroTable, {});
     const MonthTable table = filledTable(state, OverviewView::ExpenseTypes, kConverted, kExpensesMinusIncome);
     EXPECT_EQ(captions(table), (QStringList{u"Type"_qs, u"Total"_qs, u"Type"_qs}));
-    EXPECT_EQ(MonthTableText(table), u"Type\tTotal\t\r\n\t\t\r\nTotal\t0.00\t\r\n");
+    EXPECT_EQ(monthTableText(table), u"Type\tTotal\t\r\n\t\t\r\nTotal\t0.00\t\r\n");
 }
 
 struct ModeCase
@@ -168,12 +168,12 @@ TEST(MonthTable, RefillingWithOtherChoicesKeepsColumnsAndRows)
         makeState(kEuroTable, {{.type = "Taxi", .currency = "US$", .amount = 14.4},
                                {.type = "Hotel", .amount = 80, .year = 2009, .month = 12}});
     MonthTable table;
-    BuildMonthColumns(table, state, OverviewView::ExpenseTypes);
-    FillMonthTable(table, state, kConverted, kExpensesMinusIncome);
+    buildMonthColumns(table, state, OverviewView::ExpenseTypes);
+    fillMonthTable(table, state, kConverted, kExpensesMinusIncome);
     const std::vector<TableColumn> columns = table.columns();
     EXPECT_EQ(table.rowTexts(3),
               (QStringList{u"Total"_qs, u"90.00"_qs, u"80.00"_qs, u"10.00"_qs, u"Total"_qs}));
-    FillMonthTable(table, state, 2, kIncomeOnly);
+    fillMonthTable(table, state, 2, kIncomeOnly);
     EXPECT_EQ(table.columns(), columns);
     EXPECT_EQ(table.rowValues(), (QStringList{u"Taxi"_qs, u"Hotel"_qs}));
     EXPECT_EQ(table.rowTexts(0), (QStringList{u"Taxi"_qs, u"0.00"_qs, u"0.00"_qs, u"0.00"_qs, u"Taxi"_qs}));
@@ -193,9 +193,9 @@ TEST(MonthTable, SumsThatCancelOutReadZeroWithoutASign)
 TEST(MonthTable, AnEntryWithoutACalendarDayCountsOnlyInTheTotals)
 {
     AppState state = makeState(kEuroTable, {{.amount = 1, .month = 3}});
-    TExpense& gift = state.Entries.append();
+    Expense& gift = state.entries.append();
     gift = test::makeEntry({.type = "Gift", .amount = 2});
-    gift.Date = 0.0;
+    gift.date = 0.0;
     const MonthTable table = filledTable(state, OverviewView::ExpenseTypes, kConverted, kExpensesOnly);
     EXPECT_EQ(captions(table), (QStringList{u"Type"_qs, u"Total"_qs, u"3-2010"_qs, u"Type"_qs}));
     EXPECT_EQ(table.rowTexts(1), (QStringList{u"Gift"_qs, u"2.00"_qs, u"0.00"_qs, u"Gift"_qs}));
@@ -209,10 +209,10 @@ TEST(MonthTable, AWideSparseTableKeepsOnlyTheCellsThatHoldValues)
     const int kTypes = 3000;
     for (int i = 0; i < kTypes; ++i) {
         const QByteArray type = "T" + QByteArray::number(i);
-        state.Entries.append(
+        state.entries.append(
             test::makeEntry({.type = type.constData(), .amount = 1, .year = 1800 + i % 800}));
     }
-    state.Entries.append(test::makeEntry({.type = "T5", .amount = 2, .year = 1805}));
+    state.entries.append(test::makeEntry({.type = "T5", .amount = 2, .year = 1805}));
     const MonthTable table = filledTable(state, OverviewView::ExpenseTypes, kConverted, kExpensesOnly);
     ASSERT_EQ(table.monthCount(), 799 * 12 + 1);
     EXPECT_FALSE(table.grid().isDense());
@@ -224,13 +224,13 @@ TEST(MonthTable, AWideSparseTableKeepsOnlyTheCellsThatHoldValues)
     EXPECT_EQ(table.cellText(kTypes + 1, 1), u"3002.00");
 }
 
-TEST(MonthTableText, CopiesEveryColumnButTheLastEachFollowedByATab)
+TEST(monthTableText, CopiesEveryColumnButTheLastEachFollowedByATab)
 {
     const AppState state = makeState(kEuroTable, {{.type = "Taxi", .amount = 4.5, .year = 2009, .month = 12},
                                                   {.type = "Hotel", .amount = 80, .income = true}});
     const MonthTable table =
         filledTable(state, OverviewView::PaymentMethods, kConverted, kExpensesMinusIncome);
-    EXPECT_EQ(MonthTableText(table), u"Paym. method\tTotal\t12-2009\t1-2010\t\r\n"
+    EXPECT_EQ(monthTableText(table), u"Paym. method\tTotal\t12-2009\t1-2010\t\r\n"
                                      u"Cash\t-75.50\t4.50\t-80.00\t\r\n"
                                      u"\t\t\t\t\r\n"
                                      u"Total\t-75.50\t4.50\t-80.00\t\r\n");
@@ -238,14 +238,14 @@ TEST(MonthTableText, CopiesEveryColumnButTheLastEachFollowedByATab)
 
 TEST(OverviewChoices, OfferTheConvertedViewEveryCurrencyAndThreeModes)
 {
-    currencyarray currencies;
-    BuildCurrencyTable(currencies, kEuroTable);
-    EXPECT_EQ(CurrencyChoiceItems(currencies),
+    CurrencyArray currencies;
+    buildCurrencyTable(currencies, kEuroTable);
+    EXPECT_EQ(currencyChoiceItems(currencies),
               (QStringList{u"Converted to EUR"_qs, u"EUR"_qs, u"US$"_qs, u"GBP"_qs}));
-    EXPECT_EQ(CurrencyChoiceItems(currencyarray()), QStringList{u"Converted to "_qs});
-    EXPECT_EQ(ModeChoiceItems(),
+    EXPECT_EQ(currencyChoiceItems(CurrencyArray()), QStringList{u"Converted to "_qs});
+    EXPECT_EQ(modeChoiceItems(),
               (QStringList{u"Expenses - Income"_qs, u"Expenses only"_qs, u"Income only"_qs}));
-    EXPECT_EQ(ViewMenuText(OverviewView::IntendedSources), u"Int. sources / month");
+    EXPECT_EQ(viewMenuText(OverviewView::IntendedSources), u"Int. sources / month");
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST(OverviewReport, WritesEverySectionPerCurrencyAndConverted)
                          .month = 11,
                          .source = "Client"},
                     });
-    EXPECT_EQ(BuildOverviewText(state, kThirdOfJanuary),
+    EXPECT_EQ(buildOverviewText(state, kThirdOfJanuary),
               crlfLines({"Filename:",
                          "/home/ann/.local/share/tallyfox/TallyfoxData.tfx",
                          "",
@@ -97,7 +97,7 @@ TEST(OverviewReport, WritesEverySectionPerCurrencyAndConverted)
 TEST(OverviewReport, WithoutEntriesHasEmptySectionsAndBareHeadings)
 {
     const AppState state = makeState(kEuroTable, {});
-    EXPECT_EQ(BuildOverviewText(state, kThirdOfJanuary),
+    EXPECT_EQ(buildOverviewText(state, kThirdOfJanuary),
               crlfLines({"Filename:", "/home/ann/.local/share/tallyfox/TallyfoxData.tfx", "",
                          "Values are shown as:", "Income - Expenses = Balance", "", "Grand totals (0)", "",
                          "This month (0)", "", "Last month (0)", "",
@@ -139,8 +139,8 @@ TEST(OverviewReport, WritesTheConvertedLineOnlyForOtherKnownCurrencies)
         SCOPED_TRACE(c.name);
         AppState state = makeState(table, {});
         for (const EntryFields& fields : c.entries)
-            state.Entries.append(test::makeEntry(fields));
-        const QString report = BuildOverviewText(state, kThirdOfJanuary);
+            state.entries.append(test::makeEntry(fields));
+        const QString report = buildOverviewText(state, kThirdOfJanuary);
         EXPECT_EQ(sectionLines(report, u"Grand totals (%1)"_qs.arg(c.entries.size())), c.grandTotals);
         EXPECT_FALSE(report.contains(u"inf"_qs) || report.contains(u"nan"_qs));
     }
@@ -149,9 +149,9 @@ TEST(OverviewReport, WritesTheConvertedLineOnlyForOtherKnownCurrencies)
 TEST(OverviewReport, TotalsAreIncomeMinusExpensesWhateverTheSignSetting)
 {
     AppState state = makeState(kEuroTable, {{.amount = 5}, {.amount = 2, .income = true}});
-    const QString report = BuildOverviewText(state, kThirdOfJanuary);
-    state.settings.IncomeIsPositive = !state.settings.IncomeIsPositive;
-    EXPECT_EQ(BuildOverviewText(state, kThirdOfJanuary), report);
+    const QString report = buildOverviewText(state, kThirdOfJanuary);
+    state.settings.incomeIsPositive = !state.settings.incomeIsPositive;
+    EXPECT_EQ(buildOverviewText(state, kThirdOfJanuary), report);
 }
 
 TEST(OverviewReport, GroupsEachSectionByTextsInTheOrderTheyFirstAppear)
@@ -162,7 +162,7 @@ TEST(OverviewReport, GroupsEachSectionByTextsInTheOrderTheyFirstAppear)
                                                      {.type = "taxi", .amount = 3},
                                                      {.type = "Taxi", .amount = 4},
                                                  });
-    const QString report = BuildOverviewText(state, kThirdOfJanuary);
+    const QString report = buildOverviewText(state, kThirdOfJanuary);
     EXPECT_EQ(sectionLines(report, u"Taxi (2)"_qs),
               (QStringList{u"US$: 0.00 - 1.00 = -1.00"_qs, u"EUR: 0.00 - 4.00 = -4.00"_qs,
                            u"In EUR: 0.00 - 4.69 = -4.69"_qs}));
@@ -179,11 +179,11 @@ TEST(OverviewReport, KeepsManyCurrencyGroupsApartInOrder)
     QStringList expected;
     for (int i = 0; i < 40; ++i) {
         const QByteArray name = "C" + QByteArray::number(i);
-        state.Entries.append(test::makeEntry({.currency = name.constData(), .amount = double(i)}));
-        state.Entries.append(test::makeEntry({.currency = name.constData(), .amount = 1, .income = true}));
+        state.entries.append(test::makeEntry({.currency = name.constData(), .amount = double(i)}));
+        state.entries.append(test::makeEntry({.currency = name.constData(), .amount = 1, .income = true}));
         expected.append(u"C%1: 1.00 - %2.00 = %3.00"_qs.arg(i).arg(i).arg(1 - i));
     }
-    EXPECT_EQ(sectionLines(BuildOverviewText(state, kThirdOfJanuary), u"Grand totals (80)"_qs), expected);
+    EXPECT_EQ(sectionLines(buildOverviewText(state, kThirdOfJanuary), u"Grand totals (80)"_qs), expected);
 }
 
 struct BoundsCase
@@ -205,7 +205,7 @@ TEST(OverviewMonths, BoundsAreTheStartsOfLastThisAndNextMonth)
     };
     for (const BoundsCase& c : cases) {
         SCOPED_TRACE(c.today.toString(Qt::ISODate).toStdString());
-        const MonthBounds bounds = MonthBoundsOf(c.today);
+        const MonthBounds bounds = monthBoundsOf(c.today);
         if (c.lastMonth.isValid())
             EXPECT_EQ(bounds.lastMonthStart, dayCountFromQDate(c.lastMonth));
         else
@@ -213,7 +213,7 @@ TEST(OverviewMonths, BoundsAreTheStartsOfLastThisAndNextMonth)
         EXPECT_EQ(bounds.thisMonthStart, dayCountFromQDate(c.thisMonth));
         EXPECT_EQ(bounds.nextMonthStart, dayCountFromQDate(c.nextMonth));
     }
-    const MonthBounds lastOfAll = MonthBoundsOf(QDate(9999, 12, 31));
+    const MonthBounds lastOfAll = monthBoundsOf(QDate(9999, 12, 31));
     EXPECT_EQ(lastOfAll.nextMonthStart, kLastDayCount + 1.0);
 }
 
@@ -221,9 +221,9 @@ TEST(OverviewMonths, AnEntryCountsInTheMonthItsDateAndTimeFallIn)
 {
     AppState state = makeState(kEuroTable, {});
     const auto addAt = [&](double date, double amount) {
-        TExpense& entry = state.Entries.append();
+        Expense& entry = state.entries.append();
         entry = test::makeEntry({.amount = amount});
-        entry.Date = date;
+        entry.date = date;
     };
     const double january = dayCountFromDate(2010, 1, 1);
     addAt(january, 1);                               // this month, at 00:00 of its first day
@@ -233,7 +233,7 @@ TEST(OverviewMonths, AnEntryCountsInTheMonthItsDateAndTimeFallIn)
     addAt(dayCountFromDate(2010, 2, 1), 16);         // next month
     addAt(dayCountFromDate(2010, 1, 31) + 0.99, 32); // this month, its last evening
     addAt(0.0, 64);                                  // no calendar day
-    const QString report = BuildOverviewText(state, kThirdOfJanuary);
+    const QString report = buildOverviewText(state, kThirdOfJanuary);
     EXPECT_EQ(sectionLines(report, u"This month (2)"_qs), QStringList{u"EUR: 0.00 - 33.00 = -33.00"_qs});
     EXPECT_EQ(sectionLines(report, u"Last month (2)"_qs), QStringList{u"EUR: 0.00 - 6.00 = -6.00"_qs});
     EXPECT_EQ(sectionLines(report, u"Grand totals (7)"_qs), QStringList{u"EUR: 0.00 - 127.00 = -127.00"_qs});
@@ -244,7 +244,7 @@ TEST(OverviewMonths, InJanuaryLastMonthIsDecemberOfTheYearBefore)
     const AppState state = makeState(kEuroTable, {{.amount = 1, .year = 2009, .month = 12, .day = 31},
                                                   {.amount = 2, .year = 2008, .month = 12, .day = 31},
                                                   {.amount = 4, .year = 2010, .month = 1, .day = 31}});
-    const QString report = BuildOverviewText(state, Clock(QDateTime(QDate(2010, 1, 31), QTime(23, 59))));
+    const QString report = buildOverviewText(state, Clock(QDateTime(QDate(2010, 1, 31), QTime(23, 59))));
     EXPECT_EQ(sectionLines(report, u"Last month (1)"_qs), QStringList{u"EUR: 0.00 - 1.00 = -1.00"_qs});
     EXPECT_EQ(sectionLines(report, u"This month (1)"_qs), QStringList{u"EUR: 0.00 - 4.00 = -4.00"_qs});
 }

@@ -14,7 +14,7 @@ struct DecimalCase
     const char* text;
 };
 
-TEST(DecimalText, RoundsHalvesUpAndPadsTheDecimals)
+TEST(decimalText, RoundsHalvesUpAndPadsTheDecimals)
 {
     const DecimalCase cases[] = {
         {0.6944444, 5, "0.69444"},
@@ -34,11 +34,11 @@ TEST(DecimalText, RoundsHalvesUpAndPadsTheDecimals)
     };
     for (const DecimalCase& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(DecimalText(c.value, c.decimals), QLatin1StringView(c.text));
+        EXPECT_EQ(decimalText(c.value, c.decimals), QLatin1StringView(c.text));
     }
 }
 
-TEST(RateText, DropsTrailingZerosAndALonePoint)
+TEST(rateText, DropsTrailingZerosAndALonePoint)
 {
     const DecimalCase cases[] = {
         {1.0 / 1.44, 5, "0.69444"},
@@ -52,36 +52,36 @@ TEST(RateText, DropsTrailingZerosAndALonePoint)
     };
     for (const DecimalCase& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(RateText(c.value), QLatin1StringView(c.text));
+        EXPECT_EQ(rateText(c.value), QLatin1StringView(c.text));
     }
 }
 
-TEST(RebaseRates, MakesAnotherCurrencyPrimaryAndBackWithinTheFifthDecimal)
+TEST(rebaseRates, MakesAnotherCurrencyPrimaryAndBackWithinTheFifthDecimal)
 {
     QStringList names{u"EUR"_qs, u"US$"_qs, u"GBP"_qs};
     QStringList rates{u"Primary"_qs, u"1.44"_qs, u"0.89"_qs};
-    ASSERT_TRUE(RebaseRates(names, rates, 1));
+    ASSERT_TRUE(rebaseRates(names, rates, 1));
     EXPECT_EQ(names, (QStringList{u"US$"_qs, u"EUR"_qs, u"GBP"_qs}));
     EXPECT_EQ(rates, (QStringList{u"Primary"_qs, u"0.69444"_qs, u"0.61806"_qs}));
 
-    ASSERT_TRUE(RebaseRates(names, rates, 1));
+    ASSERT_TRUE(rebaseRates(names, rates, 1));
     EXPECT_EQ(names, (QStringList{u"EUR"_qs, u"US$"_qs, u"GBP"_qs}));
     EXPECT_EQ(rates[0], u"Primary");
-    EXPECT_NEAR(ReadRate(rates[1]), 1.44, 1.000001e-5);
-    EXPECT_NEAR(ReadRate(rates[2]), 0.89, 1.000001e-5);
+    EXPECT_NEAR(readRate(rates[1]), 1.44, 1.000001e-5);
+    EXPECT_NEAR(readRate(rates[2]), 0.89, 1.000001e-5);
 }
 
-TEST(RebaseRates, ReadsTypedCommasAndRebasesTheLastRow)
+TEST(rebaseRates, ReadsTypedCommasAndRebasesTheLastRow)
 {
     QStringList names{u"EUR"_qs, u"US$"_qs, u"CHF"_qs};
     QStringList rates{u"Primary"_qs, u"1,44"_qs, u"1,6"_qs};
-    ASSERT_TRUE(RebaseRates(names, rates, 2));
+    ASSERT_TRUE(rebaseRates(names, rates, 2));
     EXPECT_EQ(names, (QStringList{u"CHF"_qs, u"US$"_qs, u"EUR"_qs}));
     EXPECT_EQ(rates, (QStringList{u"Primary"_qs, u"0.9"_qs, u"0.625"_qs}));
 }
 
 // Making a currency primary divides by its rate, which only a hand-edited file can make unusable.
-TEST(RebaseRates, RefusesAnUnusableRateOrIndexAndLeavesTheListsAlone)
+TEST(rebaseRates, RefusesAnUnusableRateOrIndexAndLeavesTheListsAlone)
 {
     const QStringList names{u"EUR"_qs, u"ZER"_qs, u"NEG"_qs, u"HUG"_qs, u"TXT"_qs, u"US$"_qs};
     const QStringList rates{u"Primary"_qs, u"0"_qs, u"-2"_qs, u"1e400"_qs, u"abc"_qs, u"2"_qs};
@@ -89,27 +89,27 @@ TEST(RebaseRates, RefusesAnUnusableRateOrIndexAndLeavesTheListsAlone)
         SCOPED_TRACE(k);
         QStringList changedNames = names;
         QStringList changedRates = rates;
-        EXPECT_FALSE(RebaseRates(changedNames, changedRates, k));
+        EXPECT_FALSE(rebaseRates(changedNames, changedRates, k));
         EXPECT_EQ(changedNames, names);
         EXPECT_EQ(changedRates, rates);
     }
     QStringList shortNames = names.first(2);
     QStringList changedRates = rates;
-    EXPECT_FALSE(RebaseRates(shortNames, changedRates, 1));
+    EXPECT_FALSE(rebaseRates(shortNames, changedRates, 1));
 
     // The other rows' bad rates are rewritten as numbers, never as inf or nan.
     QStringList changedNames = names;
     changedRates = rates;
-    ASSERT_TRUE(RebaseRates(changedNames, changedRates, 5));
+    ASSERT_TRUE(rebaseRates(changedNames, changedRates, 5));
     EXPECT_EQ(changedRates, (QStringList{u"Primary"_qs, u"0"_qs, u"-1"_qs, u"0"_qs, u"0"_qs, u"0.5"_qs}));
 }
 
-TEST(TwoDigitText, PadsToTwoDigits)
+TEST(twoDigitText, PadsToTwoDigits)
 {
-    EXPECT_EQ(TwoDigitText(7), u"07");
-    EXPECT_EQ(TwoDigitText(0), u"00");
-    EXPECT_EQ(TwoDigitText(12), u"12");
-    EXPECT_EQ(TwoDigitText(123), u"123");
+    EXPECT_EQ(twoDigitText(7), u"07");
+    EXPECT_EQ(twoDigitText(0), u"00");
+    EXPECT_EQ(twoDigitText(12), u"12");
+    EXPECT_EQ(twoDigitText(123), u"123");
 }
 
 } // namespace

@@ -38,15 +38,15 @@ TEST(EntryCells, ColumnsAndSettingIdentifiersMapBothWays)
 TEST(EntryCells, CellsShowTheEntryAsTheListDoes)
 {
     AppState state(test::pinnedLocale());
-    BuildCurrencyTable(state, {QStringLiteral("EUR=Primary"), QStringLiteral("US$=1.44")});
-    const TExpense income = makeExpense({.type = "Salary",
-                                         .currency = "US$",
-                                         .amount = 20.0,
-                                         .income = true,
-                                         .date = QDate(2009, 12, 31),
-                                         .note = "Bonus",
-                                         .source = "Client",
-                                         .paidWith = "Bank"});
+    buildCurrencyTable(state, {QStringLiteral("EUR=Primary"), QStringLiteral("US$=1.44")});
+    const Expense income = makeExpense({.type = "Salary",
+                                        .currency = "US$",
+                                        .amount = 20.0,
+                                        .income = true,
+                                        .date = QDate(2009, 12, 31),
+                                        .note = "Bonus",
+                                        .source = "Client",
+                                        .paidWith = "Bank"});
     const QStringList expected = {
         QStringLiteral("Salary"),   QStringLiteral("-"),      QStringLiteral("Bonus"),
         QStringLiteral("12/31/09"), QStringLiteral("US$"),    QStringLiteral("-20.00"),
@@ -55,8 +55,8 @@ TEST(EntryCells, CellsShowTheEntryAsTheListDoes)
         EXPECT_EQ(entryCellText(state, income, column), expected[column]) << "column " << column;
 
     // Incomes shown as positive turn the signs round; a receipt shows its number.
-    state.settings.IncomeIsPositive = true;
-    const TExpense expense = makeExpense({.currency = "GBP", .amount = 5.0, .receipt = "0042"});
+    state.settings.incomeIsPositive = true;
+    const Expense expense = makeExpense({.currency = "GBP", .amount = 5.0, .receipt = "0042"});
     EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::Amount)), QStringLiteral("-5.00"));
     EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::Receipt)), QStringLiteral("0042"));
     EXPECT_EQ(entryCellText(state, expense, static_cast<int>(ListColumn::PrimaryAmount)),

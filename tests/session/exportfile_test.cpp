@@ -20,7 +20,7 @@ const QStringList kEuroTable = {QStringLiteral("EUR=Primary"), QStringLiteral("U
 class ExportFile : public test::SessionTest
 {
 protected:
-    ExportFile() { BuildCurrencyTable(state, kEuroTable); }
+    ExportFile() { buildCurrencyTable(state, kEuroTable); }
 
     // The worked example: an expense with a receipt and an income without one.
     void addWorkedExample()
@@ -78,13 +78,13 @@ TEST_F(ExportFile, TheWorkedExampleMatchesTheReferenceFile)
 TEST_F(ExportFile, ExportingChangesNothingElse)
 {
     addWorkedExample();
-    state.settings.AutoSort = true;
+    state.settings.autoSort = true;
     ASSERT_TRUE(session.exportData(file(QStringLiteral("export.txt"))).ok());
     // No refresh: the database is not written, nothing is sorted or logged.
-    EXPECT_FALSE(QFileInfo::exists(state.DatabasePath));
+    EXPECT_FALSE(QFileInfo::exists(state.databasePath));
     EXPECT_FALSE(QFileInfo::exists(logFilePath(state)));
-    EXPECT_EQ(state.Entries[0].Type, QStringLiteral("Dinner"));
-    EXPECT_EQ(state.Entries[1].Type, QStringLiteral("Refund"));
+    EXPECT_EQ(state.entries[0].type, QStringLiteral("Dinner"));
+    EXPECT_EQ(state.entries[1].type, QStringLiteral("Refund"));
 }
 
 TEST_F(ExportFile, AnEmptyTableGivesTheHeaderOnly)
@@ -107,8 +107,8 @@ TEST_F(ExportFile, ACurrencyMissingFromTheTableExportsAQuestionMark)
 
 TEST_F(ExportFile, TheHeaderFollowsThePrimaryCurrencyAndTheSignsTheSetting)
 {
-    BuildCurrencyTable(state, {QStringLiteral("GBP=Primary"), QStringLiteral("EUR=1.12")});
-    state.settings.IncomeIsPositive = true;
+    buildCurrencyTable(state, {QStringLiteral("GBP=Primary"), QStringLiteral("EUR=1.12")});
+    state.settings.incomeIsPositive = true;
     addEntries({{.currency = "EUR", .amount = 11.2}, {.currency = "GBP", .amount = 4.0, .income = true}});
     const QStringList lines = exportLines();
     ASSERT_EQ(lines.size(), 3);
@@ -117,7 +117,7 @@ TEST_F(ExportFile, TheHeaderFollowsThePrimaryCurrencyAndTheSignsTheSetting)
     EXPECT_EQ(lines[2].section(u'\t', 2, 3), QStringLiteral("4.00\t4.00"));
 
     // Without a currency table the header's field is empty, and nothing converts.
-    state.Currencies.clear();
+    state.currencies.clear();
     const QStringList bare = exportLines();
     EXPECT_EQ(bare[0].section(u'\t', 3, 3), QString());
     EXPECT_EQ(bare[1].section(u'\t', 3, 3), QStringLiteral("?"));

@@ -20,18 +20,18 @@ protected:
         EXPECT_TRUE(session.takeProblems().isEmpty());
     }
 
-    [[nodiscard]] QByteArray current() const { return databaseBytes(state.Entries); }
+    [[nodiscard]] QByteArray current() const { return databaseBytes(state.entries); }
 };
 
 TEST_F(FileCommands, NewEmptiesTheEntriesAndWritesTheNewFile)
 {
-    const QByteArray before = readFileBytes(state.DatabasePath);
+    const QByteArray before = readFileBytes(state.databasePath);
     const QString path = file(QStringLiteral("new.tfx"));
     session.newDatabase(path);
     EXPECT_TRUE(session.takeProblems().isEmpty());
-    EXPECT_EQ(state.EntryCount(), 0);
-    EXPECT_EQ(state.DatabasePath, path);
-    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+    EXPECT_EQ(state.entryCount(), 0);
+    EXPECT_EQ(state.databasePath, path);
+    EXPECT_EQ(readFileBytes(path), databaseBytes(ExpenseArray()));
     EXPECT_EQ(readFileBytes(file(QStringLiteral("TallyfoxData.tfx"))), before);
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + path}));
 }
@@ -41,7 +41,7 @@ TEST_F(FileCommands, NewOverAnExistingFileReplacesIt)
     const QString path = file(QStringLiteral("other.tfx"));
     writeFileBytes(path, "item\t2009\t1\t1\tEUR\t1.00\tfalse\tOld\tx\ty\tfalse\t00\t\r\n");
     session.newDatabase(path);
-    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(path), databaseBytes(ExpenseArray()));
 }
 
 TEST_F(FileCommands, OpenReadsTheFileAndWritesItBackInTheCurrentForm)
@@ -51,9 +51,9 @@ TEST_F(FileCommands, OpenReadsTheFileAndWritesItBackInTheCurrentForm)
     writeFileBytes(path, "item\t2009\t12\t24\tEUR\t12,5\tfalse\tDinner\tEmployer\tCash\ttrue\t17\tNote\n");
     session.openDatabase(path);
     EXPECT_TRUE(session.takeProblems().isEmpty());
-    EXPECT_EQ(state.DatabasePath, path);
-    ASSERT_EQ(state.EntryCount(), 1);
-    EXPECT_EQ(state.Entries[0].Amount, 12.5);
+    EXPECT_EQ(state.databasePath, path);
+    ASSERT_EQ(state.entryCount(), 1);
+    EXPECT_EQ(state.entries[0].amount, 12.5);
     EXPECT_EQ(readFileBytes(path), current());
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Open file: ") + path}));
 }
@@ -68,7 +68,7 @@ TEST_F(FileCommands, OpenLeavesAFileWithoutEntriesAloneUntilAnEntryIsAdded)
     writeFileBytes(path, exported);
     session.openDatabase(path);
     EXPECT_TRUE(session.takeProblems().isEmpty());
-    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_EQ(state.entryCount(), 0);
     EXPECT_EQ(readFileBytes(path), exported);
 
     // Refreshes of every kind leave it as it is.
@@ -78,14 +78,14 @@ TEST_F(FileCommands, OpenLeavesAFileWithoutEntriesAloneUntilAnEntryIsAdded)
     EXPECT_EQ(readFileBytes(path), exported);
 
     // Logging is off, which must not matter: the first entry reaches the file.
-    state.settings.EnableLogging = false;
+    state.settings.enableLogging = false;
     session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
     EXPECT_TRUE(session.takeProblems().isEmpty());
     EXPECT_EQ(readFileBytes(path), current());
 
     // And deleting it again empties the file.
     session.deleteEntry(0);
-    EXPECT_EQ(readFileBytes(path), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(path), databaseBytes(ExpenseArray()));
 }
 
 TEST_F(FileCommands, NewAndSaveAsWriteTheirFileAfterOpenFoundNoEntries)
@@ -93,30 +93,30 @@ TEST_F(FileCommands, NewAndSaveAsWriteTheirFileAfterOpenFoundNoEntries)
     const QString exported = file(QStringLiteral("export.txt"));
     writeFileBytes(exported, "Date\tCurrency\r\n");
     session.openDatabase(exported);
-    ASSERT_EQ(state.EntryCount(), 0);
+    ASSERT_EQ(state.entryCount(), 0);
 
     const QString copy = file(QStringLiteral("copy.tfx"));
     session.saveDatabaseAs(copy);
-    EXPECT_EQ(readFileBytes(copy), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(copy), databaseBytes(ExpenseArray()));
 
     session.openDatabase(exported);
     const QString fresh = file(QStringLiteral("fresh.tfx"));
     session.newDatabase(fresh);
-    EXPECT_EQ(readFileBytes(fresh), databaseBytes(expensearray()));
+    EXPECT_EQ(readFileBytes(fresh), databaseBytes(ExpenseArray()));
     EXPECT_EQ(readFileBytes(exported), QByteArray("Date\tCurrency\r\n"));
     EXPECT_TRUE(session.takeProblems().isEmpty());
 }
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
 {
-    const QString original = state.DatabasePath;
+    const QString original = state.databasePath;
     const QString path = file(QStringLiteral("a folder.tfx"));
     QDir().mkpath(path);
     session.openDatabase(path);
     const QStringList problems = session.takeProblems();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
-    EXPECT_EQ(state.DatabasePath, original);
+    EXPECT_EQ(state.databasePath, original);
     EXPECT_EQ(types(), QStringList({QStringLiteral("Train"), QStringLiteral("Lunch")}));
     EXPECT_TRUE(logTexts().isEmpty());
 
@@ -127,12 +127,12 @@ TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
 
 TEST_F(FileCommands, SaveAsWritesTheNewFileAndLeavesTheOldOne)
 {
-    const QString original = state.DatabasePath;
+    const QString original = state.databasePath;
     const QByteArray before = readFileBytes(original);
     const QString path = file(QStringLiteral("copy.tfx"));
     session.saveDatabaseAs(path);
     EXPECT_TRUE(session.takeProblems().isEmpty());
-    EXPECT_EQ(state.DatabasePath, path);
+    EXPECT_EQ(state.databasePath, path);
     EXPECT_EQ(readFileBytes(path), before);
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Save as file: ") + path}));
 
@@ -147,7 +147,7 @@ TEST_F(FileCommands, DeleteLogsTheEntryThenRemovesItKeepingTheOrder)
     addEntries({{.type = "Hotel", .amount = 90.0, .receipt = "4", .note = "Two nights"}});
     session.deleteEntry(1);
     EXPECT_EQ(types(), QStringList({QStringLiteral("Train"), QStringLiteral("Hotel")}));
-    EXPECT_EQ(readFileBytes(state.DatabasePath), current());
+    EXPECT_EQ(readFileBytes(state.databasePath), current());
     const QStringList log = logTexts();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0], QStringLiteral("Delete\t1/2/10\tEUR\t8.00\tLunch\tEmployer\t\tCash\t-"));
@@ -160,19 +160,19 @@ TEST_F(FileCommands, DeleteLogsTheEntryThenRemovesItKeepingTheOrder)
     // No entry at the index: nothing happens.
     session.deleteEntry(1);
     session.deleteEntry(-1);
-    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.entryCount(), 1);
     EXPECT_EQ(logTexts().size(), 2);
 }
 
 TEST_F(FileCommands, RemovingForThePurgeNeitherLogsNorRefreshes)
 {
-    const QByteArray before = readFileBytes(state.DatabasePath);
+    const QByteArray before = readFileBytes(state.databasePath);
     session.removeEntryAt(0, false);
     EXPECT_EQ(types(), QStringList({QStringLiteral("Lunch")}));
     EXPECT_TRUE(logTexts().isEmpty());
-    EXPECT_EQ(readFileBytes(state.DatabasePath), before);
+    EXPECT_EQ(readFileBytes(state.databasePath), before);
     session.removeEntryAt(5, true);
-    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.entryCount(), 1);
     EXPECT_TRUE(logTexts().isEmpty());
 }
 
@@ -180,13 +180,13 @@ TEST_F(FileCommands, AFailedWriteIsReportedAndTriedAgainByTheNextRefresh)
 {
     const QString folderPath = file(QStringLiteral("later"));
     const QString path = folderPath + QStringLiteral("/data.tfx");
-    state.DatabasePath = path;
+    state.databasePath = path;
     session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
     const QStringList problems = session.takeProblems();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
     // The entries stay in memory.
-    EXPECT_EQ(state.EntryCount(), 3);
+    EXPECT_EQ(state.entryCount(), 3);
     EXPECT_FALSE(QFileInfo::exists(path));
 
     QDir().mkpath(folderPath);
@@ -204,8 +204,8 @@ TEST_F(FileCommands, ALogThatCannotBeWrittenIsReportedOnce)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(logFilePath(state)));
     // The changes themselves went through.
-    EXPECT_EQ(state.EntryCount(), 0);
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(expensearray()));
+    EXPECT_EQ(state.entryCount(), 0);
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(ExpenseArray()));
 }
 
 } // namespace

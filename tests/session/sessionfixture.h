@@ -68,19 +68,19 @@ struct EntryValues
     const char* paidWith = "Cash";
 };
 
-inline TExpense makeExpense(const EntryValues& values)
+inline Expense makeExpense(const EntryValues& values)
 {
-    TExpense entry;
-    entry.Type = QString::fromUtf8(values.type);
-    entry.Currency = QString::fromUtf8(values.currency);
-    entry.Amount = values.amount;
-    entry.Income = values.income;
-    entry.Date = dayCountFromQDate(values.date);
-    entry.HasReceipt = values.receipt != nullptr;
-    entry.Receipt = values.receipt != nullptr ? QString::fromUtf8(values.receipt) : QStringLiteral("00");
-    entry.Note = QString::fromUtf8(values.note);
-    entry.IntendedSource = QString::fromUtf8(values.source);
-    entry.PaidWith = QString::fromUtf8(values.paidWith);
+    Expense entry;
+    entry.type = QString::fromUtf8(values.type);
+    entry.currency = QString::fromUtf8(values.currency);
+    entry.amount = values.amount;
+    entry.income = values.income;
+    entry.date = dayCountFromQDate(values.date);
+    entry.hasReceipt = values.receipt != nullptr;
+    entry.receipt = values.receipt != nullptr ? QString::fromUtf8(values.receipt) : QStringLiteral("00");
+    entry.note = QString::fromUtf8(values.note);
+    entry.intendedSource = QString::fromUtf8(values.source);
+    entry.paidWith = QString::fromUtf8(values.paidWith);
     return entry;
 }
 
@@ -116,8 +116,8 @@ class SessionTest : public ::testing::Test
 protected:
     SessionTest()
     {
-        state.SettingsFolder = folder.path() + u'/';
-        state.DatabasePath = file(QStringLiteral("TallyfoxData.tfx"));
+        state.settingsFolder = folder.path() + u'/';
+        state.databasePath = file(QStringLiteral("TallyfoxData.tfx"));
     }
 
     [[nodiscard]] QString file(const QString& name) const { return folder.file(name); }
@@ -125,14 +125,14 @@ protected:
     void addEntries(std::initializer_list<EntryValues> entries)
     {
         for (const EntryValues& values : entries)
-            state.Entries.append(makeExpense(values));
+            state.entries.append(makeExpense(values));
     }
 
     [[nodiscard]] QStringList types() const
     {
         QStringList list;
-        for (const TExpense& entry : state.Entries)
-            list << entry.Type;
+        for (const Expense& entry : state.entries)
+            list << entry.type;
         return list;
     }
 
@@ -150,7 +150,7 @@ protected:
     }
 
     // The database file content that holds these entries.
-    [[nodiscard]] static QByteArray databaseBytes(const expensearray& entries)
+    [[nodiscard]] static QByteArray databaseBytes(const ExpenseArray& entries)
     {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);

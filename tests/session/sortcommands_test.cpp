@@ -26,37 +26,37 @@ TEST_F(SortCommands, ChoosingTheSameKeyAgainReversesAnotherKeySortsForwards)
 {
     session.chooseSortKey(kDate);
     EXPECT_EQ(types(), QStringList({"Car", "Air", "Bus"}));
-    EXPECT_FALSE(state.settings.SortReverse);
+    EXPECT_FALSE(state.settings.sortReverse);
     // Choosing a key sorts once; it does not switch sorting on.
-    EXPECT_FALSE(state.settings.AutoSort);
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_FALSE(state.settings.autoSort);
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 
     session.chooseSortKey(kDate);
     EXPECT_EQ(types(), QStringList({"Bus", "Air", "Car"}));
-    EXPECT_TRUE(state.settings.SortReverse);
-    EXPECT_EQ(state.settings.SortType, kDate);
+    EXPECT_TRUE(state.settings.sortReverse);
+    EXPECT_EQ(state.settings.sortKey, kDate);
 
     session.chooseSortKey(kName);
     EXPECT_EQ(types(), QStringList({"Air", "Bus", "Car"}));
-    EXPECT_FALSE(state.settings.SortReverse);
-    EXPECT_EQ(state.settings.SortType, kName);
+    EXPECT_FALSE(state.settings.sortReverse);
+    EXPECT_EQ(state.settings.sortKey, kName);
 }
 
 TEST_F(SortCommands, ReverseTogglesAndSortsAtOnce)
 {
     session.toggleReverse();
-    EXPECT_TRUE(state.settings.SortReverse);
+    EXPECT_TRUE(state.settings.sortReverse);
     EXPECT_EQ(types(), QStringList({"Car", "Bus", "Air"}));
     session.toggleReverse();
-    EXPECT_FALSE(state.settings.SortReverse);
+    EXPECT_FALSE(state.settings.sortReverse);
     EXPECT_EQ(types(), QStringList({"Air", "Bus", "Car"}));
 }
 
 TEST_F(SortCommands, AutoSortSortsAtOnceOnlyWhenSwitchedOn)
 {
-    state.settings.SortType = kDate;
+    state.settings.sortKey = kDate;
     session.toggleAutoSort();
-    EXPECT_TRUE(state.settings.AutoSort);
+    EXPECT_TRUE(state.settings.autoSort);
     EXPECT_EQ(types(), QStringList({"Car", "Air", "Bus"}));
 
     // While on, a new entry finds its place.
@@ -64,9 +64,9 @@ TEST_F(SortCommands, AutoSortSortsAtOnceOnlyWhenSwitchedOn)
     EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus"}));
 
     // Switching it off keeps the order; new entries then go to the end.
-    state.Entries[0].Date = dayCountFromDate(2011, 1, 1);
+    state.entries[0].date = dayCountFromDate(2011, 1, 1);
     session.toggleAutoSort();
-    EXPECT_FALSE(state.settings.AutoSort);
+    EXPECT_FALSE(state.settings.autoSort);
     EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus"}));
     session.storeEntry(test::makeDraft({.type = "Taxi", .date = QDate(2000, 1, 1)}));
     EXPECT_EQ(types(), QStringList({"Ship", "Car", "Air", "Bus", "Taxi"}));
@@ -76,14 +76,14 @@ TEST_F(SortCommands, TheRefreshReturnsTheRowsOfChangedEntriesAfterSorting)
 {
     std::vector<int> rows;
     session.setRefreshHandler([this, &rows](bool forceSort) { rows = session.refreshEntries(forceSort); });
-    state.settings.AutoSort = true;
-    state.settings.SortType = kName;
+    state.settings.autoSort = true;
+    state.settings.sortKey = kName;
 
     session.storeEntry(test::makeDraft({.type = "Boat"}));
     EXPECT_EQ(types(), QStringList({"Air", "Boat", "Bus", "Car"}));
     EXPECT_EQ(rows, std::vector<int>({1}));
-    for (const TExpense& entry : state.Entries)
-        EXPECT_FALSE(entry.JustChanged);
+    for (const Expense& entry : state.entries)
+        EXPECT_FALSE(entry.justChanged);
 
     // An edit that moves the entry reports its new row.
     session.storeEntry(test::makeDraft({.type = "Dog"}), 1);
@@ -96,22 +96,22 @@ TEST_F(SortCommands, TheRefreshReturnsTheRowsOfChangedEntriesAfterSorting)
 
 TEST_F(SortCommands, ARunThatOnlyAddsOneEntryBuildsNoRow)
 {
-    state.QuickEntryOnly = true;
-    state.settings.AutoSort = true;
+    state.quickEntryOnly = true;
+    state.settings.autoSort = true;
     std::vector<int> rows = {-1};
     session.setRefreshHandler([this, &rows](bool forceSort) { rows = session.refreshEntries(forceSort); });
     session.storeEntry(test::makeDraft({.type = "Boat"}));
     EXPECT_TRUE(rows.empty());
     // The entry is stored all the same.
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
-    EXPECT_EQ(state.EntryCount(), 4);
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
+    EXPECT_EQ(state.entryCount(), 4);
 }
 
 TEST_F(SortCommands, EqualEntriesKeepTheirOrderBothWays)
 {
-    state.Entries[0].Type = QStringLiteral("Same");
-    state.Entries[2].Type = QStringLiteral("same");
-    state.settings.SortType = kDate;
+    state.entries[0].type = QStringLiteral("Same");
+    state.entries[2].type = QStringLiteral("same");
+    state.settings.sortKey = kDate;
     session.chooseSortKey(kName);
     EXPECT_EQ(types(), QStringList({"Car", "Same", "same"}));
     session.chooseSortKey(kName);

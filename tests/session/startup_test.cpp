@@ -18,12 +18,12 @@ TEST_F(Startup, AFirstRunWritesTheDefaultsAndAsksForANewDatabase)
 {
     EXPECT_TRUE(start().isEmpty());
 
-    EXPECT_EQ(state.StartupMessages, QStringList({welcome(), noDatabase()}));
+    EXPECT_EQ(state.startupMessages, QStringList({welcome(), noDatabase()}));
     ASSERT_TRUE(stored(u"Version"));
     EXPECT_EQ(stored(u"Version")->number, 953u);
 
     // The settings folder is the default one, created and stored as it was read.
-    EXPECT_EQ(state.SettingsFolder, defaultFolder());
+    EXPECT_EQ(state.settingsFolder, defaultFolder());
     EXPECT_TRUE(QFileInfo(defaultFolder()).isDir());
     ASSERT_TRUE(stored(u"DataLocation"));
     EXPECT_EQ(stored(u"DataLocation")->text, defaultFolder());
@@ -40,9 +40,9 @@ TEST_F(Startup, AFirstRunWritesTheDefaultsAndAsksForANewDatabase)
     // Cancelling the chooser gives the default database, which the first refresh creates empty.
     EXPECT_EQ(chooserFolders, QStringList({defaultFolder()}));
     const QString database = defaultFolder() + QStringLiteral("TallyfoxData.tfx");
-    EXPECT_EQ(state.DatabasePath, database);
-    EXPECT_EQ(readFileBytes(database), databaseBytes(expensearray()));
-    EXPECT_EQ(state.EntryCount(), 0);
+    EXPECT_EQ(state.databasePath, database);
+    EXPECT_EQ(readFileBytes(database), databaseBytes(ExpenseArray()));
+    EXPECT_EQ(state.entryCount(), 0);
 
     // The log starts with its header; both file lines follow it.
     const QStringList log = fileLines(defaultFolder() + QStringLiteral("Tallyfox.log"));
@@ -53,7 +53,7 @@ TEST_F(Startup, AFirstRunWritesTheDefaultsAndAsksForANewDatabase)
 
     // No shipped defaults were found: there is no defaults file and no currency.
     EXPECT_FALSE(QFileInfo::exists(defaultFolder() + QStringLiteral("TallyfoxDefaults.ini")));
-    EXPECT_EQ(state.CurrencyCount(), 0);
+    EXPECT_EQ(state.currencyCount(), 0);
 
     // The database is stored when the settings are, at shutdown.
     session.saveSettings();
@@ -71,11 +71,11 @@ TEST_F(Startup, TheShippedDefaultsBecomeTheUsersDefaultsFile)
     EXPECT_EQ(
         readFileBytes(defaultFolder() + QStringLiteral("TallyfoxDefaults.ini")),
         QByteArray("[Expense types]\r\nTrain\r\n[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\nGBP=0.89\r\n"));
-    ASSERT_EQ(state.CurrencyCount(), 3);
-    EXPECT_EQ(state.Currencies[0].Name, QStringLiteral("EUR"));
-    EXPECT_EQ(state.Currencies[1].Rate, 1.44);
+    ASSERT_EQ(state.currencyCount(), 3);
+    EXPECT_EQ(state.currencies[0].name, QStringLiteral("EUR"));
+    EXPECT_EQ(state.currencies[1].rate, 1.44);
     // The section had rates already: no upgrade message.
-    EXPECT_EQ(state.StartupMessages, QStringList({welcome(), noDatabase()}));
+    EXPECT_EQ(state.startupMessages, QStringList({welcome(), noDatabase()}));
 }
 
 TEST_F(Startup, TheUsersDefaultsFileIsNeverReplacedByTheShippedOne)
@@ -88,9 +88,9 @@ TEST_F(Startup, TheUsersDefaultsFileIsNeverReplacedByTheShippedOne)
                    "[Currencies]\r\nEUR=Primary\r\n");
     EXPECT_TRUE(start().isEmpty());
     EXPECT_EQ(readFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini")), own);
-    ASSERT_EQ(state.CurrencyCount(), 2);
-    EXPECT_EQ(state.Currencies[0].Name, QStringLiteral("GBP"));
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    ASSERT_EQ(state.currencyCount(), 2);
+    EXPECT_EQ(state.currencies[0].name, QStringLiteral("GBP"));
+    EXPECT_TRUE(state.startupMessages.isEmpty());
 }
 
 struct VersionCase
@@ -110,7 +110,7 @@ TEST_P(StartupVersion, OnlyAnOlderVersionIsWelcomed)
     seedRegistry(QByteArray("\"Version\"=") + GetParam().stored + "\r\n\"DataLocation\"=\"" +
                  settings.toUtf8() + "\"\r\n");
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.StartupMessages, GetParam().welcomed ? QStringList({welcome()}) : QStringList());
+    EXPECT_EQ(state.startupMessages, GetParam().welcomed ? QStringList({welcome()}) : QStringList());
     // An older version is recorded as this one; a newer one is left alone.
     ASSERT_TRUE(stored(u"Version"));
     EXPECT_GE(stored(u"Version")->number & 0xffff, 953u);
@@ -133,15 +133,15 @@ TEST_F(Startup, TheQueueFollowsTheOrderOfTheSteps)
     QDir().mkpath(settings);
     writeFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini"), "[Currencies]\r\nEUR\r\nUS$\r\n");
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.StartupMessages,
+    EXPECT_EQ(state.startupMessages,
               QStringList({welcome(), QString::fromUtf16(kCurrencyRatesMessage), noDatabase()}));
     const QStringList log = logTexts();
     ASSERT_EQ(log.size(), 3);
     EXPECT_EQ(log[0], QString::fromUtf16(kCurrencyUpgradeLogText));
     EXPECT_TRUE(log[1].startsWith(QStringLiteral("New file: ")));
     EXPECT_TRUE(log[2].startsWith(QStringLiteral("Load file: ")));
-    ASSERT_EQ(state.CurrencyCount(), 2);
-    EXPECT_EQ(state.Currencies[1].Rate, 1.44);
+    ASSERT_EQ(state.currencyCount(), 2);
+    EXPECT_EQ(state.currencies[1].rate, 1.44);
 }
 
 TEST_F(Startup, AProblemJoinsTheQueueWhereItArose)
@@ -151,23 +151,23 @@ TEST_F(Startup, AProblemJoinsTheQueueWhereItArose)
     const QString settings = defaultFolder();
     QDir().mkpath(settings + QStringLiteral("TallyfoxDefaults.ini"));
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.StartupMessages.size(), 3) << state.StartupMessages.join(u'\n').toStdString();
-    EXPECT_EQ(state.StartupMessages[0], welcome());
-    EXPECT_TRUE(state.StartupMessages[1].contains(settings + QStringLiteral("TallyfoxDefaults.ini")));
-    EXPECT_EQ(state.StartupMessages[2], noDatabase());
-    EXPECT_EQ(state.CurrencyCount(), 0);
-    EXPECT_TRUE(QFileInfo::exists(state.DatabasePath));
+    ASSERT_EQ(state.startupMessages.size(), 3) << state.startupMessages.join(u'\n').toStdString();
+    EXPECT_EQ(state.startupMessages[0], welcome());
+    EXPECT_TRUE(state.startupMessages[1].contains(settings + QStringLiteral("TallyfoxDefaults.ini")));
+    EXPECT_EQ(state.startupMessages[2], noDatabase());
+    EXPECT_EQ(state.currencyCount(), 0);
+    EXPECT_TRUE(QFileInfo::exists(state.databasePath));
 }
 
 TEST_F(Startup, AnUnreadableRegistryIsReportedFirstAndLeftAlone)
 {
     QDir().mkpath(registryFile);
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_GE(state.StartupMessages.size(), 2);
-    EXPECT_TRUE(state.StartupMessages[0].contains(registryFile)) << state.StartupMessages[0].toStdString();
-    EXPECT_TRUE(state.settings.RegistryUnavailable);
+    ASSERT_GE(state.startupMessages.size(), 2);
+    EXPECT_TRUE(state.startupMessages[0].contains(registryFile)) << state.startupMessages[0].toStdString();
+    EXPECT_TRUE(state.settings.registryUnavailable);
     // The defaults stand in for the settings, and shutdown stores nothing over the user's registry.
-    EXPECT_EQ(state.SettingsFolder, defaultFolder());
+    EXPECT_EQ(state.settingsFolder, defaultFolder());
     session.saveSettings();
     (void)session.takeProblems();
     EXPECT_TRUE(QFileInfo(registryFile).isDir());

@@ -21,9 +21,9 @@ TEST_F(StartupDatabase, TheChosenNewDatabaseIsCreatedByTheFirstRefresh)
     chooserAnswer = folder.file(QStringLiteral("chosen.tfx"));
     EXPECT_TRUE(start().isEmpty());
     EXPECT_EQ(chooserFolders, QStringList({settings}));
-    EXPECT_EQ(state.StartupMessages, QStringList({noDatabase()}));
-    EXPECT_EQ(state.DatabasePath, *chooserAnswer);
-    EXPECT_EQ(readFileBytes(*chooserAnswer), databaseBytes(expensearray()));
+    EXPECT_EQ(state.startupMessages, QStringList({noDatabase()}));
+    EXPECT_EQ(state.databasePath, *chooserAnswer);
+    EXPECT_EQ(readFileBytes(*chooserAnswer), databaseBytes(ExpenseArray()));
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + *chooserAnswer,
                                        QStringLiteral("Load file: ") + *chooserAnswer}));
 }
@@ -32,17 +32,17 @@ TEST_F(StartupDatabase, AStoredDatabaseIsLoadedAndLogged)
 {
     const QString path = folder.file(QStringLiteral("elsewhere/my data.tfx"));
     QDir().mkpath(QFileInfo(path).path());
-    expensearray entries;
+    ExpenseArray entries;
     entries.append(test::makeExpense({.type = "Lunch", .amount = 8.5}));
     writeFileBytes(path, databaseBytes(entries));
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(state.startupMessages.isEmpty());
     EXPECT_TRUE(chooserFolders.isEmpty());
-    EXPECT_EQ(state.DatabasePath, path);
-    ASSERT_EQ(state.EntryCount(), 1);
-    EXPECT_EQ(state.Entries[0].Type, QStringLiteral("Lunch"));
+    EXPECT_EQ(state.databasePath, path);
+    ASSERT_EQ(state.entryCount(), 1);
+    EXPECT_EQ(state.entries[0].type, QStringLiteral("Lunch"));
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Load file: ") + path}));
     EXPECT_EQ(readFileBytes(path), databaseBytes(entries));
 }
@@ -54,15 +54,15 @@ TEST_F(StartupDatabase, TheTextDatabaseIsPreferredOnlyWithoutAStoredOne)
     const QString tfx = settings + QStringLiteral("TallyfoxData.tfx");
     placeDatabase(tfx);
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.DatabasePath, tfx);
+    EXPECT_EQ(state.databasePath, tfx);
 
     placeDatabase(txt);
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.DatabasePath, txt);
+    EXPECT_EQ(state.databasePath, txt);
 
     seedSettingsFolder("\"Database\"=\"" + tfx.toUtf8() + "\"\r\n");
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.DatabasePath, tfx);
+    EXPECT_EQ(state.databasePath, tfx);
     EXPECT_TRUE(chooserFolders.isEmpty());
 }
 
@@ -93,8 +93,8 @@ TEST_P(StartupFileArgument, TheFileIsUsedOnlyWhenItExistsWithADatabaseExtension)
     QStringList parameters = {QString::fromUtf8(c.fileSwitch)};
     parameters += path.split(u' ', Qt::SkipEmptyParts);
     EXPECT_TRUE(start(parameters).isEmpty());
-    EXPECT_EQ(state.DatabasePath, c.used ? path : fallback);
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_EQ(state.databasePath, c.used ? path : fallback);
+    EXPECT_TRUE(state.startupMessages.isEmpty());
     EXPECT_TRUE(chooserFolders.isEmpty());
 }
 
@@ -122,17 +122,17 @@ TEST_F(StartupDatabase, AFolderArgumentIsUsedOnlyWhenItExists)
     parameters += chosen.split(u' ', Qt::SkipEmptyParts);
     parameters << QStringLiteral("-qe");
     EXPECT_TRUE(start(parameters).isEmpty());
-    EXPECT_EQ(state.SettingsFolder, storedFolder);
-    EXPECT_TRUE(state.QuickEntryOnStart);
-    EXPECT_FALSE(state.QuickEntryOnly);
+    EXPECT_EQ(state.settingsFolder, storedFolder);
+    EXPECT_TRUE(state.quickEntryOnStart);
+    EXPECT_FALSE(state.quickEntryOnly);
 
     QDir().mkpath(chosen);
     placeDatabase(chosen + QStringLiteral("/TallyfoxData.tfx"));
     EXPECT_TRUE(start(parameters).isEmpty());
-    EXPECT_EQ(state.SettingsFolder, chosen + u'/');
-    EXPECT_EQ(state.DatabasePath, chosen + QStringLiteral("/TallyfoxData.tfx"));
+    EXPECT_EQ(state.settingsFolder, chosen + u'/');
+    EXPECT_EQ(state.databasePath, chosen + QStringLiteral("/TallyfoxData.tfx"));
     EXPECT_TRUE(QFileInfo::exists(chosen + QStringLiteral("/Tallyfox.log")));
-    EXPECT_TRUE(state.QuickEntryOnStart);
+    EXPECT_TRUE(state.quickEntryOnStart);
     // The folder of a run is not stored as the settings folder until the settings are saved.
     ASSERT_TRUE(stored(u"DataLocation"));
     EXPECT_EQ(stored(u"DataLocation")->text, storedFolder);
@@ -147,10 +147,10 @@ TEST_F(StartupDatabase, AnOldFormatDatabaseIsConvertedIntoTheChosenFile)
     chooserAnswer = settings + QStringLiteral("converted.tfx");
 
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.StartupMessages, QStringList({oldFormatFound()}));
+    EXPECT_EQ(state.startupMessages, QStringList({oldFormatFound()}));
     EXPECT_EQ(chooserFolders, QStringList({settings}));
-    EXPECT_EQ(state.DatabasePath, *chooserAnswer);
-    EXPECT_EQ(state.EntryCount(), 4);
+    EXPECT_EQ(state.databasePath, *chooserAnswer);
+    EXPECT_EQ(state.entryCount(), 4);
     EXPECT_EQ(readFileBytes(*chooserAnswer),
               readFileBytes(testDataPath(QStringLiteral("oldformat/TallyfoxData.expected.tfx"))));
     EXPECT_EQ(readFileBytes(settings + QStringLiteral("TallyfoxData.ini")), old);
@@ -167,10 +167,10 @@ TEST_F(StartupDatabase, AnOldFormatFileThatCannotBeReadIsTriedAgainAtTheNextStar
     chooserAnswer = settings + QStringLiteral("converted.tfx");
 
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.StartupMessages.size(), 2);
-    EXPECT_EQ(state.StartupMessages[0], oldFormatFound());
-    EXPECT_TRUE(state.StartupMessages[1].contains(QStringLiteral("TallyfoxData.ini")));
-    EXPECT_EQ(state.EntryCount(), 0);
+    ASSERT_EQ(state.startupMessages.size(), 2);
+    EXPECT_EQ(state.startupMessages[0], oldFormatFound());
+    EXPECT_TRUE(state.startupMessages[1].contains(QStringLiteral("TallyfoxData.ini")));
+    EXPECT_EQ(state.entryCount(), 0);
     EXPECT_FALSE(QFileInfo::exists(*chooserAnswer)) << "no empty database stands in the way of a retry";
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + *chooserAnswer}));
 }
@@ -183,10 +183,10 @@ TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty()); // the refresh does not even try to write
-    ASSERT_EQ(state.StartupMessages.size(), 1);
-    EXPECT_TRUE(state.StartupMessages[0].contains(path)) << state.StartupMessages[0].toStdString();
+    ASSERT_EQ(state.startupMessages.size(), 1);
+    EXPECT_TRUE(state.startupMessages[0].contains(path)) << state.startupMessages[0].toStdString();
     EXPECT_TRUE(chooserFolders.isEmpty());
-    EXPECT_EQ(state.DatabasePath, path);
+    EXPECT_EQ(state.databasePath, path);
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Load file: ") + path}));
     session.toggleAutoSort();
     EXPECT_TRUE(session.takeProblems().isEmpty());
@@ -198,13 +198,13 @@ TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
     const QStringList problems = session.takeProblems();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
-    EXPECT_EQ(state.EntryCount(), 2);
+    EXPECT_EQ(state.entryCount(), 2);
 
     // Save as keeps them in another file.
     const QString copy = folder.file(QStringLiteral("copy.tfx"));
     session.saveDatabaseAs(copy);
     EXPECT_TRUE(session.takeProblems().isEmpty());
-    EXPECT_EQ(readFileBytes(copy), databaseBytes(state.Entries));
+    EXPECT_EQ(readFileBytes(copy), databaseBytes(state.entries));
 }
 
 TEST_F(StartupDatabase, AFileThatCannotBeReadIsNotReplacedByNewEntries)
@@ -212,7 +212,7 @@ TEST_F(StartupDatabase, AFileThatCannotBeReadIsNotReplacedByNewEntries)
     if (geteuid() == 0)
         GTEST_SKIP() << "the superuser reads every file";
     const QString path = folder.file(QStringLiteral("locked.tfx"));
-    expensearray entries;
+    ExpenseArray entries;
     entries.append(test::makeExpense({.type = "Precious"}));
     const QByteArray content = databaseBytes(entries);
     writeFileBytes(path, content);
@@ -220,8 +220,8 @@ TEST_F(StartupDatabase, AFileThatCannotBeReadIsNotReplacedByNewEntries)
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.StartupMessages.size(), 1);
-    EXPECT_TRUE(state.StartupMessages[0].contains(path));
+    ASSERT_EQ(state.startupMessages.size(), 1);
+    EXPECT_TRUE(state.startupMessages[0].contains(path));
     session.storeEntry(test::makeDraft({.type = "Taxi"}));
     EXPECT_EQ(session.takeProblems().size(), 1);
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -233,9 +233,9 @@ TEST_F(StartupDatabase, TheCommandLineToolNamesItsDatabaseOutright)
     seedSettingsFolder();
     options.databasePath = folder.file(QStringLiteral("cli.tfx"));
     EXPECT_TRUE(start({QStringLiteral("-f"), folder.file(QStringLiteral("other.tfx"))}).isEmpty());
-    EXPECT_EQ(state.DatabasePath, *options.databasePath);
+    EXPECT_EQ(state.databasePath, *options.databasePath);
     EXPECT_TRUE(chooserFolders.isEmpty());
-    EXPECT_TRUE(state.StartupMessages.isEmpty());
+    EXPECT_TRUE(state.startupMessages.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(*options.databasePath));
 }
 

@@ -23,8 +23,8 @@ protected:
             return chooserAnswer;
         };
         // Start-up fills these; the test's own values must not decide anything.
-        state.SettingsFolder.clear();
-        state.DatabasePath.clear();
+        state.settingsFolder.clear();
+        state.databasePath.clear();
     }
 
     // Start-up as the program runs it, then the first refresh; any problem of the refresh is returned.
@@ -51,7 +51,7 @@ protected:
     }
 
     // Places an empty database file (header only) at path.
-    static void placeDatabase(const QString& path) { writeFileBytes(path, databaseBytes(expensearray())); }
+    static void placeDatabase(const QString& path) { writeFileBytes(path, databaseBytes(ExpenseArray())); }
 
     [[nodiscard]] static QString welcome() { return QString::fromUtf16(kWelcomeMessage); }
     [[nodiscard]] static QString noDatabase() { return QString::fromUtf16(kNoDatabaseMessage); }

@@ -11,7 +11,7 @@ using test::readFileBytes;
 class StoreEntry : public test::SessionTest
 {
 protected:
-    StoreEntry() { state.settings.NextReceiptNum = 7; }
+    StoreEntry() { state.settings.nextReceiptNumber = 7; }
 };
 
 TEST_F(StoreEntry, ANewEntryIsAppendedWithItsValuesAndLogged)
@@ -28,19 +28,19 @@ TEST_F(StoreEntry, ANewEntryIsAppendedWithItsValuesAndLogged)
     session.storeEntry(draft);
     EXPECT_TRUE(session.takeProblems().isEmpty());
 
-    ASSERT_EQ(state.EntryCount(), 2);
-    const TExpense& entry = state.Entries[1];
-    EXPECT_EQ(entry.Type, QStringLiteral("Lunch"));
-    EXPECT_EQ(entry.Currency, QStringLiteral("US$"));
-    EXPECT_EQ(entry.Amount, 12.34);
-    EXPECT_TRUE(entry.Income);
-    EXPECT_EQ(entry.Date, dayCountFromDate(2009, 12, 31));
-    EXPECT_EQ(entry.Note, QStringLiteral("With Ann"));
-    EXPECT_EQ(entry.IntendedSource, QStringLiteral("Client"));
-    EXPECT_EQ(entry.PaidWith, QStringLiteral("Credit card"));
+    ASSERT_EQ(state.entryCount(), 2);
+    const Expense& entry = state.entries[1];
+    EXPECT_EQ(entry.type, QStringLiteral("Lunch"));
+    EXPECT_EQ(entry.currency, QStringLiteral("US$"));
+    EXPECT_EQ(entry.amount, 12.34);
+    EXPECT_TRUE(entry.income);
+    EXPECT_EQ(entry.date, dayCountFromDate(2009, 12, 31));
+    EXPECT_EQ(entry.note, QStringLiteral("With Ann"));
+    EXPECT_EQ(entry.intendedSource, QStringLiteral("Client"));
+    EXPECT_EQ(entry.paidWith, QStringLiteral("Credit card"));
     // The refresh has cleared the marker after revealing the row.
-    EXPECT_FALSE(entry.JustChanged);
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_FALSE(entry.justChanged);
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
     EXPECT_EQ(logTexts(),
               QStringList({"New\t12/31/09\tUS$\t-12.34\tLunch\tClient\tWith Ann\tCredit card\t-"}));
 }
@@ -60,13 +60,13 @@ class NewEntryReceipt : public StoreEntry, public ::testing::WithParamInterface<
 TEST_P(NewEntryReceipt, UsingTheProposedNumberAdvancesIt)
 {
     const ReceiptCase& c = GetParam();
-    state.settings.LasthasReceipt = !c.lastHasReceipt;
+    state.settings.lastHasReceipt = !c.lastHasReceipt;
     session.storeEntry(makeDraft({.receipt = c.receipt}));
-    ASSERT_EQ(state.EntryCount(), 1);
-    EXPECT_EQ(state.Entries[0].Receipt, QString::fromUtf8(c.stored));
-    EXPECT_EQ(state.Entries[0].HasReceipt, c.receipt != nullptr);
-    EXPECT_EQ(state.settings.NextReceiptNum, c.nextReceiptNum);
-    EXPECT_EQ(state.settings.LasthasReceipt, c.lastHasReceipt);
+    ASSERT_EQ(state.entryCount(), 1);
+    EXPECT_EQ(state.entries[0].receipt, QString::fromUtf8(c.stored));
+    EXPECT_EQ(state.entries[0].hasReceipt, c.receipt != nullptr);
+    EXPECT_EQ(state.settings.nextReceiptNumber, c.nextReceiptNum);
+    EXPECT_EQ(state.settings.lastHasReceipt, c.lastHasReceipt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Receipts, NewEntryReceipt,
@@ -93,13 +93,13 @@ TEST_P(EditEntryReceipt, OnlyGivingAReceiptToAnEntryWithoutOneAdvancesTheCounter
 {
     const EditReceiptCase& c = GetParam();
     addEntries({{.receipt = c.before}});
-    state.settings.LasthasReceipt = true;
+    state.settings.lastHasReceipt = true;
     session.storeEntry(makeDraft({.receipt = c.after}), 0);
-    ASSERT_EQ(state.EntryCount(), 1);
-    EXPECT_EQ(state.Entries[0].HasReceipt, c.after != nullptr);
-    EXPECT_EQ(state.settings.NextReceiptNum, c.nextReceiptNum);
+    ASSERT_EQ(state.entryCount(), 1);
+    EXPECT_EQ(state.entries[0].hasReceipt, c.after != nullptr);
+    EXPECT_EQ(state.settings.nextReceiptNumber, c.nextReceiptNum);
     // Only new entries change the remembered receipt flag.
-    EXPECT_TRUE(state.settings.LasthasReceipt);
+    EXPECT_TRUE(state.settings.lastHasReceipt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,11 +117,11 @@ TEST_F(StoreEntry, AnEditLogsTheValuesBeforeAndAfterAndKeepsThePlace)
     session.storeEntry(makeDraft({.type = "Dinner", .currency = "GBP", .amount = 9.5, .receipt = "3"}), 1);
     EXPECT_TRUE(session.takeProblems().isEmpty());
     EXPECT_EQ(types(), QStringList({"Train", "Dinner", "Hotel"}));
-    EXPECT_EQ(state.Entries[1].Currency, QStringLiteral("GBP"));
-    EXPECT_EQ(state.Entries[1].Amount, 9.5);
+    EXPECT_EQ(state.entries[1].currency, QStringLiteral("GBP"));
+    EXPECT_EQ(state.entries[1].amount, 9.5);
     EXPECT_EQ(logTexts(), QStringList({"EditFrom\t1/2/10\tEUR\t8.00\tLunch\tEmployer\t\tCash\t3",
                                        "EditTo\t1/2/10\tGBP\t9.50\tDinner\tEmployer\t\tCash\t3"}));
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
 TEST_F(StoreEntry, AnEditOfAnEntryThatIsGoneChangesNothing)
@@ -130,38 +130,38 @@ TEST_F(StoreEntry, AnEditOfAnEntryThatIsGoneChangesNothing)
     for (const int index : {1, -1}) {
         session.storeEntry(makeDraft({.type = "Ghost", .currency = "CHF", .receipt = "7"}), index);
         EXPECT_EQ(types(), QStringList({"Train"}));
-        EXPECT_EQ(state.settings.NextReceiptNum, 7);
-        EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("EUR"));
+        EXPECT_EQ(state.settings.nextReceiptNumber, 7);
+        EXPECT_EQ(state.settings.lastUsedCurrency, QStringLiteral("EUR"));
         EXPECT_TRUE(logTexts().isEmpty());
     }
 }
 
 TEST_F(StoreEntry, TheLastUsedChoicesAreRemembered)
 {
-    state.settings.LastIncome = false;
+    state.settings.lastIncome = false;
     session.storeEntry(
         makeDraft({.currency = "GBP", .income = true, .source = "Myself", .paidWith = "Debit card"}));
-    EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("GBP"));
-    EXPECT_EQ(state.settings.Lastintendedsource, QStringLiteral("Myself"));
-    EXPECT_EQ(state.settings.Lastpaidwith, QStringLiteral("Debit card"));
+    EXPECT_EQ(state.settings.lastUsedCurrency, QStringLiteral("GBP"));
+    EXPECT_EQ(state.settings.lastIntendedSource, QStringLiteral("Myself"));
+    EXPECT_EQ(state.settings.lastPaidWith, QStringLiteral("Debit card"));
     // The income flag is remembered by the editor's options, not by storing.
-    EXPECT_FALSE(state.settings.LastIncome);
+    EXPECT_FALSE(state.settings.lastIncome);
 
     // An edit is a use of its choices too.
     session.storeEntry(makeDraft({.currency = "CHF", .source = "Client", .paidWith = "Cash"}), 0);
-    EXPECT_EQ(state.settings.Lastusedcurrency, QStringLiteral("CHF"));
-    EXPECT_EQ(state.settings.Lastintendedsource, QStringLiteral("Client"));
-    EXPECT_EQ(state.settings.Lastpaidwith, QStringLiteral("Cash"));
+    EXPECT_EQ(state.settings.lastUsedCurrency, QStringLiteral("CHF"));
+    EXPECT_EQ(state.settings.lastIntendedSource, QStringLiteral("Client"));
+    EXPECT_EQ(state.settings.lastPaidWith, QStringLiteral("Cash"));
 }
 
 TEST_F(StoreEntry, WithoutLoggingTheEntryIsStoredAndNothingLogged)
 {
-    state.settings.EnableLogging = false;
+    state.settings.enableLogging = false;
     session.storeEntry(makeDraft({.type = "Taxi"}));
     session.storeEntry(makeDraft({.type = "Bus"}), 0);
     EXPECT_EQ(types(), QStringList({"Bus"}));
     EXPECT_TRUE(logTexts().isEmpty());
-    EXPECT_EQ(readFileBytes(state.DatabasePath), databaseBytes(state.Entries));
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
 } // namespace

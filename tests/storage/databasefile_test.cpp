@@ -20,9 +20,9 @@ constexpr char kHeader[] =
     "\tYear\tMonth\tDay\tCurrency\tAmount\tIncome?\tType\tIntended source\tPaid with\tHas "
     "receipt\tReceipt number\tNote\r\n";
 
-expensearray parse(const QByteArray& content)
+ExpenseArray parse(const QByteArray& content)
 {
-    expensearray entries;
+    ExpenseArray entries;
     parseDatabase(content, entries);
     return entries;
 }
@@ -33,7 +33,7 @@ template <size_t N> QByteArray bytes(const char (&literal)[N])
     return QByteArray(literal, N - 1);
 }
 
-QByteArray serialize(const expensearray& entries)
+QByteArray serialize(const ExpenseArray& entries)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -41,18 +41,18 @@ QByteArray serialize(const expensearray& entries)
     return buffer.data();
 }
 
-TExpense dinner()
+Expense dinner()
 {
-    TExpense entry;
-    entry.Type = QStringLiteral("Dinner");
-    entry.Currency = QStringLiteral("EUR");
-    entry.IntendedSource = QStringLiteral("Employer");
-    entry.PaidWith = QStringLiteral("Cash");
-    entry.Note = QStringLiteral("with client");
-    entry.Receipt = QStringLiteral("0042");
-    entry.HasReceipt = true;
-    entry.Date = dayCountFromDate(2010, 1, 3);
-    entry.Amount = 12.5;
+    Expense entry;
+    entry.type = QStringLiteral("Dinner");
+    entry.currency = QStringLiteral("EUR");
+    entry.intendedSource = QStringLiteral("Employer");
+    entry.paidWith = QStringLiteral("Cash");
+    entry.note = QStringLiteral("with client");
+    entry.receipt = QStringLiteral("0042");
+    entry.hasReceipt = true;
+    entry.date = dayCountFromDate(2010, 1, 3);
+    entry.amount = 12.5;
     return entry;
 }
 
@@ -66,7 +66,7 @@ void expectMatchesReference(const QByteArray& actual, const QString& reference)
 
 TEST(DatabaseGolden, AMixedFileReadsAndWritesBackAsTheReference)
 {
-    const expensearray entries = parse(readFileBytes(testDataPath(QStringLiteral("database/mixed.tfx"))));
+    const ExpenseArray entries = parse(readFileBytes(testDataPath(QStringLiteral("database/mixed.tfx"))));
     expectMatchesReference(serialize(entries), QStringLiteral("database/mixed.expected.tfx"));
     // What the program wrote reads back to the same file.
     EXPECT_EQ(serialize(parse(serialize(entries))), serialize(entries));
@@ -74,7 +74,7 @@ TEST(DatabaseGolden, AMixedFileReadsAndWritesBackAsTheReference)
 
 TEST(DatabaseFormat, AnEntryLineHasThirteenTabSeparatedFields)
 {
-    expensearray entries;
+    ExpenseArray entries;
     entries.append(dinner());
     EXPECT_EQ(serialize(entries),
               QByteArray(kHeader) +
@@ -83,50 +83,50 @@ TEST(DatabaseFormat, AnEntryLineHasThirteenTabSeparatedFields)
 
 TEST(DatabaseFormat, AnEmptyTableWritesTheHeaderOnlyAndReadsBackEmpty)
 {
-    const QByteArray written = serialize(expensearray());
+    const QByteArray written = serialize(ExpenseArray());
     EXPECT_EQ(written, QByteArray(kHeader));
     EXPECT_EQ(parse(written).count(), 0);
 }
 
 TEST(DatabaseFormat, NoTextCanSplitALine)
 {
-    TExpense entry = dinner();
-    entry.Type = QStringLiteral("Din\tner");
-    entry.Note = QStringLiteral("two\r\nlines\rand\nmore");
-    entry.Currency = QStringLiteral("E\tUR");
-    expensearray entries;
+    Expense entry = dinner();
+    entry.type = QStringLiteral("Din\tner");
+    entry.note = QStringLiteral("two\r\nlines\rand\nmore");
+    entry.currency = QStringLiteral("E\tUR");
+    ExpenseArray entries;
     entries.append(entry);
-    const expensearray back = parse(serialize(entries));
+    const ExpenseArray back = parse(serialize(entries));
     ASSERT_EQ(back.count(), 1);
-    EXPECT_EQ(back[0].Type, u"Din ner");
-    EXPECT_EQ(back[0].Note, u"two  lines and more");
-    EXPECT_EQ(back[0].Currency, u"E UR");
+    EXPECT_EQ(back[0].type, u"Din ner");
+    EXPECT_EQ(back[0].note, u"two  lines and more");
+    EXPECT_EQ(back[0].currency, u"E UR");
 }
 
 TEST(DatabaseFormat, WritingAndReadingKeepsEntriesUpToTheirStoredForm)
 {
-    TExpense entry = dinner();
-    entry.Type = QStringLiteral("  Caf\u00e9 \u20ac ");
-    entry.Amount = 1234.567;
-    entry.Date += 0.75; // the time of day is not stored
-    entry.Income = true;
-    entry.JustChanged = true;
-    expensearray entries;
+    Expense entry = dinner();
+    entry.type = QStringLiteral("  Caf\u00e9 \u20ac ");
+    entry.amount = 1234.567;
+    entry.date += 0.75; // the time of day is not stored
+    entry.income = true;
+    entry.justChanged = true;
+    ExpenseArray entries;
     entries.append(entry);
-    const expensearray back = parse(serialize(entries));
+    const ExpenseArray back = parse(serialize(entries));
     ASSERT_EQ(back.count(), 1);
-    EXPECT_EQ(back[0].Type, QStringLiteral("Caf\u00e9 \u20ac"));
-    EXPECT_EQ(AmountText(back[0].Amount), u"1234.57");
-    EXPECT_EQ(back[0].Date, dayCountFromDate(2010, 1, 3));
-    EXPECT_TRUE(back[0].Income);
-    EXPECT_FALSE(back[0].JustChanged);
+    EXPECT_EQ(back[0].type, QStringLiteral("Caf\u00e9 \u20ac"));
+    EXPECT_EQ(amountText(back[0].amount), u"1234.57");
+    EXPECT_EQ(back[0].date, dayCountFromDate(2010, 1, 3));
+    EXPECT_TRUE(back[0].income);
+    EXPECT_FALSE(back[0].justChanged);
 }
 
 struct FieldCase
 {
     const char* line;
     const char* what;
-    std::function<void(const expensearray&)> check;
+    std::function<void(const ExpenseArray&)> check;
 };
 
 class DatabaseLineRules : public ::testing::TestWithParam<FieldCase>
@@ -141,91 +141,91 @@ TEST_P(DatabaseLineRules, ReadAsTheFileFormatSays)
 
 const FieldCase kLineCases[] = {
     {"item\r\n", "a lone tag gives no entry",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          EXPECT_EQ(e.count(), 0);
      }},
     {"item\t\t\t\t\t5\r\n", "empty fields take their defaults",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          ASSERT_EQ(e.count(), 1);
-         EXPECT_EQ(e[0].Amount, 5.0);
-         EXPECT_EQ(e[0].Currency, u"US$");
-         EXPECT_EQ(e[0].Date, dayCountFromDate(2009, 1, 1));
-         EXPECT_EQ(e[0].Type, u"Unknown");
-         EXPECT_EQ(e[0].IntendedSource, u"Unknown");
-         EXPECT_EQ(e[0].PaidWith, u"Unknown");
-         EXPECT_EQ(e[0].Receipt, u"00");
-         EXPECT_FALSE(e[0].HasReceipt);
-         EXPECT_EQ(e[0].Note, u"");
+         EXPECT_EQ(e[0].amount, 5.0);
+         EXPECT_EQ(e[0].currency, u"US$");
+         EXPECT_EQ(e[0].date, dayCountFromDate(2009, 1, 1));
+         EXPECT_EQ(e[0].type, u"Unknown");
+         EXPECT_EQ(e[0].intendedSource, u"Unknown");
+         EXPECT_EQ(e[0].paidWith, u"Unknown");
+         EXPECT_EQ(e[0].receipt, u"00");
+         EXPECT_FALSE(e[0].hasReceipt);
+         EXPECT_EQ(e[0].note, u"");
      }},
     {"ITEM\t2010\t1\t1\tEUR\t5\r\n", "the tag is lower case",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          EXPECT_EQ(e.count(), 0);
      }},
     {"  item \t2010\t1\t1\tEUR\t5\r\n", "the tag is trimmed",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          EXPECT_EQ(e.count(), 1);
      }},
     {"item\t2010\t1\t1\tEUR\t12,5\r\n", "a comma reads as the decimal point",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Amount, 12.5);
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].amount, 12.5);
      }},
     {"item\t2010abc\t13\t1\tEUR\t5\r\n", "month 13 gives no date",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Date, 0.0);
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].date, 0.0);
      }},
     {"item\t2010abc\t2\t1\tEUR\t5\r\n", "the year is read up to the letters",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Date, dayCountFromDate(2010, 2, 1));
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].date, dayCountFromDate(2010, 2, 1));
      }},
     {"item\t2011\t2\t29\tEUR\t5\r\n", "a day beyond the month gives no date",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Date, 0.0);
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].date, 0.0);
      }},
     {"item\t0\t0\t0\tEUR\t5\r\n", "zeros give no date",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Date, 0.0);
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].date, 0.0);
      }},
     {"item\t2010\t1\t1\tEUR\t5\tTRUE\tT\tS\tP\t True \r\n", "flags ignore case and spaces",
-     [](const expensearray& e) {
-         EXPECT_TRUE(e[0].Income);
-         EXPECT_TRUE(e[0].HasReceipt);
+     [](const ExpenseArray& e) {
+         EXPECT_TRUE(e[0].income);
+         EXPECT_TRUE(e[0].hasReceipt);
      }},
     {"item\t2010\t1\t1\tEUR\t5\tyes\tT\tS\tP\t1\r\n", "only true is true",
-     [](const expensearray& e) {
-         EXPECT_FALSE(e[0].Income);
-         EXPECT_FALSE(e[0].HasReceipt);
+     [](const ExpenseArray& e) {
+         EXPECT_FALSE(e[0].income);
+         EXPECT_FALSE(e[0].hasReceipt);
      }},
     {"item\t2010\t1\t1\tEUR\t0\tfalse\tUnknown\r\n", "a zero Unknown entry is dropped",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          EXPECT_EQ(e.count(), 0);
      }},
     {"item\t2010\t1\t1\tEUR\t0\tfalse\tunknown\r\n", "only the exact type Unknown is dropped",
-     [](const expensearray& e) {
+     [](const ExpenseArray& e) {
          EXPECT_EQ(e.count(), 1);
      }},
     {"item\t2010\t1\t1\t   \t5\tfalse\t \r\n", "a field of spaces is an empty text, not a default",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Currency, u"");
-         EXPECT_EQ(e[0].Type, u"");
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].currency, u"");
+         EXPECT_EQ(e[0].type, u"");
      }},
     {"item\t2010\t1\t1\tEUR\t1e400\r\n", "an amount beyond the limit reads as the limit",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Amount, kLargestStoredAmount);
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].amount, kLargestStoredAmount);
      }},
     {"item\t2010\t1\t1\tEUR\t5\tfalse\tH\xf4tel\r\n", "a line that is not UTF-8 is Windows-1252",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Type, QStringView(u"H\u00f4tel"));
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].type, QStringView(u"H\u00f4tel"));
      }},
     {"item\t2010\t1\t1\tEUR\t5\tfalse\t\xc2\xa0"
      "Caf\xc3\xa9\xc2\xa0\r\n",
      "no-break spaces are trimmed too",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Type, QStringView(u"Caf\u00e9"));
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].type, QStringView(u"Caf\u00e9"));
      }},
     {"item\t2010\t1\t1\tEUR\t5\tfalse\tA\tB\tC\ttrue\t1\tN\textra\tfields\r\n",
      "fields after the thirteenth are ignored",
-     [](const expensearray& e) {
-         EXPECT_EQ(e[0].Note, u"N");
+     [](const ExpenseArray& e) {
+         EXPECT_EQ(e[0].note, u"N");
      }},
 };
 
@@ -233,20 +233,20 @@ INSTANTIATE_TEST_SUITE_P(Fields, DatabaseLineRules, ::testing::ValuesIn(kLineCas
 
 TEST(DatabaseLines, EndAtCrLfLoneCrOrLoneLf)
 {
-    const expensearray entries =
+    const ExpenseArray entries =
         parse("item\t2010\t1\t1\tEUR\t1\ritem\t2010\t1\t1\tEUR\t2\nitem\t2010\t1\t1\tEUR\t3\r\n\r\n\n"
               "item\t2010\t1\t1\tEUR\t4");
     ASSERT_EQ(entries.count(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(entries[i].Amount, i + 1.0);
+        EXPECT_EQ(entries[i].amount, i + 1.0);
 }
 
 TEST(DatabaseLines, ADroppedBlankLastLineLeavesASpareSlotThatTheNextAppendReuses)
 {
-    expensearray entries = parse("item\t2010\t1\t1\tEUR\t1\r\nitem\r\nitem\t\t\t\t\t0\r\n");
+    ExpenseArray entries = parse("item\t2010\t1\t1\tEUR\t1\r\nitem\r\nitem\t\t\t\t\t0\r\n");
     EXPECT_EQ(entries.count(), 1);
     EXPECT_EQ(entries.slotCount(), 2);
-    TExpense& added = entries.append();
+    Expense& added = entries.append();
     added = dinner();
     EXPECT_EQ(entries.count(), 2);
     EXPECT_EQ(entries.slotCount(), 2);
@@ -260,9 +260,9 @@ TEST(DatabaseRobustness, AnyBytesReadWithoutCrashing)
     nasty += QByteArray("item\t\xff\xfe\xc3\t\x80\x81\t5\r\n");
     nasty += QByteArray(1000, '\t') + "\r\n";
     nasty += "item\t-2147483649\t99999999999999999999\t-1\tX\t-0\r\n";
-    const expensearray entries = parse(nasty);
+    const ExpenseArray entries = parse(nasty);
     EXPECT_GE(entries.count(), 2);
-    EXPECT_EQ(entries[0].Currency, QStringView(u"E\0U\0R", 5).toString());
+    EXPECT_EQ(entries[0].currency, QStringView(u"E\0U\0R", 5).toString());
     // Whatever was read, writes and reads back the same.
     EXPECT_EQ(serialize(parse(serialize(entries))), serialize(entries));
 }
@@ -276,65 +276,65 @@ protected:
 
 TEST_F(DatabaseFile, AMissingFileGivesNoEntriesAndNoMessage)
 {
-    state.DatabasePath = folder.file(QStringLiteral("none.tfx"));
-    state.Entries.append(dinner());
-    EXPECT_TRUE(ReadDatabase(state).ok());
-    EXPECT_EQ(state.EntryCount(), 0);
+    state.databasePath = folder.file(QStringLiteral("none.tfx"));
+    state.entries.append(dinner());
+    EXPECT_TRUE(readDatabaseFile(state).ok());
+    EXPECT_EQ(state.entryCount(), 0);
 }
 
 TEST_F(DatabaseFile, AFolderInPlaceOfTheFileIsReportedAndTheEntriesStay)
 {
-    state.DatabasePath = folder.path();
-    state.Entries.append(dinner());
-    const FileResult result = ReadDatabase(state);
+    state.databasePath = folder.path();
+    state.entries.append(dinner());
+    const FileResult result = readDatabaseFile(state);
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(folder.path()));
-    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.entryCount(), 1);
 }
 
 TEST_F(DatabaseFile, WritesAndReadsBackThroughTheFile)
 {
-    state.DatabasePath = folder.file(QStringLiteral("data.tfx"));
-    state.Entries.append(dinner());
-    ASSERT_TRUE(WriteDatabase(state).ok());
+    state.databasePath = folder.file(QStringLiteral("data.tfx"));
+    state.entries.append(dinner());
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
     AppState reread(test::pinnedLocale());
-    reread.DatabasePath = state.DatabasePath;
-    ASSERT_TRUE(ReadDatabase(reread).ok());
-    ASSERT_EQ(reread.EntryCount(), 1);
-    EXPECT_EQ(reread.Entries[0], dinner());
+    reread.databasePath = state.databasePath;
+    ASSERT_TRUE(readDatabaseFile(reread).ok());
+    ASSERT_EQ(reread.entryCount(), 1);
+    EXPECT_EQ(reread.entries[0], dinner());
 }
 
 TEST_F(DatabaseFile, KeepFileIfEmptyLeavesTheFileAloneOnlyWhileThereIsNoEntry)
 {
-    state.DatabasePath = folder.file(QStringLiteral("opened.txt"));
-    writeFileBytes(state.DatabasePath, "some text file without entries\r\n");
-    state.KeepFileIfEmpty = true;
-    ASSERT_TRUE(WriteDatabase(state).ok());
-    EXPECT_EQ(readFileBytes(state.DatabasePath), QByteArray("some text file without entries\r\n"));
+    state.databasePath = folder.file(QStringLiteral("opened.txt"));
+    writeFileBytes(state.databasePath, "some text file without entries\r\n");
+    state.keepFileIfEmpty = true;
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
+    EXPECT_EQ(readFileBytes(state.databasePath), QByteArray("some text file without entries\r\n"));
 
-    state.Entries.append(dinner());
-    ASSERT_TRUE(WriteDatabase(state).ok());
-    EXPECT_TRUE(readFileBytes(state.DatabasePath).startsWith(kHeader));
+    state.entries.append(dinner());
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
+    EXPECT_TRUE(readFileBytes(state.databasePath).startsWith(kHeader));
 }
 
 TEST_F(DatabaseFile, AFailedWriteIsReportedAndTheOldFileStaysWhole)
 {
-    state.DatabasePath = folder.file(QStringLiteral("data.tfx"));
-    writeFileBytes(state.DatabasePath, "old file");
+    state.databasePath = folder.file(QStringLiteral("data.tfx"));
+    writeFileBytes(state.databasePath, "old file");
     writeFileBytes(folder.file(QStringLiteral("plain")), "x");
-    state.Entries.append(dinner());
+    state.entries.append(dinner());
 
     AppState elsewhere(test::pinnedLocale());
-    elsewhere.Entries.append(dinner());
-    elsewhere.DatabasePath = folder.file(QStringLiteral("plain/data.tfx"));
-    const FileResult result = WriteDatabase(elsewhere);
+    elsewhere.entries.append(dinner());
+    elsewhere.databasePath = folder.file(QStringLiteral("plain/data.tfx"));
+    const FileResult result = writeDatabaseFile(elsewhere);
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().contains(elsewhere.DatabasePath));
-    EXPECT_EQ(elsewhere.EntryCount(), 1);
+    EXPECT_TRUE(result.message().contains(elsewhere.databasePath));
+    EXPECT_EQ(elsewhere.entryCount(), 1);
 
     test::FailingDevice full(100);
-    EXPECT_FALSE(writeDatabaseContent(full, state.Entries, state.EntryCount()));
-    EXPECT_EQ(readFileBytes(state.DatabasePath), QByteArray("old file"));
+    EXPECT_FALSE(writeDatabaseContent(full, state.entries, state.entryCount()));
+    EXPECT_EQ(readFileBytes(state.databasePath), QByteArray("old file"));
 }
 
 TEST_F(DatabaseFile, LongPathsAreUsedWhole)
@@ -343,10 +343,10 @@ TEST_F(DatabaseFile, LongPathsAreUsedWhole)
     while (deep.size() < 300)
         deep += QStringLiteral("/a-rather-long-folder-name");
     ASSERT_TRUE(QDir().mkpath(deep));
-    state.DatabasePath = deep + QStringLiteral("/data.tfx");
-    state.Entries.append(dinner());
-    ASSERT_TRUE(WriteDatabase(state).ok());
-    EXPECT_TRUE(QFile::exists(state.DatabasePath));
+    state.databasePath = deep + QStringLiteral("/data.tfx");
+    state.entries.append(dinner());
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
+    EXPECT_TRUE(QFile::exists(state.databasePath));
     EXPECT_EQ(QDir(deep.left(255)).entryList(QDir::Files).size(), 0);
 }
 
@@ -360,14 +360,14 @@ using test::readFileBytes;
 using test::TempFolder;
 using test::writeFileBytes;
 
-expensearray parsed(const QByteArray& content)
+ExpenseArray parsed(const QByteArray& content)
 {
-    expensearray entries;
+    ExpenseArray entries;
     parseDatabase(content, entries);
     return entries;
 }
 
-QByteArray written(const expensearray& entries)
+QByteArray written(const ExpenseArray& entries)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -377,14 +377,14 @@ QByteArray written(const expensearray& entries)
 
 TEST(DatabaseRoundTrip, EmptyTextsStayEmptyInsteadOfTakingTheirDefaults)
 {
-    TExpense blank;
-    blank.Date = dayCountFromDate(2010, 1, 3);
-    expensearray entries;
+    Expense blank;
+    blank.date = dayCountFromDate(2010, 1, 3);
+    ExpenseArray entries;
     entries.append(blank); // empty type and amount 0: must not read back as a dropped "Unknown" line
-    const expensearray back = parsed(written(entries));
+    const ExpenseArray back = parsed(written(entries));
     ASSERT_EQ(back.count(), 1);
-    for (const QString* text : {&back[0].Type, &back[0].Currency, &back[0].IntendedSource, &back[0].PaidWith,
-                                &back[0].Receipt, &back[0].Note})
+    for (const QString* text : {&back[0].type, &back[0].currency, &back[0].intendedSource, &back[0].paidWith,
+                                &back[0].receipt, &back[0].note})
         EXPECT_TRUE(text->isEmpty()) << text->toStdString();
     EXPECT_EQ(written(back), written(entries));
 }
@@ -392,10 +392,10 @@ TEST(DatabaseRoundTrip, EmptyTextsStayEmptyInsteadOfTakingTheirDefaults)
 TEST(DatabaseRoundTrip, AnUnknownEntryThatWritesAsZeroIsDroppedOnTheFirstRead)
 {
     // The amount reads as 0.001 but is written as 0.00; keeping it would lose it on the next read instead.
-    const expensearray entries = parsed(
+    const ExpenseArray entries = parsed(
         "item\t2010\t1\t1\tEUR\t0.001\tfalse\tUnknown\r\nitem\t2010\t1\t1\tEUR\t0.005\tfalse\tUnknown\r\n");
     ASSERT_EQ(entries.count(), 1);
-    EXPECT_EQ(AmountText(entries[0].Amount), u"0.01");
+    EXPECT_EQ(amountText(entries[0].amount), u"0.01");
     EXPECT_EQ(parsed(written(entries)).count(), 1);
 }
 
@@ -417,14 +417,14 @@ TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
             content += line;                                               // no final line end
             SCOPED_TRACE(shift);
             AppState state(test::pinnedLocale());
-            state.DatabasePath = folder.file(QStringLiteral("chunks.tfx"));
-            writeFileBytes(state.DatabasePath, content);
-            ASSERT_TRUE(ReadDatabase(state).ok());
-            const expensearray whole = parsed(content);
-            ASSERT_EQ(state.EntryCount(), whole.count());
-            EXPECT_EQ(state.EntryCount(), 4);
+            state.databasePath = folder.file(QStringLiteral("chunks.tfx"));
+            writeFileBytes(state.databasePath, content);
+            ASSERT_TRUE(readDatabaseFile(state).ok());
+            const ExpenseArray whole = parsed(content);
+            ASSERT_EQ(state.entryCount(), whole.count());
+            EXPECT_EQ(state.entryCount(), 4);
             for (int i = 0; i < whole.count(); ++i)
-                EXPECT_EQ(state.Entries[i], whole[i]) << "entry " << i;
+                EXPECT_EQ(state.entries[i], whole[i]) << "entry " << i;
         }
     }
 }

@@ -24,8 +24,8 @@ protected:
     {
         QDir().mkpath(folder.file(QStringLiteral("settings")));
         QDir().mkpath(folder.file(QStringLiteral("program")));
-        state.SettingsFolder = folder.file(QStringLiteral("settings/"));
-        state.ProgramFolder = folder.file(QStringLiteral("program/"));
+        state.settingsFolder = folder.file(QStringLiteral("settings/"));
+        state.programFolder = folder.file(QStringLiteral("program/"));
     }
 
     QString userFile() const { return defaultsFilePath(state); }
@@ -38,7 +38,7 @@ TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
 {
     writeFileBytes(userFile(), readFileBytes(testDataPath(QStringLiteral("defaults/user.ini"))));
     DefaultsLists lists;
-    ASSERT_TRUE(ReadDefaultsLists(state, lists).ok());
+    ASSERT_TRUE(readDefaultsLists(state, lists).ok());
     EXPECT_EQ(lists.expenseTypes,
               (QStringList{QStringLiteral("Train"), QStringLiteral("Taxi"), QStringLiteral("Hotel=Room")}));
     EXPECT_EQ(lists.currencyNames,
@@ -46,7 +46,7 @@ TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
     EXPECT_EQ(lists.currencyRates,
               (QStringList{QStringLiteral("Primary"), QStringLiteral("1.44"), QStringLiteral("0,89")}));
 
-    ASSERT_TRUE(WriteDefaultsLists(state, lists).ok());
+    ASSERT_TRUE(writeDefaultsLists(state, lists).ok());
     const QByteArray written = readFileBytes(userFile());
     const QString reference = testDataPath(QStringLiteral("defaults/user.expected.ini"));
     if (qEnvironmentVariableIsSet("TALLYFOX_UPDATE_GOLDEN"))
@@ -54,51 +54,51 @@ TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
     EXPECT_EQ(written, readFileBytes(reference));
 
     DefaultsLists again;
-    ASSERT_TRUE(ReadDefaultsLists(state, again).ok());
+    ASSERT_TRUE(readDefaultsLists(state, again).ok());
     EXPECT_EQ(again, lists);
 }
 
 TEST_F(DefaultsFile, TheShippedFileIsCopiedWithCrLfOnlyWhenTheUserHasNone)
 {
-    writeFileBytes(state.ProgramFolder + shippedName(),
+    writeFileBytes(state.programFolder + shippedName(),
                    readFileBytes(testDataPath(QStringLiteral("defaults/shipped-lf.ini"))));
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     const QByteArray copied =
         "[Expense types]\r\nTrain\r\nDinner\r\n[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\n";
     EXPECT_EQ(readFileBytes(userFile()), copied);
     EXPECT_EQ(QFile::permissions(userFile()) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
 
     // A changed shipped file is not copied again.
-    writeFileBytes(state.ProgramFolder + shippedName(), "[Expense types]\r\nBus\r\n");
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    writeFileBytes(state.programFolder + shippedName(), "[Expense types]\r\nBus\r\n");
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     EXPECT_EQ(readFileBytes(userFile()), copied);
 }
 
 TEST_F(DefaultsFile, TheShippedFileIsFoundBesideTheProgramFirstThenInShare)
 {
     // An installed program: bin/ and share/tallyfox/ side by side.
-    state.ProgramFolder = folder.file(QStringLiteral("prefix/bin/"));
+    state.programFolder = folder.file(QStringLiteral("prefix/bin/"));
     QDir().mkpath(folder.file(QStringLiteral("prefix/bin")));
     QDir().mkpath(folder.file(QStringLiteral("prefix/share/tallyfox")));
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     EXPECT_FALSE(QFile::exists(userFile())); // neither file: nothing is made
 
     writeFileBytes(folder.file(QStringLiteral("prefix/share/tallyfox/")) + shippedName(), "[Installed]\r\n");
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     EXPECT_EQ(readFileBytes(userFile()), "[Installed]\r\n");
 
     ASSERT_TRUE(QFile::remove(userFile()));
-    writeFileBytes(state.ProgramFolder + shippedName(), "[Build tree]\r\n");
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    writeFileBytes(state.programFolder + shippedName(), "[Build tree]\r\n");
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     EXPECT_EQ(readFileBytes(userFile()), "[Build tree]\r\n");
 }
 
 TEST_F(DefaultsFile, TheBuildShipsTheNaturalListsBesideThePrograms)
 {
-    state.ProgramFolder = qEnvironmentVariable("TALLYFOX_BIN_DIR") + u'/';
-    ASSERT_TRUE(InstallDefaultsFile(state).ok());
+    state.programFolder = qEnvironmentVariable("TALLYFOX_BIN_DIR") + u'/';
+    ASSERT_TRUE(installDefaultsFile(state).ok());
     DefaultsLists lists;
-    ASSERT_TRUE(ReadDefaultsLists(state, lists).ok());
+    ASSERT_TRUE(readDefaultsLists(state, lists).ok());
     EXPECT_EQ(lists.expenseTypes,
               (QStringList{QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
                            QStringLiteral("Lunch"), QStringLiteral("Breakfast")}));
@@ -111,7 +111,7 @@ TEST_F(DefaultsFile, TheBuildShipsTheNaturalListsBesideThePrograms)
     EXPECT_EQ(lists.currencyRates,
               (QStringList{QStringLiteral("Primary"), QStringLiteral("1.44"), QStringLiteral("0.89")}));
     // The copy is identical: the shipped file is already written with CR LF.
-    EXPECT_EQ(readFileBytes(userFile()), readFileBytes(state.ProgramFolder + shippedName()));
+    EXPECT_EQ(readFileBytes(userFile()), readFileBytes(state.programFolder + shippedName()));
 }
 
 TEST_F(DefaultsFile, LinesSplitIntoNameAndValueAtTheFirstEqualsSign)
@@ -136,22 +136,22 @@ TEST_F(DefaultsFile, ASectionReadsAsItsNonEmptyLinesAndAMissingOneAsNone)
 {
     writeFileBytes(userFile(), "[Payment methods]\r\n\r\n  Cash  \r\nCard=Visa\r\n\t\r\n[Other]\r\nx\r\n");
     QStringList lines = {QStringLiteral("stale")};
-    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
+    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
     EXPECT_EQ(lines, (QStringList{QStringLiteral("Cash"), QStringLiteral("Card=Visa")}));
     EXPECT_EQ(defaultsItems(lines),
               (std::vector<DefaultsItem>{{QStringLiteral("Cash"), QString()},
                                          {QStringLiteral("Card"), QStringLiteral("Visa")}}));
 
-    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kCurrenciesSection), lines).ok());
+    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kCurrenciesSection), lines).ok());
     EXPECT_TRUE(lines.isEmpty());
 
     ASSERT_TRUE(QFile::remove(userFile()));
-    ASSERT_TRUE(ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
+    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
     EXPECT_TRUE(lines.isEmpty());
 
     ASSERT_TRUE(QDir().mkdir(userFile()));
     const FileResult unreadable =
-        ReadDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines);
+        readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines);
     EXPECT_FALSE(unreadable.ok());
     EXPECT_TRUE(lines.isEmpty());
 }
@@ -167,7 +167,7 @@ TEST_F(DefaultsFile, WritingPutsTheFourListsAtTheEndInTheirOrderAndKeepsEveryCur
                                       QStringLiteral("eur")};
     lists.currencyRates = QStringList{QStringLiteral("Primary"), QStringLiteral("1.4"), QStringLiteral("1.5"),
                                       QStringLiteral("1")};
-    ASSERT_TRUE(WriteDefaultsLists(state, lists).ok());
+    ASSERT_TRUE(writeDefaultsLists(state, lists).ok());
     EXPECT_EQ(readFileBytes(userFile()), "[Notes]\r\nkept\r\n[Expense types]\r\nTaxi\r\nHotel\r\n"
                                          "[Intended sources]\r\n[Payment methods]\r\nCash\r\n[Currencies]\r\n"
                                          "EUR=Primary\r\nusd=1.4\r\nUSD=1.5\r\neur=1\r\n");
@@ -178,14 +178,14 @@ TEST_F(DefaultsFile, AFileThatCannotBeReadIsNotWrittenOverAndAFailedCopyIsReport
     ASSERT_TRUE(QDir().mkdir(userFile()));
     DefaultsLists lists;
     lists.expenseTypes = QStringList{QStringLiteral("Taxi")};
-    const FileResult result = WriteDefaultsLists(state, lists);
+    const FileResult result = writeDefaultsLists(state, lists);
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(userFile())) << result.message().toStdString();
     EXPECT_TRUE(QFileInfo(userFile()).isDir());
 
-    state.SettingsFolder = folder.file(QStringLiteral("missing/"));
-    writeFileBytes(state.ProgramFolder + shippedName(), "[Expense types]\r\n");
-    const FileResult copy = InstallDefaultsFile(state);
+    state.settingsFolder = folder.file(QStringLiteral("missing/"));
+    writeFileBytes(state.programFolder + shippedName(), "[Expense types]\r\n");
+    const FileResult copy = installDefaultsFile(state);
     EXPECT_FALSE(copy.ok());
     EXPECT_TRUE(copy.message().contains(userFile())) << copy.message().toStdString();
 }

@@ -15,18 +15,18 @@ using test::writeFileBytes;
 
 const QByteArray kHeaderLine = QByteArray(kLogHeader) + "\r\n";
 
-TExpense lunch()
+Expense lunch()
 {
-    TExpense entry;
-    entry.Type = QStringLiteral("Lunch");
-    entry.Currency = QStringLiteral("EUR");
-    entry.IntendedSource = QStringLiteral("Client");
-    entry.PaidWith = QStringLiteral("Credit card");
-    entry.Note = QStringLiteral("Caf\u00e9 \u20ac");
-    entry.Receipt = QStringLiteral("0042");
-    entry.HasReceipt = true;
-    entry.Date = dayCountFromDate(2009, 12, 31);
-    entry.Amount = 20.0;
+    Expense entry;
+    entry.type = QStringLiteral("Lunch");
+    entry.currency = QStringLiteral("EUR");
+    entry.intendedSource = QStringLiteral("Client");
+    entry.paidWith = QStringLiteral("Credit card");
+    entry.note = QStringLiteral("Caf\u00e9 \u20ac");
+    entry.receipt = QStringLiteral("0042");
+    entry.hasReceipt = true;
+    entry.date = dayCountFromDate(2009, 12, 31);
+    entry.amount = 20.0;
     return entry;
 }
 
@@ -35,8 +35,8 @@ class EditLogTest : public ::testing::Test
 protected:
     EditLogTest()
     {
-        state.SettingsFolder = folder.path() + u'/';
-        state.Entries.append(lunch());
+        state.settingsFolder = folder.path() + u'/';
+        state.entries.append(lunch());
     }
 
     QString logFile() const { return logFilePath(state); }
@@ -49,15 +49,15 @@ protected:
 
 TEST_F(EditLogTest, ASessionOfChangesWritesTheReferenceLog)
 {
-    ASSERT_TRUE(log.CreateLogIfMissing(state).ok());
-    ASSERT_TRUE(log.LogMessage(state, QStringLiteral("Load file: /data/TallyfoxData.tfx")).ok());
-    ASSERT_TRUE(log.LogEntry(state, LogEditType::New, 0).ok());
-    ASSERT_TRUE(log.LogEntry(state, LogEditType::EditFrom, 0).ok());
-    state.Entries[0].Income = true;
-    state.Entries[0].HasReceipt = false;
-    ASSERT_TRUE(log.LogEntry(state, LogEditType::EditTo, 0).ok());
-    ASSERT_TRUE(log.LogEntry(state, LogEditType::Delete, 0).ok());
-    ASSERT_TRUE(log.LogMessage(state, QStringLiteral("Purge all before 01.01.10")).ok());
+    ASSERT_TRUE(log.createLogIfMissing(state).ok());
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Load file: /data/TallyfoxData.tfx")).ok());
+    ASSERT_TRUE(log.logEntry(state, LogEditType::New, 0).ok());
+    ASSERT_TRUE(log.logEntry(state, LogEditType::EditFrom, 0).ok());
+    state.entries[0].income = true;
+    state.entries[0].hasReceipt = false;
+    ASSERT_TRUE(log.logEntry(state, LogEditType::EditTo, 0).ok());
+    ASSERT_TRUE(log.logEntry(state, LogEditType::Delete, 0).ok());
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Purge all before 01.01.10")).ok());
 
     const QByteArray written = readFileBytes(logFile());
     const QString reference = testDataPath(QStringLiteral("log/session.expected.log"));
@@ -68,13 +68,13 @@ TEST_F(EditLogTest, ASessionOfChangesWritesTheReferenceLog)
 
 TEST_F(EditLogTest, TheLogIsCreatedWithItsHeaderOnlyWhenMissingWhetherLoggingIsOnOrNot)
 {
-    state.settings.EnableLogging = false;
-    ASSERT_TRUE(log.CreateLogIfMissing(state).ok());
+    state.settings.enableLogging = false;
+    ASSERT_TRUE(log.createLogIfMissing(state).ok());
     EXPECT_EQ(readFileBytes(logFile()), kHeaderLine);
     EXPECT_EQ(QFile::permissions(logFile()) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
 
     writeFileBytes(logFile(), "an old log\r\n");
-    ASSERT_TRUE(log.CreateLogIfMissing(state).ok());
+    ASSERT_TRUE(log.createLogIfMissing(state).ok());
     EXPECT_EQ(readFileBytes(logFile()), "an old log\r\n");
 }
 
@@ -84,15 +84,15 @@ TEST_F(EditLogTest, LinesAreAppendedToWhatTheLogHolds)
     const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(logFile(), shared));
     const auto permissions = QFile::permissions(logFile());
-    ASSERT_TRUE(log.LogMessage(state, QStringLiteral("Open file: a.tfx")).ok());
-    ASSERT_TRUE(log.LogMessage(state, QStringLiteral("Save as file: b.tfx")).ok());
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Open file: a.tfx")).ok());
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Save as file: b.tfx")).ok());
     EXPECT_EQ(readFileBytes(logFile()), "an old log\r\n03.01.10 12:30:45\tOpen file: a.tfx\r\n"
                                         "03.01.10 12:30:45\tSave as file: b.tfx\r\n");
     EXPECT_EQ(QFile::permissions(logFile()), permissions);
 
     // A log removed while the program runs starts again with its header.
     ASSERT_TRUE(QFile::remove(logFile()));
-    ASSERT_TRUE(log.LogMessage(state, QStringLiteral("New file: c.tfx")).ok());
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("New file: c.tfx")).ok());
     EXPECT_EQ(readFileBytes(logFile()), kHeaderLine + "03.01.10 12:30:45\tNew file: c.tfx\r\n");
 }
 
@@ -115,13 +115,13 @@ TEST_F(EditLogTest, EntryLinesCarryTheFieldsInTheirOrder)
         {false, false, false, start + QStringLiteral("20.00") + texts + QStringLiteral("-")},
     };
     for (const Case& c : cases) {
-        state.Entries[0].Income = c.income;
-        state.settings.IncomeIsPositive = c.incomeIsPositive;
-        state.Entries[0].HasReceipt = c.hasReceipt;
+        state.entries[0].income = c.income;
+        state.settings.incomeIsPositive = c.incomeIsPositive;
+        state.entries[0].hasReceipt = c.hasReceipt;
         EXPECT_EQ(log.entryLine(state, LogEditType::New, 0), c.expected);
     }
     // Texts are written as they are.
-    state.Entries[0].Note = QStringLiteral("a\tb");
+    state.entries[0].note = QStringLiteral("a\tb");
     EXPECT_EQ(log.entryLine(state, LogEditType::Delete, 0).split(u'\t').size(), 11);
 }
 
@@ -129,42 +129,42 @@ TEST_F(EditLogTest, LoggingOffWritesNothingButAnEntryChangeStillClearsKeepFileIf
 {
     writeFileBytes(logFile(), kHeaderLine);
     for (const bool logging : {false, true}) {
-        state.settings.EnableLogging = logging;
-        state.KeepFileIfEmpty = true;
-        ASSERT_TRUE(log.LogEntry(state, LogEditType::Delete, 0).ok());
-        EXPECT_FALSE(state.KeepFileIfEmpty) << logging;
-        state.KeepFileIfEmpty = true;
-        ASSERT_TRUE(log.LogMessage(state, QStringLiteral("Purge all")).ok());
-        EXPECT_TRUE(state.KeepFileIfEmpty) << logging;
+        state.settings.enableLogging = logging;
+        state.keepFileIfEmpty = true;
+        ASSERT_TRUE(log.logEntry(state, LogEditType::Delete, 0).ok());
+        EXPECT_FALSE(state.keepFileIfEmpty) << logging;
+        state.keepFileIfEmpty = true;
+        ASSERT_TRUE(log.logMessage(state, QStringLiteral("Purge all")).ok());
+        EXPECT_TRUE(state.keepFileIfEmpty) << logging;
         if (!logging) {
             EXPECT_EQ(readFileBytes(logFile()), kHeaderLine);
         }
     }
     EXPECT_EQ(readFileBytes(logFile()).count('\n'), 3);
     // An index without an entry writes nothing.
-    ASSERT_TRUE(log.LogEntry(state, LogEditType::Delete, 1).ok());
+    ASSERT_TRUE(log.logEntry(state, LogEditType::Delete, 1).ok());
     EXPECT_EQ(readFileBytes(logFile()).count('\n'), 3);
 }
 
 TEST_F(EditLogTest, AFailingAppendIsReportedOnceUntilTheLogWorksAgain)
 {
-    state.SettingsFolder = folder.file(QStringLiteral("gone/"));
-    const LogResult first = log.LogMessage(state, QStringLiteral("Load file: x"));
+    state.settingsFolder = folder.file(QStringLiteral("gone/"));
+    const LogResult first = log.logMessage(state, QStringLiteral("Load file: x"));
     EXPECT_FALSE(first.ok());
     EXPECT_TRUE(first.isNewFailure());
     EXPECT_TRUE(first.message().contains(logFile())) << first.message().toStdString();
-    const LogResult second = log.LogEntry(state, LogEditType::New, 0);
+    const LogResult second = log.logEntry(state, LogEditType::New, 0);
     EXPECT_FALSE(second.ok());
     EXPECT_FALSE(second.isNewFailure());
 
     ASSERT_TRUE(QDir().mkdir(folder.file(QStringLiteral("gone"))));
-    EXPECT_TRUE(log.LogMessage(state, QStringLiteral("Load file: x")).ok());
+    EXPECT_TRUE(log.logMessage(state, QStringLiteral("Load file: x")).ok());
     ASSERT_TRUE(QDir(folder.file(QStringLiteral("gone"))).removeRecursively());
-    const LogResult again = log.LogMessage(state, QStringLiteral("Load file: x"));
+    const LogResult again = log.logMessage(state, QStringLiteral("Load file: x"));
     EXPECT_FALSE(again.ok());
     EXPECT_TRUE(again.isNewFailure());
 
-    const LogResult create = log.CreateLogIfMissing(state);
+    const LogResult create = log.createLogIfMissing(state);
     EXPECT_FALSE(create.ok());
     EXPECT_FALSE(create.isNewFailure());
 }

@@ -14,10 +14,10 @@ protected:
     UserLocale locale{test::pinnedLocale()};
 };
 
-QString valueIn(TIniFile& ini, const QString& section, const QString& key)
+QString valueIn(IniFile& ini, const QString& section, const QString& key)
 {
     ini.setSection(section);
-    return ini.IniText(key, QStringLiteral("<missing>"));
+    return ini.iniText(key, QStringLiteral("<missing>"));
 }
 
 TEST_F(IniRead, SectionsAreFoundWithCaseAndOuterSpacesIgnored)
@@ -25,21 +25,21 @@ TEST_F(IniRead, SectionsAreFoundWithCaseAndOuterSpacesIgnored)
     const QByteArray headers[] = {"[Currencies]", "[currencies]", "[ Currencies ]", "  [CURRENCIES]\t",
                                   "[\tcUrReNcIeS]"};
     for (const QByteArray& header : headers) {
-        TIniFile ini(locale, header + "\r\nEUR=Primary\r\n");
+        IniFile ini(locale, header + "\r\nEUR=Primary\r\n");
         EXPECT_EQ(valueIn(ini, QStringLiteral("Currencies"), QStringLiteral("eur")), u"Primary")
             << header.constData();
     }
     // The comparison follows the locale, not only ASCII.
-    TIniFile accented(locale, "[CAF\xC3\x89]\r\nNote=x\r\n");
+    IniFile accented(locale, "[CAF\xC3\x89]\r\nNote=x\r\n");
     EXPECT_EQ(valueIn(accented, QStringLiteral("Caf\u00e9"), QStringLiteral("NOTE")), u"x");
 }
 
 TEST_F(IniRead, OnlyBracketedLinesOfThreeCharactersOrMoreAreHeaders)
 {
-    TIniFile ini(locale, "[]\r\nA=1\r\n[Main\r\nB=2\r\nMain]\r\nC=3\r\n[Other]\r\nD=4\r\n");
+    IniFile ini(locale, "[]\r\nA=1\r\n[Main\r\nB=2\r\nMain]\r\nC=3\r\n[Other]\r\nD=4\r\n");
     ini.setSection(QStringLiteral("Other"));
     QStringList lines;
-    ASSERT_TRUE(ini.SectionLines(lines).ok());
+    ASSERT_TRUE(ini.sectionLines(lines).ok());
     EXPECT_EQ(lines, QStringList{QStringLiteral("D=4")});
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("B")), u"<missing>");
     EXPECT_EQ(valueIn(ini, QString(), QStringLiteral("A")), u"<missing>");
@@ -66,28 +66,28 @@ TEST_F(IniRead, KeyLinesAreSplitAtTheFirstEqualsSignAndTrimmed)
         {"=value", "", "value"},
     };
     for (const Case& c : cases) {
-        TIniFile ini(locale, "[S]\r\n" + c.line + "\r\n");
+        IniFile ini(locale, "[S]\r\n" + c.line + "\r\n");
         EXPECT_EQ(valueIn(ini, QStringLiteral("S"), c.key), c.expected) << c.line.constData();
     }
 }
 
 TEST_F(IniRead, NumbersAndFlagsReadLeniently)
 {
-    TIniFile ini(locale, "[S]\r\nA=12abc\r\nB=-5\r\nC=+3\r\nD=abc\r\nE=\r\nF=0\r\nG=2\r\nH=99999999999\r\n");
+    IniFile ini(locale, "[S]\r\nA=12abc\r\nB=-5\r\nC=+3\r\nD=abc\r\nE=\r\nF=0\r\nG=2\r\nH=99999999999\r\n");
     ini.setSection(QStringLiteral("S"));
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("A"), 7), 12);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("B"), 7), -5);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("C"), 7), 3);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("D"), 7), 0);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("E"), 7), 0);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("H"), 7), 2147483647);
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("Missing"), 7), 7);
-    EXPECT_FALSE(ini.IniFlag(QStringLiteral("F"), true));
-    EXPECT_TRUE(ini.IniFlag(QStringLiteral("G"), false));
-    EXPECT_FALSE(ini.IniFlag(QStringLiteral("D"), true));
-    EXPECT_TRUE(ini.IniFlag(QStringLiteral("Missing"), true));
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("A"), 7), 12);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("B"), 7), -5);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("C"), 7), 3);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("D"), 7), 0);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("E"), 7), 0);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("H"), 7), 2147483647);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("Missing"), 7), 7);
+    EXPECT_FALSE(ini.iniFlag(QStringLiteral("F"), true));
+    EXPECT_TRUE(ini.iniFlag(QStringLiteral("G"), false));
+    EXPECT_FALSE(ini.iniFlag(QStringLiteral("D"), true));
+    EXPECT_TRUE(ini.iniFlag(QStringLiteral("Missing"), true));
     ini.setSection(QStringLiteral("Nowhere"));
-    EXPECT_EQ(ini.IniNumber(QStringLiteral("A"), -1), -1);
+    EXPECT_EQ(ini.iniNumber(QStringLiteral("A"), -1), -1);
 }
 
 TEST_F(IniRead, HexPairsAreReadLeniently)
@@ -112,16 +112,16 @@ TEST_F(IniRead, HexPairsAreReadLeniently)
         {"\xC3\xA9\xC3\xA9", 1, true, {0x00}}, // non-ASCII characters are no digits
     };
     for (const Case& c : cases) {
-        TIniFile ini(locale, "[S]\r\nK=" + c.text + "\r\n");
+        IniFile ini(locale, "[S]\r\nK=" + c.text + "\r\n");
         ini.setSection(QStringLiteral("S"));
         std::vector<unsigned char> buffer(static_cast<size_t>(c.byteCount), 0xEE);
-        EXPECT_EQ(ini.IniBytes(QStringLiteral("K"), buffer.data(), c.byteCount), c.anyRead)
+        EXPECT_EQ(ini.iniBytes(QStringLiteral("K"), buffer.data(), c.byteCount), c.anyRead)
             << c.text.constData();
         EXPECT_EQ(buffer, c.bytes) << c.text.constData();
     }
-    TIniFile missing(locale, QByteArray());
+    IniFile missing(locale, QByteArray());
     unsigned char untouched = 0x11;
-    EXPECT_FALSE(missing.IniBytes(QStringLiteral("K"), &untouched, 1));
+    EXPECT_FALSE(missing.iniBytes(QStringLiteral("K"), &untouched, 1));
     EXPECT_EQ(untouched, 0x11);
 }
 
@@ -133,21 +133,21 @@ TEST_F(IniRead, LineEndsOfEveryKindEndLines)
         "[A]\r\nk=1\n[B]\rk=2\r\n",
     };
     for (const QByteArray& content : contents) {
-        TIniFile ini(locale, content);
+        IniFile ini(locale, content);
         EXPECT_EQ(ini.lines().size(), 4) << content.constData();
         EXPECT_EQ(valueIn(ini, QStringLiteral("A"), QStringLiteral("k")), u"1");
         EXPECT_EQ(valueIn(ini, QStringLiteral("B"), QStringLiteral("k")), u"2");
     }
     // An LF after a CR belongs to it; an LF after that starts an empty line.
-    TIniFile blank(locale, "a\r\n\nb\n\r");
+    IniFile blank(locale, "a\r\n\nb\n\r");
     EXPECT_EQ(blank.lines(), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b"), QString()}));
 }
 
 TEST_F(IniRead, OddBytesAreReadAndKeptWithoutLoss)
 {
     // Byte order marks at the start, NUL bytes and a line in an 8-bit code page.
-    TIniFile ini(locale,
-                 QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n", 42));
+    IniFile ini(locale,
+                QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n", 42));
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("Note")), u"cr\u00e8me");
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("A")), u"1");
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("B")), u"2");
@@ -156,7 +156,7 @@ TEST_F(IniRead, OddBytesAreReadAndKeptWithoutLoss)
     // A byte order mark later in the text is a character of its line, written back as it was.
     const QByteArray inside = "[Main]\r\n\xEF\xBB\xBF"
                               "A=1\r\n";
-    TIniFile marked(locale, inside);
+    IniFile marked(locale, inside);
     EXPECT_EQ(marked.lines().last(), u"\uFEFFA=1");
     EXPECT_EQ(joinTextLines(marked.lines()), inside);
 }

@@ -32,26 +32,26 @@ protected:
     QString path = folder.file(QStringLiteral("test.ini"));
 };
 
-QString textOf(TIniFile& ini, const QString& section, const QString& key)
+QString textOf(IniFile& ini, const QString& section, const QString& key)
 {
     ini.setSection(section);
-    return ini.IniText(key, QStringLiteral("<missing>"));
+    return ini.iniText(key, QStringLiteral("<missing>"));
 }
 
 TEST_F(IniWrite, AFixtureChangedInWriteModeSavesAsTheReference)
 {
     writeFileBytes(path, readFileBytes(testDataPath(QStringLiteral("ini/mixed.ini"))));
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("GENERAL"));
-    ini.IniText(QStringLiteral("name"), QStringLiteral("Supper"));
-    ini.IniText(QStringLiteral("Added"), QStringLiteral(" kept as given "));
+    ini.iniText(QStringLiteral("name"), QStringLiteral("Supper"));
+    ini.iniText(QStringLiteral("Added"), QStringLiteral(" kept as given "));
     ini.setSection(QStringLiteral("Payment methods"));
-    ini.IniNumber(QStringLiteral("Cash"), 1);
-    ini.IniFlag(QStringLiteral("Card"), true);
+    ini.iniNumber(QStringLiteral("Cash"), 1);
+    ini.iniFlag(QStringLiteral("Card"), true);
     ini.setSection(QStringLiteral("expense types"));
     QStringList items = {QStringLiteral(" Bus "), QString(), QStringLiteral("Tram")};
-    ASSERT_TRUE(ini.SectionLines(items).ok());
+    ASSERT_TRUE(ini.sectionLines(items).ok());
     ASSERT_TRUE(ini.close().ok());
 
     const QByteArray saved = readFileBytes(path);
@@ -60,21 +60,21 @@ TEST_F(IniWrite, AFixtureChangedInWriteModeSavesAsTheReference)
     EXPECT_EQ(saved, readFileBytes(testDataPath(QStringLiteral("ini/mixed.expected.ini"))));
 
     // What was saved loads to the same lines.
-    TIniFile again(path, locale);
+    IniFile again(path, locale);
     EXPECT_EQ(again.lines(), ini.lines());
 }
 
 TEST_F(IniWrite, TheFirstOfDuplicateSectionsAndKeysIsReadAndOnlyItIsChanged)
 {
     writeIni("[Main]\r\nKey=first\r\nKey=second\r\n[Other]\r\n[main]\r\nKey=shadow\r\nMore=1\r\n");
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     EXPECT_EQ(textOf(ini, QStringLiteral("Main"), QStringLiteral("Key")), u"first");
     EXPECT_EQ(textOf(ini, QStringLiteral("Main"), QStringLiteral("More")), u"<missing>");
 
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("MAIN"));
-    ini.IniText(QStringLiteral("key"), QStringLiteral("changed"));
-    ini.IniText(QStringLiteral("More"), QStringLiteral("2"));
+    ini.iniText(QStringLiteral("key"), QStringLiteral("changed"));
+    ini.iniText(QStringLiteral("More"), QStringLiteral("2"));
     ASSERT_TRUE(ini.close().ok());
     EXPECT_EQ(
         readFileBytes(path),
@@ -84,32 +84,32 @@ TEST_F(IniWrite, TheFirstOfDuplicateSectionsAndKeysIsReadAndOnlyItIsChanged)
 TEST_F(IniWrite, BytesAreWrittenAsUpperCaseHexAndReadBack)
 {
     unsigned char bytes[] = {0x00, 0x0A, 0xFF, 0x29, 0x40};
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("Expense1"));
-    ini.IniBytes(QStringLiteral("Amount"), bytes, 5);
+    ini.iniBytes(QStringLiteral("Amount"), bytes, 5);
     ASSERT_TRUE(ini.close().ok());
     EXPECT_EQ(readFileBytes(path), "[Expense1]\r\nAmount=000AFF2940\r\n");
     unsigned char back[5] = {};
     ini.setSection(QStringLiteral("Expense1"));
-    EXPECT_TRUE(ini.IniBytes(QStringLiteral("Amount"), back, 5));
+    EXPECT_TRUE(ini.iniBytes(QStringLiteral("Amount"), back, 5));
     EXPECT_EQ(std::vector<unsigned char>(back, back + 5), std::vector<unsigned char>(bytes, bytes + 5));
 }
 
 TEST_F(IniWrite, WriteModePlacesKeysAndSections)
 {
     writeIni("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("New"));
-    EXPECT_EQ(ini.IniText(QStringLiteral("first"), QStringLiteral("1")), QString());
-    ini.IniText(QStringLiteral("second"), QStringLiteral("2"));
+    EXPECT_EQ(ini.iniText(QStringLiteral("first"), QStringLiteral("1")), QString());
+    ini.iniText(QStringLiteral("second"), QStringLiteral("2"));
     ini.setSection(QStringLiteral("a"));
-    ini.IniText(QStringLiteral("z"), QStringLiteral("3"));   // after the section's last line
-    ini.IniText(QStringLiteral("X"), QStringLiteral(" 4 ")); // replaces x=1, as given
+    ini.iniText(QStringLiteral("z"), QStringLiteral("3"));   // after the section's last line
+    ini.iniText(QStringLiteral("X"), QStringLiteral(" 4 ")); // replaces x=1, as given
     ini.setSection(QStringLiteral("B"));
-    ini.IniText(QStringLiteral(" k "), QStringLiteral("\"q\"")); // neither trimmed nor quoted
-    ini.IniText(QStringLiteral("multi"), QStringLiteral("two\r\nlines\n[A]"));
+    ini.iniText(QStringLiteral(" k "), QStringLiteral("\"q\"")); // neither trimmed nor quoted
+    ini.iniText(QStringLiteral("multi"), QStringLiteral("two\r\nlines\n[A]"));
     // Nothing reaches the file before the object is switched back or closed.
     EXPECT_EQ(readFileBytes(path), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
     ASSERT_TRUE(ini.setMode(IniMode::Read).ok());
@@ -122,20 +122,20 @@ TEST_F(IniWrite, WriteModePlacesKeysAndSections)
 TEST_F(IniWrite, SectionLinesReadsNonEmptyLinesAndWritesTheSectionAgainAtTheEnd)
 {
     writeIni("[Expense types]\r\n  Train  \r\n\r\nA=B\r\n\t\r\nDinner\r\n[Currencies]\r\nEUR=Primary\r\n");
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     ini.setSection(QStringLiteral("expense TYPES"));
     QStringList lines = {QStringLiteral("stale")};
-    ASSERT_TRUE(ini.SectionLines(lines).ok());
+    ASSERT_TRUE(ini.sectionLines(lines).ok());
     EXPECT_EQ(lines, (QStringList{QStringLiteral("Train"), QStringLiteral("A=B"), QStringLiteral("Dinner")}));
 
     ini.setSection(QStringLiteral("Missing"));
-    ASSERT_TRUE(ini.SectionLines(lines).ok());
+    ASSERT_TRUE(ini.sectionLines(lines).ok());
     EXPECT_TRUE(lines.isEmpty());
 
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("Expense types"));
     QStringList items = {QStringLiteral("  Bus "), QStringLiteral(" "), QStringLiteral("Tram")};
-    ASSERT_TRUE(ini.SectionLines(items).ok());
+    ASSERT_TRUE(ini.sectionLines(items).ok());
     ASSERT_TRUE(ini.close().ok());
     EXPECT_EQ(readFileBytes(path), "[Currencies]\r\nEUR=Primary\r\n[Expense types]\r\nBus\r\nTram\r\n");
 }
@@ -146,22 +146,22 @@ TEST_F(IniWrite, EraseSectionRemovesItAndItsDuplicates)
     writeIni(content);
     {
         // Read mode saves at once.
-        TIniFile ini(path, locale);
+        IniFile ini(path, locale);
         ini.setSection(QStringLiteral("GONE"));
-        ASSERT_TRUE(ini.EraseSection().ok());
+        ASSERT_TRUE(ini.eraseSection().ok());
         EXPECT_EQ(readFileBytes(path), "[Keep]\r\na=1\r\n[Keep2]\r\n");
         ini.setSection(QStringLiteral("Gone"));
-        EXPECT_EQ(ini.IniText(QStringLiteral("c"), QStringLiteral("none")), u"none");
+        EXPECT_EQ(ini.iniText(QStringLiteral("c"), QStringLiteral("none")), u"none");
     }
     writeIni(content);
     {
         // Write mode changes the file once, when it saves: never without the section written again.
-        TIniFile ini(path, locale);
+        IniFile ini(path, locale);
         ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
         ini.setSection(QStringLiteral("Gone"));
-        ASSERT_TRUE(ini.EraseSection().ok());
+        ASSERT_TRUE(ini.eraseSection().ok());
         EXPECT_EQ(readFileBytes(path), content);
-        ini.IniText(QStringLiteral("d"), QStringLiteral("4"));
+        ini.iniText(QStringLiteral("d"), QStringLiteral("4"));
     }
     EXPECT_EQ(readFileBytes(path), "[Keep]\r\na=1\r\n[Keep2]\r\n[Gone]\r\nd=4\r\n");
 }
@@ -169,7 +169,7 @@ TEST_F(IniWrite, EraseSectionRemovesItAndItsDuplicates)
 TEST_F(IniWrite, SwitchingModesSavesAndLoads)
 {
     writeIni("[S]\r\nk=1\r\n");
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     EXPECT_EQ(ini.mode(), IniMode::Read);
     ASSERT_TRUE(ini.setMode(IniMode::Read).ok()); // the current mode again: nothing happens
     writeIni("[S]\r\nk=2\r\n");
@@ -177,7 +177,7 @@ TEST_F(IniWrite, SwitchingModesSavesAndLoads)
 
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok()); // loads the file again
     EXPECT_EQ(ini.lines(), (QStringList{QStringLiteral("[S]"), QStringLiteral("k=2")}));
-    ini.IniText(QStringLiteral("k"), QStringLiteral("3"));
+    ini.iniText(QStringLiteral("k"), QStringLiteral("3"));
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     EXPECT_EQ(readFileBytes(path), "[S]\r\nk=2\r\n");
     ASSERT_TRUE(ini.setMode(IniMode::Read).ok());
@@ -188,12 +188,12 @@ TEST_F(IniWrite, SwitchingModesSavesAndLoads)
 TEST_F(IniWrite, DestroyingTheObjectInWriteModeSavesAndAMissingFileIsCreatedOwnerOnly)
 {
     {
-        TIniFile ini(path, locale);
+        IniFile ini(path, locale);
         EXPECT_TRUE(ini.loadResult().ok());
         EXPECT_TRUE(ini.lines().isEmpty());
         ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
         ini.setSection(QStringLiteral("S"));
-        ini.IniText(QStringLiteral("k"), QStringLiteral("v"));
+        ini.iniText(QStringLiteral("k"), QStringLiteral("v"));
     }
     EXPECT_EQ(readFileBytes(path), "[S]\r\nk=v\r\n");
     EXPECT_EQ(QFile::permissions(path) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
@@ -203,10 +203,10 @@ TEST_F(IniWrite, AFailedSaveIsReportedAndTheOldFileStaysWhole)
 {
     const QByteArray old = "[Main]\r\nkey=old value that is longer than the limit\r\n";
     writeIni(old);
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     ASSERT_TRUE(ini.setMode(IniMode::Write).ok());
     ini.setSection(QStringLiteral("Main"));
-    ini.IniText(QStringLiteral("key"), QStringLiteral("new value that is also longer than the limit"));
+    ini.iniText(QStringLiteral("key"), QStringLiteral("new value that is also longer than the limit"));
     FileResult result;
     {
         FileSizeLimit full(16);
@@ -218,7 +218,7 @@ TEST_F(IniWrite, AFailedSaveIsReportedAndTheOldFileStaysWhole)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("test.ini")});
 
     // Content that belongs to no file cannot be saved.
-    TIniFile memory(locale, "[S]\r\n");
+    IniFile memory(locale, "[S]\r\n");
     ASSERT_TRUE(memory.setMode(IniMode::Write).ok());
     EXPECT_FALSE(memory.close().ok());
 }
@@ -226,7 +226,7 @@ TEST_F(IniWrite, AFailedSaveIsReportedAndTheOldFileStaysWhole)
 TEST_F(IniWrite, AFileThatCannotBeReadIsNeverWrittenOver)
 {
     writeIni("[Main]\r\nkey=precious\r\n");
-    TIniFile ini(path, locale);
+    IniFile ini(path, locale);
     // The file turns unreadable before write mode loads it again.
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(QDir().mkdir(path));
@@ -234,7 +234,7 @@ TEST_F(IniWrite, AFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_FALSE(ini.loadResult().ok());
     EXPECT_TRUE(ini.lines().isEmpty());
     ini.setSection(QStringLiteral("Main"));
-    ini.IniText(QStringLiteral("key"), QStringLiteral("replacement"));
+    ini.iniText(QStringLiteral("key"), QStringLiteral("replacement"));
     const FileResult result = ini.close();
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(path)) << result.message().toStdString();

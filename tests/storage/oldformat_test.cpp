@@ -23,12 +23,12 @@ const double kNowDayCount = dayCountFromDate(2010, 1, 3) + 0.5;
 class OldFormat : public ::testing::Test
 {
 protected:
-    OldFormat() { state.SettingsFolder = folder.path() + u'/'; }
+    OldFormat() { state.settingsFolder = folder.path() + u'/'; }
 
-    expensearray convert(const QByteArray& content)
+    ExpenseArray convert(const QByteArray& content)
     {
-        TIniFile ini(state.Locale, content);
-        expensearray entries;
+        IniFile ini(state.locale, content);
+        ExpenseArray entries;
         readOldFormatEntries(ini, kNow, entries);
         return entries;
     }
@@ -41,12 +41,12 @@ TEST_F(OldFormat, AnOldFileConvertsToTheReferenceDatabase)
 {
     const QByteArray old = readFileBytes(testDataPath(QStringLiteral("oldformat/TallyfoxData.ini")));
     writeFileBytes(oldDatabasePath(state), old);
-    ASSERT_TRUE(ConvertOldDatabase(state, kNow).ok());
-    ASSERT_EQ(state.EntryCount(), 4);
+    ASSERT_TRUE(convertOldDatabase(state, kNow).ok());
+    ASSERT_EQ(state.entryCount(), 4);
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(writeDatabaseContent(buffer, state.Entries, state.EntryCount()));
+    ASSERT_TRUE(writeDatabaseContent(buffer, state.entries, state.entryCount()));
     const QString reference = testDataPath(QStringLiteral("oldformat/TallyfoxData.expected.tfx"));
     if (qEnvironmentVariableIsSet("TALLYFOX_UPDATE_GOLDEN"))
         writeFileBytes(reference, buffer.data());
@@ -57,39 +57,39 @@ TEST_F(OldFormat, AnOldFileConvertsToTheReferenceDatabase)
 
 TEST_F(OldFormat, EntriesComeInNumberOrderWithTheirValues)
 {
-    const expensearray entries = convert("[Main]\r\nNr of expenses=2\r\n"
+    const ExpenseArray entries = convert("[Main]\r\nNr of expenses=2\r\n"
                                          "[Expense2]\r\nName=Second\r\nIncome=1\r\n"
                                          "[Expense1]\r\nName=First\r\nAmount=0000000000002940\r\n"
                                          "Date=000000008A642641\r\nCurrency=EUR\r\nIntended source=Client\r\n"
                                          "Paid with=Cash\r\nNote=\"quoted note\"\r\nIncome=0\r\n");
     ASSERT_EQ(entries.count(), 2);
-    TExpense first;
-    first.Type = QStringLiteral("First");
-    first.Amount = 12.5;
-    first.Date = dayCountFromDate(2009, 12, 24);
-    first.Currency = QStringLiteral("EUR");
-    first.IntendedSource = QStringLiteral("Client");
-    first.PaidWith = QStringLiteral("Cash");
-    first.Note = QStringLiteral("quoted note");
-    first.Receipt = QStringLiteral("00");
+    Expense first;
+    first.type = QStringLiteral("First");
+    first.amount = 12.5;
+    first.date = dayCountFromDate(2009, 12, 24);
+    first.currency = QStringLiteral("EUR");
+    first.intendedSource = QStringLiteral("Client");
+    first.paidWith = QStringLiteral("Cash");
+    first.note = QStringLiteral("quoted note");
+    first.receipt = QStringLiteral("00");
     EXPECT_EQ(entries[0], first);
-    EXPECT_EQ(entries[1].Type, u"Second");
-    EXPECT_TRUE(entries[1].Income);
+    EXPECT_EQ(entries[1].type, u"Second");
+    EXPECT_TRUE(entries[1].income);
 }
 
 TEST_F(OldFormat, MissingSectionsAndValuesGiveDefaultEntries)
 {
-    const expensearray entries = convert(
+    const ExpenseArray entries = convert(
         "[Main]\r\nNr of expenses=3\r\n[Expense1]\r\nDate=0000000000000000\r\nCurrency=\r\nNote=\r\n");
     ASSERT_EQ(entries.count(), 3);
-    TExpense defaults;
-    defaults.Date = kNowDayCount; // today, with the time of day
-    defaults.Currency = QStringLiteral("?");
-    defaults.Type = QStringLiteral("Unknown");
-    defaults.IntendedSource = QStringLiteral("Unknown");
-    defaults.PaidWith = QStringLiteral("Unknown");
-    defaults.Receipt = QStringLiteral("00");
-    for (const TExpense& entry : entries)
+    Expense defaults;
+    defaults.date = kNowDayCount; // today, with the time of day
+    defaults.currency = QStringLiteral("?");
+    defaults.type = QStringLiteral("Unknown");
+    defaults.intendedSource = QStringLiteral("Unknown");
+    defaults.paidWith = QStringLiteral("Unknown");
+    defaults.receipt = QStringLiteral("00");
+    for (const Expense& entry : entries)
         EXPECT_EQ(entry, defaults);
 }
 
@@ -139,26 +139,26 @@ TEST_F(OldFormat, BinaryValuesThatAreShortOrNonsenseReadSafely)
         {"000000000000E0BF", "00000000000030C7", kNowDayCount, -kLargestStoredAmount},
     };
     for (const Case& c : cases) {
-        const expensearray entries = convert("[Main]\r\nNr of expenses=1\r\n[Expense1]\r\nDate=" + c.date +
+        const ExpenseArray entries = convert("[Main]\r\nNr of expenses=1\r\n[Expense1]\r\nDate=" + c.date +
                                              "\r\nAmount=" + c.amount + "\r\n");
         ASSERT_EQ(entries.count(), 1);
-        EXPECT_EQ(entries[0].Date, c.expectedDate) << c.date.constData();
-        EXPECT_EQ(entries[0].Amount, c.expectedAmount) << c.amount.constData();
+        EXPECT_EQ(entries[0].date, c.expectedDate) << c.date.constData();
+        EXPECT_EQ(entries[0].amount, c.expectedAmount) << c.amount.constData();
     }
 }
 
 TEST_F(OldFormat, AMissingFileGivesNoEntriesAndAnUnreadableOneLeavesThemAlone)
 {
-    state.Entries.append(TExpense());
-    ASSERT_TRUE(ConvertOldDatabase(state, kNow).ok());
-    EXPECT_EQ(state.EntryCount(), 0);
+    state.entries.append(Expense());
+    ASSERT_TRUE(convertOldDatabase(state, kNow).ok());
+    EXPECT_EQ(state.entryCount(), 0);
 
-    state.Entries.append(TExpense());
+    state.entries.append(Expense());
     ASSERT_TRUE(QDir().mkdir(oldDatabasePath(state)));
-    const FileResult result = ConvertOldDatabase(state, kNow);
+    const FileResult result = convertOldDatabase(state, kNow);
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(oldDatabasePath(state))) << result.message().toStdString();
-    EXPECT_EQ(state.EntryCount(), 1);
+    EXPECT_EQ(state.entryCount(), 1);
 }
 
 } // namespace

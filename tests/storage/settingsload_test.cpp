@@ -23,14 +23,14 @@ protected:
     // The reads of start-up, in its order.
     FileResult load()
     {
-        SettingsKeys keys = OpenSettingsKeys(state.settings, file);
-        version = ReadVersion(keys);
-        state.SettingsFolder = ReadDataLocation(keys, kDataFolder);
-        ReadMainSettings(keys, state.settings);
-        if (const std::optional<QString> database = ReadDatabase(keys))
-            state.DatabasePath = *database;
-        ReadColumnSettings(keys, state.settings);
-        return CloseSettingsKeys(keys);
+        SettingsKeys keys = openSettingsKeys(state.settings, file);
+        version = readVersion(keys);
+        state.settingsFolder = readDataLocation(keys, kDataFolder);
+        readMainSettings(keys, state.settings);
+        if (const std::optional<QString> database = readStoredDatabasePath(keys))
+            state.databasePath = *database;
+        readColumnSettings(keys, state.settings);
+        return closeSettingsKeys(keys);
     }
 
     void seed(const QByteArray& mainValues, const QByteArray& columnValues = {})
@@ -54,8 +54,8 @@ TEST_F(SettingsLoad, AFirstRunStoresEveryValueButTheDatabaseWithItsDefault)
 {
     ASSERT_TRUE(load().ok());
     EXPECT_EQ(version, 0);
-    EXPECT_EQ(state.SettingsFolder, kDataFolder);
-    EXPECT_TRUE(state.DatabasePath.isEmpty());
+    EXPECT_EQ(state.settingsFolder, kDataFolder);
+    EXPECT_TRUE(state.databasePath.isEmpty());
     Settings defaults;
     EXPECT_EQ(state.settings, defaults);
     const QByteArray written = readFileBytes(file);
@@ -82,14 +82,14 @@ TEST_F(SettingsLoad, ValuesOfTheWrongKindOrSizeReadByTheirRules)
          "\"QuickEnableNote\"=dword:00000000\r\n");
     ASSERT_TRUE(load().ok());
     EXPECT_EQ(version, 953);
-    EXPECT_EQ(state.SettingsFolder, kDataFolder);
-    EXPECT_EQ(state.settings.Lastusedcurrency, u"EUR");
-    EXPECT_FALSE(state.settings.LastIncome);
-    EXPECT_EQ(state.settings.NextReceiptNum, 4464);
-    EXPECT_EQ(state.settings.SortType, 0);
-    EXPECT_EQ(state.settings.DecimalsVis, 5);
-    EXPECT_FALSE(state.settings.QuickEnable[6]);
-    EXPECT_TRUE(state.settings.QuickEnable[5]);
+    EXPECT_EQ(state.settingsFolder, kDataFolder);
+    EXPECT_EQ(state.settings.lastUsedCurrency, u"EUR");
+    EXPECT_FALSE(state.settings.lastIncome);
+    EXPECT_EQ(state.settings.nextReceiptNumber, 4464);
+    EXPECT_EQ(state.settings.sortKey, 0);
+    EXPECT_EQ(state.settings.decimalsVisible, 5);
+    EXPECT_FALSE(state.settings.quickEnable[6]);
+    EXPECT_TRUE(state.settings.quickEnable[5]);
 
     // Texts are stored back with their defaults; numbers of another kind are left as they are.
     const QString main = QString::fromUtf16(kSettingsKeyPath);
@@ -104,10 +104,10 @@ TEST_F(SettingsLoad, ASortTypeBeyondTheSortKeysReadsAsTheFirst)
 {
     seed("\"SortType\"=dword:00000009\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.SortType, 0);
+    EXPECT_EQ(state.settings.sortKey, 0);
     seed("\"SortType\"=dword:00000005\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.SortType, 5);
+    EXPECT_EQ(state.settings.sortKey, 5);
 }
 
 TEST_F(SettingsLoad, TheDatabaseIsReadOnlyWhenStoredAsAText)
@@ -115,12 +115,12 @@ TEST_F(SettingsLoad, TheDatabaseIsReadOnlyWhenStoredAsAText)
     const QString main = QString::fromUtf16(kSettingsKeyPath);
     seed("\"Database\"=dword:00000001\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_TRUE(state.DatabasePath.isEmpty());
+    EXPECT_TRUE(state.databasePath.isEmpty());
     EXPECT_EQ(stored(main, u"Database"), RegistryValue::fromNumber(1));
 
     seed("\"Database\"=\"/home/ann/my data.tfx\"\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.DatabasePath, u"/home/ann/my data.tfx");
+    EXPECT_EQ(state.databasePath, u"/home/ann/my data.tfx");
 }
 
 TEST_F(SettingsLoad, ColumnWidthsOfTheWrongKindHideAndDamagedOnesGetTheirDefault)
@@ -131,9 +131,9 @@ TEST_F(SettingsLoad, ColumnWidthsOfTheWrongKindHideAndDamagedOnesGetTheirDefault
              "\"AmountWidth\"=dword:7fffffff\r\n"
              "\"LastVisibleColumn\"=dword:00010005\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.ColumnWidths,
+    EXPECT_EQ(state.settings.columnWidths,
               (std::array<int, kColumnCount>{100, 0, 40, 55, 80, 80, 50, 80, 55}));
-    EXPECT_EQ(state.settings.LastVisibleColumn, 5);
+    EXPECT_EQ(state.settings.lastVisibleColumn, 5);
 }
 
 struct PositionCase
@@ -147,7 +147,7 @@ class ColumnOrder : public ::testing::TestWithParam<PositionCase>
 
 TEST_P(ColumnOrder, AlwaysGivesAPermutation)
 {
-    EXPECT_EQ(ColumnPositionsFromStored(GetParam().stored), GetParam().positions);
+    EXPECT_EQ(columnPositionsFromStored(GetParam().stored), GetParam().positions);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, ColumnOrder,
@@ -171,26 +171,26 @@ TEST_F(SettingsLoad, TheColumnOrderIsReadFromTheColumnsKey)
     seed({}, "\"OrderType\"=dword:00000005\r\n\"OrderDate\"=dword:00000005\r\n"
              "\"OrderNote\"=dword:00000028\r\n\"OrderIntendedSource\"=dword:00010000\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.ColumnPositions, (std::array<int, kColumnCount>{5, 0, 2, 3, 4, 1, 6, 7, 8}));
+    EXPECT_EQ(state.settings.columnPositions, (std::array<int, kColumnCount>{5, 0, 2, 3, 4, 1, 6, 7, 8}));
 }
 
 TEST_F(SettingsLoad, AnUnreadableRegistryGivesDefaultsAndIsNeverWritten)
 {
     ASSERT_TRUE(QDir().mkpath(file));
-    state.settings.SortType = 4;
+    state.settings.sortKey = 4;
     ASSERT_TRUE(load().ok());
-    EXPECT_TRUE(state.settings.RegistryUnavailable);
+    EXPECT_TRUE(state.settings.registryUnavailable);
     Settings defaults;
-    defaults.RegistryUnavailable = true;
+    defaults.registryUnavailable = true;
     EXPECT_EQ(state.settings, defaults);
-    EXPECT_EQ(state.SettingsFolder, kDataFolder);
+    EXPECT_EQ(state.settingsFolder, kDataFolder);
     EXPECT_TRUE(QDir(file).isEmpty());
 
     // Even when the file can be read by the time the program ends, the defaults are not stored over it.
     ASSERT_TRUE(QDir().rmdir(file));
     const QByteArray users("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"SortType\"=dword:00000004\r\n");
     writeFileBytes(file, users);
-    EXPECT_TRUE(SaveSettings(state, file).ok());
+    EXPECT_TRUE(saveSettingsToRegistry(state, file).ok());
     EXPECT_EQ(readFileBytes(file), users);
 }
 
@@ -201,8 +201,8 @@ TEST_F(SettingsLoad, ARegistryThatCannotBeWrittenIsReportedAndTheSettingsStayInU
     const FileResult result = load();
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(file));
-    EXPECT_FALSE(state.settings.RegistryUnavailable);
-    EXPECT_EQ(state.settings.Lastusedcurrency, u"EUR");
+    EXPECT_FALSE(state.settings.registryUnavailable);
+    EXPECT_EQ(state.settings.lastUsedCurrency, u"EUR");
 }
 
 } // namespace

@@ -27,19 +27,19 @@ struct ReadCase
 
 QString readText(RegistryKey& key)
 {
-    return RegReadText(key, QStringLiteral("V"), QStringLiteral("EUR"));
+    return readTextSetting(key, QStringLiteral("V"), QStringLiteral("EUR"));
 }
 QString readNumber(RegistryKey& key)
 {
-    return QString::number(RegReadNumber(key, QStringLiteral("V"), 3));
+    return QString::number(readNumberSetting(key, QStringLiteral("V"), 3));
 }
 QString readNumber16(RegistryKey& key)
 {
-    return QString::number(RegReadNumber16(key, QStringLiteral("V"), 1));
+    return QString::number(readNumber16Setting(key, QStringLiteral("V"), 1));
 }
 QString readFlag(RegistryKey& key)
 {
-    return RegReadFlag(key, QStringLiteral("V"), true) ? QStringLiteral("true") : QStringLiteral("false");
+    return readFlagSetting(key, QStringLiteral("V"), true) ? QStringLiteral("true") : QStringLiteral("false");
 }
 
 RegistryValue text(const char* t)
@@ -99,10 +99,10 @@ TEST(SettingWrites, StoreFlagsAsOneOrZeroAndNumbersAsTheir32Bits)
     TempFolder folder;
     const QString file = folder.file(QStringLiteral("registry.reg"));
     RegistryKey key = RegistryKey::openOrCreate(kMain, file);
-    RegWriteFlag(key, QStringLiteral("On"), true);
-    RegWriteFlag(key, QStringLiteral("Off"), false);
-    RegWriteNumber(key, QStringLiteral("Minus"), -2);
-    RegWriteText(key, QStringLiteral("Text"), QStringLiteral("a\\b"));
+    writeFlagSetting(key, QStringLiteral("On"), true);
+    writeFlagSetting(key, QStringLiteral("Off"), false);
+    writeNumberSetting(key, QStringLiteral("Minus"), -2);
+    writeTextSetting(key, QStringLiteral("Text"), QStringLiteral("a\\b"));
     ASSERT_TRUE(key.close().ok());
     EXPECT_EQ(readFileBytes(file), QByteArray("Windows Registry Editor Version 5.00\r\n\r\n"
                                               "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n"
@@ -122,7 +122,7 @@ TEST(SettingReads, AKeyThatIsNotOpenGivesDefaultsAndWritesNothing)
     EXPECT_EQ(readText(key), u"EUR");
     EXPECT_EQ(readNumber(key), u"3");
     EXPECT_EQ(readFlag(key), u"true");
-    RegWriteText(key, QStringLiteral("V"), QStringLiteral("x"));
+    writeTextSetting(key, QStringLiteral("V"), QStringLiteral("x"));
     EXPECT_TRUE(key.close().ok());
     EXPECT_TRUE(QDir(file).isEmpty());
 }

@@ -97,9 +97,9 @@ TEST_F(MainWindow, CancellingTheNewDatabaseDialogUsesTheDefaultName)
 {
     MainForm& form = fixture.start();
     EXPECT_EQ(form.listModel()->rowCount(), 0);
-    EXPECT_EQ(fixture.state->DatabasePath, fixture.settingsFolder() + QStringLiteral("TallyfoxData.tfx"));
-    EXPECT_TRUE(QFile::exists(fixture.state->DatabasePath));
-    EXPECT_TRUE(fixture.logText().contains(QStringLiteral("\tNew file: ") + fixture.state->DatabasePath));
+    EXPECT_EQ(fixture.state->databasePath, fixture.settingsFolder() + QStringLiteral("TallyfoxData.tfx"));
+    EXPECT_TRUE(QFile::exists(fixture.state->databasePath));
+    EXPECT_TRUE(fixture.logText().contains(QStringLiteral("\tNew file: ") + fixture.state->databasePath));
 }
 
 TEST_F(MainWindow, ChoosingAnExistingFileForANewDatabaseAsksFirst)
@@ -120,8 +120,8 @@ TEST_F(MainWindow, StartsWithTheFileAndFolderOfTheCommandLine)
     QDir().mkpath(otherFolder);
     writeFileBytes(database(), kThreeEntries);
     MainForm& form = fixture.start({QStringLiteral("-d"), otherFolder, QStringLiteral("-F"), database()});
-    EXPECT_EQ(fixture.state->SettingsFolder, otherFolder + u'/');
-    EXPECT_EQ(fixture.state->DatabasePath, database());
+    EXPECT_EQ(fixture.state->settingsFolder, otherFolder + u'/');
+    EXPECT_EQ(fixture.state->databasePath, database());
     EXPECT_EQ(form.listModel()->rowCount(), 3);
     EXPECT_TRUE(QFile::exists(otherFolder + QStringLiteral("/Tallyfox.log")));
     fixture.close();
@@ -176,7 +176,7 @@ TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
     // The note column chooses no key.
     const QPoint noteHeader(header->sectionViewportPosition(2) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, noteHeader);
-    EXPECT_EQ(fixture.state->settings.SortType, 0);
+    EXPECT_EQ(fixture.state->settings.sortKey, 0);
     // The sorted order is what the file holds.
     EXPECT_TRUE(
         readFileBytes(database()).contains("Breakfast\tEmployer\tCash\tfalse\t00\t\r\nitem\t2010\t1\t3"));
@@ -223,7 +223,7 @@ TEST_F(MainWindow, NewOpenAndSaveAs)
     EXPECT_EQ(fixture.prompts.asked().constLast().dialog.title, u"Save as database file");
     EXPECT_EQ(fixture.prompts.asked().constLast().dialog.initialFolder, fixture.settingsFolder());
     EXPECT_EQ(readFileBytes(copy), kThreeEntries);
-    EXPECT_EQ(fixture.state->DatabasePath, copy);
+    EXPECT_EQ(fixture.state->databasePath, copy);
 
     // An export file opened as a database shows no entry and stays unchanged.
     const QString exported = fixture.settingsFolder() + QStringLiteral("export.txt");
@@ -242,17 +242,17 @@ TEST_F(MainWindow, NewOpenAndSaveAs)
     fixture.prompts.answerFile(fresh);
     fixture.prompts.answerFile(std::nullopt);
     menu.newDatabase->trigger();
-    EXPECT_EQ(fixture.state->DatabasePath, fresh);
+    EXPECT_EQ(fixture.state->databasePath, fresh);
     menu.openDatabase->trigger(); // cancelled: nothing changes
-    EXPECT_EQ(fixture.state->DatabasePath, fresh);
+    EXPECT_EQ(fixture.state->databasePath, fresh);
     EXPECT_EQ(readFileBytes(copy), kThreeEntries);
 }
 
 TEST_F(MainWindow, ColumnSettingsSurviveARestart)
 {
     MainForm& form = startWith(kThreeEntries);
-    fixture.state->settings.LastVisibleColumn = 8;
-    fixture.state->settings.ColumnPositions = {8, 0, 1, 2, 3, 4, 5, 6, 7};
+    fixture.state->settings.lastVisibleColumn = 8;
+    fixture.state->settings.columnPositions = {8, 0, 1, 2, 3, 4, 5, 6, 7};
     form.list()->applyColumns(fixture.state->settings, QStringLiteral("EUR"));
     form.list()->horizontalHeader()->resizeSection(5, 77); // Amount
     fixture.close();
@@ -271,20 +271,20 @@ TEST_F(MainWindow, AFailedWriteIsShownAndTheEntriesAreKept)
     // The database's folder disappears under the program: a plain file takes its place.
     const QString blocked = fixture.folder.file(QStringLiteral("blocked"));
     writeFileBytes(blocked, "not a folder");
-    fixture.state->DatabasePath = blocked + QStringLiteral("/data.tfx");
+    fixture.state->databasePath = blocked + QStringLiteral("/data.tfx");
     fixture.prompts.answerQuestion(true);
     form.list()->selectRow(0);
     form.mainMenu()->deleteEntry->trigger();
     const QStringList messages = fixture.prompts.texts(Kind::Message);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(fixture.state->DatabasePath)) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(fixture.state->databasePath)) << messages[0].toStdString();
     EXPECT_EQ(form.listModel()->rowCount(), 2);
 
     // Save as writes the entries that could not be written.
     const QString rescue = fixture.settingsFolder() + QStringLiteral("rescue.tfx");
     fixture.prompts.answerFile(rescue);
     form.mainMenu()->saveDatabaseAs->trigger();
-    expensearray saved;
+    ExpenseArray saved;
     parseDatabase(readFileBytes(rescue), saved);
     EXPECT_EQ(saved.count(), 2);
 }

@@ -71,8 +71,8 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
 TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheSortPutsIt)
 {
     MainForm& form = startWithEntries(200);
-    fixture.state->settings.AutoSort = true;
-    fixture.state->settings.SortType = 0;
+    fixture.state->settings.autoSort = true;
+    fixture.state->settings.sortKey = 0;
     EntryDraft draft;
     draft.type = QStringLiteral("Type 000a");
     draft.currency = QStringLiteral("EUR");
@@ -81,7 +81,7 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheS
     fixture.session->storeEntry(draft);
     // Sorted by name it lands second, far from the end where it was appended.
     EXPECT_EQ(form.listModel()->highlightedRow(), 1);
-    EXPECT_FALSE(fixture.state->Entries[1].JustChanged);
+    EXPECT_FALSE(fixture.state->entries[1].justChanged);
     EXPECT_EQ(form.list()->currentIndex().row(), 1);
     EXPECT_EQ(form.list()->selectedRow(), -1) << "highlighted, not selected";
     const QRect visible = form.list()->viewport()->rect();
@@ -97,7 +97,7 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
         newItemOpened = true;
         shownBeforeNewItem = fixture.prompts.texts(Kind::Message);
     });
-    fixture.state->StartupMessages << QStringLiteral("First") << QStringLiteral("Second");
+    fixture.state->startupMessages << QStringLiteral("First") << QStringLiteral("Second");
     EXPECT_TRUE(form.startupTimer().isActive());
     EXPECT_EQ(form.startupTimer().interval(), 1000);
     fixture.runStartupTick();
@@ -105,7 +105,7 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
     ASSERT_GE(shownBeforeNewItem.size(), 2);
     EXPECT_EQ(shownBeforeNewItem.mid(shownBeforeNewItem.size() - 2),
               (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
-    EXPECT_TRUE(fixture.state->StartupMessages.isEmpty());
+    EXPECT_TRUE(fixture.state->startupMessages.isEmpty());
 }
 
 TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
