@@ -20,37 +20,6 @@ RegistryKey::~RegistryKey()
     (void)close();
 }
 
-RegistryKey RegistryKey::open(const QString& subKey, const QString& registryFile)
-{
-    return openKey(subKey, registryFile, false);
-}
-
-RegistryKey RegistryKey::openOrCreate(const QString& subKey, const QString& registryFile)
-{
-    return openKey(subKey, registryFile, true);
-}
-
-RegistryKey RegistryKey::openKey(const QString& subKey, const QString& registryFile, bool create)
-{
-    RegistryKey key;
-    std::shared_ptr<RegistryStore> store = RegistryStore::forFile(registryFile);
-    if (!store->isReadable()) {
-        key.m_openFailure = store->readResult();
-        return key;
-    }
-    QString path = QStringLiteral("HKEY_LOCAL_MACHINE\\") + subKey;
-    while (path.endsWith(u'\\'))
-        path.chop(1);
-    if (!store->content().keyExists(path)) {
-        if (!create)
-            return key;
-        (void)store->contentToChange().addKey(path);
-    }
-    key.m_store = std::move(store);
-    key.m_path = path;
-    return key;
-}
-
 std::optional<RegistryValue> RegistryKey::value(QStringView name) const
 {
     if (!m_store)
