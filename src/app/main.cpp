@@ -22,7 +22,8 @@ double chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& 
 {
     if (options.scale)
         return *options.scale;
-    tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
+    // Only read, so the key needs no closing.
+    const tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
     if (const auto value = display.value(u"Scale");
         value && value->kind == tallyfox::RegistryValueKind::Text) {
         bool ok = false;

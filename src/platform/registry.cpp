@@ -44,6 +44,7 @@ RegistryKey Registry::openKey(const QString& subKey, bool create)
         if (!create)
             return key;
         shared->contentToChange().addKey(path);
+        key.m_changed = true;
     }
     key.m_store = std::move(shared);
     key.m_path = path;

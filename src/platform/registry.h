@@ -32,7 +32,8 @@ public:
     // The key below HKEY_LOCAL_MACHINE, e.g. "Software\Tallyfox", if it exists. It does not when the
     // registry has no such key, or when the file cannot be read (the key's openFailure() says why).
     [[nodiscard]] RegistryKey open(const QString& subKey);
-    // The key, created when it does not exist yet; not open only when the file cannot be read.
+    // The key, created when it does not exist yet; not open only when the file cannot be read. A key it
+    // creates counts as a change, so it must be closed.
     [[nodiscard]] RegistryKey openOrCreate(const QString& subKey);
 
 private:

@@ -13,18 +13,21 @@ namespace tallyfox {
 class Registry;
 class RegistryStore;
 
-// An open key of a Registry, e.g. "Software\Tallyfox". Values are read and set in memory; closing the
-// key writes the file when something changed. A key that is not open reads nothing and ignores what is
-// set on it.
+// An open key of a Registry, e.g. "Software\Tallyfox". Values are read and set in memory; a key that is
+// not open reads nothing and ignores what is set on it.
+//
+// Only close() writes the file, and it returns what the write came to for the caller to report. A key
+// that only read may simply go; a key that changed something must be closed. One that goes, or is
+// assigned over, while still open and changed writes nothing and warns: its changes are lost unless
+// another key of the Registry writes them.
 class RegistryKey
 {
 public:
     RegistryKey() = default;
-    RegistryKey(RegistryKey&& other) noexcept = default;
+    RegistryKey(RegistryKey&& other) noexcept;
     RegistryKey& operator=(RegistryKey&& other) noexcept;
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
-    // Closes the key; a write failure there goes unreported, so callers close() themselves.
     ~RegistryKey();
 
     [[nodiscard]] bool isOpen() const { return m_store != nullptr; }
@@ -47,10 +50,15 @@ public:
 private:
     friend class Registry;
 
+    // Lets go of the content without writing it.
+    void release() noexcept;
+
     std::shared_ptr<RegistryStore> m_store;
     // The full path, "HKEY_LOCAL_MACHINE\" and the subkey.
     QString m_path;
     FileResult m_openFailure;
+    // Whether this key added itself or changed a value since it was opened.
+    bool m_changed = false;
 };
 
 } // namespace tallyfox

@@ -169,6 +169,24 @@ TEST_F(RegistryKeys, AFailedWriteIsReportedAndTheChangesStayInMemory)
     EXPECT_FALSE(columns.close().ok());
 }
 
+TEST_F(RegistryKeys, OnlyACloseWritesAndAKeyLeftUnclosedLosesItsChanges)
+{
+    {
+        RegistryKey created = registry.openOrCreate(kMain);
+        created.setNumber(QStringLiteral("Version"), 953);
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_FALSE(registry.open(kMain).isOpen()) << "no later close writes what was dropped";
+
+    const QByteArray stored("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"SortType\"=dword:00000003\r\n");
+    writeFileBytes(file, stored);
+    RegistryKey key = registry.open(kMain);
+    key.setNumber(QStringLiteral("SortType"), 4);
+    key = RegistryKey();
+    EXPECT_EQ(readFileBytes(file), stored);
+    EXPECT_EQ(registry.open(kMain).value(u"SortType"), RegistryValue::fromNumber(3));
+}
+
 TEST_F(RegistryKeys, TwoRegistriesOnTwoFilesShareNothing)
 {
     const QString otherFile = folder.file(QStringLiteral("other.reg"));
