@@ -3,6 +3,7 @@
 #include "benchfiles.h"
 #include "core/appstate.h"
 #include "platform/clock.h"
+#include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "toolkit/scriptedprompts.h"
@@ -31,15 +32,16 @@ struct Window
         database = folder + QStringLiteral("/data.tfx");
         QFile::remove(database);
         QFile::copy(files.databasePath(entries), database);
-        QFile registry(folder + QStringLiteral("/registry.reg"));
-        registry.open(QIODevice::WriteOnly);
-        registry.write(
+        registry = std::make_unique<Registry>(folder + QStringLiteral("/registry.reg"));
+        QFile seed(registry->filePath());
+        seed.open(QIODevice::WriteOnly);
+        seed.write(
             "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"Version\"=dword:000003b9\r\n\"DataLocation\"=\"" +
             folder.toUtf8() + "/\"\r\n");
-        registry.close();
+        seed.close();
         state = std::make_unique<AppState>(QLocale(QLocale::English, QLocale::UnitedStates));
-        session = std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))),
-                                            folder + QStringLiteral("/registry.reg"));
+        session =
+            std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))), *registry);
         form = std::make_unique<MainForm>(*session, prompts);
     }
 
@@ -57,6 +59,7 @@ struct Window
     QString folder;
     QString database;
     ScriptedPrompts prompts;
+    std::unique_ptr<Registry> registry;
     std::unique_ptr<AppState> state;
     std::unique_ptr<Session> session;
     std::unique_ptr<MainForm> form;

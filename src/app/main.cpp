@@ -3,8 +3,7 @@
 #include "platform/clock.h"
 #include "platform/programfolders.h"
 #include "platform/programinstance.h"
-#include "platform/registrykey.h"
-#include "platform/registrystore.h"
+#include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "toolkit/qtprompts.h"
@@ -19,12 +18,12 @@
 namespace {
 
 // The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
-double chooseScale(const tallyfox::ProgramOptions& options, const QString& registryFile)
+double chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& registry)
 {
     if (options.scale)
         return *options.scale;
-    tallyfox::RegistryKey display =
-        tallyfox::RegistryKey::open(QStringLiteral("Software\\Tallyfox\\Display"), registryFile);
+    // Only read, so the key needs no closing.
+    const tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
     if (const auto value = display.value(u"Scale");
         value && value->kind == tallyfox::RegistryValueKind::Text) {
         bool ok = false;
@@ -44,17 +43,17 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
 
-    const QString registryFile = tallyfox::registryFilePath();
-    const QString instanceKey = tallyfox::programInstanceKey(registryFile);
+    tallyfox::Registry registry(tallyfox::registryFilePath());
+    const QString instanceKey = tallyfox::programInstanceKey(registry.filePath());
     tallyfox::SingleInstance instance(instanceKey, tallyfox::programInstanceLockPath(instanceKey));
     if (!instance.start())
         return 0;
 
     const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(QApplication::arguments().mid(1));
-    tallyfox::UiScale::setFactor(chooseScale(options, registryFile));
+    tallyfox::UiScale::setFactor(chooseScale(options, registry));
 
     tallyfox::AppState state(QLocale::system());
-    tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registryFile);
+    tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registry);
     tallyfox::QtPrompts prompts;
     tallyfox::MainForm mainForm(session, prompts);
     QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,

@@ -31,7 +31,7 @@ bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
     const QString key = sameFileKey(path);
-    for (const QString& own : {state.databasePath, session.registryFile(), defaultsFilePath(state),
+    for (const QString& own : {state.databasePath, session.registry().filePath(), defaultsFilePath(state),
                                logFilePath(state), oldDatabasePath(state)}) {
         if (sameFileKey(own) == key)
             return true;

@@ -2,53 +2,41 @@
 
 #include "platform/registrystore.h"
 
+#include <QtGlobal>
+#include <utility>
+
 namespace tallyfox {
+
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept
+    : m_store(std::move(other.m_store)), m_path(std::move(other.m_path)),
+      m_openFailure(std::move(other.m_openFailure)), m_changed(std::exchange(other.m_changed, false))
+{}
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
 {
     if (this != &other) {
-        (void)close();
+        release();
         m_store = std::move(other.m_store);
         m_path = std::move(other.m_path);
         m_openFailure = std::move(other.m_openFailure);
+        m_changed = std::exchange(other.m_changed, false);
     }
     return *this;
 }
 
 RegistryKey::~RegistryKey()
 {
-    (void)close();
+    release();
 }
 
-RegistryKey RegistryKey::open(const QString& subKey, const QString& registryFile)
+void RegistryKey::release() noexcept
 {
-    return openKey(subKey, registryFile, false);
-}
-
-RegistryKey RegistryKey::openOrCreate(const QString& subKey, const QString& registryFile)
-{
-    return openKey(subKey, registryFile, true);
-}
-
-RegistryKey RegistryKey::openKey(const QString& subKey, const QString& registryFile, bool create)
-{
-    RegistryKey key;
-    std::shared_ptr<RegistryStore> store = RegistryStore::forFile(registryFile);
-    if (!store->isReadable()) {
-        key.m_openFailure = store->readResult();
-        return key;
-    }
-    QString path = QStringLiteral("HKEY_LOCAL_MACHINE\\") + subKey;
-    while (path.endsWith(u'\\'))
-        path.chop(1);
-    if (!store->content().keyExists(path)) {
-        if (!create)
-            return key;
-        (void)store->contentToChange().addKey(path);
-    }
-    key.m_store = std::move(store);
-    key.m_path = path;
-    return key;
+    // Writing here would leave a failure nobody hears of; the caller closes and reports instead.
+    if (m_store && m_changed)
+        qWarning("Registry key %s of %s was changed but never closed, so it wrote nothing",
+                 qUtf8Printable(m_path), qUtf8Printable(m_store->filePath()));
+    m_store.reset();
+    m_changed = false;
 }
 
 std::optional<RegistryValue> RegistryKey::value(QStringView name) const
@@ -67,6 +55,7 @@ void RegistryKey::setValue(const QString& name, const RegistryValue& value)
     if (!m_store || this->value(name) == value)
         return;
     m_store->contentToChange().addKey(m_path).set(name, value);
+    m_changed = true;
 }
 
 FileResult RegistryKey::close()
@@ -75,6 +64,7 @@ FileResult RegistryKey::close()
         return {};
     FileResult result = m_store->writeChanges();
     m_store.reset();
+    m_changed = false;
     return result;
 }
 

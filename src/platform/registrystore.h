@@ -4,28 +4,14 @@
 #include "platform/registrycontent.h"
 
 #include <QString>
-#include <memory>
 
 namespace tallyfox {
 
-// The registry file: $TALLYFOX_REGISTRY when set, else $XDG_CONFIG_HOME/tallyfox/registry.reg
-// (~/.config/tallyfox/registry.reg when XDG_CONFIG_HOME is not set).
-[[nodiscard]] QString registryFilePath();
-
-// The registry of one file, held in memory while keys on it are open. All keys open on one file share
-// one store, so a close writes the whole file with every key's values.
+// The content of one registry file, read when it is made and held in memory while keys on it are open.
 class RegistryStore
 {
-    struct Token
-    {
-        explicit Token() = default;
-    };
-
 public:
-    // The store of that file: the one the open keys share, or else the file read afresh.
-    [[nodiscard]] static std::shared_ptr<RegistryStore> forFile(const QString& path);
-
-    RegistryStore(Token, const QString& path);
+    explicit RegistryStore(const QString& path);
 
     [[nodiscard]] const QString& filePath() const { return m_path; }
     // False when the file exists but cannot be read, or is not a registry file: its keys cannot be

@@ -8,8 +8,8 @@
 
 namespace tallyfox {
 
-Session::Session(AppState& state, const Clock& clock, const QString& registryFile)
-    : m_state(state), m_clock(clock), m_registryFile(registryFile), m_log(clock)
+Session::Session(AppState& state, const Clock& clock, Registry& registry)
+    : m_state(state), m_clock(clock), m_registry(registry), m_log(clock)
 {}
 
 QStringList Session::takeProblems()
@@ -209,7 +209,7 @@ FileResult Session::exportData(const QString& path)
 
 void Session::saveSettings()
 {
-    report(saveSettingsToRegistry(m_state, m_registryFile));
+    report(saveSettingsToRegistry(m_state, m_registry));
 }
 
 } // namespace tallyfox

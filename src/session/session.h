@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/filesystem.h"
+#include "platform/registry.h"
 #include "storage/editlog.h"
 
 #include <QDate>
@@ -32,15 +33,17 @@ struct EntryDraft
 // The program's work without windows, shared by the forms and the command-line tool: every change to
 // the entries or files, with its log lines. Failures never stop the work: each leaves a message, naming
 // the file and the reason, for the caller to show (takeProblems), and the entries in memory stay.
+// The settings are kept in the registry it is given, which must outlive it.
 class Session
 {
 public:
-    Session(AppState& state, const Clock& clock, const QString& registryFile);
+    Session(AppState& state, const Clock& clock, Registry& registry);
 
     [[nodiscard]] AppState& state() { return m_state; }
     [[nodiscard]] const AppState& state() const { return m_state; }
     [[nodiscard]] const Clock& clock() const { return m_clock; }
-    [[nodiscard]] const QString& registryFile() const { return m_registryFile; }
+    [[nodiscard]] Registry& registry() { return m_registry; }
+    [[nodiscard]] const Registry& registry() const { return m_registry; }
     [[nodiscard]] EditLog& log() { return m_log; }
 
     // Messages for the user since the last call, in the order they arose.
@@ -95,7 +98,7 @@ private:
 
     AppState& m_state;
     Clock m_clock;
-    QString m_registryFile;
+    Registry& m_registry;
     EditLog m_log;
     QStringList m_problems;
     std::function<void(bool)> m_refreshHandler;

@@ -141,7 +141,7 @@ void runStartup(Session& session, const StartupOptions& options)
     state.quickEntryOnStart = options.arguments.quickEntryOnStart;
     state.quickEntryOnly = options.arguments.quickEntryOnly;
 
-    SettingsKeys keys = openSettingsKeys(state.settings, session.registryFile());
+    SettingsKeys keys = openSettingsKeys(state.settings, session.registry());
     session.report(keys.settingsKey.openFailure());
     queueProblems(session);
 

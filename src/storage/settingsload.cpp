@@ -5,12 +5,12 @@
 
 namespace tallyfox {
 
-SettingsKeys openSettingsKeys(Settings& settings, const QString& registryFile)
+SettingsKeys openSettingsKeys(Settings& settings, Registry& registry)
 {
     SettingsKeys keys;
-    keys.settingsKey = RegistryKey::openOrCreate(QString::fromUtf16(kSettingsKeyPath), registryFile);
+    keys.settingsKey = registry.openOrCreate(QString::fromUtf16(kSettingsKeyPath));
     if (keys.settingsKey.isOpen())
-        keys.columnsKey = RegistryKey::openOrCreate(QString::fromUtf16(kColumnsKeyPath), registryFile);
+        keys.columnsKey = registry.openOrCreate(QString::fromUtf16(kColumnsKeyPath));
     settings.registryUnavailable = !keys.settingsKey.isOpen();
     return keys;
 }

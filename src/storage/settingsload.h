@@ -2,8 +2,8 @@
 
 #include "core/settings.h"
 #include "platform/filesystem.h"
+#include "platform/registry.h"
 #include "platform/registrykey.h"
-#include "platform/registrystore.h"
 
 #include <QString>
 #include <optional>
@@ -28,8 +28,7 @@ struct SettingsKeys
 // Opens the settings key and its "Columns" key, creating them when they do not exist. When the registry
 // file cannot be read the keys stay closed and settings.registryUnavailable is set; keys.settingsKey's
 // openFailure() then says why.
-[[nodiscard]] SettingsKeys openSettingsKeys(Settings& settings,
-                                            const QString& registryFile = registryFilePath());
+[[nodiscard]] SettingsKeys openSettingsKeys(Settings& settings, Registry& registry);
 
 // The program version that last ran (low 16 bits; 0 when none did), and recording a new one.
 [[nodiscard]] quint16 readVersion(SettingsKeys& keys);

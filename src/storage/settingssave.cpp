@@ -6,12 +6,12 @@
 
 namespace tallyfox {
 
-FileResult saveSettingsToRegistry(const AppState& state, const QString& registryFile)
+FileResult saveSettingsToRegistry(const AppState& state, Registry& registry)
 {
     const Settings& settings = state.settings;
     if (settings.registryUnavailable)
         return {};
-    RegistryKey key = RegistryKey::open(QString::fromUtf16(kSettingsKeyPath), registryFile);
+    RegistryKey key = registry.open(QString::fromUtf16(kSettingsKeyPath));
     writeTextSetting(key, QStringLiteral("Database"), state.databasePath);
     writeTextSetting(key, QStringLiteral("DataLocation"), state.settingsFolder);
     writeTextSetting(key, QStringLiteral("Lastusedcurrency"), settings.lastUsedCurrency);
@@ -35,7 +35,7 @@ FileResult saveSettingsToRegistry(const AppState& state, const QString& registry
         writeFlagSetting(key, quickEnableValueName(step), settings.quickEnable[step]);
     FileResult result = key.close();
 
-    RegistryKey columnsKey = RegistryKey::open(QString::fromUtf16(kColumnsKeyPath), registryFile);
+    RegistryKey columnsKey = registry.open(QString::fromUtf16(kColumnsKeyPath));
     writeColumnSettings(columnsKey, settings);
     FileResult columnsResult = columnsKey.close();
     return result.ok() ? columnsResult : result;

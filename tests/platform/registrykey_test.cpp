@@ -1,5 +1,5 @@
+#include "platform/registry.h"
 #include "platform/registrykey.h"
-#include "platform/registrystore.h"
 #include "support/testenvironment.h"
 
 #include <QDir>
@@ -23,14 +23,16 @@ class RegistryKeys : public ::testing::Test
 protected:
     TempFolder folder;
     QString file = folder.file(QStringLiteral("registry.reg"));
+    Registry registry{file};
 };
 
 TEST_F(RegistryKeys, AMissingFileIsAnEmptyRegistryWhoseKeysAreCreatedWithTheirFolders)
 {
     file = folder.file(QStringLiteral("config/tallyfox/registry.reg"));
-    EXPECT_FALSE(RegistryKey::open(kMain, file).isOpen());
+    Registry inFolders(file);
+    EXPECT_FALSE(inFolders.open(kMain).isOpen());
 
-    RegistryKey key = RegistryKey::openOrCreate(kMain + u'\\', file);
+    RegistryKey key = inFolders.openOrCreate(kMain + u'\\');
     ASSERT_TRUE(key.isOpen());
     EXPECT_TRUE(key.openFailure().ok());
     EXPECT_FALSE(key.value(u"Version").has_value());
@@ -47,7 +49,7 @@ TEST_F(RegistryKeys, AMissingFileIsAnEmptyRegistryWhoseKeysAreCreatedWithTheirFo
 TEST_F(RegistryKeys, NamesCompareWithoutRegardToCaseAndKeepTheirSpelling)
 {
     writeFileBytes(file, "[hkey_local_machine\\software\\TALLYFOX]\r\n\"lastUsedCurrency\"=\"USD\"\r\n");
-    RegistryKey key = RegistryKey::open(kMain, file);
+    RegistryKey key = registry.open(kMain);
     ASSERT_TRUE(key.isOpen());
     ASSERT_TRUE(key.value(u"LASTUSEDCURRENCY").has_value());
     EXPECT_EQ(key.value(u"Lastusedcurrency")->text, u"USD");
@@ -63,8 +65,8 @@ TEST_F(RegistryKeys, KeysOfOneFileShareItAndACloseWritesEveryKeyAndKeepsWhatOthe
     writeFileBytes(file, "; my notes\r\n"
                          "[HKEY_CURRENT_USER\\Other]\r\n\"Blob\"=hex:00,01\r\n"
                          "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"Kept\"=hex(2):41,00,00,00\r\n");
-    RegistryKey main = RegistryKey::openOrCreate(kMain, file);
-    RegistryKey columns = RegistryKey::openOrCreate(kColumns, file);
+    RegistryKey main = registry.openOrCreate(kMain);
+    RegistryKey columns = registry.openOrCreate(kColumns);
     main.setNumber(QStringLiteral("SortType"), 2);
     columns.setNumber(QStringLiteral("LastVisibleColumn"), 7);
     EXPECT_EQ(main.value(u"SortType")->number, 2u);
@@ -84,11 +86,11 @@ TEST_F(RegistryKeys, KeysOfOneFileShareItAndACloseWritesEveryKeyAndKeepsWhatOthe
 
 TEST_F(RegistryKeys, TheFileIsReadAfreshOnceEveryKeyIsClosed)
 {
-    RegistryKey first = RegistryKey::openOrCreate(kMain, file);
+    RegistryKey first = registry.openOrCreate(kMain);
     first.setText(QStringLiteral("A"), QStringLiteral("1"));
     ASSERT_TRUE(first.close().ok());
     writeFileBytes(file, "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"A\"=\"edited by hand\"\r\n");
-    RegistryKey second = RegistryKey::open(kMain, file);
+    RegistryKey second = registry.open(kMain);
     ASSERT_TRUE(second.value(u"A").has_value());
     EXPECT_EQ(second.value(u"A")->text, u"edited by hand");
 }
@@ -98,9 +100,9 @@ TEST_F(RegistryKeys, AKeyWithOnlyASubkeyExistsAndSettingTheSameValueWritesNothin
     const QByteArray handWritten(
         "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox\\Columns]\n\"NoteWidth\"=dword:50\n");
     writeFileBytes(file, handWritten);
-    RegistryKey main = RegistryKey::open(kMain, file);
+    RegistryKey main = registry.open(kMain);
     EXPECT_TRUE(main.isOpen());
-    RegistryKey columns = RegistryKey::open(kColumns, file);
+    RegistryKey columns = registry.open(kColumns);
     columns.setNumber(QStringLiteral("notewidth"), 0x50);
     ASSERT_TRUE(columns.close().ok());
     ASSERT_TRUE(main.close().ok());
@@ -120,7 +122,8 @@ TEST_F(RegistryKeys, AFileThatCannotBeReadOpensNoKeyAndIsLeftAlone)
     if (geteuid() != 0)
         paths.append(unreadable);
     for (const QString& path : paths) {
-        RegistryKey key = RegistryKey::openOrCreate(kMain, path);
+        Registry unreadableRegistry(path);
+        RegistryKey key = unreadableRegistry.openOrCreate(kMain);
         EXPECT_FALSE(key.isOpen());
         EXPECT_FALSE(key.openFailure().ok());
         EXPECT_TRUE(key.openFailure().message().contains(path));
@@ -137,7 +140,7 @@ TEST_F(RegistryKeys, AnotherProgramsFileIsNotOverwritten)
 {
     const QByteArray database("\tYear\tMonth\tDay\r\nitem\t2010\t1\t3\tEUR\t12.50\r\n");
     writeFileBytes(file, database);
-    RegistryKey key = RegistryKey::openOrCreate(kMain, file);
+    RegistryKey key = registry.openOrCreate(kMain);
     EXPECT_FALSE(key.isOpen());
     EXPECT_TRUE(key.openFailure().message().contains(QStringLiteral("not a registry file")));
     key.setText(QStringLiteral("A"), QStringLiteral("x"));
@@ -149,8 +152,9 @@ TEST_F(RegistryKeys, AFailedWriteIsReportedAndTheChangesStayInMemory)
 {
     writeFileBytes(folder.file(QStringLiteral("plain")), "x");
     file = folder.file(QStringLiteral("plain/registry.reg"));
-    RegistryKey main = RegistryKey::openOrCreate(kMain, file);
-    RegistryKey columns = RegistryKey::openOrCreate(kColumns, file);
+    Registry blocked(file);
+    RegistryKey main = blocked.openOrCreate(kMain);
+    RegistryKey columns = blocked.openOrCreate(kColumns);
     ASSERT_TRUE(main.isOpen());
     main.setNumber(QStringLiteral("Version"), 953);
     const FileResult result = main.close();
@@ -158,11 +162,48 @@ TEST_F(RegistryKeys, AFailedWriteIsReportedAndTheChangesStayInMemory)
     EXPECT_TRUE(result.message().startsWith(QStringLiteral("Cannot write \"%1\"").arg(file)))
         << result.message().toStdString();
     // While another key of the file is open the change stays in memory, and each close tries again.
-    RegistryKey again = RegistryKey::open(kMain, file);
+    RegistryKey again = blocked.open(kMain);
     ASSERT_TRUE(again.value(u"Version").has_value());
     EXPECT_EQ(again.value(u"Version")->number, 953u);
     EXPECT_FALSE(again.close().ok());
     EXPECT_FALSE(columns.close().ok());
+}
+
+TEST_F(RegistryKeys, OnlyACloseWritesAndAKeyLeftUnclosedLosesItsChanges)
+{
+    {
+        RegistryKey created = registry.openOrCreate(kMain);
+        created.setNumber(QStringLiteral("Version"), 953);
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_FALSE(registry.open(kMain).isOpen()) << "no later close writes what was dropped";
+
+    const QByteArray stored("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"SortType\"=dword:00000003\r\n");
+    writeFileBytes(file, stored);
+    RegistryKey key = registry.open(kMain);
+    key.setNumber(QStringLiteral("SortType"), 4);
+    key = RegistryKey();
+    EXPECT_EQ(readFileBytes(file), stored);
+    EXPECT_EQ(registry.open(kMain).value(u"SortType"), RegistryValue::fromNumber(3));
+}
+
+TEST_F(RegistryKeys, TwoRegistriesOnTwoFilesShareNothing)
+{
+    const QString otherFile = folder.file(QStringLiteral("other.reg"));
+    Registry other(otherFile);
+    RegistryKey mine = registry.openOrCreate(kMain);
+    RegistryKey theirs = other.openOrCreate(kMain);
+    mine.setText(QStringLiteral("Lastusedcurrency"), QStringLiteral("EUR"));
+    EXPECT_FALSE(theirs.value(u"Lastusedcurrency").has_value());
+    theirs.setText(QStringLiteral("Lastusedcurrency"), QStringLiteral("USD"));
+    EXPECT_EQ(mine.value(u"Lastusedcurrency")->text, u"EUR");
+
+    // Closing one writes its own file only.
+    ASSERT_TRUE(theirs.close().ok());
+    EXPECT_FALSE(QFile::exists(file));
+    ASSERT_TRUE(mine.close().ok());
+    EXPECT_EQ(registry.open(kMain).value(u"Lastusedcurrency")->text, u"EUR");
+    EXPECT_EQ(other.open(kMain).value(u"Lastusedcurrency")->text, u"USD");
 }
 
 TEST_F(RegistryKeys, TheFileComesFromTheEnvironment)

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "platform/clock.h"
+#include "platform/registry.h"
 #include "platform/registrykey.h"
 #include "session/session.h"
 #include "storage/databasefile.h"
@@ -168,14 +169,15 @@ protected:
     [[nodiscard]] std::optional<RegistryValue>
     stored(QStringView name, const QString& key = QStringLiteral("Software\\Tallyfox"))
     {
-        return RegistryKey::open(key, registryFile).value(name);
+        return registry.open(key).value(name);
     }
 
     TempFolder folder;
     QString registryFile = folder.file(QStringLiteral("registry.reg"));
+    Registry registry{registryFile};
     AppState state{pinnedLocale()};
     Clock clock{kSessionNow};
-    Session session{state, clock, registryFile};
+    Session session{state, clock, registry};
 };
 
 } // namespace tallyfox::test

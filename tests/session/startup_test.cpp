@@ -173,6 +173,23 @@ TEST_F(Startup, AnUnreadableRegistryIsReportedFirstAndLeftAlone)
     EXPECT_TRUE(QFileInfo(registryFile).isDir());
 }
 
+TEST_F(Startup, SettingsThatCannotBeStoredAreReportedAndTheRegistryStaysWhole)
+{
+    const QString settings = seedSettingsFolder();
+    placeDatabase(settings + QStringLiteral("TallyfoxData.tfx"));
+    EXPECT_TRUE(start().isEmpty());
+    const QByteArray stored = readFileBytes(registryFile);
+    state.settings.lastUsedCurrency = QStringLiteral("CHF");
+    {
+        test::FileSizeLimit full(16);
+        session.saveSettings();
+    }
+    const QStringList problems = session.takeProblems();
+    ASSERT_EQ(problems.size(), 1) << problems.join(u'\n').toStdString();
+    EXPECT_TRUE(problems[0].contains(registryFile)) << problems[0].toStdString();
+    EXPECT_EQ(readFileBytes(registryFile), stored);
+}
+
 TEST_F(Startup, TheLogHeaderIsWrittenOnlyWhenTheLogIsMissing)
 {
     const QString settings = seedSettingsFolder("\"EnableLogging\"=dword:00000000\r\n");

@@ -21,9 +21,10 @@ class SettingsLoad : public ::testing::Test
 {
 protected:
     // The reads of start-up, in its order.
-    FileResult load()
+    FileResult load() { return load(registry); }
+    FileResult load(Registry& from)
     {
-        SettingsKeys keys = openSettingsKeys(state.settings, file);
+        SettingsKeys keys = openSettingsKeys(state.settings, from);
         version = readVersion(keys);
         state.settingsFolder = readDataLocation(keys, kDataFolder);
         readMainSettings(keys, state.settings);
@@ -41,11 +42,12 @@ protected:
 
     std::optional<RegistryValue> stored(const QString& subKey, QStringView name)
     {
-        return RegistryKey::open(subKey, file).value(name);
+        return registry.open(subKey).value(name);
     }
 
     TempFolder folder;
     QString file = folder.file(QStringLiteral("registry.reg"));
+    Registry registry{file};
     AppState state{test::pinnedLocale()};
     quint16 version = 0xffff;
 };
@@ -190,17 +192,18 @@ TEST_F(SettingsLoad, AnUnreadableRegistryGivesDefaultsAndIsNeverWritten)
     ASSERT_TRUE(QDir().rmdir(file));
     const QByteArray users("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"SortType\"=dword:00000004\r\n");
     writeFileBytes(file, users);
-    EXPECT_TRUE(saveSettingsToRegistry(state, file).ok());
+    EXPECT_TRUE(saveSettingsToRegistry(state, registry).ok());
     EXPECT_EQ(readFileBytes(file), users);
 }
 
 TEST_F(SettingsLoad, ARegistryThatCannotBeWrittenIsReportedAndTheSettingsStayInUse)
 {
     writeFileBytes(folder.file(QStringLiteral("plain")), "x");
-    file = folder.file(QStringLiteral("plain/registry.reg"));
-    const FileResult result = load();
+    const QString blockedFile = folder.file(QStringLiteral("plain/registry.reg"));
+    Registry blocked(blockedFile);
+    const FileResult result = load(blocked);
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().contains(file));
+    EXPECT_TRUE(result.message().contains(blockedFile));
     EXPECT_FALSE(state.settings.registryUnavailable);
     EXPECT_EQ(state.settings.lastUsedCurrency, u"EUR");
 }

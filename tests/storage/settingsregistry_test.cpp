@@ -1,3 +1,4 @@
+#include "platform/registry.h"
 #include "storage/settingsregistry.h"
 #include "support/testenvironment.h"
 
@@ -60,12 +61,13 @@ TEST_P(SettingReads, FollowTheRulesOfTheirKind)
     TempFolder folder;
     const QString file = folder.file(QStringLiteral("registry.reg"));
     writeFileBytes(file, QByteArray("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n") + c.storedLine + "\r\n");
-    RegistryKey key = RegistryKey::open(kMain, file);
+    Registry registry(file);
+    RegistryKey key = registry.open(kMain);
     ASSERT_TRUE(key.isOpen());
     EXPECT_EQ(c.read(key), c.expected);
     ASSERT_TRUE(key.close().ok());
 
-    RegistryKey reopened = RegistryKey::open(kMain, file);
+    RegistryKey reopened = registry.open(kMain);
     EXPECT_EQ(reopened.value(u"V"), c.storedAfter);
 }
 
@@ -98,7 +100,8 @@ TEST(SettingWrites, StoreFlagsAsOneOrZeroAndNumbersAsTheir32Bits)
 {
     TempFolder folder;
     const QString file = folder.file(QStringLiteral("registry.reg"));
-    RegistryKey key = RegistryKey::openOrCreate(kMain, file);
+    Registry registry(file);
+    RegistryKey key = registry.openOrCreate(kMain);
     writeFlagSetting(key, QStringLiteral("On"), true);
     writeFlagSetting(key, QStringLiteral("Off"), false);
     writeNumberSetting(key, QStringLiteral("Minus"), -2);
@@ -117,7 +120,8 @@ TEST(SettingReads, AKeyThatIsNotOpenGivesDefaultsAndWritesNothing)
     TempFolder folder;
     const QString file = folder.file(QStringLiteral("registry.reg"));
     ASSERT_TRUE(QDir().mkpath(file));
-    RegistryKey key = RegistryKey::openOrCreate(kMain, file);
+    Registry registry(file);
+    RegistryKey key = registry.openOrCreate(kMain);
     ASSERT_FALSE(key.isOpen());
     EXPECT_EQ(readText(key), u"EUR");
     EXPECT_EQ(readNumber(key), u"3");

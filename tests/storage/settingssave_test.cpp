@@ -54,12 +54,13 @@ class SettingsSave : public ::testing::Test
 protected:
     TempFolder folder;
     QString file = folder.file(QStringLiteral("registry.reg"));
+    Registry registry{file};
 };
 
 TEST_F(SettingsSave, StoresEveryValueInItsOrderAndLeavesHiddenWidthsOut)
 {
     writeFileBytes(file, kEmptyKeys);
-    ASSERT_TRUE(saveSettingsToRegistry(usedState(), file).ok());
+    ASSERT_TRUE(saveSettingsToRegistry(usedState(), registry).ok());
     const QByteArray written = readFileBytes(file);
     if (qEnvironmentVariableIsSet("TALLYFOX_UPDATE_GOLDEN"))
         writeFileBytes(testDataPath(QStringLiteral("registry/saved.expected.reg")), written);
@@ -70,10 +71,10 @@ TEST_F(SettingsSave, WhatIsSavedIsReadBackAndAHiddenColumnKeepsItsLastWidth)
 {
     writeFileBytes(file, kEmptyKeys + "\"PaidWithWidth\"=dword:00000042\r\n");
     const AppState saved = usedState();
-    ASSERT_TRUE(saveSettingsToRegistry(saved, file).ok());
+    ASSERT_TRUE(saveSettingsToRegistry(saved, registry).ok());
 
     AppState loaded(test::pinnedLocale());
-    SettingsKeys keys = openSettingsKeys(loaded.settings, file);
+    SettingsKeys keys = openSettingsKeys(loaded.settings, registry);
     EXPECT_EQ(readVersion(keys), 0);
     loaded.settingsFolder = readDataLocation(keys, QStringLiteral("/elsewhere/"));
     readMainSettings(keys, loaded.settings);
@@ -93,12 +94,12 @@ TEST_F(SettingsSave, WhatIsSavedIsReadBackAndAHiddenColumnKeepsItsLastWidth)
 
 TEST_F(SettingsSave, KeysThatDoNotExistAreNotCreated)
 {
-    ASSERT_TRUE(saveSettingsToRegistry(usedState(), file).ok());
+    ASSERT_TRUE(saveSettingsToRegistry(usedState(), registry).ok());
     EXPECT_FALSE(QFile::exists(file));
 
     const QByteArray onlyColumns("[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n");
     writeFileBytes(file, onlyColumns);
-    ASSERT_TRUE(saveSettingsToRegistry(usedState(), file).ok());
+    ASSERT_TRUE(saveSettingsToRegistry(usedState(), registry).ok());
     EXPECT_EQ(readFileBytes(file), onlyColumns);
 }
 
@@ -107,7 +108,8 @@ TEST_F(SettingsSave, AFailedWriteIsReportedAndTheFileStaysWhole)
     // The atomic write needs a temporary name longer than the longest name a folder can hold.
     file = folder.file(QString(250, u'r'));
     writeFileBytes(file, kEmptyKeys);
-    const FileResult result = saveSettingsToRegistry(usedState(), file);
+    Registry longNamed(file);
+    const FileResult result = saveSettingsToRegistry(usedState(), longNamed);
     ASSERT_FALSE(result.ok());
     EXPECT_TRUE(result.message().contains(file));
     EXPECT_EQ(readFileBytes(file), kEmptyKeys);

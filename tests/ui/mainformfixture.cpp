@@ -31,8 +31,8 @@ MainForm& MainFormFixture::start(const QStringList& parameters)
     form.reset();
     session.reset();
     state = std::make_unique<AppState>(pinnedLocale());
-    session = std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))),
-                                        registryFile);
+    session =
+        std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))), registry);
     form = std::make_unique<MainForm>(*session, prompts);
     StartupOptions options;
     options.arguments = parseProgramArguments(parameters);

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "platform/clock.h"
+#include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
 #include "support/testenvironment.h"
@@ -37,6 +38,7 @@ public:
 
     TempFolder folder;
     QString registryFile;
+    Registry registry{registryFile};
     QString programFolder;
     ScriptedPrompts prompts;
     std::unique_ptr<AppState> state;
