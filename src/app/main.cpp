@@ -19,10 +19,10 @@
 namespace {
 
 // The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
-double chooseScale(const tallyfox::ProgramOptions& options, const QString& registryFile)
+tallyfox::UiScale chooseScale(const tallyfox::ProgramOptions& options, const QString& registryFile)
 {
     if (options.scale)
-        return *options.scale;
+        return tallyfox::UiScale(*options.scale);
     tallyfox::RegistryKey display =
         tallyfox::RegistryKey::open(QStringLiteral("Software\\Tallyfox\\Display"), registryFile);
     if (const auto value = display.value(u"Scale");
@@ -30,7 +30,7 @@ double chooseScale(const tallyfox::ProgramOptions& options, const QString& regis
         bool ok = false;
         const double scale = value->text.toDouble(&ok);
         if (ok)
-            return scale;
+            return tallyfox::UiScale(scale);
     }
     return tallyfox::UiScale::fitting(QGuiApplication::primaryScreen());
 }
@@ -51,12 +51,12 @@ int main(int argc, char* argv[])
         return 0;
 
     const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(QApplication::arguments().mid(1));
-    tallyfox::UiScale::setFactor(chooseScale(options, registryFile));
+    const tallyfox::UiScale scale = chooseScale(options, registryFile);
 
     tallyfox::AppState state(QLocale::system());
     tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registryFile);
     tallyfox::QtPrompts prompts;
-    tallyfox::MainForm mainForm(session, prompts);
+    tallyfox::MainForm mainForm(session, prompts, scale);
     QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,
                      &tallyfox::MainForm::bringToFront);
 

@@ -17,10 +17,10 @@
 
 namespace tallyfox {
 
-MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
-      m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this))
+MainForm::MainForm(Session& session, Prompts& prompts, UiScale scale, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), scale, parent), m_session(session), m_prompts(prompts),
+      m_model(new EntryListModel(session.state(), this)),
+      m_list(new EntryListView(m_model, scale, content())), m_menu(new MainMenu(this))
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
@@ -241,7 +241,7 @@ void MainForm::exportData()
 
 void MainForm::showAbout()
 {
-    AboutForm about(this);
+    AboutForm about(scale(), this);
     about.showModal();
 }
 

@@ -33,7 +33,7 @@ MainForm& MainFormFixture::start(const QStringList& parameters)
     state = std::make_unique<AppState>(pinnedLocale());
     session = std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))),
                                         registryFile);
-    form = std::make_unique<MainForm>(*session, prompts);
+    form = std::make_unique<MainForm>(*session, prompts, UiScale());
     StartupOptions options;
     options.arguments = parseProgramArguments(parameters);
     options.programFolder = programFolder;
