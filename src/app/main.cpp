@@ -10,7 +10,7 @@
 #include "toolkit/qtprompts.h"
 #include "toolkit/singleinstance.h"
 #include "toolkit/uiscale.h"
-#include "ui/mainform.h"
+#include "ui/forms.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -56,7 +56,8 @@ int main(int argc, char* argv[])
     tallyfox::AppState state(QLocale::system());
     tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registryFile);
     tallyfox::QtPrompts prompts;
-    tallyfox::MainForm mainForm(session, prompts, scale);
+    tallyfox::Forms forms(session, prompts, scale);
+    tallyfox::MainForm& mainForm = forms.main();
     QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,
                      &tallyfox::MainForm::bringToFront);
 

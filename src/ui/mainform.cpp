@@ -4,7 +4,6 @@
 #include "session/session.h"
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
-#include "ui/aboutform.h"
 #include "ui/databasedialogs.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
@@ -241,8 +240,8 @@ void MainForm::exportData()
 
 void MainForm::showAbout()
 {
-    AboutForm about(scale(), this);
-    about.showModal();
+    if (m_about)
+        m_about();
 }
 
 void MainForm::bringToFront()
