@@ -9,7 +9,7 @@
 #include "toolkit/qtprompts.h"
 #include "toolkit/singleinstance.h"
 #include "toolkit/uiscale.h"
-#include "ui/mainform.h"
+#include "ui/forms.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,10 +18,10 @@
 namespace {
 
 // The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
-double chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& registry)
+tallyfox::UiScale chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& registry)
 {
     if (options.scale)
-        return *options.scale;
+        return tallyfox::UiScale(*options.scale);
     // Only read, so the key needs no closing.
     const tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
     if (const auto value = display.value(u"Scale");
@@ -29,7 +29,7 @@ double chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& 
         bool ok = false;
         const double scale = value->text.toDouble(&ok);
         if (ok)
-            return scale;
+            return tallyfox::UiScale(scale);
     }
     return tallyfox::UiScale::fitting(QGuiApplication::primaryScreen());
 }
@@ -50,12 +50,13 @@ int main(int argc, char* argv[])
         return 0;
 
     const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(QApplication::arguments().mid(1));
-    tallyfox::UiScale::setFactor(chooseScale(options, registry));
+    const tallyfox::UiScale scale = chooseScale(options, registry);
 
     tallyfox::AppState state(QLocale::system());
     tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registry);
     tallyfox::QtPrompts prompts;
-    tallyfox::MainForm mainForm(session, prompts);
+    tallyfox::Forms forms(session, prompts, scale);
+    tallyfox::MainForm& mainForm = forms.main();
     QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,
                      &tallyfox::MainForm::bringToFront);
 

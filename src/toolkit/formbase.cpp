@@ -1,15 +1,14 @@
 #include "toolkit/formbase.h"
 
 #include "toolkit/softkeybar.h"
-#include "toolkit/uiscale.h"
 
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace tallyfox {
 
-FormBase::FormBase(const QString& caption, QWidget* parent)
-    : QDialog(parent), m_content(new QWidget(this)), m_softKeys(new SoftKeyBar(this))
+FormBase::FormBase(const QString& caption, UiScale scale, QWidget* parent)
+    : QDialog(parent), m_scale(scale), m_content(new QWidget(this)), m_softKeys(new SoftKeyBar(scale, this))
 {
     setWindowTitle(caption);
     m_content->setObjectName(QStringLiteral("formContent"));
@@ -18,7 +17,7 @@ FormBase::FormBase(const QString& caption, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_content, 1);
     layout->addWidget(m_softKeys);
-    resize(UiScale::size(kScreenWidth, kScreenHeight));
+    resize(m_scale.size(kScreenWidth, kScreenHeight));
 }
 
 int FormBase::showModal()
@@ -35,7 +34,7 @@ void FormBase::closeWith(int result)
 void FormBase::place(QWidget* control, int x, int y, int width, int height)
 {
     control->setParent(m_content);
-    control->setGeometry(UiScale::rect(x, y, width, height));
+    control->setGeometry(m_scale.rect(x, y, width, height));
 }
 
 bool FormBase::isLandscape() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/uiscale.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -16,7 +18,7 @@ public:
     using PaintHandler = std::function<void(Canvas& canvas, int width, int height)>;
     using TapHandler = std::function<void(int x, int y, int width, int height)>;
 
-    explicit PaintBox(QWidget* parent = nullptr);
+    explicit PaintBox(UiScale scale, QWidget* parent = nullptr);
 
     void setPaintHandler(PaintHandler handler) { m_paint = std::move(handler); }
     void setTapHandler(TapHandler handler) { m_tap = std::move(handler); }
@@ -30,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    UiScale m_scale;
     PaintHandler m_paint;
     TapHandler m_tap;
 };

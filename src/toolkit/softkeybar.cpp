@@ -8,7 +8,7 @@
 
 namespace tallyfox {
 
-SoftKeyBar::SoftKeyBar(QWidget* parent)
+SoftKeyBar::SoftKeyBar(UiScale scale, QWidget* parent)
     : QWidget(parent), m_left(new QPushButton(this)), m_right(new QPushButton(this))
 {
     setObjectName(QStringLiteral("softKeyBar"));
@@ -16,10 +16,10 @@ SoftKeyBar::SoftKeyBar(QWidget* parent)
     m_right->setObjectName(QStringLiteral("softKeyRight"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(UiScale::px(2));
+    layout->setSpacing(scale.px(2));
     for (QPushButton* button : {m_left, m_right}) {
         // Finger-sized keys that never take the focus away from the form's controls.
-        button->setMinimumHeight(UiScale::px(26));
+        button->setMinimumHeight(scale.px(26));
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
         layout->addWidget(button, 1);

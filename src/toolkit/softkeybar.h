@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/uiscale.h"
+
 #include <QWidget>
 
 class QMenu;
@@ -19,7 +21,7 @@ public:
         Right,
     };
 
-    explicit SoftKeyBar(QWidget* parent = nullptr);
+    explicit SoftKeyBar(UiScale scale, QWidget* parent = nullptr);
 
     void setCaption(Key key, const QString& caption);
     [[nodiscard]] QString caption(Key key) const;

@@ -1,7 +1,6 @@
 #include "ui/entrylistview.h"
 
 #include "session/entrycells.h"
-#include "toolkit/uiscale.h"
 #include "ui/entrylistmodel.h"
 
 #include <QContextMenuEvent>
@@ -18,7 +17,8 @@ constexpr int kLongPressMs = 600;
 
 } // namespace
 
-EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableView(parent), m_model(model)
+EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* parent)
+    : QTableView(parent), m_model(model), m_scale(scale)
 {
     setObjectName(QStringLiteral("entryList"));
     setModel(model);
@@ -32,11 +32,11 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableVie
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     QFont listFont = font();
-    listFont.setPixelSize(UiScale::px(16));
+    listFont.setPixelSize(m_scale.px(16));
     setFont(listFont);
     // Every row has the same height, so the view never measures rows it does not draw.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + UiScale::px(4));
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + m_scale.px(4));
 
     QHeaderView* header = horizontalHeader();
     header->setObjectName(QStringLiteral("entryListHeader"));
@@ -48,7 +48,7 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableVie
     header->setMinimumSectionSize(0);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < kListColumnCount; ++column)
-        header->resizeSection(column, UiScale::px(kCreationWidths[size_t(column)]));
+        header->resizeSection(column, m_scale.px(kCreationWidths[size_t(column)]));
     connect(header, &QHeaderView::sectionClicked, this, &EntryListView::headerTapped);
 
     m_longPress.setSingleShot(true);
@@ -77,7 +77,7 @@ void EntryListView::applyWidths(const std::array<int, kColumnCount>& widths)
 {
     for (int k = 0; k < kColumnCount; ++k) {
         const int column = kColumnOfIdentifier[size_t(k)];
-        horizontalHeader()->resizeSection(column, UiScale::px(std::max(0, widths[size_t(k)])));
+        horizontalHeader()->resizeSection(column, m_scale.px(std::max(0, widths[size_t(k)])));
         horizontalHeader()->setSectionHidden(column, widths[size_t(k)] <= 0);
     }
 }
@@ -99,7 +99,7 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
             header->setSectionHidden(column, true);
         } else if (header->isSectionHidden(column) || header->sectionSize(column) == 0) {
             header->setSectionHidden(column, false);
-            header->resizeSection(column, UiScale::px(kDefaultColumnWidths[size_t(k)]));
+            header->resizeSection(column, m_scale.px(kDefaultColumnWidths[size_t(k)]));
         }
     }
     m_model->setPrimaryCaption(primaryCaption);
@@ -109,7 +109,7 @@ int EntryListView::columnWidth(int column) const
 {
     if (horizontalHeader()->isSectionHidden(column))
         return 0;
-    return static_cast<int>(std::lround(horizontalHeader()->sectionSize(column) / UiScale::factor()));
+    return static_cast<int>(std::lround(horizontalHeader()->sectionSize(column) / m_scale.factor()));
 }
 
 std::array<int, kColumnCount> EntryListView::currentWidths() const
@@ -151,7 +151,7 @@ void EntryListView::mouseReleaseEvent(QMouseEvent* event)
 
 void EntryListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > UiScale::px(8))
+    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > m_scale.px(8))
         m_longPress.stop();
     QTableView::mouseMoveEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "toolkit/uiscale.h"
 
 #include <QTableView>
 #include <QTimer>
@@ -17,7 +18,7 @@ class EntryListView : public QTableView
     Q_OBJECT
 
 public:
-    explicit EntryListView(EntryListModel* model, QWidget* parent = nullptr);
+    EntryListView(EntryListModel* model, UiScale scale, QWidget* parent = nullptr);
 
     // The first selected row, or -1.
     [[nodiscard]] int selectedRow() const;
@@ -50,6 +51,7 @@ private:
     int columnWidth(int column) const;
 
     EntryListModel* m_model;
+    UiScale m_scale;
     QTimer m_longPress;
     QPoint m_pressPosition;
 };

@@ -4,7 +4,6 @@
 #include "session/session.h"
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
-#include "ui/aboutform.h"
 #include "ui/databasedialogs.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
@@ -17,10 +16,10 @@
 
 namespace tallyfox {
 
-MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
-      m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this))
+MainForm::MainForm(Session& session, Prompts& prompts, UiScale scale, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), scale, parent), m_session(session), m_prompts(prompts),
+      m_model(new EntryListModel(session.state(), this)),
+      m_list(new EntryListView(m_model, scale, content())), m_menu(new MainMenu(this))
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
@@ -241,8 +240,8 @@ void MainForm::exportData()
 
 void MainForm::showAbout()
 {
-    AboutForm about(this);
-    about.showModal();
+    if (m_about)
+        m_about();
 }
 
 void MainForm::bringToFront()

@@ -21,7 +21,7 @@ class MainForm : public FormBase
     Q_OBJECT
 
 public:
-    MainForm(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+    MainForm(Session& session, Prompts& prompts, UiScale scale, QWidget* parent = nullptr);
     ~MainForm() override;
 
     // Start-up: the windowless steps, then the columns, the first refresh, the soft keys and the
@@ -37,12 +37,13 @@ public:
     [[nodiscard]] EntryListModel* listModel() const { return m_model; }
     [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
 
-    // The forms of the entry editor, the options, the purge and the overview open through these.
+    // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
     void setEditEntryHandler(std::function<void(int)> handler) { m_editEntry = std::move(handler); }
     void setOptionsHandler(std::function<void()> handler) { m_options = std::move(handler); }
     void setPurgeHandler(std::function<void()> handler) { m_purge = std::move(handler); }
     void setOverviewHandler(std::function<void()> handler) { m_overview = std::move(handler); }
+    void setAboutHandler(std::function<void()> handler) { m_about = std::move(handler); }
 
     void newItem();
     void editSelectedEntry();
@@ -77,6 +78,7 @@ private:
     std::function<void()> m_options;
     std::function<void()> m_purge;
     std::function<void()> m_overview;
+    std::function<void()> m_about;
 };
 
 } // namespace tallyfox

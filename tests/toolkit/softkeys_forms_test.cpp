@@ -16,7 +16,7 @@ namespace {
 
 TEST(SoftKeyBar, AKeyWithoutAMenuReportsItsPressOnlyWhileEnabled)
 {
-    SoftKeyBar bar;
+    SoftKeyBar bar{UiScale()};
     bar.setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
     bar.show();
     QSignalSpy pressed(&bar, &SoftKeyBar::keyPressed);
@@ -32,7 +32,7 @@ TEST(SoftKeyBar, AKeyWithoutAMenuReportsItsPressOnlyWhileEnabled)
 
 TEST(SoftKeyBar, AKeyWithAMenuOpensIt)
 {
-    SoftKeyBar bar;
+    SoftKeyBar bar{UiScale()};
     QMenu menu;
     menu.addAction(QStringLiteral("Exit"));
     bar.setMenu(SoftKeyBar::Key::Left, &menu);
@@ -51,7 +51,7 @@ TEST(SoftKeyBar, AKeyWithAMenuOpensIt)
 class OrientationProbe : public FormBase
 {
 public:
-    OrientationProbe() : FormBase(QStringLiteral("Tallyfox")) {}
+    OrientationProbe() : FormBase(QStringLiteral("Tallyfox"), UiScale()) {}
     QList<bool> changes;
 
 protected:
@@ -60,7 +60,7 @@ protected:
 
 TEST(FormBase, ShownModallyItReturnsOkOrCancel)
 {
-    FormBase form(QStringLiteral("Tallyfox"));
+    FormBase form(QStringLiteral("Tallyfox"), UiScale());
     EXPECT_EQ(form.windowTitle(), u"Tallyfox");
     QTimer::singleShot(0, &form, [&form] { form.closeWith(FormBase::kResultOk); });
     EXPECT_EQ(form.showModal(), FormBase::kResultOk);
@@ -80,34 +80,37 @@ TEST(FormBase, TellsWhenItTurnsBetweenPortraitAndLandscape)
     EXPECT_FALSE(form.isLandscape());
 }
 
-TEST(FormBase, PlacesControlsInDeviceIndependentPixels)
+TEST(FormBase, PlacesControlsInDeviceIndependentPixelsOfItsOwnScale)
 {
-    UiScale::setFactor(2.0);
-    FormBase form(QStringLiteral("Tallyfox"));
+    FormBase large(QStringLiteral("Tallyfox"), UiScale(2.0));
+    FormBase plain(QStringLiteral("Tallyfox"), UiScale());
     auto* button = new QPushButton;
-    form.place(button, 10, 20, 100, 30);
-    EXPECT_EQ(button->parentWidget(), form.content());
+    large.place(button, 10, 20, 100, 30);
+    EXPECT_EQ(button->parentWidget(), large.content());
     EXPECT_EQ(button->geometry(), QRect(20, 40, 200, 60));
-    UiScale::setFactor(1.0);
+    // A form of another scale beside it keeps its own.
+    auto* other = new QPushButton;
+    plain.place(other, 10, 20, 100, 30);
+    EXPECT_EQ(other->geometry(), QRect(10, 20, 100, 30));
+    EXPECT_EQ(large.size(), QSize(480, 640));
+    EXPECT_EQ(plain.size(), QSize(240, 320));
 }
 
 TEST(UiScale, FactorsStayWithinTheirRange)
 {
-    UiScale::setFactor(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(UiScale::factor(), UiScale::kMinimum);
-    UiScale::setFactor(100);
-    EXPECT_EQ(UiScale::factor(), UiScale::kMaximum);
-    UiScale::setFactor(1.5);
-    EXPECT_EQ(UiScale::px(3), 5);
-    EXPECT_EQ(UiScale::toDips(QPoint(31, 29)), QPoint(20, 19));
-    UiScale::setFactor(1.0);
-    EXPECT_GE(UiScale::fitting(nullptr), UiScale::kMinimum);
+    EXPECT_EQ(UiScale(std::numeric_limits<double>::quiet_NaN()).factor(), UiScale::kMinimum);
+    EXPECT_EQ(UiScale(100).factor(), UiScale::kMaximum);
+    EXPECT_EQ(UiScale(0.5).factor(), UiScale::kMinimum);
+    const UiScale scale(1.5);
+    EXPECT_EQ(scale.px(3), 5);
+    EXPECT_EQ(scale.rect(2, 4, 10, 3), QRect(3, 6, 15, 5));
+    EXPECT_EQ(scale.toDips(QPoint(31, 29)), QPoint(20, 19));
+    EXPECT_GE(UiScale::fitting(nullptr).factor(), UiScale::kMinimum);
 }
 
 TEST(PaintBox, PaintsAndTapsInDeviceIndependentPixels)
 {
-    UiScale::setFactor(2.0);
-    PaintBox box;
+    PaintBox box(UiScale(2.0));
     box.resize(472, 200);
     QSize painted;
     QPoint tapped;
@@ -125,7 +128,6 @@ TEST(PaintBox, PaintsAndTapsInDeviceIndependentPixels)
     EXPECT_EQ(painted, QSize(236, 100));
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, 150));
     EXPECT_EQ(tapped, QPoint(50, 75));
-    UiScale::setFactor(1.0);
 }
 
 } // namespace

@@ -28,12 +28,14 @@ MainFormFixture::MainFormFixture()
 
 MainForm& MainFormFixture::start(const QStringList& parameters)
 {
-    form.reset();
+    form = nullptr;
+    forms.reset();
     session.reset();
     state = std::make_unique<AppState>(pinnedLocale());
     session =
         std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))), registry);
-    form = std::make_unique<MainForm>(*session, prompts);
+    forms = std::make_unique<Forms>(*session, prompts, UiScale());
+    form = &forms->main();
     StartupOptions options;
     options.arguments = parseProgramArguments(parameters);
     options.programFolder = programFolder;
@@ -53,7 +55,8 @@ void MainFormFixture::close()
     }
     if (form)
         form->close();
-    form.reset();
+    form = nullptr;
+    forms.reset();
 }
 
 bool waitUntil(const std::function<bool()>& condition, int milliseconds)

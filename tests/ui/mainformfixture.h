@@ -7,6 +7,7 @@
 #include "session/startup.h"
 #include "support/testenvironment.h"
 #include "toolkit/scriptedprompts.h"
+#include "ui/forms.h"
 #include "ui/mainform.h"
 
 #include <functional>
@@ -17,15 +18,15 @@ namespace tallyfox::test {
 // Processes events until the condition holds; false when the time runs out first.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds);
 
-// A main window in fresh folders: its own registry file, settings folder and program folder with the
-// shipped defaults file, a pinned clock and locale, and scripted prompts.
+// The program's forms in fresh folders: their own registry file, settings folder and program folder with
+// the shipped defaults file, a pinned clock and locale, and scripted prompts.
 class MainFormFixture
 {
 public:
     MainFormFixture();
     ~MainFormFixture();
 
-    // Builds the window and runs its start-up with these program switches.
+    // Builds the forms and runs the main window's start-up with these program switches.
     MainForm& start(const QStringList& parameters = {});
     // Closes the window (storing the settings) and forgets it.
     void close();
@@ -43,7 +44,9 @@ public:
     ScriptedPrompts prompts;
     std::unique_ptr<AppState> state;
     std::unique_ptr<Session> session;
-    std::unique_ptr<MainForm> form;
+    std::unique_ptr<Forms> forms;
+    // The main window of forms.
+    MainForm* form = nullptr;
 };
 
 } // namespace tallyfox::test

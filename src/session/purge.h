@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+
+namespace tallyfox {
+
+struct AppState;
+class Session;
+
+// The cut-off the purge proposes: today one calendar month back. A day the month lacks becomes its last
+// day, so 31 March proposes the last day of February.
+[[nodiscard]] QDate proposedPurgeCutOff(const Session& session);
+
+// How many entries a purge before the cut-off would remove: those dated before that day. Entries of the
+// cut-off day itself stay.
+[[nodiscard]] int countEntriesBefore(const AppState& state, QDate cutOff);
+
+// Logs "Purge all", removes every entry and refreshes.
+void purgeAllEntries(Session& session);
+
+// Logs "Purge all before " with the cut-off day, removes the entries dated before it and refreshes. The
+// entries that stay keep their order.
+void purgeEntriesBefore(Session& session, QDate cutOff);
+
+} // namespace tallyfox

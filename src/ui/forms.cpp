@@ -1,0 +1,24 @@
+#include "ui/forms.h"
+
+#include "toolkit/prompts.h"
+
+namespace tallyfox {
+
+Forms::Forms(Session& session, Prompts& prompts, UiScale scale)
+    : m_prompts(prompts), m_main(session, prompts, scale), m_about(scale, &m_main)
+{
+    m_main.setAboutHandler([this] { m_about.showModal(); });
+    // Still to come: the item editor (new and edited entries), the options, the purge and the overview.
+    m_main.setNewItemHandler([this] { notAvailable(); });
+    m_main.setEditEntryHandler([this](int) { notAvailable(); });
+    m_main.setOptionsHandler([this] { notAvailable(); });
+    m_main.setPurgeHandler([this] { notAvailable(); });
+    m_main.setOverviewHandler([this] { notAvailable(); });
+}
+
+void Forms::notAvailable()
+{
+    m_prompts.message(&m_main, QStringLiteral("Not available yet"));
+}
+
+} // namespace tallyfox

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "toolkit/uiscale.h"
+#include "ui/aboutform.h"
+#include "ui/mainform.h"
+
+namespace tallyfox {
+
+class Prompts;
+class Session;
+
+// The program's forms, created once in their order and kept until it ends: the main window first, then
+// the forms that its commands open. The main window reaches them only through the handlers set here, so
+// it can be built and tested alone; a new form is added here, beside the command that opens it.
+class Forms
+{
+public:
+    Forms(Session& session, Prompts& prompts, UiScale scale);
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    [[nodiscard]] MainForm& main() { return m_main; }
+    [[nodiscard]] AboutForm& about() { return m_about; }
+
+private:
+    // A command whose form does not exist yet says so rather than doing nothing.
+    void notAvailable();
+
+    Prompts& m_prompts;
+    MainForm m_main;
+    AboutForm m_about;
+};
+
+} // namespace tallyfox

@@ -1,0 +1,112 @@
+// The program's forms as the program builds them: every command of the main window reaches a form, or
+// says plainly that its form is not there yet.
+#include "mainformfixture.h"
+#include "storage/databasefile.h"
+#include "toolkit/softkeybar.h"
+#include "ui/entrylistmodel.h"
+#include "ui/entrylistview.h"
+#include "ui/mainmenu.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+struct Command
+{
+    const char* name;
+    std::function<void(MainForm&)> give;
+};
+
+void selectSecondRow(MainForm& form)
+{
+    form.list()->selectRow(1);
+}
+
+class CommandWithoutItsForm : public ::testing::TestWithParam<Command>
+{
+protected:
+    MainForm& start()
+    {
+        QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+        content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n"
+                   "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
+        writeFileBytes(database(), content);
+        return fixture.start({QStringLiteral("-f"), database()});
+    }
+    QString database() const { return fixture.settingsFolder() + QStringLiteral("mine.tfx"); }
+
+    MainFormFixture fixture;
+};
+
+TEST_P(CommandWithoutItsForm, SaysSoAndChangesNothing)
+{
+    MainForm& form = start();
+    const QByteArray before = readFileBytes(database());
+    const QString logBefore = fixture.logText();
+    GetParam().give(form);
+    EXPECT_EQ(fixture.prompts.texts(Kind::Message), QStringList{QStringLiteral("Not available yet")});
+    EXPECT_EQ(fixture.prompts.asked().size(), 1);
+    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(readFileBytes(database()), before);
+    EXPECT_EQ(fixture.logText(), logBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, CommandWithoutItsForm,
+    ::testing::Values(Command{"NewItemKey",
+                              [](MainForm& form) {
+                                  QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right),
+                                                    Qt::LeftButton);
+                              }},
+                      Command{"EditEntryMenu",
+                              [](MainForm& form) {
+                                  selectSecondRow(form);
+                                  form.mainMenu()->editEntry->trigger();
+                              }},
+                      Command{"DoubleTapOnARow",
+                              [](MainForm& form) {
+                                  const QRect row = form.list()->visualRect(form.listModel()->index(1, 0));
+                                  QTest::mouseDClick(form.list()->viewport(), Qt::LeftButton, {},
+                                                     row.center());
+                              }},
+                      Command{"Options",
+                              [](MainForm& form) {
+                                  form.mainMenu()->options->trigger();
+                              }},
+                      Command{"Purge",
+                              [](MainForm& form) {
+                                  form.mainMenu()->purge->trigger();
+                              }},
+                      Command{"Overview",
+                              [](MainForm& form) {
+                                  form.mainMenu()->overview->trigger();
+                              }}),
+    [](const ::testing::TestParamInfo<Command>& info) { return std::string(info.param.name); });
+
+TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
+{
+    MainFormFixture fixture;
+    MainForm& form = fixture.start();
+    AboutForm& about = fixture.forms->about();
+    EXPECT_EQ(about.parentWidget(), &form);
+    bool shown = false;
+    QTimer::singleShot(0, &about, [&] {
+        shown = about.isVisible();
+        QTest::mouseClick(about.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+    });
+    form.mainMenu()->about->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
+}
+
+} // namespace
+} // namespace tallyfox::test
