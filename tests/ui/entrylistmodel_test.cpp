@@ -161,7 +161,7 @@ TEST(EntryListModelBehindTheWindow, KeepsTheModelRulesWhileEntriesAreStoredSorte
         // Each refresh resets the model and then highlights the stored entry's row.
         EXPECT_EQ(form.listModel()->highlightedRow(), form.listModel()->rowCount() - 1);
     }
-    fixture.session->chooseSortKey(0);
+    fixture.session->chooseSortKey(SortKey::Name);
     fixture.session->deleteEntry(0);
     EXPECT_EQ(form.listModel()->rowCount(), 2);
     EXPECT_TRUE(ModelTesterReports::reports().isEmpty()) << joined(ModelTesterReports::reports());

@@ -79,7 +79,7 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheS
 {
     MainForm& form = startWithEntries(200);
     fixture.state->settings.autoSort = true;
-    fixture.state->settings.sortKey = 0;
+    fixture.state->settings.sortKey = SortKey::Name;
     EntryDraft draft;
     draft.type = QStringLiteral("Type 000a");
     draft.currency = QStringLiteral("EUR");
