@@ -10,6 +10,13 @@ JOBS         ?= $(shell nproc)
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
+# CI (which sets CI=true) builds with warnings as errors; a local build shows them and goes on.
+ifneq ($(filter-out false 0,$(CI)),)
+WERROR = ON
+else
+WERROR = OFF
+endif
+
 .PHONY: all deps build run test bench fuzz fuzz-deps format clean
 
 all: build
@@ -21,7 +28,7 @@ fuzz-deps:
 	@./tools/install-packages.sh $(PACKAGES) $(FUZZ_PACKAGES)
 
 $(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTALLYFOX_WERROR=$(WERROR)
 
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -35,7 +35,7 @@ void Sort(benchmark::State& state, SortKey key)
 {
     const int count = static_cast<int>(state.range(0));
     const ExpenseArray& source = BenchFiles::instance().entries(count);
-    const SortOrder order{static_cast<quint16>(key), false};
+    const SortOrder order{key, false};
     ExpenseArray entries;
     for (auto _ : state) {
         state.PauseTiming();

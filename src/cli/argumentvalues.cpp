@@ -7,8 +7,9 @@ namespace tallyfox::cli {
 
 namespace {
 
-constexpr std::array<const char16_t*, 6> kSortKeyNames = {u"name",    u"date",     u"amount",
-                                                          u"receipt", u"paidwith", u"source"};
+// By the keys' numbers.
+constexpr std::array<const char16_t*, kSortKeyCount> kSortKeyNames = {u"name",    u"date",     u"amount",
+                                                                      u"receipt", u"paidwith", u"source"};
 // By view number 1, 2, 3.
 constexpr std::array<const char16_t*, 3> kTableNames = {u"types", u"sources", u"methods"};
 
@@ -68,11 +69,11 @@ std::optional<int> readIndexArgument(const QString& text, int limit)
     return index;
 }
 
-std::optional<quint16> sortTypeFromName(const QString& name)
+std::optional<SortKey> sortKeyFromName(const QString& name)
 {
-    for (size_t i = 0; i < kSortKeyNames.size(); ++i) {
-        if (name == QStringView(kSortKeyNames[i]))
-            return static_cast<quint16>(i);
+    for (SortKey key : kSortKeys) {
+        if (name == QStringView(kSortKeyNames[sortKeyNumber(key)]))
+            return key;
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -22,7 +24,7 @@ inline constexpr double kLargestAmountArgument = 999999999.99;
 [[nodiscard]] std::optional<int> readIndexArgument(const QString& text, int limit);
 
 // The sort key named on the command line (name, date, amount, receipt, paidwith, source).
-[[nodiscard]] std::optional<quint16> sortTypeFromName(const QString& name);
+[[nodiscard]] std::optional<SortKey> sortKeyFromName(const QString& name);
 
 // The month table named on the command line (types, sources, methods).
 [[nodiscard]] std::optional<int> tableViewFromName(const QString& name);

@@ -52,18 +52,18 @@ std::optional<QString> readListOrSort(Invocation& invocation, const OptionReader
         if (words.size() > 1)
             return QStringLiteral("list takes no argument: %1").arg(words.at(1));
         if (const auto key = options.maybe("sort")) {
-            invocation.sortType = sortTypeFromName(*key);
-            if (!invocation.sortType)
+            invocation.sortKey = sortKeyFromName(*key);
+            if (!invocation.sortKey)
                 return QStringLiteral("unknown sort key: %1").arg(*key);
         }
     } else {
         if (words.size() != 2)
             return QStringLiteral("sort needs one KEY");
-        invocation.sortType = sortTypeFromName(words.at(1));
-        if (!invocation.sortType)
+        invocation.sortKey = sortKeyFromName(words.at(1));
+        if (!invocation.sortKey)
             return QStringLiteral("unknown sort key: %1").arg(words.at(1));
     }
-    if (invocation.reverse && !invocation.sortType)
+    if (invocation.reverse && !invocation.sortKey)
         return QStringLiteral("--reverse needs a sort key");
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings.h"
 #include "money/overviewchoices.h"
 
 #include <QDate>
@@ -47,7 +48,7 @@ struct Invocation
     std::optional<QDate> today;
 
     // list and sort
-    std::optional<quint16> sortType;
+    std::optional<SortKey> sortKey;
     bool reverse = false;
 
     // table: the overview's view and its two choices, counted from 0.

@@ -44,9 +44,9 @@ bool isProgramFile(const Session& session, const QString& path)
 int listEntries(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
-    if (invocation.sortType) {
+    if (invocation.sortKey) {
         // Sorts the entries in memory only: the listing changes, the file does not.
-        sortEntries(state.entries, state.entryCount(), {*invocation.sortType, invocation.reverse},
+        sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
     constexpr qsizetype kChunk = 1 << 20;

@@ -15,7 +15,7 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
             FileResult::readFailure(state.databasePath, QStringLiteral("No such file.")).message());
         return kExitFileError;
     }
-    state.settings.sortKey = invocation.sortType.value_or(0);
+    state.settings.sortKey = invocation.sortKey.value_or(SortKey::Name);
     state.settings.sortReverse = invocation.reverse;
     session.refreshList(true);
     session.saveSettings();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace tallyfox {
 
@@ -20,6 +21,7 @@ inline constexpr int kLargestColumnWidth = 10000;
 inline constexpr int kQuickStepCount = 7;
 inline constexpr std::array<int, kQuickStepCount> kQuickStepIdentifiers = {0, 1, 2, 3, 4, 5, 7};
 
+// What the entries are sorted by. The numbers are the ones stored as "SortType".
 enum class SortKey : quint16
 {
     Name = 0,
@@ -29,7 +31,24 @@ enum class SortKey : quint16
     PaidWith = 4,
     IntendedSource = 5,
 };
-inline constexpr quint16 kSortKeyCount = 6;
+inline constexpr int kSortKeyCount = 6;
+inline constexpr std::array<SortKey, kSortKeyCount> kSortKeys = {
+    SortKey::Name,    SortKey::Date,     SortKey::Amount,
+    SortKey::Receipt, SortKey::PaidWith, SortKey::IntendedSource,
+};
+
+[[nodiscard]] constexpr quint16 sortKeyNumber(SortKey key)
+{
+    return static_cast<quint16>(key);
+}
+
+// The sort key a stored number names; none for a number beyond the known keys.
+[[nodiscard]] constexpr std::optional<SortKey> sortKeyFromNumber(quint32 number)
+{
+    if (number >= kSortKeyCount)
+        return std::nullopt;
+    return static_cast<SortKey>(number);
+}
 
 // The settings kept in the registry, with their defaults; the remembered choices of the item editor
 // are among them.
@@ -48,7 +67,7 @@ struct Settings
     qint32 decimalsVisible = 3;
     bool autoSort = false;
     bool sortReverse = false;
-    quint16 sortKey = 0;
+    SortKey sortKey = SortKey::Name;
     bool incomeIsPositive = false;
     bool increase9Is0 = false;
     bool skipOverview = false;

@@ -93,7 +93,7 @@ template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& key
 
 std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale)
 {
-    switch (static_cast<SortKey>(order.sortKey)) {
+    switch (order.sortKey) {
     case SortKey::Name:
         return sortedOrder(count,
                            sortkeys::TextKeys{sortkeys::textRanks(entries, count, &Expense::type, locale)},
@@ -197,7 +197,7 @@ void moveIntoOrder(ExpenseArray& entries, std::vector<int>& sorted)
 bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order, const UserLocale& locale)
 {
     bool less = false;
-    switch (static_cast<SortKey>(order.sortKey)) {
+    switch (order.sortKey) {
     case SortKey::Name:
         less = textBefore(entry.type, pivot.type, locale);
         break;
@@ -229,9 +229,9 @@ bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order, cons
     return less != order.sortReverse;
 }
 
-bool entryEqual(const Expense& entry, const Expense& pivot, quint16 sortType, const UserLocale& locale)
+bool entryEqual(const Expense& entry, const Expense& pivot, SortKey sortKey, const UserLocale& locale)
 {
-    switch (static_cast<SortKey>(sortType)) {
+    switch (sortKey) {
     case SortKey::Name:
         return sameText(entry.type, pivot.type, locale);
     case SortKey::Date:
@@ -252,7 +252,7 @@ bool entryEqual(const Expense& entry, const Expense& pivot, quint16 sortType, co
 void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale)
 {
     count = std::min(count, entries.count());
-    if (count <= 1 || order.sortKey >= kSortKeyCount)
+    if (count <= 1 || sortKeyNumber(order.sortKey) >= kSortKeyCount)
         return;
     std::vector<int> sorted = orderFor(entries, count, order, locale);
     moveIntoOrder(entries, sorted);

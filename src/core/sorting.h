@@ -8,11 +8,10 @@
 
 namespace tallyfox {
 
-// How the entries are ordered: a key (0 Name, 1 Date, 2 Amount, 3 Receipt nr., 4 Paid with,
-// 5 Intended source) and whether its order is reversed.
+// How the entries are ordered: a key and whether its order is reversed.
 struct SortOrder
 {
-    quint16 sortKey = 0;
+    SortKey sortKey = SortKey::Name;
     bool sortReverse = false;
 };
 
@@ -20,12 +19,13 @@ struct SortOrder
 [[nodiscard]] bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order,
                              const UserLocale& locale);
 // Whether the entry lands beside the pivot; reversing does not change it.
-[[nodiscard]] bool entryEqual(const Expense& entry, const Expense& pivot, quint16 sortType,
+[[nodiscard]] bool entryEqual(const Expense& entry, const Expense& pivot, SortKey sortKey,
                               const UserLocale& locale);
 
 // Reorders the first count entries by a three-way partition around the middle entry: each bucket keeps
 // scan order, so entries that compare equal keep their relative order. Entries that are neither equal
-// nor ordered (receipts "A1" and "a1") land after the pivot. A key outside 0-5 leaves the order alone.
+// nor ordered (receipts "A1" and "a1") land after the pivot. A key beyond the known ones leaves the order
+// alone.
 void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale);
 
 } // namespace tallyfox

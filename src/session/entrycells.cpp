@@ -5,36 +5,36 @@
 
 namespace tallyfox {
 
-int identifierOfColumn(int column)
+std::optional<int> identifierOfColumn(int column)
 {
     for (int k = 0; k < kListColumnCount; ++k) {
         if (kColumnOfIdentifier[static_cast<size_t>(k)] == column)
             return k;
     }
-    return -1;
+    return std::nullopt;
 }
 
-int sortKeyOfColumn(int column)
+std::optional<SortKey> sortKeyOfColumn(int column)
 {
     switch (static_cast<ListColumn>(column)) {
     case ListColumn::What:
-        return static_cast<int>(SortKey::Name);
+        return SortKey::Name;
     case ListColumn::Receipt:
-        return static_cast<int>(SortKey::Receipt);
+        return SortKey::Receipt;
     case ListColumn::Date:
-        return static_cast<int>(SortKey::Date);
+        return SortKey::Date;
     case ListColumn::Currency:
     case ListColumn::Amount:
-        return static_cast<int>(SortKey::Amount);
+        return SortKey::Amount;
     case ListColumn::PaidWith:
-        return static_cast<int>(SortKey::PaidWith);
+        return SortKey::PaidWith;
     case ListColumn::IntendedSource:
-        return static_cast<int>(SortKey::IntendedSource);
+        return SortKey::IntendedSource;
     case ListColumn::Note:
     case ListColumn::PrimaryAmount:
         break;
     }
-    return -1;
+    return std::nullopt;
 }
 
 QString entryCellText(const AppState& state, const Expense& entry, int column)

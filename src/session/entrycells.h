@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace tallyfox {
 
@@ -26,10 +27,11 @@ inline constexpr int kListColumnCount = 9;
 // The logical column of each column setting identifier k ("Type", "Date", … "PrimaryAmount").
 inline constexpr std::array<int, kListColumnCount> kColumnOfIdentifier = {0, 3, 4, 5, 6, 7, 1, 2, 8};
 
-[[nodiscard]] int identifierOfColumn(int column);
+// The identifier index k of a logical column; none for a number that names no column.
+[[nodiscard]] std::optional<int> identifierOfColumn(int column);
 
-// The sort key that a tap on the column's header chooses, or -1 for the note and primary amount.
-[[nodiscard]] int sortKeyOfColumn(int column);
+// The sort key that a tap on the column's header chooses; none for the note and the primary amount.
+[[nodiscard]] std::optional<SortKey> sortKeyOfColumn(int column);
 
 // The text of one cell of the entry list.
 [[nodiscard]] QString entryCellText(const AppState& state, const Expense& entry, int column);

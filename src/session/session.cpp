@@ -136,7 +136,7 @@ void Session::removeEntryAt(int index, bool logIt)
     m_state.entries.removeAt(index);
 }
 
-void Session::chooseSortKey(quint16 key)
+void Session::chooseSortKey(SortKey key)
 {
     Settings& settings = m_state.settings;
     settings.sortReverse = key == settings.sortKey ? !settings.sortReverse : false;

@@ -79,7 +79,7 @@ public:
     void removeEntryAt(int index, bool logIt);
 
     // Choosing the current key again reverses the order; another key sorts forwards.
-    void chooseSortKey(quint16 key);
+    void chooseSortKey(SortKey key);
     void toggleAutoSort();
     void toggleReverse();
 

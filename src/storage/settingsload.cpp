@@ -57,9 +57,9 @@ void readMainSettings(SettingsKeys& keys, Settings& settings)
         readNumberSetting(key, QStringLiteral("DecimalsVis"), defaults.decimalsVisible);
     settings.autoSort = readFlagSetting(key, QStringLiteral("AutoSort"), defaults.autoSort);
     settings.sortReverse = readFlagSetting(key, QStringLiteral("SortReverse"), defaults.sortReverse);
-    settings.sortKey = readNumber16Setting(key, QStringLiteral("SortType"), defaults.sortKey);
-    if (settings.sortKey >= kSortKeyCount)
-        settings.sortKey = 0;
+    settings.sortKey = sortKeyFromNumber(readNumber16Setting(key, QStringLiteral("SortType"),
+                                                             sortKeyNumber(defaults.sortKey)))
+                           .value_or(SortKey::Name);
     settings.incomeIsPositive =
         readFlagSetting(key, QStringLiteral("IncomeIsPositive"), defaults.incomeIsPositive);
     settings.increase9Is0 = readFlagSetting(key, QStringLiteral("Increase9is0"), defaults.increase9Is0);

@@ -27,7 +27,7 @@ FileResult saveSettingsToRegistry(const AppState& state, Registry& registry)
     writeNumberSetting(key, QStringLiteral("DecimalsVis"), settings.decimalsVisible);
     writeFlagSetting(key, QStringLiteral("AutoSort"), settings.autoSort);
     writeFlagSetting(key, QStringLiteral("SortReverse"), settings.sortReverse);
-    writeNumberSetting(key, QStringLiteral("SortType"), settings.sortKey);
+    writeNumberSetting(key, QStringLiteral("SortType"), sortKeyNumber(settings.sortKey));
     writeFlagSetting(key, QStringLiteral("IncomeIsPositive"), settings.incomeIsPositive);
     writeFlagSetting(key, QStringLiteral("Increase9is0"), settings.increase9Is0);
     writeFlagSetting(key, QStringLiteral("SkipOverview"), settings.skipOverview);

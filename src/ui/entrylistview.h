@@ -35,6 +35,9 @@ public:
     // Brings a row fully into view and gives it the focus and the highlight, without selecting it.
     void revealRow(int row);
 
+    // Runs from a press on a row until the list menu opens; a release or a move stops it.
+    [[nodiscard]] QTimer& longPressTimer() { return m_longPress; }
+
 Q_SIGNALS:
     void rowDoubleTapped(int row);
     void headerTapped(int column);

@@ -71,9 +71,9 @@ void MainForm::connectMenu()
     connect(menu.openDatabase, &QAction::triggered, this, &MainForm::openDatabase);
     connect(menu.saveDatabaseAs, &QAction::triggered, this, &MainForm::saveDatabaseAs);
     connect(menu.exportData, &QAction::triggered, this, &MainForm::exportData);
-    for (size_t key = 0; key < menu.sortKeys.size(); ++key) {
-        connect(menu.sortKeys[key], &QAction::triggered, this, [this, key] {
-            m_session.chooseSortKey(static_cast<quint16>(key));
+    for (SortKey key : kSortKeys) {
+        connect(menu.sortKeyAction(key), &QAction::triggered, this, [this, key] {
+            m_session.chooseSortKey(key);
             showProblems();
         });
     }
@@ -95,9 +95,8 @@ void MainForm::connectMenu()
             m_editEntry(row);
     });
     connect(m_list, &EntryListView::headerTapped, this, [this](int column) {
-        const int key = sortKeyOfColumn(column);
-        if (key >= 0) {
-            m_session.chooseSortKey(static_cast<quint16>(key));
+        if (const std::optional<SortKey> key = sortKeyOfColumn(column)) {
+            m_session.chooseSortKey(*key);
             showProblems();
         }
     });

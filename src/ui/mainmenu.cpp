@@ -47,12 +47,15 @@ MainMenu::MainMenu(QWidget* parent)
     m_menu->addSeparator();
     QMenu* sort = m_menu->addMenu(QStringLiteral("Sort"));
     sort->setObjectName(QStringLiteral("sortMenu"));
-    const std::array<const char*, 6> keyNames = {"Name",        "Date",      "Amount",
-                                                 "Receipt nr.", "Paid with", "Intended source"};
-    for (size_t key = 0; key < keyNames.size(); ++key) {
-        sortKeys[key] = addItem(sort, QString::fromLatin1(keyNames[key]), "sortKeyAction");
-        sortKeys[key]->setObjectName(QStringLiteral("sortKey%1Action").arg(key));
-        sortKeys[key]->setCheckable(true);
+    // By the keys' numbers.
+    const std::array<const char*, kSortKeyCount> keyNames = {"Name",        "Date",      "Amount",
+                                                             "Receipt nr.", "Paid with", "Intended source"};
+    for (SortKey key : kSortKeys) {
+        const quint16 number = sortKeyNumber(key);
+        QAction* action = addItem(sort, QString::fromLatin1(keyNames[number]), "sortKeyAction");
+        action->setObjectName(QStringLiteral("sortKey%1Action").arg(number));
+        action->setCheckable(true);
+        m_sortKeyActions[number] = action;
     }
     sort->addSeparator();
     autoSort = addItem(sort, QStringLiteral("Autosort"), "autoSortAction");
@@ -80,8 +83,8 @@ void MainMenu::update(bool rowSelected, const Settings& settings)
     editEntry->setEnabled(rowSelected);
     autoSort->setChecked(settings.autoSort);
     reverseOrder->setChecked(settings.sortReverse);
-    for (size_t key = 0; key < sortKeys.size(); ++key)
-        sortKeys[key]->setChecked(settings.autoSort && settings.sortKey == key);
+    for (SortKey key : kSortKeys)
+        sortKeyAction(key)->setChecked(settings.autoSort && settings.sortKey == key);
 }
 
 } // namespace tallyfox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings.h"
+
 #include <QObject>
 #include <array>
 
@@ -8,8 +10,6 @@ class QMenu;
 class QWidget;
 
 namespace tallyfox {
-
-struct Settings;
 
 // The main menu behind the left soft key, and the list's own two-item menu.
 class MainMenu : public QObject
@@ -26,6 +26,9 @@ public:
     // only while entries are sorted automatically.
     void update(bool rowSelected, const Settings& settings);
 
+    // The Sort menu's item for a key.
+    [[nodiscard]] QAction* sortKeyAction(SortKey key) const { return m_sortKeyActions[sortKeyNumber(key)]; }
+
     QAction* exit = nullptr;
     QAction* about = nullptr;
     QAction* options = nullptr;
@@ -35,7 +38,6 @@ public:
     QAction* openDatabase = nullptr;
     QAction* saveDatabaseAs = nullptr;
     QAction* exportData = nullptr;
-    std::array<QAction*, 6> sortKeys{};
     QAction* autoSort = nullptr;
     QAction* reverseOrder = nullptr;
     QAction* deleteEntry = nullptr;
@@ -46,6 +48,7 @@ public:
 private:
     QMenu* m_menu;
     QMenu* m_listMenu;
+    std::array<QAction*, kSortKeyCount> m_sortKeyActions{};
 };
 
 } // namespace tallyfox

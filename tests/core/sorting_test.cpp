@@ -9,10 +9,10 @@
 namespace tallyfox {
 namespace {
 
-constexpr quint16 kByName = 0;
-constexpr quint16 kByDate = 1;
-constexpr quint16 kByAmount = 2;
-constexpr quint16 kByReceipt = 3;
+constexpr SortKey kByName = SortKey::Name;
+constexpr SortKey kByDate = SortKey::Date;
+constexpr SortKey kByAmount = SortKey::Amount;
+constexpr SortKey kByReceipt = SortKey::Receipt;
 
 // Each entry's Note names it, so an order reads as a list of notes.
 QStringList notesOf(const ExpenseArray& entries)
@@ -49,9 +49,9 @@ protected:
     }
 
     // Sorts with the fast sort, checks that the plain procedure agrees, and returns the order.
-    QStringList sorted(quint16 sortType, bool reverse = false)
+    QStringList sorted(SortKey key, bool reverse = false)
     {
-        const SortOrder order{sortType, reverse};
+        const SortOrder order{key, reverse};
         ExpenseArray expected = entries;
         test::oracleSort(expected, expected.count(), order, locale);
         sortEntries(entries, entries.count(), order, locale);
@@ -69,8 +69,8 @@ TEST_F(SortingCases, EmptyAndSingleEntryArraysStayAsTheyAre)
     addNamed("only", "Zoo");
     addNamed("spare", "Apple");
     entries.dropLast();
-    for (quint16 key = 0; key < kSortKeyCount; ++key)
-        EXPECT_EQ(sorted(key, key % 2 == 1), QStringList{"only"});
+    for (SortKey key : kSortKeys)
+        EXPECT_EQ(sorted(key, sortKeyNumber(key) % 2 == 1), QStringList{"only"});
     EXPECT_EQ(entries[1].note, u"spare");
 }
 
@@ -169,7 +169,7 @@ TEST_F(SortingCases, DatesAndAmountsThatAreNotNumbersSortAsThePlainProcedureDoes
         entry.income = i % 2 == 1;
         entry.currency = QStringLiteral("EUR");
     }
-    for (quint16 key : {kByDate, kByAmount}) {
+    for (SortKey key : {kByDate, kByAmount}) {
         for (bool reverse : {false, true}) {
             const QStringList once = sorted(key, reverse);
             EXPECT_EQ(once.size(), 9);
@@ -183,10 +183,10 @@ TEST_F(SortingCases, AKeyOutsideTheKnownOnesLeavesTheOrderAlone)
     addAmount("c", "EUR", 1, true);
     addAmount("a", "EUR", 2, false);
     const QStringList before = notesOf(entries);
-    for (quint16 key : {quint16(6), quint16(7), quint16(1000), quint16(65535)}) {
+    for (quint16 number : {quint16(6), quint16(7), quint16(1000), quint16(65535)}) {
         for (bool reverse : {false, true}) {
-            sortEntries(entries, entries.count(), {key, reverse}, locale);
-            EXPECT_EQ(notesOf(entries), before) << key;
+            sortEntries(entries, entries.count(), {static_cast<SortKey>(number), reverse}, locale);
+            EXPECT_EQ(notesOf(entries), before) << number;
         }
     }
 }

@@ -12,11 +12,14 @@ using test::makeExpense;
 
 TEST(EntryCells, EachColumnHeaderChoosesItsSortKey)
 {
-    const int expected[kListColumnCount] = {0, 3, -1, 1, 2, 2, 4, 5, -1};
+    const std::optional<SortKey> expected[kListColumnCount] = {
+        SortKey::Name,     SortKey::Receipt,        std::nullopt,
+        SortKey::Date,     SortKey::Amount,         SortKey::Amount,
+        SortKey::PaidWith, SortKey::IntendedSource, std::nullopt};
     for (int column = 0; column < kListColumnCount; ++column)
         EXPECT_EQ(sortKeyOfColumn(column), expected[column]) << "column " << column;
-    EXPECT_EQ(sortKeyOfColumn(-1), -1);
-    EXPECT_EQ(sortKeyOfColumn(kListColumnCount), -1);
+    EXPECT_EQ(sortKeyOfColumn(-1), std::nullopt);
+    EXPECT_EQ(sortKeyOfColumn(kListColumnCount), std::nullopt);
 }
 
 TEST(EntryCells, ColumnsAndSettingIdentifiersMapBothWays)
@@ -26,13 +29,14 @@ TEST(EntryCells, ColumnsAndSettingIdentifiersMapBothWays)
                                                u"Date",     u"Currency",       u"Amount",
                                                u"PaidWith", u"IntendedSource", u"PrimaryAmount"};
     for (int column = 0; column < kListColumnCount; ++column) {
-        const int k = identifierOfColumn(column);
-        ASSERT_GE(k, 0) << "column " << column;
-        EXPECT_EQ(QString::fromUtf16(kColumnIdentifiers[static_cast<size_t>(k)]),
+        const std::optional<int> k = identifierOfColumn(column);
+        ASSERT_TRUE(k.has_value()) << "column " << column;
+        EXPECT_EQ(QString::fromUtf16(kColumnIdentifiers[static_cast<size_t>(*k)]),
                   QString::fromUtf16(names[column]));
-        EXPECT_EQ(kColumnOfIdentifier[static_cast<size_t>(k)], column);
+        EXPECT_EQ(kColumnOfIdentifier[static_cast<size_t>(*k)], column);
     }
-    EXPECT_EQ(identifierOfColumn(kListColumnCount), -1);
+    EXPECT_EQ(identifierOfColumn(-1), std::nullopt);
+    EXPECT_EQ(identifierOfColumn(kListColumnCount), std::nullopt);
 }
 
 TEST(EntryCells, CellsShowTheEntryAsTheListDoes)

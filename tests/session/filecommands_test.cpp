@@ -73,7 +73,7 @@ TEST_F(FileCommands, OpenLeavesAFileWithoutEntriesAloneUntilAnEntryIsAdded)
 
     // Refreshes of every kind leave it as it is.
     session.toggleAutoSort();
-    session.chooseSortKey(1);
+    session.chooseSortKey(SortKey::Date);
     session.refreshList(true);
     EXPECT_EQ(readFileBytes(path), exported);
 

@@ -7,8 +7,8 @@ namespace {
 
 using test::readFileBytes;
 
-constexpr quint16 kName = static_cast<quint16>(SortKey::Name);
-constexpr quint16 kDate = static_cast<quint16>(SortKey::Date);
+constexpr SortKey kName = SortKey::Name;
+constexpr SortKey kDate = SortKey::Date;
 
 class SortCommands : public test::SessionTest
 {

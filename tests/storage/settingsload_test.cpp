@@ -88,7 +88,7 @@ TEST_F(SettingsLoad, ValuesOfTheWrongKindOrSizeReadByTheirRules)
     EXPECT_EQ(state.settings.lastUsedCurrency, u"EUR");
     EXPECT_FALSE(state.settings.lastIncome);
     EXPECT_EQ(state.settings.nextReceiptNumber, 4464);
-    EXPECT_EQ(state.settings.sortKey, 0);
+    EXPECT_EQ(state.settings.sortKey, SortKey::Name);
     EXPECT_EQ(state.settings.decimalsVisible, 5);
     EXPECT_FALSE(state.settings.quickEnable[6]);
     EXPECT_TRUE(state.settings.quickEnable[5]);
@@ -102,14 +102,22 @@ TEST_F(SettingsLoad, ValuesOfTheWrongKindOrSizeReadByTheirRules)
     EXPECT_EQ(stored(main, u"NextReceiptNum"), RegistryValue::fromNumber(70000));
 }
 
-TEST_F(SettingsLoad, ASortTypeBeyondTheSortKeysReadsAsTheFirst)
+TEST_F(SettingsLoad, EachSortTypeReadsAsItsKeyAndOneBeyondTheKeysAsTheFirst)
 {
-    seed("\"SortType\"=dword:00000009\r\n");
-    ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.sortKey, 0);
-    seed("\"SortType\"=dword:00000005\r\n");
-    ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.sortKey, 5);
+    for (SortKey key : kSortKeys) {
+        const quint16 number = sortKeyNumber(key);
+        seed("\"SortType\"=dword:0000000" + QByteArray::number(number) + "\r\n");
+        ASSERT_TRUE(load().ok());
+        EXPECT_EQ(state.settings.sortKey, key) << number;
+        EXPECT_EQ(stored(QString::fromUtf16(kSettingsKeyPath), u"SortType"),
+                  RegistryValue::fromNumber(number));
+    }
+    for (const char* beyond : {"00000006", "00000009", "0000ffff"}) {
+        state.settings.sortKey = SortKey::Date;
+        seed("\"SortType\"=dword:" + QByteArray(beyond) + "\r\n");
+        ASSERT_TRUE(load().ok());
+        EXPECT_EQ(state.settings.sortKey, SortKey::Name) << beyond;
+    }
 }
 
 TEST_F(SettingsLoad, TheDatabaseIsReadOnlyWhenStoredAsAText)
@@ -179,7 +187,7 @@ TEST_F(SettingsLoad, TheColumnOrderIsReadFromTheColumnsKey)
 TEST_F(SettingsLoad, AnUnreadableRegistryGivesDefaultsAndIsNeverWritten)
 {
     ASSERT_TRUE(QDir().mkpath(file));
-    state.settings.sortKey = 4;
+    state.settings.sortKey = SortKey::PaidWith;
     ASSERT_TRUE(load().ok());
     EXPECT_TRUE(state.settings.registryUnavailable);
     Settings defaults;

@@ -38,7 +38,7 @@ AppState usedState()
     s.decimalsVisible = 5;
     s.autoSort = true;
     s.sortReverse = true;
-    s.sortKey = 3;
+    s.sortKey = SortKey::Receipt;
     s.incomeIsPositive = true;
     s.increase9Is0 = true;
     s.skipOverview = true;

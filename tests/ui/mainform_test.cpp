@@ -151,18 +151,18 @@ TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
 {
     MainForm& form = startWith(kThreeEntries);
     MainMenu& menu = *form.mainMenu();
-    menu.sortKeys[1]->trigger(); // Date
+    menu.sortKeyAction(SortKey::Date)->trigger();
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Salary"), QStringLiteral("Breakfast"), QStringLiteral("Dinner")}));
-    EXPECT_FALSE(menu.sortKeys[1]->isChecked()) << "without Autosort no key carries a mark";
-    menu.sortKeys[1]->trigger(); // Date again: reversed
+    EXPECT_FALSE(menu.sortKeyAction(SortKey::Date)->isChecked()) << "without Autosort no key carries a mark";
+    menu.sortKeyAction(SortKey::Date)->trigger(); // again: reversed
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Dinner"), QStringLiteral("Breakfast"), QStringLiteral("Salary")}));
     EXPECT_TRUE(menu.reverseOrder->isChecked());
 
     menu.autoSort->trigger();
     EXPECT_TRUE(menu.autoSort->isChecked());
-    EXPECT_TRUE(menu.sortKeys[1]->isChecked());
+    EXPECT_TRUE(menu.sortKeyAction(SortKey::Date)->isChecked());
 
     // A tap on the header of "What" sorts by name, forwards.
     QHeaderView* header = form.list()->horizontalHeader();
@@ -170,13 +170,13 @@ TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, whatHeader);
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Breakfast"), QStringLiteral("Dinner"), QStringLiteral("Salary")}));
-    EXPECT_TRUE(menu.sortKeys[0]->isChecked());
-    EXPECT_FALSE(menu.sortKeys[1]->isChecked());
+    EXPECT_TRUE(menu.sortKeyAction(SortKey::Name)->isChecked());
+    EXPECT_FALSE(menu.sortKeyAction(SortKey::Date)->isChecked());
     EXPECT_FALSE(menu.reverseOrder->isChecked());
     // The note column chooses no key.
     const QPoint noteHeader(header->sectionViewportPosition(2) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, noteHeader);
-    EXPECT_EQ(fixture.state->settings.sortKey, 0);
+    EXPECT_EQ(fixture.state->settings.sortKey, SortKey::Name);
     // The sorted order is what the file holds.
     EXPECT_TRUE(
         readFileBytes(database()).contains("Breakfast\tEmployer\tCash\tfalse\t00\t\r\nitem\t2010\t1\t3"));

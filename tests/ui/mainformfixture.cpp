@@ -1,6 +1,5 @@
 #include "mainformfixture.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -59,20 +58,12 @@ void MainFormFixture::close()
     forms.reset();
 }
 
-bool waitUntil(const std::function<bool()>& condition, int milliseconds)
-{
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
 void MainFormFixture::runStartupTick()
 {
-    EXPECT_TRUE(waitUntil([this] { return !form->startupTimer().isActive(); }, 3000));
+    QTimer& tick = form->startupTimer();
+    ASSERT_TRUE(tick.isActive());
+    tick.start(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tick.isActive(); }));
 }
 
 QString MainFormFixture::registryText() const

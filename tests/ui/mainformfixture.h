@@ -10,13 +10,9 @@
 #include "ui/forms.h"
 #include "ui/mainform.h"
 
-#include <functional>
 #include <memory>
 
 namespace tallyfox::test {
-
-// Processes events until the condition holds; false when the time runs out first.
-bool waitUntil(const std::function<bool()>& condition, int milliseconds);
 
 // The program's forms in fresh folders: their own registry file, settings folder and program folder with
 // the shipped defaults file, a pinned clock and locale, and scripted prompts.
@@ -30,7 +26,7 @@ public:
     MainForm& start(const QStringList& parameters = {});
     // Closes the window (storing the settings) and forgets it.
     void close();
-    // Lets the one-second start-up tick show its messages.
+    // Runs the start-up tick, due a second after start-up, at once: it shows the start-up messages.
     void runStartupTick();
 
     [[nodiscard]] QString settingsFolder() const { return folder.file(QStringLiteral("settings/")); }

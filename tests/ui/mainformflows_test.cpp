@@ -49,8 +49,14 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
 
     const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
     const QPoint thirdRow = list->visualRect(form.listModel()->index(2, 0)).center();
+    // A press held for 600 ms opens it; the long press's timer is fired at once rather than waited for.
+    QTimer& longPress = list->longPressTimer();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, thirdRow);
-    EXPECT_TRUE(waitUntil([&] { return listMenu->isVisible(); }, 2000));
+    ASSERT_TRUE(longPress.isActive());
+    EXPECT_EQ(longPress.interval(), 600);
+    EXPECT_FALSE(listMenu->isVisible());
+    longPress.start(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listMenu->isVisible(); }));
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, thirdRow);
     EXPECT_EQ(list->selectedRow(), 2);
     listMenu->hide();
@@ -62,9 +68,10 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
     EXPECT_EQ(list->selectedRow(), 1);
     listMenu->hide();
 
-    // A short tap opens nothing.
+    // A short tap opens nothing: its release stops the long press before it is due.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow);
-    QTest::qWait(800);
+    EXPECT_FALSE(longPress.isActive());
+    QCoreApplication::processEvents();
     EXPECT_FALSE(listMenu->isVisible());
 }
 
@@ -72,7 +79,7 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheS
 {
     MainForm& form = startWithEntries(200);
     fixture.state->settings.autoSort = true;
-    fixture.state->settings.sortKey = 0;
+    fixture.state->settings.sortKey = SortKey::Name;
     EntryDraft draft;
     draft.type = QStringLiteral("Type 000a");
     draft.currency = QStringLiteral("EUR");

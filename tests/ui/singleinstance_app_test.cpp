@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tallyfox::test {
@@ -42,8 +43,8 @@ TEST(Program, ASecondStartEndsAtOnceWithExitCodeZeroAndLeavesTheFirstAlone)
     first.start(program);
     ASSERT_TRUE(first.waitForStarted(5000));
     // The first copy is up once its start-up has logged the database it loaded.
-    ASSERT_TRUE(
-        waitUntil([&] { return logHas(settings + QStringLiteral("Tallyfox.log"), "Load file: "); }, 10000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return logHas(settings + QStringLiteral("Tallyfox.log"), "Load file: "); }, 10000))
         << first.readAllStandardError().toStdString();
 
     QProcess second;
