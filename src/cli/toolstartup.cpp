@@ -36,8 +36,9 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
     // The program would fall back on its stored settings folder; the tool would then read or change
     // other data than the user named.
     if (invocation.settingsFolder && !QFileInfo(*invocation.settingsFolder).isDir()) {
-        console.message(
-            FileResult::readFailure(*invocation.settingsFolder, QStringLiteral("No such folder.")).message());
+        console.message(FileResult::readFailure(FileError::NotFound, *invocation.settingsFolder,
+                                                QStringLiteral("No such folder."))
+                            .message());
         return false;
     }
     runStartup(session, toolStartupOptions(invocation));

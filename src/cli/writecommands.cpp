@@ -12,7 +12,8 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
     // Sorting writes the file; with none there is nothing to sort, and an empty file is not made.
     if (!QFileInfo::exists(state.databasePath)) {
         console.message(
-            FileResult::readFailure(state.databasePath, QStringLiteral("No such file.")).message());
+            FileResult::readFailure(FileError::NotFound, state.databasePath, QStringLiteral("No such file."))
+                .message());
         return kExitFileError;
     }
     state.settings.sortKey = invocation.sortType.value_or(0);
@@ -66,7 +67,8 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
         console.message(problem);
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const QString databaseFailure = FileResult::writeFailure(state.databasePath, QString()).message();
+    const QString databaseFailure =
+        FileResult::writeFailure(FileError::NotWritable, state.databasePath, QString()).message();
     for (const QString& problem : problems) {
         if (problem.startsWith(databaseFailure))
             return kExitFileError;

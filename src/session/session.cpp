@@ -70,9 +70,10 @@ void Session::writeDatabase()
     }
     if (m_state.entryCount() > 0 && !m_unreadReported) {
         m_unreadReported = true;
-        report(FileResult::writeFailure(
-            m_unreadDatabase, QStringLiteral("It could not be read, so writing it would replace the "
-                                             "entries it holds. Use Save as to keep the changes.")));
+        report(
+            FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase,
+                                     QStringLiteral("It could not be read, so writing it would replace the "
+                                                    "entries it holds. Use Save as to keep the changes.")));
     }
 }
 

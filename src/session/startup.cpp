@@ -155,8 +155,8 @@ void runStartup(Session& session, const StartupOptions& options)
                                : readDataLocation(keys, defaultSettingsFolder());
     state.settingsFolder = withTrailingSlash(QDir::cleanPath(folder));
     if (!QDir().mkpath(state.settingsFolder))
-        session.report(
-            FileResult::writeFailure(state.settingsFolder, QStringLiteral("The folder cannot be created.")));
+        session.report(FileResult::writeFailure(FileError::FolderNotCreated, state.settingsFolder,
+                                                QStringLiteral("The folder cannot be created.")));
 
     session.report(session.log().createLogIfMissing(state));
     session.report(installDefaultsFile(state));

@@ -19,7 +19,8 @@ FileResult copyTextFile(const QString& source, const QString& target)
     if (!content.result.ok())
         return content.result;
     if (content.missing)
-        return FileResult::readFailure(source, QStringLiteral("The file does not exist."));
+        return FileResult::readFailure(FileError::NotFound, source,
+                                       QStringLiteral("The file does not exist."));
     const QStringList lines = splitTextLines(content.bytes);
     return writeFileAtomically(target, [&lines](QIODevice& device) { return writeTextLines(device, lines); });
 }

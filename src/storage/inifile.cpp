@@ -32,12 +32,11 @@ void IniFile::load()
 
 FileResult IniFile::save()
 {
-    if (!m_hasFile)
-        return FileResult::failure(QStringLiteral("The settings text belongs to no file."));
     // The lines in memory lack whatever could not be read; writing them would lose it for good.
     if (!m_loadResult.ok())
         return FileResult::writeFailure(
-            m_fileName, QStringLiteral("It could not be read, so writing it would lose its content."));
+            FileError::ContentNotRead, m_fileName,
+            QStringLiteral("It could not be read, so writing it would lose its content."));
     return writeFileAtomically(m_fileName,
                                [this](QIODevice& device) { return writeTextLines(device, m_lines); });
 }
