@@ -62,17 +62,14 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
     session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
+    // The entry lives only as long as this process unless the database holds it. When the file could not
+    // be written, the receipt number and the choices were not used after all: nothing is remembered.
+    const bool stored = session.lastDatabaseWrite().ok();
     const QStringList problems = session.takeProblems();
     for (const QString& problem : problems)
         console.message(problem);
-    // The entry lives only as long as this process unless the database holds it. When the file could not
-    // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const QString databaseFailure =
-        FileResult::writeFailure(FileError::NotWritable, state.databasePath, QString()).message();
-    for (const QString& problem : problems) {
-        if (problem.startsWith(databaseFailure))
-            return kExitFileError;
-    }
+    if (!stored)
+        return kExitFileError;
     session.saveSettings();
     return reportProblems(session, console) && problems.isEmpty() ? 0 : kExitFileError;
 }

@@ -65,15 +65,20 @@ void Session::protectUnreadDatabase()
 void Session::writeDatabase()
 {
     if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.databasePath) {
-        report(writeDatabaseFile(m_state));
+        m_lastDatabaseWrite = writeDatabaseFile(m_state);
+        report(m_lastDatabaseWrite);
         return;
     }
-    if (m_state.entryCount() > 0 && !m_unreadReported) {
+    m_lastDatabaseWrite = {};
+    if (m_state.entryCount() == 0)
+        return;
+    m_lastDatabaseWrite =
+        FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase,
+                                 QStringLiteral("It could not be read, so writing it would replace the "
+                                                "entries it holds. Use Save as to keep the changes."));
+    if (!m_unreadReported) {
         m_unreadReported = true;
-        report(
-            FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase,
-                                     QStringLiteral("It could not be read, so writing it would replace the "
-                                                    "entries it holds. Use Save as to keep the changes.")));
+        report(m_lastDatabaseWrite);
     }
 }
 

@@ -58,6 +58,9 @@ public:
     // Sorts when AutoSort is on or forced, clears the JustChanged markers and returns their rows (unless
     // the run only adds one entry, when no row is built), then writes the database.
     std::vector<int> refreshEntries(bool forceSort);
+    // The outcome of the last refresh's database write: a failure means entries in memory are not in
+    // the file.
+    [[nodiscard]] const FileResult& lastDatabaseWrite() const { return m_lastDatabaseWrite; }
 
     void logMessage(const QString& text);
 
@@ -101,6 +104,7 @@ private:
     std::function<void(bool)> m_refreshHandler;
     QString m_unreadDatabase;
     bool m_unreadReported = false;
+    FileResult m_lastDatabaseWrite;
 };
 
 } // namespace tallyfox

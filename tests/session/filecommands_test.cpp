@@ -184,7 +184,9 @@ TEST_F(FileCommands, AFailedWriteIsReportedAndTriedAgainByTheNextRefresh)
     session.storeEntry(test::makeDraft({.type = "Taxi", .amount = 5.0}));
     const QStringList problems = session.takeProblems();
     ASSERT_EQ(problems.size(), 1);
-    EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
+    EXPECT_EQ(problems[0], session.lastDatabaseWrite().message());
+    EXPECT_EQ(session.lastDatabaseWrite().error(), FileError::NotWritable);
+    EXPECT_EQ(session.lastDatabaseWrite().path(), path);
     // The entries stay in memory.
     EXPECT_EQ(state.entryCount(), 3);
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -192,6 +194,7 @@ TEST_F(FileCommands, AFailedWriteIsReportedAndTriedAgainByTheNextRefresh)
     QDir().mkpath(folderPath);
     session.refreshList(false);
     EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.lastDatabaseWrite().ok());
     EXPECT_EQ(readFileBytes(path), current());
 }
 

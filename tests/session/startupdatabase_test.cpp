@@ -192,18 +192,22 @@ TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
     EXPECT_TRUE(session.takeProblems().isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
 
-    // New entries are kept in memory; the user hears once that they are not in the file.
+    // New entries are kept in memory; the user hears once that they are not in the file, and every
+    // refresh tells that its write did not happen.
     session.storeEntry(test::makeDraft({.type = "Taxi"}));
     session.storeEntry(test::makeDraft({.type = "Bus"}));
     const QStringList problems = session.takeProblems();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
     EXPECT_EQ(state.entryCount(), 2);
+    EXPECT_EQ(session.lastDatabaseWrite().error(), FileError::ContentNotRead);
+    EXPECT_EQ(session.lastDatabaseWrite().path(), path);
 
     // Save as keeps them in another file.
     const QString copy = folder.file(QStringLiteral("copy.tfx"));
     session.saveDatabaseAs(copy);
     EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.lastDatabaseWrite().ok());
     EXPECT_EQ(readFileBytes(copy), databaseBytes(state.entries));
 }
 
