@@ -3,7 +3,8 @@
 #include "core/appstate.h"
 #include "money/currencytable.h"
 #include "storage/defaultsfile.h"
-#include "storage/inifile.h"
+#include "storage/inireader.h"
+#include "storage/iniwriter.h"
 
 namespace tallyfox {
 
@@ -36,24 +37,19 @@ std::optional<CurrencySectionUpgrade> upgradedCurrencySection(const QStringList&
     return upgrade;
 }
 
-CurrencyUpgradeResult upgradeCurrencySection(IniFile& defaults, AppState& state, EditLog& log)
+CurrencyUpgradeResult upgradeCurrencySection(const IniReader& defaults, AppState& state, EditLog& log)
 {
-    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
-    QStringList lines;
-    (void)defaults.sectionLines(lines);
-    const auto upgrade = upgradedCurrencySection(lines);
+    const QString section = QString::fromUtf16(kCurrenciesSection);
+    const auto upgrade = upgradedCurrencySection(defaults.section(section).lines());
     if (!upgrade)
         return {};
 
     CurrencyUpgradeResult outcome;
-    // Write mode loads the file again; the section is erased and written anew at its end, and closing
-    // saves the whole file at once.
-    (void)defaults.setMode(IniMode::Write);
-    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
-    QStringList upgradedLines = upgrade->lines;
-    outcome.result = defaults.sectionLines(upgradedLines);
-    if (FileResult saved = defaults.close(); outcome.result.ok())
-        outcome.result = std::move(saved);
+    // The writer loads the file again; the section is erased and written anew at its end, and the whole
+    // file is saved at once.
+    IniWriter writer(defaults.fileName(), state.locale);
+    writer.setSectionLines(section, upgrade->lines);
+    outcome.result = writer.save();
     if (!outcome.result.ok())
         return outcome;
     outcome.upgraded = true;
@@ -65,7 +61,7 @@ CurrencyUpgradeResult upgradeCurrencySection(IniFile& defaults, AppState& state,
 
 CurrencyUpgradeResult upgradeCurrencySection(AppState& state, EditLog& log)
 {
-    IniFile defaults(defaultsFilePath(state), state.locale);
+    const IniReader defaults(defaultsFilePath(state), state.locale);
     return upgradeCurrencySection(defaults, state, log);
 }
 

@@ -9,7 +9,7 @@
 
 namespace tallyfox {
 
-class IniFile;
+class IniReader;
 
 // Queued at start-up when a names-only currency section of several lines got rates.
 inline constexpr char16_t kCurrencyRatesMessage[] =
@@ -43,7 +43,8 @@ struct CurrencyUpgradeResult
 // holds only names, saving the file at once; then queues kCurrencyRatesMessage in the start-up messages
 // when it did so for several currencies, and writes the edit log's entry. A file that cannot be saved
 // keeps its section as it was on disk, and the result says why.
-[[nodiscard]] CurrencyUpgradeResult upgradeCurrencySection(IniFile& defaults, AppState& state, EditLog& log);
+[[nodiscard]] CurrencyUpgradeResult upgradeCurrencySection(const IniReader& defaults, AppState& state,
+                                                           EditLog& log);
 // The same on the defaults file of the settings folder.
 [[nodiscard]] CurrencyUpgradeResult upgradeCurrencySection(AppState& state, EditLog& log);
 

@@ -69,6 +69,14 @@ private:
     QString m_reason;
 };
 
+// A value read from a file, and how reading it went. After a failure the value holds what could be read,
+// which is usually nothing.
+template <typename T> struct ReadResult
+{
+    T value;
+    FileResult result;
+};
+
 struct FileContent
 {
     FileResult result;

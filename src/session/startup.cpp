@@ -5,7 +5,7 @@
 #include "platform/userfolders.h"
 #include "storage/databasefile.h"
 #include "storage/defaultsfile.h"
-#include "storage/inifile.h"
+#include "storage/inireader.h"
 #include "storage/oldformat.h"
 #include "storage/settingsload.h"
 
@@ -88,7 +88,7 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
 void upgradeCurrencies(Session& session)
 {
     AppState& state = session.state();
-    IniFile defaults(defaultsFilePath(state), state.locale);
+    const IniReader defaults(defaultsFilePath(state), state.locale);
     if (!defaults.loadResult().ok()) {
         session.report(defaults.loadResult());
         return;
@@ -127,9 +127,10 @@ void loadEntries(Session& session, bool convertOldFormat)
 
 void loadDefaults(Session& session)
 {
-    QStringList lines;
-    session.report(readDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection), lines));
-    buildCurrencyTable(session.state(), lines);
+    const ReadResult<QStringList> currencies =
+        readDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection));
+    session.report(currencies.result);
+    buildCurrencyTable(session.state(), currencies.value);
 }
 
 void runStartup(Session& session, const StartupOptions& options)

@@ -1,6 +1,6 @@
 #include "money/currencyupgrade.h"
 #include "moneyfixtures.h"
-#include "storage/inifile.h"
+#include "storage/inireader.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -111,7 +111,7 @@ TEST_F(CurrencyUpgradeStart, LeavesAMissingSectionAloneAndASingleCurrencyUnannou
 
 TEST_F(CurrencyUpgradeStart, ASectionThatCannotBeSavedIsNeitherAnnouncedNorLogged)
 {
-    IniFile defaults(state.locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
+    const IniReader defaults(state.locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
     const CurrencyUpgradeResult outcome = upgradeCurrencySection(defaults, state, log);
     EXPECT_FALSE(outcome.upgraded);
     EXPECT_FALSE(outcome.result.ok());
