@@ -1,11 +1,10 @@
 #include "session/startup.h"
 
 #include "money/currencytable.h"
-#include "money/currencyupgrade.h"
 #include "platform/userfolders.h"
+#include "session/defaultsupgrade.h"
 #include "storage/databasefile.h"
 #include "storage/defaultsfile.h"
-#include "storage/inireader.h"
 #include "storage/oldformat.h"
 #include "storage/settingsload.h"
 
@@ -88,12 +87,9 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
 void upgradeCurrencies(Session& session)
 {
     AppState& state = session.state();
-    const IniReader defaults(defaultsFilePath(state), state.locale);
-    if (!defaults.loadResult().ok()) {
-        session.report(defaults.loadResult());
-        return;
-    }
-    const CurrencyUpgradeResult upgrade = upgradeCurrencySection(defaults, state, session.log());
+    const CurrencyUpgradeResult upgrade = upgradeDefaultsCurrencies(state, session.log());
+    if (upgrade.announce)
+        queue(state, QString::fromUtf16(kCurrencyRatesMessage));
     session.report(upgrade.result);
     session.report(upgrade.log);
 }

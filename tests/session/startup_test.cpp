@@ -1,4 +1,4 @@
-#include "money/currencyupgrade.h"
+#include "session/defaultsupgrade.h"
 #include "startupfixture.h"
 
 #include <QFileInfo>
