@@ -42,7 +42,7 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
         return false;
     }
     runStartup(session, toolStartupOptions(invocation));
-    for (const QString& message : session.state().startupMessages)
+    for (const QString& message : session.takeMessages())
         console.message(message);
     // Start-up keeps a database it could not read from being written over; the tool cannot show or
     // change its entries either. The reason is among the messages above.
@@ -51,7 +51,7 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
 
 bool reportProblems(Session& session, Console& console)
 {
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     for (const QString& problem : problems)
         console.message(problem);
     return problems.isEmpty();

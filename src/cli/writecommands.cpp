@@ -65,7 +65,7 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
     const bool stored = session.lastDatabaseWrite().ok();
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     for (const QString& problem : problems)
         console.message(problem);
     if (!stored)

@@ -12,21 +12,31 @@ Session::Session(AppState& state, const Clock& clock, const QString& registryFil
     : m_state(state), m_clock(clock), m_registryFile(registryFile), m_log(clock)
 {}
 
-QStringList Session::takeProblems()
+QStringList Session::takeMessages()
 {
-    return std::exchange(m_problems, {});
+    return std::exchange(m_messages, {});
+}
+
+void Session::tell(const QString& message)
+{
+    m_messages << message;
 }
 
 void Session::report(const FileResult& result)
 {
     if (!result.ok())
-        m_problems << result.message();
+        tell(result.message());
 }
 
 void Session::report(const LogResult& result)
 {
     if (!result.ok() && result.isNewFailure())
-        m_problems << result.message();
+        tell(result.message());
+}
+
+void Session::removeRepeatedMessages()
+{
+    m_messages.removeDuplicates();
 }
 
 void Session::refreshList(bool forceSort)

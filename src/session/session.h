@@ -31,7 +31,8 @@ struct EntryDraft
 
 // The program's work without windows, shared by the forms and the command-line tool: every change to
 // the entries or files, with its log lines. Failures never stop the work: each leaves a message, naming
-// the file and the reason, for the caller to show (takeProblems), and the entries in memory stay.
+// the file and the reason, and the entries in memory stay. Those messages and what start-up has to tell
+// wait in one queue for the caller to show (takeMessages).
 class Session
 {
 public:
@@ -44,9 +45,13 @@ public:
     [[nodiscard]] EditLog& log() { return m_log; }
 
     // Messages for the user since the last call, in the order they arose.
-    [[nodiscard]] QStringList takeProblems();
+    [[nodiscard]] QStringList takeMessages();
+    void tell(const QString& message);
+    // Queues the failure's message; nothing on success, and a log failure only when it is new.
     void report(const FileResult& result);
     void report(const LogResult& result);
+    // Keeps the first of equal messages that wait: start-up meets a file that fails in several steps.
+    void removeRepeatedMessages();
 
     // Every change ends in the one refresh path. The main window installs its own, which rebuilds the
     // list around refreshEntries; without a window refreshEntries runs alone.
@@ -100,7 +105,7 @@ private:
     Clock m_clock;
     QString m_registryFile;
     EditLog m_log;
-    QStringList m_problems;
+    QStringList m_messages;
     std::function<void(bool)> m_refreshHandler;
     QString m_unreadDatabase;
     bool m_unreadReported = false;
