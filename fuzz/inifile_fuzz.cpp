@@ -1,8 +1,10 @@
-// Any bytes read as an INI file: nothing crashes, what is loaded, saved and loaded again has the same
+// Any bytes read as an INI file: nothing crashes, what is read, written and read again has the same
 // lines, and so do the lines after values, lists and erasures were written into them.
-#include "storage/inifile.h"
 #include "storage/inifiletext.h"
+#include "storage/inireader.h"
+#include "storage/iniwriter.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <cstdint>
 #include <cstdlib>
@@ -17,12 +19,17 @@ const UserLocale& fuzzLocale()
     return locale;
 }
 
-void expectStableLines(const QStringList& lines)
+// The writer's output, read again: the same lines, and written again the same bytes.
+QByteArray expectStableLines(const IniWriter& writer)
 {
-    const QByteArray saved = joinTextLines(lines);
-    IniFile again(fuzzLocale(), saved);
-    if (again.lines() != lines || joinTextLines(again.lines()) != saved)
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writer.write(buffer).ok())
         abort();
+    const IniReader again(fuzzLocale(), buffer.data());
+    if (again.lines() != writer.lines() || joinTextLines(again.lines()) != buffer.data())
+        abort();
+    return buffer.data();
 }
 
 // Names to work with: a few fixed ones and those of the file's own headers and keys.
@@ -46,57 +53,59 @@ bool isPlainName(const QString& name)
            !name.contains(u'[') && !name.contains(u']') && singleLineText(name) == name;
 }
 
+// Every read operation on every name; what is read holds no line break and no more than was asked.
+void readEverything(const IniReader& ini, const QStringList& names)
+{
+    for (const QString& name : names) {
+        const IniSection section = ini.section(name);
+        if (!section.exists() && !section.lines().isEmpty())
+            abort();
+        for (const QString& key : names) {
+            const QString text = section.text(key, QString());
+            const bool flag = section.flag(key, true);
+            if (text.contains(u'\n') || text.contains(u'\r') || (!section.value(key) && !flag) ||
+                section.hexBytes(key, 8).size() > 8)
+                abort();
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    IniFile ini(fuzzLocale(), bytes);
-    expectStableLines(ini.lines());
-
-    // Every read operation on every name.
+    const IniReader ini(fuzzLocale(), bytes);
     const QStringList names = namesIn(ini.lines());
-    for (const QString& section : names) {
-        ini.setSection(section);
-        QStringList lines;
-        (void)ini.sectionLines(lines);
-        for (const QString& key : names) {
-            (void)ini.iniText(key, QString());
-            (void)ini.iniFlag(key, true);
-            unsigned char buffer[8] = {};
-            (void)ini.iniBytes(key, buffer, 8);
-        }
-    }
+    readEverything(ini, names);
 
     // Writes chosen by the first bytes; a plain value in a plain section and key reads back as written.
-    (void)ini.setMode(IniMode::Write);
+    IniWriter writer(fuzzLocale(), bytes);
+    if (writer.lines() != ini.lines())
+        abort();
+    expectStableLines(writer);
     const QString value = QStringLiteral("v%1").arg(size);
     for (size_t i = 0; i < std::min<size_t>(size, 6); ++i) {
         const QString& section = names[data[i] % names.size()];
         const QString& key = names[(data[i] / 8) % names.size()];
-        ini.setSection(section);
         switch (data[i] % 4) {
         case 0:
         case 1:
-            ini.iniText(key, value);
+            writer.setText(section, key, value);
             break;
-        case 2: {
-            QStringList items = {key, value, QString()};
-            (void)ini.sectionLines(items);
+        case 2:
+            writer.setSectionLines(section, {key, value, QString()});
             break;
-        }
         default:
-            (void)ini.eraseSection();
+            writer.eraseSection(section);
         }
     }
-    expectStableLines(ini.lines());
+    expectStableLines(writer);
     const QString& section = names[size % names.size()];
     const QString& key = names[(size / 3) % names.size()];
-    ini.setSection(section);
-    ini.iniText(key, value);
-    (void)ini.setMode(IniMode::Read); // no file to save to: only the mode changes
-    if (isPlainName(section) && isPlainName(key) && ini.iniText(key, QString()) != value)
+    writer.setText(section, key, value);
+    const IniReader written(fuzzLocale(), expectStableLines(writer));
+    if (isPlainName(section) && isPlainName(key) && written.section(section).text(key, QString()) != value)
         abort();
-    expectStableLines(ini.lines());
     return 0;
 }

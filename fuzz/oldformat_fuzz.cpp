@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const UserLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
     static const QDateTime now(QDate(2010, 1, 3), QTime(12, 30, 45));
 
-    IniFile ini(locale, QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    ExpenseArray entries;
-    readOldFormatEntries(ini, now, entries);
+    const IniReader ini(locale,
+                        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const ExpenseArray entries = readOldFormatEntries(ini, now);
     if (entries.count() > ini.lines().size())
         abort();
     for (const Expense& entry : entries) {

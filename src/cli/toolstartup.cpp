@@ -36,12 +36,13 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
     // The program would fall back on its stored settings folder; the tool would then read or change
     // other data than the user named.
     if (invocation.settingsFolder && !QFileInfo(*invocation.settingsFolder).isDir()) {
-        console.message(
-            FileResult::readFailure(*invocation.settingsFolder, QStringLiteral("No such folder.")).message());
+        console.message(FileResult::readFailure(FileError::NotFound, *invocation.settingsFolder,
+                                                QStringLiteral("No such folder."))
+                            .message());
         return false;
     }
     runStartup(session, toolStartupOptions(invocation));
-    for (const QString& message : session.state().startupMessages)
+    for (const QString& message : session.takeMessages())
         console.message(message);
     // Start-up keeps a database it could not read from being written over; the tool cannot show or
     // change its entries either. The reason is among the messages above.
@@ -50,7 +51,7 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
 
 bool reportProblems(Session& session, Console& console)
 {
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     for (const QString& problem : problems)
         console.message(problem);
     return problems.isEmpty();

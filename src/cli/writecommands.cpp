@@ -12,7 +12,8 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
     // Sorting writes the file; with none there is nothing to sort, and an empty file is not made.
     if (!QFileInfo::exists(state.databasePath)) {
         console.message(
-            FileResult::readFailure(state.databasePath, QStringLiteral("No such file.")).message());
+            FileResult::readFailure(FileError::NotFound, state.databasePath, QStringLiteral("No such file."))
+                .message());
         return kExitFileError;
     }
     state.settings.sortKey = invocation.sortKey.value_or(SortKey::Name);
@@ -61,16 +62,14 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
     session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
-    const QStringList problems = session.takeProblems();
-    for (const QString& problem : problems)
-        console.message(problem);
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const QString databaseFailure = FileResult::writeFailure(state.databasePath, QString()).message();
-    for (const QString& problem : problems) {
-        if (problem.startsWith(databaseFailure))
-            return kExitFileError;
-    }
+    const bool stored = session.lastDatabaseWrite().ok();
+    const QStringList problems = session.takeMessages();
+    for (const QString& problem : problems)
+        console.message(problem);
+    if (!stored)
+        return kExitFileError;
     session.saveSettings();
     return reportProblems(session, console) && problems.isEmpty() ? 0 : kExitFileError;
 }

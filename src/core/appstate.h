@@ -6,7 +6,6 @@
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 namespace tallyfox {
 
@@ -35,7 +34,6 @@ struct AppState
     // The run only adds one entry: the list is never filled.
     bool quickEntryOnly = false;
     bool landscape = false;
-    QStringList startupMessages;
 
     Settings settings;
 };

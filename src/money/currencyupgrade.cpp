@@ -1,9 +1,7 @@
 #include "money/currencyupgrade.h"
 
-#include "core/appstate.h"
 #include "money/currencytable.h"
 #include "storage/defaultsfile.h"
-#include "storage/inifile.h"
 
 namespace tallyfox {
 
@@ -34,39 +32,6 @@ std::optional<CurrencySectionUpgrade> upgradedCurrencySection(const QStringList&
         upgrade.lines.append(lineName(lines[i]) + u'=' + value);
     }
     return upgrade;
-}
-
-CurrencyUpgradeResult upgradeCurrencySection(IniFile& defaults, AppState& state, EditLog& log)
-{
-    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
-    QStringList lines;
-    (void)defaults.sectionLines(lines);
-    const auto upgrade = upgradedCurrencySection(lines);
-    if (!upgrade)
-        return {};
-
-    CurrencyUpgradeResult outcome;
-    // Write mode loads the file again; the section is erased and written anew at its end, and closing
-    // saves the whole file at once.
-    (void)defaults.setMode(IniMode::Write);
-    defaults.setSection(QString::fromUtf16(kCurrenciesSection));
-    QStringList upgradedLines = upgrade->lines;
-    outcome.result = defaults.sectionLines(upgradedLines);
-    if (FileResult saved = defaults.close(); outcome.result.ok())
-        outcome.result = std::move(saved);
-    if (!outcome.result.ok())
-        return outcome;
-    outcome.upgraded = true;
-    if (upgrade->announce)
-        state.startupMessages.append(QString::fromUtf16(kCurrencyRatesMessage));
-    outcome.log = log.logMessage(state, QString::fromUtf16(kCurrencyUpgradeLogText));
-    return outcome;
-}
-
-CurrencyUpgradeResult upgradeCurrencySection(AppState& state, EditLog& log)
-{
-    IniFile defaults(defaultsFilePath(state), state.locale);
-    return upgradeCurrencySection(defaults, state, log);
 }
 
 } // namespace tallyfox

@@ -6,14 +6,44 @@
 
 namespace tallyfox {
 
-FileResult FileResult::readFailure(const QString& path, const QString& reason)
+namespace {
+
+const QString& folderNotFileReason()
 {
-    return FileResult(QStringLiteral("Cannot read \"%1\": %2").arg(path, reason));
+    static const QString reason = QStringLiteral("It is a folder, not a file.");
+    return reason;
 }
 
-FileResult FileResult::writeFailure(const QString& path, const QString& reason)
+} // namespace
+
+FileResult FileResult::failure(FileAction action, FileError error, const QString& path, const QString& reason)
 {
-    return FileResult(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
+    FileResult result;
+    result.m_action = action;
+    result.m_error = error;
+    result.m_path = path;
+    result.m_reason = reason;
+    return result;
+}
+
+FileResult FileResult::deviceFailure(FileAction action, const QString& path, const QIODevice& device)
+{
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
+    // Qt reports a write that found the disk full as a resource error.
+    const bool full = action == FileAction::Write && file && file->error() == QFileDevice::ResourceError;
+    const FileError error = full                          ? FileError::NoSpace
+                            : action == FileAction::Write ? FileError::NotWritable
+                                                          : FileError::NotReadable;
+    return failure(action, error, path, device.errorString());
+}
+
+QString FileResult::message() const
+{
+    if (ok())
+        return {};
+    const QString format = m_action == FileAction::Read ? QStringLiteral("Cannot read \"%1\": %2")
+                                                        : QStringLiteral("Cannot write \"%1\": %2");
+    return format.arg(m_path, m_reason);
 }
 
 FileContent readWholeFile(const QString& path)
@@ -25,18 +55,18 @@ FileContent readWholeFile(const QString& path)
         return content;
     }
     if (info.isDir()) {
-        content.result = FileResult::readFailure(path, QStringLiteral("It is a folder, not a file."));
+        content.result = FileResult::readFailure(FileError::NotRegularFile, path, folderNotFileReason());
         return content;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        content.result = FileResult::readFailure(path, file.errorString());
+        content.result = FileResult::deviceFailure(FileAction::Read, path, file);
         return content;
     }
     content.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         content.bytes.clear();
-        content.result = FileResult::readFailure(path, file.errorString());
+        content.result = FileResult::deviceFailure(FileAction::Read, path, file);
     }
     return content;
 }
@@ -44,22 +74,22 @@ FileContent readWholeFile(const QString& path)
 FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent)
 {
     if (QFileInfo(path).isDir())
-        return FileResult::writeFailure(path, QStringLiteral("It is a folder, not a file."));
+        return FileResult::writeFailure(FileError::NotRegularFile, path, folderNotFileReason());
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileResult::writeFailure(path, file.errorString());
+        return FileResult::deviceFailure(FileAction::Write, path, file);
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     // The last bytes wait in the file's buffer; a full disk shows only when they are flushed, and the
     // commit would otherwise put the cut-short file in place of the old one.
     if (!writeContent(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        FileResult failed = FileResult::deviceFailure(FileAction::Write, path, file);
         file.cancelWriting();
-        return FileResult::writeFailure(path, reason);
+        return failed;
     }
     if (!file.commit())
-        return FileResult::writeFailure(path, file.errorString());
+        return FileResult::deviceFailure(FileAction::Write, path, file);
     return {};
 }
 

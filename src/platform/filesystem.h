@@ -7,22 +7,74 @@
 
 namespace tallyfox {
 
-// The outcome of a file operation: empty on success, else a message that names the file and the
-// system's reason, ready to be shown to the user.
+// What was being done to the file when it failed.
+enum class FileAction
+{
+    Read,
+    Write,
+};
+
+// Why a file operation failed.
+enum class FileError
+{
+    None,
+    // Nothing at the path.
+    NotFound,
+    // A folder, or something else that is no regular file, where a file belongs.
+    NotRegularFile,
+    // The system could not open or read the file.
+    NotReadable,
+    // The system could not create, write or replace the file.
+    NotWritable,
+    // The disk is full.
+    NoSpace,
+    // The folder that is to hold the file could not be made.
+    FolderNotCreated,
+    // The file holds something other than what was expected.
+    UnknownContent,
+    // Not written: the file could not be read, so writing it would lose what it holds.
+    ContentNotRead,
+};
+
+// The outcome of a file operation: success, or what failed (the action and the error), on which file
+// and the reason, as the system or the program gives it. The message for the user is made from them.
 class [[nodiscard]] FileResult
 {
 public:
     FileResult() = default;
-    static FileResult failure(const QString& message) { return FileResult(message); }
-    static FileResult readFailure(const QString& path, const QString& reason);
-    static FileResult writeFailure(const QString& path, const QString& reason);
+    static FileResult failure(FileAction action, FileError error, const QString& path, const QString& reason);
+    static FileResult readFailure(FileError error, const QString& path, const QString& reason)
+    {
+        return failure(FileAction::Read, error, path, reason);
+    }
+    static FileResult writeFailure(FileError error, const QString& path, const QString& reason)
+    {
+        return failure(FileAction::Write, error, path, reason);
+    }
+    // The failure a device reports: a full disk as such, anything else as NotReadable or NotWritable.
+    static FileResult deviceFailure(FileAction action, const QString& path, const QIODevice& device);
 
-    [[nodiscard]] bool ok() const { return m_message.isEmpty(); }
-    [[nodiscard]] const QString& message() const { return m_message; }
+    [[nodiscard]] bool ok() const { return m_error == FileError::None; }
+    [[nodiscard]] FileAction action() const { return m_action; }
+    [[nodiscard]] FileError error() const { return m_error; }
+    [[nodiscard]] const QString& path() const { return m_path; }
+    [[nodiscard]] const QString& reason() const { return m_reason; }
+    // "Cannot read "path": reason" or "Cannot write "path": reason"; empty on success.
+    [[nodiscard]] QString message() const;
 
 private:
-    explicit FileResult(const QString& message) : m_message(message) {}
-    QString m_message;
+    FileAction m_action = FileAction::Read;
+    FileError m_error = FileError::None;
+    QString m_path;
+    QString m_reason;
+};
+
+// A value read from a file, and how reading it went. After a failure the value holds what could be read,
+// which is usually nothing.
+template <typename T> struct ReadResult
+{
+    T value;
+    FileResult result;
 };
 
 struct FileContent

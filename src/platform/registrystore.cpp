@@ -16,7 +16,8 @@ RegistryStore::RegistryStore(const QString& path) : m_path(path)
     }
     ParsedRegistry parsed = parseRegistryFile(file.bytes);
     if (!parsed.recognised) {
-        m_readResult = FileResult::readFailure(path, QStringLiteral("It is not a registry file."));
+        m_readResult = FileResult::readFailure(FileError::UnknownContent, path,
+                                               QStringLiteral("It is not a registry file."));
         return;
     }
     m_content = std::move(parsed.content);
@@ -34,7 +35,7 @@ FileResult RegistryStore::writeChanges()
         return {};
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return FileResult::writeFailure(m_path,
+        return FileResult::writeFailure(FileError::FolderNotCreated, m_path,
                                         QStringLiteral("The folder \"%1\" cannot be created.").arg(folder));
     FileResult result = writeFileAtomically(
         m_path, [this](QIODevice& device) { return writeRegistryFile(device, m_content); });

@@ -36,7 +36,8 @@ const std::array<const char16_t*, 2> kSettingsFileNames = {kDefaultsFileName, kL
 FileResult moveSettingsFolder(AppState& state, const QString& target, bool overwrite)
 {
     if (!QDir().mkpath(target))
-        return FileResult::writeFailure(target, QStringLiteral("The folder cannot be created."));
+        return FileResult::writeFailure(FileError::FolderNotCreated, target,
+                                        QStringLiteral("The folder cannot be created."));
     for (const char16_t* name : kSettingsFileNames) {
         const QString source = state.settingsFolder + QString::fromUtf16(name);
         const QString copy = target + QString::fromUtf16(name);
@@ -82,7 +83,9 @@ OptionsEdit loadOptions(Session& session)
     edit.lastVisibleColumn = settings.lastVisibleColumn;
     edit.columnPositions = settings.columnPositions;
     edit.location = state.settingsFolder;
-    session.report(readDefaultsLists(state, edit.lists));
+    ReadResult<DefaultsLists> lists = readDefaultsLists(state);
+    session.report(lists.result);
+    edit.lists = std::move(lists.value);
     return edit;
 }
 

@@ -20,12 +20,12 @@ void replaceWithNames(QStringList& list, const QStringList& lines)
 
 void loadPickLists(Session& session, PickLists& lists)
 {
-    DefaultsLists file;
-    const FileResult read = readDefaultsLists(session.state(), file);
-    if (!read.ok()) {
-        session.report(read);
+    const ReadResult<DefaultsLists> read = readDefaultsLists(session.state());
+    if (!read.result.ok()) {
+        session.report(read.result);
         return;
     }
+    const DefaultsLists& file = read.value;
     // The currency lines come split already; their names are what the editor offers.
     replaceWithNames(lists.currencies, file.currencyNames);
     replaceWithNames(lists.expenseTypes, file.expenseTypes);

@@ -12,21 +12,31 @@ Session::Session(AppState& state, const Clock& clock, Registry& registry)
     : m_state(state), m_clock(clock), m_registry(registry), m_log(clock)
 {}
 
-QStringList Session::takeProblems()
+QStringList Session::takeMessages()
 {
-    return std::exchange(m_problems, {});
+    return std::exchange(m_messages, {});
+}
+
+void Session::tell(const QString& message)
+{
+    m_messages << message;
 }
 
 void Session::report(const FileResult& result)
 {
     if (!result.ok())
-        m_problems << result.message();
+        tell(result.message());
 }
 
 void Session::report(const LogResult& result)
 {
     if (!result.ok() && result.isNewFailure())
-        m_problems << result.message();
+        tell(result.message());
+}
+
+void Session::removeRepeatedMessages()
+{
+    m_messages.removeDuplicates();
 }
 
 void Session::refreshList(bool forceSort)
@@ -65,14 +75,20 @@ void Session::protectUnreadDatabase()
 void Session::writeDatabase()
 {
     if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.databasePath) {
-        report(writeDatabaseFile(m_state));
+        m_lastDatabaseWrite = writeDatabaseFile(m_state);
+        report(m_lastDatabaseWrite);
         return;
     }
-    if (m_state.entryCount() > 0 && !m_unreadReported) {
+    m_lastDatabaseWrite = {};
+    if (m_state.entryCount() == 0)
+        return;
+    m_lastDatabaseWrite =
+        FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase,
+                                 QStringLiteral("It could not be read, so writing it would replace the "
+                                                "entries it holds. Use Save as to keep the changes."));
+    if (!m_unreadReported) {
         m_unreadReported = true;
-        report(FileResult::writeFailure(
-            m_unreadDatabase, QStringLiteral("It could not be read, so writing it would replace the "
-                                             "entries it holds. Use Save as to keep the changes.")));
+        report(m_lastDatabaseWrite);
     }
 }
 

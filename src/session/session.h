@@ -32,7 +32,8 @@ struct EntryDraft
 
 // The program's work without windows, shared by the forms and the command-line tool: every change to
 // the entries or files, with its log lines. Failures never stop the work: each leaves a message, naming
-// the file and the reason, for the caller to show (takeProblems), and the entries in memory stay.
+// the file and the reason, and the entries in memory stay. Those messages and what start-up has to tell
+// wait in one queue for the caller to show (takeMessages).
 // The settings are kept in the registry it is given, which must outlive it.
 class Session
 {
@@ -47,9 +48,13 @@ public:
     [[nodiscard]] EditLog& log() { return m_log; }
 
     // Messages for the user since the last call, in the order they arose.
-    [[nodiscard]] QStringList takeProblems();
+    [[nodiscard]] QStringList takeMessages();
+    void tell(const QString& message);
+    // Queues the failure's message; nothing on success, and a log failure only when it is new.
     void report(const FileResult& result);
     void report(const LogResult& result);
+    // Keeps the first of equal messages that wait: start-up meets a file that fails in several steps.
+    void removeRepeatedMessages();
 
     // Every change ends in the one refresh path. The main window installs its own, which rebuilds the
     // list around refreshEntries; without a window refreshEntries runs alone.
@@ -61,6 +66,9 @@ public:
     // Sorts when AutoSort is on or forced, clears the JustChanged markers and returns their rows (unless
     // the run only adds one entry, when no row is built), then writes the database.
     std::vector<int> refreshEntries(bool forceSort);
+    // The outcome of the last refresh's database write: a failure means entries in memory are not in
+    // the file.
+    [[nodiscard]] const FileResult& lastDatabaseWrite() const { return m_lastDatabaseWrite; }
 
     void logMessage(const QString& text);
 
@@ -100,10 +108,11 @@ private:
     Clock m_clock;
     Registry& m_registry;
     EditLog m_log;
-    QStringList m_problems;
+    QStringList m_messages;
     std::function<void(bool)> m_refreshHandler;
     QString m_unreadDatabase;
     bool m_unreadReported = false;
+    FileResult m_lastDatabaseWrite;
 };
 
 } // namespace tallyfox

@@ -1,11 +1,10 @@
 #include "session/startup.h"
 
 #include "money/currencytable.h"
-#include "money/currencyupgrade.h"
 #include "platform/userfolders.h"
+#include "session/defaultsupgrade.h"
 #include "storage/databasefile.h"
 #include "storage/defaultsfile.h"
-#include "storage/inifile.h"
 #include "storage/oldformat.h"
 #include "storage/settingsload.h"
 
@@ -29,22 +28,6 @@ bool isUsableFileArgument(const ProgramArguments& arguments)
     const QFileInfo file(arguments.fileArgument);
     const QString suffix = file.suffix().toLower();
     return file.isFile() && (suffix == u"tfx" || suffix == u"txt");
-}
-
-void queue(AppState& state, const QString& message)
-{
-    state.startupMessages << message;
-}
-
-// Failures join the start-up messages in the order the steps met them. A file that fails two steps
-// (the defaults file is read for the upgrade and again for the table) is reported once.
-void queueProblems(Session& session)
-{
-    AppState& state = session.state();
-    for (const QString& problem : session.takeProblems()) {
-        if (!state.startupMessages.contains(problem))
-            queue(state, problem);
-    }
 }
 
 void chooseNewDatabase(Session& session, const StartupOptions& options)
@@ -79,21 +62,28 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
     if (QFileInfo::exists(state.databasePath))
         return false;
     const bool convert = QFileInfo::exists(oldDatabasePath(state));
-    queueProblems(session);
-    queue(state, QString::fromUtf16(convert ? kOldFormatFoundMessage : kNoDatabaseMessage));
+    session.tell(QString::fromUtf16(convert ? kOldFormatFoundMessage : kNoDatabaseMessage));
     chooseNewDatabase(session, options);
     return convert;
 }
 
-void upgradeCurrencies(Session& session)
+// The settings folder, its edit log and its defaults file, ready before the settings are read.
+void prepareSettingsFolder(Session& session)
 {
     AppState& state = session.state();
-    IniFile defaults(defaultsFilePath(state), state.locale);
-    if (!defaults.loadResult().ok()) {
-        session.report(defaults.loadResult());
-        return;
-    }
-    const CurrencyUpgradeResult upgrade = upgradeCurrencySection(defaults, state, session.log());
+    FileResult folderMade;
+    if (!QDir().mkpath(state.settingsFolder))
+        folderMade = FileResult::writeFailure(FileError::FolderNotCreated, state.settingsFolder,
+                                              QStringLiteral("The folder cannot be created."));
+    const LogResult logMade = session.log().createLogIfMissing(state);
+    const FileResult defaultsInstalled = installDefaultsFile(state);
+    const CurrencyUpgradeResult upgrade = upgradeDefaultsCurrencies(state, session.log());
+    // The user hears of the new rates first, then of whatever these steps could not do.
+    if (upgrade.announce)
+        session.tell(QString::fromUtf16(kCurrencyRatesMessage));
+    session.report(folderMade);
+    session.report(logMade);
+    session.report(defaultsInstalled);
     session.report(upgrade.result);
     session.report(upgrade.log);
 }
@@ -127,15 +117,15 @@ void loadEntries(Session& session, bool convertOldFormat)
 
 void loadDefaults(Session& session)
 {
-    QStringList lines;
-    session.report(readDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection), lines));
-    buildCurrencyTable(session.state(), lines);
+    const ReadResult<QStringList> currencies =
+        readDefaultsSection(session.state(), QString::fromUtf16(kCurrenciesSection));
+    session.report(currencies.result);
+    buildCurrencyTable(session.state(), currencies.value);
 }
 
 void runStartup(Session& session, const StartupOptions& options)
 {
     AppState& state = session.state();
-    state.startupMessages.clear();
     state.keepFileIfEmpty = false;
     state.programFolder = withTrailingSlash(options.programFolder);
     state.quickEntryOnStart = options.arguments.quickEntryOnStart;
@@ -143,10 +133,9 @@ void runStartup(Session& session, const StartupOptions& options)
 
     SettingsKeys keys = openSettingsKeys(state.settings, session.registry());
     session.report(keys.settingsKey.openFailure());
-    queueProblems(session);
 
     if (readVersion(keys) < kCurrentVersion) {
-        queue(state, QString::fromUtf16(kWelcomeMessage));
+        session.tell(QString::fromUtf16(kWelcomeMessage));
         writeVersion(keys, kCurrentVersion);
     }
 
@@ -154,14 +143,7 @@ void runStartup(Session& session, const StartupOptions& options)
                                ? QFileInfo(options.arguments.folderArgument).absoluteFilePath()
                                : readDataLocation(keys, defaultSettingsFolder());
     state.settingsFolder = withTrailingSlash(QDir::cleanPath(folder));
-    if (!QDir().mkpath(state.settingsFolder))
-        session.report(
-            FileResult::writeFailure(state.settingsFolder, QStringLiteral("The folder cannot be created.")));
-
-    session.report(session.log().createLogIfMissing(state));
-    session.report(installDefaultsFile(state));
-    upgradeCurrencies(session);
-    queueProblems(session);
+    prepareSettingsFolder(session);
     readMainSettings(keys, state.settings);
 
     const bool convertOldFormat = chooseDatabasePath(session, keys, options);
@@ -170,7 +152,8 @@ void runStartup(Session& session, const StartupOptions& options)
 
     loadDefaults(session);
     loadEntries(session, convertOldFormat);
-    queueProblems(session);
+    // The defaults file is read for the upgrade and again for the table: one failure, told once.
+    session.removeRepeatedMessages();
 }
 
 } // namespace tallyfox

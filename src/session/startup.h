@@ -32,8 +32,8 @@ struct StartupOptions
 // Start-up up to the first refresh, without a window: the registry and version check, the settings
 // folder, the edit log, the shipped defaults, the currency upgrade, the settings, the database path,
 // the column settings, the currency table, and loading or converting the database. Messages for the user
-// are queued in StartupMessages. The caller then refreshes (which first writes a new or converted
-// database).
+// wait in the session's queue, each told once, in the order of the steps. The caller then refreshes
+// (which first writes a new or converted database).
 void runStartup(Session& session, const StartupOptions& options);
 
 // Rebuilds the currency table from the defaults file.

@@ -114,15 +114,15 @@ FileResult readDatabaseFile(AppState& state)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileResult::readFailure(path, file.errorString());
+        return FileResult::deviceFailure(FileAction::Read, path, file);
     QByteArray buffer;
     DatabaseReader reader;
     const std::optional<qsizetype> lines = countFileLines(file, buffer);
     if (!lines || !file.seek(0))
-        return FileResult::readFailure(path, file.errorString());
+        return FileResult::deviceFailure(FileAction::Read, path, file);
     reader.reserve(*lines);
     if (!readFileLines(file, buffer, reader))
-        return FileResult::readFailure(path, file.errorString());
+        return FileResult::deviceFailure(FileAction::Read, path, file);
     state.entries.swap(reader.entries());
     return {};
 }

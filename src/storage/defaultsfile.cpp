@@ -1,8 +1,9 @@
 #include "storage/defaultsfile.h"
 
 #include "platform/programfolders.h"
-#include "storage/inifile.h"
 #include "storage/inifiletext.h"
+#include "storage/inireader.h"
+#include "storage/iniwriter.h"
 
 #include <QFileInfo>
 
@@ -19,7 +20,8 @@ FileResult copyTextFile(const QString& source, const QString& target)
     if (!content.result.ok())
         return content.result;
     if (content.missing)
-        return FileResult::readFailure(source, QStringLiteral("The file does not exist."));
+        return FileResult::readFailure(FileError::NotFound, source,
+                                       QStringLiteral("The file does not exist."));
     const QStringList lines = splitTextLines(content.bytes);
     return writeFileAtomically(target, [&lines](QIODevice& device) { return writeTextLines(device, lines); });
 }
@@ -54,43 +56,35 @@ std::vector<DefaultsItem> defaultsItems(const QStringList& lines)
     return items;
 }
 
-FileResult readDefaultsSection(const AppState& state, const QString& section, QStringList& lines)
+ReadResult<QStringList> readDefaultsSection(const AppState& state, const QString& section)
 {
-    lines.clear();
-    IniFile ini(defaultsFilePath(state), state.locale);
-    ini.setSection(section);
-    (void)ini.sectionLines(lines);
-    return ini.loadResult();
+    const IniReader ini(defaultsFilePath(state), state.locale);
+    return {ini.section(section).lines(), ini.loadResult()};
 }
 
-FileResult readDefaultsLists(const AppState& state, DefaultsLists& lists)
+ReadResult<DefaultsLists> readDefaultsLists(const AppState& state)
 {
-    lists = DefaultsLists();
-    IniFile ini(defaultsFilePath(state), state.locale);
-    const auto readSection = [&ini](const char16_t* section, QStringList& lines) {
-        ini.setSection(QString::fromUtf16(section));
-        (void)ini.sectionLines(lines);
+    const IniReader ini(defaultsFilePath(state), state.locale);
+    const auto sectionLines = [&ini](const char16_t* section) {
+        return ini.section(QString::fromUtf16(section)).lines();
     };
-    readSection(kExpenseTypesSection, lists.expenseTypes);
-    readSection(kIntendedSourcesSection, lists.intendedSources);
-    readSection(kPaymentMethodsSection, lists.paymentMethods);
-    QStringList currencyLines;
-    readSection(kCurrenciesSection, currencyLines);
-    for (const QString& line : currencyLines) {
+    DefaultsLists lists;
+    lists.expenseTypes = sectionLines(kExpenseTypesSection);
+    lists.intendedSources = sectionLines(kIntendedSourcesSection);
+    lists.paymentMethods = sectionLines(kPaymentMethodsSection);
+    for (const QString& line : sectionLines(kCurrenciesSection)) {
         DefaultsItem item = splitDefaultsLine(line);
         lists.currencyNames.append(std::move(item.name));
         lists.currencyRates.append(std::move(item.value));
     }
-    return ini.loadResult();
+    return {std::move(lists), ini.loadResult()};
 }
 
 FileResult writeDefaultsLists(const AppState& state, const DefaultsLists& lists)
 {
-    IniFile ini(defaultsFilePath(state), state.locale);
-    (void)ini.setMode(IniMode::Write);
-    const auto writeSection = [&ini](const char16_t* section, QStringList lines) {
-        ini.setSection(QString::fromUtf16(section));
-        (void)ini.sectionLines(lines);
+    IniWriter ini(defaultsFilePath(state), state.locale);
+    const auto writeSection = [&ini](const char16_t* section, const QStringList& lines) {
+        ini.setSectionLines(QString::fromUtf16(section), lines);
     };
     writeSection(kExpenseTypesSection, lists.expenseTypes);
     writeSection(kIntendedSourcesSection, lists.intendedSources);
@@ -103,7 +97,7 @@ FileResult writeDefaultsLists(const AppState& state, const DefaultsLists& lists)
         currencyLines.append(lists.currencyNames[i] + u'=' + rate);
     }
     writeSection(kCurrenciesSection, currencyLines);
-    return ini.close();
+    return ini.save();
 }
 
 } // namespace tallyfox

@@ -45,9 +45,9 @@ struct DefaultsItem
 // The items of a list section's lines.
 [[nodiscard]] std::vector<DefaultsItem> defaultsItems(const QStringList& lines);
 
-// Replaces lines with the non-empty lines of one section, trimmed, in file order. A missing file or section
-// gives no lines; so does a file that cannot be read, which is also reported.
-FileResult readDefaultsSection(const AppState& state, const QString& section, QStringList& lines);
+// The non-empty lines of one section, trimmed, in file order. A missing file or section gives no lines; so
+// does a file that cannot be read, which is also reported.
+[[nodiscard]] ReadResult<QStringList> readDefaultsSection(const AppState& state, const QString& section);
 
 // The four lists as the options edit them.
 struct DefaultsLists
@@ -63,7 +63,7 @@ struct DefaultsLists
 };
 
 // Reads the four lists: pick-list lines whole, currency lines split into name and rate text.
-FileResult readDefaultsLists(const AppState& state, DefaultsLists& lists);
+[[nodiscard]] ReadResult<DefaultsLists> readDefaultsLists(const AppState& state);
 
 // Erases the three pick-list sections and "Currencies" and writes them again, in this order, at the end of
 // the file; other sections stay as they are. A file that could not be read is not written over.

@@ -58,17 +58,17 @@ LogResult EditLog::appendLine(const AppState& state, const QString& line)
     const bool isNew = !file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return outcome(FileResult::writeFailure(path, file.errorString()));
+        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
     QByteArray bytes;
     if (isNew)
         bytes.append(kLogHeader).append("\r\n");
     appendUtf8(bytes, line);
     bytes.append("\r\n");
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return outcome(FileResult::writeFailure(path, file.errorString()));
+        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return outcome(FileResult::writeFailure(path, file.errorString()));
+        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
     return outcome({});
 }
 

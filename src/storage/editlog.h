@@ -34,7 +34,7 @@ public:
     LogResult(FileResult result, bool newFailure) : m_result(std::move(result)), m_newFailure(newFailure) {}
 
     [[nodiscard]] bool ok() const { return m_result.ok(); }
-    [[nodiscard]] const QString& message() const { return m_result.message(); }
+    [[nodiscard]] QString message() const { return m_result.message(); }
     [[nodiscard]] const FileResult& result() const { return m_result; }
     // A failure after the log last worked (or since the start): the one to report.
     [[nodiscard]] bool isNewFailure() const { return m_newFailure; }

@@ -143,22 +143,24 @@ unsigned char hexPairValue(QStringView pair)
     return static_cast<unsigned char>(value);
 }
 
-int readHexBytes(QStringView text, unsigned char* buffer, int byteCount)
+QByteArray readHexBytes(QStringView text, int maxCount)
 {
-    const int count = static_cast<int>(std::min<qsizetype>(text.size() / 2, std::max(byteCount, 0)));
-    for (int i = 0; i < count; ++i)
-        buffer[i] = hexPairValue(text.sliced(2 * qsizetype(i), 2));
-    return count;
+    const qsizetype count = std::min<qsizetype>(text.size() / 2, std::max(maxCount, 0));
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (qsizetype i = 0; i < count; ++i)
+        bytes[i] = static_cast<char>(hexPairValue(text.sliced(2 * i, 2)));
+    return bytes;
 }
 
-QString hexText(const unsigned char* buffer, int byteCount)
+QString hexText(QByteArrayView bytes)
 {
     static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
     QString text;
-    text.reserve(2 * qsizetype(std::max(byteCount, 0)));
-    for (int i = 0; i < byteCount; ++i) {
-        text.append(QChar(kDigits[buffer[i] >> 4]));
-        text.append(QChar(kDigits[buffer[i] & 0x0F]));
+    text.reserve(2 * bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        text.append(QChar(kDigits[value >> 4]));
+        text.append(QChar(kDigits[value & 0x0F]));
     }
     return text;
 }

@@ -10,7 +10,7 @@
 
 namespace tallyfox {
 
-// The text rules of INI-style files, shared by the INI object and the plain text copies.
+// The text rules of INI-style files, shared by the INI reader and writer and the plain text copies.
 
 // Cuts file content into lines. CR LF, a lone CR and a lone LF each end a line; a line end at the very end
 // starts no further line. NUL bytes are dropped, and UTF-8 byte order marks at the start are skipped. Each
@@ -43,11 +43,10 @@ struct IniKeyLine
 // ends the pair with what was read so far.
 [[nodiscard]] unsigned char hexPairValue(QStringView pair);
 
-// Reads up to byteCount bytes from hex text, one per pair of characters, into buffer; the bytes beyond
-// those read are left alone. Returns the number of bytes read.
-int readHexBytes(QStringView text, unsigned char* buffer, int byteCount);
+// Up to maxCount bytes from hex text, one per whole pair of characters.
+[[nodiscard]] QByteArray readHexBytes(QStringView text, int maxCount);
 
-// Two upper-case hex digits per byte, in buffer order.
-[[nodiscard]] QString hexText(const unsigned char* buffer, int byteCount);
+// Two upper-case hex digits per byte, in order.
+[[nodiscard]] QString hexText(QByteArrayView bytes);
 
 } // namespace tallyfox

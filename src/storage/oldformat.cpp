@@ -14,20 +14,20 @@ namespace {
 
 // A double stored as the hex digits of its eight bytes, least significant byte first. Bytes that the text
 // does not reach stay 0. Nothing when not even one byte was read.
-std::optional<double> oldFormatDouble(IniFile& ini, const QString& key)
+std::optional<double> oldFormatDouble(const IniSection& section, const QString& key)
 {
-    unsigned char bytes[8] = {};
-    if (!ini.iniBytes(key, bytes, 8))
+    const QByteArray bytes = section.hexBytes(key, 8);
+    if (bytes.isEmpty())
         return std::nullopt;
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i)
-        bits = (bits << 8) | bytes[i];
+    for (qsizetype i = bytes.size() - 1; i >= 0; --i)
+        bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
     return std::bit_cast<double>(bits);
 }
 
-QString oldFormatText(IniFile& ini, const QString& key, const QString& fallback)
+QString oldFormatText(const IniSection& section, const QString& key, const QString& fallback)
 {
-    const QString text = ini.iniText(key, QString());
+    const QString text = section.text(key, QString());
     return text.isEmpty() ? fallback : text;
 }
 
@@ -38,48 +38,48 @@ QString oldDatabasePath(const AppState& state)
     return state.settingsFolder + QString::fromUtf16(kOldDatabaseFileName);
 }
 
-void readOldFormatEntries(IniFile& ini, const QDateTime& now, ExpenseArray& entries)
+ExpenseArray readOldFormatEntries(const IniReader& ini, const QDateTime& now)
 {
     static const QString kUnknown = QStringLiteral("Unknown");
     const double nowDayCount =
         dayCountFromQDate(now.date()) + now.time().msecsSinceStartOfDay() / (24.0 * 60 * 60 * 1000);
 
-    ini.setSection(QStringLiteral("Main"));
+    const IniSection mainSection = ini.section(QStringLiteral("Main"));
     // Every entry had a section of its own, so a count beyond the number of lines is damage, not entries.
-    const auto count = static_cast<int>(
-        std::clamp<qsizetype>(ini.iniNumber(QStringLiteral("Nr of expenses"), 0), 0, ini.lines().size()));
+    const auto count = static_cast<int>(std::clamp<qsizetype>(
+        mainSection.number(QStringLiteral("Nr of expenses"), 0), 0, ini.lines().size()));
 
     ExpenseArray read;
     read.reserve(count);
     for (int number = 1; number <= count; ++number) {
-        ini.setSection(QStringLiteral("Expense") + QString::number(number));
+        const IniSection section = ini.section(QStringLiteral("Expense") + QString::number(number));
         Expense& entry = read.append();
         // A date that names no calendar day would sort and show as nonsense; it counts as missing.
-        const auto date = oldFormatDouble(ini, QStringLiteral("Date"));
+        const auto date = oldFormatDouble(section, QStringLiteral("Date"));
         entry.date = date && *date != 0.0 && dateFromDayCount(*date) ? *date : nowDayCount;
-        const double amount = oldFormatDouble(ini, QStringLiteral("Amount")).value_or(0.0);
+        const double amount = oldFormatDouble(section, QStringLiteral("Amount")).value_or(0.0);
         entry.amount =
             std::isfinite(amount) ? std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount) : 0.0;
-        entry.income = ini.iniNumber(QStringLiteral("Income"), 0) != 0;
-        entry.currency = oldFormatText(ini, QStringLiteral("Currency"), QStringLiteral("?"));
-        entry.type = oldFormatText(ini, QStringLiteral("Name"), kUnknown);
-        entry.intendedSource = oldFormatText(ini, QStringLiteral("Intended source"), kUnknown);
-        entry.paidWith = oldFormatText(ini, QStringLiteral("Paid with"), kUnknown);
-        entry.note = ini.iniText(QStringLiteral("Note"), QString());
+        entry.income = section.number(QStringLiteral("Income"), 0) != 0;
+        entry.currency = oldFormatText(section, QStringLiteral("Currency"), QStringLiteral("?"));
+        entry.type = oldFormatText(section, QStringLiteral("Name"), kUnknown);
+        entry.intendedSource = oldFormatText(section, QStringLiteral("Intended source"), kUnknown);
+        entry.paidWith = oldFormatText(section, QStringLiteral("Paid with"), kUnknown);
+        entry.note = section.text(QStringLiteral("Note"), QString());
         // The old layout had no receipts.
         entry.hasReceipt = false;
         entry.receipt = QStringLiteral("00");
         entry.justChanged = false;
     }
-    entries.swap(read);
+    return read;
 }
 
 FileResult convertOldDatabase(AppState& state, const QDateTime& now)
 {
-    IniFile ini(oldDatabasePath(state), state.locale);
+    const IniReader ini(oldDatabasePath(state), state.locale);
     if (!ini.loadResult().ok())
         return ini.loadResult();
-    readOldFormatEntries(ini, now, state.entries);
+    state.entries = readOldFormatEntries(ini, now);
     return {};
 }
 

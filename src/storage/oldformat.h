@@ -3,7 +3,7 @@
 #include "core/appstate.h"
 #include "core/growablearray.h"
 #include "platform/filesystem.h"
-#include "storage/inifile.h"
+#include "storage/inireader.h"
 
 #include <QDateTime>
 
@@ -15,9 +15,9 @@ inline constexpr char16_t kOldDatabaseFileName[] = u"TallyfoxData.ini";
 
 [[nodiscard]] QString oldDatabasePath(const AppState& state);
 
-// Reads the entries of an old-format file into entries, replacing what they held. Entries whose sections
-// are missing consist of defaults; now stands in for a missing date.
-void readOldFormatEntries(IniFile& ini, const QDateTime& now, ExpenseArray& entries);
+// The entries of an old-format file. Entries whose sections are missing consist of defaults; now stands
+// in for a missing date.
+[[nodiscard]] ExpenseArray readOldFormatEntries(const IniReader& ini, const QDateTime& now);
 
 // Replaces the entries with those of the old-format file in the settings folder. A missing file gives no
 // entries. A file that cannot be read is reported and the entries stay as they were.

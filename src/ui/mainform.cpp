@@ -123,8 +123,7 @@ void MainForm::initialise(const StartupOptions& options)
     applyColumns();
     m_session.state().landscape = isLandscape();
     refreshList(false);
-    // Problems of the first refresh join the start-up messages.
-    m_session.state().startupMessages << m_session.takeProblems();
+    m_startupMessages = m_session.takeMessages();
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, true);
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, true);
     m_list->setFocus();
@@ -158,14 +157,14 @@ void MainForm::updateMenuStates()
 
 void MainForm::showProblems()
 {
-    for (const QString& problem : m_session.takeProblems())
+    for (const QString& problem : m_session.takeMessages())
         m_prompts.message(this, problem);
 }
 
 void MainForm::startupTick()
 {
     m_startupTimer.stop();
-    const QStringList messages = std::exchange(m_session.state().startupMessages, {});
+    const QStringList messages = std::exchange(m_startupMessages, {});
     for (const QString& message : messages)
         m_prompts.message(this, message);
     if (m_session.state().quickEntryOnStart)

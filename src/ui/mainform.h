@@ -3,6 +3,7 @@
 #include "session/startup.h"
 #include "toolkit/formbase.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -73,6 +74,8 @@ private:
     EntryListView* m_list;
     MainMenu* m_menu;
     QTimer m_startupTimer;
+    // What start-up and the first refresh had to tell, shown once the window is up.
+    QStringList m_startupMessages;
     std::function<void()> m_newItem;
     std::function<void(int)> m_editEntry;
     std::function<void()> m_options;

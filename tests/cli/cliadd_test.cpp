@@ -188,7 +188,10 @@ TEST_F(CliAdd, ADatabaseThatCannotBeWrittenExitsWithOneAndNamesIt)
                      QStringLiteral("Lunch"), QStringLiteral("--amount"), QStringLiteral("5"),
                      QStringLiteral("--receipt")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(("Cannot write \"" + database + "\"").toUtf8())) << run.err.toStdString();
+    // After the start-up's welcome, the one problem: the file and the system's reason.
+    ASSERT_EQ(run.errLines().size(), 2) << run.err.toStdString();
+    EXPECT_EQ(run.errLines()[1],
+              ("tallyfox-cli: Cannot write \"" + database + "\": Not a directory").toUtf8());
     // The entry was not kept, so its receipt number and choices were not used.
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("NextReceiptNum")), QStringLiteral("dword:00000001"));
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("Database")), std::nullopt);

@@ -1,35 +1,10 @@
 #include "money/currencyupgrade.h"
 #include "moneyfixtures.h"
-#include "storage/inifile.h"
 
-#include <QDateTime>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tallyfox {
 namespace {
-
-using test::readFileBytes;
-using test::TempFolder;
-using test::writeFileBytes;
-
-// A settings folder of its own, a pinned clock and an edit log, as at start-up.
-class CurrencyUpgradeStart : public ::testing::Test
-{
-protected:
-    CurrencyUpgradeStart() { state.settingsFolder = folder.path() + u'/'; }
-
-    [[nodiscard]] QString defaultsPath() const { return folder.file(u"TallyfoxDefaults.ini"_qs); }
-    [[nodiscard]] QByteArray logBytes() const
-    {
-        const QString path = folder.file(u"Tallyfox.log"_qs);
-        return QFile::exists(path) ? readFileBytes(path) : QByteArray();
-    }
-
-    TempFolder folder;
-    AppState state{test::pinnedLocale()};
-    EditLog log{Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45)))};
-};
 
 struct UpgradeCase
 {
@@ -67,56 +42,6 @@ TEST(CurrencyUpgrade, GivesANamesOnlySectionRatesAgainstItsFirstCurrency)
     }
     EXPECT_FALSE(upgradedCurrencySection({}).has_value());
     EXPECT_FALSE(upgradedCurrencySection({u"EUR = Primary "_qs, u"US$"_qs}).has_value());
-}
-
-TEST_F(CurrencyUpgradeStart, RewritesTheSectionOfTheDefaultsFileOnceQueuesTheMessageAndLogsIt)
-{
-    writeFileBytes(defaultsPath(),
-                   "[Expense types]\r\nDinner\r\n[Currencies]\r\nEUR\r\nUS$\r\n\r\nGBP\r\nCHF\r\n"
-                   "[Payment methods]\r\nCash\r\n");
-    const CurrencyUpgradeResult outcome = upgradeCurrencySection(state, log);
-    EXPECT_TRUE(outcome.upgraded);
-    EXPECT_TRUE(outcome.result.ok()) << outcome.result.message().toStdString();
-    EXPECT_TRUE(outcome.log.ok());
-    const QByteArray upgraded = "[Expense types]\r\nDinner\r\n[Payment methods]\r\nCash\r\n"
-                                "[Currencies]\r\nEUR=Primary\r\nUS$=1.44\r\nGBP=0.89\r\nCHF=1.00\r\n";
-    EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
-    EXPECT_EQ(state.startupMessages, QStringList{QString::fromUtf16(kCurrencyRatesMessage)});
-    const QByteArray logged = logBytes();
-    EXPECT_TRUE(logged.endsWith("\tConverted currency names and exchange rates\r\n")) << logged.toStdString();
-
-    // The next start finds the rates and leaves everything alone.
-    const CurrencyUpgradeResult again = upgradeCurrencySection(state, log);
-    EXPECT_FALSE(again.upgraded);
-    EXPECT_TRUE(again.result.ok());
-    EXPECT_EQ(readFileBytes(defaultsPath()), upgraded);
-    EXPECT_EQ(state.startupMessages.size(), 1);
-    EXPECT_EQ(logBytes(), logged);
-}
-
-TEST_F(CurrencyUpgradeStart, LeavesAMissingSectionAloneAndASingleCurrencyUnannounced)
-{
-    writeFileBytes(defaultsPath(), "[Expense types]\nDinner\n");
-    EXPECT_FALSE(upgradeCurrencySection(state, log).upgraded);
-    EXPECT_EQ(readFileBytes(defaultsPath()), "[Expense types]\nDinner\n");
-    EXPECT_TRUE(logBytes().isEmpty());
-
-    writeFileBytes(defaultsPath(), "[Currencies]\nCHF\n");
-    state.settings.enableLogging = false;
-    EXPECT_TRUE(upgradeCurrencySection(state, log).upgraded);
-    EXPECT_EQ(readFileBytes(defaultsPath()), "[Currencies]\r\nCHF=Primary\r\n");
-    EXPECT_TRUE(state.startupMessages.isEmpty());
-    EXPECT_TRUE(logBytes().isEmpty());
-}
-
-TEST_F(CurrencyUpgradeStart, ASectionThatCannotBeSavedIsNeitherAnnouncedNorLogged)
-{
-    IniFile defaults(state.locale, "[Currencies]\r\nEUR\r\nUS$\r\n");
-    const CurrencyUpgradeResult outcome = upgradeCurrencySection(defaults, state, log);
-    EXPECT_FALSE(outcome.upgraded);
-    EXPECT_FALSE(outcome.result.ok());
-    EXPECT_TRUE(state.startupMessages.isEmpty());
-    EXPECT_TRUE(logBytes().isEmpty());
 }
 
 } // namespace

@@ -48,8 +48,10 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldFileWholeAndNamesIt)
         device.write("partial");
         return false;
     });
-    EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().contains(path));
+    EXPECT_EQ(result.error(), FileError::NotWritable);
+    EXPECT_EQ(result.action(), FileAction::Write);
+    EXPECT_EQ(result.path(), path);
+    EXPECT_EQ(result.message(), QStringLiteral("Cannot write \"%1\": %2").arg(path, result.reason()));
     EXPECT_EQ(readFileBytes(path), QByteArray("old content"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("data.tfx")});
 }
@@ -66,9 +68,30 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileWhole)
         test::FileSizeLimit disk(1000);
         result = writeText(path, content);
     }
-    EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().contains(path));
+    EXPECT_EQ(result.error(), FileError::NotWritable);
+    EXPECT_EQ(result.path(), path);
     EXPECT_EQ(readFileBytes(path), QByteArray("old content"));
+}
+
+TEST(AtomicWrite, AFullDiskIsToldApartFromOtherFailures)
+{
+    // Unbuffered, so that the write itself meets the full device.
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        GTEST_SKIP() << "no /dev/full";
+    EXPECT_NE(full.write("x", 1), 1);
+    const FileResult result = FileResult::deviceFailure(FileAction::Write, full.fileName(), full);
+    EXPECT_EQ(result.error(), FileError::NoSpace);
+    EXPECT_EQ(result.message(), QStringLiteral("Cannot write \"/dev/full\": No space left on device"));
+
+    // Only a file can tell a full disk; another device's failure is NotWritable, with the device's reason.
+    test::FailingDevice device(0);
+    ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    EXPECT_NE(device.write("x", 1), 1);
+    const FileResult other =
+        FileResult::deviceFailure(FileAction::Write, QStringLiteral("elsewhere"), device);
+    EXPECT_EQ(other.error(), FileError::NotWritable);
+    EXPECT_EQ(other.reason(), device.errorString());
 }
 
 TEST(AtomicWrite, ReportsPlacesThatCannotHoldAFile)
@@ -77,10 +100,19 @@ TEST(AtomicWrite, ReportsPlacesThatCannotHoldAFile)
     writeFileBytes(folder.file(QStringLiteral("plain")), "x");
     const QString underAFile = folder.file(QStringLiteral("plain/data.tfx"));
     const QString missingFolder = folder.file(QStringLiteral("missing/data.tfx"));
-    for (const QString& path : {underAFile, missingFolder, folder.path()}) {
-        const FileResult result = writeText(path, "x");
-        EXPECT_FALSE(result.ok()) << path.toStdString();
-        EXPECT_TRUE(result.message().startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path)))
+    const struct
+    {
+        QString path;
+        FileError error;
+    } cases[] = {
+        {underAFile, FileError::NotWritable},
+        {missingFolder, FileError::NotWritable},
+        {folder.path(), FileError::NotRegularFile},
+    };
+    for (const auto& c : cases) {
+        const FileResult result = writeText(c.path, "x");
+        EXPECT_EQ(result.error(), c.error) << c.path.toStdString();
+        EXPECT_TRUE(result.message().startsWith(QStringLiteral("Cannot write \"%1\": ").arg(c.path)))
             << result.message().toStdString();
     }
 }
@@ -94,8 +126,9 @@ TEST(WholeFileRead, TellsAMissingFileFromAnUnreadableOne)
 
     const FileContent directory = readWholeFile(folder.path());
     EXPECT_FALSE(directory.missing);
-    EXPECT_FALSE(directory.result.ok());
-    EXPECT_TRUE(directory.result.message().contains(folder.path()));
+    EXPECT_EQ(directory.result.error(), FileError::NotRegularFile);
+    EXPECT_EQ(directory.result.message(),
+              QStringLiteral("Cannot read \"%1\": It is a folder, not a file.").arg(folder.path()));
 
     writeFileBytes(folder.file(QStringLiteral("a.tfx")), QByteArray("a\0b", 3));
     const FileContent content = readWholeFile(folder.file(QStringLiteral("a.tfx")));

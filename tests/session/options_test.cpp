@@ -35,7 +35,7 @@ protected:
         (void)session.log().createLogIfMissing(state);
         session.logMessage(QStringLiteral("Before the move"));
         loadDefaults(session);
-        EXPECT_TRUE(session.takeProblems().isEmpty());
+        EXPECT_TRUE(session.takeMessages().isEmpty());
     }
 
     // The dialog as a user leaves it: a few settings changed and the four lists edited.
@@ -83,7 +83,7 @@ TEST_F(Options, SaveStoresTheSettingsAndListsThenRebuildsTheCurrenciesAndRefresh
     edit.location = folder.path();
     edit.overwrite = true;
     ASSERT_TRUE(saveOptions(session, edit).ok());
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
     EXPECT_EQ(state.settingsFolder, oldFolder());
 
     EXPECT_TRUE(state.settings.incomeIsPositive);

@@ -22,7 +22,7 @@ TEST_F(LoadPickLists, WithoutADefaultsFileTheBuiltInItemsStay)
     loadPickLists(session, lists);
     EXPECT_EQ(lists, PickLists());
     EXPECT_EQ(lists.paymentMethods, (QStringList{"Cash", "Credit card", "Debit card"}));
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
 }
 
 TEST_F(LoadPickLists, EachSectionThatHasLinesReplacesItsListByItemNames)
@@ -40,7 +40,7 @@ TEST_F(LoadPickLists, EachSectionThatHasLinesReplacesItsListByItemNames)
     // An empty section and a missing one leave their lists as they were.
     EXPECT_EQ(lists.intendedSources, QStringList{"Earlier"});
     EXPECT_EQ(lists.paymentMethods, PickLists().paymentMethods);
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
 }
 
 TEST_F(LoadPickLists, AFileThatCannotBeReadIsReportedAndChangesNoList)
@@ -51,7 +51,7 @@ TEST_F(LoadPickLists, AFileThatCannotBeReadIsReportedAndChangesNoList)
     loadPickLists(session, lists);
     EXPECT_EQ(lists.expenseTypes, QStringList{"Earlier"});
     EXPECT_EQ(lists.currencies, PickLists().currencies);
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(defaultsFilePath(state))) << problems[0].toStdString();
 }

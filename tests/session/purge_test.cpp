@@ -30,7 +30,7 @@ TEST_F(Purge, BeforeADayRemovesTheEarlierEntriesAndKeepsTheOrderOfTheOthers)
     EXPECT_EQ(types(), (QStringList{"Cut-off day", "Later", "Cut-off evening"}));
     EXPECT_EQ(logTexts(), QStringList{"Purge all before 1/2/10"});
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
 }
 
 TEST_F(Purge, AllRemovesEveryEntryEvenFromAFileThatOpenFoundEmpty)

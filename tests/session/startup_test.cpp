@@ -1,4 +1,4 @@
-#include "money/currencyupgrade.h"
+#include "session/defaultsupgrade.h"
 #include "startupfixture.h"
 
 #include <QFileInfo>
@@ -18,7 +18,7 @@ TEST_F(Startup, AFirstRunWritesTheDefaultsAndAsksForANewDatabase)
 {
     EXPECT_TRUE(start().isEmpty());
 
-    EXPECT_EQ(state.startupMessages, QStringList({welcome(), noDatabase()}));
+    EXPECT_EQ(startupMessages, QStringList({welcome(), noDatabase()}));
     ASSERT_TRUE(stored(u"Version"));
     EXPECT_EQ(stored(u"Version")->number, 953u);
 
@@ -57,7 +57,7 @@ TEST_F(Startup, AFirstRunWritesTheDefaultsAndAsksForANewDatabase)
 
     // The database is stored when the settings are, at shutdown.
     session.saveSettings();
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
     ASSERT_TRUE(stored(u"Database"));
     EXPECT_EQ(stored(u"Database")->text, database);
 }
@@ -75,7 +75,7 @@ TEST_F(Startup, TheShippedDefaultsBecomeTheUsersDefaultsFile)
     EXPECT_EQ(state.currencies[0].name, QStringLiteral("EUR"));
     EXPECT_EQ(state.currencies[1].rate, 1.44);
     // The section had rates already: no upgrade message.
-    EXPECT_EQ(state.startupMessages, QStringList({welcome(), noDatabase()}));
+    EXPECT_EQ(startupMessages, QStringList({welcome(), noDatabase()}));
 }
 
 TEST_F(Startup, TheUsersDefaultsFileIsNeverReplacedByTheShippedOne)
@@ -90,7 +90,7 @@ TEST_F(Startup, TheUsersDefaultsFileIsNeverReplacedByTheShippedOne)
     EXPECT_EQ(readFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini")), own);
     ASSERT_EQ(state.currencyCount(), 2);
     EXPECT_EQ(state.currencies[0].name, QStringLiteral("GBP"));
-    EXPECT_TRUE(state.startupMessages.isEmpty());
+    EXPECT_TRUE(startupMessages.isEmpty());
 }
 
 struct VersionCase
@@ -110,7 +110,7 @@ TEST_P(StartupVersion, OnlyAnOlderVersionIsWelcomed)
     seedRegistry(QByteArray("\"Version\"=") + GetParam().stored + "\r\n\"DataLocation\"=\"" +
                  settings.toUtf8() + "\"\r\n");
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.startupMessages, GetParam().welcomed ? QStringList({welcome()}) : QStringList());
+    EXPECT_EQ(startupMessages, GetParam().welcomed ? QStringList({welcome()}) : QStringList());
     // An older version is recorded as this one; a newer one is left alone.
     ASSERT_TRUE(stored(u"Version"));
     EXPECT_GE(stored(u"Version")->number & 0xffff, 953u);
@@ -133,7 +133,7 @@ TEST_F(Startup, TheQueueFollowsTheOrderOfTheSteps)
     QDir().mkpath(settings);
     writeFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini"), "[Currencies]\r\nEUR\r\nUS$\r\n");
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.startupMessages,
+    EXPECT_EQ(startupMessages,
               QStringList({welcome(), QString::fromUtf16(kCurrencyRatesMessage), noDatabase()}));
     const QStringList log = logTexts();
     ASSERT_EQ(log.size(), 3);
@@ -151,25 +151,44 @@ TEST_F(Startup, AProblemJoinsTheQueueWhereItArose)
     const QString settings = defaultFolder();
     QDir().mkpath(settings + QStringLiteral("TallyfoxDefaults.ini"));
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.startupMessages.size(), 3) << state.startupMessages.join(u'\n').toStdString();
-    EXPECT_EQ(state.startupMessages[0], welcome());
-    EXPECT_TRUE(state.startupMessages[1].contains(settings + QStringLiteral("TallyfoxDefaults.ini")));
-    EXPECT_EQ(state.startupMessages[2], noDatabase());
+    ASSERT_EQ(startupMessages.size(), 3) << startupMessages.join(u'\n').toStdString();
+    EXPECT_EQ(startupMessages[0], welcome());
+    EXPECT_TRUE(startupMessages[1].contains(settings + QStringLiteral("TallyfoxDefaults.ini")));
+    EXPECT_EQ(startupMessages[2], noDatabase());
     EXPECT_EQ(state.currencyCount(), 0);
     EXPECT_TRUE(QFileInfo::exists(state.databasePath));
+}
+
+TEST_F(Startup, TheNewRatesAreToldBeforeTheTroubleOfTheSettingsFolder)
+{
+    // The log cannot be created (it links to a folder that does not exist), while the defaults file gets
+    // its rates.
+    const QString settings = defaultFolder();
+    QDir().mkpath(settings);
+    writeFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini"), "[Currencies]\r\nEUR\r\nUS$\r\n");
+    const QString log = settings + QStringLiteral("Tallyfox.log");
+    ASSERT_TRUE(QFile::link(folder.file(QStringLiteral("missing/Tallyfox.log")), log));
+    EXPECT_TRUE(start().isEmpty());
+    ASSERT_EQ(startupMessages.size(), 4) << startupMessages.join(u'\n').toStdString();
+    EXPECT_EQ(startupMessages[0], welcome());
+    EXPECT_EQ(startupMessages[1], QString::fromUtf16(kCurrencyRatesMessage));
+    EXPECT_TRUE(startupMessages[2].startsWith(QStringLiteral("Cannot write \"%1\"").arg(log)))
+        << startupMessages[2].toStdString();
+    EXPECT_EQ(startupMessages[3], noDatabase());
+    EXPECT_EQ(state.currencies[1].rate, 1.44);
 }
 
 TEST_F(Startup, AnUnreadableRegistryIsReportedFirstAndLeftAlone)
 {
     QDir().mkpath(registryFile);
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_GE(state.startupMessages.size(), 2);
-    EXPECT_TRUE(state.startupMessages[0].contains(registryFile)) << state.startupMessages[0].toStdString();
+    ASSERT_GE(startupMessages.size(), 2);
+    EXPECT_TRUE(startupMessages[0].contains(registryFile)) << startupMessages[0].toStdString();
     EXPECT_TRUE(state.settings.registryUnavailable);
     // The defaults stand in for the settings, and shutdown stores nothing over the user's registry.
     EXPECT_EQ(state.settingsFolder, defaultFolder());
     session.saveSettings();
-    (void)session.takeProblems();
+    EXPECT_TRUE(session.takeMessages().isEmpty());
     EXPECT_TRUE(QFileInfo(registryFile).isDir());
 }
 
@@ -184,7 +203,7 @@ TEST_F(Startup, SettingsThatCannotBeStoredAreReportedAndTheRegistryStaysWhole)
         test::FileSizeLimit full(16);
         session.saveSettings();
     }
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     ASSERT_EQ(problems.size(), 1) << problems.join(u'\n').toStdString();
     EXPECT_TRUE(problems[0].contains(registryFile)) << problems[0].toStdString();
     EXPECT_EQ(readFileBytes(registryFile), stored);

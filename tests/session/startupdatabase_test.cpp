@@ -21,7 +21,7 @@ TEST_F(StartupDatabase, TheChosenNewDatabaseIsCreatedByTheFirstRefresh)
     chooserAnswer = folder.file(QStringLiteral("chosen.tfx"));
     EXPECT_TRUE(start().isEmpty());
     EXPECT_EQ(chooserFolders, QStringList({settings}));
-    EXPECT_EQ(state.startupMessages, QStringList({noDatabase()}));
+    EXPECT_EQ(startupMessages, QStringList({noDatabase()}));
     EXPECT_EQ(state.databasePath, *chooserAnswer);
     EXPECT_EQ(readFileBytes(*chooserAnswer), databaseBytes(ExpenseArray()));
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + *chooserAnswer,
@@ -38,7 +38,7 @@ TEST_F(StartupDatabase, AStoredDatabaseIsLoadedAndLogged)
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_TRUE(state.startupMessages.isEmpty());
+    EXPECT_TRUE(startupMessages.isEmpty());
     EXPECT_TRUE(chooserFolders.isEmpty());
     EXPECT_EQ(state.databasePath, path);
     ASSERT_EQ(state.entryCount(), 1);
@@ -94,7 +94,7 @@ TEST_P(StartupFileArgument, TheFileIsUsedOnlyWhenItExistsWithADatabaseExtension)
     parameters += path.split(u' ', Qt::SkipEmptyParts);
     EXPECT_TRUE(start(parameters).isEmpty());
     EXPECT_EQ(state.databasePath, c.used ? path : fallback);
-    EXPECT_TRUE(state.startupMessages.isEmpty());
+    EXPECT_TRUE(startupMessages.isEmpty());
     EXPECT_TRUE(chooserFolders.isEmpty());
 }
 
@@ -147,7 +147,7 @@ TEST_F(StartupDatabase, AnOldFormatDatabaseIsConvertedIntoTheChosenFile)
     chooserAnswer = settings + QStringLiteral("converted.tfx");
 
     EXPECT_TRUE(start().isEmpty());
-    EXPECT_EQ(state.startupMessages, QStringList({oldFormatFound()}));
+    EXPECT_EQ(startupMessages, QStringList({oldFormatFound()}));
     EXPECT_EQ(chooserFolders, QStringList({settings}));
     EXPECT_EQ(state.databasePath, *chooserAnswer);
     EXPECT_EQ(state.entryCount(), 4);
@@ -167,9 +167,9 @@ TEST_F(StartupDatabase, AnOldFormatFileThatCannotBeReadIsTriedAgainAtTheNextStar
     chooserAnswer = settings + QStringLiteral("converted.tfx");
 
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.startupMessages.size(), 2);
-    EXPECT_EQ(state.startupMessages[0], oldFormatFound());
-    EXPECT_TRUE(state.startupMessages[1].contains(QStringLiteral("TallyfoxData.ini")));
+    ASSERT_EQ(startupMessages.size(), 2);
+    EXPECT_EQ(startupMessages[0], oldFormatFound());
+    EXPECT_TRUE(startupMessages[1].contains(QStringLiteral("TallyfoxData.ini")));
     EXPECT_EQ(state.entryCount(), 0);
     EXPECT_FALSE(QFileInfo::exists(*chooserAnswer)) << "no empty database stands in the way of a retry";
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("New file: ") + *chooserAnswer}));
@@ -183,27 +183,31 @@ TEST_F(StartupDatabase, AnUnreadableDatabaseIsReportedAndNeverWrittenOver)
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty()); // the refresh does not even try to write
-    ASSERT_EQ(state.startupMessages.size(), 1);
-    EXPECT_TRUE(state.startupMessages[0].contains(path)) << state.startupMessages[0].toStdString();
+    ASSERT_EQ(startupMessages.size(), 1);
+    EXPECT_TRUE(startupMessages[0].contains(path)) << startupMessages[0].toStdString();
     EXPECT_TRUE(chooserFolders.isEmpty());
     EXPECT_EQ(state.databasePath, path);
     EXPECT_EQ(logTexts(), QStringList({QStringLiteral("Load file: ") + path}));
     session.toggleAutoSort();
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
 
-    // New entries are kept in memory; the user hears once that they are not in the file.
+    // New entries are kept in memory; the user hears once that they are not in the file, and every
+    // refresh tells that its write did not happen.
     session.storeEntry(test::makeDraft({.type = "Taxi"}));
     session.storeEntry(test::makeDraft({.type = "Bus"}));
-    const QStringList problems = session.takeProblems();
+    const QStringList problems = session.takeMessages();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(path)) << problems[0].toStdString();
     EXPECT_EQ(state.entryCount(), 2);
+    EXPECT_EQ(session.lastDatabaseWrite().error(), FileError::ContentNotRead);
+    EXPECT_EQ(session.lastDatabaseWrite().path(), path);
 
     // Save as keeps them in another file.
     const QString copy = folder.file(QStringLiteral("copy.tfx"));
     session.saveDatabaseAs(copy);
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
+    EXPECT_TRUE(session.lastDatabaseWrite().ok());
     EXPECT_EQ(readFileBytes(copy), databaseBytes(state.entries));
 }
 
@@ -220,10 +224,10 @@ TEST_F(StartupDatabase, AFileThatCannotBeReadIsNotReplacedByNewEntries)
     seedSettingsFolder("\"Database\"=\"" + path.toUtf8() + "\"\r\n");
 
     EXPECT_TRUE(start().isEmpty());
-    ASSERT_EQ(state.startupMessages.size(), 1);
-    EXPECT_TRUE(state.startupMessages[0].contains(path));
+    ASSERT_EQ(startupMessages.size(), 1);
+    EXPECT_TRUE(startupMessages[0].contains(path));
     session.storeEntry(test::makeDraft({.type = "Taxi"}));
-    EXPECT_EQ(session.takeProblems().size(), 1);
+    EXPECT_EQ(session.takeMessages().size(), 1);
     QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(readFileBytes(path), content);
 }
@@ -235,7 +239,7 @@ TEST_F(StartupDatabase, TheCommandLineToolNamesItsDatabaseOutright)
     EXPECT_TRUE(start({QStringLiteral("-f"), folder.file(QStringLiteral("other.tfx"))}).isEmpty());
     EXPECT_EQ(state.databasePath, *options.databasePath);
     EXPECT_TRUE(chooserFolders.isEmpty());
-    EXPECT_TRUE(state.startupMessages.isEmpty());
+    EXPECT_TRUE(startupMessages.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(*options.databasePath));
 }
 

@@ -26,7 +26,7 @@ TEST_F(StoreEntry, ANewEntryIsAppendedWithItsValuesAndLogged)
                                   .source = "Client",
                                   .paidWith = "Credit card"});
     session.storeEntry(draft);
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
 
     ASSERT_EQ(state.entryCount(), 2);
     const Expense& entry = state.entries[1];
@@ -115,7 +115,7 @@ TEST_F(StoreEntry, AnEditLogsTheValuesBeforeAndAfterAndKeepsThePlace)
                 {.type = "Lunch", .amount = 8.0, .receipt = "3"},
                 {.type = "Hotel", .amount = 90.0}});
     session.storeEntry(makeDraft({.type = "Dinner", .currency = "GBP", .amount = 9.5, .receipt = "3"}), 1);
-    EXPECT_TRUE(session.takeProblems().isEmpty());
+    EXPECT_TRUE(session.takeMessages().isEmpty());
     EXPECT_EQ(types(), QStringList({"Train", "Dinner", "Hotel"}));
     EXPECT_EQ(state.entries[1].currency, QStringLiteral("GBP"));
     EXPECT_EQ(state.entries[1].amount, 9.5);

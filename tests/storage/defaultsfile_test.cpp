@@ -37,8 +37,9 @@ protected:
 TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
 {
     writeFileBytes(userFile(), readFileBytes(testDataPath(QStringLiteral("defaults/user.ini"))));
-    DefaultsLists lists;
-    ASSERT_TRUE(readDefaultsLists(state, lists).ok());
+    const ReadResult<DefaultsLists> read = readDefaultsLists(state);
+    ASSERT_TRUE(read.result.ok());
+    const DefaultsLists& lists = read.value;
     EXPECT_EQ(lists.expenseTypes,
               (QStringList{QStringLiteral("Train"), QStringLiteral("Taxi"), QStringLiteral("Hotel=Room")}));
     EXPECT_EQ(lists.currencyNames,
@@ -53,9 +54,9 @@ TEST_F(DefaultsFile, AUserFileReadAndWrittenBackMatchesTheReference)
         writeFileBytes(reference, written);
     EXPECT_EQ(written, readFileBytes(reference));
 
-    DefaultsLists again;
-    ASSERT_TRUE(readDefaultsLists(state, again).ok());
-    EXPECT_EQ(again, lists);
+    const ReadResult<DefaultsLists> again = readDefaultsLists(state);
+    ASSERT_TRUE(again.result.ok());
+    EXPECT_EQ(again.value, lists);
 }
 
 TEST_F(DefaultsFile, TheShippedFileIsCopiedWithCrLfOnlyWhenTheUserHasNone)
@@ -97,8 +98,9 @@ TEST_F(DefaultsFile, TheBuildShipsTheNaturalListsBesideThePrograms)
 {
     state.programFolder = qEnvironmentVariable("TALLYFOX_BIN_DIR") + u'/';
     ASSERT_TRUE(installDefaultsFile(state).ok());
-    DefaultsLists lists;
-    ASSERT_TRUE(readDefaultsLists(state, lists).ok());
+    const ReadResult<DefaultsLists> read = readDefaultsLists(state);
+    ASSERT_TRUE(read.result.ok());
+    const DefaultsLists& lists = read.value;
     EXPECT_EQ(lists.expenseTypes,
               (QStringList{QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
                            QStringLiteral("Lunch"), QStringLiteral("Breakfast")}));
@@ -135,25 +137,29 @@ TEST_F(DefaultsFile, LinesSplitIntoNameAndValueAtTheFirstEqualsSign)
 TEST_F(DefaultsFile, ASectionReadsAsItsNonEmptyLinesAndAMissingOneAsNone)
 {
     writeFileBytes(userFile(), "[Payment methods]\r\n\r\n  Cash  \r\nCard=Visa\r\n\t\r\n[Other]\r\nx\r\n");
-    QStringList lines = {QStringLiteral("stale")};
-    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Cash"), QStringLiteral("Card=Visa")}));
-    EXPECT_EQ(defaultsItems(lines),
+    const QString payment = QString::fromUtf16(kPaymentMethodsSection);
+    const ReadResult<QStringList> read = readDefaultsSection(state, payment);
+    ASSERT_TRUE(read.result.ok());
+    EXPECT_EQ(read.value, (QStringList{QStringLiteral("Cash"), QStringLiteral("Card=Visa")}));
+    EXPECT_EQ(defaultsItems(read.value),
               (std::vector<DefaultsItem>{{QStringLiteral("Cash"), QString()},
                                          {QStringLiteral("Card"), QStringLiteral("Visa")}}));
 
-    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kCurrenciesSection), lines).ok());
-    EXPECT_TRUE(lines.isEmpty());
+    const ReadResult<QStringList> missingSection =
+        readDefaultsSection(state, QString::fromUtf16(kCurrenciesSection));
+    ASSERT_TRUE(missingSection.result.ok());
+    EXPECT_TRUE(missingSection.value.isEmpty());
 
     ASSERT_TRUE(QFile::remove(userFile()));
-    ASSERT_TRUE(readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines).ok());
-    EXPECT_TRUE(lines.isEmpty());
+    const ReadResult<QStringList> missingFile = readDefaultsSection(state, payment);
+    ASSERT_TRUE(missingFile.result.ok());
+    EXPECT_TRUE(missingFile.value.isEmpty());
 
     ASSERT_TRUE(QDir().mkdir(userFile()));
-    const FileResult unreadable =
-        readDefaultsSection(state, QString::fromUtf16(kPaymentMethodsSection), lines);
-    EXPECT_FALSE(unreadable.ok());
-    EXPECT_TRUE(lines.isEmpty());
+    const ReadResult<QStringList> unreadable = readDefaultsSection(state, payment);
+    EXPECT_EQ(unreadable.result.error(), FileError::NotRegularFile);
+    EXPECT_EQ(unreadable.result.path(), userFile());
+    EXPECT_TRUE(unreadable.value.isEmpty());
 }
 
 TEST_F(DefaultsFile, WritingPutsTheFourListsAtTheEndInTheirOrderAndKeepsEveryCurrency)
@@ -179,14 +185,14 @@ TEST_F(DefaultsFile, AFileThatCannotBeReadIsNotWrittenOverAndAFailedCopyIsReport
     DefaultsLists lists;
     lists.expenseTypes = QStringList{QStringLiteral("Taxi")};
     const FileResult result = writeDefaultsLists(state, lists);
-    EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().contains(userFile())) << result.message().toStdString();
+    EXPECT_EQ(result.error(), FileError::ContentNotRead);
+    EXPECT_EQ(result.path(), userFile());
     EXPECT_TRUE(QFileInfo(userFile()).isDir());
 
     state.settingsFolder = folder.file(QStringLiteral("missing/"));
     writeFileBytes(state.programFolder + shippedName(), "[Expense types]\r\n");
     const FileResult copy = installDefaultsFile(state);
-    EXPECT_FALSE(copy.ok());
+    EXPECT_EQ(copy.error(), FileError::NotWritable);
     EXPECT_TRUE(copy.message().contains(userFile())) << copy.message().toStdString();
 }
 

@@ -27,10 +27,8 @@ protected:
 
     ExpenseArray convert(const QByteArray& content)
     {
-        IniFile ini(state.locale, content);
-        ExpenseArray entries;
-        readOldFormatEntries(ini, kNow, entries);
-        return entries;
+        const IniReader ini(state.locale, content);
+        return readOldFormatEntries(ini, kNow);
     }
 
     TempFolder folder;
@@ -156,7 +154,7 @@ TEST_F(OldFormat, AMissingFileGivesNoEntriesAndAnUnreadableOneLeavesThemAlone)
     state.entries.append(Expense());
     ASSERT_TRUE(QDir().mkdir(oldDatabasePath(state)));
     const FileResult result = convertOldDatabase(state, kNow);
-    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.error(), FileError::NotRegularFile);
     EXPECT_TRUE(result.message().contains(oldDatabasePath(state))) << result.message().toStdString();
     EXPECT_EQ(state.entryCount(), 1);
 }
