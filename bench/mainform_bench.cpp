@@ -42,7 +42,7 @@ struct Window
         state = std::make_unique<AppState>(QLocale(QLocale::English, QLocale::UnitedStates));
         session =
             std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))), *registry);
-        form = std::make_unique<MainForm>(*session, prompts, UiScale());
+        form = std::make_unique<MainForm>(*session, prompts);
     }
 
     void start()

@@ -1,12 +1,12 @@
 #include "ui/entrylistview.h"
 
 #include "session/entrycells.h"
+#include "toolkit/programfont.h"
 #include "ui/entrylistmodel.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <cmath>
 
 namespace tallyfox {
 
@@ -17,8 +17,7 @@ constexpr int kLongPressMs = 600;
 
 } // namespace
 
-EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* parent)
-    : QTableView(parent), m_model(model), m_scale(scale)
+EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableView(parent), m_model(model)
 {
     setObjectName(QStringLiteral("entryList"));
     setModel(model);
@@ -31,12 +30,11 @@ EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* pare
     setTabKeyNavigation(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
-    QFont listFont = font();
-    listFont.setPixelSize(m_scale.px(16));
+    const QFont listFont = programfont::font();
     setFont(listFont);
     // Every row has the same height, so the view never measures rows it does not draw.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + m_scale.px(4));
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 4);
 
     QHeaderView* header = horizontalHeader();
     header->setObjectName(QStringLiteral("entryListHeader"));
@@ -48,7 +46,7 @@ EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* pare
     header->setMinimumSectionSize(0);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < kListColumnCount; ++column)
-        header->resizeSection(column, m_scale.px(kCreationWidths[size_t(column)]));
+        header->resizeSection(column, kCreationWidths[size_t(column)]);
     connect(header, &QHeaderView::sectionClicked, this, &EntryListView::headerTapped);
 
     m_longPress.setSingleShot(true);
@@ -77,7 +75,7 @@ void EntryListView::applyWidths(const std::array<int, kColumnCount>& widths)
 {
     for (int k = 0; k < kColumnCount; ++k) {
         const int column = kColumnOfIdentifier[size_t(k)];
-        horizontalHeader()->resizeSection(column, m_scale.px(std::max(0, widths[size_t(k)])));
+        horizontalHeader()->resizeSection(column, std::max(0, widths[size_t(k)]));
         horizontalHeader()->setSectionHidden(column, widths[size_t(k)] <= 0);
     }
 }
@@ -99,7 +97,7 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
             header->setSectionHidden(column, true);
         } else if (header->isSectionHidden(column) || header->sectionSize(column) == 0) {
             header->setSectionHidden(column, false);
-            header->resizeSection(column, m_scale.px(kDefaultColumnWidths[size_t(k)]));
+            header->resizeSection(column, kDefaultColumnWidths[size_t(k)]);
         }
     }
     m_model->setPrimaryCaption(primaryCaption);
@@ -109,7 +107,7 @@ int EntryListView::columnWidth(int column) const
 {
     if (horizontalHeader()->isSectionHidden(column))
         return 0;
-    return static_cast<int>(std::lround(horizontalHeader()->sectionSize(column) / m_scale.factor()));
+    return horizontalHeader()->sectionSize(column);
 }
 
 std::array<int, kColumnCount> EntryListView::currentWidths() const
@@ -151,7 +149,7 @@ void EntryListView::mouseReleaseEvent(QMouseEvent* event)
 
 void EntryListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > m_scale.px(8))
+    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > 8)
         m_longPress.stop();
     QTableView::mouseMoveEvent(event);
 }

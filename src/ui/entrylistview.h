@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/settings.h"
-#include "toolkit/uiscale.h"
 
 #include <QTableView>
 #include <QTimer>
@@ -18,7 +17,7 @@ class EntryListView : public QTableView
     Q_OBJECT
 
 public:
-    EntryListView(EntryListModel* model, UiScale scale, QWidget* parent = nullptr);
+    explicit EntryListView(EntryListModel* model, QWidget* parent = nullptr);
 
     // The first selected row, or -1.
     [[nodiscard]] int selectedRow() const;
@@ -54,7 +53,6 @@ private:
     int columnWidth(int column) const;
 
     EntryListModel* m_model;
-    UiScale m_scale;
     QTimer m_longPress;
     QPoint m_pressPosition;
 };

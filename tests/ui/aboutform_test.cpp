@@ -18,7 +18,7 @@ QString labelText(const AboutForm& form, const char* name)
 
 TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
 {
-    AboutForm form{UiScale()};
+    AboutForm form;
     EXPECT_EQ(form.windowTitle(), u"Tallyfox");
     EXPECT_EQ(labelText(form, "aboutTitle"), u"Tallyfox 0.95.3");
     EXPECT_EQ(labelText(form, "aboutAuthor"), u"The Tallyfox developers");
@@ -44,7 +44,7 @@ TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
 
 TEST(AboutBox, TurningTheScreenMovesNoLine)
 {
-    AboutForm form{UiScale()};
+    AboutForm form;
     form.show();
     const QRect title = form.findChild<QLabel*>(QStringLiteral("aboutTitle"))->geometry();
     form.resize(320, 240);

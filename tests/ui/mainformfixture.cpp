@@ -33,7 +33,7 @@ MainForm& MainFormFixture::start(const QStringList& parameters)
     state = std::make_unique<AppState>(pinnedLocale());
     session =
         std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))), registry);
-    forms = std::make_unique<Forms>(*session, prompts, UiScale());
+    forms = std::make_unique<Forms>(*session, prompts);
     form = &forms->main();
     StartupOptions options;
     options.arguments = parseProgramArguments(parameters);
