@@ -4,7 +4,8 @@
 
 namespace tallyfox {
 
-// The application's style: the platform's, with menu rows and buttons high enough for a finger.
+// The application's style: Fusion, the same on every machine, with menu rows and buttons high enough for a
+// finger and narrow margins around the texts of the list's small columns.
 class ProgramStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
 
     ProgramStyle();
 
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
 

@@ -1,5 +1,7 @@
 #include "mainformfixture.h"
 
+#include "toolkit/programstyle.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -16,6 +18,8 @@ MainFormFixture::MainFormFixture()
     : registryFile(folder.file(QStringLiteral("registry.reg"))),
       programFolder(folder.file(QStringLiteral("bin/")))
 {
+    // The program's look, as the program sets it.
+    ProgramStyle::install();
     QDir().mkpath(programFolder);
     QDir().mkpath(settingsFolder());
     QFile::copy(qEnvironmentVariable("TALLYFOX_BIN_DIR") + QStringLiteral("/TallyfoxDefaultsOriginal.ini"),
