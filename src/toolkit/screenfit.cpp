@@ -13,7 +13,7 @@ double boundedScale(double factor)
 
 bool isPhoneSized(QSize screen)
 {
-    return screen.width() > 0 && screen.width() <= screen.height() && screen.width() <= kPhoneMaximumWidth;
+    return screen.width() > 0 && screen.width() < screen.height() && screen.width() <= kPhoneMaximumWidth;
 }
 
 double fittingScale(QSize screen, QSize available)

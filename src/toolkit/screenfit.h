@@ -15,7 +15,7 @@ constexpr double kMinimumScale = 1.0;
 constexpr double kMaximumScale = 6.0;
 // Larger than this the window of a desktop screen takes more room than it needs.
 constexpr double kDesktopMaximumScale = 2.0;
-// A portrait screen no wider than this is a phone's: the window fills it.
+// A portrait screen (higher than wide) no wider than this is a phone's: the window fills it.
 constexpr int kPhoneMaximumWidth = 800;
 constexpr int kLayoutWidth = 240;
 constexpr int kLayoutHeight = 320;

@@ -46,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScreenFitByScreen,
                                            FitCase{"netbook600", {1024, 600}, {1024, 570}, false, 1.0},
                                            FitCase{"landscapePhone", {1440, 720}, {1440, 700}, false, 1.25},
                                            FitCase{"portraitMonitor", {1080, 1920}, {1080, 1880}, false, 2.0},
+                                           FitCase{"square800", {800, 800}, {800, 770}, false, 1.5},
                                            FitCase{"noScreen", {0, 0}, {0, 0}, false, 1.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
