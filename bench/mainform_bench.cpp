@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
+#include "toolkit/programstyle.h"
 #include "toolkit/scriptedprompts.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
@@ -113,6 +114,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The program's face and style, as the program sets them.
+    tallyfox::ProgramStyle::install();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
