@@ -42,6 +42,29 @@ TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
     EXPECT_EQ(result, FormBase::kResultOk);
 }
 
+TEST(AboutBox, EveryLineShowsWholeAndApartFromTheOthers)
+{
+    AboutForm form;
+    form.show();
+    const QList<QLabel*> labels = form.content()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 5);
+    for (const QLabel* label : labels) {
+        const QRect room = label->geometry();
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(room.width()) : label->sizeHint().height();
+        EXPECT_GE(room.height(), needed) << label->objectName().toStdString();
+        EXPECT_GE(room.width(), label->wordWrap() ? 0 : label->sizeHint().width())
+            << label->objectName().toStdString();
+        EXPECT_TRUE(form.content()->rect().contains(room)) << label->objectName().toStdString();
+        for (const QLabel* other : labels) {
+            if (other == label)
+                continue;
+            EXPECT_FALSE(room.intersects(other->geometry()))
+                << label->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+}
+
 TEST(AboutBox, TurningTheScreenMovesNoLine)
 {
     AboutForm form;
