@@ -7,7 +7,8 @@ BUILD_TYPE   ?= Release
 FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
-PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
+                fonts-liberation libqt6svg6
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 # CI (which sets CI=true) builds with warnings as errors; a local build shows them and goes on.
@@ -17,7 +18,7 @@ else
 WERROR = OFF
 endif
 
-.PHONY: all deps build run test bench fuzz fuzz-deps format clean
+.PHONY: all deps build run test bench fuzz fuzz-deps format screenshots clean
 
 all: build
 
@@ -47,6 +48,12 @@ fuzz: fuzz-deps
 	    -DTALLYFOX_FUZZ=ON -DTALLYFOX_TESTS=OFF -DTALLYFOX_BENCH=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	./fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Pictures of the windows at scale 1 and 3 on the sample database, for the README and for review.
+screenshots: build
+	for scale in 1 3; do \
+	    QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/bin/tallyfox-screenshots data/sample.tfx docs/screenshots || exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
+#include "toolkit/programstyle.h"
 #include "toolkit/scriptedprompts.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
@@ -42,7 +43,7 @@ struct Window
         state = std::make_unique<AppState>(QLocale(QLocale::English, QLocale::UnitedStates));
         session =
             std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))), *registry);
-        form = std::make_unique<MainForm>(*session, prompts, UiScale());
+        form = std::make_unique<MainForm>(*session, prompts);
     }
 
     void start()
@@ -113,6 +114,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The program's face and style, as the program sets them.
+    tallyfox::ProgramStyle::install();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,56 +6,90 @@
 #include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
+#include "toolkit/programstyle.h"
 #include "toolkit/qtprompts.h"
+#include "toolkit/screenfit.h"
 #include "toolkit/singleinstance.h"
-#include "toolkit/uiscale.h"
 #include "ui/forms.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
+#include <vector>
 
 namespace {
 
-// The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
-tallyfox::UiScale chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& registry)
+QStringList argumentsOf(int argc, char* argv[])
 {
-    if (options.scale)
-        return tallyfox::UiScale(*options.scale);
-    // Only read, so the key needs no closing.
-    const tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
-    if (const auto value = display.value(u"Scale");
-        value && value->kind == tallyfox::RegistryValueKind::Text) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// What fits the primary screen, measured by an application of its own that is gone before the real one
+// starts: Qt reads its scale factor only once, when the first application starts.
+double fittingScale(int argc, char* argv[])
+{
+    // The probe takes the options it knows out of its copy; the real application needs them too.
+    int probeArgc = argc;
+    std::vector<char*> probeArgv(argv, argv + argc + 1);
+    QGuiApplication probe(probeArgc, probeArgv.data());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return tallyfox::screenfit::kMinimumScale;
+    return tallyfox::screenfit::fittingScale(screen->geometry().size(), screen->availableGeometry().size());
+}
+
+// The scale: the command line's, else the registry's "Scale" of the display key, else what fits the screen.
+// A QT_SCALE_FACTOR of the user's own is left as it is.
+void chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& registry, int argc,
+                 char* argv[])
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") && !options.scale)
+        return;
+    double scale = 0;
+    if (options.scale) {
+        scale = *options.scale;
+    } else {
+        // Only read, so the key needs no closing.
+        const tallyfox::RegistryKey display = registry.open(QStringLiteral("Software\\Tallyfox\\Display"));
         bool ok = false;
-        const double scale = value->text.toDouble(&ok);
-        if (ok)
-            return tallyfox::UiScale(scale);
+        if (const auto value = display.value(u"Scale");
+            value && value->kind == tallyfox::RegistryValueKind::Text)
+            scale = value->text.toDouble(&ok);
+        if (!ok)
+            scale = fittingScale(argc, argv);
     }
-    return tallyfox::UiScale::fitting(QGuiApplication::primaryScreen());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(tallyfox::screenfit::boundedScale(scale)));
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
+    tallyfox::Registry registry(tallyfox::registryFilePath());
+    chooseScale(options, registry, argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyfox"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
+    tallyfox::ProgramStyle::install();
 
-    tallyfox::Registry registry(tallyfox::registryFilePath());
     const QString instanceKey = tallyfox::programInstanceKey(registry.filePath());
     tallyfox::SingleInstance instance(instanceKey, tallyfox::programInstanceLockPath(instanceKey));
     if (!instance.start())
         return 0;
 
-    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(QApplication::arguments().mid(1));
-    const tallyfox::UiScale scale = chooseScale(options, registry);
-
     tallyfox::AppState state(QLocale::system());
     tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registry);
     tallyfox::QtPrompts prompts;
-    tallyfox::Forms forms(session, prompts, scale);
+    tallyfox::Forms forms(session, prompts);
     tallyfox::MainForm& mainForm = forms.main();
     QObject::connect(&instance, &tallyfox::SingleInstance::activationRequested, &mainForm,
                      &tallyfox::MainForm::bringToFront);
@@ -63,8 +97,10 @@ int main(int argc, char* argv[])
     tallyfox::StartupOptions startup;
     startup.arguments = tallyfox::parseProgramArguments(options.parameters);
     startup.programFolder = tallyfox::programFolder();
-    mainForm.show();
+    tallyfox::windowplacement::show(mainForm, registry);
     mainForm.initialise(startup);
     app.exec();
+    if (const tallyfox::FileResult saved = tallyfox::windowplacement::save(mainForm, registry); !saved.ok())
+        prompts.message(nullptr, saved.message());
     return 0;
 }

@@ -16,6 +16,9 @@ int UserLocale::compareText(QStringView a, QStringView b) const
 
 QString UserLocale::shortDate(QDate date) const
 {
+    // The C locale's short form ("3 Jan 10") is neither numeric nor short; ISO dates are both.
+    if (m_locale.language() == QLocale::C)
+        return date.toString(Qt::ISODate);
     return m_locale.toString(date, QLocale::ShortFormat);
 }
 

@@ -1,5 +1,7 @@
 #include "toolkit/canvas.h"
 
+#include "toolkit/programfont.h"
+
 #include <QFontMetrics>
 #include <QPen>
 #include <QPolygon>
@@ -37,10 +39,7 @@ void Canvas::fill(const QRect& area, QRgb colour)
 
 void Canvas::setFontHeight(int pixels, bool bold)
 {
-    QFont font = m_painter.font();
-    font.setPixelSize(qMax(1, pixels));
-    font.setBold(bold);
-    m_painter.setFont(font);
+    m_painter.setFont(programfont::forLineHeight(pixels, bold));
 }
 
 int Canvas::textWidth(const QString& text) const

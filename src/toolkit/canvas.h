@@ -9,7 +9,7 @@
 namespace tallyfox {
 
 // Drawing in device-independent pixels: a pen of a width and colour, lines and polylines, fills and
-// centred text with a font of a pixel height. The paint box scales it to the screen.
+// centred text in the program's face with a line of a pixel height.
 class Canvas
 {
 public:

@@ -7,8 +7,8 @@
 
 namespace tallyfox {
 
-FormBase::FormBase(const QString& caption, UiScale scale, QWidget* parent)
-    : QDialog(parent), m_scale(scale), m_content(new QWidget(this)), m_softKeys(new SoftKeyBar(scale, this))
+FormBase::FormBase(const QString& caption, QWidget* parent)
+    : QDialog(parent), m_content(new QWidget(this)), m_softKeys(new SoftKeyBar(this))
 {
     setWindowTitle(caption);
     m_content->setObjectName(QStringLiteral("formContent"));
@@ -17,7 +17,7 @@ FormBase::FormBase(const QString& caption, UiScale scale, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_content, 1);
     layout->addWidget(m_softKeys);
-    resize(m_scale.size(kScreenWidth, kScreenHeight));
+    resize(kScreenWidth, kScreenHeight);
 }
 
 int FormBase::showModal()
@@ -34,7 +34,7 @@ void FormBase::closeWith(int result)
 void FormBase::place(QWidget* control, int x, int y, int width, int height)
 {
     control->setParent(m_content);
-    control->setGeometry(m_scale.rect(x, y, width, height));
+    control->setGeometry(x, y, width, height);
 }
 
 bool FormBase::isLandscape() const

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "toolkit/uiscale.h"
-
 #include <QDialog>
 
 namespace tallyfox {
@@ -21,10 +19,9 @@ public:
     static constexpr int kScreenWidth = 240;
     static constexpr int kScreenHeight = 320;
 
-    FormBase(const QString& caption, UiScale scale, QWidget* parent = nullptr);
+    explicit FormBase(const QString& caption, QWidget* parent = nullptr);
 
     [[nodiscard]] SoftKeyBar* softKeys() const { return m_softKeys; }
-    [[nodiscard]] const UiScale& scale() const { return m_scale; }
     [[nodiscard]] QWidget* content() const { return m_content; }
 
     // Shows the form modally and returns kResultOk or kResultCancel.
@@ -44,7 +41,6 @@ protected:
     void reject() override;
 
 private:
-    UiScale m_scale;
     QWidget* m_content;
     SoftKeyBar* m_softKeys;
     bool m_landscape = false;

@@ -7,37 +7,26 @@
 
 namespace tallyfox {
 
-PaintBox::PaintBox(UiScale scale, QWidget* parent) : QWidget(parent), m_scale(scale)
+PaintBox::PaintBox(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-int PaintBox::dipWidth() const
-{
-    return static_cast<int>(width() / m_scale.factor());
-}
-
-int PaintBox::dipHeight() const
-{
-    return static_cast<int>(height() / m_scale.factor());
 }
 
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(m_scale.factor(), m_scale.factor());
     Canvas canvas(painter);
     if (m_paint)
-        m_paint(canvas, dipWidth(), dipHeight());
+        m_paint(canvas, width(), height());
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !m_tap)
         return;
-    const QPoint at = m_scale.toDips(event->position().toPoint());
-    m_tap(at.x(), at.y(), dipWidth(), dipHeight());
+    const QPoint at = event->position().toPoint();
+    m_tap(at.x(), at.y(), width(), height());
 }
 
 } // namespace tallyfox

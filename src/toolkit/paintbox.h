@@ -1,7 +1,5 @@
 #pragma once
 
-#include "toolkit/uiscale.h"
-
 #include <QWidget>
 #include <functional>
 
@@ -18,21 +16,16 @@ public:
     using PaintHandler = std::function<void(Canvas& canvas, int width, int height)>;
     using TapHandler = std::function<void(int x, int y, int width, int height)>;
 
-    explicit PaintBox(UiScale scale, QWidget* parent = nullptr);
+    explicit PaintBox(QWidget* parent = nullptr);
 
     void setPaintHandler(PaintHandler handler) { m_paint = std::move(handler); }
     void setTapHandler(TapHandler handler) { m_tap = std::move(handler); }
-
-    // The box's size in device-independent pixels.
-    [[nodiscard]] int dipWidth() const;
-    [[nodiscard]] int dipHeight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    UiScale m_scale;
     PaintHandler m_paint;
     TapHandler m_tap;
 };

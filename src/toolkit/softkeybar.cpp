@@ -1,6 +1,6 @@
 #include "toolkit/softkeybar.h"
 
-#include "toolkit/uiscale.h"
+#include "toolkit/programstyle.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -8,7 +8,7 @@
 
 namespace tallyfox {
 
-SoftKeyBar::SoftKeyBar(UiScale scale, QWidget* parent)
+SoftKeyBar::SoftKeyBar(QWidget* parent)
     : QWidget(parent), m_left(new QPushButton(this)), m_right(new QPushButton(this))
 {
     setObjectName(QStringLiteral("softKeyBar"));
@@ -16,10 +16,10 @@ SoftKeyBar::SoftKeyBar(UiScale scale, QWidget* parent)
     m_right->setObjectName(QStringLiteral("softKeyRight"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(scale.px(2));
+    layout->setSpacing(2);
     for (QPushButton* button : {m_left, m_right}) {
         // Finger-sized keys that never take the focus away from the form's controls.
-        button->setMinimumHeight(scale.px(26));
+        button->setMinimumHeight(ProgramStyle::kTouchHeight);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
         layout->addWidget(button, 1);

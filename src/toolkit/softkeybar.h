@@ -1,7 +1,5 @@
 #pragma once
 
-#include "toolkit/uiscale.h"
-
 #include <QWidget>
 
 class QMenu;
@@ -21,7 +19,7 @@ public:
         Right,
     };
 
-    explicit SoftKeyBar(UiScale scale, QWidget* parent = nullptr);
+    explicit SoftKeyBar(QWidget* parent = nullptr);
 
     void setCaption(Key key, const QString& caption);
     [[nodiscard]] QString caption(Key key) const;

@@ -1,5 +1,6 @@
 #include "ui/aboutform.h"
 
+#include "toolkit/programfont.h"
 #include "toolkit/softkeybar.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -9,45 +10,49 @@ namespace tallyfox {
 
 namespace {
 
-QLabel* centredLabel(const UiScale& scale, const QString& text, const char* objectName, int fontHeight = 0,
-                     bool bold = false)
+// A line "lineHeight pixels high", as the device counts a font's height; 0 keeps the form's.
+QLabel* centredLabel(const QString& text, const char* objectName, int lineHeight = 0, bool bold = false)
 {
     auto* label = new QLabel(text);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    if (fontHeight > 0 || bold) {
-        QFont font = label->font();
-        if (fontHeight > 0)
-            font.setPixelSize(scale.px(fontHeight));
-        font.setBold(bold);
-        label->setFont(font);
-    }
+    label->setContentsMargins(0, 0, 0, 0);
+    if (lineHeight > 0)
+        label->setFont(programfont::forLineHeight(lineHeight, bold));
     return label;
 }
 
 } // namespace
 
-AboutForm::AboutForm(UiScale scale, QWidget* parent) : FormBase(QStringLiteral("Tallyfox"), scale, parent)
+AboutForm::AboutForm(QWidget* parent) : FormBase(QStringLiteral("Tallyfox"), parent)
 {
     setObjectName(QStringLiteral("aboutForm"));
-    const int line = fontMetrics().height() / std::max(1, scale.px(1)) + 4;
 
-    QLabel* title = centredLabel(scale, QStringLiteral("Tallyfox 0.95.3"), "aboutTitle", 20, true);
+    // Each line keeps its place on the form unless the text above it needs the room: then it moves down
+    // just enough, so that no line overlaps another whatever the face measures.
+    int nextFree = 0;
+    const auto placeLine = [this, &nextFree](QLabel* label, int x, int y, int width) {
+        const int top = std::max(y, nextFree);
+        const int height = label->wordWrap() ? label->heightForWidth(width) : label->sizeHint().height();
+        place(label, x, top, width, height);
+        nextFree = top + height + 2;
+    };
+
+    QLabel* title = centredLabel(QStringLiteral("Tallyfox 0.95.3"), "aboutTitle", 20, true);
     auto* shadow = new QGraphicsDropShadowEffect(title);
-    shadow->setOffset(scale.px(1), scale.px(1));
+    shadow->setOffset(1, 1);
     shadow->setBlurRadius(0);
     shadow->setColor(Qt::gray);
     title->setGraphicsEffect(shadow);
-    place(title, 20, 8, 200, 24);
-
-    place(centredLabel(scale, QStringLiteral("The Tallyfox developers"), "aboutAuthor"), 16, 40, 200, line);
-    QLabel* invitation = centredLabel(
-        scale, QStringLiteral("If you like this program, want to know more or buy me a beer, visit:"),
-        "aboutInvitation", 14);
+    placeLine(title, 20, 8, 200);
+    placeLine(centredLabel(QStringLiteral("The Tallyfox developers"), "aboutAuthor"), 16, 40, 200);
+    QLabel* invitation =
+        centredLabel(QStringLiteral("If you like this program, want to know more or buy me a beer, visit:"),
+                     "aboutInvitation", 14);
     invitation->setWordWrap(true);
-    place(invitation, 20, 88, 200, 30);
-    place(centredLabel(scale, QStringLiteral("tallyfox.example.org"), "aboutAddress", 14), 8, 120, 220, line);
-    place(centredLabel(scale, QStringLiteral("January 3rd, 2010"), "aboutDate"), 24, 168, 200, line);
+    placeLine(invitation, 20, 88, 200);
+    placeLine(centredLabel(QStringLiteral("tallyfox.example.org"), "aboutAddress", 14), 8, 120, 220);
+    placeLine(centredLabel(QStringLiteral("January 3rd, 2010"), "aboutDate"), 24, 168, 200);
 
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral(" "));
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, false);

@@ -10,7 +10,7 @@ class AboutForm : public FormBase
     Q_OBJECT
 
 public:
-    explicit AboutForm(UiScale scale, QWidget* parent = nullptr);
+    explicit AboutForm(QWidget* parent = nullptr);
 };
 
 } // namespace tallyfox

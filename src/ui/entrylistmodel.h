@@ -15,6 +15,8 @@ class EntryListModel : public QAbstractTableModel
 public:
     explicit EntryListModel(const AppState& state, QObject* parent = nullptr);
 
+    [[nodiscard]] const AppState& state() const { return m_state; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

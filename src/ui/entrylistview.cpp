@@ -1,12 +1,16 @@
 #include "ui/entrylistview.h"
 
 #include "session/entrycells.h"
+#include "toolkit/programfont.h"
+#include "toolkit/screenfit.h"
 #include "ui/entrylistmodel.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <cmath>
+#include <QScrollBar>
+#include <QScroller>
+#include <QStyledItemDelegate>
 
 namespace tallyfox {
 
@@ -15,10 +19,23 @@ namespace {
 constexpr std::array<int, kListColumnCount> kCreationWidths = {80, 50, 80, 60, 40, 55, 80, 80, 50};
 constexpr int kLongPressMs = 600;
 
+// The list is a list of rows: the current cell gets no focus box of its own.
+class RowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem row = option;
+        row.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, row, index);
+    }
+};
+
 } // namespace
 
-EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* parent)
-    : QTableView(parent), m_model(model), m_scale(scale)
+EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableView(parent), m_model(model)
 {
     setObjectName(QStringLiteral("entryList"));
     setModel(model);
@@ -31,12 +48,11 @@ EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* pare
     setTabKeyNavigation(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
-    QFont listFont = font();
-    listFont.setPixelSize(m_scale.px(16));
+    const QFont listFont = programfont::font();
     setFont(listFont);
     // Every row has the same height, so the view never measures rows it does not draw.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + m_scale.px(4));
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 4);
 
     QHeaderView* header = horizontalHeader();
     header->setObjectName(QStringLiteral("entryListHeader"));
@@ -44,12 +60,31 @@ EntryListView::EntryListView(EntryListModel* model, UiScale scale, QWidget* pare
     header->setSectionsMovable(false);
     header->setHighlightSections(false);
     header->setSortIndicatorShown(false);
-    header->setStretchLastSection(false);
+    // A wider window widens the last column rather than leaving a blank strip.
+    header->setStretchLastSection(true);
     header->setMinimumSectionSize(0);
+    header->setFont(programfont::font(programfont::kCaptionPixelSize));
+    header->setTextElideMode(Qt::ElideRight);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < kListColumnCount; ++column)
-        header->resizeSection(column, m_scale.px(kCreationWidths[size_t(column)]));
+    for (int column = 0; column < kListColumnCount; ++column) {
+        m_widths[size_t(column)] = kCreationWidths[size_t(column)];
+        header->resizeSection(column, m_widths[size_t(column)]);
+    }
     connect(header, &QHeaderView::sectionClicked, this, &EntryListView::headerTapped);
+    setItemDelegate(new RowDelegate(this));
+
+    // A finger drags the list. A phone's shell (and Xvfb) may deliver touches as the left mouse button.
+    QScroller::grabGesture(viewport(), QScroller::TouchGesture);
+    if (screen() && screenfit::isPhoneSized(screenfit::unscaled(screen()->geometry().size())))
+        QScroller::grabGesture(viewport(), QScroller::LeftMouseButtonGesture);
+    QScrollerProperties scrolling = QScroller::scroller(viewport())->scrollerProperties();
+    // A press reaches the list at once, so that it selects its row and starts the long press.
+    scrolling.setScrollMetric(QScrollerProperties::MousePressEventDelay, 0);
+    scrolling.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
+                              QScrollerProperties::OvershootAlwaysOff);
+    scrolling.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
+                              QScrollerProperties::OvershootAlwaysOff);
+    QScroller::scroller(viewport())->setScrollerProperties(scrolling);
 
     m_longPress.setSingleShot(true);
     m_longPress.setInterval(kLongPressMs);
@@ -73,11 +108,30 @@ void EntryListView::selectRow(int row)
     QTableView::selectRow(row);
 }
 
+void EntryListView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    // Moving between rows, by key or by click, never scrolls the list sideways.
+    const int across = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(across);
+}
+
+QModelIndex EntryListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveLeft || action == MoveRight || action == MoveNext || action == MovePrevious)
+        return currentIndex();
+    // Home and End go to the first and the last row, as they do with Control in a table of cells.
+    if (action == MoveHome || action == MoveEnd)
+        return QTableView::moveCursor(action, modifiers | Qt::ControlModifier);
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void EntryListView::applyWidths(const std::array<int, kColumnCount>& widths)
 {
     for (int k = 0; k < kColumnCount; ++k) {
         const int column = kColumnOfIdentifier[size_t(k)];
-        horizontalHeader()->resizeSection(column, m_scale.px(std::max(0, widths[size_t(k)])));
+        m_widths[size_t(column)] = fittedWidth(column, std::max(0, widths[size_t(k)]));
+        horizontalHeader()->resizeSection(column, m_widths[size_t(column)]);
         horizontalHeader()->setSectionHidden(column, widths[size_t(k)] <= 0);
     }
 }
@@ -99,17 +153,43 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
             header->setSectionHidden(column, true);
         } else if (header->isSectionHidden(column) || header->sectionSize(column) == 0) {
             header->setSectionHidden(column, false);
-            header->resizeSection(column, m_scale.px(kDefaultColumnWidths[size_t(k)]));
+            m_widths[size_t(column)] = fittedWidth(column, kDefaultColumnWidths[size_t(k)]);
+            header->resizeSection(column, m_widths[size_t(column)]);
         }
     }
     m_model->setPrimaryCaption(primaryCaption);
 }
 
+int EntryListView::fittedWidth(int column, int width) const
+{
+    if (width <= 0 || column != int(ListColumn::Date))
+        return width;
+    // The widest date of the user's short form (two-digit day and month, eights) shows whole: in the
+    // C locale's ISO form it needs a little more than the Date column's usual width.
+    const QString widest = m_model->state().locale.shortDate(QDate(2088, 12, 28));
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return std::max(width, QFontMetrics(font()).horizontalAdvance(widest) + margins);
+}
+
+int EntryListView::lastVisibleSection() const
+{
+    const QHeaderView* header = horizontalHeader();
+    for (int visual = header->count() - 1; visual >= 0; --visual) {
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            return visual;
+    }
+    return -1;
+}
+
 int EntryListView::columnWidth(int column) const
 {
-    if (horizontalHeader()->isSectionHidden(column))
+    const QHeaderView* header = horizontalHeader();
+    if (header->isSectionHidden(column))
         return 0;
-    return static_cast<int>(std::lround(horizontalHeader()->sectionSize(column) / m_scale.factor()));
+    // The last column keeps its own width: what it has beyond that only fills the window.
+    if (header->logicalIndex(lastVisibleSection()) == column)
+        return std::min(header->sectionSize(column), m_widths[size_t(column)]);
+    return header->sectionSize(column);
 }
 
 std::array<int, kColumnCount> EntryListView::currentWidths() const
@@ -151,7 +231,7 @@ void EntryListView::mouseReleaseEvent(QMouseEvent* event)
 
 void EntryListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > m_scale.px(8))
+    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > 8)
         m_longPress.stop();
     QTableView::mouseMoveEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings.h"
-#include "toolkit/uiscale.h"
+#include "session/entrycells.h"
 
 #include <QTableView>
 #include <QTimer>
@@ -18,7 +18,7 @@ class EntryListView : public QTableView
     Q_OBJECT
 
 public:
-    EntryListView(EntryListModel* model, UiScale scale, QWidget* parent = nullptr);
+    explicit EntryListView(EntryListModel* model, QWidget* parent = nullptr);
 
     // The first selected row, or -1.
     [[nodiscard]] int selectedRow() const;
@@ -32,6 +32,9 @@ public:
     // Each column's current width by identifier index (device-independent pixels; 0 while hidden).
     [[nodiscard]] std::array<int, kColumnCount> currentWidths() const;
 
+    // Scrolls up or down only: the list moves between rows, never sideways.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
     // Brings a row fully into view and gives it the focus and the highlight, without selecting it.
     void revealRow(int row);
 
@@ -44,6 +47,7 @@ Q_SIGNALS:
     void listMenuRequested(const QPoint& globalPosition);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -51,10 +55,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    int columnWidth(int column) const;
+    [[nodiscard]] int columnWidth(int column) const;
+    [[nodiscard]] int lastVisibleSection() const;
+    // The width a column is given, at least what its fixed-form texts need.
+    [[nodiscard]] int fittedWidth(int column, int width) const;
 
     EntryListModel* m_model;
-    UiScale m_scale;
+    // Each column's width as set, by logical column: the last one may show wider to fill the window.
+    std::array<int, kListColumnCount> m_widths{};
     QTimer m_longPress;
     QPoint m_pressPosition;
 };

@@ -4,8 +4,8 @@
 
 namespace tallyfox {
 
-Forms::Forms(Session& session, Prompts& prompts, UiScale scale)
-    : m_prompts(prompts), m_main(session, prompts, scale), m_about(scale, &m_main)
+Forms::Forms(Session& session, Prompts& prompts)
+    : m_prompts(prompts), m_main(session, prompts), m_about(&m_main)
 {
     m_main.setAboutHandler([this] { m_about.showModal(); });
     // Still to come: the item editor (new and edited entries), the options, the purge and the overview.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/uiscale.h"
 #include "ui/aboutform.h"
 #include "ui/mainform.h"
 
@@ -15,7 +14,7 @@ class Session;
 class Forms
 {
 public:
-    Forms(Session& session, Prompts& prompts, UiScale scale);
+    Forms(Session& session, Prompts& prompts);
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
 

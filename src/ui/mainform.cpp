@@ -16,10 +16,10 @@
 
 namespace tallyfox {
 
-MainForm::MainForm(Session& session, Prompts& prompts, UiScale scale, QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), scale, parent), m_session(session), m_prompts(prompts),
-      m_model(new EntryListModel(session.state(), this)),
-      m_list(new EntryListView(m_model, scale, content())), m_menu(new MainMenu(this))
+MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
+      m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
+      m_menu(new MainMenu(this))
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);

@@ -22,7 +22,7 @@ class MainForm : public FormBase
     Q_OBJECT
 
 public:
-    MainForm(Session& session, Prompts& prompts, UiScale scale, QWidget* parent = nullptr);
+    MainForm(Session& session, Prompts& prompts, QWidget* parent = nullptr);
     ~MainForm() override;
 
     // Start-up: the windowless steps, then the columns, the first refresh, the soft keys and the

@@ -24,6 +24,7 @@ TEST(UserLocale, DatesAndTimesFollowTheLocale)
     EXPECT_EQ(german.timeWithSeconds(QTime(9, 5, 7)), u"09:05:07");
     const UserLocale american(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(american.shortDate(day), u"1/3/10");
+    EXPECT_EQ(UserLocale(QLocale::c()).shortDate(day), u"2010-01-03");
     EXPECT_TRUE(american.timeWithSeconds(QTime(21, 5, 7)).startsWith(u"9:05:07"))
         << american.timeWithSeconds(QTime(21, 5, 7)).toStdString();
 }

@@ -2,7 +2,6 @@
 #include "toolkit/formbase.h"
 #include "toolkit/paintbox.h"
 #include "toolkit/softkeybar.h"
-#include "toolkit/uiscale.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -16,7 +15,7 @@ namespace {
 
 TEST(SoftKeyBar, AKeyWithoutAMenuReportsItsPressOnlyWhileEnabled)
 {
-    SoftKeyBar bar{UiScale()};
+    SoftKeyBar bar;
     bar.setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
     bar.show();
     QSignalSpy pressed(&bar, &SoftKeyBar::keyPressed);
@@ -32,7 +31,7 @@ TEST(SoftKeyBar, AKeyWithoutAMenuReportsItsPressOnlyWhileEnabled)
 
 TEST(SoftKeyBar, AKeyWithAMenuOpensIt)
 {
-    SoftKeyBar bar{UiScale()};
+    SoftKeyBar bar;
     QMenu menu;
     menu.addAction(QStringLiteral("Exit"));
     bar.setMenu(SoftKeyBar::Key::Left, &menu);
@@ -51,7 +50,7 @@ TEST(SoftKeyBar, AKeyWithAMenuOpensIt)
 class OrientationProbe : public FormBase
 {
 public:
-    OrientationProbe() : FormBase(QStringLiteral("Tallyfox"), UiScale()) {}
+    OrientationProbe() : FormBase(QStringLiteral("Tallyfox")) {}
     QList<bool> changes;
 
 protected:
@@ -60,7 +59,7 @@ protected:
 
 TEST(FormBase, ShownModallyItReturnsOkOrCancel)
 {
-    FormBase form(QStringLiteral("Tallyfox"), UiScale());
+    FormBase form(QStringLiteral("Tallyfox"));
     EXPECT_EQ(form.windowTitle(), u"Tallyfox");
     QTimer::singleShot(0, &form, [&form] { form.closeWith(FormBase::kResultOk); });
     EXPECT_EQ(form.showModal(), FormBase::kResultOk);
@@ -80,38 +79,23 @@ TEST(FormBase, TellsWhenItTurnsBetweenPortraitAndLandscape)
     EXPECT_FALSE(form.isLandscape());
 }
 
-TEST(FormBase, PlacesControlsInDeviceIndependentPixelsOfItsOwnScale)
+TEST(FormBase, PlacesControlsInDeviceIndependentPixelsThatQtScales)
 {
-    FormBase large(QStringLiteral("Tallyfox"), UiScale(2.0));
-    FormBase plain(QStringLiteral("Tallyfox"), UiScale());
+    FormBase form(QStringLiteral("Tallyfox"));
     auto* button = new QPushButton;
-    large.place(button, 10, 20, 100, 30);
-    EXPECT_EQ(button->parentWidget(), large.content());
-    EXPECT_EQ(button->geometry(), QRect(20, 40, 200, 60));
-    // A form of another scale beside it keeps its own.
-    auto* other = new QPushButton;
-    plain.place(other, 10, 20, 100, 30);
-    EXPECT_EQ(other->geometry(), QRect(10, 20, 100, 30));
-    EXPECT_EQ(large.size(), QSize(480, 640));
-    EXPECT_EQ(plain.size(), QSize(240, 320));
-}
-
-TEST(UiScale, FactorsStayWithinTheirRange)
-{
-    EXPECT_EQ(UiScale(std::numeric_limits<double>::quiet_NaN()).factor(), UiScale::kMinimum);
-    EXPECT_EQ(UiScale(100).factor(), UiScale::kMaximum);
-    EXPECT_EQ(UiScale(0.5).factor(), UiScale::kMinimum);
-    const UiScale scale(1.5);
-    EXPECT_EQ(scale.px(3), 5);
-    EXPECT_EQ(scale.rect(2, 4, 10, 3), QRect(3, 6, 15, 5));
-    EXPECT_EQ(scale.toDips(QPoint(31, 29)), QPoint(20, 19));
-    EXPECT_GE(UiScale::fitting(nullptr).factor(), UiScale::kMinimum);
+    form.place(button, 10, 20, 100, 30);
+    EXPECT_EQ(button->parentWidget(), form.content());
+    EXPECT_EQ(button->geometry(), QRect(10, 20, 100, 30));
+    EXPECT_EQ(form.size(), QSize(240, 320));
+    // On screen the whole form is larger by the program's one factor, whatever runs the test.
+    form.show();
+    EXPECT_EQ(form.grab().size(), QSize(240, 320) * form.devicePixelRatio());
 }
 
 TEST(PaintBox, PaintsAndTapsInDeviceIndependentPixels)
 {
-    PaintBox box(UiScale(2.0));
-    box.resize(472, 200);
+    PaintBox box;
+    box.resize(236, 100);
     QSize painted;
     QPoint tapped;
     box.setPaintHandler([&](Canvas& canvas, int width, int height) {
@@ -126,7 +110,7 @@ TEST(PaintBox, PaintsAndTapsInDeviceIndependentPixels)
     box.show();
     box.grab();
     EXPECT_EQ(painted, QSize(236, 100));
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, 150));
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(50, 75));
     EXPECT_EQ(tapped, QPoint(50, 75));
 }
 

@@ -18,7 +18,7 @@ QString labelText(const AboutForm& form, const char* name)
 
 TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
 {
-    AboutForm form{UiScale()};
+    AboutForm form;
     EXPECT_EQ(form.windowTitle(), u"Tallyfox");
     EXPECT_EQ(labelText(form, "aboutTitle"), u"Tallyfox 0.95.3");
     EXPECT_EQ(labelText(form, "aboutAuthor"), u"The Tallyfox developers");
@@ -42,9 +42,32 @@ TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
     EXPECT_EQ(result, FormBase::kResultOk);
 }
 
+TEST(AboutBox, EveryLineShowsWholeAndApartFromTheOthers)
+{
+    AboutForm form;
+    form.show();
+    const QList<QLabel*> labels = form.content()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 5);
+    for (const QLabel* label : labels) {
+        const QRect room = label->geometry();
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(room.width()) : label->sizeHint().height();
+        EXPECT_GE(room.height(), needed) << label->objectName().toStdString();
+        EXPECT_GE(room.width(), label->wordWrap() ? 0 : label->sizeHint().width())
+            << label->objectName().toStdString();
+        EXPECT_TRUE(form.content()->rect().contains(room)) << label->objectName().toStdString();
+        for (const QLabel* other : labels) {
+            if (other == label)
+                continue;
+            EXPECT_FALSE(room.intersects(other->geometry()))
+                << label->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+}
+
 TEST(AboutBox, TurningTheScreenMovesNoLine)
 {
-    AboutForm form{UiScale()};
+    AboutForm form;
     form.show();
     const QRect title = form.findChild<QLabel*>(QStringLiteral("aboutTitle"))->geometry();
     form.resize(320, 240);

@@ -1,5 +1,7 @@
 #include "mainformfixture.h"
 
+#include "toolkit/programstyle.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -16,6 +18,8 @@ MainFormFixture::MainFormFixture()
     : registryFile(folder.file(QStringLiteral("registry.reg"))),
       programFolder(folder.file(QStringLiteral("bin/")))
 {
+    // The program's look, as the program sets it.
+    ProgramStyle::install();
     QDir().mkpath(programFolder);
     QDir().mkpath(settingsFolder());
     QFile::copy(qEnvironmentVariable("TALLYFOX_BIN_DIR") + QStringLiteral("/TallyfoxDefaultsOriginal.ini"),
@@ -33,7 +37,7 @@ MainForm& MainFormFixture::start(const QStringList& parameters)
     state = std::make_unique<AppState>(pinnedLocale());
     session =
         std::make_unique<Session>(*state, Clock(QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45))), registry);
-    forms = std::make_unique<Forms>(*session, prompts, UiScale());
+    forms = std::make_unique<Forms>(*session, prompts);
     form = &forms->main();
     StartupOptions options;
     options.arguments = parseProgramArguments(parameters);

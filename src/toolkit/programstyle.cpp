@@ -1,0 +1,41 @@
+#include "toolkit/programstyle.h"
+
+#include "toolkit/programfont.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QStyleOptionMenuItem>
+
+namespace tallyfox {
+
+ProgramStyle::ProgramStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    // The list's columns are specified in a few dozen pixels: a caption of a 40-pixel column needs all but
+    // one pixel on each side, and so do a cell's date and amount.
+    if (metric == PM_HeaderMargin)
+        return 1;
+    if (metric == PM_FocusFrameHMargin && qobject_cast<const QAbstractItemView*>(widget))
+        return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                     const QWidget* widget) const
+{
+    QSize wanted = QProxyStyle::sizeFromContents(type, option, size, widget);
+    const auto* menuItem = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    const bool separator = menuItem && menuItem->menuItemType == QStyleOptionMenuItem::Separator;
+    if ((type == CT_MenuItem && !separator) || type == CT_PushButton)
+        wanted.setHeight(std::max(wanted.height(), kTouchHeight));
+    return wanted;
+}
+
+void ProgramStyle::install()
+{
+    QApplication::setStyle(new ProgramStyle);
+    QApplication::setFont(programfont::font());
+}
+
+} // namespace tallyfox

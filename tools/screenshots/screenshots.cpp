@@ -1,0 +1,89 @@
+// Renders the windows offscreen into PNG files for the README and for review: the main window on the
+// sample database (portrait and landscape) and the about box, at the scale Qt is given in
+// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+#include "core/appstate.h"
+#include "platform/clock.h"
+#include "platform/programfolders.h"
+#include "platform/registry.h"
+#include "session/session.h"
+#include "session/startup.h"
+#include "toolkit/programstyle.h"
+#include "toolkit/screenfit.h"
+#include "toolkit/scriptedprompts.h"
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& window, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    const QString scale = QString::number(tallyfox::screenfit::scaleInEffect());
+    const QString path = QStringLiteral("%1/%2-scale%3.png").arg(folder, name, scale);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Everything pinned, so that the pictures change only when the program does.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TALLYFOX_NOW", "2010-01-03T12:30:45");
+    QTemporaryDir sandbox;
+    if (!sandbox.isValid())
+        return 1;
+    qputenv("TALLYFOX_REGISTRY", (sandbox.path() + QStringLiteral("/registry.reg")).toUtf8());
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER\n");
+        return 2;
+    }
+    tallyfox::ProgramStyle::install();
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    const QString database = sandbox.path() + QStringLiteral("/sample.tfx");
+    if (!QFile::copy(QString::fromLocal8Bit(argv[1]), database)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QFile seed(tallyfox::registryFilePath());
+    if (!seed.open(QIODevice::WriteOnly))
+        return 1;
+    seed.write(
+        "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"Version\"=dword:000003b9\r\n\"DataLocation\"=\"" +
+        sandbox.path().toUtf8() + "/\"\r\n");
+    seed.close();
+
+    tallyfox::Registry registry(tallyfox::registryFilePath());
+    tallyfox::AppState state(QLocale(QLocale::English, QLocale::UnitedStates));
+    tallyfox::Session session(state, tallyfox::Clock::fromEnvironment(), registry);
+    tallyfox::ScriptedPrompts prompts;
+    tallyfox::Forms forms(session, prompts);
+    tallyfox::MainForm& mainForm = forms.main();
+    tallyfox::StartupOptions startup;
+    startup.arguments = tallyfox::parseProgramArguments({QStringLiteral("-f"), database});
+    startup.programFolder = tallyfox::programFolder();
+    mainForm.show();
+    mainForm.initialise(startup);
+
+    bool ok = save(mainForm, out, QStringLiteral("main"));
+    mainForm.resize(320, 240);
+    ok = save(mainForm, out, QStringLiteral("main-landscape")) && ok;
+    mainForm.resize(240, 320);
+    forms.about().show();
+    ok = save(forms.about(), out, QStringLiteral("about")) && ok;
+    forms.about().hide();
+    return ok ? 0 : 1;
+}
