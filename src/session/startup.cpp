@@ -1,5 +1,6 @@
 #include "session/startup.h"
 
+#include "core/programversion.h"
 #include "money/currencytable.h"
 #include "money/currencyupgrade.h"
 #include "platform/userfolders.h"
@@ -145,9 +146,9 @@ void runStartup(Session& session, const StartupOptions& options)
     session.report(keys.settingsKey.openFailure());
     queueProblems(session);
 
-    if (readVersion(keys) < kCurrentVersion) {
+    if (readVersion(keys) < kProgramVersionNumber) {
         queue(state, QString::fromUtf16(kWelcomeMessage));
-        writeVersion(keys, kCurrentVersion);
+        writeVersion(keys, kProgramVersionNumber);
     }
 
     const QString folder = isUsableFolderArgument(options.arguments)

@@ -32,7 +32,7 @@ AboutForm::AboutForm(QWidget* parent) : FormBase(QStringLiteral("Tallyfox"), par
     setObjectName(QStringLiteral("aboutForm"));
     const int line = fontMetrics().height() / std::max(1, UiScale::px(1)) + 4;
 
-    QLabel* title = centredLabel(QStringLiteral("Tallyfox 0.95.3"), "aboutTitle", 20, true);
+    QLabel* title = centredLabel(QStringLiteral("Tallyfox " TALLYFOX_VERSION), "aboutTitle", 20, true);
     auto* shadow = new QGraphicsDropShadowEffect(title);
     shadow->setOffset(UiScale::px(1), UiScale::px(1));
     shadow->setBlurRadius(0);
