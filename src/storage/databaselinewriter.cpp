@@ -7,10 +7,6 @@
 #include <QStringView>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace tallyfox {
 
 namespace {
@@ -59,25 +55,6 @@ char* putConvertedText(char* p, QStringView rest)
     return p;
 }
 
-#if defined(__SSE2__)
-// Eight UTF-16 units as eight bytes when all are ASCII; tabs and line ends become spaces.
-bool putAsciiBlock(char* p, const QChar* units)
-{
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
-    const __m128i beyondAscii = _mm_and_si128(block, _mm_set1_epi16(static_cast<short>(0xFF80)));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128())) != 0xFFFF)
-        return false;
-    const __m128i bytes = _mm_packus_epi16(block, block);
-    const __m128i breaks = _mm_or_si128(
-        _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')),
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
-    const __m128i fixed =
-        _mm_or_si128(_mm_andnot_si128(breaks, bytes), _mm_and_si128(breaks, _mm_set1_epi8(' ')));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), fixed);
-    return true;
-}
-#endif
-
 // The text as UTF-8, at most three bytes per UTF-16 unit. A field never holds a tab or a line end, so no
 // text can split a line's columns.
 char* putText(char* p, const QString& text)
@@ -85,15 +62,6 @@ char* putText(char* p, const QString& text)
     const QChar* units = text.constData();
     const qsizetype count = text.size();
     for (qsizetype i = 0; i < count; ++i) {
-#if defined(__SSE2__)
-        // ASCII runs eight units at a time.
-        while (count - i >= 8 && putAsciiBlock(p, units + i)) {
-            p += 8;
-            i += 8;
-        }
-        if (i == count)
-            break;
-#endif
         const char16_t c = units[i].unicode();
         if (c < 0x80) {
             *p++ = fieldByte(static_cast<char>(c));
@@ -109,6 +77,19 @@ char* putText(char* p, const QString& text)
         }
     }
     return p;
+}
+
+char* putDate(char* p, double date)
+{
+    if (const auto day = dateFromDayCount(date)) {
+        p = putWholeNumber(p, day->year);
+        *p++ = '\t';
+        p = putWholeNumber(p, day->month);
+        *p++ = '\t';
+        return putWholeNumber(p, day->day);
+    }
+    // No calendar day: zeros read back as no date.
+    return putBytes(p, "0\t0\t0");
 }
 
 // An empty field reads back as the field's default ("Unknown", "US$", "00"), so an empty text is written as
@@ -166,26 +147,6 @@ char* DatabaseLineWriter::grow(qsizetype count)
 void DatabaseLineWriter::shrinkTo(const char* end)
 {
     m_out.resize(end - m_out.constData());
-}
-
-char* DatabaseLineWriter::putDate(char* p, double date)
-{
-    if (m_lastDateLength < 0 || date != m_lastDate) {
-        char* q = m_lastDateText;
-        if (const auto day = dateFromDayCount(date)) {
-            q = putWholeNumber(q, day->year);
-            *q++ = '\t';
-            q = putWholeNumber(q, day->month);
-            *q++ = '\t';
-            q = putWholeNumber(q, day->day);
-        } else {
-            // No calendar day: zeros read back as no date.
-            q = putBytes(q, "0\t0\t0");
-        }
-        m_lastDate = date;
-        m_lastDateLength = q - m_lastDateText;
-    }
-    return putBytes(p, QByteArrayView(m_lastDateText, m_lastDateLength));
 }
 
 } // namespace tallyfox
