@@ -2,9 +2,9 @@
 
 #include "core/daycount.h"
 #include "core/textforms.h"
+#include "platform/textencoding.h"
 
 #include <QByteArrayView>
-#include <QStringView>
 #include <cstring>
 
 namespace tallyfox {
@@ -41,44 +41,6 @@ char* putWholeNumber(char* p, int value)
     return p;
 }
 
-char fieldByte(char c)
-{
-    return (c == '\t' || c == '\r' || c == '\n') ? ' ' : c;
-}
-
-// Rare: characters beyond the basic plane, or a broken pair; Qt's encoder decides.
-char* putConvertedText(char* p, QStringView rest)
-{
-    const QByteArray utf8 = rest.toUtf8();
-    for (char c : utf8)
-        *p++ = fieldByte(c);
-    return p;
-}
-
-// The text as UTF-8, at most three bytes per UTF-16 unit. A field never holds a tab or a line end, so no
-// text can split a line's columns.
-char* putText(char* p, const QString& text)
-{
-    const QChar* units = text.constData();
-    const qsizetype count = text.size();
-    for (qsizetype i = 0; i < count; ++i) {
-        const char16_t c = units[i].unicode();
-        if (c < 0x80) {
-            *p++ = fieldByte(static_cast<char>(c));
-        } else if (c < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (c >> 6));
-            *p++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else if (!QChar::isSurrogate(c)) {
-            *p++ = static_cast<char>(0xE0 | (c >> 12));
-            *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            return putConvertedText(p, QStringView(text).sliced(i));
-        }
-    }
-    return p;
-}
-
 char* putDate(char* p, double date)
 {
     if (const auto day = dateFromDayCount(date)) {
@@ -100,7 +62,7 @@ char* putTextWithDefault(char* p, const QString& text)
         *p++ = ' ';
         return p;
     }
-    return putText(p, text);
+    return putUtf8Field(p, text);
 }
 
 } // namespace
@@ -111,7 +73,7 @@ void DatabaseLineWriter::appendEntry(const Expense& entry)
     appendAmountText(m_amount, entry.amount);
     const qsizetype textUnits = entry.currency.size() + entry.type.size() + entry.intendedSource.size() +
                                 entry.paidWith.size() + entry.receipt.size() + entry.note.size();
-    char* p = grow(kLineFrame + m_amount.size() + 3 * textUnits);
+    char* p = grow(kLineFrame + m_amount.size() + kMaxUtf8BytesPerUnit * textUnits);
     p = putBytes(p, "item\t");
     p = putDate(p, entry.date);
     *p++ = '\t';
@@ -131,7 +93,7 @@ void DatabaseLineWriter::appendEntry(const Expense& entry)
     *p++ = '\t';
     p = putTextWithDefault(p, entry.receipt);
     *p++ = '\t';
-    p = putText(p, entry.note);
+    p = putUtf8Field(p, entry.note);
     *p++ = '\r';
     *p++ = '\n';
     shrinkTo(p);
