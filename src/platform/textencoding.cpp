@@ -50,20 +50,11 @@ template <bool InField> void appendUtf8Units(QByteArray& out, QStringView text)
     out.resize(end - out.constData());
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 LineEncoding detectLineEncoding(QByteArrayView line)
 {
-    if (isAscii(line) || line.isValidUtf8())
+    if (line.isValidUtf8())
         return LineEncoding::Utf8;
     return LineEncoding::Windows1252;
 }

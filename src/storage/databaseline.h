@@ -20,7 +20,7 @@ struct DatabaseLine
 // time where the processor allows.
 [[nodiscard]] const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line);
 
-// The number of LF bytes, sixteen at a time where the processor allows.
+// The number of LF bytes.
 [[nodiscard]] qsizetype countLineFeeds(QByteArrayView bytes);
 
 } // namespace tallyfox
