@@ -107,6 +107,11 @@ double readDatabaseAmount(QByteArrayView field)
     return std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount);
 }
 
+int wholeNumberOr(QByteArrayView field, int fallback)
+{
+    return field.isEmpty() ? fallback : readWholeNumber(field);
+}
+
 bool isDatabaseItemTag(QByteArrayView tag, LineEncoding encoding)
 {
     if (isDatabaseWord(tag, "item"))
@@ -130,9 +135,9 @@ namespace {
 
 void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries)
 {
+    using enum DatabaseField;
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
-    const QByteArrayView* field = line.fields;
-    if (!isDatabaseItemTag(field[0], encoding))
+    if (!isDatabaseItemTag(line.field(Tag), encoding))
         return;
 
     static const QString kUnknown = QStringLiteral("Unknown");
@@ -141,18 +146,17 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
 
     const DatabaseFieldReader reader(encoding, caches.commonTexts, caches.rareTexts);
     Expense& entry = entries.append();
-    entry.currency = reader.textOr(field[4], kDefaultCurrency);
-    entry.amount = readDatabaseAmount(field[5]);
-    entry.income = reader.flag(field[6]);
-    entry.type = reader.textOr(field[7], kUnknown);
-    entry.intendedSource = reader.textOr(field[8], kUnknown);
-    entry.paidWith = reader.textOr(field[9], kUnknown);
-    entry.hasReceipt = reader.flag(field[10]);
-    entry.receipt = reader.rareTextOr(field[11], kDefaultReceipt);
-    entry.note = reader.rareTextOr(field[12], QString());
-    entry.date = dayCountFromDate(field[1].isEmpty() ? 2009 : readWholeNumber(field[1]),
-                                  field[2].isEmpty() ? 1 : readWholeNumber(field[2]),
-                                  field[3].isEmpty() ? 1 : readWholeNumber(field[3]));
+    entry.currency = reader.textOr(line.field(Currency), kDefaultCurrency);
+    entry.amount = readDatabaseAmount(line.field(Amount));
+    entry.income = reader.flag(line.field(Income));
+    entry.type = reader.textOr(line.field(Type), kUnknown);
+    entry.intendedSource = reader.textOr(line.field(IntendedSource), kUnknown);
+    entry.paidWith = reader.textOr(line.field(PaidWith), kUnknown);
+    entry.hasReceipt = reader.flag(line.field(HasReceipt));
+    entry.receipt = reader.rareTextOr(line.field(Receipt), kDefaultReceipt);
+    entry.note = reader.rareTextOr(line.field(Note), QString());
+    entry.date = dayCountFromDate(wholeNumberOr(line.field(Year), 2009), wholeNumberOr(line.field(Month), 1),
+                                  wholeNumberOr(line.field(Day), 1));
     entry.justChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
