@@ -16,6 +16,8 @@ public:
     // Writes the text with CR LF line ends turned into LF.
     void print(const QString& text);
     void printBytes(QByteArray bytes);
+    // Standard output, for bytes that are written as they are.
+    [[nodiscard]] QIODevice& output() { return m_out; }
 
     // One line on standard error, "tallyfox-cli: " first; line ends inside become spaces.
     void message(const QString& text);

@@ -3,6 +3,7 @@
 #include "core/sorting.h"
 #include "money/monthtable.h"
 #include "money/overviewreport.h"
+#include "platform/chunkedwriter.h"
 #include "platform/textencoding.h"
 #include "session/entrycells.h"
 #include "session/exportfile.h"
@@ -49,21 +50,19 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
-    constexpr qsizetype kChunk = 1 << 20;
-    QByteArray out;
+    // The lines hold no CR, so they go to standard output as they are; a failed write is reported when
+    // the output is finished.
+    ChunkedWriter out(console.output());
     for (const Expense& entry : state.entries) {
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
-                out.append('\t');
-            appendUtf8Field(out, entryCellText(state, entry, column));
+                out.buffer().append('\t');
+            appendUtf8Field(out.buffer(), entryCellText(state, entry, column));
         }
-        out.append('\n');
-        if (out.size() >= kChunk) {
-            console.printBytes(out);
-            out.resize(0);
-        }
+        out.buffer().append('\n');
+        out.writeIfFull();
     }
-    console.printBytes(out);
+    (void)out.finish();
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/writecommands.h"
 
 #include "cli/toolstartup.h"
+#include "platform/textencoding.h"
 
 #include <QFileInfo>
 
@@ -30,11 +31,7 @@ namespace {
 // its texts back trimmed.
 QString storedText(QString text)
 {
-    for (QChar& c : text) {
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
-    }
-    return text.trimmed();
+    return fieldText(std::move(text)).trimmed();
 }
 
 } // namespace

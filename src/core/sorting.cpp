@@ -2,8 +2,8 @@
 
 #include "core/sortkeys.h"
 #include "core/textforms.h"
+#include "core/textids.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -129,15 +129,11 @@ std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder orde
         keys.entries = &entries;
         keys.locale = &locale;
         keys.keys.reserve(static_cast<size_t>(count));
-        QHash<QString, int> textIds;
+        TextIds receipts;
         for (int i = 0; i < count; ++i) {
             const Expense& entry = entries[i];
-            const int textId = static_cast<int>(textIds.size());
-            const auto it = textIds.constFind(entry.receipt);
             keys.keys.push_back(
-                {entry.hasReceipt,
-                 it == textIds.cend() ? textIds.insert(entry.receipt, textId).value() : it.value(),
-                 readNumber(QStringView(entry.receipt))});
+                {entry.hasReceipt, receipts.idOf(entry.receipt), readNumber(QStringView(entry.receipt))});
         }
         return sortedOrder(count, keys, order.sortReverse);
     }

@@ -1,6 +1,6 @@
 #include "core/sortkeys.h"
 
-#include <QHash>
+#include "core/textids.h"
 
 namespace tallyfox::sortkeys {
 
@@ -9,31 +9,22 @@ namespace tallyfox::sortkeys {
 std::vector<int> textRanks(const ExpenseArray& entries, int count, QString Expense::*field,
                            const UserLocale& locale)
 {
-    QHash<QString, int> distinctIndex;
-    std::vector<QString> distinct;
+    TextIds distinct;
     std::vector<int> ranks(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const QString& text = entries[i].*field;
-        auto it = distinctIndex.constFind(text);
-        if (it == distinctIndex.cend()) {
-            it = distinctIndex.insert(text, static_cast<int>(distinct.size()));
-            distinct.push_back(text);
-        }
-        ranks[static_cast<size_t>(i)] = it.value();
-    }
+    for (int i = 0; i < count; ++i)
+        ranks[static_cast<size_t>(i)] = distinct.idOf(entries[i].*field);
 
-    std::vector<int> order(distinct.size());
+    std::vector<int> order(static_cast<size_t>(distinct.size()));
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
     // A merge sort stays within bounds even if a collation were not transitive.
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return locale.compareText(distinct[static_cast<size_t>(a)], distinct[static_cast<size_t>(b)]) < 0;
+        return locale.compareText(distinct.text(a), distinct.text(b)) < 0;
     });
-    std::vector<int> rankOfDistinct(distinct.size());
+    std::vector<int> rankOfDistinct(order.size());
     int rank = 0;
     for (size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && locale.compareText(distinct[static_cast<size_t>(order[i - 1])],
-                                        distinct[static_cast<size_t>(order[i])]) != 0)
+        if (i > 0 && locale.compareText(distinct.text(order[i - 1]), distinct.text(order[i])) != 0)
             ++rank;
         rankOfDistinct[static_cast<size_t>(order[i])] = rank;
     }

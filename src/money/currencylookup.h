@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/growablearray.h"
-#include "money/textids.h"
+#include "core/textids.h"
 
 #include <QString>
 #include <vector>

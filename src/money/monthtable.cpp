@@ -3,8 +3,8 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "core/textforms.h"
+#include "core/textids.h"
 #include "money/currencylookup.h"
-#include "money/textids.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,25 +130,20 @@ void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice
     table.m_grid.reset(valueRows, table.m_monthCount);
     table.m_filled = true;
 
-    QHash<QString, int> rowOfValue;
-    rowOfValue.reserve(valueRows);
-    for (int row = 0; row < valueRows; ++row)
-        rowOfValue.insert(table.m_rowValues[row], row);
+    // The row values are distinct, so numbering them first gives each its row; a text numbered later
+    // has no row.
+    TextIds values;
+    for (const QString& value : table.m_rowValues)
+        (void)values.idOf(value);
 
     const TableMode mode = tableModeOfChoice(modeChoice);
     const int firstMonth = table.m_firstYear * 12 + (table.m_firstMonth - 1);
     CurrencyLookup lookup(state.currencies);
-    TextIds values;
-    std::vector<int> rowOfId;
     MonthOfDate monthOf;
     for (const Expense& entry : state.entries) {
-        const QString& value = tableField(entry, table.m_view);
-        const int id = values.idOf(value);
-        if (id == static_cast<int>(rowOfId.size()))
-            rowOfId.push_back(rowOfValue.value(value, -1));
-        const int row = rowOfId[static_cast<size_t>(id)];
+        const int row = values.idOf(tableField(entry, table.m_view));
         // Only entries that changed since the columns were built can miss their row.
-        if (row < 0)
+        if (row >= valueRows)
             continue;
         const int entryMonth = monthOf(entry.date);
         int month = entryMonth < 0 ? -1 : entryMonth - firstMonth;

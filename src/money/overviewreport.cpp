@@ -5,7 +5,7 @@
 #include "core/textforms.h"
 #include "money/currencylookup.h"
 #include "money/sectiontotals.h"
-#include "money/textids.h"
+#include "core/textids.h"
 #include "platform/clock.h"
 
 #include <vector>

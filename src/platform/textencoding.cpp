@@ -13,20 +13,48 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool isAscii(QByteArrayView bytes)
+// Written by hand rather than through QStringEncoder, which takes a sixth longer to write a database
+// file and makes U+FFFD, not "?", of a broken surrogate pair.
+template <bool InField> char* putUtf8Units(char* out, QStringView text)
 {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
+    const char16_t* const units = text.utf16();
+    const qsizetype count = text.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const char16_t c = units[i];
+        if (c < 0x80) {
+            *out++ = static_cast<char>(InField ? fieldChar(c) : c);
+        } else if (c < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (c >> 6));
+            *out++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *out++ = static_cast<char>(0xE0 | (c >> 12));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            // Rare: characters beyond the basic plane, or a broken pair; Qt's encoder decides. Bytes of
+            // multi-byte characters are never tabs or line ends.
+            const QByteArray rest = text.sliced(i).toUtf8();
+            for (const char byte : rest)
+                *out++ = InField ? static_cast<char>(fieldChar(static_cast<unsigned char>(byte))) : byte;
+            return out;
+        }
     }
-    return true;
+    return out;
+}
+
+template <bool InField> void appendUtf8Units(QByteArray& out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + kMaxUtf8BytesPerUnit * text.size());
+    const char* const end = putUtf8Units<InField>(out.data() + start, text);
+    out.resize(end - out.constData());
 }
 
 } // namespace
 
 LineEncoding detectLineEncoding(QByteArrayView line)
 {
-    if (isAscii(line) || line.isValidUtf8())
+    if (line.isValidUtf8())
         return LineEncoding::Utf8;
     return LineEncoding::Windows1252;
 }
@@ -52,29 +80,31 @@ QString decodeLenient(QByteArrayView bytes)
     return decodeText(bytes, detectLineEncoding(bytes));
 }
 
+QString fieldText(QString text)
+{
+    for (QChar& c : text)
+        c = QChar(fieldChar(c.unicode()));
+    return text;
+}
+
+char* putUtf8(char* out, QStringView text)
+{
+    return putUtf8Units<false>(out, text);
+}
+
+char* putUtf8Field(char* out, QStringView text)
+{
+    return putUtf8Units<true>(out, text);
+}
+
 void appendUtf8(QByteArray& out, QStringView text)
 {
-    for (QChar ch : text) {
-        if (ch.unicode() >= 0x80) {
-            out.append(text.toUtf8());
-            return;
-        }
-    }
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char* dest = out.data() + start;
-    for (QChar ch : text)
-        *dest++ = static_cast<char>(ch.unicode());
+    appendUtf8Units<false>(out, text);
 }
 
 void appendUtf8Field(QByteArray& out, QStringView text)
 {
-    const qsizetype start = out.size();
-    appendUtf8(out, text);
-    for (char* c = out.data() + start; c != out.data() + out.size(); ++c) {
-        if (*c == '\t' || *c == '\r' || *c == '\n')
-            *c = ' ';
-    }
+    appendUtf8Units<true>(out, text);
 }
 
 } // namespace tallyfox

@@ -21,10 +21,27 @@ enum class LineEncoding
 // Decodes a whole text whose encoding is not known: UTF-8 when it is valid, else Windows-1252.
 [[nodiscard]] QString decodeLenient(QByteArrayView bytes);
 
-// Appends text as UTF-8; ASCII text takes a fast path without a temporary.
+// Inside a field of a tab-separated line, tabs and line ends become spaces, so that a text can split
+// neither the line's columns nor the line.
+[[nodiscard]] constexpr char16_t fieldChar(char16_t c)
+{
+    return c == u'\t' || c == u'\r' || c == u'\n' ? u' ' : c;
+}
+// The text as a field holds it.
+[[nodiscard]] QString fieldText(QString text);
+
+// UTF-8 takes at most this many bytes per UTF-16 unit.
+inline constexpr qsizetype kMaxUtf8BytesPerUnit = 3;
+
+// Writes text as UTF-8 from out on, which has room for kMaxUtf8BytesPerUnit bytes per unit, and returns
+// where it ended. A broken surrogate pair becomes "?", as QString::toUtf8 writes it.
+char* putUtf8(char* out, QStringView text);
+// The same for a field of a tab-separated line (see fieldChar).
+char* putUtf8Field(char* out, QStringView text);
+
+// Appends text as UTF-8.
 void appendUtf8(QByteArray& out, QStringView text);
-// Appends text as one field of a tab-separated line: tabs and line ends inside it become spaces, so it
-// can split neither the line's columns nor the line.
+// Appends text as UTF-8 for a field of a tab-separated line (see fieldChar).
 void appendUtf8Field(QByteArray& out, QStringView text);
 
 } // namespace tallyfox

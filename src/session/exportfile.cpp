@@ -2,6 +2,7 @@
 
 #include "core/textforms.h"
 #include "money/currencytable.h"
+#include "platform/chunkedwriter.h"
 #include "platform/textencoding.h"
 
 namespace tallyfox {
@@ -24,28 +25,23 @@ void appendExportLine(QByteArray& out, std::initializer_list<QString> fields)
 
 bool writeExportContent(QIODevice& device, const AppState& state)
 {
-    constexpr qsizetype kChunk = 1 << 20;
     const bool incomeIsPositive = state.settings.incomeIsPositive;
     const QString primaryName = state.currencyCount() > 0 ? state.currencies[0].name : QString();
-    QByteArray buffer;
-    appendExportLine(buffer,
+    ChunkedWriter out(device);
+    appendExportLine(out.buffer(),
                      {QStringLiteral("Date"), QStringLiteral("Currency"), QStringLiteral("Amount"),
                       primaryName, QStringLiteral("Type"), QStringLiteral("Intended source"),
                       QStringLiteral("Paid with"), QStringLiteral("Receipt"), QStringLiteral("Note")});
     for (const Expense& entry : state.entries) {
-        appendExportLine(buffer,
+        appendExportLine(out.buffer(),
                          {dateText(entry.date, state.locale), entry.currency,
                           entryAmountText(entry, incomeIsPositive),
                           primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
                                             incomeIsPositive),
                           entry.type, entry.intendedSource, entry.paidWith, receiptText(entry), entry.note});
-        if (buffer.size() >= kChunk) {
-            if (device.write(buffer) != buffer.size())
-                return false;
-            buffer.resize(0);
-        }
+        out.writeIfFull();
     }
-    return device.write(buffer) == buffer.size();
+    return out.finish();
 }
 
 FileResult writeExportFile(const AppState& state, const QString& path)

@@ -1,5 +1,6 @@
 #include "session/startup.h"
 
+#include "core/programversion.h"
 #include "money/currencytable.h"
 #include "platform/userfolders.h"
 #include "session/defaultsupgrade.h"
@@ -134,9 +135,9 @@ void runStartup(Session& session, const StartupOptions& options)
     SettingsKeys keys = openSettingsKeys(state.settings, session.registry());
     session.report(keys.settingsKey.openFailure());
 
-    if (readVersion(keys) < kCurrentVersion) {
+    if (readVersion(keys) < kProgramVersionNumber) {
         session.tell(QString::fromUtf16(kWelcomeMessage));
-        writeVersion(keys, kCurrentVersion);
+        writeVersion(keys, kProgramVersionNumber);
     }
 
     const QString folder = isUsableFolderArgument(options.arguments)

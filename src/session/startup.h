@@ -9,9 +9,8 @@
 
 namespace tallyfox {
 
-inline constexpr quint16 kCurrentVersion = 953;
 inline constexpr char16_t kWelcomeMessage[] =
-    u"Welcome to Tallyfox 0.95.3. Tallyfox is free software: you may use, copy and share it.";
+    u"Welcome to Tallyfox " TALLYFOX_VERSION ". Tallyfox is free software: you may use, copy and share it.";
 inline constexpr char16_t kOldFormatFoundMessage[] = u"Database in old format found. It will be converted to "
                                                      u"the new format. Please give a filename for new DB.";
 inline constexpr char16_t kNoDatabaseMessage[] =

@@ -1,5 +1,6 @@
 #include "storage/databasefile.h"
 
+#include "platform/chunkedwriter.h"
 #include "storage/databaseline.h"
 #include "storage/databaselinewriter.h"
 #include "storage/databasereader.h"
@@ -84,21 +85,15 @@ void parseDatabase(QByteArrayView content, ExpenseArray& entries)
 
 bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int count)
 {
-    constexpr qsizetype kChunk = 1 << 20;
-    QByteArray buffer;
-    buffer.reserve(kChunk + 4096);
-    buffer.append(kDatabaseHeader);
-    buffer.append("\r\n");
-    DatabaseLineWriter writer(buffer);
+    ChunkedWriter out(device);
+    out.buffer().append(kDatabaseHeader);
+    out.buffer().append("\r\n");
+    DatabaseLineWriter writer(out.buffer());
     for (int i = 0; i < count; ++i) {
         writer.appendEntry(entries[i]);
-        if (buffer.size() >= kChunk) {
-            if (device.write(buffer) != buffer.size())
-                return false;
-            buffer.resize(0);
-        }
+        out.writeIfFull();
     }
-    return device.write(buffer) == buffer.size();
+    return out.finish();
 }
 
 FileResult readDatabaseFile(AppState& state)

@@ -1,5 +1,7 @@
 #include "storage/databaseline.h"
 
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -75,25 +77,16 @@ struct LineScan
 
 qsizetype countLineFeeds(QByteArrayView bytes)
 {
+    qsizetype count = 0;
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
-    qsizetype count = 0;
-#if defined(__SSE2__)
-    // Each byte lane counts its line feeds (a match is -1, so subtracting adds one) for up to 255 blocks,
-    // then the lanes are summed.
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    while (end - p >= 16) {
-        __m128i lanes = _mm_setzero_si128();
-        for (int blocks = 0; blocks < 255 && end - p >= 16; ++blocks, p += 16) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, lineFeed));
-        }
-        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-        count += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+    while (p != end) {
+        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (p == nullptr)
+            break;
+        ++count;
+        ++p;
     }
-#endif
-    for (; p < end; ++p)
-        count += *p == '\n' ? 1 : 0;
     return count;
 }
 

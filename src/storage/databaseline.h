@@ -4,14 +4,35 @@
 
 namespace tallyfox {
 
-// One line of a database file, cut at its first tabs: the tag and the twelve fields after it (later
-// fields are ignored). A field after the line's last tab is empty.
+// The fields of a database line in their order: the tag ("item" on an entry line) and the entry's
+// twelve fields.
+enum class DatabaseField
+{
+    Tag,
+    Year,
+    Month,
+    Day,
+    Currency,
+    Amount,
+    Income,
+    Type,
+    IntendedSource,
+    PaidWith,
+    HasReceipt,
+    Receipt,
+    Note,
+};
+
+// One line of a database file, cut at its first tabs into its fields (later fields are ignored). A
+// field after the line's last tab is empty.
 struct DatabaseLine
 {
-    static constexpr int kFieldCount = 13;
+    static constexpr int kFieldCount = static_cast<int>(DatabaseField::Note) + 1;
 
-    QByteArrayView fields[kFieldCount];
-    QByteArrayView text; // the whole line without its line end
+    [[nodiscard]] QByteArrayView field(DatabaseField which) const { return fields[static_cast<int>(which)]; }
+
+    QByteArrayView fields[kFieldCount]; // in the order of DatabaseField
+    QByteArrayView text;                // the whole line without its line end
     bool ascii = true;
 };
 
@@ -20,7 +41,7 @@ struct DatabaseLine
 // time where the processor allows.
 [[nodiscard]] const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line);
 
-// The number of LF bytes, sixteen at a time where the processor allows.
+// The number of LF bytes.
 [[nodiscard]] qsizetype countLineFeeds(QByteArrayView bytes);
 
 } // namespace tallyfox

@@ -19,14 +19,9 @@ public:
 private:
     char* grow(qsizetype count);
     void shrinkTo(const char* end);
-    char* putDate(char* p, double date);
 
     QByteArray& m_out;
     QByteArray m_amount; // the amount's text, kept to reuse its room
-    // Neighbouring entries often share a day, so the last day's text is kept.
-    double m_lastDate = 0.0;
-    qsizetype m_lastDateLength = -1;
-    char m_lastDateText[32] = {};
 };
 
 } // namespace tallyfox

@@ -107,6 +107,11 @@ double readDatabaseAmount(QByteArrayView field)
     return std::clamp(amount, -kLargestStoredAmount, kLargestStoredAmount);
 }
 
+int wholeNumberOr(QByteArrayView field, int fallback)
+{
+    return field.isEmpty() ? fallback : readWholeNumber(field);
+}
+
 bool isDatabaseItemTag(QByteArrayView tag, LineEncoding encoding)
 {
     if (isDatabaseWord(tag, "item"))
@@ -117,59 +122,22 @@ bool isDatabaseItemTag(QByteArrayView tag, LineEncoding encoding)
 
 } // namespace
 
-// The day count of the year, month and day fields. Neighbouring lines often share a day, so the last
-// answer is kept, keyed by a copy of the bytes from the year to the day (which hold exactly these three
-// fields).
-class DatabaseDateReader
-{
-public:
-    double dayCount(const QByteArrayView* field)
-    {
-        if (field[3].data() == nullptr)
-            return compute(field);
-        const QByteArrayView span(field[1].data(), field[3].data() + field[3].size() - field[1].data());
-        if (span.size() > kLongestSpan)
-            return compute(field);
-        if (span.size() != m_lastSpanLength ||
-            std::memcmp(span.data(), m_lastSpan, static_cast<size_t>(span.size())) != 0) {
-            std::memcpy(m_lastSpan, span.data(), static_cast<size_t>(span.size()));
-            m_lastSpanLength = span.size();
-            m_lastDate = compute(field);
-        }
-        return m_lastDate;
-    }
-
-private:
-    static double compute(const QByteArrayView* field)
-    {
-        return dayCountFromDate(field[1].isEmpty() ? 2009 : readWholeNumber(field[1]),
-                                field[2].isEmpty() ? 1 : readWholeNumber(field[2]),
-                                field[3].isEmpty() ? 1 : readWholeNumber(field[3]));
-    }
-
-    static constexpr qsizetype kLongestSpan = 32;
-    char m_lastSpan[kLongestSpan] = {};
-    qsizetype m_lastSpanLength = -1;
-    double m_lastDate = 0.0;
-};
-
-// The texts and days of the lines read so far, for the lines still to come.
+// The texts of the lines read so far, for the lines still to come.
 struct DatabaseReader::Caches
 {
     // Types, currencies, sources and payment methods come from short lists; of the notes and receipt
     // numbers, few repeat.
     TextPool commonTexts{4096};
     TextPool rareTexts{1024};
-    DatabaseDateReader dates;
 };
 
 namespace {
 
 void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries)
 {
+    using enum DatabaseField;
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
-    const QByteArrayView* field = line.fields;
-    if (!isDatabaseItemTag(field[0], encoding))
+    if (!isDatabaseItemTag(line.field(Tag), encoding))
         return;
 
     static const QString kUnknown = QStringLiteral("Unknown");
@@ -178,16 +146,17 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
 
     const DatabaseFieldReader reader(encoding, caches.commonTexts, caches.rareTexts);
     Expense& entry = entries.append();
-    entry.currency = reader.textOr(field[4], kDefaultCurrency);
-    entry.amount = readDatabaseAmount(field[5]);
-    entry.income = reader.flag(field[6]);
-    entry.type = reader.textOr(field[7], kUnknown);
-    entry.intendedSource = reader.textOr(field[8], kUnknown);
-    entry.paidWith = reader.textOr(field[9], kUnknown);
-    entry.hasReceipt = reader.flag(field[10]);
-    entry.receipt = reader.rareTextOr(field[11], kDefaultReceipt);
-    entry.note = reader.rareTextOr(field[12], QString());
-    entry.date = caches.dates.dayCount(field);
+    entry.currency = reader.textOr(line.field(Currency), kDefaultCurrency);
+    entry.amount = readDatabaseAmount(line.field(Amount));
+    entry.income = reader.flag(line.field(Income));
+    entry.type = reader.textOr(line.field(Type), kUnknown);
+    entry.intendedSource = reader.textOr(line.field(IntendedSource), kUnknown);
+    entry.paidWith = reader.textOr(line.field(PaidWith), kUnknown);
+    entry.hasReceipt = reader.flag(line.field(HasReceipt));
+    entry.receipt = reader.rareTextOr(line.field(Receipt), kDefaultReceipt);
+    entry.note = reader.rareTextOr(line.field(Note), QString());
+    entry.date = dayCountFromDate(wholeNumberOr(line.field(Year), 2009), wholeNumberOr(line.field(Month), 1),
+                                  wholeNumberOr(line.field(Day), 1));
     entry.justChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.

@@ -38,7 +38,7 @@ AboutForm::AboutForm(QWidget* parent) : FormBase(QStringLiteral("Tallyfox"), par
         nextFree = top + height + 2;
     };
 
-    QLabel* title = centredLabel(QStringLiteral("Tallyfox 0.95.3"), "aboutTitle", 20, true);
+    QLabel* title = centredLabel(QStringLiteral("Tallyfox " TALLYFOX_VERSION), "aboutTitle", 20, true);
     auto* shadow = new QGraphicsDropShadowEffect(title);
     shadow->setOffset(1, 1);
     shadow->setBlurRadius(0);

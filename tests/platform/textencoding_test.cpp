@@ -1,6 +1,7 @@
 #include "platform/textencoding.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tallyfox {
 namespace {
@@ -32,6 +33,39 @@ TEST(LineEncoding, AppendUtf8WritesAsciiAndOtherTextsAlike)
     appendUtf8(out, u"");
     EXPECT_EQ(out, QByteArray("xabc\xc3\xa9\xe2\x82\xac"));
 }
+
+// Texts at the edges of each UTF-8 length, beyond the basic plane, with broken surrogate pairs, and with
+// tabs and line ends among them.
+class Utf8Writing : public ::testing::TestWithParam<std::u16string>
+{};
+
+TEST_P(Utf8Writing, MatchesQtsEncoderAndKeepsFieldsOnTheirLine)
+{
+    const QString text = QString::fromStdU16String(GetParam());
+    QByteArray field = text.toUtf8();
+    for (char& c : field) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    QByteArray out("x");
+    appendUtf8(out, text);
+    EXPECT_EQ(out, "x" + text.toUtf8());
+    out = "x";
+    appendUtf8Field(out, text);
+    EXPECT_EQ(out, "x" + field);
+    EXPECT_EQ(fieldText(text).toUtf8(), field);
+
+    // The room that writers make is enough.
+    QByteArray room(kMaxUtf8BytesPerUnit * text.size(), '\0');
+    const char* end = putUtf8Field(room.data(), text);
+    EXPECT_EQ(QByteArrayView(room.constData(), end - room.constData()), field);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Utf8Writing,
+                         ::testing::Values(u"", u"plain", u"tab\there", u"two\r\nlines\rand\nmore",
+                                           u"\u007f\u0080\u07ff\u0800\uffff", u"caf\u00e9 \u20ac",
+                                           u"\U0001F600 smile\t", u"\xd800", u"a\xdc00\tb",
+                                           u"\xd83d\tc\u00e9", u"\u20ac\U0001F600\xd800\n"));
 
 } // namespace
 } // namespace tallyfox

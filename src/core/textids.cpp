@@ -1,4 +1,4 @@
-#include "money/textids.h"
+#include "core/textids.h"
 
 #include <cstdint>
 

@@ -1,0 +1,37 @@
+#include "platform/chunkedwriter.h"
+
+namespace tallyfox {
+
+namespace {
+
+// A line that crosses the chunk's end fits in the room beyond it, so the buffer seldom grows.
+constexpr qsizetype kRoomBeyondChunk = 64 * 1024;
+
+} // namespace
+
+ChunkedWriter::ChunkedWriter(QIODevice& device) : m_device(device)
+{
+    m_buffer.reserve(kChunkSize + kRoomBeyondChunk);
+}
+
+void ChunkedWriter::writeIfFull()
+{
+    if (m_buffer.size() >= kChunkSize)
+        writeBuffer();
+}
+
+bool ChunkedWriter::finish()
+{
+    writeBuffer();
+    return !m_failed;
+}
+
+void ChunkedWriter::writeBuffer()
+{
+    if (!m_failed && !m_buffer.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
+        m_failed = true;
+    // resize keeps the room for the next chunk, where clear() would free it.
+    m_buffer.resize(0);
+}
+
+} // namespace tallyfox
