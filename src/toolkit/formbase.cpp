@@ -1,8 +1,10 @@
 #include "toolkit/formbase.h"
 
+#include "toolkit/screenfit.h"
 #include "toolkit/softkeybar.h"
 
 #include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tallyfox {
@@ -22,6 +24,9 @@ FormBase::FormBase(const QString& caption, QWidget* parent)
 
 int FormBase::showModal()
 {
+    // On a phone every form takes the whole screen, as the main window does.
+    if (screen() && screenfit::isPhoneSized(screenfit::unscaled(screen()->geometry().size())))
+        setWindowState(windowState() | Qt::WindowMaximized);
     const int result = exec();
     return result == kResultOk ? kResultOk : kResultCancel;
 }
