@@ -3,9 +3,9 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "core/textforms.h"
+#include "core/textids.h"
 #include "money/currencylookup.h"
 #include "money/sectiontotals.h"
-#include "core/textids.h"
 #include "platform/clock.h"
 
 #include <vector>
