@@ -87,11 +87,6 @@ QString fieldText(QString text)
     return text;
 }
 
-char* putUtf8(char* out, QStringView text)
-{
-    return putUtf8Units<false>(out, text);
-}
-
 char* putUtf8Field(char* out, QStringView text)
 {
     return putUtf8Units<true>(out, text);

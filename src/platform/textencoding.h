@@ -33,10 +33,9 @@ enum class LineEncoding
 // UTF-8 takes at most this many bytes per UTF-16 unit.
 inline constexpr qsizetype kMaxUtf8BytesPerUnit = 3;
 
-// Writes text as UTF-8 from out on, which has room for kMaxUtf8BytesPerUnit bytes per unit, and returns
-// where it ended. A broken surrogate pair becomes "?", as QString::toUtf8 writes it.
-char* putUtf8(char* out, QStringView text);
-// The same for a field of a tab-separated line (see fieldChar).
+// Writes text as UTF-8 for a field of a tab-separated line (see fieldChar) from out on, which has room
+// for kMaxUtf8BytesPerUnit bytes per unit, and returns where it ended. A broken surrogate pair becomes
+// "?", as QString::toUtf8 writes it.
 char* putUtf8Field(char* out, QStringView text);
 
 // Appends text as UTF-8.
