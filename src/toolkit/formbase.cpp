@@ -3,6 +3,8 @@
 #include "toolkit/screenfit.h"
 #include "toolkit/softkeybar.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -57,6 +59,21 @@ void FormBase::resizeEvent(QResizeEvent* event)
         m_landscape = landscape;
         orientationChanged(landscape);
     }
+}
+
+void FormBase::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        const auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
+        if (!focusedButton || !focusedButton->isVisible()) {
+            m_softKeys->pressKey(SoftKeyBar::Key::Right);
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FormBase::reject()

@@ -38,6 +38,9 @@ protected:
     // Forms that arrange their controls by orientation move them here.
     virtual void orientationChanged(bool landscape);
     void resizeEvent(QResizeEvent* event) override;
+    // At a desk Enter does what the right soft key does, unless a button of the form has the focus;
+    // Escape does what "Cancel" does (reject).
+    void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
 private:

@@ -77,6 +77,15 @@ bool SoftKeyBar::openMenu(Key key)
     return true;
 }
 
+bool SoftKeyBar::pressKey(Key key)
+{
+    QPushButton* keyButton = button(key);
+    if (!keyButton->isEnabled() || !keyButton->isVisible())
+        return false;
+    press(key);
+    return true;
+}
+
 void SoftKeyBar::press(Key key)
 {
     if (menu(key))

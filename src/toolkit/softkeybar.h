@@ -32,6 +32,9 @@ public:
 
     // Opens the key's menu (as F10 does for the left key); false when it has none or is disabled.
     bool openMenu(Key key);
+    // Does what a tap on the key does (as Enter does for the right key); false when it is disabled or
+    // hidden.
+    bool pressKey(Key key);
 
 Q_SIGNALS:
     // A key without a menu was pressed.

@@ -5,7 +5,8 @@
 namespace tallyfox {
 
 Forms::Forms(Session& session, Prompts& prompts)
-    : m_prompts(prompts), m_main(session, prompts), m_about(&m_main)
+    : m_prompts(prompts), m_main(session, prompts), m_about(&m_main), m_quickEntry(session, &m_main),
+      m_item(session, m_quickEntry, &m_main), m_purge(session, prompts, m_quickEntry, &m_main)
 {
     m_main.setAboutHandler([this] { m_about.showModal(); });
     // Still to come: the item editor (new and edited entries), the options, the purge and the overview.

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "ui/aboutform.h"
+#include "ui/itemform.h"
 #include "ui/mainform.h"
+#include "ui/purgeform.h"
+#include "ui/quickentryform.h"
 
 namespace tallyfox {
 
@@ -20,6 +23,9 @@ public:
 
     [[nodiscard]] MainForm& main() { return m_main; }
     [[nodiscard]] AboutForm& about() { return m_about; }
+    [[nodiscard]] QuickEntryForm& quickEntry() { return m_quickEntry; }
+    [[nodiscard]] ItemForm& item() { return m_item; }
+    [[nodiscard]] PurgeForm& purge() { return m_purge; }
 
 private:
     // A command whose form does not exist yet says so rather than doing nothing.
@@ -28,6 +34,10 @@ private:
     Prompts& m_prompts;
     MainForm m_main;
     AboutForm m_about;
+    // Before the item editor and the purge form, which open its panels.
+    QuickEntryForm m_quickEntry;
+    ItemForm m_item;
+    PurgeForm m_purge;
 };
 
 } // namespace tallyfox

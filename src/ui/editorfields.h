@@ -1,0 +1,42 @@
+#pragma once
+
+#include "session/picklists.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace tallyfox {
+
+// What the item editor shows of the entry it edits. The quick entry reads its panels from these and
+// writes each value the user confirms back, so that the editor shows it.
+struct EditorFields
+{
+    // The items of the four drop-down lists.
+    PickLists lists;
+    QString type;
+    QString currency;
+    QString intendedSource;
+    QString paidWith;
+    QString note;
+    // The date picker keeps a time of day; the entry takes only the day.
+    QDateTime date;
+    // The plain amount field's text, and the painted amount box's value.
+    QString amountText;
+    double digitAmount = 0.0;
+    bool income = false;
+    bool hasReceipt = false;
+    QString receipt;
+
+    friend bool operator==(const EditorFields&, const EditorFields&) = default;
+};
+
+// The item editor's four drop-down lists, as the quick entry's list panel fills them.
+enum class PickTarget
+{
+    Type,
+    Currency,
+    PaidWith,
+    IntendedSource,
+};
+
+} // namespace tallyfox
