@@ -277,10 +277,11 @@ void QuickEntryForm::orientationChanged(bool landscape)
     m_datePanel->setLandscape(landscape);
 }
 
-void QuickEntryForm::showEvent(QShowEvent* event)
+void QuickEntryForm::setVisible(bool visible)
 {
-    FormBase::showEvent(event);
-    focusPanel();
+    FormBase::setVisible(visible);
+    if (visible)
+        focusPanel();
 }
 
 } // namespace tallyfox

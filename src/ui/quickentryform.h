@@ -39,7 +39,8 @@ protected:
     void orientationChanged(bool landscape) override;
     // Esc and "Cancel" end the wizard too; what it has written stays.
     void reject() override;
-    void showEvent(QShowEvent* event) override;
+    // Each panel puts the focus where the user starts, after the dialog has given it to its first control.
+    void setVisible(bool visible) override;
 
 private:
     enum class Panel

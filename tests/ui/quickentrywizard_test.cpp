@@ -221,14 +221,16 @@ TEST_F(QuickEntryWizard, TheNoteEditHasTheFocus)
     enableOnly({7});
     fields.note = QStringLiteral("old");
     QWidget* focused = nullptr;
+    bool selected = true;
     whileShown([&] {
         focused = form->focusWidget();
-        press(Qt::Key_End);
+        selected = child<QLineEdit>("noteEdit")->hasSelectedText();
         QTest::keyClicks(focused, QStringLiteral(" and new"));
         press(Qt::Key_Return);
     });
     form->startQuickEntry(fields);
     EXPECT_EQ(focused, child<QLineEdit>("noteEdit"));
+    EXPECT_FALSE(selected) << "typing adds to the note rather than replacing it";
     EXPECT_EQ(fields.note, u"old and new");
 }
 
