@@ -85,9 +85,10 @@ bool QuickEntryForm::editDate(QDateTime& date)
 {
     if (isVisible())
         return false;
+    m_running = false;
     m_dateTarget = &date;
     openDate(date);
-    const bool confirmed = runAlone();
+    const bool confirmed = showModal() == kResultOk;
     m_dateTarget = nullptr;
     return confirmed;
 }
@@ -96,9 +97,10 @@ bool QuickEntryForm::editAmount(EditorFields& fields)
 {
     if (isVisible())
         return false;
+    m_running = false;
     m_fields = &fields;
     openAmount();
-    const bool confirmed = runAlone();
+    const bool confirmed = showModal() == kResultOk;
     m_fields = nullptr;
     return confirmed;
 }
@@ -107,18 +109,12 @@ bool QuickEntryForm::pickFromList(EditorFields& fields, PickTarget target)
 {
     if (isVisible())
         return false;
+    m_running = false;
     m_fields = &fields;
     openList(target);
-    const bool confirmed = runAlone();
+    const bool confirmed = showModal() == kResultOk;
     m_fields = nullptr;
     return confirmed;
-}
-
-bool QuickEntryForm::runAlone()
-{
-    m_running = false;
-    updateSoftKeys();
-    return showModal() == kResultOk;
 }
 
 void QuickEntryForm::showStep()

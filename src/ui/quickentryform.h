@@ -63,7 +63,6 @@ private:
     // The right soft key, a panel's "OK" and a tap on a list item: the panel's value into its target,
     // then the next step, or the end.
     void confirm();
-    bool runAlone();
 
     Session& m_session;
     AmountPanel* m_amountPanel;
