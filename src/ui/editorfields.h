@@ -39,4 +39,35 @@ enum class PickTarget
     IntendedSource,
 };
 
+// The text of the drop-down list a pick target names, and its items.
+[[nodiscard]] inline QString& pickText(EditorFields& fields, PickTarget target)
+{
+    switch (target) {
+    case PickTarget::Type:
+        return fields.type;
+    case PickTarget::Currency:
+        return fields.currency;
+    case PickTarget::PaidWith:
+        return fields.paidWith;
+    case PickTarget::IntendedSource:
+        return fields.intendedSource;
+    }
+    return fields.type;
+}
+
+[[nodiscard]] inline const QStringList& pickItems(const EditorFields& fields, PickTarget target)
+{
+    switch (target) {
+    case PickTarget::Type:
+        return fields.lists.expenseTypes;
+    case PickTarget::Currency:
+        return fields.lists.currencies;
+    case PickTarget::PaidWith:
+        return fields.lists.paymentMethods;
+    case PickTarget::IntendedSource:
+        return fields.lists.intendedSources;
+    }
+    return fields.lists.expenseTypes;
+}
+
 } // namespace tallyfox

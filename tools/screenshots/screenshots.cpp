@@ -1,6 +1,7 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
-// sample database (portrait and landscape) and the about box, at the scale Qt is given in
-// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+// sample database (portrait and landscape), the about box and the quick entry's panels (the date panel in
+// both orientations), at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots
+// SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -17,7 +18,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -32,6 +35,49 @@ bool save(QWidget& window, const QString& folder, const QString& name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Opens a modal form, takes its picture once it is on screen and cancels it.
+bool saveModal(tallyfox::FormBase& form, const QString& folder, const QString& name,
+               const std::function<void()>& open)
+{
+    bool ok = false;
+    QTimer::singleShot(0, &form, [&] {
+        ok = save(form, folder, name);
+        form.closeWith(tallyfox::FormBase::kResultCancel);
+    });
+    open();
+    return ok;
+}
+
+bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings, const QString& folder)
+{
+    tallyfox::EditorFields fields;
+    fields.type = QStringLiteral("Dinner");
+    fields.currency = QStringLiteral("US$");
+    fields.paidWith = QStringLiteral("Cash");
+    fields.intendedSource = QStringLiteral("Employer");
+    fields.note = QStringLiteral("Taxi, lunch, parking");
+    fields.date = QDateTime(QDate(2010, 1, 3), QTime(12, 30, 45));
+    fields.amountText = QStringLiteral("12.50");
+    fields.hasReceipt = true;
+    fields.receipt = QStringLiteral("0042");
+    bool ok = saveModal(form, folder, QStringLiteral("quick-amount"), [&] { (void)form.editAmount(fields); });
+    ok = saveModal(form, folder, QStringLiteral("quick-date"), [&] { (void)form.editDate(fields.date); }) &&
+         ok;
+    form.resize(320, 240);
+    ok = saveModal(form, folder, QStringLiteral("quick-date-landscape"),
+                   [&] { (void)form.editDate(fields.date); }) &&
+         ok;
+    form.resize(240, 320);
+    // The wizard's own panels: the type list with "Custom", and the note.
+    const auto enabled = settings.quickEnable;
+    settings.quickEnable = {true, false, false, false, false, false, false};
+    ok = saveModal(form, folder, QStringLiteral("quick-list"), [&] { form.startQuickEntry(fields); }) && ok;
+    settings.quickEnable = {false, false, false, false, false, false, true};
+    ok = saveModal(form, folder, QStringLiteral("quick-note"), [&] { form.startQuickEntry(fields); }) && ok;
+    settings.quickEnable = enabled;
+    return ok;
 }
 
 } // namespace
@@ -85,5 +131,6 @@ int main(int argc, char* argv[])
     forms.about().show();
     ok = save(forms.about(), out, QStringLiteral("about")) && ok;
     forms.about().hide();
+    ok = saveQuickEntry(forms.quickEntry(), state.settings, out) && ok;
     return ok ? 0 : 1;
 }
