@@ -1,17 +1,446 @@
 #include "ui/itemform.h"
 
+#include "core/daycount.h"
+#include "core/textforms.h"
+#include "money/currencytable.h"
+#include "session/session.h"
+#include "toolkit/softkeybar.h"
+#include "toolkit/systemservices.h"
+#include "ui/digitamountwidget.h"
+#include "ui/itemformcontrols.h"
 #include "ui/quickentryform.h"
+#include "ui/taplabel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
 
 namespace tallyfox {
 
-ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent)
-    : FormBase(QStringLiteral("New item"), parent), m_session(session), m_quickEntry(quickEntry)
+namespace {
+
+// Larger amounts do not fit the digit-column box, whose largest value is 999999.99.
+constexpr double kFingerAmountLimit = 1000000.0;
+
+// An existing item is selected, so that the list shows it; any other text is kept as typed.
+void setBoxText(QComboBox* box, const QString& text)
 {
-    setObjectName(QStringLiteral("itemForm"));
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    if (index < 0)
+        box->setEditText(text);
 }
 
-void ItemForm::newEntryFlow() {}
+void setBoxItems(QComboBox* box, const QStringList& items)
+{
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(items);
+    setBoxText(box, text);
+}
 
-void ItemForm::editEntryFlow(int) {}
+// A section of the defaults file replaces the box's items and empties it; a missing one leaves both.
+void replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded)
+{
+    if (loaded.isEmpty())
+        return;
+    shown = loaded;
+    box->clear();
+    box->addItems(loaded);
+    box->setCurrentIndex(-1);
+}
+
+} // namespace
+
+ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent)
+    : FormBase(QStringLiteral("New item"), parent), m_session(session), m_quickEntry(quickEntry),
+      m_controls(std::make_unique<ItemFormControls>(*this))
+{
+    setObjectName(QStringLiteral("itemForm"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("Quick entry"));
+    m_controls->setLocale(m_session.state().locale.locale());
+    m_controls->arrange(false);
+    m_controls->amountBox->installEventFilter(this);
+    m_closeTimer.setSingleShot(true);
+    m_closeTimer.setInterval(100);
+    connectControls();
+}
+
+ItemForm::~ItemForm() = default;
+
+void ItemForm::connectControls()
+{
+    ItemFormControls& c = *m_controls;
+    connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
+        if (key == SoftKeyBar::Key::Right)
+            rightKeyPressed();
+        else
+            closeWith(kResultCancel);
+    });
+    connect(&m_closeTimer, &QTimer::timeout, this, [this] {
+        if (m_closePending)
+            closeWith(kResultOk);
+    });
+    connect(c.amountField, &QLineEdit::textChanged, this, [this] {
+        if (readNumber(m_controls->amountField->text()) > 0)
+            m_quickKey = false;
+        // The conversion follows what is typed: it is what will be stored.
+        if (!m_fingerMode)
+            refreshAmountDisplay();
+        updateRightKey();
+    });
+    connect(c.type, &QComboBox::editTextChanged, this, [this] {
+        if (readNumber(m_controls->amountField->text()) > 0)
+            m_quickKey = false;
+        updateRightKey();
+    });
+    connect(c.currency, &QComboBox::editTextChanged, this, &ItemForm::refreshAmountDisplay);
+    connect(c.amountBox, &DigitAmountWidget::valueChanged, this, [this] {
+        const DigitAmount& value = m_controls->amountBox->value();
+        if (m_fingerMode)
+            m_amount = value.amount;
+        Settings& settings = m_session.state().settings;
+        settings.showDecimals = value.decimalsShown;
+        settings.decimalsVisible = value.columns;
+        refreshAmountDisplay();
+    });
+    connect(c.date, &QDateEdit::userDateChanged, this, [this](QDate day) { m_date.setDate(day); });
+    connect(c.receipt, &TapLabel::tapped, this, &ItemForm::editAmount);
+    connect(c.pick, &QPushButton::clicked, this, &ItemForm::editDate);
+    connect(c.typeList, &QPushButton::clicked, this, [this] { pickFromList(PickTarget::Type); });
+    connect(c.currencyList, &QPushButton::clicked, this, [this] { pickFromList(PickTarget::Currency); });
+    connect(c.sourceList, &QPushButton::clicked, this, [this] { pickFromList(PickTarget::IntendedSource); });
+    connect(c.paidWithList, &QPushButton::clicked, this, [this] { pickFromList(PickTarget::PaidWith); });
+}
+
+void ItemForm::newEntryFlow()
+{
+    const Settings& settings = m_session.state().settings;
+    ItemFormControls& c = *m_controls;
+    m_editing = false;
+    m_entryIndex = -1;
+    loadPickLists();
+    m_fingerMode = settings.fingerFriendly;
+    m_date = m_session.clock().now();
+    c.date->setDate(m_date.date());
+    c.amountField->setText(QStringLiteral("0.00"));
+    m_amount = 0.0;
+    setAmountBoxValue(0.0);
+    m_hasReceipt = settings.lastHasReceipt;
+    m_receipt = QString::number(settings.nextReceiptNumber);
+    m_quickKey = true;
+    m_typeRequired = false;
+    setBoxText(c.currency, settings.lastUsedCurrency);
+    setBoxText(c.paidWith, settings.lastPaidWith);
+    setBoxText(c.source, settings.lastIntendedSource);
+    c.note->clear();
+    c.income->setChecked(settings.lastIncome);
+    applyFingerMode();
+    refreshReceiptText();
+    runModal();
+}
+
+void ItemForm::editEntryFlow(int index)
+{
+    if (index < 0 || index >= m_session.state().entryCount())
+        return;
+    ItemFormControls& c = *m_controls;
+    m_editing = true;
+    m_entryIndex = index;
+    loadPickLists();
+    const Expense entry = m_session.state().entries[index];
+    m_fingerMode = m_session.state().settings.fingerFriendly && entry.amount < kFingerAmountLimit;
+    m_quickKey = false;
+    m_typeRequired = false;
+    m_date = QDateTime(qdateFromDayCount(entry.date), QTime(0, 0));
+    c.date->setDate(m_date.date());
+    c.amountField->setText(amountText(entry.amount));
+    m_amount = entry.amount;
+    setAmountBoxValue(entry.amount);
+    m_hasReceipt = entry.hasReceipt;
+    m_receipt = entry.receipt;
+    refreshReceiptText();
+    setBoxText(c.type, entry.type);
+    setBoxText(c.currency, entry.currency);
+    setBoxText(c.paidWith, entry.paidWith);
+    setBoxText(c.source, entry.intendedSource);
+    c.note->setText(entry.note);
+    c.income->setChecked(entry.income);
+    applyFingerMode();
+    updateRightKey();
+    runModal();
+    m_editing = false;
+}
+
+void ItemForm::runModal()
+{
+    const int result = showModal();
+    hideSoftInputPanel();
+    if (result == kResultOk)
+        storeEntry();
+    else
+        m_session.refreshList(false);
+}
+
+void ItemForm::loadPickLists()
+{
+    PickLists loaded{{}, {}, {}, {}};
+    tallyfox::loadPickLists(m_session, loaded);
+    ItemFormControls& c = *m_controls;
+    replaceItems(c.currency, m_lists.currencies, loaded.currencies);
+    replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes);
+    replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources);
+    replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods);
+}
+
+void ItemForm::applyFingerMode()
+{
+    ItemFormControls& c = *m_controls;
+    c.amountBox->setVisible(m_fingerMode);
+    for (QWidget* button : c.pickerButtons())
+        button->setVisible(m_fingerMode);
+    c.amountField->setVisible(!m_fingerMode);
+    focusAmount();
+    // The painted box needs no keyboard; the plain field does.
+    if (m_fingerMode)
+        hideSoftInputPanel();
+    else
+        showSoftInputPanel();
+}
+
+void ItemForm::focusAmount()
+{
+    if (m_fingerMode) {
+        m_controls->amountBox->setFocus();
+    } else {
+        // Typing replaces the proposed amount.
+        m_controls->amountField->setFocus();
+        m_controls->amountField->selectAll();
+    }
+}
+
+void ItemForm::showEvent(QShowEvent* event)
+{
+    FormBase::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_closePending = false;
+    hideSoftInputPanel();
+    m_session.state().landscape = isLandscape();
+    m_controls->arrange(isLandscape());
+    focusAmount();
+    const AppState& state = m_session.state();
+    if (!m_editing && (state.settings.startWithQuick || state.quickEntryOnStart))
+        QMetaObject::invokeMethod(this, &ItemForm::quickEntryOnOpen, Qt::QueuedConnection);
+}
+
+void ItemForm::quickEntryOnOpen()
+{
+    if (!isVisible())
+        return;
+    runQuickEntry();
+    const AppState& state = m_session.state();
+    if (state.settings.skipOverview || state.quickEntryOnly)
+        closeWith(kResultOk);
+}
+
+void ItemForm::orientationChanged(bool landscape)
+{
+    m_controls->arrange(landscape);
+}
+
+void ItemForm::done(int result)
+{
+    m_closePending = false;
+    m_closeTimer.stop();
+    hideSoftInputPanel();
+    FormBase::done(result);
+}
+
+void ItemForm::refreshReceiptText()
+{
+    m_controls->receipt->setText(m_hasReceipt ? QStringLiteral("Receipt nr:\n") + m_receipt
+                                              : QStringLiteral("No receipt"));
+    refreshAmountDisplay();
+}
+
+void ItemForm::refreshAmountDisplay()
+{
+    m_controls->amountBox->update();
+    followAmount();
+}
+
+bool ItemForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Whatever changed the painted box's amount, its next paint brings the rest of the form along.
+    if (watched == m_controls->amountBox && event->type() == QEvent::Paint)
+        followAmount();
+    return FormBase::eventFilter(watched, event);
+}
+
+void ItemForm::followAmount()
+{
+    const double amount = currentAmount();
+    if (amount > 0) {
+        m_quickKey = false;
+        const CurrencyArray& currencies = m_session.state().currencies;
+        const QString currency = m_controls->currency->currentText();
+        // The primary currency, or one the table does not know, has nothing to convert.
+        if (findCurrency(currencies, currency) < 1)
+            m_controls->conversion->clear();
+        else
+            m_controls->conversion->setText(QStringLiteral("= ") + currencies[0].name + u' ' +
+                                            primaryAmountText(currencies, amount, currency, false, false));
+    }
+    updateRightKey();
+}
+
+void ItemForm::updateRightKey()
+{
+    SoftKeyBar& keys = *softKeys();
+    keys.setCaption(SoftKeyBar::Key::Right,
+                    m_quickKey ? QStringLiteral("Quick entry") : QStringLiteral("OK"));
+    // The one check: once there is an amount (or the quick entry has ended) an entry needs its type.
+    const bool typeNeeded = m_typeRequired || currentAmount() > 0;
+    keys.setKeyEnabled(SoftKeyBar::Key::Right, !typeNeeded || !m_controls->type->currentText().isEmpty());
+}
+
+void ItemForm::rightKeyPressed()
+{
+    hideSoftInputPanel();
+    if (m_quickKey)
+        runQuickEntry();
+    else
+        closeWith(kResultOk);
+}
+
+void ItemForm::runQuickEntry()
+{
+    EditorFields edited = fields();
+    m_quickEntry.startQuickEntry(edited);
+    applyFields(edited);
+    checkEntry();
+}
+
+void ItemForm::checkEntry()
+{
+    m_typeRequired = true;
+    updateRightKey();
+    const AppState& state = m_session.state();
+    if (m_controls->type->currentText().isEmpty()) {
+        showSoftInputPanel();
+        m_controls->type->setFocus();
+    } else if (state.settings.skipOverview || state.quickEntryOnly) {
+        // Accepted once the quick entry's form has gone, not from within its closing.
+        m_closePending = true;
+        m_closeTimer.start();
+    }
+}
+
+void ItemForm::storeEntry()
+{
+    const ItemFormControls& c = *m_controls;
+    EntryDraft draft;
+    draft.type = c.type->currentText();
+    draft.currency = c.currency->currentText();
+    draft.intendedSource = c.source->currentText();
+    draft.paidWith = c.paidWith->currentText();
+    draft.note = c.note->text();
+    draft.date = m_date.date();
+    draft.amount = currentAmount();
+    draft.income = c.income->isChecked();
+    draft.hasReceipt = m_hasReceipt;
+    draft.receipt = m_receipt;
+    const std::optional<int> index = m_editing ? std::optional<int>(m_entryIndex) : std::nullopt;
+    m_editing = false;
+    m_session.storeEntry(draft, index);
+}
+
+void ItemForm::pickFromList(PickTarget target)
+{
+    EditorFields edited = fields();
+    m_quickEntry.pickFromList(edited, target);
+    applyFields(edited);
+}
+
+void ItemForm::editAmount()
+{
+    EditorFields edited = fields();
+    m_quickEntry.editAmount(edited);
+    applyFields(edited);
+}
+
+void ItemForm::editDate()
+{
+    QDateTime date = m_date;
+    if (m_quickEntry.editDate(date)) {
+        m_date = date;
+        m_controls->date->setDate(date.date());
+    }
+}
+
+EditorFields ItemForm::fields() const
+{
+    const ItemFormControls& c = *m_controls;
+    EditorFields fields;
+    fields.lists = m_lists;
+    fields.type = c.type->currentText();
+    fields.currency = c.currency->currentText();
+    fields.intendedSource = c.source->currentText();
+    fields.paidWith = c.paidWith->currentText();
+    fields.note = c.note->text();
+    fields.date = m_date;
+    fields.amountText = c.amountField->text();
+    fields.digitAmount = m_fingerMode ? c.amountBox->value().amount : m_amount;
+    fields.income = c.income->isChecked();
+    fields.hasReceipt = m_hasReceipt;
+    fields.receipt = m_receipt;
+    return fields;
+}
+
+void ItemForm::applyFields(const EditorFields& fields)
+{
+    ItemFormControls& c = *m_controls;
+    if (fields.lists != m_lists) {
+        m_lists = fields.lists;
+        setBoxItems(c.currency, m_lists.currencies);
+        setBoxItems(c.type, m_lists.expenseTypes);
+        setBoxItems(c.source, m_lists.intendedSources);
+        setBoxItems(c.paidWith, m_lists.paymentMethods);
+    }
+    setBoxText(c.type, fields.type);
+    setBoxText(c.currency, fields.currency);
+    setBoxText(c.source, fields.intendedSource);
+    setBoxText(c.paidWith, fields.paidWith);
+    c.note->setText(fields.note);
+    m_date = fields.date;
+    c.date->setDate(m_date.date());
+    c.amountField->setText(fields.amountText);
+    m_amount = fields.digitAmount;
+    setAmountBoxValue(fields.digitAmount);
+    c.income->setChecked(fields.income);
+    m_hasReceipt = fields.hasReceipt;
+    m_receipt = fields.receipt;
+    refreshReceiptText();
+}
+
+double ItemForm::currentAmount() const
+{
+    if (m_fingerMode)
+        return m_controls->amountBox->value().amount;
+    return readNumber(m_controls->amountField->text());
+}
+
+void ItemForm::setAmountBoxValue(double amount)
+{
+    const Settings& settings = m_session.state().settings;
+    m_controls->amountBox->setIncrease9Is0(settings.increase9Is0);
+    m_controls->amountBox->setValue({amount, settings.showDecimals, settings.decimalsVisible});
+}
 
 } // namespace tallyfox
