@@ -33,6 +33,8 @@ void setBoxText(QComboBox* box, const QString& text)
     box->setCurrentIndex(index);
     if (index < 0)
         box->setEditText(text);
+    // A text longer than the box shows its beginning.
+    box->lineEdit()->setCursorPosition(0);
 }
 
 void setBoxItems(QComboBox* box, const QStringList& items)
@@ -170,6 +172,7 @@ void ItemForm::editEntryFlow(int index)
     setBoxText(c.paidWith, entry.paidWith);
     setBoxText(c.source, entry.intendedSource);
     c.note->setText(entry.note);
+    c.note->setCursorPosition(0);
     c.income->setChecked(entry.income);
     applyFingerMode();
     updateRightKey();

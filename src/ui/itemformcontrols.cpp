@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tallyfox {
 
@@ -48,6 +49,8 @@ QLabel* caption(const QString& text, const char* objectName, int lineHeight)
     return label;
 }
 
+constexpr int kLargestNaturalHeight = 21;
+
 // Where a control sits: its portrait place and size (0 for its natural size) and, for those that move,
 // the top-left corner in landscape.
 struct Place
@@ -61,7 +64,9 @@ QList<Place> places(const ItemFormControls& c)
 {
     const auto at = [](QWidget* control, int x, int y, int width, int height) {
         const QSize natural = control->sizeHint();
-        const QRect rect(x, y, width > 0 ? width : natural.width(), height > 0 ? height : natural.height());
+        // The rows of the layout are 21 pixels apart at the closest; a taller box would cover the next.
+        const int naturalHeight = std::min(natural.height(), kLargestNaturalHeight);
+        const QRect rect(x, y, width > 0 ? width : natural.width(), height > 0 ? height : naturalHeight);
         return Place{control, rect, rect.topLeft()};
     };
     const auto moving = [&at](QWidget* control, int x, int y, int width, int height, int lx, int ly) {

@@ -1,5 +1,6 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
-// sample database (portrait and landscape) and the about box, at the scale Qt is given in
+// sample database (portrait and landscape), the about box and the item editor (portrait and landscape,
+// with the painted amount box and with the plain field), at the scale Qt is given in
 // QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -32,6 +34,25 @@ bool save(QWidget& window, const QString& folder, const QString& name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// The item editor on the first entry, in finger mode or with the plain amount field, grabbed while it is
+// up and then cancelled.
+bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString& folder, bool fingerMode)
+{
+    state.settings.fingerFriendly = fingerMode;
+    tallyfox::ItemForm& editor = forms.item();
+    const QString name = fingerMode ? QStringLiteral("item") : QStringLiteral("item-plain");
+    bool ok = false;
+    QTimer::singleShot(0, &editor, [&] {
+        ok = save(editor, folder, name);
+        editor.resize(320, 240);
+        ok = save(editor, folder, name + QStringLiteral("-landscape")) && ok;
+        editor.resize(240, 320);
+        editor.closeWith(tallyfox::FormBase::kResultCancel);
+    });
+    editor.editEntryFlow(0);
+    return ok;
 }
 
 } // namespace
@@ -85,5 +106,7 @@ int main(int argc, char* argv[])
     forms.about().show();
     ok = save(forms.about(), out, QStringLiteral("about")) && ok;
     forms.about().hide();
+    ok = saveEditor(forms, state, out, true) && ok;
+    ok = saveEditor(forms, state, out, false) && ok;
     return ok ? 0 : 1;
 }
