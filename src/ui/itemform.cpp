@@ -8,7 +8,6 @@
 #include "toolkit/systemservices.h"
 #include "ui/digitamountwidget.h"
 #include "ui/itemformcontrols.h"
-#include "ui/quickentryform.h"
 #include "ui/taplabel.h"
 
 #include <QCheckBox>
@@ -25,36 +24,6 @@ namespace {
 
 // Larger amounts do not fit the digit-column box, whose largest value is 999999.99.
 constexpr double kFingerAmountLimit = 1000000.0;
-
-// An existing item is selected, so that the list shows it; any other text is kept as typed.
-void setBoxText(QComboBox* box, const QString& text)
-{
-    const int index = box->findText(text);
-    box->setCurrentIndex(index);
-    if (index < 0)
-        box->setEditText(text);
-    // A text longer than the box shows its beginning.
-    box->lineEdit()->setCursorPosition(0);
-}
-
-void setBoxItems(QComboBox* box, const QStringList& items)
-{
-    const QString text = box->currentText();
-    box->clear();
-    box->addItems(items);
-    setBoxText(box, text);
-}
-
-// A section of the defaults file replaces the box's items and empties it; a missing one leaves both.
-void replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded)
-{
-    if (loaded.isEmpty())
-        return;
-    shown = loaded;
-    box->clear();
-    box->addItems(loaded);
-    box->setCurrentIndex(-1);
-}
 
 } // namespace
 
@@ -137,9 +106,9 @@ void ItemForm::newEntryFlow()
     m_receipt = QString::number(settings.nextReceiptNumber);
     m_quickKey = true;
     m_typeRequired = false;
-    setBoxText(c.currency, settings.lastUsedCurrency);
-    setBoxText(c.paidWith, settings.lastPaidWith);
-    setBoxText(c.source, settings.lastIntendedSource);
+    ItemFormControls::setBoxText(c.currency, settings.lastUsedCurrency);
+    ItemFormControls::setBoxText(c.paidWith, settings.lastPaidWith);
+    ItemFormControls::setBoxText(c.source, settings.lastIntendedSource);
     c.note->clear();
     c.income->setChecked(settings.lastIncome);
     applyFingerMode();
@@ -167,12 +136,11 @@ void ItemForm::editEntryFlow(int index)
     m_hasReceipt = entry.hasReceipt;
     m_receipt = entry.receipt;
     refreshReceiptText();
-    setBoxText(c.type, entry.type);
-    setBoxText(c.currency, entry.currency);
-    setBoxText(c.paidWith, entry.paidWith);
-    setBoxText(c.source, entry.intendedSource);
+    ItemFormControls::setBoxText(c.type, entry.type);
+    ItemFormControls::setBoxText(c.currency, entry.currency);
+    ItemFormControls::setBoxText(c.paidWith, entry.paidWith);
+    ItemFormControls::setBoxText(c.source, entry.intendedSource);
     c.note->setText(entry.note);
-    c.note->setCursorPosition(0);
     c.income->setChecked(entry.income);
     applyFingerMode();
     updateRightKey();
@@ -195,10 +163,10 @@ void ItemForm::loadPickLists()
     PickLists loaded{{}, {}, {}, {}};
     tallyfox::loadPickLists(m_session, loaded);
     ItemFormControls& c = *m_controls;
-    replaceItems(c.currency, m_lists.currencies, loaded.currencies);
-    replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes);
-    replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources);
-    replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods);
+    ItemFormControls::replaceItems(c.currency, m_lists.currencies, loaded.currencies);
+    ItemFormControls::replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes);
+    ItemFormControls::replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources);
+    ItemFormControls::replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods);
 }
 
 void ItemForm::applyFingerMode()
@@ -240,16 +208,6 @@ void ItemForm::showEvent(QShowEvent* event)
     const AppState& state = m_session.state();
     if (!m_editing && (state.settings.startWithQuick || state.quickEntryOnStart))
         QMetaObject::invokeMethod(this, &ItemForm::quickEntryOnOpen, Qt::QueuedConnection);
-}
-
-void ItemForm::quickEntryOnOpen()
-{
-    if (!isVisible())
-        return;
-    runQuickEntry();
-    const AppState& state = m_session.state();
-    if (state.settings.skipOverview || state.quickEntryOnly)
-        closeWith(kResultOk);
 }
 
 void ItemForm::orientationChanged(bool landscape)
@@ -322,29 +280,6 @@ void ItemForm::rightKeyPressed()
         closeWith(kResultOk);
 }
 
-void ItemForm::runQuickEntry()
-{
-    EditorFields edited = fields();
-    m_quickEntry.startQuickEntry(edited);
-    applyFields(edited);
-    checkEntry();
-}
-
-void ItemForm::checkEntry()
-{
-    m_typeRequired = true;
-    updateRightKey();
-    const AppState& state = m_session.state();
-    if (m_controls->type->currentText().isEmpty()) {
-        showSoftInputPanel();
-        m_controls->type->setFocus();
-    } else if (state.settings.skipOverview || state.quickEntryOnly) {
-        // Accepted once the quick entry's form has gone, not from within its closing.
-        m_closePending = true;
-        m_closeTimer.start();
-    }
-}
-
 void ItemForm::storeEntry()
 {
     const ItemFormControls& c = *m_controls;
@@ -362,74 +297,6 @@ void ItemForm::storeEntry()
     const std::optional<int> index = m_editing ? std::optional<int>(m_entryIndex) : std::nullopt;
     m_editing = false;
     m_session.storeEntry(draft, index);
-}
-
-void ItemForm::pickFromList(PickTarget target)
-{
-    EditorFields edited = fields();
-    m_quickEntry.pickFromList(edited, target);
-    applyFields(edited);
-}
-
-void ItemForm::editAmount()
-{
-    EditorFields edited = fields();
-    m_quickEntry.editAmount(edited);
-    applyFields(edited);
-}
-
-void ItemForm::editDate()
-{
-    QDateTime date = m_date;
-    if (m_quickEntry.editDate(date)) {
-        m_date = date;
-        m_controls->date->setDate(date.date());
-    }
-}
-
-EditorFields ItemForm::fields() const
-{
-    const ItemFormControls& c = *m_controls;
-    EditorFields fields;
-    fields.lists = m_lists;
-    fields.type = c.type->currentText();
-    fields.currency = c.currency->currentText();
-    fields.intendedSource = c.source->currentText();
-    fields.paidWith = c.paidWith->currentText();
-    fields.note = c.note->text();
-    fields.date = m_date;
-    fields.amountText = c.amountField->text();
-    fields.digitAmount = m_fingerMode ? c.amountBox->value().amount : m_amount;
-    fields.income = c.income->isChecked();
-    fields.hasReceipt = m_hasReceipt;
-    fields.receipt = m_receipt;
-    return fields;
-}
-
-void ItemForm::applyFields(const EditorFields& fields)
-{
-    ItemFormControls& c = *m_controls;
-    if (fields.lists != m_lists) {
-        m_lists = fields.lists;
-        setBoxItems(c.currency, m_lists.currencies);
-        setBoxItems(c.type, m_lists.expenseTypes);
-        setBoxItems(c.source, m_lists.intendedSources);
-        setBoxItems(c.paidWith, m_lists.paymentMethods);
-    }
-    setBoxText(c.type, fields.type);
-    setBoxText(c.currency, fields.currency);
-    setBoxText(c.source, fields.intendedSource);
-    setBoxText(c.paidWith, fields.paidWith);
-    c.note->setText(fields.note);
-    m_date = fields.date;
-    c.date->setDate(m_date.date());
-    c.amountField->setText(fields.amountText);
-    m_amount = fields.digitAmount;
-    setAmountBoxValue(fields.digitAmount);
-    c.income->setChecked(fields.income);
-    m_hasReceipt = fields.hasReceipt;
-    m_receipt = fields.receipt;
-    refreshReceiptText();
 }
 
 double ItemForm::currentAmount() const

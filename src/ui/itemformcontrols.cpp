@@ -163,6 +163,63 @@ void ItemFormControls::arrange(bool landscape)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+void ItemFormControls::readTexts(EditorFields& fields) const
+{
+    fields.type = type->currentText();
+    fields.currency = currency->currentText();
+    fields.intendedSource = source->currentText();
+    fields.paidWith = paidWith->currentText();
+    fields.note = note->text();
+    fields.amountText = amountField->text();
+    fields.income = income->isChecked();
+}
+
+void ItemFormControls::showTexts(const EditorFields& fields)
+{
+    setBoxText(type, fields.type);
+    setBoxText(currency, fields.currency);
+    setBoxText(source, fields.intendedSource);
+    setBoxText(paidWith, fields.paidWith);
+    note->setText(fields.note);
+    note->setCursorPosition(0);
+    amountField->setText(fields.amountText);
+    income->setChecked(fields.income);
+}
+
+void ItemFormControls::showLists(const PickLists& lists)
+{
+    const auto show = [](QComboBox* box, const QStringList& items) {
+        const QString text = box->currentText();
+        box->clear();
+        box->addItems(items);
+        setBoxText(box, text);
+    };
+    show(currency, lists.currencies);
+    show(type, lists.expenseTypes);
+    show(source, lists.intendedSources);
+    show(paidWith, lists.paymentMethods);
+}
+
+void ItemFormControls::setBoxText(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    if (index < 0)
+        box->setEditText(text);
+    // A text longer than the box shows its beginning.
+    box->lineEdit()->setCursorPosition(0);
+}
+
+void ItemFormControls::replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded)
+{
+    if (loaded.isEmpty())
+        return;
+    shown = loaded;
+    box->clear();
+    box->addItems(loaded);
+    box->setCurrentIndex(-1);
+}
+
 QList<QWidget*> ItemFormControls::pickerButtons() const
 {
     return {currencyList, typeList, pick, sourceList, paidWithList};

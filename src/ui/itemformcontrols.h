@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/editorfields.h"
+
 #include <QList>
 
 class QCheckBox;
@@ -28,6 +30,17 @@ struct ItemFormControls
     void arrange(bool landscape);
     // The date picker reads and writes dates in the user's short form, with the year in full.
     void setLocale(const QLocale& locale);
+
+    // The pick boxes' texts, the note, the amount field and "Is income", read into fields and shown.
+    void readTexts(EditorFields& fields) const;
+    void showTexts(const EditorFields& fields);
+    // New items for the four pick boxes, each keeping its text.
+    void showLists(const PickLists& lists);
+    // An item that matches is selected, so that the box's list shows it; any other text is kept as typed.
+    static void setBoxText(QComboBox* box, const QString& text);
+    // A section of the defaults file replaces the box's items and empties it; a missing one (no lines)
+    // leaves both.
+    static void replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded);
 
     // The buttons that open the quick entry's pickers: shown only in finger mode.
     [[nodiscard]] QList<QWidget*> pickerButtons() const;
