@@ -72,9 +72,11 @@ void ItemForm::connectControls()
     });
     connect(c.currency, &QComboBox::editTextChanged, this, &ItemForm::refreshAmountDisplay);
     connect(c.amountBox, &DigitAmountWidget::valueChanged, this, [this] {
+        // Hidden, the box only holds the amount for the quick entry; nothing the user did changed it.
+        if (!m_fingerMode)
+            return;
         const DigitAmount& value = m_controls->amountBox->value();
-        if (m_fingerMode)
-            m_amount = value.amount;
+        m_amount = value.amount;
         Settings& settings = m_session.state().settings;
         settings.showDecimals = value.decimalsShown;
         settings.decimalsVisible = value.columns;

@@ -33,12 +33,10 @@ QComboBox* pickBox(const char* objectName, const QStringList& items)
     return box;
 }
 
+// Enter presses the button when the user has moved the focus to it, and the right soft key otherwise.
 QPushButton* button(const QString& text, const char* objectName)
 {
-    auto* control = named(new QPushButton(text), objectName);
-    // Enter stays with the form's right soft key unless the user moved the focus here on purpose.
-    control->setAutoDefault(false);
-    return control;
+    return named(new QPushButton(text), objectName);
 }
 
 // A caption in a line of its box's height, as the device counts a font's height.

@@ -149,6 +149,10 @@ TEST_F(ItemEditor, EditingShowsTheEntryAndChangesItInPlace)
         box("typeBox")->setEditText(QString());
         EXPECT_FALSE(rightKeyEnabled());
         box("typeBox")->setEditText(QStringLiteral("Lunch"));
+        // Enter on a focused button presses that button, not OK.
+        control<QPushButton>("typeListButton")->setFocus();
+        press(Qt::Key_Return);
+        EXPECT_TRUE(item.isVisible());
         tapRightKey();
     });
     ASSERT_EQ(state().entryCount(), 3);

@@ -50,7 +50,8 @@ TEST(Program, AQuickEntryOnlyStartAddsOneEntryAndEndsWithExitCodeZero)
     const QByteArray content = readFileBytes(database);
     EXPECT_EQ(content.count("\r\nitem\t"), 2) << content.toStdString();
     EXPECT_TRUE(content.contains(entry));
-    EXPECT_TRUE(content.contains("item\t2010\t2\t14\tEUR\t0.00\tfalse\t \tEmployer\tVoucher\tfalse\t00\t\r\n"))
+    EXPECT_TRUE(
+        content.contains("item\t2010\t2\t14\tEUR\t0.00\tfalse\t \tEmployer\tVoucher\tfalse\t00\t\r\n"))
         << content.toStdString();
     EXPECT_TRUE(readFileBytes(settings + QStringLiteral("Tallyfox.log")).contains("Voucher"));
 }
