@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -210,6 +211,20 @@ void ItemForm::showEvent(QShowEvent* event)
     const AppState& state = m_session.state();
     if (!m_editing && (state.settings.startWithQuick || state.quickEntryOnStart))
         QMetaObject::invokeMethod(this, &ItemForm::quickEntryOnOpen, Qt::QueuedConnection);
+}
+
+void ItemForm::keyPressEvent(QKeyEvent* event)
+{
+    // The buttons are no dialog defaults, which would look as if Enter pressed them wherever the focus
+    // is; Enter presses one only when it has the focus.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button && button->isVisible() && m_controls->pickerButtons().contains(button)) {
+        button->click();
+        event->accept();
+        return;
+    }
+    FormBase::keyPressEvent(event);
 }
 
 void ItemForm::orientationChanged(bool landscape)

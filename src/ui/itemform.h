@@ -43,6 +43,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void orientationChanged(bool landscape) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -33,10 +33,12 @@ QComboBox* pickBox(const char* objectName, const QStringList& items)
     return box;
 }
 
-// Enter presses the button when the user has moved the focus to it, and the right soft key otherwise.
 QPushButton* button(const QString& text, const char* objectName)
 {
-    return named(new QPushButton(text), objectName);
+    auto* control = named(new QPushButton(text), objectName);
+    // Enter belongs to the right soft key unless the button has the focus (the form sees to that).
+    control->setAutoDefault(false);
+    return control;
 }
 
 // A caption in a line of its box's height, as the device counts a font's height.
