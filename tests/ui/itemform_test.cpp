@@ -105,8 +105,9 @@ TEST_F(ItemEditor, ANewEntryWithThePaintedBoxTakesItsAmount)
     EXPECT_EQ(entry(3).currency, u"GBP");
 }
 
-// Ready for the painted box's tap rules: with decimals shown and three columns on a 236-pixel box, the
-// tens column spans 54-92 and the units 92-131, so the taps below make 12.00.
+// Disabled until the painted box draws its columns and takes taps; then it runs as it stands. With
+// decimals shown and three columns on a 236-pixel box, the tens column spans 54-92 and the units 92-131,
+// so the taps below make 12.00.
 TEST_F(ItemEditor, DISABLED_TapsOnThePaintedBoxMakeTheAmount)
 {
     start();
