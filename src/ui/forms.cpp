@@ -1,17 +1,41 @@
 #include "ui/forms.h"
 
+#include "session/session.h"
 #include "toolkit/prompts.h"
 
 namespace tallyfox {
+
+namespace {
+
+// What storing or refreshing had to tell, such as a database that could not be written.
+void showMessages(Session& session, Prompts& prompts, QWidget* parent)
+{
+    for (const QString& message : session.takeMessages())
+        prompts.message(parent, message);
+}
+
+} // namespace
 
 Forms::Forms(Session& session, Prompts& prompts)
     : m_prompts(prompts), m_main(session, prompts), m_about(&m_main), m_quickEntry(session, &m_main),
       m_item(session, m_quickEntry, &m_main), m_purge(session, prompts, m_quickEntry, &m_main)
 {
     m_main.setAboutHandler([this] { m_about.showModal(); });
-    // Still to come: the item editor (new and edited entries), the options, the purge and the overview.
-    m_main.setNewItemHandler([this] { notAvailable(); });
-    m_main.setEditEntryHandler([this](int) { notAvailable(); });
+    // A run started only to add one entry ends when the editor closes.
+    const auto afterEditor = [this, &session] {
+        showMessages(session, m_prompts, &m_main);
+        if (session.state().quickEntryOnly)
+            m_main.close();
+    };
+    m_main.setNewItemHandler([this, afterEditor] {
+        m_item.newEntryFlow();
+        afterEditor();
+    });
+    m_main.setEditEntryHandler([this, afterEditor](int index) {
+        m_item.editEntryFlow(index);
+        afterEditor();
+    });
+    // Still to come: the options, the purge and the overview.
     m_main.setOptionsHandler([this] { notAvailable(); });
     m_main.setPurgeHandler([this] { notAvailable(); });
     m_main.setOverviewHandler([this] { notAvailable(); });

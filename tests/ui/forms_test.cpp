@@ -59,37 +59,86 @@ TEST_P(CommandWithoutItsForm, SaysSoAndChangesNothing)
     EXPECT_EQ(fixture.logText(), logBefore);
 }
 
+INSTANTIATE_TEST_SUITE_P(MainWindow, CommandWithoutItsForm,
+                         ::testing::Values(Command{"Options",
+                                                   [](MainForm& form) {
+                                                       form.mainMenu()->options->trigger();
+                                                   }},
+                                           Command{"Purge",
+                                                   [](MainForm& form) {
+                                                       form.mainMenu()->purge->trigger();
+                                                   }},
+                                           Command{"Overview",
+                                                   [](MainForm& form) {
+                                                       form.mainMenu()->overview->trigger();
+                                                   }}),
+                         [](const ::testing::TestParamInfo<Command>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The gestures that open the item editor, each on the entry it names.
+struct EditorCommand
+{
+    const char* name;
+    std::function<void(MainForm&)> give;
+    bool editing;
+};
+
+class CommandOpeningTheEditor : public ::testing::TestWithParam<EditorCommand>
+{
+protected:
+    MainFormFixture fixture;
+};
+
+TEST_P(CommandOpeningTheEditor, ShowsItOverTheMainWindowOnItsEntry)
+{
+    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n"
+               "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
+    const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+    writeFileBytes(database, content);
+    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    ItemForm& item = fixture.forms->item();
+    EXPECT_EQ(item.parentWidget(), &form);
+    bool shown = false;
+    QString type;
+    QTimer::singleShot(0, &item, [&] {
+        shown = item.isVisible();
+        type = item.fields().type;
+        EXPECT_EQ(item.isEditing(), GetParam().editing);
+        QTest::mouseClick(item.softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+    });
+    GetParam().give(form);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(item.isVisible());
+    EXPECT_EQ(type, GetParam().editing ? u"Breakfast" : u"");
+    EXPECT_TRUE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(form.listModel()->rowCount(), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    MainWindow, CommandWithoutItsForm,
-    ::testing::Values(Command{"NewItemKey",
-                              [](MainForm& form) {
-                                  QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right),
-                                                    Qt::LeftButton);
-                              }},
-                      Command{"EditEntryMenu",
-                              [](MainForm& form) {
-                                  selectSecondRow(form);
-                                  form.mainMenu()->editEntry->trigger();
-                              }},
-                      Command{"DoubleTapOnARow",
-                              [](MainForm& form) {
-                                  const QRect row = form.list()->visualRect(form.listModel()->index(1, 0));
-                                  QTest::mouseDClick(form.list()->viewport(), Qt::LeftButton, {},
-                                                     row.center());
-                              }},
-                      Command{"Options",
-                              [](MainForm& form) {
-                                  form.mainMenu()->options->trigger();
-                              }},
-                      Command{"Purge",
-                              [](MainForm& form) {
-                                  form.mainMenu()->purge->trigger();
-                              }},
-                      Command{"Overview",
-                              [](MainForm& form) {
-                                  form.mainMenu()->overview->trigger();
-                              }}),
-    [](const ::testing::TestParamInfo<Command>& info) { return std::string(info.param.name); });
+    MainWindow, CommandOpeningTheEditor,
+    ::testing::Values(EditorCommand{"NewItemKey",
+                                    [](MainForm& form) {
+                                        QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right),
+                                                          Qt::LeftButton);
+                                    },
+                                    false},
+                      EditorCommand{"EditEntryMenu",
+                                    [](MainForm& form) {
+                                        selectSecondRow(form);
+                                        form.mainMenu()->editEntry->trigger();
+                                    },
+                                    true},
+                      EditorCommand{"DoubleTapOnARow",
+                                    [](MainForm& form) {
+                                        const QRect row =
+                                            form.list()->visualRect(form.listModel()->index(1, 0));
+                                        QTest::mouseDClick(form.list()->viewport(), Qt::LeftButton, {},
+                                                           row.center());
+                                    },
+                                    true}),
+    [](const ::testing::TestParamInfo<EditorCommand>& info) { return std::string(info.param.name); });
 
 TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
 {

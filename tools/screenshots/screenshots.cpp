@@ -1,6 +1,7 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
-// sample database (portrait and landscape), the about box and the quick entry's panels (the date panel in
-// both orientations), at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots
+// sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
+// both orientations) and the item editor (portrait and landscape, with the painted amount box and with the
+// plain field), at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots
 // SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
@@ -80,6 +81,25 @@ bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings
     return ok;
 }
 
+// The item editor on the first entry, in finger mode or with the plain amount field, grabbed while it is
+// up and then cancelled.
+bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString& folder, bool fingerMode)
+{
+    state.settings.fingerFriendly = fingerMode;
+    tallyfox::ItemForm& editor = forms.item();
+    const QString name = fingerMode ? QStringLiteral("item") : QStringLiteral("item-plain");
+    bool ok = false;
+    QTimer::singleShot(0, &editor, [&] {
+        ok = save(editor, folder, name);
+        editor.resize(320, 240);
+        ok = save(editor, folder, name + QStringLiteral("-landscape")) && ok;
+        editor.resize(240, 320);
+        editor.closeWith(tallyfox::FormBase::kResultCancel);
+    });
+    editor.editEntryFlow(0);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -132,5 +152,7 @@ int main(int argc, char* argv[])
     ok = save(forms.about(), out, QStringLiteral("about")) && ok;
     forms.about().hide();
     ok = saveQuickEntry(forms.quickEntry(), state.settings, out) && ok;
+    ok = saveEditor(forms, state, out, true) && ok;
+    ok = saveEditor(forms, state, out, false) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,316 @@
+// The item editor driven as a user drives it: new entries typed at a desk or made with the painted amount
+// box, existing entries changed, the receipt numbers, Cancel, and the plain field for large amounts.
+#include "core/daycount.h"
+#include "itemeditorfixture.h"
+#include "toolkit/softkeybar.h"
+#include "ui/digitamountwidget.h"
+#include "ui/entrylistmodel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+class ItemEditor : public ItemEditorFixture, public ::testing::Test
+{};
+
+TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
+{
+    start();
+    state().settings.fingerFriendly = false;
+    state().settings.lastUsedCurrency = QStringLiteral("US$");
+    newItem([this](ItemForm& item) {
+        auto* amount = control<QLineEdit>("amountField");
+        EXPECT_TRUE(amount->isVisible());
+        EXPECT_FALSE(control<QWidget>("digitAmountBox")->isVisible());
+        EXPECT_FALSE(control<QPushButton>("typeListButton")->isVisible());
+        EXPECT_FALSE(control<QPushButton>("pickButton")->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), amount);
+        EXPECT_EQ(amount->selectedText(), u"0.00");
+        EXPECT_EQ(rightKey(), u"Quick entry");
+        EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_EQ(box("typeBox")->currentText(), u"") << "the type is not preset";
+        EXPECT_EQ(box("currencyBox")->currentText(), u"US$");
+        EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
+        EXPECT_EQ(labelText("receiptText"), u"No receipt");
+
+        type(QStringLiteral("12.50"));
+        EXPECT_EQ(amount->text(), u"12.50");
+        EXPECT_EQ(rightKey(), u"OK");
+        EXPECT_FALSE(rightKeyEnabled()) << "an amount needs its type";
+        EXPECT_EQ(labelText("conversionLabel"), u"= EUR 8.68");
+        press(Qt::Key_Return);
+        EXPECT_TRUE(item.isVisible());
+
+        press(Qt::Key_Tab);
+        EXPECT_TRUE(box("typeBox")->hasFocus());
+        type(QStringLiteral("Taxi"));
+        EXPECT_TRUE(rightKeyEnabled());
+        press(Qt::Key_Tab);
+        EXPECT_TRUE(control<QDateEdit>("datePicker")->hasFocus()) << "the hidden List button is skipped";
+        press(Qt::Key_Return);
+    });
+
+    ASSERT_EQ(state().entryCount(), 4);
+    const Expense& stored = entry(3);
+    EXPECT_EQ(stored.type, u"Taxi");
+    EXPECT_EQ(stored.amount, 12.5);
+    EXPECT_EQ(stored.currency, u"US$");
+    EXPECT_EQ(stored.paidWith, u"Cash");
+    EXPECT_EQ(stored.intendedSource, u"Employer");
+    EXPECT_EQ(stored.date, dayCountFromDate(2010, 1, 3)) << "today, without its time";
+    EXPECT_EQ(stored.receipt, u"00");
+    EXPECT_FALSE(stored.income);
+    EXPECT_EQ(form->listModel()->rowCount(), 4);
+    EXPECT_TRUE(readFileBytes(database()).contains("\tUS$\t12.50\tfalse\tTaxi\tEmployer\tCash\tfalse\t00\t"));
+    EXPECT_TRUE(fixture.logText().contains(QStringLiteral("Taxi"))) << fixture.logText().toStdString();
+    EXPECT_TRUE(fixture.prompts.asked().isEmpty());
+}
+
+TEST_F(ItemEditor, ANewEntryWithThePaintedBoxTakesItsAmount)
+{
+    start();
+    ASSERT_TRUE(state().settings.fingerFriendly);
+    state().settings.lastUsedCurrency = QStringLiteral("GBP");
+    newItem([this](ItemForm&) {
+        auto* amountBox = control<DigitAmountWidget>("digitAmountBox");
+        EXPECT_TRUE(amountBox->isVisible());
+        EXPECT_FALSE(control<QLineEdit>("amountField")->isVisible());
+        for (const char* name :
+             {"currencyListButton", "typeListButton", "pickButton", "sourceListButton", "paidWithListButton"})
+            EXPECT_TRUE(control<QPushButton>(name)->isVisible()) << name;
+        EXPECT_TRUE(amountBox->hasFocus());
+        EXPECT_EQ(amountBox->value().amount, 0.0);
+
+        amountBox->setValue({8.9, true, 3});
+        QTRY_COMPARE(rightKey(), QStringLiteral("OK"));
+        EXPECT_FALSE(rightKeyEnabled());
+        EXPECT_EQ(labelText("conversionLabel"), u"= EUR 10.00");
+        box("typeBox")->setFocus();
+        type(QStringLiteral("Lunch"));
+        tapRightKey();
+    });
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).amount, 8.9);
+    EXPECT_EQ(entry(3).type, u"Lunch");
+    EXPECT_EQ(entry(3).currency, u"GBP");
+}
+
+// Disabled until the painted box draws its columns and takes taps; then it runs as it stands. With
+// decimals shown and three columns on a 236-pixel box, the tens column spans 54-92 and the units 92-131,
+// so the taps below make 12.00.
+TEST_F(ItemEditor, DISABLED_TapsOnThePaintedBoxMakeTheAmount)
+{
+    start();
+    newItem([this](ItemForm&) {
+        auto* amountBox = control<DigitAmountWidget>("digitAmountBox");
+        QTest::qWait(0);
+        QTest::mouseClick(amountBox, Qt::LeftButton, {}, QPoint(73, 10));
+        QTest::mouseClick(amountBox, Qt::LeftButton, {}, QPoint(111, 10));
+        QTest::mouseClick(amountBox, Qt::LeftButton, {}, QPoint(111, 10));
+        QTRY_COMPARE(amountBox->value().amount, 12.0);
+        EXPECT_EQ(rightKey(), u"OK");
+        box("typeBox")->setFocus();
+        type(QStringLiteral("Lunch"));
+        tapRightKey();
+    });
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).amount, 12.0);
+}
+
+TEST_F(ItemEditor, EditingShowsTheEntryAndChangesItInPlace)
+{
+    start();
+    editRow(1, [this](ItemForm& item) {
+        EXPECT_TRUE(item.isEditing());
+        EXPECT_EQ(item.windowTitle(), u"New item");
+        EXPECT_EQ(rightKey(), u"OK");
+        EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_EQ(box("typeBox")->currentText(), u"Breakfast");
+        EXPECT_EQ(box("currencyBox")->currentText(), u"US$");
+        EXPECT_EQ(box("sourceBox")->currentText(), u"Client");
+        EXPECT_EQ(box("paidWithBox")->currentText(), u"Credit card");
+        EXPECT_EQ(control<QLineEdit>("noteField")->text(), u"coffee");
+        EXPECT_EQ(control<QLineEdit>("amountField")->text(), u"3.20");
+        EXPECT_EQ(control<DigitAmountWidget>("digitAmountBox")->value().amount, 3.2);
+        EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 2));
+        EXPECT_EQ(labelText("receiptText"), u"No receipt");
+        EXPECT_EQ(labelText("conversionLabel"), u"= EUR 2.22");
+        control<QLineEdit>("noteField")->setText(QStringLiteral("coffee and cake"));
+        // Clearing the type leaves nothing to store until a type is back.
+        box("typeBox")->setEditText(QString());
+        EXPECT_FALSE(rightKeyEnabled());
+        box("typeBox")->setEditText(QStringLiteral("Lunch"));
+        // Enter on a focused button presses that button, not OK.
+        control<QPushButton>("typeListButton")->setFocus();
+        press(Qt::Key_Return);
+        EXPECT_TRUE(item.isVisible());
+        tapRightKey();
+    });
+    ASSERT_EQ(state().entryCount(), 3);
+    EXPECT_EQ(entry(1).type, u"Lunch");
+    EXPECT_EQ(entry(1).note, u"coffee and cake");
+    EXPECT_EQ(entry(1).amount, 3.2);
+    EXPECT_EQ(entry(1).date, dayCountFromDate(2010, 1, 2));
+    EXPECT_FALSE(editor().isEditing());
+    const QString log = fixture.logText();
+    EXPECT_TRUE(log.contains(QStringLiteral("EditFrom"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("EditTo"))) << log.toStdString();
+}
+
+TEST_F(ItemEditor, AnAmountTooLargeForThePaintedBoxIsEditedInThePlainField)
+{
+    start();
+    ASSERT_TRUE(state().settings.fingerFriendly);
+    editRow(2, [this](ItemForm& item) {
+        EXPECT_FALSE(item.isFingerMode());
+        auto* amount = control<QLineEdit>("amountField");
+        EXPECT_TRUE(amount->isVisible());
+        EXPECT_FALSE(control<QWidget>("digitAmountBox")->isVisible());
+        EXPECT_EQ(amount->text(), u"1500000.00");
+        EXPECT_TRUE(control<QCheckBox>("incomeBox")->isChecked());
+        EXPECT_TRUE(amount->hasFocus());
+        press(Qt::Key_Return);
+    });
+    EXPECT_EQ(entry(2).amount, 1500000.0);
+    EXPECT_TRUE(entry(2).income);
+
+    editRow(0, [](ItemForm& item) {
+        EXPECT_TRUE(item.isFingerMode());
+        press(Qt::Key_Escape);
+    });
+}
+
+struct ReceiptNumberingCase
+{
+    const char* name;
+    // -1 for a new entry, else the row edited.
+    int row;
+    bool lastHasReceipt;
+    // What the quick entry's amount panel hands back, when it is used.
+    std::optional<bool> givenReceipt;
+    QString storedReceipt;
+    int nextReceiptAfter;
+};
+
+class ReceiptNumbers : public ItemEditorFixture, public ::testing::TestWithParam<ReceiptNumberingCase>
+{};
+
+TEST_P(ReceiptNumbers, AdvanceOnlyWhenTheProposedNumberIsUsed)
+{
+    const ReceiptNumberingCase& test = GetParam();
+    start();
+    state().settings.nextReceiptNumber = 7;
+    state().settings.lastHasReceipt = test.lastHasReceipt;
+    state().settings.fingerFriendly = false;
+    const auto work = [&](ItemForm& item) {
+        type(QStringLiteral("1"));
+        if (test.givenReceipt) {
+            // What the amount panel writes back when the user ticks or unticks "Receipt".
+            EditorFields fields = item.fields();
+            fields.hasReceipt = *test.givenReceipt;
+            if (*test.givenReceipt && fields.receipt == u"00")
+                fields.receipt = QStringLiteral("7");
+            item.applyFields(fields);
+        }
+        EXPECT_EQ(labelText("receiptText"), item.fields().hasReceipt
+                                                ? QStringLiteral("Receipt nr:\n") + item.fields().receipt
+                                                : QStringLiteral("No receipt"));
+        box("typeBox")->setEditText(QStringLiteral("Dinner"));
+        tapRightKey();
+    };
+    const int target = test.row < 0 ? 3 : test.row;
+    if (test.row < 0)
+        newItem(work);
+    else
+        editRow(test.row, work);
+    EXPECT_EQ(entry(target).receipt, test.storedReceipt);
+    EXPECT_EQ(state().settings.nextReceiptNumber, test.nextReceiptAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ItemEditor, ReceiptNumbers,
+    ::testing::Values(ReceiptNumberingCase{"NewWithoutReceipt", -1, false, {}, QStringLiteral("00"), 7},
+                      ReceiptNumberingCase{"NewWithReceipt", -1, true, {}, QStringLiteral("7"), 8},
+                      ReceiptNumberingCase{"NewReceiptRemoved", -1, true, false, QStringLiteral("00"), 7},
+                      ReceiptNumberingCase{"EditGainsReceipt", 1, false, true, QStringLiteral("7"), 8},
+                      ReceiptNumberingCase{"EditKeepsReceipt", 0, false, {}, QStringLiteral("0042"), 7},
+                      ReceiptNumberingCase{"EditKeepsNoReceipt", 1, true, {}, QStringLiteral("00"), 7}),
+    [](const ::testing::TestParamInfo<ReceiptNumberingCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ItemEditor, CancelStoresNothingButRefreshesTheListAndItsFile)
+{
+    start();
+    const QByteArray before = readFileBytes(database());
+    QFile::remove(database());
+    for (const auto& cancel : std::vector<std::function<void()>>{
+             [] { press(Qt::Key_Escape); },
+             [this] {
+                 QTest::mouseClick(editor().softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+             }}) {
+        newItem([&](ItemForm&) {
+            type(QStringLiteral("5"));
+            cancel();
+        });
+        EXPECT_EQ(state().entryCount(), 3);
+        EXPECT_EQ(readFileBytes(database()), before) << "the refresh writes the file again";
+        QFile::remove(database());
+    }
+    editRow(0, [](ItemForm&) { press(Qt::Key_Escape); });
+    EXPECT_EQ(entry(0).type, u"Dinner");
+    EXPECT_TRUE(QFile::exists(database()));
+}
+
+TEST_F(ItemEditor, ACurrencyNotInTheTableIsStoredAndShowsNoConversion)
+{
+    start();
+    state().settings.fingerFriendly = false;
+    newItem([this](ItemForm&) {
+        box("currencyBox")->setEditText(QStringLiteral("XYZ"));
+        type(QStringLiteral("20"));
+        EXPECT_EQ(labelText("conversionLabel"), u"");
+        box("typeBox")->setEditText(QStringLiteral("Dinner"));
+        press(Qt::Key_Return);
+    });
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).currency, u"XYZ");
+    EXPECT_EQ(state().settings.lastUsedCurrency, u"XYZ");
+    const int primaryColumn = 8;
+    EXPECT_EQ(form->listModel()->index(3, primaryColumn).data().toString(), u"?");
+}
+
+TEST_F(ItemEditor, AStoreThatCannotBeWrittenKeepsTheEntryAndSaysSo)
+{
+    const QString folder = fixture.settingsFolder() + QStringLiteral("gone");
+    databaseFile = folder + QStringLiteral("/mine.tfx");
+    start();
+    state().settings.fingerFriendly = false;
+    // The database's folder turns into a file: nothing can be written there any more.
+    QDir(folder).removeRecursively();
+    writeFileBytes(folder, "x");
+
+    newItem([](ItemForm&) {
+        type(QStringLiteral("4.75"));
+        press(Qt::Key_Tab);
+        type(QStringLiteral("Parking"));
+        press(Qt::Key_Return);
+    });
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).type, u"Parking");
+    EXPECT_EQ(form->listModel()->rowCount(), 4);
+    const QStringList shown = fixture.prompts.texts(Kind::Message);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(state().databasePath)) << shown[0].toStdString();
+}
+
+} // namespace
+} // namespace tallyfox::test

@@ -1,0 +1,256 @@
+// The item editor around the quick entry: the "Quick entry" key and the entry check after it, the editor
+// that starts with the quick entry or accepts itself, the lists from the defaults file, and the
+// landscape layout.
+#include "itemeditorfixture.h"
+#include "toolkit/softkeybar.h"
+#include "ui/entrylistmodel.h"
+#include "ui/entrylistview.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+namespace {
+
+// A box's items, joined by "|".
+QString items(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts.join(u'|');
+}
+
+class ItemEditorFlows : public ItemEditorFixture, public ::testing::Test
+{
+protected:
+    MainForm& startQuiet(const QStringList& extra = {})
+    {
+        MainForm& main = start(extra);
+        // No quick-entry step: the wizard ends at once, so the editor goes on without waiting for it.
+        state().settings.quickEnable.fill(false);
+        state().settings.fingerFriendly = false;
+        return main;
+    }
+    void writeDefaults(const QByteArray& content)
+    {
+        writeFileBytes(fixture.settingsFolder() + QStringLiteral("TallyfoxDefaults.ini"), content);
+    }
+};
+
+TEST_F(ItemEditorFlows, TheQuickEntryKeyRunsTheWizardThenTheCheckAsksForAType)
+{
+    startQuiet();
+    newItem([this](ItemForm& item) {
+        EXPECT_EQ(rightKey(), u"Quick entry");
+        // Enter does what the key does while it reads "Quick entry".
+        press(Qt::Key_Return);
+        EXPECT_TRUE(item.isVisible());
+        EXPECT_TRUE(box("typeBox")->hasFocus());
+        EXPECT_EQ(rightKey(), u"Quick entry");
+        EXPECT_FALSE(rightKeyEnabled()) << "after the quick entry a type is needed";
+        EXPECT_FALSE(item.isClosePending());
+        type(QStringLiteral("Bus"));
+        EXPECT_TRUE(rightKeyEnabled());
+        press(Qt::Key_Escape);
+    });
+    EXPECT_EQ(state().entryCount(), 3);
+}
+
+TEST_F(ItemEditorFlows, WithSkipOverviewTheCheckAcceptsTheEntryOnceTheWizardHasGone)
+{
+    startQuiet();
+    state().settings.skipOverview = true;
+    newItem([this](ItemForm& item) {
+        box("typeBox")->setEditText(QStringLiteral("Bus"));
+        tapRightKey();
+        EXPECT_TRUE(item.isClosePending());
+        EXPECT_TRUE(item.isVisible()) << "accepted at the timer's next tick, not at once";
+        QTRY_VERIFY(!item.isVisible());
+    });
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).type, u"Bus");
+    EXPECT_EQ(entry(3).amount, 0.0);
+}
+
+TEST_F(ItemEditorFlows, CancelBeforeThePendingAcceptStoresNothing)
+{
+    startQuiet();
+    state().settings.skipOverview = true;
+    newItem([this](ItemForm& item) {
+        box("typeBox")->setEditText(QStringLiteral("Bus"));
+        tapRightKey();
+        ASSERT_TRUE(item.isClosePending());
+        press(Qt::Key_Escape);
+        EXPECT_FALSE(item.isClosePending());
+    });
+    EXPECT_EQ(state().entryCount(), 3);
+}
+
+TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWithoutShowingTheEditor)
+{
+    startQuiet();
+    state().settings.startWithQuick = true;
+    newItem([this](ItemForm& item) {
+        QTRY_VERIFY(box("typeBox")->hasFocus());
+        EXPECT_FALSE(rightKeyEnabled());
+        EXPECT_TRUE(item.isVisible()) << "without SkipOverview the editor shows the entry for review";
+        press(Qt::Key_Escape);
+    });
+    EXPECT_EQ(state().entryCount(), 3);
+
+    state().settings.skipOverview = true;
+    QTest::keyClick(form->list(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(editor().isVisible());
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(entry(3).type, u"");
+    EXPECT_EQ(entry(3).receipt, u"00");
+    // Editing an entry never starts the wizard.
+    editRow(0, [](ItemForm& item) {
+        QTest::qWait(0);
+        EXPECT_TRUE(item.isVisible());
+        press(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ItemEditorFlows, AQuickEntryOnlyRunStoresOneEntryAndClosesTheMainWindow)
+{
+    MainForm& main = startQuiet({QStringLiteral("-sqe")});
+    EXPECT_EQ(main.listModel()->rowCount(), 0) << "the list is never filled";
+    fixture.runStartupTick();
+    EXPECT_FALSE(editor().isVisible());
+    EXPECT_FALSE(main.isVisible());
+    ASSERT_EQ(state().entryCount(), 4);
+    EXPECT_EQ(readFileBytes(database()).count("\r\nitem\t"), 4);
+}
+
+TEST_F(ItemEditorFlows, AQuickEntryStartOpensTheEditorAndKeepsTheWindow)
+{
+    MainForm& main = startQuiet({QStringLiteral("-qe")});
+    whileOpen([this] { fixture.runStartupTick(); },
+              [this](ItemForm&) {
+                  QTRY_VERIFY(box("typeBox")->hasFocus());
+                  type(QStringLiteral("Bus"));
+                  press(Qt::Key_Backtab);
+                  EXPECT_TRUE(control<QLineEdit>("amountField")->hasFocus());
+                  press(Qt::Key_Escape);
+              });
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(state().entryCount(), 3);
+    EXPECT_EQ(main.listModel()->rowCount(), 3);
+}
+
+TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsItsList)
+{
+    startQuiet();
+    newItem([this](ItemForm& item) {
+        EXPECT_EQ(items(box("typeBox")), u"Train|Car rental|Dinner|Lunch|Breakfast");
+        EXPECT_EQ(items(box("currencyBox")), u"EUR|US$|GBP");
+        box("paidWithBox")->setEditText(QStringLiteral("Voucher"));
+        EXPECT_EQ(item.fields().lists.paymentMethods.join(u'|'), items(box("paidWithBox")));
+        press(Qt::Key_Escape);
+    });
+
+    writeDefaults("[Expense types]\r\nBus\r\nTaxi = a cab\r\n[Currencies]\r\nCHF=Primary\r\nEUR=0.9\r\n"
+                  "[Intended sources]\r\n[Payment methods]\r\n");
+    state().settings.lastUsedCurrency = QStringLiteral("EUR");
+    newItem([this](ItemForm& item) {
+        EXPECT_EQ(items(box("typeBox")), u"Bus|Taxi");
+        EXPECT_EQ(box("typeBox")->currentText(), u"");
+        EXPECT_EQ(items(box("currencyBox")), u"CHF|EUR");
+        EXPECT_EQ(box("currencyBox")->currentText(), u"EUR");
+        EXPECT_EQ(items(box("sourceBox")), u"Employer|Client|Myself");
+        EXPECT_EQ(items(box("paidWithBox")), u"Cash|Credit card|Debit card");
+        EXPECT_EQ(item.fields().lists.expenseTypes.join(u'|'), u"Bus|Taxi");
+        press(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ItemEditorFlows, WithoutATypeSectionANewEntryKeepsTheTypeTheBoxShowed)
+{
+    startQuiet();
+    writeDefaults("[Currencies]\r\nEUR=Primary\r\n");
+    newItem([this](ItemForm&) {
+        EXPECT_EQ(box("typeBox")->currentText(), u"Train") << "the built-in list's first item";
+        box("typeBox")->setEditText(QStringLiteral("Ferry"));
+        press(Qt::Key_Escape);
+    });
+    newItem([this](ItemForm&) {
+        EXPECT_EQ(box("typeBox")->currentText(), u"Ferry");
+        press(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ItemEditorFlows, LandscapeMovesTheLowerControlsAndTheReadingOrder)
+{
+    start();
+    ASSERT_TRUE(state().settings.fingerFriendly);
+    newItem([this](ItemForm& item) {
+        const auto at = [this](const char* name) {
+            return control<QWidget>(name)->pos();
+        };
+        EXPECT_EQ(at("typeBox"), QPoint(8, 116));
+        EXPECT_EQ(at("noteField"), QPoint(45, 232));
+        EXPECT_EQ(at("currencyBox"), QPoint(8, 5));
+        item.resize(320, 240);
+        QTRY_COMPARE(at("typeBox"), QPoint(8, 112));
+        EXPECT_EQ(at("receiptText"), QPoint(240, 30));
+        EXPECT_EQ(at("sourceBox"), QPoint(178, 112));
+        EXPECT_EQ(at("paidWithListButton"), QPoint(258, 148));
+        EXPECT_EQ(at("noteField"), QPoint(45, 170));
+        EXPECT_EQ(at("currencyBox"), QPoint(8, 5));
+        control<QWidget>("typeListButton")->setFocus();
+        press(Qt::Key_Tab);
+        EXPECT_TRUE(box("sourceBox")->hasFocus()) << "the right-hand column follows on the same row";
+
+        item.resize(240, 320);
+        QTRY_COMPARE(at("typeBox"), QPoint(8, 116));
+        control<QWidget>("typeListButton")->setFocus();
+        press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), u"datePicker");
+        press(Qt::Key_Escape);
+    });
+}
+
+TEST_F(ItemEditorFlows, EveryControlLiesInsideTheFormApartFromTheOthersAndCaptionsAreWhole)
+{
+    start();
+    const auto check = [](ItemForm& item, const char* layout) {
+        QList<QWidget*> shown;
+        for (QWidget* control : item.content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible())
+                shown << control;
+        }
+        for (QWidget* control : shown) {
+            const std::string name = layout + (u' ' + control->objectName()).toStdString();
+            EXPECT_TRUE(item.content()->rect().contains(control->geometry())) << name;
+            auto* label = qobject_cast<QLabel*>(control);
+            if (label && !label->wordWrap()) {
+                EXPECT_GE(label->height(), label->sizeHint().height()) << name;
+            }
+            // Captions may touch the box below them; boxes and buttons never cover one another.
+            for (QWidget* other : shown) {
+                if (other != control && !label && !qobject_cast<QLabel*>(other)) {
+                    EXPECT_FALSE(control->geometry().intersects(other->geometry()))
+                        << name << " and " << other->objectName().toStdString();
+                }
+            }
+        }
+    };
+    for (const bool fingerMode : {true, false}) {
+        state().settings.fingerFriendly = fingerMode;
+        editRow(0, [&](ItemForm& item) {
+            check(item, fingerMode ? "finger portrait" : "plain portrait");
+            item.resize(320, 240);
+            QTRY_VERIFY(item.isLandscape());
+            check(item, fingerMode ? "finger landscape" : "plain landscape");
+            item.resize(240, 320);
+            press(Qt::Key_Escape);
+        });
+    }
+}
+
+} // namespace
+} // namespace tallyfox::test
