@@ -13,7 +13,7 @@ Forms::Forms(Session& session, Prompts& prompts)
     m_main.setNewItemHandler([this] { notAvailable(); });
     m_main.setEditEntryHandler([this](int) { notAvailable(); });
     m_main.setOptionsHandler([this] { notAvailable(); });
-    m_main.setPurgeHandler([this] { notAvailable(); });
+    m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { notAvailable(); });
 }
 
