@@ -1,5 +1,5 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
-// sample database (portrait and landscape) and the about box, at the scale Qt is given in
+// sample database (portrait and landscape), the about box and the purge form, at the scale Qt is given in
 // QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
@@ -85,5 +85,9 @@ int main(int argc, char* argv[])
     forms.about().show();
     ok = save(forms.about(), out, QStringLiteral("about")) && ok;
     forms.about().hide();
+    forms.purge().prepare();
+    forms.purge().show();
+    ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
+    forms.purge().hide();
     return ok ? 0 : 1;
 }
