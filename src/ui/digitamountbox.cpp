@@ -8,7 +8,7 @@
 
 namespace tallyfox {
 
-// Named, so that its helpers cannot meet those of other files compiled in the same unit.
+// Named, so that its helpers cannot clash with those of the files the unity build compiles with it.
 namespace digitbox {
 namespace {
 

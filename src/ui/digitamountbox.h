@@ -20,8 +20,6 @@ class DigitAmountBox
 public:
     using Boundaries = std::array<int, 10>;
 
-    // The largest amount the box holds, in cents; everything from 0 to it can be reached.
-    static constexpr long long kMaximumCents = 99999999;
     static constexpr int kMinimumColumns = 3;
     static constexpr int kMaximumColumns = 6;
     // The eight digit columns from hundred-thousands to hundredths, as the places of the text T.
