@@ -37,7 +37,7 @@ Forms::Forms(Session& session, Prompts& prompts)
     });
     // Still to come: the options, the purge and the overview.
     m_main.setOptionsHandler([this] { notAvailable(); });
-    m_main.setPurgeHandler([this] { notAvailable(); });
+    m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { notAvailable(); });
 }
 

@@ -2,6 +2,10 @@
 
 #include "toolkit/formbase.h"
 
+class QDateEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace tallyfox {
 
 class Prompts;
@@ -19,11 +23,26 @@ public:
 
     // Proposes a cut-off one calendar month back and shows the form.
     void showPurge();
+    // What showPurge does before the form appears: the proposed cut-off and the controls it enables.
+    void prepare();
+    // The right soft key: asks, and purges on Yes; true when entries were purged (the form then closes).
+    bool purge();
+    // "Pick": the quick entry's date panel on the cut-off.
+    void pickCutOff();
 
 private:
+    void updateEnablement();
+    // Failures of the purge's database write reach the user here, as they do after the main window's
+    // commands.
+    void showProblems();
+
     Session& m_session;
     Prompts& m_prompts;
     QuickEntryForm& m_quickEntry;
+    QRadioButton* m_all;
+    QRadioButton* m_before;
+    QDateEdit* m_cutOff;
+    QPushButton* m_pick;
 };
 
 } // namespace tallyfox

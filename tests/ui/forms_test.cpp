@@ -8,7 +8,9 @@
 #include "ui/mainmenu.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -63,10 +65,6 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, CommandWithoutItsForm,
                          ::testing::Values(Command{"Options",
                                                    [](MainForm& form) {
                                                        form.mainMenu()->options->trigger();
-                                                   }},
-                                           Command{"Purge",
-                                                   [](MainForm& form) {
-                                                       form.mainMenu()->purge->trigger();
                                                    }},
                                            Command{"Overview",
                                                    [](MainForm& form) {
@@ -155,6 +153,38 @@ TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
     EXPECT_TRUE(shown);
     EXPECT_FALSE(about.isVisible());
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
+}
+
+TEST(Forms, PurgeOpensThePurgeFormOverTheMainWindowAndItsPurgeReachesTheList)
+{
+    MainFormFixture fixture;
+    const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n";
+    writeFileBytes(database, content);
+    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    PurgeForm& purge = fixture.forms->purge();
+    EXPECT_EQ(purge.parentWidget(), &form);
+    fixture.prompts.answerQuestion(true);
+    bool shown = false;
+    QTimer::singleShot(0, &purge, [&] {
+        shown = purge.isVisible();
+        QTest::mouseClick(purge.findChild<QRadioButton*>(QStringLiteral("purgeAllButton")), Qt::LeftButton);
+        QTest::mouseClick(purge.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+        if (purge.isVisible())
+            purge.closeWith(FormBase::kResultCancel);
+    });
+    form.mainMenu()->purge->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(purge.isVisible());
+    EXPECT_EQ(fixture.prompts.texts(Kind::Question),
+              QStringList{QStringLiteral("Do you really want to delete all entries?")});
+    EXPECT_EQ(form.listModel()->rowCount(), 0);
+    QBuffer empty;
+    empty.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writeDatabaseContent(empty, ExpenseArray(), 0));
+    EXPECT_EQ(readFileBytes(database), empty.data());
+    EXPECT_TRUE(fixture.logText().contains(QStringLiteral("Purge all")));
 }
 
 } // namespace

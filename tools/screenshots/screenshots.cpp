@@ -1,8 +1,8 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
 // sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
-// both orientations) and the item editor (portrait and landscape, with the painted amount box and with the
-// plain field), at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots
-// SAMPLE.tfx OUT_FOLDER
+// both orientations), the item editor (portrait and landscape, with the painted amount box and with the
+// plain field) and the purge form, at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale:
+// tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -154,5 +154,9 @@ int main(int argc, char* argv[])
     ok = saveQuickEntry(forms.quickEntry(), state.settings, out) && ok;
     ok = saveEditor(forms, state, out, true) && ok;
     ok = saveEditor(forms, state, out, false) && ok;
+    forms.purge().prepare();
+    forms.purge().show();
+    ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
+    forms.purge().hide();
     return ok ? 0 : 1;
 }
