@@ -88,17 +88,6 @@ TEST_F(QuickEntryWizard, WritesEachConfirmedValueIntoTheFields)
     EXPECT_EQ(fields.note, u"with client");
 }
 
-TEST_F(QuickEntryWizard, CustomLeavesTheTypeEmptyForTheEditor)
-{
-    fields.type = QStringLiteral("Lunch");
-    enableOnly({0});
-    runWizard([&] {
-        EXPECT_EQ(list()->currentItem()->text(), u"Lunch") << "the list opens on the editor's type";
-        tapItem(QStringLiteral("Custom"));
-    });
-    EXPECT_TRUE(fields.type.isEmpty());
-}
-
 TEST_F(QuickEntryWizard, PreviousGoesBackToTheStepBefore)
 {
     QStringList screens;
