@@ -84,11 +84,11 @@ protected:
     QuickEntryDateInGerman() : QuickEntryDate(QLocale(QLocale::German, QLocale::Germany)) {}
 };
 
-// A picker without a date starts from now.
 TEST_F(QuickEntryDateInGerman, NamesTheDayInTheUsersLanguageAndCancelWritesNothing)
 {
     QDateTime date;
     EXPECT_FALSE(runDate(date, [&] {
+        // Without a date the picker starts from now, a Sunday.
         EXPECT_EQ(child<QLabel>("weekdayLabel")->text(), u"Sonntag");
         tapBox("dayBox", Spot::Top);
         tapKey(Key::Left);
