@@ -1,5 +1,5 @@
 // The quick entry's date panel: taps on the day, month and year boxes, the day's name, "Today", the keys
-// of a desk and the move into a right-hand column in landscape.
+// of a desk.
 #include "quickentryfixture.h"
 
 #include <QLabel>
@@ -117,28 +117,6 @@ TEST_F(QuickEntryDate, BoxesTakeTheArrowKeysAndTabGoesInReadingOrder)
         press(Qt::Key_Return);
     }));
     EXPECT_EQ(date.date(), QDate(2011, 1, 1));
-}
-
-TEST_F(QuickEntryDate, LandscapeMovesTheNameTodayAndOkBesideTheBoxes)
-{
-    QDateTime date = kNow;
-    EXPECT_FALSE(runDate(date, [&] {
-        // Portrait as opened, landscape, and portrait again.
-        for (const QSize size : {QSize(), QSize(320, 240), QSize(240, 320)}) {
-            if (size.isValid())
-                form->resize(size);
-            const bool landscape = form->width() > form->height();
-            SCOPED_TRACE(landscape ? "landscape" : "portrait");
-            const QRect boxes =
-                child("dayBox")->geometry() | child("monthBox")->geometry() | child("yearBox")->geometry();
-            for (const char* name : {"weekdayLabel", "todayButton", "dateOkButton"}) {
-                const QRect control = child(name)->geometry();
-                EXPECT_TRUE(landscape ? control.left() > boxes.right() : control.top() > boxes.bottom())
-                    << name;
-            }
-        }
-        tapKey(Key::Left);
-    }));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The quick entry's panels as laid out at the scale the tests run at (CTest runs them at 1 and 3): every
-// control inside its panel, apart from the others, and wide enough for its text.
+// control inside its panel, apart from the others, and wide enough for its text, in portrait, in landscape
+// and in portrait again.
 #include "quickentryfixture.h"
 
 #include <QAbstractButton>
@@ -54,7 +55,7 @@ TEST_F(QuickEntryLayout, ControlsFitTheirTextsAndDoNotOverlap)
     fields.amountText = QStringLiteral("12.50");
     fields.note = QStringLiteral("Taxi, lunch, parking");
     enableOnly({7});
-    for (const bool landscape : {false, true}) {
+    for (const bool landscape : {false, true, false}) {
         SCOPED_TRACE(landscape ? "landscape" : "portrait");
         form->resize(landscape ? QSize(320, 240) : QSize(240, 320));
         const auto close = [this] {
@@ -66,6 +67,14 @@ TEST_F(QuickEntryLayout, ControlsFitTheirTextsAndDoNotOverlap)
         });
         runDate(fields.date, [&] {
             checkPanel("datePanel");
+            // The day's name, "Today" and "OK" stand below the boxes, or right of them in landscape.
+            const QRect boxes =
+                child("dayBox")->geometry() | child("monthBox")->geometry() | child("yearBox")->geometry();
+            for (const char* name : {"weekdayLabel", "todayButton", "dateOkButton"}) {
+                const QRect control = child(name)->geometry();
+                EXPECT_TRUE(landscape ? control.left() > boxes.right() : control.top() > boxes.bottom())
+                    << name;
+            }
             close();
         });
         runWizard([&] {
