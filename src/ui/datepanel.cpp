@@ -43,17 +43,20 @@ DatePanel::DatePanel(const UserLocale& locale, const Clock& clock, QWidget* pare
     m_day->setPaintHandler([this](Canvas& canvas, int width, int height) {
         dateboxes::paintUpDown(canvas, width, height, twoDigitText(m_date.date().day()), m_day->hasFocus());
     });
-    m_day->setTapHandler([this](int, int y, int, int height) { tapDay(y, height); });
+    // The lower half of the day and month boxes steps back, as its chevron shows; so does the year box's
+    // left half.
+    m_day->setTapHandler([this](int, int y, int, int height) { stepBox(m_day, y > height / 2 ? -1 : 1); });
     m_month->setPaintHandler([this](Canvas& canvas, int width, int height) {
         dateboxes::paintUpDown(canvas, width, height, twoDigitText(m_date.date().month()),
                                m_month->hasFocus());
     });
-    m_month->setTapHandler([this](int, int y, int, int height) { tapMonth(y, height); });
+    m_month->setTapHandler(
+        [this](int, int y, int, int height) { stepBox(m_month, y > height / 2 ? -1 : 1); });
     m_year->setPaintHandler([this](Canvas& canvas, int width, int height) {
         dateboxes::paintLeftRight(canvas, width, height, QString::number(m_date.date().year()),
                                   m_year->hasFocus());
     });
-    m_year->setTapHandler([this](int x, int, int width, int) { tapYear(x, width); });
+    m_year->setTapHandler([this](int x, int, int width, int) { stepBox(m_year, x > width / 2 ? 1 : -1); });
 
     m_weekday->setObjectName(QStringLiteral("weekdayLabel"));
     m_weekday->setAlignment(Qt::AlignCenter);
@@ -113,21 +116,14 @@ void DatePanel::focusFirstBox()
     m_day->setFocus(Qt::OtherFocusReason);
 }
 
-// The lower half of the day and month boxes steps back, as its chevron shows; so does the year box's
-// left half.
-void DatePanel::tapDay(int y, int height)
+void DatePanel::stepBox(const QObject* box, int count)
 {
-    changeDate(datesteps::addDays(m_date, y > height / 2 ? -1 : 1));
-}
-
-void DatePanel::tapMonth(int y, int height)
-{
-    changeDate(datesteps::addMonths(m_date, y > height / 2 ? -1 : 1));
-}
-
-void DatePanel::tapYear(int x, int width)
-{
-    changeDate(datesteps::addYears(m_date, x > width / 2 ? 1 : -1));
+    if (box == m_day)
+        changeDate(datesteps::addDays(m_date, count));
+    else if (box == m_month)
+        changeDate(datesteps::addMonths(m_date, count));
+    else if (box == m_year)
+        changeDate(datesteps::addYears(m_date, count));
 }
 
 bool DatePanel::eventFilter(QObject* watched, QEvent* event)
@@ -142,12 +138,7 @@ bool DatePanel::eventFilter(QObject* watched, QEvent* event)
         step = -1;
     if (step == 0)
         return QWidget::eventFilter(watched, event);
-    if (watched == m_day)
-        changeDate(datesteps::addDays(m_date, step));
-    else if (watched == m_month)
-        changeDate(datesteps::addMonths(m_date, step));
-    else if (watched == m_year)
-        changeDate(datesteps::addYears(m_date, step));
+    stepBox(watched, step);
     return true;
 }
 

@@ -38,9 +38,8 @@ protected:
 
 private:
     PaintBox* makeBox(const char* objectName, int x, int y, int width);
-    void tapDay(int y, int height);
-    void tapMonth(int y, int height);
-    void tapYear(int x, int width);
+    // Steps the date by count days, months or years, by the box.
+    void stepBox(const QObject* box, int count);
     void changeDate(const QDateTime& date);
 
     const UserLocale& m_locale;

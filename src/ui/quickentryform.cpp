@@ -88,9 +88,7 @@ bool QuickEntryForm::editDate(QDateTime& date)
     m_running = false;
     m_dateTarget = &date;
     openDate(date);
-    const bool confirmed = showModal() == kResultOk;
-    m_dateTarget = nullptr;
-    return confirmed;
+    return runPicker();
 }
 
 bool QuickEntryForm::editAmount(EditorFields& fields)
@@ -100,9 +98,7 @@ bool QuickEntryForm::editAmount(EditorFields& fields)
     m_running = false;
     m_fields = &fields;
     openAmount();
-    const bool confirmed = showModal() == kResultOk;
-    m_fields = nullptr;
-    return confirmed;
+    return runPicker();
 }
 
 bool QuickEntryForm::pickFromList(EditorFields& fields, PickTarget target)
@@ -112,8 +108,14 @@ bool QuickEntryForm::pickFromList(EditorFields& fields, PickTarget target)
     m_running = false;
     m_fields = &fields;
     openList(target);
+    return runPicker();
+}
+
+bool QuickEntryForm::runPicker()
+{
     const bool confirmed = showModal() == kResultOk;
     m_fields = nullptr;
+    m_dateTarget = nullptr;
     return confirmed;
 }
 

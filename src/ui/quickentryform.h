@@ -51,6 +51,8 @@ private:
         Note,
     };
 
+    // Shows the single-field picker opened on its panel; true when the user confirmed.
+    bool runPicker();
     void showStep();
     void openAmount();
     void openDate(const QDateTime& date);

@@ -11,6 +11,7 @@
 #include "ui/quickentryform.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -18,33 +19,30 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <type_traits>
 
-// Readable failures for texts, dates and positions.
+// Readable failures for texts and dates.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
 }
 
-inline void PrintTo(const QDate& date, std::ostream* out)
+template <typename Date>
+requires std::is_same_v<Date, QDate> || std::is_same_v<Date, QDateTime>
+void PrintTo(const Date& date, std::ostream* out)
 {
     *out << date.toString(Qt::ISODate).toStdString();
-}
-
-inline void PrintTo(const QDateTime& date, std::ostream* out)
-{
-    *out << date.toString(Qt::ISODate).toStdString();
-}
-
-inline void PrintTo(const QPoint& point, std::ostream* out)
-{
-    *out << '(' << point.x() << ", " << point.y() << ')';
 }
 
 namespace tallyfox::test {
 
+using Key = SoftKeyBar::Key;
+using Script = std::function<void()>;
+
 // The quick entry over a session of its own: a registry file in a fresh folder, a pinned clock and
 // locale, the currencies EUR (primary), US$ and GBP, and the fields of a new entry as the item editor
-// presets them.
+// presets them. The run* helpers open the form, play a script once it is on screen and check that the
+// script closed it.
 class QuickEntryFixture : public ::testing::Test
 {
 protected:
@@ -64,16 +62,20 @@ protected:
 
     static inline const QDateTime kNow{QDate(2010, 1, 3), QTime(12, 30, 45)};
 
-    template <typename Widget> Widget* child(const char* name) const
+    template <typename Widget = QWidget> Widget* child(const char* name) const
     {
         auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
-    QPushButton* key(SoftKeyBar::Key which) const { return form->softKeys()->button(which); }
-    void tapKey(SoftKeyBar::Key which) const { QTest::mouseClick(key(which), Qt::LeftButton); }
-    QString caption(SoftKeyBar::Key which) const { return key(which)->text(); }
+    void tapKey(Key which) const { QTest::mouseClick(form->softKeys()->button(which), Qt::LeftButton); }
+    void tap(const char* name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
+    QString captions() const
+    {
+        return form->softKeys()->button(Key::Left)->text() + u'/' +
+               form->softKeys()->button(Key::Right)->text();
+    }
 
     // A key as the user presses it: to the control that has the focus.
     void press(int keyCode) const
@@ -82,10 +84,44 @@ protected:
         QTest::keyClick(target, static_cast<Qt::Key>(keyCode));
     }
 
+    QListWidget* list() const { return child<QListWidget>("listPanel"); }
+    QStringList items() const
+    {
+        QStringList texts;
+        for (int row = 0; row < list()->count(); ++row)
+            texts << list()->item(row)->text();
+        return texts;
+    }
+    void tapRow(int row) const
+    {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(row)).center());
+    }
+    void tapItem(const QString& text) const
+    {
+        const int row = static_cast<int>(items().indexOf(text));
+        ASSERT_GE(row, 0) << text.toStdString();
+        tapRow(row);
+    }
+
+    // The panel on screen (a list with its items) and the soft keys' captions.
+    QString screen() const
+    {
+        QString panel;
+        for (const char* name : {"amountPanel", "datePanel", "listPanel", "notePanel"}) {
+            if (child(name)->isVisible())
+                panel += QString::fromLatin1(name);
+        }
+        if (panel == u"listPanel")
+            panel += u':' + items().join(u'|');
+        return QStringLiteral("%1 [%2]").arg(panel, captions());
+    }
+
     // Runs the script once the modal form is on screen, then closes the form if the script left it open,
     // so that a failing test never hangs.
-    void whileShown(const std::function<void()>& script)
+    void whileShown(const Script& script)
     {
+        shown = leftOpen = false;
         QTimer::singleShot(0, form.get(), [this, script] {
             shown = form->isVisible();
             script();
@@ -96,7 +132,35 @@ protected:
         });
     }
 
-    void enableOnly(std::initializer_list<int> identifiers)
+    bool run(const Script& script, const std::function<bool()>& open)
+    {
+        whileShown(script);
+        const bool confirmed = open();
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(leftOpen) << "the script should close the form";
+        return confirmed;
+    }
+    void runWizard(const Script& script)
+    {
+        run(script, [this] {
+            form->startQuickEntry(fields);
+            return true;
+        });
+    }
+    bool runAmount(const Script& script)
+    {
+        return run(script, [this] { return form->editAmount(fields); });
+    }
+    bool runDate(QDateTime& date, const Script& script)
+    {
+        return run(script, [this, &date] { return form->editDate(date); });
+    }
+    bool runList(PickTarget target, const Script& script)
+    {
+        return run(script, [this, target] { return form->pickFromList(fields, target); });
+    }
+
+    void enableOnly(const std::vector<int>& identifiers)
     {
         auto& enabled = state.settings.quickEnable;
         for (size_t i = 0; i < enabled.size(); ++i)
