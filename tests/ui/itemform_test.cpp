@@ -5,6 +5,7 @@
 #include "toolkit/softkeybar.h"
 #include "ui/digitamountwidget.h"
 #include "ui/entrylistmodel.h"
+#include "ui/quickentryform.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tallyfox::test {
@@ -150,9 +152,16 @@ TEST_F(ItemEditor, EditingShowsTheEntryAndChangesItInPlace)
         box("typeBox")->setEditText(QString());
         EXPECT_FALSE(rightKeyEnabled());
         box("typeBox")->setEditText(QStringLiteral("Lunch"));
-        // Enter on a focused button presses that button, not OK.
+        // Enter on a focused button presses that button, not OK: the type list opens over the editor.
+        QuickEntryForm& quickEntry = fixture.forms->quickEntry();
+        bool listShown = false;
+        QTimer::singleShot(0, &quickEntry, [&] {
+            listShown = quickEntry.isVisible();
+            quickEntry.closeWith(FormBase::kResultCancel);
+        });
         control<QPushButton>("typeListButton")->setFocus();
         press(Qt::Key_Return);
+        EXPECT_TRUE(listShown);
         EXPECT_TRUE(item.isVisible());
         tapRightKey();
     });
