@@ -18,7 +18,8 @@ void showMessages(Session& session, Prompts& prompts, QWidget* parent)
 
 Forms::Forms(Session& session, Prompts& prompts)
     : m_prompts(prompts), m_main(session, prompts), m_about(&m_main), m_quickEntry(session, &m_main),
-      m_item(session, m_quickEntry, &m_main), m_purge(session, prompts, m_quickEntry, &m_main)
+      m_item(session, m_quickEntry, &m_main), m_purge(session, prompts, m_quickEntry, &m_main),
+      m_listEditor(&m_main), m_options(session, prompts, m_listEditor, &m_main), m_overview(session, &m_main)
 {
     m_main.setAboutHandler([this] { m_about.showModal(); });
     // A run started only to add one entry ends when the editor closes.
@@ -35,7 +36,7 @@ Forms::Forms(Session& session, Prompts& prompts)
         m_item.editEntryFlow(index);
         afterEditor();
     });
-    // Still to come: the options, the purge and the overview.
+    // Still to come: the options and the overview.
     m_main.setOptionsHandler([this] { notAvailable(); });
     m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { notAvailable(); });

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "ui/aboutform.h"
+#include "ui/currencyform.h"
 #include "ui/itemform.h"
 #include "ui/mainform.h"
+#include "ui/optionsform.h"
+#include "ui/overviewform.h"
 #include "ui/purgeform.h"
 #include "ui/quickentryform.h"
 
@@ -26,6 +29,9 @@ public:
     [[nodiscard]] QuickEntryForm& quickEntry() { return m_quickEntry; }
     [[nodiscard]] ItemForm& item() { return m_item; }
     [[nodiscard]] PurgeForm& purge() { return m_purge; }
+    [[nodiscard]] CurrencyForm& listEditor() { return m_listEditor; }
+    [[nodiscard]] OptionsForm& options() { return m_options; }
+    [[nodiscard]] OverviewForm& overview() { return m_overview; }
 
 private:
     // A command whose form does not exist yet says so rather than doing nothing.
@@ -38,6 +44,10 @@ private:
     QuickEntryForm m_quickEntry;
     ItemForm m_item;
     PurgeForm m_purge;
+    // Before the options, which open it for the lists.
+    CurrencyForm m_listEditor;
+    OptionsForm m_options;
+    OverviewForm m_overview;
 };
 
 } // namespace tallyfox
