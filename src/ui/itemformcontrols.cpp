@@ -2,6 +2,7 @@
 
 #include "toolkit/formbase.h"
 #include "toolkit/programfont.h"
+#include "ui/datepicker.h"
 #include "ui/digitamountwidget.h"
 #include "ui/taplabel.h"
 
@@ -144,12 +145,7 @@ ItemFormControls::ItemFormControls(FormBase& form)
 
 void ItemFormControls::setLocale(const QLocale& locale)
 {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    // Two-digit years cannot name every year an entry may have.
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    date->setLocale(locale);
-    date->setDisplayFormat(format);
+    showDatesAsTheUserWrites(*date, locale);
 }
 
 void ItemFormControls::arrange(bool landscape)

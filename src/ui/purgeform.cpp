@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
+#include "ui/datepicker.h"
 #include "ui/quickentryform.h"
 
 #include <QDateEdit>
@@ -27,9 +28,7 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
 
     // The picker shows the day as the rest of the program writes it.
     const QLocale& locale = m_session.state().locale.locale();
-    m_cutOff->setLocale(locale);
-    m_cutOff->setDisplayFormat(locale.language() == QLocale::C ? QStringLiteral("yyyy-MM-dd")
-                                                               : locale.dateFormat(QLocale::ShortFormat));
+    showDatesAsTheUserWrites(*m_cutOff, locale);
     m_cutOff->setCalendarPopup(true);
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
