@@ -9,7 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -113,27 +115,30 @@ TEST_P(Keys, WorkLikeACalculator)
     box.setIncrease9Is0(c.wraps);
     start(c.start);
     box.setFocus();
+    const std::map<char, std::function<void()>> special{{'<',
+                                                         [this] {
+                                                             press(Qt::Key_Backspace);
+                                                         }},
+                                                        {'^',
+                                                         [this] {
+                                                             press(Qt::Key_Up);
+                                                         }},
+                                                        {'_',
+                                                         [this] {
+                                                             press(Qt::Key_Down);
+                                                         }},
+                                                        {'*',
+                                                         [this] {
+                                                             tap(kUnitsUp);
+                                                         }},
+                                                        {'~', [this] {
+                                                             box.clearFocus(), box.setFocus();
+                                                         }}};
     for (const char key : std::string_view(c.keys)) {
-        switch (key) {
-        case '<':
-            press(Qt::Key_Backspace);
-            break;
-        case '^':
-            press(Qt::Key_Up);
-            break;
-        case '_':
-            press(Qt::Key_Down);
-            break;
-        case '*':
-            tap(kUnitsUp);
-            break;
-        case '~':
-            box.clearFocus();
-            box.setFocus();
-            break;
-        default:
+        if (special.contains(key))
+            special.at(key)();
+        else
             type(std::string(1, key).c_str());
-        }
     }
     EXPECT_EQ(box.value().amount, c.amount);
 }
