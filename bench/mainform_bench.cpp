@@ -1,20 +1,12 @@
 // The main window with a large database, driven offscreen: start-up to the shown window, deleting an
 // entry (one whole refresh with the database write), and scrolling a page.
 #include "benchfiles.h"
-#include "core/appstate.h"
-#include "platform/clock.h"
-#include "platform/registry.h"
-#include "session/session.h"
-#include "session/startup.h"
-#include "toolkit/programstyle.h"
-#include "toolkit/scriptedprompts.h"
+#include "benchprogram.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
 #include "ui/mainform.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -22,47 +14,22 @@
 namespace tallyfox::bench {
 namespace {
 
-// A window over a private copy of the generated database, with its own registry and settings folder.
+// The main window over a private copy of the generated database.
 struct Window
 {
     explicit Window(int entries)
-    {
-        BenchFiles& files = BenchFiles::instance();
-        folder = files.scratchPath(QStringLiteral("window-%1").arg(++s_serial));
-        QDir().mkpath(folder);
-        database = folder + QStringLiteral("/data.tfx");
-        QFile::remove(database);
-        QFile::copy(files.databasePath(entries), database);
-        registry = std::make_unique<Registry>(folder + QStringLiteral("/registry.reg"));
-        QFile seed(registry->filePath());
-        seed.open(QIODevice::WriteOnly);
-        seed.write(
-            "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"Version\"=dword:000003b9\r\n\"DataLocation\"=\"" +
-            folder.toUtf8() + "/\"\r\n");
-        seed.close();
-        state = std::make_unique<AppState>(QLocale(QLocale::English, QLocale::UnitedStates));
-        session =
-            std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))), *registry);
-        form = std::make_unique<MainForm>(*session, prompts);
-    }
+        : program(QStringLiteral("window"), entries),
+          form(std::make_unique<MainForm>(*program.session, program.prompts))
+    {}
 
     void start()
     {
-        StartupOptions options;
-        options.arguments = parseProgramArguments({QStringLiteral("-f"), database});
-        options.programFolder = folder;
         form->show();
-        form->initialise(options);
+        form->initialise(program.startupOptions());
         QApplication::processEvents();
     }
 
-    static inline int s_serial = 0;
-    QString folder;
-    QString database;
-    ScriptedPrompts prompts;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<Session> session;
+    BenchProgram program;
     std::unique_ptr<MainForm> form;
 };
 
@@ -87,8 +54,8 @@ void BM_DeleteEntry(benchmark::State& state)
     Window window(static_cast<int>(state.range(0)));
     window.start();
     for (auto _ : state) {
-        window.form->list()->selectRow(window.state->entryCount() / 2);
-        window.session->deleteEntry(window.form->list()->selectedRow());
+        window.form->list()->selectRow(window.program.state->entryCount() / 2);
+        window.program.session->deleteEntry(window.form->list()->selectedRow());
         QApplication::processEvents();
     }
 }
@@ -112,12 +79,5 @@ BENCHMARK(BM_ScrollOnePage)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecon
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The program's face and style, as the program sets them.
-    tallyfox::ProgramStyle::install();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tallyfox::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -264,17 +264,17 @@ bool ItemForm::eventFilter(QObject* watched, QEvent* event)
 void ItemForm::followAmount()
 {
     const double amount = currentAmount();
-    if (amount > 0) {
+    if (amount > 0)
         m_quickKey = false;
-        const CurrencyArray& currencies = m_session.state().currencies;
-        const QString currency = m_controls->currency->currentText();
-        // The primary currency, or one the table does not know, has nothing to convert.
-        if (findCurrency(currencies, currency) < 1)
-            m_controls->conversion->clear();
-        else
-            m_controls->conversion->setText(QStringLiteral("= ") + currencies[0].name + u' ' +
-                                            primaryAmountText(currencies, amount, currency, false, false));
-    }
+    // The label converts what would be stored; no amount, the primary currency or one the table does not
+    // know have nothing to convert.
+    const CurrencyArray& currencies = m_session.state().currencies;
+    const QString currency = m_controls->currency->currentText();
+    if (amount > 0 && findCurrency(currencies, currency) >= 1)
+        m_controls->conversion->setText(QStringLiteral("= ") + currencies[0].name + u' ' +
+                                        primaryAmountText(currencies, amount, currency, false, false));
+    else
+        m_controls->conversion->clear();
     updateRightKey();
 }
 

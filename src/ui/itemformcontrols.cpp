@@ -109,7 +109,7 @@ ItemFormControls::ItemFormControls(FormBase& form)
       income(named(new QCheckBox(QStringLiteral("Is income")), "incomeBox")),
       amountBox(new DigitAmountWidget), amountField(named(new QLineEdit, "amountField")),
       typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
-      conversion(caption(QStringLiteral("= 1 EUR"), "conversionLabel", 14)),
+      conversion(caption(QString(), "conversionLabel", 14)),
       type(
           pickBox("typeBox", {QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
                               QStringLiteral("Lunch"), QStringLiteral("Breakfast")})),

@@ -199,46 +199,25 @@ TEST_P(Strips, OfferWhatATapCanDo)
     EXPECT_EQ(surface.penBefore(right), QString::fromLatin1(c.rightPen));
 }
 
-INSTANTIATE_TEST_SUITE_P(DigitAmountBox, Strips,
-                         ::testing::Values(StripCase{"ThreeColumnsHiddenDecimals",
-                                                     {5, false, 3},
-                                                     "pen 4 a0a0a0",
-                                                     "pen 4 f0f0f0",
-                                                     "poly 223,11 234,34 234,36 223,59",
-                                                     "pen 4 a0a0a0"},
-                                           StripCase{"FourColumnsOfASmallAmount",
-                                                     {999.99, true, 4},
-                                                     "pen 4 a0a0a0",
-                                                     "pen 4 a0a0a0",
-                                                     "poly 234,11 223,34 223,36 234,59",
-                                                     "pen 4 f0f0f0"},
-                                           StripCase{"FourColumnsOfAThousand",
-                                                     {1000, true, 4},
-                                                     "pen 4 a0a0a0",
-                                                     "pen 4 f0f0f0",
-                                                     "poly 234,11 223,34 223,36 234,59",
-                                                     "pen 4 a0a0a0"},
-                                           StripCase{"FiveColumnsOfASmallAmount",
-                                                     {9999, true, 5},
-                                                     "pen 4 a0a0a0",
-                                                     "pen 4 a0a0a0",
-                                                     "poly 234,11 223,34 223,36 234,59",
-                                                     "pen 4 a0a0a0"},
-                                           StripCase{"SixColumnsCanGrowNoMore",
-                                                     {99999.99, false, 6},
-                                                     "pen 4 f0f0f0",
-                                                     "pen 4 a0a0a0",
-                                                     "poly 234,11 223,34 223,36 234,59",
-                                                     "pen 4 f0f0f0"},
-                                           StripCase{"SixColumnsNeeded",
-                                                     {100000, false, 6},
-                                                     "pen 4 f0f0f0",
-                                                     "pen 4 f0f0f0",
-                                                     "poly 223,11 234,34 234,36 223,59",
-                                                     "pen 4 a0a0a0"}),
-                         [](const ::testing::TestParamInfo<StripCase>& info) {
-                             return std::string(info.param.name);
-                         });
+// A chevron that offers a tap is drawn darker than one greyed out. Each line: the pens of the left
+// strip's two chevrons, then the right strip's chevron and its pen.
+constexpr const char* kOffered = "pen 4 a0a0a0";
+constexpr const char* kGreyed = "pen 4 f0f0f0";
+constexpr const char* kPointsRight = "poly 223,11 234,34 234,36 223,59";
+constexpr const char* kPointsLeft = "poly 234,11 223,34 223,36 234,59";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    DigitAmountBox, Strips,
+    ::testing::Values(
+        StripCase{"ThreeColumnsHiddenDecimals", {5, false, 3}, kOffered, kGreyed, kPointsRight, kOffered},
+        StripCase{"FourColumnsOfASmallAmount", {999.99, true, 4}, kOffered, kOffered, kPointsLeft, kGreyed},
+        StripCase{"FourColumnsOfAThousand", {1000, true, 4}, kOffered, kGreyed, kPointsLeft, kOffered},
+        StripCase{"FiveColumnsOfASmallAmount", {9999, true, 5}, kOffered, kOffered, kPointsLeft, kOffered},
+        StripCase{"SixColumnsCanGrowNoMore", {99999.99, false, 6}, kGreyed, kOffered, kPointsLeft, kGreyed},
+        StripCase{"SixColumnsNeeded", {100000, false, 6}, kGreyed, kGreyed, kPointsRight, kOffered}),
+    [](const ::testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(DigitAmountBoxPainting, APaintAskedForWithinAPaintIsIgnored)
 {

@@ -9,7 +9,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <string_view>
 
 namespace tallyfox {
 namespace {
@@ -55,26 +59,19 @@ TEST_F(AmountWidget, TapsChangeTheAmountAndSaySoOnlyWhenItChanged)
     tap(kUnitsDown);
     EXPECT_EQ(box.value().amount, 0.0);
     EXPECT_EQ(changes.count(), 2) << "the refused tap below zero is not a change";
-}
-
-TEST_F(AmountWidget, TapsWrapWithinTheDigitWhenAsked)
-{
+    // The strips: one more column, then the decimals.
+    tap({7, 10});
+    EXPECT_EQ(box.value().columns, 4);
+    box.repaint();
+    tap({230, 35});
+    EXPECT_TRUE(box.value().decimalsShown);
+    // Digits that wrap within themselves, when asked.
     box.setIncrease9Is0(true);
     start({19, false, 3});
     tap(kUnitsUp);
     EXPECT_EQ(box.value().amount, 10.0);
     tap(kUnitsDown);
     EXPECT_EQ(box.value().amount, 19.0);
-}
-
-TEST_F(AmountWidget, StripsChangeColumnsAndDecimals)
-{
-    start({0, false, 3});
-    tap({7, 10});
-    EXPECT_EQ(box.value().columns, 4);
-    box.repaint();
-    tap({230, 35});
-    EXPECT_TRUE(box.value().decimalsShown);
 }
 
 TEST_F(AmountWidget, APaintThatMustShowMoreSaysSo)
@@ -98,33 +95,85 @@ TEST_F(AmountWidget, KeepsAnAmountWithinItsLimits)
     EXPECT_EQ(box.value().amount, 999999.99);
 }
 
-struct TypingCase
+// Keys as the user presses them, one a character: "<" Backspace, "^" Up, "_" Down, "*" a tap on the
+// units' upper half, "~" the focus leaving and coming back; any other character is typed.
+struct KeysCase
 {
     const char* name;
+    DigitAmount start;
     const char* keys;
     double amount;
+    bool wraps = false;
 };
 
-class Typing : public AmountWidget, public ::testing::WithParamInterface<TypingCase>
+class Keys : public AmountWidget, public ::testing::WithParamInterface<KeysCase>
 {};
 
-TEST_P(Typing, StartsANewNumberLikeACalculator)
+TEST_P(Keys, WorkLikeACalculator)
 {
-    start({55.25, true, 3});
+    const KeysCase& c = GetParam();
+    box.setIncrease9Is0(c.wraps);
+    start(c.start);
     box.setFocus();
-    type(GetParam().keys);
-    EXPECT_EQ(box.value().amount, GetParam().amount);
+    const std::map<char, std::function<void()>> special{{'<',
+                                                         [this] {
+                                                             press(Qt::Key_Backspace);
+                                                         }},
+                                                        {'^',
+                                                         [this] {
+                                                             press(Qt::Key_Up);
+                                                         }},
+                                                        {'_',
+                                                         [this] {
+                                                             press(Qt::Key_Down);
+                                                         }},
+                                                        {'*',
+                                                         [this] {
+                                                             tap(kUnitsUp);
+                                                         }},
+                                                        {'~', [this] {
+                                                             box.clearFocus(), box.setFocus();
+                                                         }}};
+    for (const char key : std::string_view(c.keys)) {
+        if (special.contains(key))
+            special.at(key)();
+        else
+            type(std::string(1, key).c_str());
+    }
+    EXPECT_EQ(box.value().amount, c.amount);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    AmountWidget, Typing,
-    ::testing::Values(TypingCase{"WholeNumber", "42", 42}, TypingCase{"Decimals", "12.5", 12.5},
-                      TypingCase{"CommaAsSeparator", "7,25", 7.25}, TypingCase{"SeparatorFirst", ".5", 0.5},
-                      TypingCase{"AThirdDecimalIsNotTaken", "1.234", 1.23},
-                      TypingCase{"ASecondSeparatorIsNotTaken", "1..5", 1.5},
-                      TypingCase{"LeadingZeros", "007", 7}, TypingCase{"SixDigitsAtMost", "1234567", 123456},
-                      TypingCase{"Largest", "999999.99", 999999.99}, TypingCase{"Letters", "a1b2", 12}),
-    [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+    AmountWidget, Keys,
+    ::testing::Values(
+        // The first key starts a new number.
+        KeysCase{"WholeNumber", {55.25, true, 3}, "42", 42},
+        KeysCase{"Decimals", {55.25, true, 3}, "12.5", 12.5},
+        KeysCase{"CommaAsSeparator", {55.25, true, 3}, "7,25", 7.25},
+        KeysCase{"SeparatorFirst", {55.25, true, 3}, ".5", 0.5},
+        KeysCase{"AThirdDecimalIsNotTaken", {55.25, true, 3}, "1.234", 1.23},
+        KeysCase{"ASecondSeparatorIsNotTaken", {55.25, true, 3}, "1..5", 1.5},
+        KeysCase{"LeadingZeros", {55.25, true, 3}, "007", 7},
+        KeysCase{"SixDigitsAtMost", {55.25, true, 3}, "1234567", 123456},
+        KeysCase{"Largest", {55.25, true, 3}, "999999.99", 999999.99},
+        KeysCase{"Letters", {55.25, true, 3}, "a1b2", 12},
+        // Backspace takes back the last character, of what is typed or else of the amount shown.
+        KeysCase{"BackspaceTheLastDecimal", {0, false, 3}, "12.5<", 12},
+        KeysCase{"BackspaceThePoint", {0, false, 3}, "12.5<<<", 1},
+        KeysCase{"BackspaceEverything", {0, false, 3}, "12.5<<<<<", 0},
+        KeysCase{"BackspaceBeforeTyping", {12.5, true, 3}, "<", 12},
+        // A tap or the focus arriving ends the number being typed.
+        KeysCase{"ATapAfterTyping", {0, false, 3}, "12*", 13},
+        KeysCase{"TypingAfterATap", {0, false, 3}, "12*4", 4},
+        KeysCase{"TypingAfterTheFocusCameBack", {0, false, 3}, "12~3", 3},
+        // Up and Down step the units within the limits.
+        KeysCase{"UpCarries", {9, false, 3}, "^", 10},
+        KeysCase{"DownStopsAtZero", {9, false, 3}, "^___________", 0},
+        KeysCase{"UpStopsAtTheLargest", {999999.5, true, 6}, "^", 999999.5},
+        KeysCase{"UpWraps", {999999.5, true, 6}, "^", 999990.5, true}),
+    [](const ::testing::TestParamInfo<KeysCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(AmountWidget, TypedDecimalsAreShown)
 {
@@ -148,66 +197,6 @@ TEST_F(AmountWidget, TheLocalesSeparatorIsTaken)
     QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, separator, Qt::NoModifier);
     type("75");
     EXPECT_EQ(box.value().amount, 3.75);
-}
-
-TEST_F(AmountWidget, BackspaceTakesBackTheLastCharacter)
-{
-    start({0, false, 3});
-    box.setFocus();
-    type("12.5");
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(box.value().amount, 12.0);
-    press(Qt::Key_Backspace);
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(box.value().amount, 1.0);
-    press(Qt::Key_Backspace);
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(box.value().amount, 0.0);
-}
-
-TEST_F(AmountWidget, BackspaceBeforeTypingShortensTheAmountShown)
-{
-    start({12.5, true, 3});
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(box.value().amount, 12.0);
-}
-
-TEST_F(AmountWidget, ATapEndsTheNumberBeingTyped)
-{
-    start({0, false, 3});
-    box.setFocus();
-    type("12");
-    tap(kUnitsUp);
-    EXPECT_EQ(box.value().amount, 13.0);
-    type("4");
-    EXPECT_EQ(box.value().amount, 4.0);
-}
-
-TEST_F(AmountWidget, TheFocusArrivingStartsANewNumber)
-{
-    start({0, false, 3});
-    box.setFocus();
-    type("12");
-    box.clearFocus();
-    box.setFocus();
-    type("3");
-    EXPECT_EQ(box.value().amount, 3.0);
-}
-
-TEST_F(AmountWidget, UpAndDownChangeTheUnitsWithinTheLimits)
-{
-    start({9, false, 3});
-    press(Qt::Key_Up);
-    EXPECT_EQ(box.value().amount, 10.0);
-    for (int i = 0; i < 11; ++i)
-        press(Qt::Key_Down);
-    EXPECT_EQ(box.value().amount, 0.0);
-    start({999999.5, true, 6});
-    press(Qt::Key_Up);
-    EXPECT_EQ(box.value().amount, 999999.5);
-    box.setIncrease9Is0(true);
-    press(Qt::Key_Up);
-    EXPECT_EQ(box.value().amount, 999990.5);
 }
 
 TEST_F(AmountWidget, LeavesOtherKeysToTheForm)

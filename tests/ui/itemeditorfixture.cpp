@@ -3,10 +3,12 @@
 #include "storage/databasefile.h"
 #include "toolkit/softkeybar.h"
 #include "ui/entrylistview.h"
+#include "ui/quickentryform.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,32 +42,19 @@ bool ItemEditorFixture::rightKeyEnabled() const
     return fixture.forms->item().softKeys()->isKeyEnabled(SoftKeyBar::Key::Right);
 }
 
-namespace {
-
-// Calls back once, when the watched form is shown.
-class ShowWatch : public QObject
+ShowWatch::ShowWatch(QWidget& form, std::function<void()> shown) : m_shown(std::move(shown))
 {
-public:
-    ShowWatch(QWidget& form, std::function<void()> shown) : m_shown(std::move(shown))
-    {
-        form.installEventFilter(this);
+    form.installEventFilter(this);
+}
+
+bool ShowWatch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && m_shown) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, std::exchange(m_shown, {}));
     }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && m_shown) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::exchange(m_shown, {}));
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_shown;
-};
-
-} // namespace
+    return false;
+}
 
 void ItemEditorFixture::whileOpen(const std::function<void()>& open,
                                   const std::function<void(ItemForm&)>& work)
@@ -115,6 +104,29 @@ void ItemEditorFixture::press(Qt::Key key)
 void ItemEditorFixture::tapRightKey()
 {
     QTest::mouseClick(editor().softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+}
+
+void ItemEditorFixture::tapQuickItem(const QString& text)
+{
+    auto* list = fixture.forms->quickEntry().findChild<QListWidget*>(QStringLiteral("listPanel"));
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+void ItemEditorFixture::tapQuick(const char* name, QPoint at)
+{
+    auto* control = fixture.forms->quickEntry().findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(control, nullptr) << name;
+    QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
+}
+
+void ItemEditorFixture::enableQuickSteps(std::initializer_list<int> positions)
+{
+    auto& enabled = state().settings.quickEnable;
+    enabled.fill(false);
+    for (const int position : positions)
+        enabled[static_cast<size_t>(position)] = true;
 }
 
 } // namespace tallyfox::test

@@ -7,8 +7,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <initializer_list>
 
 namespace tallyfox::test {
+
+// Calls back once, when the watched form is next shown, from within its own event loop.
+class ShowWatch : public QObject
+{
+public:
+    ShowWatch(QWidget& form, std::function<void()> shown);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> m_shown;
+};
 
 // The program's forms over a database of three entries, with the item editor driven as a user drives it:
 // opened by a gesture on the main window, worked while it is up, and closed.
@@ -48,6 +62,11 @@ public:
     static void type(const QString& text);
     static void press(Qt::Key key);
     void tapRightKey();
+    // A tap on the quick entry's list item with this text, and on one of its controls.
+    void tapQuickItem(const QString& text);
+    void tapQuick(const char* name, QPoint at = {});
+    // Only these quick-entry steps (their positions among the seven) are enabled.
+    void enableQuickSteps(std::initializer_list<int> positions);
 
     MainFormFixture fixture;
     QString databaseFile;

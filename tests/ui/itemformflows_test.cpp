@@ -1,12 +1,15 @@
 // The item editor around the quick entry: the "Quick entry" key and the entry check after it, the editor
 // that starts with the quick entry or accepts itself, the lists from the defaults file, and the
 // landscape layout.
+#include "core/daycount.h"
 #include "itemeditorfixture.h"
 #include "toolkit/softkeybar.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
+#include "ui/quickentryform.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -59,19 +62,21 @@ TEST_F(ItemEditorFlows, TheQuickEntryKeyRunsTheWizardThenTheCheckAsksForAType)
     EXPECT_EQ(state().entryCount(), 3);
 }
 
-TEST_F(ItemEditorFlows, WithSkipOverviewTheCheckAcceptsTheEntryOnceTheWizardHasGone)
+TEST_F(ItemEditorFlows, WithSkipOverviewTheQuickEntryKeyAcceptsTheEntryOnceTheWizardHasGone)
 {
     startQuiet();
     state().settings.skipOverview = true;
+    enableQuickSteps({0});
     newItem([this](ItemForm& item) {
-        box("typeBox")->setEditText(QStringLiteral("Bus"));
+        ShowWatch wizard(fixture.forms->quickEntry(), [this] { tapQuickItem(QStringLiteral("Dinner")); });
         tapRightKey();
+        EXPECT_FALSE(fixture.forms->quickEntry().isVisible());
         EXPECT_TRUE(item.isClosePending());
         EXPECT_TRUE(item.isVisible()) << "accepted at the timer's next tick, not at once";
         QTRY_VERIFY(!item.isVisible());
     });
     ASSERT_EQ(state().entryCount(), 4);
-    EXPECT_EQ(entry(3).type, u"Bus");
+    EXPECT_EQ(entry(3).type, u"Dinner");
     EXPECT_EQ(entry(3).amount, 0.0);
 }
 
@@ -89,7 +94,7 @@ TEST_F(ItemEditorFlows, CancelBeforeThePendingAcceptStoresNothing)
     EXPECT_EQ(state().entryCount(), 3);
 }
 
-TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWithoutShowingTheEditor)
+TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWithoutAReview)
 {
     startQuiet();
     state().settings.startWithQuick = true;
@@ -101,11 +106,24 @@ TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWitho
     });
     EXPECT_EQ(state().entryCount(), 3);
 
+    // Through the real wizard: what it takes is stored as it ends, and the editor is gone with it.
     state().settings.skipOverview = true;
+    enableQuickSteps({0, 3});
+    QuickEntryForm& wizard = fixture.forms->quickEntry();
+    bool walked = false;
+    ShowWatch watch(wizard, [&] {
+        tapQuickItem(QStringLiteral("Lunch"));
+        QTest::keyClicks(wizard.focusWidget(), QStringLiteral("7.5"));
+        tapQuick("amountOkButton");
+        walked = !wizard.isVisible();
+    });
     QTest::keyClick(form->list(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(walked);
     EXPECT_FALSE(editor().isVisible());
+    EXPECT_FALSE(editor().isClosePending()) << "closed at once, not at the timer's tick";
     ASSERT_EQ(state().entryCount(), 4);
-    EXPECT_EQ(entry(3).type, u"");
+    EXPECT_EQ(entry(3).type, u"Lunch");
+    EXPECT_EQ(entry(3).amount, 7.5);
     EXPECT_EQ(entry(3).receipt, u"00");
     // Editing an entry never starts the wizard.
     editRow(0, [](ItemForm& item) {
@@ -113,6 +131,48 @@ TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWitho
         EXPECT_TRUE(item.isVisible());
         press(Qt::Key_Escape);
     });
+}
+
+TEST_F(ItemEditorFlows, TheListPickAndReceiptButtonsOpenTheRealPanels)
+{
+    start();
+    ASSERT_TRUE(state().settings.fingerFriendly);
+    const int next = state().settings.nextReceiptNumber;
+    QuickEntryForm& quick = fixture.forms->quickEntry();
+    // Opens a panel with the button and works it once it is on screen.
+    const auto through = [&](QWidget* button, const std::function<void()>& work) {
+        ShowWatch watch(quick, work);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_FALSE(quick.isVisible());
+    };
+    editRow(1, [&](ItemForm&) {
+        through(control<QWidget>("typeListButton"), [this] { tapQuickItem(QStringLiteral("Dinner")); });
+        through(control<QWidget>("currencyListButton"), [this] { tapQuickItem(QStringLiteral("GBP")); });
+        through(control<QWidget>("pickButton"), [this] {
+            tapQuick("dayBox", QPoint(5, 5));
+            tapQuick("dateOkButton");
+        });
+        through(control<QWidget>("receiptText"), [this] {
+            tapQuick("receiptCheck");
+            tapQuick("amountOkButton");
+        });
+        through(control<QWidget>("sourceListButton"), [this] { tapQuickItem(QStringLiteral("Myself")); });
+        // A panel left with Cancel changes nothing.
+        through(control<QWidget>("paidWithListButton"), [&quick] {
+            QTest::mouseClick(quick.softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+        });
+        EXPECT_EQ(box("typeBox")->currentText(), u"Dinner");
+        EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
+        EXPECT_EQ(labelText("receiptText"), QStringLiteral("Receipt nr:\n%1").arg(next));
+        tapRightKey();
+    });
+    EXPECT_EQ(entry(1).type, u"Dinner");
+    EXPECT_EQ(entry(1).currency, u"GBP");
+    EXPECT_EQ(entry(1).intendedSource, u"Myself");
+    EXPECT_EQ(entry(1).paidWith, u"Credit card");
+    EXPECT_EQ(entry(1).date, dayCountFromDate(2010, 1, 3));
+    EXPECT_EQ(entry(1).receipt, QString::number(next));
+    EXPECT_EQ(entry(1).amount, 3.2);
 }
 
 TEST_F(ItemEditorFlows, AQuickEntryOnlyRunStoresOneEntryAndClosesTheMainWindow)
@@ -186,30 +246,20 @@ TEST_F(ItemEditorFlows, WithoutATypeSectionANewEntryKeepsTheTypeTheBoxShowed)
 TEST_F(ItemEditorFlows, LandscapeMovesTheLowerControlsAndTheReadingOrder)
 {
     start();
-    ASSERT_TRUE(state().settings.fingerFriendly);
     newItem([this](ItemForm& item) {
-        const auto at = [this](const char* name) {
-            return control<QWidget>(name)->pos();
+        const auto tabFromTypeList = [this] {
+            control<QWidget>("typeListButton")->setFocus();
+            press(Qt::Key_Tab);
+            return QApplication::focusWidget()->objectName();
         };
-        EXPECT_EQ(at("typeBox"), QPoint(8, 116));
-        EXPECT_EQ(at("noteField"), QPoint(45, 232));
-        EXPECT_EQ(at("currencyBox"), QPoint(8, 5));
+        const QPoint portraitReceipt = control<QWidget>("receiptText")->pos();
         item.resize(320, 240);
-        QTRY_COMPARE(at("typeBox"), QPoint(8, 112));
-        EXPECT_EQ(at("receiptText"), QPoint(240, 30));
-        EXPECT_EQ(at("sourceBox"), QPoint(178, 112));
-        EXPECT_EQ(at("paidWithListButton"), QPoint(258, 148));
-        EXPECT_EQ(at("noteField"), QPoint(45, 170));
-        EXPECT_EQ(at("currencyBox"), QPoint(8, 5));
-        control<QWidget>("typeListButton")->setFocus();
-        press(Qt::Key_Tab);
-        EXPECT_TRUE(box("sourceBox")->hasFocus()) << "the right-hand column follows on the same row";
-
+        QTRY_VERIFY(item.isLandscape());
+        EXPECT_GT(control<QWidget>("receiptText")->x(), portraitReceipt.x() + 40) << "beside the amount box";
+        EXPECT_EQ(tabFromTypeList(), u"sourceBox") << "the right-hand column follows on the same row";
         item.resize(240, 320);
-        QTRY_COMPARE(at("typeBox"), QPoint(8, 116));
-        control<QWidget>("typeListButton")->setFocus();
-        press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), u"datePicker");
+        QTRY_COMPARE(control<QWidget>("receiptText")->pos(), portraitReceipt);
+        EXPECT_EQ(tabFromTypeList(), u"datePicker");
         press(Qt::Key_Escape);
     });
 }

@@ -83,77 +83,82 @@ protected:
     QByteArray fileBefore;
 };
 
-TEST_F(PurgeFormTest, OpensOnDeletingEntriesBeforeADayAMonthBack)
+TEST_F(PurgeFormTest, OpensOnEntriesBeforeADayAMonthBackAndThePickerFollowsTheRadioButtons)
 {
-    EXPECT_EQ(form.windowTitle(), u"Tallyfox");
-    EXPECT_EQ(controls.all->text(), u"Delete all entries");
-    EXPECT_EQ(controls.before->text(), u"Delete entries before:");
-    EXPECT_EQ(controls.pick->text(), u"Pick");
-    EXPECT_EQ(controls.cancel->text(), u"Cancel");
-    EXPECT_EQ(controls.purge->text(), u"Purge");
-    EXPECT_FALSE(controls.all->isChecked());
     EXPECT_TRUE(controls.before->isChecked());
-    EXPECT_TRUE(controls.cutOff->isEnabled());
-    EXPECT_TRUE(controls.pick->isEnabled());
-    // Today is 3 January 2010.
+    // Today is 3 January 2010; the cut-off reads in the user's short form.
     EXPECT_EQ(controls.cutOff->date(), QDate(2009, 12, 3));
     EXPECT_EQ(controls.cutOff->text(), u"12/3/2009");
-}
-
-TEST_F(PurgeFormTest, PlacesItsControlsWhereTheLayoutSays)
-{
-    EXPECT_EQ(controls.all->geometry(), QRect(16, 24, 144, 24));
-    EXPECT_EQ(controls.before->geometry(), QRect(16, 56, 160, 24));
-    EXPECT_EQ(controls.cutOff->geometry().topLeft(), QPoint(40, 88));
-    EXPECT_EQ(controls.cutOff->height(), 21);
-    EXPECT_EQ(controls.pick->geometry(), QRect(152, 88, 46, 21));
     EXPECT_LT(controls.cutOff->geometry().right(), controls.pick->x());
-}
-
-TEST_F(PurgeFormTest, ThePickerAndPickFollowTheRadioButtons)
-{
     form.show();
-    QTest::mouseClick(controls.all, Qt::LeftButton);
-    EXPECT_TRUE(controls.all->isChecked());
-    EXPECT_FALSE(controls.cutOff->isEnabled());
-    EXPECT_FALSE(controls.pick->isEnabled());
-    QTest::mouseClick(controls.before, Qt::LeftButton);
-    EXPECT_TRUE(controls.cutOff->isEnabled());
-    EXPECT_TRUE(controls.pick->isEnabled());
+    for (QRadioButton* button : {controls.all, controls.before}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(button->isChecked());
+        EXPECT_EQ(controls.cutOff->isEnabled(), button == controls.before);
+        EXPECT_EQ(controls.pick->isEnabled(), button == controls.before);
+    }
 }
 
-TEST_F(PurgeFormTest, BeforeADayKeepsTheCutOffDayAndRemovesTheDayBefore)
+TEST_F(PurgeFormTest, PickTakesTheCutOffFromTheDatePanel)
 {
-    controls.cutOff->setDate(QDate(2010, 1, 2));
+    // Taps the date panel's day box in its lower half, which steps back a day, then leaves with the key.
+    const auto pick = [&](const char* leave) {
+        runModal([&] {
+            QTimer::singleShot(0, &quickEntry, [&] {
+                auto* day = quickEntry.findChild<QWidget*>(QStringLiteral("dayBox"));
+                QTest::mouseClick(day, Qt::LeftButton, {}, QPoint(day->width() / 2, day->height() - 3));
+                auto* button = leave ? quickEntry.findChild<QPushButton*>(QString::fromLatin1(leave))
+                                     : quickEntry.softKeys()->button(SoftKeyBar::Key::Left);
+                QTest::mouseClick(button, Qt::LeftButton);
+            });
+            QTest::mouseClick(controls.pick, Qt::LeftButton);
+            EXPECT_FALSE(quickEntry.isVisible());
+        });
+    };
+    pick("dateOkButton");
+    EXPECT_EQ(controls.cutOff->date(), QDate(2009, 12, 2));
+    pick(nullptr);
+    EXPECT_EQ(controls.cutOff->date(), QDate(2009, 12, 2)) << "Cancel keeps the day";
+}
+
+struct PurgeCase
+{
+    const char* name;
+    bool all;
+    QDate cutOff;
+    QString question;
+    QStringList left;
+    QString log;
+};
+
+class AnsweringYes : public PurgeFormTest, public ::testing::WithParamInterface<PurgeCase>
+{};
+
+TEST_P(AnsweringYes, RemovesWhatTheQuestionCountedAndWritesTheDatabase)
+{
+    const PurgeCase& c = GetParam();
+    controls.all->setChecked(c.all);
+    controls.cutOff->setDate(c.cutOff);
     prompts.answerQuestion(true);
     EXPECT_TRUE(form.purge());
-    EXPECT_EQ(prompts.texts(Kind::Question), QStringList{beforeQuestion(2)});
-    EXPECT_EQ(types(), (QStringList{"Cut-off day", "Later"}));
-    EXPECT_EQ(logTexts(), QStringList{"Purge all before 1/2/10"});
+    EXPECT_EQ(prompts.texts(Kind::Question), QStringList{c.question});
+    EXPECT_EQ(types(), c.left);
+    EXPECT_EQ(logTexts(), QStringList{c.log});
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
     EXPECT_TRUE(prompts.texts(Kind::Message).isEmpty());
 }
 
-TEST_F(PurgeFormTest, AllLeavesAnEmptyListAndAnEmptyDatabase)
-{
-    controls.all->setChecked(true);
-    prompts.answerQuestion(true);
-    EXPECT_TRUE(form.purge());
-    EXPECT_EQ(prompts.texts(Kind::Question), QStringList{kAllQuestion});
-    EXPECT_EQ(state.entryCount(), 0);
-    EXPECT_EQ(logTexts(), QStringList{"Purge all"});
-    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(ExpenseArray()));
-}
-
-TEST_F(PurgeFormTest, NothingIsRemovedWhenThereIsNoneBeforeTheDayButTheQuestionIsAsked)
-{
-    state.entries.clear();
-    prompts.answerQuestion(true);
-    EXPECT_TRUE(form.purge());
-    EXPECT_EQ(prompts.texts(Kind::Question), QStringList{beforeQuestion(0)});
-    EXPECT_EQ(logTexts(), QStringList{"Purge all before 12/3/09"});
-    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(ExpenseArray()));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    PurgeForm, AnsweringYes,
+    ::testing::Values(
+        // The cut-off day itself stays.
+        PurgeCase{"BeforeADay", false, QDate(2010, 1, 2), beforeQuestion(2), {"Cut-off day", "Later"}, "Purge all before 1/2/10"},
+        // With none before the day the question is still asked.
+        PurgeCase{"NoneBefore", false, QDate(2009, 12, 1), beforeQuestion(0), {"Cut-off day", "Day before", "Later", "Last year"}, "Purge all before 12/1/09"},
+        PurgeCase{"All", true, QDate(2010, 1, 2), kAllQuestion, {}, "Purge all"}),
+    [](const ::testing::TestParamInfo<PurgeCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct NoCase
 {
@@ -188,27 +193,23 @@ INSTANTIATE_TEST_SUITE_P(PurgeForm, AnsweringNo,
                              return std::string(info.param.name);
                          });
 
-TEST_F(PurgeFormTest, ThePurgeKeyClosesTheFormOnceEntriesWent)
+TEST_F(PurgeFormTest, ThePurgeKeyAndEnterCloseTheFormOnceEntriesWentAndEscapeCancels)
 {
     controls.cutOff->setDate(QDate(2010, 1, 1));
     prompts.answerQuestion(true);
-    const int result = runModal([&] { QTest::mouseClick(controls.purge, Qt::LeftButton); });
-    EXPECT_EQ(result, FormBase::kResultOk);
+    EXPECT_EQ(runModal([&] { QTest::mouseClick(controls.purge, Qt::LeftButton); }), FormBase::kResultOk);
     EXPECT_EQ(prompts.texts(Kind::Question), QStringList{beforeQuestion(1)});
     EXPECT_EQ(types(), (QStringList{"Cut-off day", "Day before", "Later"}));
-}
 
-TEST_F(PurgeFormTest, EnterPurgesAndEscapeCancels)
-{
-    controls.cutOff->setDate(QDate(2010, 1, 1));
+    controls.cutOff->setDate(QDate(2010, 1, 2));
     prompts.answerQuestion(true);
     EXPECT_EQ(runModal([&] { QTest::keyClick(&form, Qt::Key_Return); }), FormBase::kResultOk);
-    EXPECT_EQ(state.entryCount(), 3);
+    EXPECT_EQ(state.entryCount(), 2);
 
     form.prepare();
     EXPECT_EQ(runModal([&] { QTest::keyClick(&form, Qt::Key_Escape); }), FormBase::kResultCancel);
-    EXPECT_EQ(state.entryCount(), 3);
-    EXPECT_EQ(prompts.texts(Kind::Question).size(), 1);
+    EXPECT_EQ(state.entryCount(), 2);
+    EXPECT_EQ(prompts.texts(Kind::Question).size(), 2);
 }
 
 TEST_F(PurgeFormTest, TabMovesThroughTheControlsInReadingOrder)
