@@ -1,24 +1,18 @@
 #include "ui/currencyform.h"
 
-#include "toolkit/programfont.h"
 #include "toolkit/qtprompts.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
+#include "ui/editedlistview.h"
 #include "ui/listeditpanel.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <algorithm>
 
 namespace tallyfox {
 
 namespace {
-
-constexpr int kListWidth = 160;
-constexpr int kNameColumnWidth = 80;
-constexpr int kRateColumnWidth = 72;
 
 QPushButton* makeButton(const QString& caption, const QString& name)
 {
@@ -33,7 +27,7 @@ QPushButton* makeButton(const QString& caption, const QString& name)
 
 CurrencyForm::CurrencyForm(QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_panel(new ListEditPanel), m_main(new QWidget),
-      m_tree(new QTreeWidget(m_main)),
+      m_tree(new EditedListView(m_main)),
       m_edit(makeButton(QStringLiteral("Edit"), QStringLiteral("listEditButton"))),
       m_delete(makeButton(QStringLiteral("Delete"), QStringLiteral("listDeleteButton"))),
       m_makePrimary(makeButton(QStringLiteral("Make\nprimary"), QStringLiteral("listMakePrimaryButton"))),
@@ -43,22 +37,12 @@ CurrencyForm::CurrencyForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("currencyForm"));
     m_main->setObjectName(QStringLiteral("listMainArea"));
-    m_tree->setObjectName(QStringLiteral("listTree"));
 
     place(m_panel, 0, 0, kScreenWidth, ListEditPanel::kHeight);
     place(m_main, 0, 0, kScreenWidth, kScreenHeight);
     m_panel->hide();
     m_panel->raise();
 
-    m_tree->setFont(programfont::forLineHeight(16));
-    m_tree->setRootIsDecorated(false);
-    m_tree->setUniformRowHeights(true);
-    m_tree->setAllColumnsShowFocus(true);
-    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tree->header()->setStretchLastSection(false);
-    m_tree->header()->setSectionsMovable(false);
     m_tree->installEventFilter(this);
 
     const QList<QWidget*> buttons = {m_edit, m_delete, m_makePrimary, m_new, m_up, m_down};
@@ -91,7 +75,7 @@ CurrencyForm::CurrencyForm(QWidget* parent)
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CurrencyForm::updateButtons);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { editRow(m_tree->indexOfTopLevelItem(item)); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { editRow(selectedRow()); });
+    connect(m_edit, &QPushButton::clicked, this, [this] { editRow(m_tree->selectedRow()); });
     connect(m_new, &QPushButton::clicked, this, &CurrencyForm::newRow);
     connect(m_delete, &QPushButton::clicked, this, &CurrencyForm::deleteRow);
     connect(m_up, &QPushButton::clicked, this, [this] { moveRow(-1); });
@@ -124,7 +108,6 @@ void CurrencyForm::prepare(const QStringList& names, const QStringList* rates)
     m_editRow = -1;
     m_editIsNew = false;
     m_list = EditedList(names, rates);
-    configureList();
     fillList();
     arrange();
     hideSoftInputPanel();
@@ -163,7 +146,7 @@ void CurrencyForm::arrange()
     const int top = m_panel->isVisible() ? m_panel->panelHeight() : 0;
     m_panel->setGeometry(0, 0, area.width(), m_panel->panelHeight());
     m_main->setGeometry(0, top, area.width(), std::max(0, area.height() - top));
-    m_tree->setGeometry(area.width() - kListWidth, 0, kListWidth, m_main->height());
+    m_tree->setGeometry(area.width() - EditedListView::kWidth, 0, EditedListView::kWidth, m_main->height());
     // Below an open panel in landscape the lowest buttons would be cut; they are of no use while editing.
     const bool editing = m_panel->isVisible();
     for (QPushButton* button : {m_edit, m_delete, m_makePrimary, m_new, m_up, m_down}) {
@@ -172,54 +155,15 @@ void CurrencyForm::arrange()
     }
 }
 
-void CurrencyForm::configureList()
-{
-    const bool withRates = m_list.withRates();
-    if (withRates) {
-        m_tree->setColumnCount(2);
-        m_tree->setHeaderLabels({QStringLiteral("Currency"), QStringLiteral("Rate")});
-        m_tree->setColumnWidth(0, kNameColumnWidth);
-        m_tree->setColumnWidth(1, kRateColumnWidth);
-    } else {
-        m_tree->setColumnCount(1);
-        m_tree->setColumnWidth(0, kListWidth - 8);
-    }
-    m_tree->setHeaderHidden(!withRates);
-}
-
 void CurrencyForm::fillList()
 {
-    m_tree->clear();
-    QList<QTreeWidgetItem*> items;
-    for (int row = 0; row < m_list.size(); ++row) {
-        QStringList texts{m_list.names().at(row)};
-        if (m_list.withRates())
-            texts << m_list.rates().at(row);
-        items << new QTreeWidgetItem(texts);
-    }
-    m_tree->addTopLevelItems(items);
-    m_tree->setCurrentItem(nullptr);
+    m_tree->fill(m_list);
     updateButtons();
-}
-
-void CurrencyForm::selectRow(int row)
-{
-    QTreeWidgetItem* item = m_tree->topLevelItem(row);
-    if (!item)
-        return;
-    m_tree->setCurrentItem(item);
-    m_tree->scrollToItem(item);
-}
-
-int CurrencyForm::selectedRow() const
-{
-    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
-    return selected.isEmpty() ? -1 : m_tree->indexOfTopLevelItem(selected.first());
 }
 
 void CurrencyForm::updateButtons()
 {
-    const ListButtons states = m_list.buttons(selectedRow());
+    const ListButtons states = m_list.buttons(m_tree->selectedRow());
     m_edit->setEnabled(states.edit);
     m_delete->setEnabled(states.remove);
     m_makePrimary->setEnabled(states.makePrimary);
@@ -326,7 +270,7 @@ void CurrencyForm::takeEdit()
         m_list.setRate(row, m_panel->rate());
     closePanel();
     fillList();
-    selectRow(row);
+    m_tree->selectRow(row);
 }
 
 void CurrencyForm::dropEdit()
@@ -336,20 +280,20 @@ void CurrencyForm::dropEdit()
         m_list.dropLastRow();
     closePanel();
     fillList();
-    selectRow(row);
+    m_tree->selectRow(row);
 }
 
 void CurrencyForm::newRow()
 {
     const int row = m_list.appendRow();
     fillList();
-    selectRow(row);
+    m_tree->selectRow(row);
     startEditing(row, true);
 }
 
 void CurrencyForm::deleteRow()
 {
-    const int row = selectedRow();
+    const int row = m_tree->selectedRow();
     if (!m_list.buttons(row).remove)
         return;
     if (!prompts().question(this, QStringLiteral("Do you really want to delete this entry?")))
@@ -360,16 +304,16 @@ void CurrencyForm::deleteRow()
 
 void CurrencyForm::moveRow(int step)
 {
-    const int row = selectedRow();
+    const int row = m_tree->selectedRow();
     if (step < 0 ? m_list.moveUp(row) : m_list.moveDown(row)) {
         fillList();
-        selectRow(row + step);
+        m_tree->selectRow(row + step);
     }
 }
 
 void CurrencyForm::makePrimary()
 {
-    if (m_list.makePrimary(selectedRow()))
+    if (m_list.makePrimary(m_tree->selectedRow()))
         fillList();
 }
 

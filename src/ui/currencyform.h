@@ -6,10 +6,10 @@
 #include <QStringList>
 
 class QPushButton;
-class QTreeWidget;
 
 namespace tallyfox {
 
+class EditedListView;
 class ListEditPanel;
 class Prompts;
 
@@ -48,10 +48,7 @@ protected:
 private:
     void placeUpDown(bool landscape);
     void arrange();
-    void configureList();
     void fillList();
-    void selectRow(int row);
-    [[nodiscard]] int selectedRow() const;
     void updateButtons();
     // The desk's keys for the list's buttons; true when the key was one of them.
     bool listKey(const QKeyEvent* event);
@@ -71,7 +68,7 @@ private:
     Prompts* m_prompts = nullptr;
     ListEditPanel* m_panel;
     QWidget* m_main;
-    QTreeWidget* m_tree;
+    EditedListView* m_tree;
     QPushButton* m_edit;
     QPushButton* m_delete;
     QPushButton* m_makePrimary;
