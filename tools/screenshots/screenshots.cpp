@@ -1,8 +1,9 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
 // sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
 // both orientations), the item editor (portrait and landscape, with the painted amount box and with the
-// plain field) and the purge form, at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale:
-// tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+// plain field), the purge form and the list editor (currencies with the edit panel closed, open, and
+// open on a rate it cannot take; a name list; the currencies in landscape), at the scale Qt is given in
+// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -17,9 +18,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 #include <functional>
 
@@ -100,6 +103,45 @@ bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString
     return ok;
 }
 
+// The list editor shown on its own, without its modal loop, so that it can be pictured in each state.
+bool saveListEditor(tallyfox::CurrencyForm& form, const QString& folder)
+{
+    const QStringList currencies{QStringLiteral("EUR"), QStringLiteral("US$"), QStringLiteral("GBP"),
+                                 QStringLiteral("CHF")};
+    const QStringList rates{QStringLiteral("Primary"), QStringLiteral("1.44"), QStringLiteral("0.89"),
+                            QStringLiteral("1,6")};
+    const QStringList types{QStringLiteral("Dinner"), QStringLiteral("Groceries"), QStringLiteral("Rent"),
+                            QStringLiteral("Taxi")};
+    auto* list = form.findChild<QTreeWidget*>(QStringLiteral("listTree"));
+    auto* rateBox = form.findChild<QLineEdit*>(QStringLiteral("listRateBox"));
+    const auto shoot = [&](const QString& name, bool landscape) {
+        form.resize(landscape ? 320 : 240, landscape ? 240 : 320);
+        form.prepare(currencies, &rates);
+        form.show();
+        list->setCurrentItem(list->topLevelItem(1));
+        bool ok = save(form, folder, name);
+        form.editRow(1);
+        ok = save(form, folder, name + QStringLiteral("-edit")) && ok;
+        form.closeWith(tallyfox::FormBase::kResultCancel);
+        return ok;
+    };
+    bool ok = shoot(QStringLiteral("list-currencies"), false);
+    ok = shoot(QStringLiteral("list-currencies-landscape"), true) && ok;
+    form.resize(240, 320);
+    form.prepare(currencies, &rates);
+    form.show();
+    form.editRow(3);
+    rateBox->setText(QStringLiteral("0"));
+    ok = save(form, folder, QStringLiteral("list-currencies-hint")) && ok;
+    form.closeWith(tallyfox::FormBase::kResultCancel);
+    form.prepare(types, nullptr);
+    form.show();
+    list->setCurrentItem(list->topLevelItem(2));
+    ok = save(form, folder, QStringLiteral("list-names")) && ok;
+    form.closeWith(tallyfox::FormBase::kResultCancel);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -158,5 +200,6 @@ int main(int argc, char* argv[])
     forms.purge().show();
     ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
     forms.purge().hide();
+    ok = saveListEditor(forms.listEditor(), out) && ok;
     return ok ? 0 : 1;
 }
