@@ -2,6 +2,7 @@
 
 #include "money/overviewreport.h"
 #include "session/session.h"
+#include "toolkit/programfont.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
 #include "ui/monthtablemodel.h"
@@ -24,6 +25,7 @@ constexpr int kChoiceWidth = 115;
 constexpr int kChoiceHeight = 20;
 constexpr int kNameColumnWidth = 80;
 constexpr int kNumberColumnWidth = 50;
+constexpr int kTablePixelSize = 12;
 
 constexpr OverviewView kViews[] = {OverviewView::Overview, OverviewView::ExpenseTypes,
                                    OverviewView::IntendedSources, OverviewView::PaymentMethods};
@@ -48,6 +50,9 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tablePanel->setObjectName(QStringLiteral("overviewTablePanel"));
+    // Smaller than the form's text, so that "Converted to" and the primary's name fit their choice box
+    // and a four-digit sum its 50-pixel column, as on the small screen the layout was made for.
+    m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
     m_modeBox->addItems(modeChoiceItems());
@@ -61,7 +66,7 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_table->horizontalHeader()->setMinimumSectionSize(1);
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_tablePanel->font()).height() + 2);
     place(m_textBox, 0, 0, 0, 0);
     place(m_tablePanel, 0, 0, 0, 0);
     m_currencyBox->setGeometry(0, 0, kChoiceWidth, kChoiceHeight);
