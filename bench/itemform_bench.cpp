@@ -1,80 +1,32 @@
 // The item editor over a large database, driven offscreen through the program's forms: opening it on a
 // new entry and on an existing one until it is on screen and painted, and storing a new entry from OK to
 // the refreshed list with the database written.
-#include "benchfiles.h"
-#include "core/appstate.h"
-#include "platform/clock.h"
-#include "platform/registry.h"
-#include "session/session.h"
-#include "session/startup.h"
+#include "benchprogram.h"
 #include "toolkit/programstyle.h"
-#include "toolkit/scriptedprompts.h"
 #include "toolkit/softkeybar.h"
-#include "ui/forms.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <functional>
-#include <memory>
 
 namespace tallyfox::bench {
 namespace {
 
-// The program's forms over a private copy of the generated database, with their own registry and
-// settings folder.
-struct Program
+// The program with the editor to drive.
+struct Program : BenchProgram
 {
-    explicit Program(int entries)
-    {
-        BenchFiles& files = BenchFiles::instance();
-        folder = files.scratchPath(QStringLiteral("editor-%1").arg(++s_serial));
-        QDir().mkpath(folder);
-        database = folder + QStringLiteral("/data.tfx");
-        QFile::remove(database);
-        QFile::copy(files.databasePath(entries), database);
-        registry = std::make_unique<Registry>(folder + QStringLiteral("/registry.reg"));
-        QFile seed(registry->filePath());
-        seed.open(QIODevice::WriteOnly);
-        seed.write(
-            "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\"Version\"=dword:000003b9\r\n\"DataLocation\"=\"" +
-            folder.toUtf8() + "/\"\r\n");
-        seed.close();
-        state = std::make_unique<AppState>(QLocale(QLocale::English, QLocale::UnitedStates));
-        session =
-            std::make_unique<Session>(*state, Clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0))), *registry);
-        forms = std::make_unique<Forms>(*session, prompts);
-        StartupOptions options;
-        options.arguments = parseProgramArguments({QStringLiteral("-f"), database});
-        options.programFolder = folder;
-        forms->main().show();
-        forms->main().initialise(options);
-        QApplication::processEvents();
-    }
+    using BenchProgram::BenchProgram;
 
     [[nodiscard]] ItemForm& editor() { return forms->item(); }
 
-    // Opens the editor with open, runs work once it is on screen, and returns when it has closed.
     void whileOpen(const std::function<void()>& open, const std::function<void(ItemForm&)>& work)
     {
-        QTimer::singleShot(0, &editor(), [this, work] { work(editor()); });
-        open();
+        BenchProgram::whileOpen(editor(), open, [this, work] { work(editor()); });
     }
-
-    static inline int s_serial = 0;
-    QString folder;
-    QString database;
-    ScriptedPrompts prompts;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<Forms> forms;
 };
 
 // From the command to the editor shown and painted; closing it (a refresh that writes the database)

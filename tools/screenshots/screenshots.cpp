@@ -1,8 +1,8 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
 // sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
 // both orientations), the item editor (portrait and landscape, with the painted amount box and with the
-// plain field) and the purge form, at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale:
-// tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+// plain field), the purge form and the overview (its report and a month table), at the scale Qt is given in
+// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -100,6 +100,22 @@ bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString
     return ok;
 }
 
+// The overview on its report and on the expense types' month table.
+bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
+{
+    bool ok = false;
+    QTimer::singleShot(0, &form, [&] {
+        form.chooseView(tallyfox::OverviewView::Overview);
+        ok = save(form, folder, QStringLiteral("overview-report"));
+        form.chooseView(tallyfox::OverviewView::ExpenseTypes);
+        ok = save(form, folder, QStringLiteral("overview-table")) && ok;
+        form.chooseView(tallyfox::OverviewView::Overview);
+        form.closeWith(tallyfox::FormBase::kResultOk);
+    });
+    form.showOverview();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -158,5 +174,6 @@ int main(int argc, char* argv[])
     forms.purge().show();
     ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
     forms.purge().hide();
+    ok = saveOverview(forms.overview(), out) && ok;
     return ok ? 0 : 1;
 }
