@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace tallyfox::bench {
@@ -37,6 +38,26 @@ StartupOptions BenchProgram::startupOptions() const
     options.arguments = parseProgramArguments({QStringLiteral("-f"), database});
     options.programFolder = folder;
     return options;
+}
+
+BenchForms::BenchForms(const QString& name, int entries, const QByteArray& defaults) : program(name, entries)
+{
+    if (!defaults.isEmpty()) {
+        QFile file(program.folder + QStringLiteral("/TallyfoxDefaults.ini"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(defaults);
+    }
+    forms = std::make_unique<Forms>(*program.session, program.prompts);
+    forms->main().show();
+    forms->main().initialise(program.startupOptions());
+    QApplication::processEvents();
+}
+
+void BenchForms::whileOpen(QWidget& form, const std::function<void()>& open,
+                           const std::function<void()>& work)
+{
+    QTimer::singleShot(0, &form, work);
+    open();
 }
 
 int runWidgetBenchmarks(int argc, char** argv)

@@ -5,8 +5,11 @@
 #include "session/session.h"
 #include "session/startup.h"
 #include "toolkit/scriptedprompts.h"
+#include "ui/forms.h"
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace tallyfox::bench {
@@ -27,6 +30,21 @@ struct BenchProgram
     std::unique_ptr<Registry> registry;
     std::unique_ptr<AppState> state;
     std::unique_ptr<Session> session;
+};
+
+// The program's forms over a BenchProgram, started and shown as the program starts them. defaults, when
+// given, becomes the settings folder's defaults file (the lists and the currency table).
+struct BenchForms
+{
+    BenchForms(const QString& name, int entries, const QByteArray& defaults = {});
+
+    // Opens a modal form with open, runs work once it is on screen, and returns when it has closed; work
+    // must close the form.
+    static void whileOpen(QWidget& form, const std::function<void()>& open,
+                          const std::function<void()>& work);
+
+    BenchProgram program;
+    std::unique_ptr<Forms> forms;
 };
 
 // The main of a benchmark program over widgets: offscreen, with the program's face and style.

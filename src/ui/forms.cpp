@@ -39,7 +39,7 @@ Forms::Forms(Session& session, Prompts& prompts)
     // Still to come: the options and the overview.
     m_main.setOptionsHandler([this] { notAvailable(); });
     m_main.setPurgeHandler([this] { m_purge.showPurge(); });
-    m_main.setOverviewHandler([this] { notAvailable(); });
+    m_main.setOverviewHandler([this] { m_overview.showOverview(); });
 }
 
 void Forms::notAvailable()

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -65,10 +66,6 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, CommandWithoutItsForm,
                          ::testing::Values(Command{"Options",
                                                    [](MainForm& form) {
                                                        form.mainMenu()->options->trigger();
-                                                   }},
-                                           Command{"Overview",
-                                                   [](MainForm& form) {
-                                                       form.mainMenu()->overview->trigger();
                                                    }}),
                          [](const ::testing::TestParamInfo<Command>& info) {
                              return std::string(info.param.name);
@@ -153,6 +150,29 @@ TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
     EXPECT_TRUE(shown);
     EXPECT_FALSE(about.isVisible());
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
+}
+
+TEST(Forms, OverviewOpensTheOverviewOverTheMainWindowAndChangesNothing)
+{
+    MainFormFixture fixture;
+    const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n";
+    writeFileBytes(database, content);
+    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    const QByteArray before = readFileBytes(database);
+    OverviewForm& overview = fixture.forms->overview();
+    EXPECT_EQ(overview.parentWidget(), &form);
+    bool shown = false;
+    QTimer::singleShot(0, &overview, [&] {
+        shown = overview.isVisible();
+        QTest::keyClick(overview.textBox(), Qt::Key_Return);
+    });
+    form.mainMenu()->overview->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(overview.isVisible());
+    EXPECT_TRUE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(readFileBytes(database), before);
 }
 
 TEST(Forms, PurgeOpensThePurgeFormOverTheMainWindowAndItsPurgeReachesTheList)

@@ -1,8 +1,9 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
 // sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
 // both orientations), the item editor (portrait and landscape, with the painted amount box and with the
-// plain field), the purge form and the list editor (currencies with the edit panel closed, open, and
-// open on a rate it cannot take; a name list; the currencies in landscape), at the scale Qt is given in
+// plain field), the purge form, the list editor (currencies with the edit panel closed, open, and
+// open on a rate it cannot take; a name list; the currencies in landscape) and the overview (its report
+// and a month table), at the scale Qt is given in
 // QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
@@ -142,6 +143,22 @@ bool saveListEditor(tallyfox::CurrencyForm& form, const QString& folder)
     return ok;
 }
 
+// The overview on its report and on the expense types' month table.
+bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
+{
+    bool ok = false;
+    QTimer::singleShot(0, &form, [&] {
+        form.chooseView(tallyfox::OverviewView::Overview);
+        ok = save(form, folder, QStringLiteral("overview-report"));
+        form.chooseView(tallyfox::OverviewView::ExpenseTypes);
+        ok = save(form, folder, QStringLiteral("overview-table")) && ok;
+        form.chooseView(tallyfox::OverviewView::Overview);
+        form.closeWith(tallyfox::FormBase::kResultOk);
+    });
+    form.showOverview();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -201,5 +218,6 @@ int main(int argc, char* argv[])
     ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
     forms.purge().hide();
     ok = saveListEditor(forms.listEditor(), out) && ok;
+    ok = saveOverview(forms.overview(), out) && ok;
     return ok ? 0 : 1;
 }
