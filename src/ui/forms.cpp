@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 #include "toolkit/prompts.h"
+#include "ui/entrylistview.h"
 
 namespace tallyfox {
 
@@ -36,8 +37,15 @@ Forms::Forms(Session& session, Prompts& prompts)
         m_item.editEntryFlow(index);
         afterEditor();
     });
-    // Still to come: the options and the overview.
-    m_main.setOptionsHandler([this] { notAvailable(); });
+    // Still to come: the overview.
+    m_main.setOptionsHandler([this, &session] {
+        m_options.showOptions();
+        // Saving may have rearranged the columns or changed the primary currency, which the refresh leaves
+        // to the list's own layout.
+        const AppState& state = session.state();
+        m_main.list()->applyColumns(state.settings,
+                                    state.currencyCount() > 0 ? state.currencies[0].name : QString());
+    });
     m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { notAvailable(); });
 }

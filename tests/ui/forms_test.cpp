@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -62,17 +64,37 @@ TEST_P(CommandWithoutItsForm, SaysSoAndChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, CommandWithoutItsForm,
-                         ::testing::Values(Command{"Options",
-                                                   [](MainForm& form) {
-                                                       form.mainMenu()->options->trigger();
-                                                   }},
-                                           Command{"Overview",
+                         ::testing::Values(Command{"Overview",
                                                    [](MainForm& form) {
                                                        form.mainMenu()->overview->trigger();
                                                    }}),
                          [](const ::testing::TestParamInfo<Command>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST(CommandOpeningTheOptions, ShowsThemOnTheFirstPageAndCancelChangesNothing)
+{
+    MainFormFixture fixture;
+    MainForm& form = fixture.start();
+    // Past the new database that start-up offers.
+    fixture.prompts.clear();
+    OptionsForm& options = fixture.forms->options();
+    EXPECT_EQ(options.parentWidget(), &form);
+    const QString registryBefore = fixture.registryText();
+    bool shown = false;
+    QTimer::singleShot(0, &options, [&] {
+        shown = options.isVisible();
+        EXPECT_EQ(options.tabs()->currentIndex(), 0);
+        options.tabs()->setCurrentIndex(2);
+        options.findChild<QCheckBox*>(QStringLiteral("enableLoggingBox"))->toggle();
+        QTest::keyClick(&options, Qt::Key_Escape);
+    });
+    form.mainMenu()->options->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_TRUE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(fixture.registryText(), registryBefore);
+}
 
 // The gestures that open the item editor, each on the entry it names.
 struct EditorCommand

@@ -1,8 +1,8 @@
 // Renders the windows offscreen into PNG files for the README and for review: the main window on the
 // sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
 // both orientations), the item editor (portrait and landscape, with the painted amount box and with the
-// plain field) and the purge form, at the scale Qt is given in QT_SCALE_FACTOR. Run once per scale:
-// tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+// plain field), the purge form and the options' three pages (both orientations), at the scale Qt is given in
+// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -17,9 +17,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -48,6 +50,25 @@ bool saveModal(tallyfox::FormBase& form, const QString& folder, const QString& n
         form.closeWith(tallyfox::FormBase::kResultCancel);
     });
     open();
+    return ok;
+}
+
+bool saveOptionsPages(tallyfox::OptionsForm& form, const QString& folder)
+{
+    static const std::array<const char*, 3> names = {"options-general", "options-finger", "options-columns"};
+    form.prepare();
+    form.show();
+    bool ok = true;
+    for (const bool landscape : {false, true}) {
+        form.resize(landscape ? QSize(320, 240) : QSize(240, 320));
+        for (int page = 0; page < form.tabs()->count(); ++page) {
+            form.tabs()->setCurrentIndex(page);
+            const QString name = QString::fromLatin1(names[size_t(page)]);
+            ok = save(form, folder, landscape ? name + QStringLiteral("-landscape") : name) && ok;
+        }
+    }
+    form.resize(240, 320);
+    form.hide();
     return ok;
 }
 
@@ -158,5 +179,6 @@ int main(int argc, char* argv[])
     forms.purge().show();
     ok = save(forms.purge(), out, QStringLiteral("purge")) && ok;
     forms.purge().hide();
+    ok = saveOptionsPages(forms.options(), out) && ok;
     return ok ? 0 : 1;
 }
