@@ -48,7 +48,8 @@ void OptionsForm::prepare()
     m_finger->load(m_edit);
     m_columns->setArrangement(ColumnArrangement(m_edit.columnPositions, m_edit.lastVisibleColumn));
     m_tabs->setCurrentIndex(0);
-    m_general->firstControl()->setFocus();
+    // On the page tabs Enter saves at once and the arrow keys move between the pages.
+    m_tabs->setFocus();
 }
 
 void OptionsForm::showOptions()

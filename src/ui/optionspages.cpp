@@ -1,6 +1,7 @@
 #include "ui/optionspages.h"
 
 #include "session/options.h"
+#include "toolkit/programfont.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -80,6 +81,8 @@ GeneralPage::GeneralPage(QWidget* parent)
     auto* locationCaption = new QLabel(QStringLiteral("Setting files location:"));
     putOnPage(locationCaption, this, 0, 0, 128, 18);
     m_location->setObjectName(QStringLiteral("locationLabel"));
+    // The label is one 14-pixel line high: a face of that line height keeps the path's underscores.
+    m_location->setFont(programfont::forLineHeight(14));
     putOnPage(m_location, this, 2, 22, 230, 14);
     m_changeLocation->setObjectName(QStringLiteral("changeLocationButton"));
     putOnPage(m_changeLocation, this, 2, 42, 117, 32);
@@ -111,11 +114,6 @@ GeneralPage::GeneralPage(QWidget* parent)
         setTabOrder(m_lists[i - 1], m_lists[i]);
 }
 
-QWidget* GeneralPage::firstControl() const
-{
-    return m_changeLocation;
-}
-
 void GeneralPage::load(const OptionsEdit& edit)
 {
     showLocation(edit.location);
@@ -133,8 +131,9 @@ void GeneralPage::store(OptionsEdit& edit) const
 
 void GeneralPage::showLocation(const QString& location)
 {
-    m_location->setText(location);
     // A long path shows its end, the folder's own name, and whole as a tip.
+    m_location->setText(
+        QFontMetrics(m_location->font()).elidedText(location, Qt::ElideLeft, m_location->width()));
     m_location->setToolTip(location);
 }
 

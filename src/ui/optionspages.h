@@ -38,7 +38,6 @@ public:
     [[nodiscard]] QPushButton* changeLocationButton() const { return m_changeLocation; }
     [[nodiscard]] QPushButton* listButton(List list) const { return m_lists[size_t(list)]; }
     [[nodiscard]] QLineEdit* receiptEdit() const { return m_receipt; }
-    [[nodiscard]] QWidget* firstControl() const;
 
 Q_SIGNALS:
     void changeLocationClicked();
