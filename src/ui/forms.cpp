@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 #include "toolkit/prompts.h"
+#include "ui/entrylistview.h"
 
 namespace tallyfox {
 
@@ -21,6 +22,7 @@ Forms::Forms(Session& session, Prompts& prompts)
       m_item(session, m_quickEntry, &m_main), m_purge(session, prompts, m_quickEntry, &m_main),
       m_listEditor(&m_main), m_options(session, prompts, m_listEditor, &m_main), m_overview(session, &m_main)
 {
+    m_listEditor.setPrompts(prompts);
     m_main.setAboutHandler([this] { m_about.showModal(); });
     // A run started only to add one entry ends when the editor closes.
     const auto afterEditor = [this, &session] {
@@ -36,15 +38,16 @@ Forms::Forms(Session& session, Prompts& prompts)
         m_item.editEntryFlow(index);
         afterEditor();
     });
-    // Still to come: the options and the overview.
-    m_main.setOptionsHandler([this] { notAvailable(); });
+    m_main.setOptionsHandler([this, &session] {
+        m_options.showOptions();
+        // Saving may have rearranged the columns or changed the primary currency, which the refresh leaves
+        // to the list's own layout.
+        const AppState& state = session.state();
+        m_main.list()->applyColumns(state.settings,
+                                    state.currencyCount() > 0 ? state.currencies[0].name : QString());
+    });
     m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { m_overview.showOverview(); });
-}
-
-void Forms::notAvailable()
-{
-    m_prompts.message(&m_main, QStringLiteral("Not available yet"));
 }
 
 } // namespace tallyfox

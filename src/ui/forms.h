@@ -34,9 +34,6 @@ public:
     [[nodiscard]] OverviewForm& overview() { return m_overview; }
 
 private:
-    // A command whose form does not exist yet says so rather than doing nothing.
-    void notAvailable();
-
     Prompts& m_prompts;
     MainForm m_main;
     AboutForm m_about;

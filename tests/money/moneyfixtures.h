@@ -3,17 +3,12 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "money/currencytable.h"
+#include "support/printers.h"
 #include "support/testenvironment.h"
 
 #include <QString>
 #include <QStringList>
 #include <ostream>
-
-// Readable failures for texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tallyfox::test {
 

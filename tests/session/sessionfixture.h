@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "storage/databasefile.h"
 #include "storage/editlog.h"
+#include "support/printers.h"
 #include "support/testenvironment.h"
 
 #include <QBuffer>
@@ -19,12 +20,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
-
-// Readable failures for texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tallyfox::test {
 

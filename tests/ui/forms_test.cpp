@@ -1,5 +1,4 @@
-// The program's forms as the program builds them: every command of the main window reaches a form, or
-// says plainly that its form is not there yet.
+// The program's forms as the program builds them: every command of the main window reaches its form.
 #include "mainformfixture.h"
 #include "storage/databasefile.h"
 #include "toolkit/softkeybar.h"
@@ -9,9 +8,11 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,54 +23,34 @@ namespace {
 
 using Kind = ScriptedPrompts::Kind;
 
-struct Command
-{
-    const char* name;
-    std::function<void(MainForm&)> give;
-};
-
 void selectSecondRow(MainForm& form)
 {
     form.list()->selectRow(1);
 }
 
-class CommandWithoutItsForm : public ::testing::TestWithParam<Command>
+TEST(CommandOpeningTheOptions, ShowsThemOnTheFirstPageAndCancelChangesNothing)
 {
-protected:
-    MainForm& start()
-    {
-        QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
-        content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n"
-                   "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
-        writeFileBytes(database(), content);
-        return fixture.start({QStringLiteral("-f"), database()});
-    }
-    QString database() const { return fixture.settingsFolder() + QStringLiteral("mine.tfx"); }
-
     MainFormFixture fixture;
-};
-
-TEST_P(CommandWithoutItsForm, SaysSoAndChangesNothing)
-{
-    MainForm& form = start();
-    const QByteArray before = readFileBytes(database());
-    const QString logBefore = fixture.logText();
-    GetParam().give(form);
-    EXPECT_EQ(fixture.prompts.texts(Kind::Message), QStringList{QStringLiteral("Not available yet")});
-    EXPECT_EQ(fixture.prompts.asked().size(), 1);
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
-    EXPECT_EQ(readFileBytes(database()), before);
-    EXPECT_EQ(fixture.logText(), logBefore);
+    MainForm& form = fixture.start();
+    // Past the new database that start-up offers.
+    fixture.prompts.clear();
+    OptionsForm& options = fixture.forms->options();
+    EXPECT_EQ(options.parentWidget(), &form);
+    const QString registryBefore = fixture.registryText();
+    bool shown = false;
+    QTimer::singleShot(0, &options, [&] {
+        shown = options.isVisible();
+        EXPECT_EQ(options.tabs()->currentIndex(), 0);
+        options.tabs()->setCurrentIndex(2);
+        options.findChild<QCheckBox*>(QStringLiteral("enableLoggingBox"))->toggle();
+        QTest::keyClick(&options, Qt::Key_Escape);
+    });
+    form.mainMenu()->options->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_TRUE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(fixture.registryText(), registryBefore);
 }
-
-INSTANTIATE_TEST_SUITE_P(MainWindow, CommandWithoutItsForm,
-                         ::testing::Values(Command{"Options",
-                                                   [](MainForm& form) {
-                                                       form.mainMenu()->options->trigger();
-                                                   }}),
-                         [](const ::testing::TestParamInfo<Command>& info) {
-                             return std::string(info.param.name);
-                         });
 
 // The gestures that open the item editor, each on the entry it names.
 struct EditorCommand

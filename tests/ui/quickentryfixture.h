@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "session/session.h"
+#include "support/printers.h"
 #include "support/testenvironment.h"
 #include "toolkit/softkeybar.h"
 #include "ui/editorfields.h"
@@ -20,19 +21,6 @@
 #include <memory>
 #include <ostream>
 #include <type_traits>
-
-// Readable failures for texts and dates.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-template <typename Date>
-requires std::is_same_v<Date, QDate> || std::is_same_v<Date, QDateTime>
-void PrintTo(const Date& date, std::ostream* out)
-{
-    *out << date.toString(Qt::ISODate).toStdString();
-}
 
 namespace tallyfox::test {
 

@@ -1,10 +1,8 @@
-// Renders the windows offscreen into PNG files for the README and for review: the main window on the
-// sample database (portrait and landscape), the about box, the quick entry's panels (the date panel in
-// both orientations), the item editor (portrait and landscape, with the painted amount box and with the
-// plain field), the purge form, the list editor (currencies with the edit panel closed, open, and
-// open on a rate it cannot take; a name list; the currencies in landscape) and the overview (its report
-// and a month table), at the scale Qt is given in
-// QT_SCALE_FACTOR. Run once per scale: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+// Renders every form offscreen into PNG files for the README and for review, on the sample database at
+// the scale Qt is given in QT_SCALE_FACTOR: the main window, the about box, the quick entry's panels, the
+// item editor, the purge form, the list editor, the options' pages and the overview, each in portrait
+// and, where the form has one, in its landscape layout. Run once per scale:
+// tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -20,10 +18,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QTreeWidget>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -52,6 +52,25 @@ bool saveModal(tallyfox::FormBase& form, const QString& folder, const QString& n
         form.closeWith(tallyfox::FormBase::kResultCancel);
     });
     open();
+    return ok;
+}
+
+bool saveOptionsPages(tallyfox::OptionsForm& form, const QString& folder)
+{
+    static const std::array<const char*, 3> names = {"options-general", "options-finger", "options-columns"};
+    form.prepare();
+    form.show();
+    bool ok = true;
+    for (const bool landscape : {false, true}) {
+        form.resize(landscape ? QSize(320, 240) : QSize(240, 320));
+        for (int page = 0; page < form.tabs()->count(); ++page) {
+            form.tabs()->setCurrentIndex(page);
+            const QString name = QString::fromLatin1(names[size_t(page)]);
+            ok = save(form, folder, landscape ? name + QStringLiteral("-landscape") : name) && ok;
+        }
+    }
+    form.resize(240, 320);
+    form.hide();
     return ok;
 }
 
@@ -219,5 +238,6 @@ int main(int argc, char* argv[])
     forms.purge().hide();
     ok = saveListEditor(forms.listEditor(), out) && ok;
     ok = saveOverview(forms.overview(), out) && ok;
+    ok = saveOptionsPages(forms.options(), out) && ok;
     return ok ? 0 : 1;
 }

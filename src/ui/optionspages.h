@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tallyfox {
+
+struct OptionsEdit;
+
+// The options' first page: the settings folder, the receipt number, two settings and the four list
+// buttons. Controls are placed in device-independent pixels on the page.
+class GeneralPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class List
+    {
+        Currencies,
+        ExpenseTypes,
+        PaymentMethods,
+        IntendedSources,
+    };
+
+    explicit GeneralPage(QWidget* parent = nullptr);
+
+    void load(const OptionsEdit& edit);
+    void store(OptionsEdit& edit) const;
+    void showLocation(const QString& location);
+    void arrange(bool landscape);
+
+    [[nodiscard]] QPushButton* changeLocationButton() const { return m_changeLocation; }
+    [[nodiscard]] QPushButton* listButton(List list) const { return m_lists[size_t(list)]; }
+    [[nodiscard]] QLineEdit* receiptEdit() const { return m_receipt; }
+
+Q_SIGNALS:
+    void changeLocationClicked();
+    void listClicked(List list);
+
+private:
+    QLabel* m_location;
+    QPushButton* m_changeLocation;
+    QLineEdit* m_receipt;
+    QCheckBox* m_enableLogging;
+    QCheckBox* m_incomeIsPositive;
+    std::array<QPushButton*, 4> m_lists{};
+};
+
+// The second page: the finger-friendly settings and which steps the quick entry asks.
+class FingerPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FingerPage(QWidget* parent = nullptr);
+
+    void load(const OptionsEdit& edit);
+    void store(OptionsEdit& edit) const;
+    void arrange(bool landscape);
+
+    // The box of a quick entry step, by its place among the settings' seven flags.
+    [[nodiscard]] QCheckBox* quickStepBox(int flag) const { return m_quickSteps[size_t(flag)]; }
+
+private:
+    QCheckBox* m_fingerFriendly;
+    QCheckBox* m_startWithQuick;
+    QGroupBox* m_quickGroup;
+    std::array<QCheckBox*, 7> m_quickSteps{};
+    QCheckBox* m_increase9Is0;
+    QCheckBox* m_skipOverview;
+};
+
+} // namespace tallyfox
