@@ -17,9 +17,7 @@
 #include "ui/quickentryform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDateEdit>
-#include <QDir>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -198,10 +196,9 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
         });
         EXPECT_EQ(state().currencies[0].name, u"GBP");
     };
-    int hiddenBefore = 0;
     const auto hideAColumn = [&] {
         const QHeaderView* header = form->list()->horizontalHeader();
-        hiddenBefore = header->hiddenSectionCount();
+        const int hiddenBefore = header->hiddenSectionCount();
         options([](OptionsForm& form) {
             form.tabs()->setCurrentIndex(2);
             ColumnsPage* page = form.columnsPage();
@@ -222,7 +219,8 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
                 QTest::keyClick(overview.table(), Qt::Key_C, Qt::ControlModifier);
                 tapRightKeyOf(overview);
             });
-        // Converted to pounds at the rebased rate; November holds the quick entry's amount of nothing.
+        // In pounds at the rebased rate; the quick-entry run's entry, without a type or an amount, has a
+        // row of its own.
         EXPECT_EQ(clipboardText(), QStringLiteral("Type\tTotal\t11-2009\t12-2009\t1-2010\t\r\n"
                                                   "Taxi\t11.12\t0.00\t0.00\t11.12\t\r\n"
                                                   "Lunch\t6.67\t0.00\t0.00\t6.67\t\r\n"
