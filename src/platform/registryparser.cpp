@@ -1,7 +1,6 @@
 #include "platform/registryformat.h"
 #include "platform/textencoding.h"
 
-#include <QStringDecoder>
 #include <optional>
 #include <utility>
 
@@ -13,8 +12,7 @@ QStringList splitRegistryLines(QByteArrayView bytes)
 {
     QStringList lines;
     if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
-        const QString text = decoder(bytes.sliced(2));
+        const QString text = decodeUtf16Le(bytes.sliced(2));
         for (QStringView line : QStringView(text).split(u'\n')) {
             if (line.endsWith(u'\r'))
                 line.chop(1);

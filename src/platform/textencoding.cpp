@@ -1,5 +1,6 @@
 #include "platform/textencoding.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace tallyfox {
@@ -78,6 +79,21 @@ QString decodeText(QByteArrayView bytes, LineEncoding encoding)
 QString decodeLenient(QByteArrayView bytes)
 {
     return decodeText(bytes, detectLineEncoding(bytes));
+}
+
+QString decodeUtf16Le(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf16LE);
+    QString text = decoder(bytes);
+    const qsizetype size = text.size();
+    QChar* units = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (units[i].isHighSurrogate() && i + 1 < size && units[i + 1].isLowSurrogate())
+            ++i;
+        else if (units[i].isSurrogate())
+            units[i] = QChar::ReplacementCharacter;
+    }
+    return text;
 }
 
 QString fieldText(QString text)

@@ -20,6 +20,9 @@ enum class LineEncoding
 [[nodiscard]] QString decodeWindows1252(QByteArrayView bytes);
 // Decodes a whole text whose encoding is not known: UTF-8 when it is valid, else Windows-1252.
 [[nodiscard]] QString decodeLenient(QByteArrayView bytes);
+// Decodes UTF-16 little-endian text. A surrogate without its partner names no character and could not be
+// written back as UTF-8, so it becomes U+FFFD, as broken UTF-8 does.
+[[nodiscard]] QString decodeUtf16Le(QByteArrayView bytes);
 
 // Inside a field of a tab-separated line, tabs and line ends become spaces, so that a text can split
 // neither the line's columns nor the line.

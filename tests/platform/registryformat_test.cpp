@@ -201,6 +201,23 @@ TEST(RegistryFormat, ReadsAFileTheRegistryEditorExportedAsUtf16)
     EXPECT_EQ(key->find(u"Lastpaidwith")->text, QStringLiteral("Ch\u00e8que"));
 }
 
+TEST(RegistryFormat, AHalfOfASurrogatePairInUtf16ReadsAsAReplacementCharacterAndWritesBackAlike)
+{
+    // A comment holding a lone high surrogate, then a value holding a lone low one before a whole pair.
+    const QByteArray file =
+        QByteArray("\xFF\xFE;\0\x01\xD8\n\0[\0", 10) +
+        QStringEncoder(QStringEncoder::Utf16LE)(u"HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\n\"A\"=\"") +
+        QByteArray("\x00\xDC\x3D\xD8\x00\xDE\"\0\n\0", 10);
+    const ParsedRegistry first = parseRegistryFile(file);
+    const RegistryKeyContent* key = first.content.findKey(kKey);
+    ASSERT_NE(key, nullptr);
+    ASSERT_NE(key->find(u"A"), nullptr);
+    EXPECT_EQ(key->find(u"A")->text, QStringLiteral("\uFFFD\U0001F600"));
+    const QByteArray written = registryFileBytes(first.content);
+    EXPECT_TRUE(written.contains("\xEF\xBF\xBD")) << written.toStdString();
+    EXPECT_EQ(registryFileBytes(parseRegistryFile(written).content), written);
+}
+
 TEST(RegistryFormat, AFailingDeviceIsReported)
 {
     RegistryContent content;
