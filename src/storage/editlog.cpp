@@ -39,6 +39,23 @@ LogResult EditLog::outcome(FileResult result)
     return LogResult(std::move(result), newFailure);
 }
 
+namespace {
+
+// What a log cut short (by a full disk, or a kill mid-write) needs before the next line, so that the cut
+// record and the next one never merge: nothing after a whole line, else the rest of a line end.
+QByteArray lineEndMissing(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
+        return {};
+    char last = 0;
+    if (!file.getChar(&last) || last == '\n')
+        return {};
+    return last == '\r' ? QByteArray("\n") : QByteArray("\r\n");
+}
+
+} // namespace
+
 LogResult EditLog::createLogIfMissing(const AppState& state)
 {
     const QString path = logFilePath(state);
@@ -62,6 +79,8 @@ LogResult EditLog::appendLine(const AppState& state, const QString& line)
     QByteArray bytes;
     if (isNew)
         bytes.append(kLogHeader).append("\r\n");
+    else
+        bytes.append(lineEndMissing(path));
     appendUtf8(bytes, line);
     bytes.append("\r\n");
     if (file.write(bytes) != bytes.size() || !file.flush())

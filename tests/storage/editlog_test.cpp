@@ -90,6 +90,14 @@ TEST_F(EditLogTest, LinesAreAppendedToWhatTheLogHolds)
                                         "03.01.10 12:30:45\tSave as file: b.tfx\r\n");
     EXPECT_EQ(QFile::permissions(logFile()), permissions);
 
+    // A line cut short by a full disk is ended before the next one, which never merges with it.
+    writeFileBytes(logFile(), "03.01.10 12:30:45\tNew fi");
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Open file: a.tfx")).ok());
+    writeFileBytes(logFile(), readFileBytes(logFile()) + "03.01.10 12:30:45\tCut\r");
+    ASSERT_TRUE(log.logMessage(state, QStringLiteral("Open file: b.tfx")).ok());
+    EXPECT_EQ(readFileBytes(logFile()), "03.01.10 12:30:45\tNew fi\r\n03.01.10 12:30:45\tOpen file: a.tfx\r\n"
+                                        "03.01.10 12:30:45\tCut\r\n03.01.10 12:30:45\tOpen file: b.tfx\r\n");
+
     // A log removed while the program runs starts again with its header.
     ASSERT_TRUE(QFile::remove(logFile()));
     ASSERT_TRUE(log.logMessage(state, QStringLiteral("New file: c.tfx")).ok());
