@@ -28,6 +28,19 @@ void selectSecondRow(MainForm& form)
     form.list()->selectRow(1);
 }
 
+constexpr const char* kDinnerLine =
+    "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n";
+constexpr const char* kBreakfastLine =
+    "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
+
+// The fixture's database "mine.tfx", holding these entry lines, and the window started on it.
+MainForm& startOn(MainFormFixture& fixture, const QByteArray& entryLines)
+{
+    writeFileBytes(fixture.settingsFolder() + QStringLiteral("mine.tfx"),
+                   QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n" + entryLines);
+    return fixture.start({QStringLiteral("-f"), fixture.settingsFolder() + QStringLiteral("mine.tfx")});
+}
+
 TEST(CommandOpeningTheOptions, ShowsThemOnTheFirstPageAndCancelChangesNothing)
 {
     MainFormFixture fixture;
@@ -68,12 +81,7 @@ protected:
 
 TEST_P(CommandOpeningTheEditor, ShowsItOverTheMainWindowOnItsEntry)
 {
-    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
-    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n"
-               "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
-    const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
-    writeFileBytes(database, content);
-    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    MainForm& form = startOn(fixture, QByteArray(kDinnerLine) + kBreakfastLine);
     ItemForm& item = fixture.forms->item();
     EXPECT_EQ(item.parentWidget(), &form);
     bool shown = false;
@@ -137,10 +145,7 @@ TEST(Forms, OverviewOpensTheOverviewOverTheMainWindowAndChangesNothing)
 {
     MainFormFixture fixture;
     const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
-    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
-    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n";
-    writeFileBytes(database, content);
-    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    MainForm& form = startOn(fixture, kDinnerLine);
     const QByteArray before = readFileBytes(database);
     OverviewForm& overview = fixture.forms->overview();
     EXPECT_EQ(overview.parentWidget(), &form);
@@ -160,10 +165,7 @@ TEST(Forms, PurgeOpensThePurgeFormOverTheMainWindowAndItsPurgeReachesTheList)
 {
     MainFormFixture fixture;
     const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
-    QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
-    content += "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t\r\n";
-    writeFileBytes(database, content);
-    MainForm& form = fixture.start({QStringLiteral("-f"), database});
+    MainForm& form = startOn(fixture, kDinnerLine);
     PurgeForm& purge = fixture.forms->purge();
     EXPECT_EQ(purge.parentWidget(), &form);
     fixture.prompts.answerQuestion(true);
