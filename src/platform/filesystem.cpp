@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace tallyfox {
 
@@ -91,6 +93,73 @@ FileResult writeFileAtomically(const QString& path, const std::function<bool(QIO
     if (!file.commit())
         return FileResult::deviceFailure(FileAction::Write, path, file);
     return {};
+}
+
+} // namespace tallyfox
+
+// Stubs of the new file primitives; their full versions come with their tests.
+namespace tallyfox {
+
+QString systemReason(int errorNumber)
+{
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+std::optional<FileStamp> fileStamp(const QString& path)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    FileStamp stamp;
+    stamp.size = info.st_size;
+    stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.changedNs = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+    stamp.inode = info.st_ino;
+    stamp.device = info.st_dev;
+    return stamp;
+}
+
+void ContentHasher::add(QByteArrayView bytes)
+{
+    m_block.append(bytes);
+    m_total += bytes.size();
+}
+
+quint64 ContentHasher::result() const
+{
+    return qHashBits(m_block.constData(), size_t(m_block.size()), size_t(m_total));
+}
+
+std::optional<quint64> hashFile(const QString& path)
+{
+    const FileContent content = readWholeFile(path);
+    if (!content.result.ok() || content.missing)
+        return std::nullopt;
+    ContentHasher hasher;
+    hasher.add(content.bytes);
+    return hasher.result();
+}
+
+FileResult openRegularFile(const QString& path, QFile& file)
+{
+    file.setFileName(path);
+    if (!QFileInfo::exists(path))
+        return FileResult::readFailure(FileError::NotFound, path, QStringLiteral("No such file."));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return FileResult::deviceFailure(FileAction::Read, path, file);
+    return {};
+}
+
+FileResult copyFileAtomically(const QString& from, const QString& to)
+{
+    const FileContent content = readWholeFile(from);
+    if (content.missing)
+        return {};
+    if (!content.result.ok())
+        return content.result;
+    return writeFileAtomically(
+        to, [&content](QIODevice& device) { return device.write(content.bytes) == content.bytes.size(); });
 }
 
 } // namespace tallyfox

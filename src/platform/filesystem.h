@@ -4,6 +4,9 @@
 #include <QIODevice>
 #include <QString>
 #include <functional>
+#include <optional>
+
+class QFile;
 
 namespace tallyfox {
 
@@ -34,6 +37,10 @@ enum class FileError
     UnknownContent,
     // Not written: the file could not be read, so writing it would lose what it holds.
     ContentNotRead,
+    // Not written: another process held the file's lock for longer than a writer waits.
+    Busy,
+    // Not read: the file is larger than any file the program writes.
+    TooLarge,
 };
 
 // The outcome of a file operation: success, or what failed (the action and the error), on which file
@@ -84,12 +91,61 @@ struct FileContent
     QByteArray bytes;
 };
 
-// Reads a whole file. A file that does not exist is reported as missing, not as a failure.
+// No file the program writes comes near this size; reading stops here rather than filling the memory.
+inline constexpr qint64 kLargestReadableFile = qint64(2) << 30;
+
+// The system's words for an errno value ("No space left on device"), never "Unknown error" for a real one.
+[[nodiscard]] QString systemReason(int errorNumber);
+
+// What identifies one version of a file on disk without reading it.
+struct FileStamp
+{
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The stamp of the file at path (symlinks followed); nothing when there is no file there.
+[[nodiscard]] std::optional<FileStamp> fileStamp(const QString& path);
+
+// A fast 64-bit hash of a byte stream. The result depends only on the bytes, not on how they were
+// split among add() calls, so content hashed while it was written matches the same content read back.
+class ContentHasher
+{
+public:
+    void add(QByteArrayView bytes);
+    [[nodiscard]] quint64 result() const;
+
+private:
+    QByteArray m_block;
+    quint64 m_state = 0;
+    qint64 m_total = 0;
+};
+
+// The hash of a whole file as ContentHasher makes it; nothing when the file cannot be read.
+[[nodiscard]] std::optional<quint64> hashFile(const QString& path);
+
+// Opens a file for reading if it is a regular file (symlinks followed) of at most kLargestReadableFile
+// bytes. A FIFO, device, socket or folder is refused at once, without blocking and without reading.
+// A missing file gives FileError::NotFound.
+FileResult openRegularFile(const QString& path, QFile& file);
+
+// Reads a whole file. A file that does not exist is reported as missing, not as a failure. Only regular
+// files are read, and none larger than kLargestReadableFile.
 [[nodiscard]] FileContent readWholeFile(const QString& path);
 
-// Writes a file atomically: the content goes to a temporary file in the same folder, which then
-// replaces the old file, so a failed write leaves the old file whole. A new file is readable by its
-// owner only; an existing file keeps its permissions. The writer returns false when it failed.
+// Keeps a copy of the file at from as to, written atomically with the permissions 0600, replacing what
+// to held. Nothing happens when from does not exist.
+FileResult copyFileAtomically(const QString& from, const QString& to);
+
+// Writes a file atomically: the content goes to a temporary file in the same folder, which is synced to
+// disk and then replaces the old file, and the folder is synced; a failed write leaves the old file
+// whole. A new file is readable by its owner only; an existing file keeps its permissions. Only a
+// regular file (or none) is replaced. Temporary files that an earlier, killed save left beside the file
+// are removed. The writer returns false when it failed.
 FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent);
 
 } // namespace tallyfox

@@ -66,6 +66,11 @@ std::vector<int> Session::refreshEntries(bool forceSort)
     return justChanged;
 }
 
+bool Session::reloadIfChangedElsewhere()
+{
+    return false;
+}
+
 void Session::protectUnreadDatabase()
 {
     m_unreadDatabase = m_state.databasePath;

@@ -66,6 +66,11 @@ public:
     // Sorts when AutoSort is on or forced, clears the JustChanged markers and returns their rows (unless
     // the run only adds one entry, when no row is built), then writes the database.
     std::vector<int> refreshEntries(bool forceSort);
+    // Reads the database again when another program changed it since this session last read or wrote it,
+    // and applies the changes that are not yet in the file to what was read. True when the entries were
+    // replaced, so that a window rebuilds its list. The main window calls it when its file watcher fires.
+    bool reloadIfChangedElsewhere();
+
     // The outcome of the last refresh's database write: a failure means entries in memory are not in
     // the file.
     [[nodiscard]] const FileResult& lastDatabaseWrite() const { return m_lastDatabaseWrite; }

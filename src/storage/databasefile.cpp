@@ -96,8 +96,13 @@ bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int co
     return out.finish();
 }
 
-FileResult readDatabaseFile(AppState& state)
+FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary)
 {
+    // Stubs until the reader counts lines and hashes what it reads.
+    if (version)
+        version->stamp = fileStamp(state.databasePath);
+    if (summary)
+        *summary = {};
     const QString& path = state.databasePath;
     if (!QFileInfo(path).isFile()) {
         // Missing (no entries), a folder or no regular file: the whole-file reader tells which.
@@ -122,13 +127,16 @@ FileResult readDatabaseFile(AppState& state)
     return {};
 }
 
-FileResult writeDatabaseFile(const AppState& state)
+FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version)
 {
     if (state.keepFileIfEmpty && state.entryCount() == 0)
         return {};
-    return writeFileAtomically(state.databasePath, [&state](QIODevice& device) {
+    FileResult result = writeFileAtomically(state.databasePath, [&state](QIODevice& device) {
         return writeDatabaseContent(device, state.entries, state.entryCount());
     });
+    if (version && result.ok())
+        version->stamp = fileStamp(state.databasePath);
+    return result;
 }
 
 } // namespace tallyfox

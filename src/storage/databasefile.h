@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 #include <QIODevice>
+#include <optional>
 
 namespace tallyfox {
 
@@ -25,12 +26,36 @@ void parseDatabase(QByteArrayView content, ExpenseArray& entries);
 // Writes the first count entries as database content. False when the device fails.
 [[nodiscard]] bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int count);
 
+// One version of the database file as the program read or wrote it, to tell later whether someone else
+// has changed the file since.
+struct DatabaseFileVersion
+{
+    // Nothing when there was no file.
+    std::optional<FileStamp> stamp;
+    // The hash of the file's bytes (ContentHasher).
+    quint64 hash = 0;
+};
+
+// What reading a database file found besides its entries.
+struct DatabaseReadSummary
+{
+    bool headerSeen = false;
+    qsizetype entryLines = 0;
+    // Lines that are neither the header, nor an entry, nor empty: a save would drop them.
+    qsizetype otherLines = 0;
+    // A file with content but neither the header nor any entry is no database at all.
+    [[nodiscard]] bool isNotDatabase() const { return !headerSeen && entryLines == 0 && otherLines > 0; }
+};
+
 // Replaces the entries with the file at state.databasePath. A missing file gives no entries. A file that
-// cannot be read is reported and the entries in memory stay as they were.
-FileResult readDatabaseFile(AppState& state);
+// cannot be read is reported and the entries in memory stay as they were. The version read and what the
+// file held besides entries are given back when asked for.
+FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = nullptr,
+                            DatabaseReadSummary* summary = nullptr);
 
 // Writes the entries to state.databasePath through a temporary file, so a failed write leaves the old
-// file whole. Skipped while KeepFileIfEmpty is set and there is no entry.
-FileResult writeDatabaseFile(const AppState& state);
+// file whole. Skipped while KeepFileIfEmpty is set and there is no entry. The version written is given
+// back when asked for.
+FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version = nullptr);
 
 } // namespace tallyfox

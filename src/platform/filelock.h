@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+
+namespace tallyfox {
+
+// How long a writer waits for another process to finish with a file before it gives up.
+inline constexpr std::chrono::milliseconds kWriterLockWait{3000};
+
+// What a lock guards; each purpose has its own lock file, so that the running window (which holds the
+// instance lock of its registry for as long as it runs) does not keep writers out.
+enum class LockPurpose
+{
+    // One read-change-write of the file at a time.
+    Write,
+    // One running window per registry file.
+    Instance,
+};
+
+// An exclusive lock on a file, held by the kernel: flock() on a small lock file in the user's runtime
+// folder, named by the real path of the guarded file (symlinks and relative parts resolved). The kernel
+// drops it when the process ends in any way, so a lock can never go stale, and a lock file left behind
+// means nothing. Within one process a second FileLock on the same file waits like another process would,
+// so one owner should lock once and nest through lock() on the same object.
+class FileLock
+{
+public:
+    explicit FileLock(const QString& guardedPath, LockPurpose purpose = LockPurpose::Write);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Takes the lock, waiting up to wait for another holder to let go. Calls nest: each successful one
+    // needs its unlock(). False when the lock stayed taken, or the lock file could not be opened.
+    [[nodiscard]] bool lock(std::chrono::milliseconds wait = kWriterLockWait);
+    void unlock();
+    [[nodiscard]] bool isLocked() const { return m_depth > 0; }
+
+    [[nodiscard]] const QString& lockFilePath() const { return m_lockFilePath; }
+
+    // The path with symlinks, "." and ".." resolved; for a file that does not exist yet, its folder is
+    // resolved and the name kept.
+    [[nodiscard]] static QString realPath(const QString& path);
+    [[nodiscard]] static QString lockFilePathFor(const QString& guardedPath, LockPurpose purpose);
+
+private:
+    QString m_lockFilePath;
+    int m_fd = -1;
+    int m_depth = 0;
+};
+
+// Holds a FileLock for a scope once it is taken.
+class FileLockHolder
+{
+public:
+    FileLockHolder(FileLock& lock, std::chrono::milliseconds wait = kWriterLockWait)
+        : m_lock(lock), m_locked(lock.lock(wait))
+    {}
+    ~FileLockHolder()
+    {
+        if (m_locked)
+            m_lock.unlock();
+    }
+    FileLockHolder(const FileLockHolder&) = delete;
+    FileLockHolder& operator=(const FileLockHolder&) = delete;
+    [[nodiscard]] bool locked() const { return m_locked; }
+
+private:
+    FileLock& m_lock;
+    bool m_locked;
+};
+
+} // namespace tallyfox
