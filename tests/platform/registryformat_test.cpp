@@ -218,6 +218,17 @@ TEST(RegistryFormat, AHalfOfASurrogatePairInUtf16ReadsAsAReplacementCharacterAnd
     EXPECT_EQ(registryFileBytes(parseRegistryFile(written).content), written);
 }
 
+TEST(RegistryFormat, BytesWithALoneSurrogateInACommentReadTheSameAfterASave)
+{
+    // Found by fuzzing: the lone surrogate was kept when read and became "?" when written.
+    const QByteArray input("\xFF\xFE\x3B\x00\x00\x00\x00\x00\x01\x00\x60\xE0\x00\x02\x87\xDC", 16);
+    const QByteArray written = registryFileBytes(parseRegistryFile(input).content);
+    const ParsedRegistry second = parseRegistryFile(written);
+    EXPECT_TRUE(second.recognised);
+    EXPECT_EQ(second.skippedLines, 0);
+    EXPECT_EQ(registryFileBytes(second.content), written);
+}
+
 TEST(RegistryFormat, AFailingDeviceIsReported)
 {
     RegistryContent content;
