@@ -58,6 +58,20 @@ TEST(RegularFiles, AnythingElseIsRefusedAtOnceWithWhatItIs)
     EXPECT_TRUE(QFileInfo(zeroLink).isSymLink());
 }
 
+TEST(RegularFiles, AFileLargerThanAnyOfOursIsNotRead)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("huge.tfx"));
+    QFile huge(path);
+    // Sparse: it takes no room on the disk.
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kLargestReadableFile + 1));
+    huge.close();
+    const FileContent read = readWholeFile(path);
+    EXPECT_EQ(read.result.error(), FileError::TooLarge);
+    EXPECT_EQ(read.result.reason(), QStringLiteral("It is larger than 2 GB; no Tallyfox file is."));
+    EXPECT_TRUE(read.bytes.isEmpty());
+}
+
 TEST(AtomicWrite, ASymlinkedFileIsWrittenAndTheLinkStays)
 {
     TempFolder folder;
