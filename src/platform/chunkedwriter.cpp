@@ -1,5 +1,7 @@
 #include "platform/chunkedwriter.h"
 
+#include "platform/filesystem.h"
+
 namespace tallyfox {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr qsizetype kRoomBeyondChunk = 64 * 1024;
 
 } // namespace
 
-ChunkedWriter::ChunkedWriter(QIODevice& device) : m_device(device)
+ChunkedWriter::ChunkedWriter(QIODevice& device, ContentHasher* hasher) : m_device(device), m_hasher(hasher)
 {
     m_buffer.reserve(kChunkSize + kRoomBeyondChunk);
 }
@@ -28,8 +30,12 @@ bool ChunkedWriter::finish()
 
 void ChunkedWriter::writeBuffer()
 {
-    if (!m_failed && !m_buffer.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
-        m_failed = true;
+    if (!m_failed && !m_buffer.isEmpty()) {
+        if (m_hasher)
+            m_hasher->add(m_buffer);
+        if (m_device.write(m_buffer) != m_buffer.size())
+            m_failed = true;
+    }
     // resize keeps the room for the next chunk, where clear() would free it.
     m_buffer.resize(0);
 }

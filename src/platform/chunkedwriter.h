@@ -5,6 +5,8 @@
 
 namespace tallyfox {
 
+class ContentHasher;
+
 // Gathers output in a buffer and hands it to a device a chunk at a time, so that a large file is neither
 // held whole in memory nor written in many small pieces. Every write is checked; once one has failed,
 // nothing more is written.
@@ -13,7 +15,8 @@ class ChunkedWriter
 public:
     static constexpr qsizetype kChunkSize = 1 << 20;
 
-    explicit ChunkedWriter(QIODevice& device);
+    // When a hasher is given, every byte handed to the device is added to it as well.
+    explicit ChunkedWriter(QIODevice& device, ContentHasher* hasher = nullptr);
 
     // Output is appended here; writeIfFull() after each line or record passes it on.
     [[nodiscard]] QByteArray& buffer() { return m_buffer; }
@@ -26,6 +29,7 @@ private:
     void writeBuffer();
 
     QIODevice& m_device;
+    ContentHasher* m_hasher;
     QByteArray m_buffer;
     bool m_failed = false;
 };

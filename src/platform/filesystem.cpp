@@ -1,22 +1,15 @@
 #include "platform/filesystem.h"
 
+#include "platform/descriptordevice.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tallyfox {
-
-namespace {
-
-const QString& folderNotFileReason()
-{
-    static const QString reason = QStringLiteral("It is a folder, not a file.");
-    return reason;
-}
-
-} // namespace
 
 FileResult FileResult::failure(FileAction action, FileError error, const QString& path, const QString& reason)
 {
@@ -28,8 +21,19 @@ FileResult FileResult::failure(FileAction action, FileError error, const QString
     return result;
 }
 
+FileResult FileResult::systemFailure(FileAction action, const QString& path, int errorNumber)
+{
+    const FileError error = errorNumber == ENOSPC || errorNumber == EDQUOT ? FileError::NoSpace
+                            : action == FileAction::Write                  ? FileError::NotWritable
+                                                                           : FileError::NotReadable;
+    return failure(action, error, path, systemReason(errorNumber));
+}
+
 FileResult FileResult::deviceFailure(FileAction action, const QString& path, const QIODevice& device)
 {
+    if (const auto* descriptor = dynamic_cast<const DescriptorDevice*>(&device);
+        descriptor && descriptor->systemError() != 0)
+        return systemFailure(action, path, descriptor->systemError());
     const auto* file = qobject_cast<const QFileDevice*>(&device);
     // Qt reports a write that found the disk full as a resource error.
     const bool full = action == FileAction::Write && file && file->error() == QFileDevice::ResourceError;
@@ -48,69 +52,33 @@ QString FileResult::message() const
     return format.arg(m_path, m_reason);
 }
 
-FileContent readWholeFile(const QString& path)
-{
-    FileContent content;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        content.missing = true;
-        return content;
-    }
-    if (info.isDir()) {
-        content.result = FileResult::readFailure(FileError::NotRegularFile, path, folderNotFileReason());
-        return content;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        content.result = FileResult::deviceFailure(FileAction::Read, path, file);
-        return content;
-    }
-    content.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        content.bytes.clear();
-        content.result = FileResult::deviceFailure(FileAction::Read, path, file);
-    }
-    return content;
-}
-
-FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent)
-{
-    if (QFileInfo(path).isDir())
-        return FileResult::writeFailure(FileError::NotRegularFile, path, folderNotFileReason());
-    const bool isNew = !QFileInfo::exists(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::deviceFailure(FileAction::Write, path, file);
-    if (isNew)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // The last bytes wait in the file's buffer; a full disk shows only when they are flushed, and the
-    // commit would otherwise put the cut-short file in place of the old one.
-    if (!writeContent(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        FileResult failed = FileResult::deviceFailure(FileAction::Write, path, file);
-        file.cancelWriting();
-        return failed;
-    }
-    if (!file.commit())
-        return FileResult::deviceFailure(FileAction::Write, path, file);
-    return {};
-}
-
-} // namespace tallyfox
-
-// Stubs of the new file primitives; their full versions come with their tests.
-namespace tallyfox {
-
 QString systemReason(int errorNumber)
 {
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
+    // Unlike strerror(), this gives nothing rather than "Unknown error" for a number it does not know.
+    if (errorNumber != 0) {
+        if (const char* description = strerrordesc_np(errorNumber))
+            return QString::fromUtf8(description);
+    }
+    return QStringLiteral("System error %1").arg(errorNumber);
 }
 
-std::optional<FileStamp> fileStamp(const QString& path)
+QString notRegularFileReason(unsigned int mode)
 {
-    struct stat info
-    {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
+    if (S_ISDIR(mode))
+        return QStringLiteral("It is a folder, not a file.");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("It is a FIFO, not a regular file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("It is a device, not a regular file.");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("It is a socket, not a regular file.");
+    return QStringLiteral("It is not a regular file.");
+}
+
+namespace {
+
+FileStamp stampOf(const struct stat& info)
+{
     FileStamp stamp;
     stamp.size = info.st_size;
     stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
@@ -120,46 +88,129 @@ std::optional<FileStamp> fileStamp(const QString& path)
     return stamp;
 }
 
-void ContentHasher::add(QByteArrayView bytes)
+const QString& tooLargeReason()
 {
-    m_block.append(bytes);
-    m_total += bytes.size();
+    static const QString reason = QStringLiteral("It is larger than 2 GB; no Tallyfox file is.");
+    return reason;
 }
 
-quint64 ContentHasher::result() const
-{
-    return qHashBits(m_block.constData(), size_t(m_block.size()), size_t(m_total));
-}
+} // namespace
 
-std::optional<quint64> hashFile(const QString& path)
+std::optional<FileStamp> fileStamp(const QString& path)
 {
-    const FileContent content = readWholeFile(path);
-    if (!content.result.ok() || content.missing)
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
-    ContentHasher hasher;
-    hasher.add(content.bytes);
-    return hasher.result();
+    return stampOf(info);
+}
+
+std::optional<FileStamp> fileStamp(const QFile& file)
+{
+    struct stat info
+    {};
+    if (!file.isOpen() || ::fstat(file.handle(), &info) != 0)
+        return std::nullopt;
+    return stampOf(info);
 }
 
 FileResult openRegularFile(const QString& path, QFile& file)
 {
     file.setFileName(path);
-    if (!QFileInfo::exists(path))
-        return FileResult::readFailure(FileError::NotFound, path, QStringLiteral("No such file."));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    const QByteArray name = QFile::encodeName(path);
+    // Not blocking: opening a FIFO for reading would otherwise wait for a writer for ever.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int openError = errno;
+        struct stat info
+        {};
+        // A socket cannot be opened at all; say what it is rather than "No such device or address".
+        if (openError == ENXIO && ::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            return FileResult::readFailure(FileError::NotRegularFile, path,
+                                           notRegularFileReason(info.st_mode));
+        // A file in place of one of the folders also means there is no such file.
+        if (openError == ENOENT || openError == ENOTDIR)
+            return FileResult::readFailure(FileError::NotFound, path, systemReason(openError));
+        return FileResult::systemFailure(FileAction::Read, path, openError);
+    }
+    struct stat info
+    {};
+    FileResult refused;
+    if (::fstat(fd, &info) != 0)
+        refused = FileResult::systemFailure(FileAction::Read, path, errno);
+    else if (!S_ISREG(info.st_mode))
+        refused =
+            FileResult::readFailure(FileError::NotRegularFile, path, notRegularFileReason(info.st_mode));
+    else if (info.st_size > kLargestReadableFile)
+        refused = FileResult::readFailure(FileError::TooLarge, path, tooLargeReason());
+    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        refused = FileResult::systemFailure(FileAction::Read, path, errno);
+    if (!refused.ok()) {
+        ::close(fd);
+        return refused;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return FileResult::deviceFailure(FileAction::Read, path, file);
+    }
     return {};
 }
 
-FileResult copyFileAtomically(const QString& from, const QString& to)
+FileContent readWholeFile(const QString& path)
 {
-    const FileContent content = readWholeFile(from);
-    if (content.missing)
-        return {};
+    FileContent content;
+    QFile file;
+    content.result = openRegularFile(path, file);
+    if (content.result.error() == FileError::NotFound) {
+        content.result = {};
+        content.missing = true;
+        return content;
+    }
     if (!content.result.ok())
-        return content.result;
-    return writeFileAtomically(
-        to, [&content](QIODevice& device) { return device.write(content.bytes) == content.bytes.size(); });
+        return content;
+    // The size is only a hint: one byte more shows the end at once, and a file that grows while it is
+    // read must still stop at the limit.
+    constexpr qsizetype kChunk = 1 << 20;
+    QByteArray& bytes = content.bytes;
+    bytes.resize(qsizetype(std::min(file.size(), kLargestReadableFile)) + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() + kChunk);
+        const qint64 got = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (got < 0) {
+            bytes.clear();
+            content.result = FileResult::deviceFailure(FileAction::Read, path, file);
+            return content;
+        }
+        if (got == 0) {
+            bytes.resize(filled);
+            return content;
+        }
+        filled += qsizetype(got);
+        if (filled > kLargestReadableFile) {
+            bytes.clear();
+            content.result = FileResult::readFailure(FileError::TooLarge, path, tooLargeReason());
+            return content;
+        }
+    }
+}
+
+std::optional<quint64> hashFile(const QString& path)
+{
+    QFile file;
+    if (!openRegularFile(path, file).ok())
+        return std::nullopt;
+    ContentHasher hasher;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return hasher.result();
+        hasher.add(QByteArrayView(buffer.constData(), got));
+    }
 }
 
 } // namespace tallyfox

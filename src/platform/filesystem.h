@@ -58,6 +58,8 @@ public:
     {
         return failure(FileAction::Write, error, path, reason);
     }
+    // A failure with the system's reason for errorNumber; a full disk or quota as NoSpace.
+    static FileResult systemFailure(FileAction action, const QString& path, int errorNumber);
     // The failure a device reports: a full disk as such, anything else as NotReadable or NotWritable.
     static FileResult deviceFailure(FileAction action, const QString& path, const QIODevice& device);
 
@@ -97,6 +99,9 @@ inline constexpr qint64 kLargestReadableFile = qint64(2) << 30;
 // The system's words for an errno value ("No space left on device"), never "Unknown error" for a real one.
 [[nodiscard]] QString systemReason(int errorNumber);
 
+// Why a file of this st_mode is not read or written: "It is a FIFO, not a regular file." and the like.
+[[nodiscard]] QString notRegularFileReason(unsigned int mode);
+
 // What identifies one version of a file on disk without reading it.
 struct FileStamp
 {
@@ -110,6 +115,8 @@ struct FileStamp
 
 // The stamp of the file at path (symlinks followed); nothing when there is no file there.
 [[nodiscard]] std::optional<FileStamp> fileStamp(const QString& path);
+// The stamp of an open file; nothing when it is not open.
+[[nodiscard]] std::optional<FileStamp> fileStamp(const QFile& file);
 
 // A fast 64-bit hash of a byte stream. The result depends only on the bytes, not on how they were
 // split among add() calls, so content hashed while it was written matches the same content read back.
@@ -147,5 +154,19 @@ FileResult copyFileAtomically(const QString& from, const QString& to);
 // regular file (or none) is replaced. Temporary files that an earlier, killed save left beside the file
 // are removed. The writer returns false when it failed.
 FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent);
+
+// How the file looked before an append.
+struct AppendStart
+{
+    bool created = false;
+    qint64 size = 0;
+    // Its last byte, when it had one.
+    char lastByte = 0;
+};
+
+// Appends the bytes that content gives to the regular file at path, creating it readable by its owner
+// only when there is none. An append that falls short (a full disk, a file size limit) is cut back to
+// the size the file had, so that the file never ends in part of the bytes.
+FileResult appendToFile(const QString& path, const std::function<QByteArray(const AppendStart&)>& content);
 
 } // namespace tallyfox

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -24,8 +23,9 @@ qsizetype databaseLinesBound(qsizetype lineFeeds, qsizetype bytes)
     return std::min(lineFeeds + 1, bytes / 8 + 1);
 }
 
-// The number of lines of a file, counted a chunk at a time. Nothing when it cannot be read.
-std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer)
+// The number of lines of a file, counted a chunk at a time, while its bytes are hashed. Nothing when it
+// cannot be read.
+std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer, ContentHasher& hasher)
 {
     qsizetype lineFeeds = 0;
     qsizetype bytes = 0;
@@ -36,7 +36,9 @@ std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer)
             return std::nullopt;
         if (got == 0)
             return databaseLinesBound(lineFeeds, bytes);
-        lineFeeds += countLineFeeds(QByteArrayView(buffer.constData(), got));
+        const QByteArrayView chunk(buffer.constData(), got);
+        lineFeeds += countLineFeeds(chunk);
+        hasher.add(chunk);
         bytes += got;
     }
 }
@@ -73,6 +75,17 @@ bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
     }
 }
 
+void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count)
+{
+    out.buffer().append(kDatabaseHeader);
+    out.buffer().append("\r\n");
+    DatabaseLineWriter writer(out.buffer());
+    for (int i = 0; i < count; ++i) {
+        writer.appendEntry(entries[i]);
+        out.writeIfFull();
+    }
+}
+
 } // namespace
 
 void parseDatabase(QByteArrayView content, ExpenseArray& entries)
@@ -86,44 +99,43 @@ void parseDatabase(QByteArrayView content, ExpenseArray& entries)
 bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int count)
 {
     ChunkedWriter out(device);
-    out.buffer().append(kDatabaseHeader);
-    out.buffer().append("\r\n");
-    DatabaseLineWriter writer(out.buffer());
-    for (int i = 0; i < count; ++i) {
-        writer.appendEntry(entries[i]);
-        out.writeIfFull();
-    }
+    writeDatabaseLines(out, entries, count);
     return out.finish();
 }
 
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary)
 {
-    // Stubs until the reader counts lines and hashes what it reads.
-    if (version)
-        version->stamp = fileStamp(state.databasePath);
-    if (summary)
-        *summary = {};
     const QString& path = state.databasePath;
-    if (!QFileInfo(path).isFile()) {
-        // Missing (no entries), a folder or no regular file: the whole-file reader tells which.
-        const FileContent content = readWholeFile(path);
-        if (!content.result.ok())
-            return content.result;
-        parseDatabase(content.bytes, state.entries);
+    QFile file;
+    const FileResult opened = openRegularFile(path, file);
+    if (opened.error() == FileError::NotFound) {
+        // No file: no entries.
+        parseDatabase({}, state.entries);
+        if (version)
+            *version = {};
+        if (summary)
+            *summary = {};
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileResult::deviceFailure(FileAction::Read, path, file);
+    if (!opened.ok())
+        return opened;
+    const std::optional<FileStamp> stamp = fileStamp(file);
     QByteArray buffer;
+    ContentHasher hasher;
     DatabaseReader reader;
-    const std::optional<qsizetype> lines = countFileLines(file, buffer);
+    const std::optional<qsizetype> lines = countFileLines(file, buffer, hasher);
     if (!lines || !file.seek(0))
         return FileResult::deviceFailure(FileAction::Read, path, file);
     reader.reserve(*lines);
     if (!readFileLines(file, buffer, reader))
         return FileResult::deviceFailure(FileAction::Read, path, file);
     state.entries.swap(reader.entries());
+    if (version) {
+        version->stamp = stamp;
+        version->hash = hasher.result();
+    }
+    if (summary)
+        *summary = reader.summary();
     return {};
 }
 
@@ -131,11 +143,17 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
 {
     if (state.keepFileIfEmpty && state.entryCount() == 0)
         return {};
-    FileResult result = writeFileAtomically(state.databasePath, [&state](QIODevice& device) {
-        return writeDatabaseContent(device, state.entries, state.entryCount());
+    ContentHasher hasher;
+    FileResult result = writeFileAtomically(state.databasePath, [&](QIODevice& device) {
+        hasher = {};
+        ChunkedWriter out(device, &hasher);
+        writeDatabaseLines(out, state.entries, state.entryCount());
+        return out.finish();
     });
-    if (version && result.ok())
+    if (version && result.ok()) {
         version->stamp = fileStamp(state.databasePath);
+        version->hash = hasher.result();
+    }
     return result;
 }
 

@@ -133,12 +133,28 @@ struct DatabaseReader::Caches
 
 namespace {
 
-void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries)
+// Counts a line that is no entry line: the header, an empty line, or one that a save would drop.
+void countOtherLine(const DatabaseLine& line, DatabaseReadSummary& summary)
+{
+    const QByteArrayView text = trimDatabaseSpace(line.text);
+    if (text.isEmpty())
+        return;
+    if (text == trimDatabaseSpace(kDatabaseHeader))
+        summary.headerSeen = true;
+    else
+        ++summary.otherLines;
+}
+
+void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries,
+                       DatabaseReadSummary& summary)
 {
     using enum DatabaseField;
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
-    if (!isDatabaseItemTag(line.field(Tag), encoding))
+    if (!isDatabaseItemTag(line.field(Tag), encoding)) {
+        countOtherLine(line, summary);
         return;
+    }
+    ++summary.entryLines;
 
     static const QString kUnknown = QStringLiteral("Unknown");
     static const QString kDefaultCurrency = QStringLiteral("US$");
@@ -182,7 +198,7 @@ void DatabaseReader::readLines(QByteArrayView content)
     const char* const end = content.data() + content.size();
     for (const char* lineStart = content.data(); lineStart < end;) {
         lineStart = readDatabaseLine(lineStart, end, line);
-        readDatabaseEntry(line, *m_caches, m_entries);
+        readDatabaseEntry(line, *m_caches, m_entries, m_summary);
     }
 }
 

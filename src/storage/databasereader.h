@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/growablearray.h"
+#include "storage/databasefile.h"
 
 #include <QByteArrayView>
 #include <memory>
@@ -23,10 +24,13 @@ public:
     void readLines(QByteArrayView content);
     // The entries read so far.
     [[nodiscard]] ExpenseArray& entries() { return m_entries; }
+    // The header, entry and other lines seen so far.
+    [[nodiscard]] const DatabaseReadSummary& summary() const { return m_summary; }
 
 private:
     std::unique_ptr<Caches> m_caches;
     ExpenseArray m_entries;
+    DatabaseReadSummary m_summary;
 };
 
 } // namespace tallyfox

@@ -3,7 +3,7 @@
 #include "core/textforms.h"
 #include "platform/textencoding.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace tallyfox {
@@ -41,17 +41,13 @@ LogResult EditLog::outcome(FileResult result)
 
 namespace {
 
-// What a log cut short (by a full disk, or a kill mid-write) needs before the next line, so that the cut
-// record and the next one never merge: nothing after a whole line, else the rest of a line end.
-QByteArray lineEndMissing(const QString& path)
+// What a log cut short (by a kill mid-write) needs before the next line, so that the cut record and the
+// next one never merge: nothing after a whole line, else the rest of a line end.
+QByteArray lineEndMissing(const AppendStart& start)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
+    if (start.size == 0 || start.lastByte == '\n')
         return {};
-    char last = 0;
-    if (!file.getChar(&last) || last == '\n')
-        return {};
-    return last == '\r' ? QByteArray("\n") : QByteArray("\r\n");
+    return start.lastByte == '\r' ? QByteArray("\n") : QByteArray("\r\n");
 }
 
 } // namespace
@@ -59,8 +55,12 @@ QByteArray lineEndMissing(const QString& path)
 LogResult EditLog::createLogIfMissing(const AppState& state)
 {
     const QString path = logFilePath(state);
-    if (QFile::exists(path))
+    const QFileInfo info(path);
+    if (info.isFile())
         return {};
+    // A FIFO or device in the log's place is told at once; the empty append names what it is.
+    if (info.exists())
+        return outcome(appendToFile(path, [](const AppendStart&) { return QByteArray(); }));
     return outcome(writeFileAtomically(path, [](QIODevice& device) {
         const QByteArray header = QByteArray(kLogHeader) + "\r\n";
         return device.write(header) == header.size();
@@ -69,26 +69,17 @@ LogResult EditLog::createLogIfMissing(const AppState& state)
 
 LogResult EditLog::appendLine(const AppState& state, const QString& line)
 {
-    const QString path = logFilePath(state);
-    QFile file(path);
-    // A log removed while the program runs starts again with its header.
-    const bool isNew = !file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
-    QByteArray bytes;
-    if (isNew)
-        bytes.append(kLogHeader).append("\r\n");
-    else
-        bytes.append(lineEndMissing(path));
-    appendUtf8(bytes, line);
-    bytes.append("\r\n");
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return outcome(FileResult::deviceFailure(FileAction::Write, path, file));
-    return outcome({});
+    return outcome(appendToFile(logFilePath(state), [&line](const AppendStart& start) {
+        QByteArray bytes;
+        // A log removed while the program runs starts again with its header.
+        if (start.created)
+            bytes.append(kLogHeader).append("\r\n");
+        else
+            bytes.append(lineEndMissing(start));
+        appendUtf8(bytes, line);
+        bytes.append("\r\n");
+        return bytes;
+    }));
 }
 
 QString EditLog::editDate(const AppState& state) const

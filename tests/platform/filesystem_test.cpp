@@ -61,7 +61,7 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileWhole)
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("data.tfx"));
     writeFileBytes(path, "old content");
-    // Small enough to stay in the file's buffer until the end, where only the flush meets the full disk.
+    // Beyond the limit, so that a write meets the full disk part way through.
     const QByteArray content(2000, 'x');
     FileResult result;
     {
@@ -69,8 +69,9 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileWhole)
         result = writeText(path, content);
     }
     EXPECT_EQ(result.error(), FileError::NotWritable);
-    EXPECT_EQ(result.path(), path);
+    EXPECT_EQ(result.message(), QStringLiteral("Cannot write \"%1\": File too large").arg(path));
     EXPECT_EQ(readFileBytes(path), QByteArray("old content"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("data.tfx")});
 }
 
 TEST(AtomicWrite, AFullDiskIsToldApartFromOtherFailures)

@@ -1,0 +1,35 @@
+#include "platform/descriptordevice.h"
+
+#include "platform/filesystem.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace tallyfox {
+
+DescriptorDevice::DescriptorDevice(int fd) : m_fd(fd)
+{
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 DescriptorDevice::writeData(const char* data, qint64 length)
+{
+    if (m_systemError != 0)
+        return -1;
+    qint64 done = 0;
+    // A write may take fewer bytes than asked; the rest goes in the next one, which then tells why.
+    while (done < length) {
+        const ssize_t wrote = ::write(m_fd, data + done, size_t(length - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            m_systemError = wrote < 0 ? errno : ENOSPC;
+            setErrorString(systemReason(m_systemError));
+            return -1;
+        }
+        done += wrote;
+    }
+    return done;
+}
+
+} // namespace tallyfox

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QIODevice>
+
+namespace tallyfox {
+
+// Writes straight to a file descriptor, unbuffered, and keeps the errno of a failed write so that the
+// failure can be reported in the system's words. The descriptor stays the caller's.
+class DescriptorDevice : public QIODevice
+{
+public:
+    explicit DescriptorDevice(int fd);
+
+    [[nodiscard]] bool isSequential() const override { return true; }
+    // The errno of the first failed write; 0 while none failed.
+    [[nodiscard]] int systemError() const { return m_systemError; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    int m_fd;
+    int m_systemError = 0;
+};
+
+} // namespace tallyfox
