@@ -218,6 +218,27 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         lock.unlock();
 }
 
+void Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& original)
+{
+    const QByteArray line = storedLine(original);
+    const auto isOriginal = [this, &line](int index) {
+        return index >= 0 && index < m_state.entryCount() && storedLine(m_state.entries[index]) == line;
+    };
+    int index = editIndex;
+    if (!isOriginal(index)) {
+        index = -1;
+        for (int i = 0; i < m_state.entryCount() && index < 0; ++i) {
+            if (isOriginal(i))
+                index = i;
+        }
+    }
+    if (index < 0) {
+        notApplied({original});
+        return;
+    }
+    storeEntry(draft, index);
+}
+
 FileResult Session::exportData(const QString& path)
 {
     return writeExportFile(m_state, path);

@@ -130,6 +130,10 @@ public:
     // numbering, the log lines, the remembered choices, then the refresh. An index that names no entry
     // changes nothing.
     void storeEntry(const EntryDraft& draft, std::optional<int> editIndex = std::nullopt);
+    // Changes the entry that the editor showed as original, at editIndex unless the entries were read
+    // afresh meanwhile (another program changed the file) and moved it; then it is found by its fields,
+    // and when it is gone the user is told and nothing changes.
+    void storeEntry(const EntryDraft& draft, int editIndex, const Expense& original);
 
     // Writes the export file; changes nothing else.
     FileResult exportData(const QString& path);
