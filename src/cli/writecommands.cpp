@@ -47,12 +47,12 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
     state.settings.sortReverse = invocation.reverse;
     const int failuresBefore = session.failureCount();
     session.refreshList(true);
-    const bool logged = session.failureCount() == failuresBefore;
+    const bool noOtherFailure = session.failureCount() == failuresBefore;
     reportProblems(session, console);
     if (!session.lastDatabaseWrite().ok())
         return failedWriteExitCode(session.lastDatabaseWrite());
     const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Sorted"));
-    return settingsSaved != 0 || logged ? settingsSaved : kExitSettingsNotSaved;
+    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
 }
 
 namespace {
@@ -94,13 +94,13 @@ int addEntry(Session& session, const Invocation& invocation, Console& console)
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
     const FileResult& write = session.lastDatabaseWrite();
-    const bool logged = session.failureCount() == failuresBefore;
+    const bool noOtherFailure = session.failureCount() == failuresBefore;
     reportProblems(session, console);
     if (!write.ok())
         return failedWriteExitCode(write);
     const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Entry stored"));
     // A log line that could not be written is told above; the entry is in the file all the same.
-    return settingsSaved != 0 || logged ? settingsSaved : kExitSettingsNotSaved;
+    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
 }
 
 } // namespace tallyfox::cli
