@@ -72,8 +72,16 @@ struct EarlyExit
 
 using ParsedCommandLine = std::variant<Invocation, EarlyExit>;
 
-// Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.
+// Exit codes. 0: done.
+// 1: nothing was stored: a file could not be read or written (or is no database).
 inline constexpr int kExitFileError = 1;
+// 2: the command line is wrong.
 inline constexpr int kExitUsage = 2;
+// 3: the change is in the database, but the settings (or the edit log) were not saved; running the
+// command again would make it twice.
+inline constexpr int kExitSettingsNotSaved = 3;
+// 4: another program was writing the database for longer than the tool waits; nothing was changed, and
+// the command may be run again.
+inline constexpr int kExitBusy = 4;
 
 } // namespace tallyfox::cli

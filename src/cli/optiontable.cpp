@@ -78,7 +78,8 @@ const QString kDescription = QStringLiteral(
     "list nothing and add creates it. add and sort store the settings as the program does when it closes,\n"
     "so the database and settings folder named by -f and -d become the program's too.\n"
     "TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
-    "Exit codes: 0 success, 1 a file could not be read or written, 2 a usage error.");
+    "Exit codes: 0 success, 1 nothing stored (a file could not be read or written), 2 a usage error,\n"
+    "3 the change is stored but the settings were not saved, 4 the database is busy (nothing changed).");
 
 QCommandLineOption makeOption(const OptionDefinition& definition)
 {

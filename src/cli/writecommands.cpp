@@ -7,6 +7,32 @@
 
 namespace tallyfox::cli {
 
+namespace {
+
+// The exit code of a write of the database that failed; a busy database may be tried again.
+int failedWriteExitCode(const FileResult& write)
+{
+    return write.error() == FileError::Busy ? kExitBusy : kExitFileError;
+}
+
+// Stores the settings after the database holds the change, and tells whether they were stored.
+int saveSettingsAfterChange(Session& session, Console& console, const QString& changeMade)
+{
+    const int failuresBefore = session.failureCount();
+    session.saveSettings();
+    const QStringList problems = session.takeMessages();
+    if (session.failureCount() == failuresBefore) {
+        for (const QString& problem : problems)
+            console.message(problem);
+        return 0;
+    }
+    console.message(changeMade + QStringLiteral(", but the settings were not saved: ") +
+                    problems.join(QStringLiteral(" ")));
+    return kExitSettingsNotSaved;
+}
+
+} // namespace
+
 int sortDatabase(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
@@ -19,9 +45,14 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
     }
     state.settings.sortKey = invocation.sortKey.value_or(SortKey::Name);
     state.settings.sortReverse = invocation.reverse;
+    const int failuresBefore = session.failureCount();
     session.refreshList(true);
-    session.saveSettings();
-    return reportProblems(session, console) ? 0 : kExitFileError;
+    const bool noOtherFailure = session.failureCount() == failuresBefore;
+    reportProblems(session, console);
+    if (!session.lastDatabaseWrite().ok())
+        return failedWriteExitCode(session.lastDatabaseWrite());
+    const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Sorted"));
+    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
 }
 
 namespace {
@@ -58,17 +89,18 @@ EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings,
 int addEntry(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
+    const int failuresBefore = session.failureCount();
     session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const bool stored = session.lastDatabaseWrite().ok();
-    const QStringList problems = session.takeMessages();
-    for (const QString& problem : problems)
-        console.message(problem);
-    if (!stored)
-        return kExitFileError;
-    session.saveSettings();
-    return reportProblems(session, console) && problems.isEmpty() ? 0 : kExitFileError;
+    const FileResult& write = session.lastDatabaseWrite();
+    const bool noOtherFailure = session.failureCount() == failuresBefore;
+    reportProblems(session, console);
+    if (!write.ok())
+        return failedWriteExitCode(write);
+    const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Entry stored"));
+    // A log line that could not be written is told above; the entry is in the file all the same.
+    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
 }
 
 } // namespace tallyfox::cli

@@ -29,6 +29,8 @@ void purgeAllEntries(Session& session)
     // Removing entries is a change the file must follow, even when it leaves the table empty after Open.
     if (state.entryCount() > 0)
         state.keepFileIfEmpty = false;
+    for (const Expense& entry : state.entries)
+        session.noteRemoved(entry);
     state.entries.clear();
     session.refreshList(false);
 }
@@ -45,6 +47,8 @@ void purgeEntriesBefore(Session& session, QDate cutOff)
     for (Expense& entry : state.entries) {
         if (!(entry.date < day))
             kept.append(std::move(entry));
+        else
+            session.noteRemoved(entry);
     }
     if (kept.count() < state.entryCount())
         state.keepFileIfEmpty = false;

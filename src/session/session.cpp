@@ -3,14 +3,18 @@
 #include "core/daycount.h"
 #include "core/sorting.h"
 #include "session/exportfile.h"
-#include "storage/databasefile.h"
+#include "session/receiptnumbers.h"
 #include "storage/settingssave.h"
+
+#include <algorithm>
 
 namespace tallyfox {
 
 Session::Session(AppState& state, const Clock& clock, Registry& registry)
     : m_state(state), m_clock(clock), m_registry(registry), m_log(clock)
 {}
+
+Session::~Session() = default;
 
 QStringList Session::takeMessages()
 {
@@ -24,13 +28,18 @@ void Session::tell(const QString& message)
 
 void Session::report(const FileResult& result)
 {
-    if (!result.ok())
-        tell(result.message());
+    if (result.ok())
+        return;
+    ++m_failureCount;
+    tell(result.message());
 }
 
 void Session::report(const LogResult& result)
 {
-    if (!result.ok() && result.isNewFailure())
+    if (result.ok())
+        return;
+    ++m_failureCount;
+    if (result.isNewFailure())
         tell(result.message());
 }
 
@@ -47,56 +56,6 @@ void Session::refreshList(bool forceSort)
         refreshEntries(forceSort);
 }
 
-std::vector<int> Session::refreshEntries(bool forceSort)
-{
-    const Settings& settings = m_state.settings;
-    if (settings.autoSort || forceSort)
-        sortEntries(m_state.entries, m_state.entryCount(), {settings.sortKey, settings.sortReverse},
-                    m_state.locale);
-    std::vector<int> justChanged;
-    if (!m_state.quickEntryOnly) {
-        for (int i = 0; i < m_state.entryCount(); ++i) {
-            if (m_state.entries[i].justChanged) {
-                m_state.entries[i].justChanged = false;
-                justChanged.push_back(i);
-            }
-        }
-    }
-    writeDatabase();
-    return justChanged;
-}
-
-bool Session::reloadIfChangedElsewhere()
-{
-    return false;
-}
-
-void Session::protectUnreadDatabase()
-{
-    m_unreadDatabase = m_state.databasePath;
-    m_unreadReported = false;
-}
-
-void Session::writeDatabase()
-{
-    if (m_unreadDatabase.isEmpty() || m_unreadDatabase != m_state.databasePath) {
-        m_lastDatabaseWrite = writeDatabaseFile(m_state);
-        report(m_lastDatabaseWrite);
-        return;
-    }
-    m_lastDatabaseWrite = {};
-    if (m_state.entryCount() == 0)
-        return;
-    m_lastDatabaseWrite =
-        FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase,
-                                 QStringLiteral("It could not be read, so writing it would replace the "
-                                                "entries it holds. Use Save as to keep the changes."));
-    if (!m_unreadReported) {
-        m_unreadReported = true;
-        report(m_lastDatabaseWrite);
-    }
-}
-
 void Session::logMessage(const QString& text)
 {
     report(m_log.logMessage(m_state, text));
@@ -109,6 +68,7 @@ void Session::newDatabase(const QString& path)
     // The new file is written even when Open had found the previous one empty.
     m_state.keepFileIfEmpty = false;
     m_unreadDatabase.clear();
+    forgetFile();
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
 }
@@ -117,21 +77,27 @@ void Session::openDatabase(const QString& path)
 {
     const QString previous = m_state.databasePath;
     m_state.databasePath = path;
-    const FileResult read = readDatabaseFile(m_state);
-    if (!read.ok()) {
+    const FileResult read = loadDatabase();
+    m_unreadDatabase.clear();
+    if (read.error() == FileError::UnknownContent) {
+        // Shown as the empty list it reads as, but never replaced.
+        protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
+    } else if (!read.ok()) {
         // The entries in memory stay with the file they came from.
         m_state.databasePath = previous;
         report(read);
         return;
     }
     m_state.keepFileIfEmpty = true;
-    m_unreadDatabase.clear();
     refreshList(false);
     logMessage(QStringLiteral("Open file: ") + path);
 }
 
 void Session::saveDatabaseAs(const QString& path)
 {
+    // Another file is replaced as chosen; the same file is still checked for changes made elsewhere.
+    if (FileLock::realPath(path) != FileLock::realPath(m_state.databasePath))
+        forgetFile();
     m_state.databasePath = path;
     // The chosen file is written even when the table is empty.
     m_state.keepFileIfEmpty = false;
@@ -154,6 +120,7 @@ void Session::removeEntryAt(int index, bool logIt)
         return;
     if (logIt)
         report(m_log.logEntry(m_state, LogEditType::Delete, index));
+    m_journal.deleted(m_state.entries[index]);
     m_state.entries.removeAt(index);
 }
 
@@ -182,21 +149,43 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
     // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
     if (editIndex && (*editIndex < 0 || *editIndex >= m_state.entryCount()))
         return;
+    // The new entry's receipt number is checked against the file as it is now, and nobody else may
+    // take it before the entry is written: the lock is held until the refresh has written it.
+    FileLock& lock = writeLock();
+    const bool locked = !editIndex && lock.lock();
+    // The refresh below gives up at once: the holder has had its time.
+    m_lockJustFailed = !editIndex && !locked;
+    if (locked && !isProtected()) {
+        FileResult failure;
+        // A failure here is the refresh's to report.
+        (void)checkFile(failure);
+    }
+
     Settings& settings = m_state.settings;
     const bool editing = editIndex.has_value();
     QString receipt = draft.receipt;
     int target = 0;
     LogEditType logType = LogEditType::New;
+    std::optional<Expense> before;
     if (!editing) {
+        if (!draft.hasReceipt) {
+            receipt = QStringLiteral("00");
+        } else {
+            if (receipt == QString::number(settings.nextReceiptNumber)) {
+                if (const std::optional<qint64> fresh =
+                        replacementReceiptNumber(m_state.entries, settings.nextReceiptNumber)) {
+                    receipt = QString::number(*fresh);
+                    settings.nextReceiptNumber = quint16(std::min<qint64>(*fresh, 0xffff));
+                }
+            }
+            ++settings.nextReceiptNumber;
+        }
         target = m_state.entryCount();
         m_state.entries.append();
-        if (!draft.hasReceipt)
-            receipt = QStringLiteral("00");
-        else
-            ++settings.nextReceiptNumber;
         settings.lastHasReceipt = draft.hasReceipt;
     } else {
         target = *editIndex;
+        before = m_state.entries[target];
         report(m_log.logEntry(m_state, LogEditType::EditFrom, target));
         logType = LogEditType::EditTo;
         if (!m_state.entries[target].hasReceipt && draft.hasReceipt)
@@ -215,12 +204,39 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
     entry.hasReceipt = draft.hasReceipt;
     entry.receipt = receipt;
     entry.justChanged = true;
+    if (before)
+        m_journal.edited(*before, entry);
+    else
+        m_journal.added(entry);
 
     report(m_log.logEntry(m_state, logType, target));
     settings.lastUsedCurrency = draft.currency;
     settings.lastPaidWith = draft.paidWith;
     settings.lastIntendedSource = draft.intendedSource;
     refreshList(false);
+    if (locked)
+        lock.unlock();
+}
+
+void Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& original)
+{
+    const QByteArray line = storedLine(original);
+    const auto isOriginal = [this, &line](int index) {
+        return index >= 0 && index < m_state.entryCount() && storedLine(m_state.entries[index]) == line;
+    };
+    int index = editIndex;
+    if (!isOriginal(index)) {
+        index = -1;
+        for (int i = 0; i < m_state.entryCount() && index < 0; ++i) {
+            if (isOriginal(i))
+                index = i;
+        }
+    }
+    if (index < 0) {
+        notApplied({original});
+        return;
+    }
+    storeEntry(draft, index);
 }
 
 FileResult Session::exportData(const QString& path)

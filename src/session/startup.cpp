@@ -104,12 +104,16 @@ void loadEntries(Session& session, bool convertOldFormat)
                            QStringLiteral(" to: ") + state.databasePath);
         return;
     }
-    const FileResult read = readDatabaseFile(state);
+    const FileResult read = session.loadDatabase();
     if (!read.ok()) {
         session.report(read);
-        // The file holds entries that could not be read: no refresh may write over it.
+        // The file holds entries that could not be read, or something else than a database: no refresh
+        // may write over it.
         state.keepFileIfEmpty = true;
-        session.protectUnreadDatabase();
+        if (read.error() == FileError::UnknownContent)
+            session.protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
+        else
+            session.protectUnreadDatabase();
     }
     session.logMessage(QStringLiteral("Load file: ") + state.databasePath);
 }

@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -103,6 +104,18 @@ inline QStringList fileLines(const QString& path)
     if (text.endsWith(QStringLiteral("\r\n")))
         text.chop(2);
     return text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+}
+
+// The line reader tells the header from other lines; until it does, rules that depend on it are skipped.
+inline bool readerSummarisesLines(const QString& folder)
+{
+    AppState probe{pinnedLocale()};
+    probe.databasePath = folder + QStringLiteral("/probe.tfx");
+    writeFileBytes(probe.databasePath, QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n");
+    DatabaseReadSummary summary;
+    (void)readDatabaseFile(probe, nullptr, &summary);
+    QFile::remove(probe.databasePath);
+    return summary.headerSeen;
 }
 
 // A session over a state of its own: the pinned locale and clock, a registry file and a settings folder

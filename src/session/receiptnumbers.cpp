@@ -1,0 +1,40 @@
+#include "session/receiptnumbers.h"
+
+#include <algorithm>
+
+namespace tallyfox {
+
+namespace {
+
+// Receipts written by hand can hold any text; only plain numbers in a sane range count.
+constexpr qint64 kLargestReceiptNumber = 999999999999;
+
+std::optional<qint64> receiptNumber(const Expense& entry)
+{
+    if (!entry.hasReceipt)
+        return std::nullopt;
+    bool ok = false;
+    const qint64 number = entry.receipt.toLongLong(&ok);
+    if (!ok || number < 0 || number > kLargestReceiptNumber)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+std::optional<qint64> replacementReceiptNumber(const ExpenseArray& entries, qint64 counter)
+{
+    bool used = false;
+    qint64 highest = -1;
+    for (const Expense& entry : entries) {
+        if (const std::optional<qint64> number = receiptNumber(entry)) {
+            used = used || *number == counter;
+            highest = std::max(highest, *number);
+        }
+    }
+    if (!used)
+        return std::nullopt;
+    return highest + 1;
+}
+
+} // namespace tallyfox
