@@ -15,20 +15,13 @@ DatabaseWatcher::DatabaseWatcher(QObject* parent) : QObject(parent)
 
 void DatabaseWatcher::watch(const QString& path)
 {
-    if (path == m_path) {
-        watchFileIfThere();
-        return;
+    if (path != m_path) {
+        if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
+            m_watcher.removePaths(watched);
+        m_settle.stop();
+        m_path = path;
     }
-    if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
-        m_watcher.removePaths(watched);
-    m_settle.stop();
-    m_path = path;
-    if (m_path.isEmpty())
-        return;
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (QFileInfo(folder).isDir())
-        m_watcher.addPath(folder);
-    watchFileIfThere();
+    watchWhatIsThere();
 }
 
 bool DatabaseWatcher::watchesFile() const
@@ -42,15 +35,20 @@ void DatabaseWatcher::notice()
     // the path.
     if (m_watcher.files().contains(m_path))
         m_watcher.removePath(m_path);
-    watchFileIfThere();
+    watchWhatIsThere();
     m_settle.start();
 }
 
-void DatabaseWatcher::watchFileIfThere()
+void DatabaseWatcher::watchWhatIsThere()
 {
-    if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
+    if (m_path.isEmpty())
         return;
-    if (!m_watcher.files().contains(m_path))
+    // A folder made after the path was chosen is watched from the next call on.
+    const QFileInfo file(m_path);
+    if (const QString folder = file.absolutePath();
+        !m_watcher.directories().contains(folder) && QFileInfo(folder).isDir())
+        m_watcher.addPath(folder);
+    if (!m_watcher.files().contains(m_path) && file.isFile())
         m_watcher.addPath(m_path);
 }
 

@@ -23,7 +23,7 @@ public:
     explicit DatabaseWatcher(QObject* parent = nullptr);
 
     // Watches path from now on, or nothing for an empty path. The same path again only picks up a file
-    // that has appeared since.
+    // or folder that has appeared since.
     void watch(const QString& path);
     [[nodiscard]] const QString& path() const { return m_path; }
     // Whether the file itself (not only its folder) is watched now.
@@ -37,7 +37,7 @@ Q_SIGNALS:
 
 private:
     void notice();
-    void watchFileIfThere();
+    void watchWhatIsThere();
 
     QFileSystemWatcher m_watcher;
     QString m_path;
