@@ -98,6 +98,25 @@ TEST_F(ExternalChange, TheWatchSeesEveryReplacementAndFollowsSaveAs)
     EXPECT_TRUE(watcher.watchesFile());
 }
 
+// The window's own save shows in the watch too; it must not rebuild the list a second time.
+TEST_F(ExternalChange, TheWindowsOwnSaveIsNoChangeElsewhere)
+{
+    MainForm& form = start();
+    QSignalSpy changes(form.databaseWatcher(), &DatabaseWatcher::changed);
+    QSignalSpy resets(form.listModel(), &QAbstractItemModel::modelReset);
+    EntryDraft draft;
+    draft.type = QStringLiteral("Tea");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 2.0;
+    fixture.session->storeEntry(draft);
+    ASSERT_EQ(resets.count(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() > 0; }, kChangeWaitMs));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(form.listModel()->rowCount(), 4);
+}
+
 // enabled when the reload lands
 TEST_F(ExternalChange, DISABLED_TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileKeepsIt)
 {

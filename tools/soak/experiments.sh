@@ -211,7 +211,7 @@ window_and_cli() {
 
 # Adds on a disk that fills up: each either succeeds (its entry in the file) or fails with a non-zero
 # exit (the file as it was), and the file is never cut. disk_trials NAME FOLDER KIND (tmpfs or fsize)
-disk_trials() {
+run_disk_trials() {
     local name=$1 folder=$2 kind=$3
     local db=$folder/db.tfx expected=$work/$name.expected filler=$folder/filler
     make_settings "$folder"
@@ -278,14 +278,14 @@ full_disk() {
         return
     fi
     mounts+=("$folder")
-    disk_trials full-disk "$folder" tmpfs
+    run_disk_trials full-disk "$folder" tmpfs
     umount "$folder"
     unset 'mounts[-1]'
 }
 
 file_size_limit() {
     mkdir -p "$work/fsize"
-    disk_trials file-size-limit "$work/fsize" fsize
+    run_disk_trials file-size-limit "$work/fsize" fsize
     rm -rf "$work/fsize"
 }
 
