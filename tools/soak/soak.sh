@@ -63,6 +63,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 source "$(dirname "${BASH_SOURCE[0]}")/soaklib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/experiments.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/specialfiles.sh"
 
 failed=0
 echo "== soak of $bin_dir on $(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg)"
