@@ -18,7 +18,7 @@ else
 WERROR = OFF
 endif
 
-.PHONY: all deps build run test bench fuzz fuzz-deps format screenshots clean
+.PHONY: all deps build run test bench soak fuzz fuzz-deps format screenshots clean
 
 all: build
 
@@ -42,6 +42,11 @@ test: build
 
 bench: build
 	./bench/run.sh $(BUILD_DIR)
+
+# Kills, concurrent writers, the open window, full disks and special files against the built programs,
+# in a temporary folder; about five minutes. Not part of `make test`.
+soak: build
+	./tools/soak/soak.sh $(BUILD_DIR)/bin
 
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -5,11 +5,14 @@
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
 #include "ui/databasedialogs.h"
+#include "ui/databasewatcher.h"
 #include "ui/entrylistmodel.h"
 #include "ui/entrylistview.h"
+#include "ui/keptselection.h"
 #include "ui/mainmenu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -19,7 +22,7 @@ namespace tallyfox {
 MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
       m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this))
+      m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this))
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
@@ -39,6 +42,7 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
 
     connectMenu();
     m_session.setRefreshHandler([this](bool forceSort) { refreshList(forceSort); });
+    connect(m_watcher, &DatabaseWatcher::changed, this, &MainForm::reloadIfChangedElsewhere);
 
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(1000);
@@ -148,6 +152,28 @@ void MainForm::refreshList(bool forceSort)
     m_list->setUpdatesEnabled(true);
     updateMenuStates();
     m_list->setEnabled(true);
+    // New, Open and Save as end here too: the watch follows the database, and picks up a file that the
+    // write has just made.
+    m_watcher->watch(m_session.state().databasePath);
+}
+
+void MainForm::reloadIfChangedElsewhere()
+{
+    // A form open over the window may hold a row of the list: the rows change once it has closed.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        m_watcher->settleTimer().start();
+        return;
+    }
+    const KeptSelection kept(*m_list, m_session.state());
+    // What was read is what the file holds, so the rows are rebuilt without the refresh's write.
+    if (m_session.reloadIfChangedElsewhere()) {
+        m_list->setUpdatesEnabled(false);
+        m_model->reset();
+        kept.restore(*m_list, m_session.state());
+        m_list->setUpdatesEnabled(true);
+        updateMenuStates();
+    }
+    showProblems();
 }
 
 void MainForm::updateMenuStates()

@@ -9,6 +9,7 @@
 
 namespace tallyfox {
 
+class DatabaseWatcher;
 class EntryListModel;
 class EntryListView;
 class MainMenu;
@@ -17,6 +18,8 @@ class Session;
 
 // The home screen: the entry list, the main menu behind the left soft key and "New item" on the right.
 // Every change ends in refreshList, which rebuilds the rows, writes the database and updates the menu.
+// The window watches its database file, and when another program changed it shows the entries read
+// again, keeping the selected entry.
 class MainForm : public FormBase
 {
     Q_OBJECT
@@ -37,6 +40,7 @@ public:
     [[nodiscard]] MainMenu* mainMenu() const { return m_menu; }
     [[nodiscard]] EntryListModel* listModel() const { return m_model; }
     [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
+    [[nodiscard]] DatabaseWatcher* databaseWatcher() const { return m_watcher; }
 
     // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
@@ -56,6 +60,9 @@ public:
     void showAbout();
     // Brings the window to the front, as a second start asks.
     void bringToFront();
+    // Shows the entries again when another program changed the database since the session last read or
+    // wrote it; the watcher calls it once the file has settled.
+    void reloadIfChangedElsewhere();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +80,7 @@ private:
     EntryListModel* m_model;
     EntryListView* m_list;
     MainMenu* m_menu;
+    DatabaseWatcher* m_watcher;
     QTimer m_startupTimer;
     // What start-up and the first refresh had to tell, shown once the window is up.
     QStringList m_startupMessages;

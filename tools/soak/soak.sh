@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Soak run: the built programs under kills, concurrent writers, the open window, a full disk and files
+# that are no database, checking after each trial that nothing was lost. Usage:
+#
+#     tools/soak/soak.sh [BIN_DIR]        (BIN_DIR defaults to build/bin; `make soak` runs it)
+#
+# One line per experiment: "name: trials N, entries expected E, found F, corrupt C, leftovers L".
+#   entries expected  entries that must be in the file at the end (those it held, plus every add that
+#                     completed or reported success); found: how many of them it holds.
+#   corrupt           trials after which the file did not parse, held neither its old nor its new entries,
+#                     was changed although it had to stay as it was, or (FIFO) the command hung or
+#                     said nothing.
+#   leftovers         checks that found a temporary file beside the database or the registry after a save
+#                     that ran to its end.
+# Details of failures follow their line, indented. The exit status is 1 when any experiment lost an
+# entry or found a corrupt file or a leftover.
+#
+# Settings (environment): SOAK_KILL_TRIALS (1000) killed saves, SOAK_KILL_LARGE_TRIALS (100) of them on
+# the database of SOAK_LARGE_ENTRIES (100000) entries, the others on one of SOAK_SMALL_ENTRIES (10000);
+# SOAK_PAIRS (200) concurrent pairs; SOAK_WINDOW_SECONDS (60); SOAK_DISK_TRIALS (40) per full-disk kind;
+# SOAK_KEEP=1 keeps the work folder; SOAK_ONLY=name,... runs some experiments only.
+set -uo pipefail
+
+bin_dir=$(cd "${1:-build/bin}" && pwd) || exit 2
+cli=$bin_dir/tallyfox-cli
+program=$bin_dir/tallyfox
+gen=$bin_dir/tallyfox-gen
+for needed in "$cli" "$program" "$gen"; do
+    if [ ! -x "$needed" ]; then
+        echo "soak: $needed is missing: build first (make build)" >&2
+        exit 2
+    fi
+done
+
+kill_trials=${SOAK_KILL_TRIALS:-1000}
+kill_large_trials=${SOAK_KILL_LARGE_TRIALS:-100}
+large_entries=${SOAK_LARGE_ENTRIES:-100000}
+small_entries=${SOAK_SMALL_ENTRIES:-10000}
+pairs=${SOAK_PAIRS:-200}
+window_seconds=${SOAK_WINDOW_SECONDS:-60}
+disk_trials=${SOAK_DISK_TRIALS:-40}
+only=${SOAK_ONLY:-}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tallyfox-soak.XXXXXX")
+mounts=()
+cleanup() {
+    for mount in "${mounts[@]}"; do
+        umount "$mount" 2>/dev/null
+    done
+    if [ "${SOAK_KEEP:-0}" = 1 ]; then
+        echo "soak: work folder kept: $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+# Nothing of the user's: every program run sees the work folder's registry, folders and clock.
+export XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+export TALLYFOX_NOW=2024-06-01T12:00:00 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+source "$(dirname "${BASH_SOURCE[0]}")/soaklib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/experiments.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/specialfiles.sh"
+
+failed=0
+echo "== soak of $bin_dir on $(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+start_time=$SECONDS
+"$gen" --entries "$large_entries" --seed 20240601 --out "$work/large.tfx" >/dev/null || exit 2
+"$gen" --entries "$small_entries" --seed 20240601 --out "$work/small.tfx" >/dev/null || exit 2
+"$gen" --entries 2000 --seed 20240601 --out "$work/disk.tfx" >/dev/null || exit 2
+db_header=$(head -n 1 "$work/small.tfx")
+
+for experiment in kill_saves concurrent_pairs window_and_cli full_disk file_size_limit fifo not_a_database; do
+    if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
+        continue
+    fi
+    experiment_start=$SECONDS
+    "$experiment"
+    echo "    ($((SECONDS - experiment_start)) s)"
+done
+
+echo "== $((SECONDS - start_time)) s; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+exit "$failed"
