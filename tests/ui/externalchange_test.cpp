@@ -117,8 +117,7 @@ TEST_F(ExternalChange, TheWindowsOwnSaveIsNoChangeElsewhere)
     EXPECT_EQ(form.listModel()->rowCount(), 4);
 }
 
-// enabled when the reload lands
-TEST_F(ExternalChange, DISABLED_TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileKeepsIt)
+TEST_F(ExternalChange, TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileKeepsIt)
 {
     MainForm& form = start();
     form.list()->selectRow(1);
