@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +30,9 @@ int run(tallyfox::cli::Console& console, tallyfox::AppState& state)
 
 int main(int argc, char* argv[])
 {
+    // Past a file size limit a write then fails with "File too large", which is reported and leaves the old
+    // file whole, instead of the signal ending the process without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tallyfox-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
