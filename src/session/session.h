@@ -5,6 +5,7 @@
 #include "platform/filesystem.h"
 #include "platform/registry.h"
 #include "storage/editlog.h"
+#include "storage/settingssave.h"
 
 #include <QDate>
 #include <QString>
@@ -104,7 +105,12 @@ public:
     // Writes the export file; changes nothing else.
     FileResult exportData(const QString& path);
 
+    // Stores the settings the program changed since they were loaded or last saved; the values that
+    // another process stored meanwhile stay. saveSettings reports a failure, storeSettings returns it.
     void saveSettings();
+    FileResult storeSettings(ReceiptNumberSave receipt = ReceiptNumberSave::NeverBack);
+    // Start-up records the settings as the registry held them, before it closes the keys it read.
+    void rememberStoredSettings(const StoredSettings& stored) { m_settingsAsStored = stored; }
 
 private:
     void writeDatabase();
@@ -118,6 +124,7 @@ private:
     QString m_unreadDatabase;
     bool m_unreadReported = false;
     FileResult m_lastDatabaseWrite;
+    StoredSettings m_settingsAsStored;
 };
 
 } // namespace tallyfox
