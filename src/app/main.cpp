@@ -1,6 +1,7 @@
 #include "app/programoptions.h"
 #include "core/appstate.h"
 #include "platform/clock.h"
+#include "platform/filelock.h"
 #include "platform/programfolders.h"
 #include "platform/programinstance.h"
 #include "platform/registry.h"
@@ -17,6 +18,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QScreen>
+#include <cerrno>
 #include <vector>
 
 namespace {
@@ -81,8 +83,12 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
     tallyfox::ProgramStyle::install();
 
-    const QString instanceKey = tallyfox::programInstanceKey(registry.filePath());
-    tallyfox::SingleInstance instance(instanceKey, tallyfox::programInstanceLockPath(instanceKey));
+    // Held until the process ends; the kernel lets go of it however the process ends.
+    tallyfox::FileLock instanceLock(registry.filePath(), tallyfox::LockPurpose::Instance);
+    tallyfox::SingleInstance instance(tallyfox::programInstanceKey(registry.filePath()), [&instanceLock] {
+        // Without a lock file to hold (no writable runtime folder) the window runs rather than never.
+        return instanceLock.lock(std::chrono::milliseconds(0)) || instanceLock.lastError() != EWOULDBLOCK;
+    });
     if (!instance.start())
         return 0;
 

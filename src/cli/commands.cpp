@@ -3,7 +3,6 @@
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
-#include "platform/programinstance.h"
 #include "platform/registry.h"
 
 namespace tallyfox::cli {
@@ -34,14 +33,6 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
 int runCommand(const Invocation& invocation, AppState& state, Console& console)
 {
     Registry registry(registryFilePath());
-    // The running program rewrites the database at its next change and the settings when it closes,
-    // which would undo what the tool changed behind its back.
-    const bool changesData = invocation.command == Command::Sort || invocation.command == Command::Add;
-    if (changesData && isProgramRunning(registry.filePath())) {
-        console.message(QStringLiteral("Tallyfox is running with these settings: close it first, or make the "
-                                       "change there."));
-        return kExitFileError;
-    }
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;

@@ -55,16 +55,20 @@ bool FileLock::lock(std::chrono::milliseconds wait)
     if (m_fd < 0) {
         m_fd = ::open(QFile::encodeName(m_lockFilePath).constData(),
                       O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (m_fd < 0)
+        if (m_fd < 0) {
+            m_lastError = errno;
             return false;
+        }
     }
     // Polled rather than blocking, so that a wait has an end; a short sleep keeps the cost of waiting low.
     const QDeadlineTimer deadline(wait);
     while (!tryFlock(m_fd)) {
-        if (errno != EWOULDBLOCK || deadline.hasExpired())
+        m_lastError = errno;
+        if (m_lastError != EWOULDBLOCK || deadline.hasExpired())
             return false;
         QThread::msleep(5);
     }
+    m_lastError = 0;
     m_depth = 1;
     return true;
 }

@@ -36,6 +36,9 @@ public:
     [[nodiscard]] bool lock(std::chrono::milliseconds wait = kWriterLockWait);
     void unlock();
     [[nodiscard]] bool isLocked() const { return m_depth > 0; }
+    // Why the last lock() failed: EWOULDBLOCK when another holder kept the lock, else the errno of
+    // opening the lock file; 0 after a success.
+    [[nodiscard]] int lastError() const { return m_lastError; }
 
     [[nodiscard]] const QString& lockFilePath() const { return m_lockFilePath; }
 
@@ -48,6 +51,7 @@ private:
     QString m_lockFilePath;
     int m_fd = -1;
     int m_depth = 0;
+    int m_lastError = 0;
 };
 
 // Holds a FileLock for a scope once it is taken.

@@ -4,12 +4,10 @@
 
 namespace tallyfox {
 
-// One running copy of the program per user and registry file. The copy holds a lock file named by a
-// key of the two; the command-line tool looks at the lock before it changes the program's data.
+// One running window per user and registry file. The window holds the registry's instance lock
+// (FileLock with LockPurpose::Instance) for as long as it runs, and listens on a local socket named by
+// this key, where a later start asks it to come to the front. The key is made from the registry's real
+// path and the user's number, so that every way of naming the same file meets the same window.
 [[nodiscard]] QString programInstanceKey(const QString& registryFile);
-[[nodiscard]] QString programInstanceLockPath(const QString& key);
-
-// Whether a copy of the program runs with this registry file.
-[[nodiscard]] bool isProgramRunning(const QString& registryFile);
 
 } // namespace tallyfox

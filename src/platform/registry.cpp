@@ -43,7 +43,7 @@ RegistryKey Registry::openKey(const QString& subKey, bool create)
     if (!shared->content().keyExists(path)) {
         if (!create)
             return key;
-        shared->contentToChange().addKey(path);
+        shared->addKey(path);
         key.m_changed = true;
     }
     key.m_store = std::move(shared);

@@ -54,7 +54,7 @@ void RegistryKey::setValue(const QString& name, const RegistryValue& value)
 {
     if (!m_store || this->value(name) == value)
         return;
-    m_store->contentToChange().addKey(m_path).set(name, value);
+    m_store->setValue(m_path, name, value);
     m_changed = true;
 }
 

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "platform/filelock.h"
 #include "platform/filesystem.h"
 #include "platform/registrycontent.h"
 
+#include <QList>
 #include <QString>
+#include <chrono>
+#include <optional>
 
 namespace tallyfox {
 
 // The content of one registry file, read when it is made and held in memory while keys on it are open.
+// Other processes (the command-line tool, a second program) may write the file meanwhile: a write
+// applies only what this store changed to the file as it then is, so that both keep their values.
 class RegistryStore
 {
 public:
@@ -20,19 +26,37 @@ public:
     [[nodiscard]] const FileResult& readResult() const { return m_readResult; }
 
     [[nodiscard]] const RegistryContent& content() const { return m_content; }
-    // The content, to change; the next writeChanges() writes the file.
-    [[nodiscard]] RegistryContent& contentToChange();
-    [[nodiscard]] bool hasChanges() const { return m_changed; }
+    [[nodiscard]] bool hasChanges() const { return !m_changes.isEmpty(); }
 
-    // Writes the whole file atomically, creating its folder as needed, when something changed since it
-    // was read or last written. After a failure the changes stay pending, so the next call tries again.
-    FileResult writeChanges();
+    // Changes in memory, which the next writeChanges() writes.
+    void addKey(const QString& keyPath);
+    void setValue(const QString& keyPath, const QString& name, const RegistryValue& value);
+
+    // Writes the file atomically, creating its folder as needed, when something changed since it was
+    // read or last written. It holds the file's write lock meanwhile, waiting up to wait for another
+    // writer (FileError::Busy when it has to give up), and when the file changed since this store read
+    // it, starts from the file as it is now. After a failure the changes stay pending, so the next call
+    // tries again.
+    FileResult writeChanges(std::chrono::milliseconds wait = kWriterLockWait);
 
 private:
+    struct Change
+    {
+        QString keyPath;
+        // Nothing when the change added the key itself.
+        std::optional<QString> valueName;
+    };
+
+    // Under the write lock: takes in what another process wrote since this store read the file.
+    FileResult takeInChangesOnDisk();
+
     QString m_path;
     FileResult m_readResult;
     RegistryContent m_content;
-    bool m_changed = false;
+    QList<Change> m_changes;
+    // The version of the file the content stands on; nothing when there was no file.
+    std::optional<FileStamp> m_stamp;
+    std::optional<quint64> m_hash;
 };
 
 } // namespace tallyfox

@@ -52,10 +52,10 @@ FileResult moveSettingsFolder(AppState& state, const QString& target, bool overw
     return {};
 }
 
-FileResult writeOptions(Session& session, const OptionsEdit& edit)
+FileResult writeOptions(Session& session, const OptionsEdit& edit, ReceiptNumberSave receipt)
 {
     AppState& state = session.state();
-    if (FileResult saved = saveSettingsToRegistry(state, session.registry()); !saved.ok())
+    if (FileResult saved = session.storeSettings(receipt); !saved.ok())
         return saved;
     const QString target = withTrailingSlash(QDir::cleanPath(edit.location));
     if (!edit.location.isEmpty() && target != state.settingsFolder) {
@@ -91,8 +91,12 @@ OptionsEdit loadOptions(Session& session)
 
 FileResult saveOptions(Session& session, const OptionsEdit& edit)
 {
+    // A receipt number typed in the form is the user's choice, even one below the stored counter.
+    const ReceiptNumberSave receipt = edit.nextReceiptNumber != session.state().settings.nextReceiptNumber
+                                          ? ReceiptNumberSave::AsChosen
+                                          : ReceiptNumberSave::NeverBack;
     takeSettings(session.state().settings, edit);
-    FileResult written = writeOptions(session, edit);
+    FileResult written = writeOptions(session, edit, receipt);
     // The item editor and the currency table follow the defaults file as it now is on disk.
     loadDefaults(session);
     session.refreshList(false);

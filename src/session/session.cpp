@@ -246,7 +246,12 @@ FileResult Session::exportData(const QString& path)
 
 void Session::saveSettings()
 {
-    report(saveSettingsToRegistry(m_state, m_registry));
+    report(storeSettings());
+}
+
+FileResult Session::storeSettings(ReceiptNumberSave receipt)
+{
+    return saveSettingsToRegistry(m_state, m_registry, m_settingsAsStored, receipt);
 }
 
 } // namespace tallyfox

@@ -8,6 +8,7 @@
 #include "session/changejournal.h"
 #include "storage/databasefile.h"
 #include "storage/editlog.h"
+#include "storage/settingssave.h"
 
 #include <QDate>
 #include <QSet>
@@ -138,7 +139,12 @@ public:
     // Writes the export file; changes nothing else.
     FileResult exportData(const QString& path);
 
+    // Stores the settings the program changed since they were loaded or last saved; the values that
+    // another process stored meanwhile stay. saveSettings reports a failure, storeSettings returns it.
     void saveSettings();
+    FileResult storeSettings(ReceiptNumberSave receipt = ReceiptNumberSave::NeverBack);
+    // Start-up records the settings as the registry held them, before it closes the keys it read.
+    void rememberStoredSettings(const StoredSettings& stored) { m_settingsAsStored = stored; }
 
 private:
     // What checking the file under the lock found.
@@ -182,6 +188,7 @@ private:
     qsizetype m_otherLines = 0;
     // The files whose previous version this run has kept.
     QSet<QString> m_backedUp;
+    StoredSettings m_settingsAsStored;
 };
 
 } // namespace tallyfox

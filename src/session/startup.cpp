@@ -153,6 +153,7 @@ void runStartup(Session& session, const StartupOptions& options)
 
     const bool convertOldFormat = chooseDatabasePath(session, keys, options);
     readColumnSettings(keys, state.settings);
+    session.rememberStoredSettings(StoredSettings::readFrom(keys.settingsKey, keys.columnsKey));
     session.report(closeSettingsKeys(keys));
 
     loadDefaults(session);

@@ -58,15 +58,20 @@ void readColumnSettings(RegistryKey& columnsKey, Settings& settings)
     settings.columnPositions = columnPositionsFromStored(stored);
 }
 
-void writeColumnSettings(RegistryKey& columnsKey, const Settings& settings)
+QList<SettingValue> columnSettingValues(const Settings& settings)
 {
-    writeNumberSetting(columnsKey, QStringLiteral("LastVisibleColumn"), settings.lastVisibleColumn);
+    QList<SettingValue> values;
+    values.append(
+        {QStringLiteral("LastVisibleColumn"), RegistryValue::fromNumber(settings.lastVisibleColumn)});
     for (int k : kColumnWidthSaveOrder) {
         if (settings.columnWidths[k] > 0)
-            writeNumberSetting(columnsKey, columnWidthValueName(k), settings.columnWidths[k]);
+            values.append(
+                {columnWidthValueName(k), RegistryValue::fromNumber(quint32(settings.columnWidths[k]))});
     }
     for (int k = 0; k < kColumnCount; ++k)
-        writeNumberSetting(columnsKey, columnOrderValueName(k), settings.columnPositions[k]);
+        values.append(
+            {columnOrderValueName(k), RegistryValue::fromNumber(quint32(settings.columnPositions[k]))});
+    return values;
 }
 
 } // namespace tallyfox

@@ -2,7 +2,9 @@
 
 #include "core/settings.h"
 #include "platform/registrykey.h"
+#include "storage/settingsregistry.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -22,8 +24,8 @@ columnPositionsFromStored(const std::array<quint16, kColumnCount>& stored);
 // Reads LastVisibleColumn, the nine widths and the nine Order values into the settings.
 void readColumnSettings(RegistryKey& columnsKey, Settings& settings);
 
-// Writes LastVisibleColumn, the widths of the columns that are shown (a hidden column, width 0, keeps its
-// last stored width) and the nine Order values.
-void writeColumnSettings(RegistryKey& columnsKey, const Settings& settings);
+// LastVisibleColumn, the widths of the columns that are shown (a hidden column, width 0, keeps its last
+// stored width) and the nine Order values, as they are stored, in the order they are written.
+[[nodiscard]] QList<SettingValue> columnSettingValues(const Settings& settings);
 
 } // namespace tallyfox

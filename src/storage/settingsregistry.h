@@ -24,6 +24,13 @@ namespace tallyfox {
 // The low 16 bits of a number, for the settings that are 16-bit.
 [[nodiscard]] quint16 readNumber16Setting(RegistryKey& key, const QString& name, quint16 defaultValue);
 
+// A setting as it is stored: the name of its value and the value.
+struct SettingValue
+{
+    QString name;
+    RegistryValue value;
+};
+
 void writeTextSetting(RegistryKey& key, const QString& name, const QString& value);
 void writeNumberSetting(RegistryKey& key, const QString& name, qint32 value);
 // A flag is stored as 1 or 0.

@@ -1,6 +1,8 @@
 #include "toolkit/singleinstance.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <QThread>
 
 namespace tallyfox {
 
@@ -10,8 +12,8 @@ constexpr QByteArrayView kActivate = "activate\n";
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, const QString& lockFilePath, QObject* parent)
-    : QObject(parent), m_key(key), m_lockFilePath(lockFilePath)
+SingleInstance::SingleInstance(const QString& key, Claim claim, QObject* parent)
+    : QObject(parent), m_key(key), m_claim(std::move(claim))
 {
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
 }
@@ -20,23 +22,27 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::start()
 {
-    m_lock = std::make_unique<QLockFile>(m_lockFilePath);
-    // A lock left by a copy that died is stale and taken over.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(200)) {
+    if (m_claim()) {
+        // A socket left by a copy that was killed is only a name: the claim says nobody listens on it.
         QLocalServer::removeServer(m_key);
         m_server.setSocketOptions(QLocalServer::UserAccessOption);
         m_server.listen(m_key);
         return true;
     }
-    m_lock.reset();
+    // The first copy may hold its claim a moment before it listens.
+    const QDeadlineTimer deadline(2000);
     QLocalSocket socket;
-    socket.connectToServer(m_key);
-    if (socket.waitForConnected(2000)) {
-        socket.write(kActivate.data(), kActivate.size());
-        socket.waitForBytesWritten(2000);
-        socket.disconnectFromServer();
+    for (;;) {
+        socket.connectToServer(m_key);
+        if (socket.waitForConnected(int(deadline.remainingTime())))
+            break;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
     }
+    socket.write(kActivate.data(), kActivate.size());
+    socket.waitForBytesWritten(2000);
+    socket.disconnectFromServer();
     return false;
 }
 

@@ -1,21 +1,24 @@
 #pragma once
 
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
-#include <memory>
+#include <functional>
 
 namespace tallyfox {
 
-// One running copy per key. The first copy holds a lock file and listens on a local socket; a later copy
-// finds the lock taken, asks the first to come to the front and steps aside.
+// One running copy per key. The first copy claims its place (a kernel lock the caller holds, which no
+// crash can leave behind) and listens on a local socket; a later copy finds the place taken, asks the
+// first to come to the front and steps aside.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
-    // The key names the socket, the lock file guards it; copies with different keys do not meet.
-    SingleInstance(const QString& key, const QString& lockFilePath, QObject* parent = nullptr);
+    // Claims the place for the rest of the process's life: true when it was free. The key names the
+    // socket; copies with different keys do not meet.
+    using Claim = std::function<bool()>;
+
+    SingleInstance(const QString& key, Claim claim, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the first copy. Otherwise the first copy has been asked to come forward.
@@ -28,8 +31,7 @@ private:
     void acceptConnection();
 
     QString m_key;
-    QString m_lockFilePath;
-    std::unique_ptr<QLockFile> m_lock;
+    Claim m_claim;
     QLocalServer m_server;
 };
 

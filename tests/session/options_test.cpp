@@ -161,6 +161,41 @@ TEST_F(Options, AFailedCopyStopsTheSaveBeforeTheFolderOrTheListsChange)
     EXPECT_EQ(storedNumber(u"NextReceiptNum"), 42u);
 }
 
+// The receipt counter after the options are saved while another process had stored 50 and "USD".
+struct CounterCase
+{
+    const char* name;
+    quint16 typed;
+    quint32 stored;
+};
+
+class OptionsWhileAnotherProcessStores : public Options, public ::testing::WithParamInterface<CounterCase>
+{};
+
+TEST_P(OptionsWhileAnotherProcessStores, KeepTheirValuesAndATypedReceiptNumber)
+{
+    state.settings.nextReceiptNumber = 7;
+    session.saveSettings();
+    Registry elsewhere(registryFile);
+    RegistryKey theirs = elsewhere.open(QStringLiteral("Software\\Tallyfox"));
+    theirs.setText(QStringLiteral("Lastusedcurrency"), QStringLiteral("USD"));
+    theirs.setNumber(QStringLiteral("NextReceiptNum"), 50);
+    ASSERT_TRUE(theirs.close().ok());
+
+    OptionsEdit edit = edited();
+    edit.nextReceiptNumber = GetParam().typed;
+    ASSERT_TRUE(saveOptions(session, edit).ok());
+    EXPECT_EQ(storedNumber(u"NextReceiptNum"), GetParam().stored);
+    EXPECT_EQ(state.settings.nextReceiptNumber, GetParam().stored);
+    EXPECT_EQ(stored(u"Lastusedcurrency")->text, u"USD");
+    EXPECT_EQ(storedNumber(u"IncomeIsPositive"), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counter, OptionsWhileAnotherProcessStores,
+                         ::testing::Values(CounterCase{"TypedBelowTheirs", 42, 42},
+                                           CounterCase{"LeftAsItWas", 7, 50}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct ReceiptText
 {
     const char* typed;

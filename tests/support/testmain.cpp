@@ -5,6 +5,7 @@
 #include <QApplication>
 #endif
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +22,11 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", root + "/home/.config");
     qputenv("XDG_DATA_HOME", root + "/home/.local/share");
     qputenv("TALLYFOX_REGISTRY", root + "/registry.reg");
+    // Lock files go to the runtime folder.
+    QDir(sandbox.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(sandbox.path() + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", root + "/runtime");
     qputenv("TALLYFOX_NOW", "2010-01-03T12:30:45");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
