@@ -63,8 +63,15 @@ FileResult saveChanged(Registry& registry, const QString& subKey, const QList<Se
                        StoredSettings& asStored, ReceiptNumberSave receipt, std::optional<quint16>& counter)
 {
     RegistryKey key = registry.open(subKey);
-    if (!key.isOpen())
-        return {};
+    if (!key.isOpen()) {
+        // Start-up makes the keys; one that is missing now was never written (or was taken away), and
+        // the settings would be lost without a word.
+        if (!key.openFailure().ok())
+            return key.openFailure();
+        return FileResult::writeFailure(
+            FileError::NotWritable, registry.filePath(),
+            QStringLiteral("It holds no key \"HKEY_LOCAL_MACHINE\\%1\" for them.").arg(subKey));
+    }
     QList<SettingValue> written;
     for (const SettingValue& setting : values) {
         const RegistryValue* stored = asStored.find(subKey, setting.name);
