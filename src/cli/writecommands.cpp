@@ -18,6 +18,12 @@ int failedWriteExitCode(const FileResult& write)
 // Stores the settings after the database holds the change, and tells whether they were stored.
 int saveSettingsAfterChange(Session& session, Console& console, const QString& changeMade)
 {
+    // Start-up has said why the registry could not be read; nothing of this run can be kept in it.
+    if (session.state().settings.registryUnavailable) {
+        console.message(changeMade +
+                        QStringLiteral(", but the settings were not saved: the registry could not be read."));
+        return kExitSettingsNotSaved;
+    }
     const int failuresBefore = session.failureCount();
     session.saveSettings();
     const QStringList problems = session.takeMessages();

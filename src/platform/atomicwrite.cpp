@@ -192,4 +192,11 @@ FileResult copyFileAtomically(const QString& from, const QString& to)
     return readResult.ok() ? written : readResult;
 }
 
+void removeLeftoverTemporaryFiles(const QString& path)
+{
+    AtomicTarget target;
+    if (resolveTarget(path, target).ok())
+        removeLeftovers(target.folder, target.fileName);
+}
+
 } // namespace tallyfox

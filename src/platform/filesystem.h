@@ -144,6 +144,10 @@ FileResult openRegularFile(const QString& path, QFile& file);
 // files are read, and none larger than kLargestReadableFile.
 [[nodiscard]] FileContent readWholeFile(const QString& path);
 
+// Removes the temporary files that saves of the file at path, killed midway, left beside it. Safe only
+// while no other process saves that file, i.e. under its write lock.
+void removeLeftoverTemporaryFiles(const QString& path);
+
 // Keeps a copy of the file at from as to, written atomically with the permissions 0600, replacing what
 // to held. Nothing happens when from does not exist.
 FileResult copyFileAtomically(const QString& from, const QString& to);

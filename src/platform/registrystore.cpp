@@ -98,8 +98,18 @@ FileResult RegistryStore::takeInChangesOnDisk()
 
 FileResult RegistryStore::writeChanges(std::chrono::milliseconds wait)
 {
-    if (m_changes.isEmpty() || !isReadable())
+    if (!isReadable())
         return {};
+    if (m_changes.isEmpty()) {
+        // Nothing to write; a save killed earlier may still have left its temporary file, and a store that
+        // changes nothing would otherwise keep it for good. Not worth waiting for.
+        FileLock lock(m_path, LockPurpose::Write);
+        if (lock.lock(std::chrono::milliseconds(0))) {
+            removeLeftoverTemporaryFiles(m_path);
+            lock.unlock();
+        }
+        return {};
+    }
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
         return FileResult::writeFailure(FileError::FolderNotCreated, m_path,

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace tallyfox {
 namespace {
@@ -90,6 +91,17 @@ TEST(CliWriters, AnAddWhileAnotherHoldsTheLockIsBusyAndChangesNothing)
     other.unlock();
     EXPECT_EQ(sandbox.run(addArguments(database, "Second")).exitCode, 0);
     EXPECT_EQ(receipts(database), QStringList({"1", "2"}));
+}
+
+TEST(CliWriters, AnEntryStoredBesideARegistryThatIsNoFileExitsWithThree)
+{
+    CliSandbox sandbox;
+    const QString database = sandbox.file(QStringLiteral("fifo.tfx"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(sandbox.registryFile()).constData(), 0600), 0);
+    const CliRun run = sandbox.run(addArguments(database, "Taxi"));
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("It is a FIFO")) << run.err.toStdString();
+    EXPECT_EQ(receipts(database).size(), 1);
 }
 
 TEST(CliWriters, AnEntryStoredWithoutItsSettingsExitsWithThreeAndItsNumberIsNotUsedAgain)

@@ -56,6 +56,19 @@ TEST(RegistryStore, TwoProcessesThatChangeDifferentValuesBothKeepThem)
     EXPECT_EQ(mine.content().findKey(kMainKey)->find(u"Lastusedcurrency")->text, u"USD");
 }
 
+TEST(RegistryStore, AStoreThatChangesNothingStillRemovesWhatAKilledSaveLeft)
+{
+    test::TempFolder folder;
+    const QString file = folder.file(QStringLiteral("registry.reg"));
+    test::writeFileBytes(file, "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\r\n");
+    const QString leftover = file + QStringLiteral(".Ab12Cd");
+    test::writeFileBytes(leftover, "half a registry");
+    RegistryStore store(file);
+    ASSERT_TRUE(store.writeChanges().ok());
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(QFile::exists(file));
+}
+
 TEST(RegistryStore, AFileThatIsNoLongerARegistryIsNotWrittenOver)
 {
     test::TempFolder folder;
