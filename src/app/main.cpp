@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <cerrno>
+#include <csignal>
 #include <vector>
 
 namespace {
@@ -72,6 +73,9 @@ void chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& re
 
 int main(int argc, char* argv[])
 {
+    // Past a file size limit a write then fails with "File too large", which is shown and leaves the old
+    // file whole, instead of the signal ending the program and its unsaved changes without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
     tallyfox::Registry registry(tallyfox::registryFilePath());
     chooseScale(options, registry, argc, argv);
