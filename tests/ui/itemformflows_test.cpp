@@ -73,7 +73,7 @@ TEST_F(ItemEditorFlows, WithSkipOverviewTheQuickEntryKeyAcceptsTheEntryOnceTheWi
         EXPECT_FALSE(fixture.forms->quickEntry().isVisible());
         EXPECT_TRUE(item.isClosePending());
         EXPECT_TRUE(item.isVisible()) << "accepted at the timer's next tick, not at once";
-        QTRY_VERIFY(!item.isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !item.isVisible(); }, 5000));
     });
     ASSERT_EQ(state().entryCount(), 4);
     EXPECT_EQ(entry(3).type, u"Dinner");
@@ -99,7 +99,7 @@ TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWitho
     startQuiet();
     state().settings.startWithQuick = true;
     newItem([this](ItemForm& item) {
-        QTRY_VERIFY(box("typeBox")->hasFocus());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return box("typeBox")->hasFocus(); }, 5000));
         EXPECT_FALSE(rightKeyEnabled());
         EXPECT_TRUE(item.isVisible()) << "without SkipOverview the editor shows the entry for review";
         press(Qt::Key_Escape);
@@ -191,7 +191,7 @@ TEST_F(ItemEditorFlows, AQuickEntryStartOpensTheEditorAndKeepsTheWindow)
     MainForm& main = startQuiet({QStringLiteral("-qe")});
     whileOpen([this] { fixture.runStartupTick(); },
               [this](ItemForm&) {
-                  QTRY_VERIFY(box("typeBox")->hasFocus());
+                  EXPECT_TRUE(QTest::qWaitFor([&] { return box("typeBox")->hasFocus(); }, 5000));
                   type(QStringLiteral("Bus"));
                   press(Qt::Key_Backtab);
                   EXPECT_TRUE(control<QLineEdit>("amountField")->hasFocus());
@@ -254,11 +254,12 @@ TEST_F(ItemEditorFlows, LandscapeMovesTheLowerControlsAndTheReadingOrder)
         };
         const QPoint portraitReceipt = control<QWidget>("receiptText")->pos();
         item.resize(320, 240);
-        QTRY_VERIFY(item.isLandscape());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return item.isLandscape(); }, 5000));
         EXPECT_GT(control<QWidget>("receiptText")->x(), portraitReceipt.x() + 40) << "beside the amount box";
         EXPECT_EQ(tabFromTypeList(), u"sourceBox") << "the right-hand column follows on the same row";
         item.resize(240, 320);
-        QTRY_COMPARE(control<QWidget>("receiptText")->pos(), portraitReceipt);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return control<QWidget>("receiptText")->pos() == portraitReceipt; }, 5000));
         EXPECT_EQ(tabFromTypeList(), u"datePicker");
         press(Qt::Key_Escape);
     });
@@ -294,7 +295,7 @@ TEST_F(ItemEditorFlows, EveryControlLiesInsideTheFormApartFromTheOthersAndCaptio
         editRow(0, [&](ItemForm& item) {
             check(item, fingerMode ? "finger portrait" : "plain portrait");
             item.resize(320, 240);
-            QTRY_VERIFY(item.isLandscape());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return item.isLandscape(); }, 5000));
             check(item, fingerMode ? "finger landscape" : "plain landscape");
             item.resize(240, 320);
             press(Qt::Key_Escape);
