@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -76,6 +77,10 @@ int main(int argc, char* argv[])
     // Past a file size limit a write then fails with "File too large", which is shown and leaves the old
     // file whole, instead of the signal ending the program and its unsaved changes without a word.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (const std::optional<QString> problem = tallyfox::Clock::environmentProblem()) {
+        std::fprintf(stderr, "%s\n", qPrintable(*problem));
+        return 2;
+    }
     const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
     tallyfox::Registry registry(tallyfox::registryFilePath());
     chooseScale(options, registry, argc, argv);

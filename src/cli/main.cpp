@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "core/appstate.h"
+#include "platform/clock.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -22,6 +23,10 @@ int run(tallyfox::cli::Console& console, tallyfox::AppState& state)
         }
         console.print(early->text);
         return console.finishOutput() ? 0 : kExitFileError;
+    }
+    if (const std::optional<QString> problem = tallyfox::Clock::environmentProblem()) {
+        console.message(*problem);
+        return kExitUsage;
     }
     return runCommand(std::get<Invocation>(parsed), state, console);
 }

@@ -49,12 +49,4 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
     return !session.state().keepFileIfEmpty;
 }
 
-bool reportProblems(Session& session, Console& console)
-{
-    const QStringList problems = session.takeMessages();
-    for (const QString& problem : problems)
-        console.message(problem);
-    return problems.isEmpty();
-}
-
 } // namespace tallyfox::cli

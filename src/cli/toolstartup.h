@@ -24,7 +24,4 @@ namespace tallyfox::cli {
 // (the message says which and why).
 [[nodiscard]] bool startTool(Session& session, const Invocation& invocation, Console& console);
 
-// Shows the problems the session met since the last call; true when there were none.
-bool reportProblems(Session& session, Console& console);
-
 } // namespace tallyfox::cli

@@ -15,26 +15,50 @@ int failedWriteExitCode(const FileResult& write)
     return write.error() == FileError::Busy ? kExitBusy : kExitFileError;
 }
 
-// Stores the settings after the database holds the change, and tells whether they were stored.
-int saveSettingsAfterChange(Session& session, Console& console, const QString& changeMade)
+// Tells the problems of a change that the database holds, each failure as what was not done besides;
+// true when nothing failed.
+bool tellAfterChange(const QList<Problem>& problems, Console& console, const QString& changeMade)
 {
+    bool allDone = true;
+    for (const Problem& problem : problems) {
+        if (!problem.isFailure()) {
+            console.message(problem.text);
+            continue;
+        }
+        allDone = false;
+        if (problem.result.error() == FileError::NotSynced)
+            console.message(changeMade + QStringLiteral(", but not yet on the disk: ") + problem.text);
+        else if (problem.topic == ProblemTopic::Log)
+            console.message(changeMade + QStringLiteral(", but the edit log was not written: ") +
+                            problem.text);
+        else if (problem.topic == ProblemTopic::Settings)
+            console.message(changeMade + QStringLiteral(", but the settings were not saved: ") +
+                            problem.text);
+        else
+            console.message(problem.text);
+    }
+    return allDone;
+}
+
+// Ends a command that changed the database: tells what went wrong besides and stores the settings.
+int finishChange(Session& session, Console& console, const QString& changeMade)
+{
+    const FileResult& write = session.lastDatabaseWrite();
+    if (!write.replaced()) {
+        for (const QString& problem : session.takeMessages())
+            console.message(problem);
+        return failedWriteExitCode(write);
+    }
+    bool allDone = tellAfterChange(session.takeProblems(), console, changeMade);
     // Start-up has said why the registry could not be read; nothing of this run can be kept in it.
     if (session.state().settings.registryUnavailable) {
         console.message(changeMade +
                         QStringLiteral(", but the settings were not saved: the registry could not be read."));
         return kExitSettingsNotSaved;
     }
-    const int failuresBefore = session.failureCount();
     session.saveSettings();
-    const QStringList problems = session.takeMessages();
-    if (session.failureCount() == failuresBefore) {
-        for (const QString& problem : problems)
-            console.message(problem);
-        return 0;
-    }
-    console.message(changeMade + QStringLiteral(", but the settings were not saved: ") +
-                    problems.join(QStringLiteral(" ")));
-    return kExitSettingsNotSaved;
+    allDone = tellAfterChange(session.takeProblems(), console, changeMade) && allDone;
+    return allDone ? 0 : kExitSettingsNotSaved;
 }
 
 } // namespace
@@ -51,14 +75,8 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
     }
     state.settings.sortKey = invocation.sortKey.value_or(SortKey::Name);
     state.settings.sortReverse = invocation.reverse;
-    const int failuresBefore = session.failureCount();
     session.refreshList(true);
-    const bool noOtherFailure = session.failureCount() == failuresBefore;
-    reportProblems(session, console);
-    if (!session.lastDatabaseWrite().ok())
-        return failedWriteExitCode(session.lastDatabaseWrite());
-    const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Sorted"));
-    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
+    return finishChange(session, console, QStringLiteral("Sorted"));
 }
 
 namespace {
@@ -95,18 +113,10 @@ EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings,
 int addEntry(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
-    const int failuresBefore = session.failureCount();
     session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    const FileResult& write = session.lastDatabaseWrite();
-    const bool noOtherFailure = session.failureCount() == failuresBefore;
-    reportProblems(session, console);
-    if (!write.ok())
-        return failedWriteExitCode(write);
-    const int settingsSaved = saveSettingsAfterChange(session, console, QStringLiteral("Entry stored"));
-    // A log line that could not be written is told above; the entry is in the file all the same.
-    return settingsSaved != 0 || noOtherFailure ? settingsSaved : kExitSettingsNotSaved;
+    return finishChange(session, console, QStringLiteral("Entry stored"));
 }
 
 } // namespace tallyfox::cli

@@ -1,13 +1,17 @@
 #include "platform/descriptordevice.h"
 #include "platform/filesystem.h"
+#include "platform/recordlock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <optional>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,43 +19,78 @@ namespace tallyfox {
 
 namespace {
 
+// A temporary file is ".NAME.tallyfox-tmp-XXXXXX": hidden, and named so that no file of the user's is
+// taken for one.
+constexpr QByteArrayView kTemporaryMarker = ".tallyfox-tmp-";
 constexpr int kTemporarySuffixLength = 6;
 constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
+// A leftover is removed only when nothing has written to it for this long, in case its writer lives
+// on a file system that keeps no locks.
+constexpr qint64 kLeftoverQuietNs = qint64(60) * 1000 * 1000 * 1000;
 
 bool isTemporarySuffixChar(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// Whether name is the file's name followed by "." and the random suffix of a temporary file.
-bool isTemporaryName(QByteArrayView name, QByteArrayView fileName)
+QByteArray temporaryPrefix(QByteArrayView fileName)
 {
-    if (name.size() != fileName.size() + 1 + kTemporarySuffixLength || !name.startsWith(fileName) ||
-        name[fileName.size()] != '.')
+    return '.' + fileName.toByteArray() + kTemporaryMarker.toByteArray();
+}
+
+// Whether name is the name of a temporary file of fileName's saves.
+bool isTemporaryName(QByteArrayView name, const QByteArray& prefix)
+{
+    if (name.size() != prefix.size() + kTemporarySuffixLength || !name.startsWith(prefix))
         return false;
-    for (qsizetype i = fileName.size() + 1; i < name.size(); ++i) {
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
         if (!isTemporarySuffixChar(name[i]))
             return false;
     }
     return true;
 }
 
-// A save killed between creating its temporary file and the rename leaves that file behind; the next
-// save of the same file removes it. Only the user's own regular files are touched.
+qint64 nanoseconds(const struct timespec& time)
+{
+    return qint64(time.tv_sec) * 1000 * 1000 * 1000 + time.tv_nsec;
+}
+
+qint64 nowNs()
+{
+    struct timespec now
+    {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now);
+}
+
+// A save killed between creating its temporary file and the rename leaves that file behind; a later
+// save of the same file removes it. Only the user's own regular temporary files are touched, only when
+// no writer holds their lock, and only when nothing wrote to them for a while.
 void removeLeftovers(const QByteArray& folder, QByteArrayView fileName)
 {
     DIR* dir = ::opendir(folder.constData());
     if (!dir)
         return;
+    const QByteArray prefix = temporaryPrefix(fileName);
     const int dirFd = ::dirfd(dir);
+    const qint64 quietSince = nowNs() - kLeftoverQuietNs;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryName(QByteArrayView(entry->d_name), fileName))
+        if (!isTemporaryName(QByteArrayView(entry->d_name), prefix))
             continue;
         struct stat info
         {};
-        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
-            info.st_uid == ::geteuid())
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid() || nanoseconds(info.st_mtim) > quietSince)
+            continue;
+        const int fd = ::openat(dirFd, entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened
+        {};
+        if (tryLockWholeFile(fd) == 0 && ::fstat(fd, &opened) == 0 && opened.st_ino == info.st_ino &&
+            opened.st_dev == info.st_dev)
             ::unlinkat(dirFd, entry->d_name, 0);
+        ::close(fd);
     }
     ::closedir(dir);
 }
@@ -65,7 +104,27 @@ QByteArray temporarySuffix()
     return suffix;
 }
 
-// Where the content goes: the file itself, or the file a symlink leads to, so that the link stays.
+// Whether this user may write the file. The superuser may write anything, so for it a file without any
+// write permission counts as read-only, as it is meant to be.
+bool mayWrite(const QByteArray& path, const struct stat& info)
+{
+    if (::geteuid() == 0)
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// How a save treats what it finds at the path.
+struct SaveRules
+{
+    // The content's permissions; nothing: the old file's, or the owner's alone for a new file.
+    std::optional<mode_t> mode;
+    // True: a link at the path is followed and its target written, so the link stays. False: a link is
+    // refused, as is another user's file.
+    bool followLinks = true;
+    bool refuseHardLinks = false;
+};
+
+// Where the content goes: the file itself, or the file a symlink leads to.
 struct AtomicTarget
 {
     QByteArray path;
@@ -74,24 +133,63 @@ struct AtomicTarget
     std::optional<mode_t> oldMode;
 };
 
-FileResult resolveTarget(const QString& path, AtomicTarget& target)
+const QString& linkedBackupReason()
 {
-    // Links are followed one by one, so that a link to a file yet to be made leads to where it goes.
-    QFileInfo info(QFileInfo(path).absoluteFilePath());
-    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
-        info = QFileInfo(info.symLinkTarget());
-    target.path = QFile::encodeName(info.absoluteFilePath());
+    static const QString reason =
+        QStringLiteral("It is a symbolic link; a copy is never written through one.");
+    return reason;
+}
+
+// Checks what lies at the target before anything is written.
+FileResult checkExisting(const QString& path, const AtomicTarget& target, const SaveRules& rules)
+{
     struct stat status
     {};
-    if (::stat(target.path.constData(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            return FileResult::writeFailure(FileError::NotRegularFile, path,
-                                            notRegularFileReason(status.st_mode));
-        target.oldMode = status.st_mode & 07777;
-    }
+    const int found = rules.followLinks ? ::stat(target.path.constData(), &status)
+                                        : ::lstat(target.path.constData(), &status);
+    if (found != 0)
+        return {};
+    if (S_ISLNK(status.st_mode))
+        return FileResult::writeFailure(FileError::NotRegularFile, path, linkedBackupReason());
+    if (!S_ISREG(status.st_mode))
+        return FileResult::writeFailure(FileError::NotRegularFile, path,
+                                        notRegularFileReason(status.st_mode));
+    if (!rules.followLinks && status.st_uid != ::geteuid())
+        return FileResult::writeFailure(FileError::NotWritable, path,
+                                        QStringLiteral("It belongs to another user."));
+    if (!mayWrite(target.path, status))
+        return FileResult::writeFailure(FileError::ReadOnly, path, QStringLiteral("It is read-only."));
+    if (rules.refuseHardLinks && status.st_nlink > 1)
+        return FileResult::writeFailure(
+            FileError::HardLinked, path,
+            QStringLiteral("It has %1 names (hard links), and replacing it would part them.")
+                .arg(status.st_nlink));
+    return {};
+}
+
+AtomicTarget targetOf(const QString& path, bool followLinks)
+{
+    AtomicTarget target;
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    // Links are followed one by one, so that a link to a file yet to be made leads to where it goes.
+    for (int hops = 0; followLinks && hops < 40 && info.isSymLink(); ++hops)
+        info = QFileInfo(info.symLinkTarget());
+    target.path = QFile::encodeName(info.absoluteFilePath());
     const qsizetype slash = target.path.lastIndexOf('/');
     target.folder = slash == 0 ? QByteArray("/") : target.path.first(slash);
     target.fileName = target.path.sliced(slash + 1);
+    return target;
+}
+
+FileResult resolveTarget(const QString& path, const SaveRules& rules, AtomicTarget& target)
+{
+    target = targetOf(path, rules.followLinks);
+    if (FileResult refused = checkExisting(path, target, rules); !refused.ok())
+        return refused;
+    struct stat status
+    {};
+    if (::stat(target.path.constData(), &status) == 0)
+        target.oldMode = status.st_mode & 07777;
     return {};
 }
 
@@ -109,58 +207,148 @@ int syncFolder(const QByteArray& folder)
     return error;
 }
 
-FileResult writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent,
-                           std::optional<mode_t> mode)
+// A temporary file beside the target, locked by this writer for as long as it is open.
+class TemporaryFile
 {
-    AtomicTarget target;
-    if (FileResult refused = resolveTarget(path, target); !refused.ok())
-        return refused;
-    removeLeftovers(target.folder, target.fileName);
-
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = target.path + '.' + temporarySuffix();
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kOwnerOnly);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        return FileResult::systemFailure(FileAction::Write, path, errno);
-
-    FileResult result;
+public:
+    ~TemporaryFile()
     {
-        DescriptorDevice device(fd);
-        if (!writeContent(device)) {
-            result = device.systemError() != 0
-                         ? FileResult::systemFailure(FileAction::Write, path, device.systemError())
-                         : FileResult::writeFailure(FileError::NotWritable, path,
-                                                    QStringLiteral("The content was not complete."));
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_path.constData());
         }
     }
-    if (result.ok() && ::fchmod(fd, mode.value_or(target.oldMode.value_or(kOwnerOnly))) != 0)
-        result = FileResult::systemFailure(FileAction::Write, path, errno);
-    // Without this, a power cut soon after the rename can leave an empty file in place of both versions.
-    if (result.ok() && ::fdatasync(fd) != 0)
-        result = FileResult::systemFailure(FileAction::Write, path, errno);
-    if (::close(fd) != 0 && result.ok())
-        result = FileResult::systemFailure(FileAction::Write, path, errno);
-    if (result.ok() && ::rename(temporary.constData(), target.path.constData()) != 0)
-        result = FileResult::systemFailure(FileAction::Write, path, errno);
-    if (!result.ok()) {
-        ::unlink(temporary.constData());
-        return result;
+
+    FileResult create(const QString& path, const AtomicTarget& target)
+    {
+        const QByteArray prefix = target.folder + '/' + temporaryPrefix(target.fileName);
+        for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+            m_path = prefix + temporarySuffix();
+            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kOwnerOnly);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (m_fd >= 0) {
+            [[maybe_unused]] const int locked = tryLockWholeFile(m_fd);
+            return {};
+        }
+        return folderWriteFailure(path, QFile::decodeName(target.folder), errno);
     }
-    if (const int error = syncFolder(target.folder); error != 0)
-        return FileResult::systemFailure(FileAction::Write, path, error);
+
+    [[nodiscard]] int fd() const { return m_fd; }
+
+    // Syncs the content and puts it in place of the target; on success the file is no longer temporary.
+    FileResult commit(const QString& path, const AtomicTarget& target, mode_t mode)
+    {
+        FileResult result;
+        if (::fchmod(m_fd, mode) != 0)
+            result = FileResult::systemFailure(FileAction::Write, path, errno);
+        // Without this, a power cut soon after the rename can leave an empty file in place of both versions.
+        if (result.ok() && ::fdatasync(m_fd) != 0)
+            result = FileResult::systemFailure(FileAction::Write, path, errno);
+        if (result.ok() && ::rename(m_path.constData(), target.path.constData()) != 0)
+            result = FileResult::systemFailure(FileAction::Write, path, errno);
+        if (!result.ok())
+            return result;
+        // Renamed: only the descriptor is left to close, and the lock with it.
+        ::close(std::exchange(m_fd, -1));
+        if (const int error = syncFolder(target.folder); error != 0)
+            return FileResult::writeFailure(FileError::NotSynced, path, systemReason(error));
+        return {};
+    }
+
+private:
+    QByteArray m_path;
+    int m_fd = -1;
+};
+
+FileResult writeAtomically(const QString& path, const SaveRules& rules,
+                           const std::function<FileResult(int fd)>& writeContent)
+{
+    AtomicTarget target;
+    if (FileResult refused = resolveTarget(path, rules, target); !refused.ok())
+        return refused;
+    removeLeftovers(target.folder, target.fileName);
+    TemporaryFile temporary;
+    if (FileResult created = temporary.create(path, target); !created.ok())
+        return created;
+    if (FileResult written = writeContent(temporary.fd()); !written.ok())
+        return written;
+    return temporary.commit(path, target, rules.mode.value_or(target.oldMode.value_or(kOwnerOnly)));
+}
+
+FileResult writeThroughDevice(const QString& path, int fd,
+                              const std::function<bool(QIODevice&)>& writeContent)
+{
+    DescriptorDevice device(fd);
+    if (writeContent(device))
+        return {};
+    if (device.systemError() != 0)
+        return FileResult::systemFailure(FileAction::Write, path, device.systemError());
+    return FileResult::writeFailure(FileError::NotWritable, path,
+                                    QStringLiteral("The content was not complete."));
+}
+
+// Copies the bytes of the open source to the descriptor at the same places; holes stay holes, so the
+// copy takes no more room than the data.
+FileResult copySparse(QFile& source, int to, const QString& toPath)
+{
+    const int from = source.handle();
+    const qint64 size = source.size();
+    const auto readFailure = [&](int error) {
+        return FileResult::systemFailure(FileAction::Read, source.fileName(), error);
+    };
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    off_t next = 0;
+    while (next < size) {
+        off_t start = ::lseek(from, next, SEEK_DATA);
+        if (start < 0 && errno == ENXIO)
+            break;
+        // A file system that does not tell its holes is copied whole.
+        if (start < 0 && errno != EINVAL)
+            return readFailure(errno);
+        off_t end = size;
+        if (start < 0)
+            start = next;
+        else if (const off_t hole = ::lseek(from, start, SEEK_HOLE); hole >= 0)
+            end = std::min<off_t>(hole, size);
+        for (off_t at = start; at < end;) {
+            const ssize_t got =
+                ::pread(from, buffer.data(), size_t(std::min<off_t>(buffer.size(), end - at)), at);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return readFailure(errno);
+            // The file was cut short while it was copied: the copy ends there too.
+            if (got == 0) {
+                end = at;
+                break;
+            }
+            for (ssize_t done = 0; done < got;) {
+                const ssize_t wrote = ::pwrite(to, buffer.constData() + done, size_t(got - done), at + done);
+                if (wrote < 0 && errno == EINTR)
+                    continue;
+                if (wrote <= 0)
+                    return FileResult::systemFailure(FileAction::Write, toPath, wrote < 0 ? errno : ENOSPC);
+                done += wrote;
+            }
+            at += got;
+        }
+        next = end;
+    }
+    if (::ftruncate(to, size) != 0)
+        return FileResult::systemFailure(FileAction::Write, toPath, errno);
     return {};
 }
 
 } // namespace
 
-FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent)
+FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent,
+                               HardLinks hardLinks)
 {
-    return writeAtomically(path, writeContent, std::nullopt);
+    SaveRules rules;
+    rules.refuseHardLinks = hardLinks == HardLinks::Refuse;
+    return writeAtomically(path, rules, [&](int fd) { return writeThroughDevice(path, fd, writeContent); });
 }
 
 FileResult copyFileAtomically(const QString& from, const QString& to)
@@ -171,32 +359,21 @@ FileResult copyFileAtomically(const QString& from, const QString& to)
         return {};
     if (!opened.ok())
         return opened;
-    FileResult readResult;
-    const FileResult written = writeAtomically(
-        to,
-        [&](QIODevice& device) {
-            QByteArray buffer(1 << 20, Qt::Uninitialized);
-            for (;;) {
-                const qint64 got = source.read(buffer.data(), buffer.size());
-                if (got < 0) {
-                    readResult = FileResult::deviceFailure(FileAction::Read, from, source);
-                    return false;
-                }
-                if (got == 0)
-                    return true;
-                if (device.write(buffer.constData(), got) != got)
-                    return false;
-            }
-        },
-        kOwnerOnly);
-    return readResult.ok() ? written : readResult;
+    SaveRules rules;
+    rules.mode = kOwnerOnly;
+    rules.followLinks = false;
+    return writeAtomically(to, rules, [&](int fd) {
+        // A file system that shares blocks between files makes the copy at once and takes no room.
+        if (::ioctl(fd, FICLONE, source.handle()) == 0)
+            return FileResult();
+        return copySparse(source, fd, to);
+    });
 }
 
 void removeLeftoverTemporaryFiles(const QString& path)
 {
-    AtomicTarget target;
-    if (resolveTarget(path, target).ok())
-        removeLeftovers(target.folder, target.fileName);
+    const AtomicTarget target = targetOf(path, true);
+    removeLeftovers(target.folder, target.fileName);
 }
 
 } // namespace tallyfox

@@ -10,6 +10,16 @@ Clock Clock::fromEnvironment()
     return Clock();
 }
 
+std::optional<QString> Clock::environmentProblem()
+{
+    const QString pinned = qEnvironmentVariable("TALLYFOX_NOW");
+    if (pinned.isEmpty() || parsePinnedTime(pinned))
+        return std::nullopt;
+    return QStringLiteral("TALLYFOX_NOW must be a date as YYYY-MM-DD or a date and time as "
+                          "YYYY-MM-DDTHH:MM:SS: %1")
+        .arg(pinned);
+}
+
 std::optional<QDateTime> Clock::parsePinnedTime(const QString& text)
 {
     const QString trimmed = text.trimmed();

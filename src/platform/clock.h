@@ -17,6 +17,9 @@ public:
 
     // The system clock, or the time that TALLYFOX_NOW pins when it is set and readable.
     [[nodiscard]] static Clock fromEnvironment();
+    // Why TALLYFOX_NOW cannot pin the clock, when it is set to something that is no date; the programs
+    // refuse to run by a clock other than the one asked for.
+    [[nodiscard]] static std::optional<QString> environmentProblem();
     // Reads "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM:SS" as a local date and time.
     [[nodiscard]] static std::optional<QDateTime> parsePinnedTime(const QString& text);
 

@@ -1,21 +1,24 @@
 #include "platform/filelock.h"
 
+#include "platform/recordlock.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tallyfox {
 
 namespace {
 
-QString lockFolder()
+QString runtimeFolder()
 {
     // The runtime folder is private to the user and emptied at each boot; /tmp serves where there is none.
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
@@ -24,20 +27,20 @@ QString lockFolder()
     return QDir::tempPath();
 }
 
-bool tryFlock(int fd)
+// Who may write the guarded file may open its lock file; a file yet to be made is the owner's alone.
+mode_t lockFileMode(const QString& guardedPath)
 {
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        if (errno != EINTR)
-            return false;
-    }
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(guardedPath).constData(), &info) == 0 && S_ISREG(info.st_mode))
+        return (info.st_mode & 0666) | S_IRUSR | S_IWUSR;
+    return S_IRUSR | S_IWUSR;
 }
 
 } // namespace
 
 FileLock::FileLock(const QString& guardedPath, LockPurpose purpose)
-    : m_lockFilePath(lockFilePathFor(guardedPath, purpose))
+    : m_guardedPath(guardedPath), m_lockFilePath(lockFilePathFor(guardedPath, purpose))
 {}
 
 FileLock::~FileLock()
@@ -54,7 +57,7 @@ bool FileLock::lock(std::chrono::milliseconds wait)
     }
     if (m_fd < 0) {
         m_fd = ::open(QFile::encodeName(m_lockFilePath).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, lockFileMode(m_guardedPath));
         if (m_fd < 0) {
             m_lastError = errno;
             return false;
@@ -62,12 +65,15 @@ bool FileLock::lock(std::chrono::milliseconds wait)
     }
     // Polled rather than blocking, so that a wait has an end; a short sleep keeps the cost of waiting low.
     const QDeadlineTimer deadline(wait);
-    while (!tryFlock(m_fd)) {
-        m_lastError = errno;
+    for (;;) {
+        m_lastError = tryLockWholeFile(m_fd);
+        if (m_lastError == 0 || m_lastError == ENOLCK)
+            break;
         if (m_lastError != EWOULDBLOCK || deadline.hasExpired())
             return false;
         QThread::msleep(5);
     }
+    m_guarded = m_lastError == 0;
     m_lastError = 0;
     m_depth = 1;
     return true;
@@ -77,8 +83,15 @@ void FileLock::unlock()
 {
     if (m_depth == 0)
         return;
-    if (--m_depth == 0)
-        ::flock(m_fd, LOCK_UN);
+    if (--m_depth == 0 && m_guarded)
+        unlockWholeFile(m_fd);
+}
+
+FileResult FileLock::failure(const QString& path, const QString& busyReason) const
+{
+    if (wasBusy())
+        return FileResult::writeFailure(FileError::Busy, path, busyReason);
+    return folderWriteFailure(path, QFileInfo(m_lockFilePath).absolutePath(), m_lastError);
 }
 
 QString FileLock::realPath(const QString& path)
@@ -95,13 +108,16 @@ QString FileLock::realPath(const QString& path)
 
 QString FileLock::lockFilePathFor(const QString& guardedPath, LockPurpose purpose)
 {
-    const QByteArray key = realPath(guardedPath).toUtf8();
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(20));
-    const QString kind = purpose == LockPurpose::Write ? QStringLiteral("write") : QStringLiteral("instance");
+    const QString real = realPath(guardedPath);
+    if (purpose == LockPurpose::Write) {
+        const qsizetype slash = real.lastIndexOf(u'/');
+        return real.left(slash + 1) + u'.' + real.mid(slash + 1) + QStringLiteral(".tallyfox-lock");
+    }
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(real.toUtf8(), QCryptographicHash::Sha1).toHex().left(20));
     // The user's number keeps two users of one /tmp apart.
-    return QStringLiteral("%1/tallyfox-%2-%3-%4.lock")
-        .arg(lockFolder(), QString::number(::getuid()), kind, hash);
+    return QStringLiteral("%1/tallyfox-%2-instance-%3.lock")
+        .arg(runtimeFolder(), QString::number(::getuid()), hash);
 }
 
 } // namespace tallyfox

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/filesystem.h"
+
 #include <QString>
+#include <cerrno>
 #include <chrono>
 
 namespace tallyfox {
@@ -12,17 +15,20 @@ inline constexpr std::chrono::milliseconds kWriterLockWait{3000};
 // instance lock of its registry for as long as it runs) does not keep writers out.
 enum class LockPurpose
 {
-    // One read-change-write of the file at a time.
+    // One read-change-write of the file at a time, among every process that can write the file.
     Write,
-    // One running window per registry file.
+    // One running window per registry file and user session.
     Instance,
 };
 
-// An exclusive lock on a file, held by the kernel: flock() on a small lock file in the user's runtime
-// folder, named by the real path of the guarded file (symlinks and relative parts resolved). The kernel
-// drops it when the process ends in any way, so a lock can never go stale, and a lock file left behind
-// means nothing. Within one process a second FileLock on the same file waits like another process would,
-// so one owner should lock once and nest through lock() on the same object.
+// An exclusive lock on a file, held by the kernel as a record lock on a small lock file. A write lock's
+// file lies beside the guarded file, in its real folder (symlinks and relative parts resolved), as
+// ".NAME.tallyfox-lock": every path, session, user and machine that can write the file meets the same
+// lock, and network file systems that keep locks honour it. An instance lock's file lies in the user's
+// runtime folder. The kernel drops the lock when the process ends in any way, so a lock can never go
+// stale, and a lock file left behind means nothing. Within one process a second FileLock on the same
+// file waits like another process would, so one owner should lock once and nest through lock() on the
+// same object. On a file system that keeps no locks at all, lock() succeeds unguarded.
 class FileLock
 {
 public:
@@ -39,8 +45,15 @@ public:
     // Why the last lock() failed: EWOULDBLOCK when another holder kept the lock, else the errno of
     // opening the lock file; 0 after a success.
     [[nodiscard]] int lastError() const { return m_lastError; }
+    // Whether the last lock() failed because another holder kept the lock.
+    [[nodiscard]] bool wasBusy() const { return m_lastError == EWOULDBLOCK; }
+    // False while the lock is taken on a file system without locks: nothing keeps other writers out.
+    [[nodiscard]] bool isGuarded() const { return m_guarded; }
 
     [[nodiscard]] const QString& lockFilePath() const { return m_lockFilePath; }
+    // The failure of writing the guarded file at path after lock() failed: FileError::Busy with the
+    // busy reason when another holder kept the lock, else why the lock file could not be used.
+    [[nodiscard]] FileResult failure(const QString& path, const QString& busyReason) const;
 
     // The path with symlinks, "." and ".." resolved; for a file that does not exist yet, its folder is
     // resolved and the name kept.
@@ -48,10 +61,12 @@ public:
     [[nodiscard]] static QString lockFilePathFor(const QString& guardedPath, LockPurpose purpose);
 
 private:
+    QString m_guardedPath;
     QString m_lockFilePath;
     int m_fd = -1;
     int m_depth = 0;
     int m_lastError = 0;
+    bool m_guarded = true;
 };
 
 // Holds a FileLock for a scope once it is taken.

@@ -47,6 +47,8 @@ QString FileResult::message() const
 {
     if (ok())
         return {};
+    if (m_error == FileError::NotSynced)
+        return QStringLiteral("\"%1\" is written, but may not be on the disk yet: %2").arg(m_path, m_reason);
     const QString format = m_action == FileAction::Read ? QStringLiteral("Cannot read \"%1\": %2")
                                                         : QStringLiteral("Cannot write \"%1\": %2");
     return format.arg(m_path, m_reason);
@@ -60,6 +62,15 @@ QString systemReason(int errorNumber)
             return QString::fromUtf8(description);
     }
     return QStringLiteral("System error %1").arg(errorNumber);
+}
+
+FileResult folderWriteFailure(const QString& path, const QString& folder, int errorNumber)
+{
+    if (errorNumber != EACCES && errorNumber != EROFS && errorNumber != EPERM)
+        return FileResult::systemFailure(FileAction::Write, path, errorNumber);
+    return FileResult::writeFailure(
+        errorNumber == EROFS ? FileError::ReadOnly : FileError::NotWritable, path,
+        QStringLiteral("The folder \"%1\" cannot be written: %2").arg(folder, systemReason(errorNumber)));
 }
 
 QString notRegularFileReason(unsigned int mode)
@@ -90,7 +101,7 @@ FileStamp stampOf(const struct stat& info)
 
 const QString& tooLargeReason()
 {
-    static const QString reason = QStringLiteral("It is larger than 2 GB; no Tallyfox file is.");
+    static const QString reason = QStringLiteral("It is larger than 1 GB; no Tallyfox file is.");
     return reason;
 }
 

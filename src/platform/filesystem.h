@@ -41,6 +41,12 @@ enum class FileError
     Busy,
     // Not read: the file is larger than any file the program writes.
     TooLarge,
+    // Not written: the file has no write permission for the user.
+    ReadOnly,
+    // Not written: the file has other names (hard links), which a replacement would part from it.
+    HardLinked,
+    // Written and in place, but the system could not confirm that the change is on the disk.
+    NotSynced,
 };
 
 // The outcome of a file operation: success, or what failed (the action and the error), on which file
@@ -64,6 +70,8 @@ public:
     static FileResult deviceFailure(FileAction action, const QString& path, const QIODevice& device);
 
     [[nodiscard]] bool ok() const { return m_error == FileError::None; }
+    // Whether the file now holds the new content: a success, or a write that is in place but not synced.
+    [[nodiscard]] bool replaced() const { return ok() || m_error == FileError::NotSynced; }
     [[nodiscard]] FileAction action() const { return m_action; }
     [[nodiscard]] FileError error() const { return m_error; }
     [[nodiscard]] const QString& path() const { return m_path; }
@@ -93,11 +101,16 @@ struct FileContent
     QByteArray bytes;
 };
 
-// No file the program writes comes near this size; reading stops here rather than filling the memory.
-inline constexpr qint64 kLargestReadableFile = qint64(2) << 30;
+// No file the program writes comes near this size (a million entries are about 80 MB); a larger file is
+// refused before it is read.
+inline constexpr qint64 kLargestReadableFile = qint64(1) << 30;
 
 // The system's words for an errno value ("No space left on device"), never "Unknown error" for a real one.
 [[nodiscard]] QString systemReason(int errorNumber);
+
+// The failure to write the file at path because nothing could be made in its folder: for a folder that
+// cannot be written the folder is named, since behind a link it is not the one the user gave.
+[[nodiscard]] FileResult folderWriteFailure(const QString& path, const QString& folder, int errorNumber);
 
 // Why a file of this st_mode is not read or written: "It is a FIFO, not a regular file." and the like.
 [[nodiscard]] QString notRegularFileReason(unsigned int mode);
@@ -144,20 +157,36 @@ FileResult openRegularFile(const QString& path, QFile& file);
 // files are read, and none larger than kLargestReadableFile.
 [[nodiscard]] FileContent readWholeFile(const QString& path);
 
-// Removes the temporary files that saves of the file at path, killed midway, left beside it. Safe only
-// while no other process saves that file, i.e. under its write lock.
+// Removes the temporary files (".NAME.tallyfox-tmp-XXXXXX") that saves of the file at path, killed
+// midway, left beside it: the user's own, when no writer holds their lock and nothing wrote to them for
+// a minute. No other file is touched.
 void removeLeftoverTemporaryFiles(const QString& path);
 
 // Keeps a copy of the file at from as to, written atomically with the permissions 0600, replacing what
-// to held. Nothing happens when from does not exist.
+// to held; holes in the file stay holes, and a file system that shares blocks makes the copy at once.
+// A link, a folder or another user's file at to is refused, never written through. Nothing happens when
+// from does not exist.
 FileResult copyFileAtomically(const QString& from, const QString& to);
 
-// Writes a file atomically: the content goes to a temporary file in the same folder, which is synced to
-// disk and then replaces the old file, and the folder is synced; a failed write leaves the old file
-// whole. A new file is readable by its owner only; an existing file keeps its permissions. Only a
-// regular file (or none) is replaced. Temporary files that an earlier, killed save left beside the file
-// are removed. The writer returns false when it failed.
-FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent);
+// What a save does with a file that has other names (hard links).
+enum class HardLinks
+{
+    // The file at the path is replaced; the other names keep the old content.
+    Part,
+    // The file is left as it is (FileError::HardLinked).
+    Refuse,
+};
+
+// Writes a file atomically: the content goes to a hidden temporary file in the same folder, locked by
+// the writer, which is synced to disk and then replaces the old file, and the folder is synced; a failed
+// write leaves the old file whole. A new file is readable by its owner only; an existing file keeps its
+// permissions. Only a regular file (or none) is replaced, and none without write permission
+// (FileError::ReadOnly). A link at the path is followed and its target replaced, so the link stays.
+// When everything but syncing the folder succeeded, the result is FileError::NotSynced, whose
+// replaced() is true. Leftovers of earlier, killed saves are removed first. The writer returns false
+// when it failed.
+FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent,
+                               HardLinks hardLinks = HardLinks::Part);
 
 // How the file looked before an append.
 struct AppendStart

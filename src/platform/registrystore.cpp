@@ -19,12 +19,9 @@ quint64 hashOf(QByteArrayView bytes)
 
 FileResult lockFailure(const FileLock& lock, const QString& path)
 {
-    if (lock.lastError() == EWOULDBLOCK)
-        return FileResult::writeFailure(
-            FileError::Busy, path,
-            QStringLiteral("The settings file is busy: another Tallyfox is saving it. Nothing was changed."));
-    return FileResult::writeFailure(FileError::NotWritable, lock.lockFilePath(),
-                                    systemReason(lock.lastError()));
+    return lock.failure(
+        path,
+        QStringLiteral("The settings file is busy: another Tallyfox is saving it. Nothing was changed."));
 }
 
 } // namespace
@@ -124,7 +121,7 @@ FileResult RegistryStore::writeChanges(std::chrono::milliseconds wait)
     const QByteArray bytes = registryFileBytes(m_content);
     FileResult result = writeFileAtomically(
         m_path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-    if (result.ok()) {
+    if (result.replaced()) {
         m_changes.clear();
         m_stamp = fileStamp(m_path);
         m_hash = hashOf(bytes);

@@ -18,20 +18,28 @@ Session::~Session() = default;
 
 QStringList Session::takeMessages()
 {
-    return std::exchange(m_messages, {});
+    QStringList texts;
+    for (const Problem& problem : takeProblems())
+        texts << problem.text;
+    return texts;
+}
+
+QList<Problem> Session::takeProblems()
+{
+    return std::exchange(m_problems, {});
 }
 
 void Session::tell(const QString& message)
 {
-    m_messages << message;
+    m_problems.append({ProblemTopic::Notice, {}, message});
 }
 
-void Session::report(const FileResult& result)
+void Session::report(const FileResult& result, ProblemTopic topic)
 {
     if (result.ok())
         return;
     ++m_failureCount;
-    tell(result.message());
+    m_problems.append({topic, result, result.message()});
 }
 
 void Session::report(const LogResult& result)
@@ -40,12 +48,23 @@ void Session::report(const LogResult& result)
         return;
     ++m_failureCount;
     if (result.isNewFailure())
-        tell(result.message());
+        m_problems.append({ProblemTopic::Log, result.result(), result.message()});
 }
 
 void Session::removeRepeatedMessages()
 {
-    m_messages.removeDuplicates();
+    QList<Problem> kept;
+    for (Problem& problem : m_problems) {
+        const auto same = [&problem](const Problem& earlier) {
+            return problem.isFailure() && earlier.isFailure() &&
+                   earlier.result.error() == problem.result.error() &&
+                   earlier.result.action() == problem.result.action() &&
+                   earlier.result.path() == problem.result.path();
+        };
+        if (std::none_of(kept.cbegin(), kept.cend(), same))
+            kept.append(std::move(problem));
+    }
+    m_problems = std::move(kept);
 }
 
 void Session::refreshList(bool forceSort)
@@ -246,7 +265,7 @@ FileResult Session::exportData(const QString& path)
 
 void Session::saveSettings()
 {
-    report(storeSettings());
+    report(storeSettings(), ProblemTopic::Settings);
 }
 
 FileResult Session::storeSettings(ReceiptNumberSave receipt)

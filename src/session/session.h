@@ -6,6 +6,7 @@
 #include "platform/filesystem.h"
 #include "platform/registry.h"
 #include "session/changejournal.h"
+#include "session/problems.h"
 #include "storage/databasefile.h"
 #include "storage/editlog.h"
 #include "storage/settingssave.h"
@@ -67,13 +68,16 @@ public:
 
     // Messages for the user since the last call, in the order they arose.
     [[nodiscard]] QStringList takeMessages();
+    // The same, with what each is about.
+    [[nodiscard]] QList<Problem> takeProblems();
     void tell(const QString& message);
     // Queues the failure's message; nothing on success, and a log failure only when it is new.
-    void report(const FileResult& result);
+    void report(const FileResult& result, ProblemTopic topic = ProblemTopic::File);
     void report(const LogResult& result);
     // How many failures have been reported so far: a caller tells a failure apart from a notice.
     [[nodiscard]] int failureCount() const { return m_failureCount; }
-    // Keeps the first of equal messages that wait: start-up meets a file that fails in several steps.
+    // Keeps the first of the failures that wait for the same file and reason: start-up meets a file that
+    // fails in several steps.
     void removeRepeatedMessages();
 
     // Every change ends in the one refresh path. The main window installs its own, which rebuilds the
@@ -169,7 +173,7 @@ private:
     Clock m_clock;
     Registry& m_registry;
     EditLog m_log;
-    QStringList m_messages;
+    QList<Problem> m_problems;
     std::function<void(bool)> m_refreshHandler;
     QString m_unreadDatabase;
     QString m_unreadReason;

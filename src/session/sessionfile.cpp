@@ -17,11 +17,21 @@ QString entryDescription(const Expense& entry, const UserLocale& locale)
         .arg(entry.type, dateText(entry.date, locale), amountText(entry.amount), entry.currency);
 }
 
-FileResult busyResult(const QString& path)
+FileResult lockFailure(const FileLock& lock, const QString& path)
 {
-    return FileResult::writeFailure(FileError::Busy, path,
-                                    QStringLiteral("the database is busy: another program is writing it. "
-                                                   "Nothing was changed; try again."));
+    return lock.failure(path, QStringLiteral("the database is busy: another program is writing it. "
+                                             "Nothing was changed; try again."));
+}
+
+// A database that may not be replaced is left as it is; its entries can still go to another file.
+FileResult withSaveAsHint(const FileResult& result)
+{
+    if (result.error() != FileError::ReadOnly && result.error() != FileError::HardLinked)
+        return result;
+    return FileResult::writeFailure(
+        result.error(), result.path(),
+        result.reason() +
+            QStringLiteral(" It was left as it is; use Save as to keep the changes in another file."));
 }
 
 } // namespace
@@ -148,11 +158,11 @@ std::vector<int> Session::refreshEntries(bool forceSort)
     }
 
     if (!locked) {
-        m_lastDatabaseWrite = busyResult(m_state.databasePath);
-        report(m_lastDatabaseWrite);
+        m_lastDatabaseWrite = lockFailure(lock, m_state.databasePath);
+        report(m_lastDatabaseWrite, ProblemTopic::Database);
     } else if (check == FileCheck::Failed) {
         m_lastDatabaseWrite = failure;
-        report(failure);
+        report(failure, ProblemTopic::Database);
     } else if (check == FileCheck::Reloaded && m_journal.isEmpty() && !forceSort) {
         // What the file holds now is what is shown; nothing of this session's is left to write.
         m_lastDatabaseWrite = {};
@@ -173,7 +183,7 @@ bool Session::reloadIfChangedElsewhere()
         return false;
     FileResult failure;
     const FileCheck check = checkFile(failure);
-    report(failure);
+    report(failure, ProblemTopic::Database);
     // The changes made again on the file's entries are written at once, under the same lock.
     if (check == FileCheck::Reloaded && !m_journal.isEmpty())
         refreshList(false);
@@ -190,7 +200,7 @@ FileResult Session::keepBackup()
     const QString backup = path + QStringLiteral(".bak");
     if (fileStamp(path)) {
         const FileResult copied = copyFileAtomically(path, backup);
-        if (!copied.ok())
+        if (!copied.replaced())
             return FileResult::writeFailure(
                 copied.error(), path,
                 QStringLiteral("its previous version could not be kept as \"%1\" (%2), so it was not "
@@ -199,11 +209,12 @@ FileResult Session::keepBackup()
     }
     m_backedUp.insert(path);
     if (dropsLines) {
-        tell((m_otherLines == 1 ? QStringLiteral("1 line of \"%2\" was not an entry; the file as it was is "
-                                                 "kept as \"%3\".")
-                                : QStringLiteral("%1 lines of \"%2\" were not entries; the file as it was "
-                                                 "is kept as \"%3\"."))
-                 .arg(QString::number(m_otherLines), path, backup));
+        tell(
+            m_otherLines == 1
+                ? QStringLiteral("1 line of \"%1\" was not an entry; the file as it was is kept as \"%2\".")
+                      .arg(path, backup)
+                : QStringLiteral("%1 lines of \"%2\" were not entries; the file as it was is kept as \"%3\".")
+                      .arg(QString::number(m_otherLines), path, backup));
     }
     return {};
 }
@@ -221,7 +232,7 @@ void Session::writeDatabase()
         m_lastDatabaseWrite = FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase, reason);
         if (!m_unreadReported) {
             m_unreadReported = true;
-            report(m_lastDatabaseWrite);
+            report(m_lastDatabaseWrite, ProblemTopic::Database);
         }
         return;
     }
@@ -232,15 +243,16 @@ void Session::writeDatabase()
     m_lastDatabaseWrite = keepBackup();
     if (m_lastDatabaseWrite.ok()) {
         DatabaseFileVersion written;
-        m_lastDatabaseWrite = writeDatabaseFile(m_state, &written);
-        if (m_lastDatabaseWrite.ok()) {
+        m_lastDatabaseWrite = withSaveAsHint(writeDatabaseFile(m_state, &written));
+        // Not synced is written all the same: the file holds the change, and the journal is done.
+        if (m_lastDatabaseWrite.replaced()) {
             m_knownVersion = written;
             m_knownPath = m_state.databasePath;
             m_journal.clear();
             m_otherLines = 0;
         }
     }
-    report(m_lastDatabaseWrite);
+    report(m_lastDatabaseWrite, ProblemTopic::Database);
 }
 
 } // namespace tallyfox

@@ -16,6 +16,33 @@ namespace tallyfox {
 namespace {
 
 constexpr qint64 kReadChunk = 1 << 20;
+// A database shows itself in its first bytes: a longer file whose first ones hold neither the header nor
+// an entry line is none, and is not read any further.
+constexpr qsizetype kJudgedBytes = 8192;
+// No entry line comes near this length; a longer line is skipped as it is read, never held whole.
+constexpr qsizetype kLongestLine = 1 << 20;
+
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Whether the first bytes of a longer file show that it is no database.
+bool startsLikeNoDatabase(QByteArrayView start)
+{
+    qsizetype complete = start.size();
+    while (complete > 0 && !isLineEnd(start[complete - 1]))
+        --complete;
+    DatabaseReader probe;
+    probe.readLines(start.first(complete));
+    // A line cut at the end counts as an entry line when its tag is whole.
+    const QByteArrayView cut = start.sliced(complete);
+    if (const qsizetype tab = cut.indexOf('\t'); tab >= 0)
+        probe.readLines(cut.first(tab + 1));
+    else if (!cut.trimmed().isEmpty())
+        probe.skipLine();
+    return probe.summary().isNotDatabase();
+}
 
 // No entry line is shorter than 8 bytes, so a file of empty lines does not reserve room for entries.
 qsizetype databaseLinesBound(qsizetype lineFeeds, qsizetype bytes)
@@ -23,9 +50,17 @@ qsizetype databaseLinesBound(qsizetype lineFeeds, qsizetype bytes)
     return std::min(lineFeeds + 1, bytes / 8 + 1);
 }
 
-// The number of lines of a file, counted a chunk at a time, while its bytes are hashed. Nothing when it
-// cannot be read.
-std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer, ContentHasher& hasher)
+// What the first pass over a file found.
+struct LineCount
+{
+    bool readable = true;
+    bool noDatabase = false;
+    qsizetype lines = 0;
+};
+
+// The number of lines of a file, counted a chunk at a time, while its bytes are hashed; stops at once
+// when the first bytes show that the file is no database.
+LineCount countFileLines(QFile& file, QByteArray& buffer, ContentHasher& hasher)
 {
     qsizetype lineFeeds = 0;
     qsizetype bytes = 0;
@@ -33,10 +68,12 @@ std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer, Content
     for (;;) {
         const qint64 got = file.read(buffer.data(), kReadChunk);
         if (got < 0)
-            return std::nullopt;
+            return {.readable = false};
         if (got == 0)
-            return databaseLinesBound(lineFeeds, bytes);
+            return {.lines = databaseLinesBound(lineFeeds, bytes)};
         const QByteArrayView chunk(buffer.constData(), got);
+        if (bytes == 0 && got > kJudgedBytes && startsLikeNoDatabase(chunk.first(kJudgedBytes)))
+            return {.noDatabase = true};
         lineFeeds += countLineFeeds(chunk);
         hasher.add(chunk);
         bytes += got;
@@ -48,12 +85,25 @@ std::optional<qsizetype> countFileLines(QFile& file, QByteArray& buffer, Content
 bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
 {
     qsizetype carried = 0;
+    bool skipping = false;
     for (;;) {
         buffer.resize(carried + kReadChunk);
         const qint64 got = file.read(buffer.data() + carried, kReadChunk);
         if (got < 0)
             return false;
-        const QByteArrayView bytes(buffer.constData(), carried + got);
+        QByteArrayView bytes(buffer.constData(), carried + got);
+        if (skipping) {
+            // The rest of an overlong line goes up to the next line end.
+            qsizetype end = 0;
+            while (end < bytes.size() && !isLineEnd(bytes[end]))
+                ++end;
+            skipping = end == bytes.size() && got > 0;
+            bytes = bytes.sliced(end);
+            if (skipping)
+                continue;
+            std::memmove(buffer.data(), bytes.data(), static_cast<size_t>(bytes.size()));
+            bytes = QByteArrayView(buffer.constData(), bytes.size());
+        }
         if (got == 0) {
             // The last line needs no line end.
             reader.readLines(bytes);
@@ -67,6 +117,11 @@ bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
             --complete;
         if (complete == carried) {
             carried = bytes.size();
+            if (carried > kLongestLine) {
+                reader.skipLine();
+                carried = 0;
+                skipping = true;
+            }
             continue;
         }
         reader.readLines(bytes.first(complete));
@@ -123,10 +178,18 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     QByteArray buffer;
     ContentHasher hasher;
     DatabaseReader reader;
-    const std::optional<qsizetype> lines = countFileLines(file, buffer, hasher);
-    if (!lines || !file.seek(0))
+    const LineCount count = countFileLines(file, buffer, hasher);
+    if (count.noDatabase) {
+        parseDatabase({}, state.entries);
+        if (version)
+            *version = {stamp, 0};
+        if (summary)
+            *summary = {.otherLines = 1};
+        return {};
+    }
+    if (!count.readable || !file.seek(0))
         return FileResult::deviceFailure(FileAction::Read, path, file);
-    reader.reserve(*lines);
+    reader.reserve(count.lines);
     if (!readFileLines(file, buffer, reader))
         return FileResult::deviceFailure(FileAction::Read, path, file);
     state.entries.swap(reader.entries());
@@ -144,13 +207,16 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
     if (state.keepFileIfEmpty && state.entryCount() == 0)
         return {};
     ContentHasher hasher;
-    FileResult result = writeFileAtomically(state.databasePath, [&](QIODevice& device) {
-        hasher = {};
-        ChunkedWriter out(device, &hasher);
-        writeDatabaseLines(out, state.entries, state.entryCount());
-        return out.finish();
-    });
-    if (version && result.ok()) {
+    FileResult result = writeFileAtomically(
+        state.databasePath,
+        [&](QIODevice& device) {
+            hasher = {};
+            ChunkedWriter out(device, &hasher);
+            writeDatabaseLines(out, state.entries, state.entryCount());
+            return out.finish();
+        },
+        HardLinks::Refuse);
+    if (version && result.replaced()) {
         version->stamp = fileStamp(state.databasePath);
         version->hash = hasher.result();
     }

@@ -22,6 +22,8 @@ public:
     void reserve(qsizetype lines);
     // Reads the lines of a piece of content. Every piece but the last ends at a line end.
     void readLines(QByteArrayView content);
+    // Counts a line that was too long to read as one the file held besides entries.
+    void skipLine() { ++m_summary.otherLines; }
     // The entries read so far.
     [[nodiscard]] ExpenseArray& entries() { return m_entries; }
     // The header, entry and other lines seen so far.

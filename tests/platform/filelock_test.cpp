@@ -3,9 +3,12 @@
 #include "platform/registrystore.h"
 #include "support/testenvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace tallyfox {
 namespace {
@@ -30,6 +33,61 @@ TEST(FileLock, AHolderThatIsKilledLetsGoAtOnce)
     // The lock file stays behind and means nothing.
     EXPECT_TRUE(QFile::exists(lock.lockFilePath()));
     EXPECT_TRUE(lock.lock(0ms));
+}
+
+TEST(FileLock, OneFileHasOneLockHoweverItIsReached)
+{
+    test::TempFolder folder;
+    const QString database = folder.file(QStringLiteral("db.tfx"));
+    test::writeFileBytes(database, "entries");
+    test::LockHolder holder(database, LockPurpose::Write);
+    ASSERT_TRUE(holder.holds());
+    EXPECT_EQ(FileLock::lockFilePathFor(database, LockPurpose::Write),
+              folder.file(QStringLiteral(".db.tfx.tallyfox-lock")));
+
+    // Another session (its own runtime folder), a link, and another mount of the same folder.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
+    FileLock otherSession(database);
+    EXPECT_FALSE(otherSession.lock(0ms));
+    EXPECT_TRUE(otherSession.wasBusy());
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    const QString link = folder.file(QStringLiteral("link.tfx"));
+    ASSERT_TRUE(QFile::link(database, link));
+    FileLock throughLink(link);
+    EXPECT_FALSE(throughLink.lock(0ms));
+
+    const QString mountPoint = folder.file(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkdir(mountPoint));
+    if (::geteuid() != 0 ||
+        ::mount(QFile::encodeName(folder.path()).constData(), QFile::encodeName(mountPoint).constData(),
+                nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount a folder here";
+    FileLock throughMount(mountPoint + QStringLiteral("/db.tfx"));
+    const bool taken = throughMount.lock(0ms);
+    ::umount(QFile::encodeName(mountPoint).constData());
+    EXPECT_FALSE(taken);
+}
+
+TEST(FileLock, AFolderThatCannotHoldTheLockIsNamed)
+{
+    test::TempFolder folder;
+    const QString missing = folder.file(QStringLiteral("missing/db.tfx"));
+    FileLock lock(missing);
+    ASSERT_FALSE(lock.lock(0ms));
+    EXPECT_FALSE(lock.wasBusy());
+    EXPECT_EQ(lock.failure(missing, QStringLiteral("busy")).error(), FileError::NotWritable);
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes any folder";
+    const QString closed = folder.file(QStringLiteral("closed"));
+    ASSERT_TRUE(QDir().mkdir(closed));
+    ASSERT_TRUE(QFile::setPermissions(closed, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    FileLock inClosed(closed + QStringLiteral("/db.tfx"));
+    ASSERT_FALSE(inClosed.lock(0ms));
+    EXPECT_EQ(
+        inClosed.failure(QStringLiteral("db.tfx"), QStringLiteral("busy")).message(),
+        QStringLiteral("Cannot write \"db.tfx\": The folder \"%1\" cannot be written: Permission denied")
+            .arg(closed));
 }
 
 TEST(RegistryStore, AWriterGivesUpWhileAnotherProcessHoldsTheLockAndChangesNothing)

@@ -1,6 +1,8 @@
 #include "platform/registrystore.h"
 #include "support/testenvironment.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -61,8 +63,12 @@ TEST(RegistryStore, AStoreThatChangesNothingStillRemovesWhatAKilledSaveLeft)
     test::TempFolder folder;
     const QString file = folder.file(QStringLiteral("registry.reg"));
     test::writeFileBytes(file, "[HKEY_LOCAL_MACHINE\\Software\\Tallyfox]\r\n\r\n");
-    const QString leftover = file + QStringLiteral(".Ab12Cd");
+    const QString leftover = folder.file(QStringLiteral(".registry.reg.tallyfox-tmp-Ab12Cd"));
     test::writeFileBytes(leftover, "half a registry");
+    QFile old(leftover);
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite) && old.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                                                  QFileDevice::FileModificationTime));
+    old.close();
     RegistryStore store(file);
     ASSERT_TRUE(store.writeChanges().ok());
     EXPECT_FALSE(QFile::exists(leftover));

@@ -1,9 +1,11 @@
 #include "platform/filesystem.h"
 #include "support/testenvironment.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -68,7 +70,7 @@ TEST(RegularFiles, AFileLargerThanAnyOfOursIsNotRead)
     huge.close();
     const FileContent read = readWholeFile(path);
     EXPECT_EQ(read.result.error(), FileError::TooLarge);
-    EXPECT_EQ(read.result.reason(), QStringLiteral("It is larger than 2 GB; no Tallyfox file is."));
+    EXPECT_EQ(read.result.reason(), QStringLiteral("It is larger than 1 GB; no Tallyfox file is."));
     EXPECT_TRUE(read.bytes.isEmpty());
 }
 
@@ -90,21 +92,72 @@ TEST(AtomicWrite, ASymlinkedFileIsWrittenAndTheLinkStays)
     EXPECT_EQ(readFileBytes(target), QByteArray("new"));
 }
 
-TEST(AtomicWrite, OnlyTheLeftoversOfEarlierSavesAreRemoved)
+void makeOld(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(
+        file.open(QIODevice::ReadWrite) &&
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+}
+
+TEST(AtomicWrite, OnlyItsOwnQuietUnlockedLeftoversAreRemoved)
 {
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("db.tfx"));
-    const QStringList kept = {QStringLiteral("db.tfx"), QStringLiteral("db.tfx.notes"),
-                              QStringLiteral("db.tfx.AbC12"), QStringLiteral("db.tfx.AbC1234"),
-                              QStringLiteral("other.tfx.AbC123")};
-    for (const QString& name :
-         kept + QStringList{QStringLiteral("db.tfx.AbC123"), QStringLiteral("db.tfx.zz9ZZ0")})
+    // The user's files, whatever their names, and the temporary files of another file's saves.
+    const QStringList users = {QStringLiteral("db.tfx.backup"),
+                               QStringLiteral("db.tfx.before"),
+                               QStringLiteral("db.tfx.copy01"),
+                               QStringLiteral("db.tfx.AbC123"),
+                               QStringLiteral(".db.tfx.tallyfox-tmp-AbC1"),
+                               QStringLiteral(".other.tfx.tallyfox-tmp-AbC123")};
+    const QString quiet = QStringLiteral(".db.tfx.tallyfox-tmp-AbC123");
+    // A save still writing, and one that waits with its lock held.
+    const QString young = QStringLiteral(".db.tfx.tallyfox-tmp-Young1");
+    const QString held = QStringLiteral(".db.tfx.tallyfox-tmp-Held12");
+    for (const QString& name : users + QStringList{quiet, young, held}) {
         writeFileBytes(folder.file(name), "left");
+        if (name != young)
+            makeOld(folder.file(name));
+    }
+    QFile holder(folder.file(held));
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    struct flock request
+    {};
+    request.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(holder.handle(), F_OFD_SETLK, &request), 0);
+
     ASSERT_TRUE(saveBytes(path, "saved").ok());
-    QStringList expected = kept;
+    QStringList expected = users + QStringList{QStringLiteral("db.tfx"), young, held};
     expected.sort();
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name), expected);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     EXPECT_EQ(readFileBytes(path), QByteArray("saved"));
+}
+
+TEST(AtomicWrite, AFileThatMayNotBeReplacedIsLeftAsItIs)
+{
+    TempFolder folder;
+    const QString readOnly = folder.file(QStringLiteral("read-only.tfx"));
+    writeFileBytes(readOnly, "old");
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    const FileResult refused = saveBytes(readOnly, "new");
+    EXPECT_EQ(refused.error(), FileError::ReadOnly);
+    EXPECT_EQ(refused.reason(), QStringLiteral("It is read-only."));
+
+    const QString linked = folder.file(QStringLiteral("linked.tfx"));
+    writeFileBytes(linked, "shared");
+    const QString otherName = folder.file(QStringLiteral("other-name.tfx"));
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(otherName).constData()), 0);
+    const auto writeLinked = [&](HardLinks hardLinks) {
+        return writeFileAtomically(
+            linked, [](QIODevice& device) { return device.write("new") == 3; }, hardLinks);
+    };
+    EXPECT_EQ(writeLinked(HardLinks::Refuse).error(), FileError::HardLinked);
+    for (const QString& file : {readOnly, linked})
+        EXPECT_NE(readFileBytes(file), QByteArray("new")) << file.toStdString();
+    EXPECT_TRUE(writeLinked(HardLinks::Part).ok());
+    EXPECT_EQ(readFileBytes(linked), QByteArray("new"));
+    EXPECT_EQ(readFileBytes(otherName), QByteArray("shared"));
 }
 
 TEST(AtomicWrite, AFullDiskNamesItsReasonAndLeavesNoTrace)
@@ -146,6 +199,47 @@ TEST(CopyFile, KeepsTheBytesForTheOwnerOnlyAndReplacesTheOldCopy)
     const QString none = folder.file(QStringLiteral("none.bak"));
     EXPECT_TRUE(copyFileAtomically(folder.file(QStringLiteral("none.tfx")), none).ok());
     EXPECT_FALSE(QFile::exists(none));
+}
+
+TEST(CopyFile, NeverWritesThroughALinkOrOverAFolder)
+{
+    TempFolder folder;
+    const QString from = folder.file(QStringLiteral("db.tfx"));
+    writeFileBytes(from, "entries");
+    const QString victim = folder.file(QStringLiteral("victim"));
+    writeFileBytes(victim, "precious");
+    ASSERT_TRUE(QFile::setPermissions(victim, QFile::permissions(victim) | QFileDevice::ReadOther));
+    const QString linked = folder.file(QStringLiteral("linked.bak"));
+    const QString dangling = folder.file(QStringLiteral("dangling.bak"));
+    const QString folderCopy = folder.file(QStringLiteral("folder.bak"));
+    ASSERT_TRUE(QFile::link(victim, linked));
+    ASSERT_TRUE(QFile::link(folder.file(QStringLiteral("made-by-the-link")), dangling));
+    ASSERT_TRUE(QDir().mkdir(folderCopy));
+    for (const QString& to : {linked, dangling, folderCopy})
+        EXPECT_EQ(copyFileAtomically(from, to).error(), FileError::NotRegularFile) << to.toStdString();
+    EXPECT_EQ(readFileBytes(victim), QByteArray("precious"));
+    EXPECT_TRUE(QFile::permissions(victim) & QFileDevice::ReadOther);
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("made-by-the-link"))));
+}
+
+TEST(CopyFile, AFileWithHolesTakesNoMoreRoomThanItsData)
+{
+    TempFolder folder;
+    const QString from = folder.file(QStringLiteral("holes.tfx"));
+    QFile file(from);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("start");
+    file.seek(16 << 20);
+    file.write("end");
+    file.close();
+    const QString to = from + QStringLiteral(".bak");
+    ASSERT_TRUE(copyFileAtomically(from, to).ok());
+    struct stat copy
+    {};
+    ASSERT_EQ(::stat(QFile::encodeName(to).constData(), &copy), 0);
+    EXPECT_EQ(copy.st_size, (16 << 20) + 3);
+    EXPECT_LT(copy.st_blocks * 512, 1 << 20);
+    EXPECT_EQ(readFileBytes(to), readFileBytes(from));
 }
 
 TEST(ContentHasher, TheHashDependsOnTheBytesNotOnHowTheyArrive)
