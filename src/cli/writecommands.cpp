@@ -4,6 +4,7 @@
 #include "platform/textencoding.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace tallyfox::cli {
 
@@ -20,7 +21,12 @@ int failedWriteExitCode(const FileResult& write)
 bool tellAfterChange(const QList<Problem>& problems, Console& console, const QString& changeMade)
 {
     bool allDone = true;
+    bool logTold = false;
     for (const Problem& problem : problems) {
+        if (problem.topic == ProblemTopic::Log && std::exchange(logTold, true)) {
+            allDone = false;
+            continue;
+        }
         if (!problem.isFailure()) {
             console.message(problem.text);
             continue;

@@ -28,6 +28,8 @@ struct Problem
     // What failed; empty for a notice.
     FileResult result;
     QString text;
+    // A failure the user was told of already (a log that keeps failing): it counts, but is not shown.
+    bool repeated = false;
 
     [[nodiscard]] bool isFailure() const { return !result.ok(); }
 };

@@ -19,8 +19,10 @@ Session::~Session() = default;
 QStringList Session::takeMessages()
 {
     QStringList texts;
-    for (const Problem& problem : takeProblems())
-        texts << problem.text;
+    for (const Problem& problem : takeProblems()) {
+        if (!problem.repeated)
+            texts << problem.text;
+    }
     return texts;
 }
 
@@ -47,8 +49,7 @@ void Session::report(const LogResult& result)
     if (result.ok())
         return;
     ++m_failureCount;
-    if (result.isNewFailure())
-        m_problems.append({ProblemTopic::Log, result.result(), result.message()});
+    m_problems.append({ProblemTopic::Log, result.result(), result.message(), !result.isNewFailure()});
 }
 
 void Session::removeRepeatedMessages()

@@ -6,12 +6,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tallyfox {
 namespace {
@@ -133,6 +136,92 @@ TEST(CliWriters, AnEntryStoredWithoutItsSettingsExitsWithThreeAndItsNumberIsNotU
     EXPECT_EQ(sandbox.run(addArguments(database, "Tram")).exitCode, 0);
     EXPECT_EQ(receipts(database), QStringList({"1", "2", "3"}));
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("NextReceiptNum")), QStringLiteral("dword:00000004"));
+}
+
+// What a save must leave alone, and what the tool says of it.
+TEST(CliWriters, ASaveTouchesOnlyItsOwnFilesAndExitsWithWhatHappened)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(CliSandbox&, const QString& database)> arrange;
+        int exitCode;
+        const char* told;
+        // Whether the new entry is in the database afterwards.
+        bool stored;
+    };
+    const QString victimName = QStringLiteral("victim.txt");
+    const Case cases[] = {
+        {"a link at the backup",
+         [&](CliSandbox& sandbox, const QString& database) {
+             writeFileBytes(sandbox.file(victimName), "precious");
+             QFile::link(sandbox.file(victimName), database + QStringLiteral(".bak"));
+         },
+         1, "could not be kept as", false},
+        {"a read-only database",
+         [](CliSandbox&, const QString& database) {
+             QFile::setPermissions(database, QFileDevice::ReadOwner);
+         },
+         1, "It is read-only. It was left as it is; use Save as", false},
+        {"a database with two names",
+         [](CliSandbox& sandbox, const QString& database) {
+             ::link(QFile::encodeName(database).constData(),
+                    QFile::encodeName(sandbox.file(QStringLiteral("second-name.tfx"))).constData());
+         },
+         1, "It has 2 names (hard links)", false},
+        {"an edit log that cannot be written",
+         [](CliSandbox& sandbox, const QString&) {
+             sandbox.writeRegistry({QStringLiteral("\"EnableLogging\"=dword:00000001")});
+             const QString log = sandbox.settingsFolder() + QStringLiteral("Tallyfox.log");
+             QFile::remove(log);
+             QDir().mkpath(log);
+         },
+         3, "Entry stored, but the edit log was not written: Cannot write", true},
+        {"a folder that cannot be synced",
+         [](CliSandbox& sandbox, const QString& database) {
+             sandbox.environment.insert(QStringLiteral("LD_PRELOAD"),
+                                        QStringLiteral(TALLYFOX_FAIL_FOLDER_SYNC_LIBRARY));
+             sandbox.environment.insert(QStringLiteral("TALLYFOX_TEST_FAIL_SYNC_OF"),
+                                        QFileInfo(database).absolutePath());
+         },
+         3, "Entry stored, but not yet on the disk: ", true},
+        {"a clock that is no date",
+         [](CliSandbox& sandbox, const QString&) {
+             sandbox.environment.insert(QStringLiteral("TALLYFOX_NOW"), QStringLiteral("garbage"));
+         },
+         2, "TALLYFOX_NOW must be a date", false},
+    };
+    for (const Case& c : cases) {
+        CliSandbox sandbox;
+        const QString database = sandbox.file(QStringLiteral("data/db.tfx"));
+        QDir().mkpath(sandbox.file(QStringLiteral("data")));
+        ASSERT_EQ(sandbox.run(addArguments(database, "First")).exitCode, 0) << c.name;
+        // The user's files beside the database, named as temporary files once were.
+        const QStringList besides = {QStringLiteral("db.tfx.backup"), QStringLiteral("db.tfx.before"),
+                                     QStringLiteral("db.tfx.Ab12Cd")};
+        for (const QString& name : besides)
+            writeFileBytes(sandbox.file(QStringLiteral("data/") + name), "mine");
+        c.arrange(sandbox, database);
+        const QByteArray before = readFileBytes(database);
+
+        const CliRun run = sandbox.run(addArguments(database, "Second"));
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.told)) << c.name << ": " << run.err.toStdString();
+        if (c.stored) {
+            EXPECT_EQ(receipts(database).size(), 2) << c.name;
+        } else {
+            EXPECT_EQ(readFileBytes(database), before) << c.name;
+        }
+        for (const QString& name : besides)
+            EXPECT_EQ(readFileBytes(sandbox.file(QStringLiteral("data/") + name)), "mine") << c.name;
+        if (QFile::exists(sandbox.file(victimName))) {
+            EXPECT_EQ(readFileBytes(sandbox.file(victimName)), "precious") << c.name;
+        }
+        const QStringList hidden =
+            QDir(sandbox.file(QStringLiteral("data")))
+                .entryList({QStringLiteral(".*tallyfox-tmp*")}, QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(hidden.isEmpty()) << c.name << ": " << hidden.join(u' ').toStdString();
+    }
 }
 
 struct ForeignFile

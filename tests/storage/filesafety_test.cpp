@@ -76,6 +76,55 @@ TEST(FileSafety, ReadingTellsWhatTheFileHeldBesidesEntries)
     }
 }
 
+// The bytes this process has read so far, as the kernel counts them.
+qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
+TEST(FileSafety, AFileIsJudgedByItsFirstBytesAndAnOverlongLineIsSkipped)
+{
+    const QByteArray header = kDatabaseHeader.toByteArray() + "\r\n";
+    const QByteArray entry = "item\t2024\t5\t1\tEUR\t3.50\tfalse\tLunch\tWork\tCash\tfalse\t00\t\r\n";
+    const QByteArray notes = QByteArray("a line of notes\r\n").repeated(600);
+    TempFolder folder;
+    AppState state(test::pinnedLocale());
+    state.databasePath = folder.file(QStringLiteral("data.tfx"));
+    const auto read = [&state]() {
+        DatabaseReadSummary summary;
+        EXPECT_TRUE(readDatabaseFile(state, nullptr, &summary).ok());
+        return summary;
+    };
+
+    // Pages of notes before the first entry: no database, however the file goes on.
+    writeFileBytes(state.databasePath, notes + header + entry);
+    EXPECT_TRUE(read().isNotDatabase());
+    // A huge file with holes after its first bytes is not read beyond them.
+    QFile huge(state.databasePath);
+    ASSERT_TRUE(huge.open(QIODevice::ReadWrite) && huge.resize(qint64(900) << 20));
+    huge.close();
+    const qint64 before = bytesReadSoFar();
+    EXPECT_TRUE(read().isNotDatabase());
+    if (before >= 0) {
+        EXPECT_LT(bytesReadSoFar() - before, qint64(4) << 20);
+    }
+
+    // A line longer than any entry is passed over, and the entries after it are read.
+    writeFileBytes(state.databasePath, header + "item\t" + QByteArray(3 << 20, 'x') + "\r\n" + entry);
+    const DatabaseReadSummary summary = read();
+    EXPECT_FALSE(summary.isNotDatabase());
+    EXPECT_EQ(summary.otherLines, 1);
+    ASSERT_EQ(state.entryCount(), 1);
+    EXPECT_EQ(state.entries[0].type, QStringLiteral("Lunch"));
+}
+
 TEST(FileSafety, TheVersionWrittenIsTheVersionReadBack)
 {
     TempFolder folder;

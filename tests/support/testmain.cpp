@@ -10,6 +10,21 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// A message formatted with fewer arguments than places (or more) is a fault in any test.
+void failOnMisformattedMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QLatin1String("QString::arg: ")))
+        ADD_FAILURE() << text.toStdString();
+    if (qtMessageHandler)
+        qtMessageHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QTemporaryDir sandbox;
@@ -37,5 +52,6 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
 #endif
     ::testing::InitGoogleTest(&argc, argv);
+    qtMessageHandler = qInstallMessageHandler(failOnMisformattedMessages);
     return RUN_ALL_TESTS();
 }
