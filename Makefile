@@ -1,24 +1,27 @@
 # Tallyfox: `make run` builds and starts the program, `make test` builds and runs every test.
 # Both install the Debian packages they need first (as root), or print the apt-get line to run.
 
-BUILD_DIR    ?= build
 FUZZ_DIR     ?= build-fuzz
+SANITIZE_DIR ?= build-sanitize
 BUILD_TYPE   ?= Release
 FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-                fonts-liberation libqt6svg6
+                fonts-liberation libqt6svg6 clang-format
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-# CI (which sets CI=true) builds with warnings as errors; a local build shows them and goes on.
+# CI (which sets CI=true) builds in a folder of its own with warnings as errors; a local build shows them
+# and goes on.
 ifneq ($(filter-out false 0,$(CI)),)
+BUILD_DIR ?= build-ci
 WERROR = ON
 else
+BUILD_DIR ?= build
 WERROR = OFF
 endif
 
-.PHONY: all deps build run test bench soak fuzz fuzz-deps format screenshots clean
+.PHONY: all deps build run test test-sanitize bench soak fuzz fuzz-deps format format-check screenshots clean
 
 all: build
 
@@ -39,6 +42,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_SANITIZE=ON \
+	    -DTALLYFOX_WERROR=$(WERROR) -DTALLYFOX_BENCH=OFF
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	./bench/run.sh $(BUILD_DIR)
@@ -63,5 +73,9 @@ screenshots: build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Fails when a file is not formatted as `make format` would format it.
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf build build-ci $(FUZZ_DIR) $(SANITIZE_DIR)

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <ctime>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,18 @@ void failOnMisformattedMessages(QtMsgType type, const QMessageLogContext& contex
 
 int main(int argc, char** argv)
 {
+    // Run by hand rather than by CTest: the same data, programs, time zone and language.
+    const std::pair<const char*, const char*> givenByCTest[] = {
+        {"TALLYFOX_TEST_DATA", TALLYFOX_TEST_DATA_FOLDER},
+        {"TALLYFOX_BIN_DIR", TALLYFOX_PROGRAM_FOLDER},
+        {"TZ", "UTC"},
+        {"LC_ALL", "en_US.UTF-8"},
+    };
+    for (const auto& [name, value] : givenByCTest) {
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, value);
+    }
+    ::tzset();
     QTemporaryDir sandbox;
     if (!sandbox.isValid())
         return 1;
