@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "money/currencytable.h"
+#include "support/entrybuilder.h"
 #include "support/printers.h"
 #include "support/testenvironment.h"
 
@@ -31,15 +32,13 @@ struct EntryFields
 
 inline Expense makeEntry(const EntryFields& fields)
 {
-    Expense entry;
-    entry.type = QString::fromUtf8(fields.type);
-    entry.currency = QString::fromUtf8(fields.currency);
-    entry.intendedSource = QString::fromUtf8(fields.source);
-    entry.paidWith = QString::fromUtf8(fields.paidWith);
-    entry.income = fields.income;
-    entry.date = dayCountFromDate(fields.year, fields.month, fields.day);
-    entry.amount = fields.amount;
-    return entry;
+    return makeExpense({.type = fields.type,
+                        .currency = fields.currency,
+                        .amount = fields.amount,
+                        .income = fields.income,
+                        .date = QDate(fields.year, fields.month, fields.day),
+                        .source = fields.source,
+                        .paidWith = fields.paidWith});
 }
 
 // A state with the pinned locale, a currency table built from lines, and the given entries.

@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "storage/databasefile.h"
 #include "storage/editlog.h"
+#include "support/entrybuilder.h"
 #include "support/printers.h"
 #include "support/testenvironment.h"
 
@@ -26,60 +27,6 @@ namespace tallyfox::test {
 
 // The moment every session test runs at.
 inline const QDateTime kSessionNow(QDate(2010, 1, 3), QTime(12, 30, 45));
-
-// Sets an environment variable for the life of the object and then restores it.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char* name, const QString& value)
-        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value.toUtf8());
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    const char* m_name;
-    bool m_wasSet;
-    QByteArray m_old;
-};
-
-struct EntryValues
-{
-    const char* type = "Dinner";
-    const char* currency = "EUR";
-    double amount = 10.0;
-    bool income = false;
-    QDate date = QDate(2010, 1, 2);
-    const char* receipt = nullptr; // none: no receipt
-    const char* note = "";
-    const char* source = "Employer";
-    const char* paidWith = "Cash";
-};
-
-inline Expense makeExpense(const EntryValues& values)
-{
-    Expense entry;
-    entry.type = QString::fromUtf8(values.type);
-    entry.currency = QString::fromUtf8(values.currency);
-    entry.amount = values.amount;
-    entry.income = values.income;
-    entry.date = dayCountFromQDate(values.date);
-    entry.hasReceipt = values.receipt != nullptr;
-    entry.receipt = values.receipt != nullptr ? QString::fromUtf8(values.receipt) : QStringLiteral("00");
-    entry.note = QString::fromUtf8(values.note);
-    entry.intendedSource = QString::fromUtf8(values.source);
-    entry.paidWith = QString::fromUtf8(values.paidWith);
-    return entry;
-}
 
 inline EntryDraft makeDraft(const EntryValues& values)
 {

@@ -13,6 +13,31 @@ namespace tallyfox::test {
 // The locale every test pins unless it asks for another one.
 [[nodiscard]] QLocale pinnedLocale();
 
+// Sets an environment variable for the life of the object and then restores it.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char* name, const QString& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_old;
+};
+
 // A temporary folder for one test, removed afterwards.
 class TempFolder
 {
