@@ -101,7 +101,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyfox"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tallyfox.Tallyfox"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
     tallyfox::ProgramStyle::install();
 
