@@ -8,8 +8,8 @@ FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-                fonts-liberation libqt6svg6 clang-format \
-                appstream desktop-file-utils shared-mime-info man-db zsh fish
+                fonts-liberation libqt6svg6 clang-format qt6-wayland \
+                appstream desktop-file-utils shared-mime-info man-db zsh fish weston
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 # CI (which sets CI=true) builds in a folder of its own with warnings as errors; a local build shows them
