@@ -8,8 +8,11 @@ FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-                fonts-liberation libqt6svg6 clang-format
+                fonts-liberation libqt6svg6 clang-format qt6-wayland \
+                appstream desktop-file-utils shared-mime-info man-db zsh fish weston
 FUZZ_PACKAGES = clang libclang-rt-14-dev
+DEB_PACKAGES  = debhelper dpkg-dev lintian
+DEB_DIR      ?= build-deb
 
 # CI (which sets CI=true) builds in a folder of its own with warnings as errors; a local build shows them
 # and goes on.
@@ -21,7 +24,7 @@ BUILD_DIR ?= build
 WERROR = OFF
 endif
 
-.PHONY: all deps build run test test-sanitize bench soak fuzz fuzz-deps format format-check screenshots clean
+.PHONY: all deps build run test test-sanitize bench soak fuzz fuzz-deps deb format format-check screenshots clean
 
 all: build
 
@@ -64,6 +67,12 @@ fuzz: fuzz-deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
 	./fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# tallyfox_VERSION_ARCH.deb in $(DEB_DIR), built by dpkg-buildpackage from debian/, checked by lintian
+# and by the list of the files it holds.
+deb:
+	@./tools/install-packages.sh $(PACKAGES) $(DEB_PACKAGES)
+	JOBS=$(JOBS) ./tools/package/make-deb.sh $(DEB_DIR)
+
 # Pictures of the windows at scale 1 and 3 on the sample database, for the README and for review.
 screenshots: build
 	for scale in 1 3; do \
@@ -78,4 +87,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-ci $(FUZZ_DIR) $(SANITIZE_DIR)
+	rm -rf build build-ci $(FUZZ_DIR) $(SANITIZE_DIR) $(DEB_DIR)

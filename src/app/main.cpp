@@ -1,3 +1,4 @@
+#include "app/programinfo.h"
 #include "app/programoptions.h"
 #include "core/appstate.h"
 #include "platform/clock.h"
@@ -70,6 +71,15 @@ void chooseScale(const tallyfox::ProgramOptions& options, tallyfox::Registry& re
     qputenv("QT_SCALE_FACTOR", QByteArray::number(tallyfox::screenfit::boundedScale(scale)));
 }
 
+// Exit code 1 when the text could not be written, as when standard output is a full disk.
+int printInfo(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -77,18 +87,21 @@ int main(int argc, char* argv[])
     // Past a file size limit a write then fails with "File too large", which is shown and leaves the old
     // file whole, instead of the signal ending the program and its unsaved changes without a word.
     std::signal(SIGXFSZ, SIG_IGN);
+    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
+    // Printed before any display, registry or settings file is touched, so it works anywhere.
+    if (options.info)
+        return printInfo(tallyfox::programInfoText(*options.info));
     if (const std::optional<QString> problem = tallyfox::Clock::environmentProblem()) {
         std::fprintf(stderr, "%s\n", qPrintable(*problem));
         return 2;
     }
-    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
     tallyfox::Registry registry(tallyfox::registryFilePath());
     chooseScale(options, registry, argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyfox"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tallyfox"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tallyfox.Tallyfox"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
     tallyfox::ProgramStyle::install();
 

@@ -1,0 +1,51 @@
+# Completion of tallyfox-cli for fish: commands, options, sort keys, tables and file names.
+
+set -l commands list sort report table export add
+set -l keys name date amount receipt paidwith source
+
+complete -c tallyfox-cli -f
+
+# Folders and the files a database may be: .tfx or .txt, in any case.
+function __tallyfox_cli_databases
+    set -l token (string replace -r -- '^--file=' '' (commandline -ct))
+    for name in $token*
+        if test -d $name
+            echo $name/
+        else if string match -qri '\.(tfx|txt)$' -- $name
+            echo $name
+        end
+    end
+end
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a list -d 'Print one line per entry'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a sort -d 'Sort the database file'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a report -d 'Print the overview report'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a table -d 'Print a month table'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a export -d 'Write the export file'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a add -d 'Store a new entry'
+
+complete -c tallyfox-cli -s f -l file -x -a '(__tallyfox_cli_databases)' -d 'The database file'
+complete -c tallyfox-cli -s d -l folder -x -a '(__fish_complete_directories)' -d 'The settings folder'
+complete -c tallyfox-cli -l today -x -d 'The date that counts as today (YYYY-MM-DD)'
+complete -c tallyfox-cli -s h -l help -d 'Show the help'
+complete -c tallyfox-cli -s v -l version -d 'Show the version'
+
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list' -l sort -x -a "$keys" -d 'Order the listing by KEY'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list sort' -l reverse -d 'Reverse the sort order'
+complete -c tallyfox-cli -n "__fish_seen_subcommand_from sort; and not __fish_seen_subcommand_from $keys" -a "$keys"
+
+complete -c tallyfox-cli -n "__fish_seen_subcommand_from table; and not __fish_seen_subcommand_from types sources methods" -a 'types sources methods'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from table add' -l currency -x -d 'table: the currency choice; add: the currency'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from table' -l mode -x -a "0\t'Expenses - income' 1\t'Expenses only' 2\t'Income only'" -d 'What the table counts'
+
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from export' -l out -r -F -d 'The file to write, - for standard output'
+
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l type -x -d 'The expense type'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l amount -x -d 'The amount, at most two decimals'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l date -x -d 'The date (YYYY-MM-DD)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l income -d 'An income'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l expense -d 'An expense'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l paid-with -x -d 'The payment method'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l source -x -d 'The intended source'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l note -x -d 'The note'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l receipt -d 'The entry has a receipt (--receipt=NUM numbers it)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l no-receipt -d 'The entry has no receipt'
