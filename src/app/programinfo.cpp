@@ -1,5 +1,7 @@
 #include "app/programinfo.h"
 
+#include "core/programversion.h"
+
 namespace tallyfox {
 
 namespace {
@@ -24,12 +26,7 @@ constexpr char kHelpText[] =
     "folder, by default $XDG_DATA_HOME/tallyfox/. TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
     "tallyfox-cli lists, reports, exports and adds entries on the same data. See tallyfox(1).\n";
 
-constexpr char kVersionText[] =
-    "tallyfox " TALLYFOX_VERSION "\n"
-    "Copyright (C) The Tallyfox developers\n"
-    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
+constexpr char kVersionLine[] = "tallyfox " TALLYFOX_VERSION "\n";
 
 } // namespace
 
@@ -39,7 +36,7 @@ QString programInfoText(ProgramInfo info)
     case ProgramInfo::Help:
         return QString::fromUtf8(kHelpText);
     case ProgramInfo::Version:
-        return QString::fromUtf8(kVersionText);
+        return QString::fromUtf8(kVersionLine) + QString::fromUtf8(kCopyrightAndLicence);
     }
     return {};
 }

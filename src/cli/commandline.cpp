@@ -2,6 +2,7 @@
 
 #include "cli/argumentvalues.h"
 #include "cli/optiontable.h"
+#include "core/programversion.h"
 
 #include <QCommandLineParser>
 #include <array>
@@ -175,7 +176,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("help")))
         return EarlyExit{0, parser.helpText()};
     if (parser.isSet(QStringLiteral("version")))
-        return EarlyExit{0, QStringLiteral("tallyfox-cli %1\n").arg(QStringLiteral(TALLYFOX_VERSION))};
+        return EarlyExit{0, QStringLiteral("tallyfox-cli %1\n").arg(QStringLiteral(TALLYFOX_VERSION)) +
+                                QString::fromUtf8(kCopyrightAndLicence)};
 
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty())

@@ -23,6 +23,13 @@ namespace tallyfox {
     return static_cast<quint16>(parts[0] * 1000 + parts[1] * 10 + parts[2]);
 }
 
+// What both programs' --version says after their name and version.
+inline constexpr char kCopyrightAndLicence[] =
+    "Copyright (C) The Tallyfox developers\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 // The version the build names (TALLYFOX_VERSION, the CMake project's VERSION) as the registry's number.
 inline constexpr quint16 kProgramVersionNumber = versionNumber(TALLYFOX_VERSION);
 
