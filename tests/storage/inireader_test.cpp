@@ -136,7 +136,8 @@ TEST_F(IniRead, LineEndsOfEveryKindEndLines)
 TEST_F(IniRead, OddBytesAreReadAndKeptWithoutLoss)
 {
     // Byte order marks at the start, NUL bytes and a line in an 8-bit code page.
-    static constexpr char kBytes[] = "\xEF\xBB\xBF\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n";
+    static constexpr char kBytes[] =
+        "\xEF\xBB\xBF\xEF\xBB\xBF[Main]\r\nNote=cr\xE8me\r\nA=1\0\0\0\r\nB=2\r\n";
     const IniReader ini(locale, QByteArray(kBytes, sizeof kBytes - 1));
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("Note")), u"cr\u00e8me");
     EXPECT_EQ(valueIn(ini, QStringLiteral("Main"), QStringLiteral("A")), u"1");
