@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Options: "Options..." opens its pages (over the whole screen on a phone); a tap on "Show income as
-# positive" and "Save" store the setting in the registry.
+# Options: "Options..." opens its pages (over the whole screen on a phone, and so does the folder picker
+# of "Change location"); a tap on "Show income as positive" and "Save" store the setting in the registry.
 source "$(dirname "$0")/lib.sh"
 journey_begin "$1" Options
 seed_registry '"IncomeIsPositive"=dword:00000000'
@@ -10,6 +10,12 @@ start_tallyfox
 options=$(main_menu 2)
 shot options
 on_phone && expect_full_screen "$options" "the options"
+picker=$(new_window_after tap_in "$options" 60 96)
+shot folder-picker
+expect_inside_screen "$picker" "the folder picker"
+on_phone && expect_full_screen "$picker" "the folder picker"
+keys Escape
+wait_gone "$picker"
 changing tap_in "$options" 20 171
 shot income-positive
 tap_soft_key "$options" right
