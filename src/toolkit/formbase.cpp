@@ -60,7 +60,7 @@ QSize FormBase::naturalSize() const
     const int keysHeight = m_softKeys->sizeHint().height();
     const QSize screen(kScreenWidth, kScreenHeight - keysHeight);
     QRect used;
-    if (!m_content->layout()) {
+    if (!m_fillsContent && !m_content->layout()) {
         for (const QWidget* child : m_content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!child->isHidden())
                 used |= child->geometry();

@@ -45,6 +45,9 @@ public:
 
     // Wider than high.
     [[nodiscard]] bool isLandscape() const;
+    // A form that lays its controls out over whatever room its content area has (a report, a table)
+    // takes the layout's whole screen as its natural size.
+    void setFillsContent(bool fills) { m_fillsContent = fills; }
 
 protected:
     // Forms that arrange their controls by orientation move them here.
@@ -64,6 +67,7 @@ private:
     QSize m_openedSize;
     // Whether the form has had its first desktop size.
     bool m_fitted = false;
+    bool m_fillsContent = false;
     QWidget* m_content;
     SoftKeyBar* m_softKeys;
     bool m_landscape = false;

@@ -13,6 +13,8 @@ start_tallyfox
 overview=$(main_menu 4)
 shot overview
 on_phone && expect_full_screen "$overview" "the overview"
+# On a desktop the report has the room of the layout's whole screen.
+on_phone || expect_eq "the overview's size" "$(geometry "$overview" | cut -d ' ' -f 3-)" "480 640"
 menu=$(new_window_after tap_soft_key "$overview" left)
 shot overview-menu
 tap_menu_row "$menu" 0
