@@ -10,6 +10,9 @@ JOBS         ?= $(shell nproc)
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
                 fonts-liberation libqt6svg6 clang-format qt6-wayland \
                 appstream desktop-file-utils shared-mime-info man-db zsh fish weston
+# The real-window journeys of `make test`: an X server, a phone shell, a desktop window manager, the
+# pointer and keys, screen pictures, the clipboard and window facts.
+PACKAGES     += xvfb matchbox-window-manager openbox xdotool imagemagick xclip x11-utils
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 DEB_PACKAGES  = debhelper dpkg-dev lintian
 DEB_DIR      ?= build-deb
@@ -44,6 +47,7 @@ run: build
 	./tools/run.sh $(BUILD_DIR)
 
 test: build
+	@./tests/journeys/x-server-check.sh
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of their own.

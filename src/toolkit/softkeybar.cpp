@@ -36,6 +36,28 @@ QPushButton* SoftKeyBar::button(Key key) const
 void SoftKeyBar::setCaption(Key key, const QString& caption)
 {
     button(key)->setText(caption);
+    updateToolTip(key);
+}
+
+void SoftKeyBar::setKeyHint(Key key, const QString& hint)
+{
+    (key == Key::Left ? m_leftHint : m_rightHint) = hint;
+    updateToolTip(key);
+}
+
+void SoftKeyBar::updateToolTip(Key key)
+{
+    QPushButton* keyButton = button(key);
+    const QString caption = keyButton->text().trimmed();
+    QString hint = key == Key::Left ? m_leftHint : m_rightHint;
+    if (hint.isEmpty())
+        hint = key == Key::Right      ? QStringLiteral("Enter")
+               : caption == u"Cancel" ? QStringLiteral("Esc")
+                                      : QString();
+    if (caption.isEmpty())
+        keyButton->setToolTip(QString());
+    else
+        keyButton->setToolTip(hint.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, hint));
 }
 
 QString SoftKeyBar::caption(Key key) const

@@ -22,6 +22,10 @@ public:
     explicit SoftKeyBar(QWidget* parent = nullptr);
 
     void setCaption(Key key, const QString& caption);
+    // The keyboard key that does what the soft key does, named in its tooltip after the caption ("OK
+    // (Enter)"). Unless a form names another, the right key's is Enter (which does what it does in
+    // every form), and the left key's is Escape while it reads "Cancel".
+    void setKeyHint(Key key, const QString& hint);
     [[nodiscard]] QString caption(Key key) const;
     void setKeyEnabled(Key key, bool enabled);
     [[nodiscard]] bool isKeyEnabled(Key key) const;
@@ -42,11 +46,14 @@ Q_SIGNALS:
 
 private:
     void press(Key key);
+    void updateToolTip(Key key);
 
     QPushButton* m_left;
     QPushButton* m_right;
     QMenu* m_leftMenu = nullptr;
     QMenu* m_rightMenu = nullptr;
+    QString m_leftHint;
+    QString m_rightHint;
 };
 
 } // namespace tallyfox

@@ -36,6 +36,7 @@ CurrencyForm::CurrencyForm(QWidget* parent)
       m_down(makeButton(QStringLiteral("Down"), QStringLiteral("listDownButton")))
 {
     setObjectName(QStringLiteral("currencyForm"));
+    setFillsContent(true);
     m_main->setObjectName(QStringLiteral("listMainArea"));
 
     place(m_panel, 0, 0, kScreenWidth, ListEditPanel::kHeight);

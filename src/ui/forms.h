@@ -2,6 +2,7 @@
 
 #include "ui/aboutform.h"
 #include "ui/currencyform.h"
+#include "ui/formsizesettings.h"
 #include "ui/itemform.h"
 #include "ui/mainform.h"
 #include "ui/optionsform.h"
@@ -35,6 +36,8 @@ public:
 
 private:
     Prompts& m_prompts;
+    // Before the forms, which keep their sizes in it.
+    FormSizeSettings m_sizes;
     MainForm m_main;
     AboutForm m_about;
     // Before the item editor and the purge form, which open its panels.

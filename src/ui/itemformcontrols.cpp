@@ -128,6 +128,11 @@ ItemFormControls::ItemFormControls(FormBase& form)
       noteCaption(caption(QStringLiteral("Note:"), "noteCaption", 16)),
       note(named(new QLineEdit, "noteField"))
 {
+    currencyList->setToolTip(QStringLiteral("Choose the currency from a finger-sized list"));
+    typeList->setToolTip(QStringLiteral("Choose the expense type from a finger-sized list"));
+    sourceList->setToolTip(QStringLiteral("Choose the intended source from a finger-sized list"));
+    paidWithList->setToolTip(QStringLiteral("Choose the payment method from a finger-sized list"));
+    pick->setToolTip(QStringLiteral("Choose the date on a finger-sized panel"));
     receipt->setText(QStringLiteral("Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeySequence>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -32,6 +34,10 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
 
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
     softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("New item"));
+    softKeys()->setKeyHint(SoftKeyBar::Key::Left,
+                           QKeySequence(Qt::Key_F10).toString(QKeySequence::NativeText));
+    softKeys()->setKeyHint(SoftKeyBar::Key::Right,
+                           QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText));
     softKeys()->setMenu(SoftKeyBar::Key::Left, m_menu->menu());
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, false);
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, false);
@@ -178,7 +184,18 @@ void MainForm::reloadIfChangedElsewhere()
 
 void MainForm::updateMenuStates()
 {
-    m_menu->update(m_list->selectedRow() >= 0, m_session.state().settings);
+    const Settings& settings = m_session.state().settings;
+    m_menu->update(m_list->selectedRow() >= 0, settings);
+    // The header shows the sort key's column and the direction; the amount's is Amount, not Currency.
+    QHeaderView* header = m_list->horizontalHeader();
+    int sortColumn = -1;
+    for (int column = 0; column < header->count(); ++column) {
+        if (sortKeyOfColumn(column) == settings.sortKey)
+            sortColumn = column;
+    }
+    header->setSortIndicatorShown(sortColumn >= 0);
+    if (sortColumn >= 0)
+        header->setSortIndicator(sortColumn, settings.sortReverse ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void MainForm::showProblems()

@@ -64,8 +64,11 @@ MainMenu::MainMenu(QWidget* parent)
     reverseOrder->setCheckable(true);
 
     m_menu->addSeparator();
-    deleteEntry = addItem(m_menu, QStringLiteral("Delete entry"), "deleteEntryAction");
-    editEntry = addItem(m_menu, QStringLiteral("Edit entry"), "editEntryAction");
+    // Their keys work on the list (and only while a row is selected); the menu shows them.
+    deleteEntry =
+        addItem(m_menu, QStringLiteral("Delete entry"), "deleteEntryAction", QKeySequence(Qt::Key_Delete));
+    editEntry =
+        addItem(m_menu, QStringLiteral("Edit entry"), "editEntryAction", QKeySequence(Qt::Key_Return));
     m_menu->setDefaultAction(editEntry);
 
     listEditEntry = addItem(m_listMenu, QStringLiteral("Edit entry"), "listEditEntryAction");
@@ -73,7 +76,7 @@ MainMenu::MainMenu(QWidget* parent)
     m_listMenu->setDefaultAction(listEditEntry);
 
     // The menu's shortcuts work while the menu is closed.
-    for (QAction* action : {exit, openDatabase, saveDatabaseAs, exportData})
+    for (QAction* action : {exit, openDatabase, saveDatabaseAs, exportData, deleteEntry, editEntry})
         parent->addAction(action);
 }
 

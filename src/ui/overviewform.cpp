@@ -45,6 +45,7 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
       m_modeBox(new QComboBox(m_tablePanel)), m_table(new QTableView(m_tablePanel)), m_menu(new QMenu(this))
 {
     setObjectName(QStringLiteral("overviewForm"));
+    setFillsContent(true);
     m_textBox->setObjectName(QStringLiteral("overviewText"));
     m_textBox->setReadOnly(true);
     m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);

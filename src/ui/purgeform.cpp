@@ -33,6 +33,7 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
     m_pick->setAutoDefault(false);
+    m_pick->setToolTip(QStringLiteral("Choose the date on a finger-sized panel"));
 
     place(m_all, 16, 24, 144, 24);
     place(m_before, 16, 56, 160, 24);

@@ -113,6 +113,9 @@ bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString
     const QString name = fingerMode ? QStringLiteral("item") : QStringLiteral("item-plain");
     bool ok = false;
     QTimer::singleShot(0, &editor, [&] {
+        // The layout's own screen, as on the device, rather than the size a desktop gives the editor.
+        editor.setMinimumSize(0, 0);
+        editor.resize(240, 320);
         ok = save(editor, folder, name);
         editor.resize(320, 240);
         ok = save(editor, folder, name + QStringLiteral("-landscape")) && ok;
