@@ -1,5 +1,6 @@
 #include "ui/listpanel.h"
 
+#include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
 
 #include <QStyledItemDelegate>
@@ -34,6 +35,7 @@ ListPanel::ListPanel(QWidget* parent) : QListWidget(parent)
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fingerscrolling::enable(*this);
     connect(this, &QListWidget::itemClicked, this, &ListPanel::chosen);
 }
 
