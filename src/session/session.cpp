@@ -144,6 +144,12 @@ void Session::toggleReverse()
     refreshList(true);
 }
 
+qint64 Session::proposedReceiptNumber() const
+{
+    const quint16 counter = m_state.settings.nextReceiptNumber;
+    return replacementReceiptNumber(m_state.entries, counter).value_or(counter);
+}
+
 void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
 {
     // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
@@ -171,14 +177,11 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         if (!draft.hasReceipt) {
             receipt = QStringLiteral("00");
         } else {
-            if (receipt == QString::number(settings.nextReceiptNumber)) {
-                if (const std::optional<qint64> fresh =
-                        replacementReceiptNumber(m_state.entries, settings.nextReceiptNumber)) {
-                    receipt = QString::number(*fresh);
-                    settings.nextReceiptNumber = quint16(std::min<qint64>(*fresh, 0xffff));
-                }
-            }
-            ++settings.nextReceiptNumber;
+            // Checked against the file as it is now: another writer may have taken the number shown.
+            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
+                                                         settings.nextReceiptNumber);
+            receipt = taken.receipt;
+            settings.nextReceiptNumber = taken.nextCounter;
         }
         target = m_state.entryCount();
         m_state.entries.append();
@@ -188,8 +191,12 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         before = m_state.entries[target];
         report(m_log.logEntry(m_state, LogEditType::EditFrom, target));
         logType = LogEditType::EditTo;
-        if (!m_state.entries[target].hasReceipt && draft.hasReceipt)
-            ++settings.nextReceiptNumber;
+        if (!m_state.entries[target].hasReceipt && draft.hasReceipt) {
+            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
+                                                         settings.nextReceiptNumber);
+            receipt = taken.receipt;
+            settings.nextReceiptNumber = taken.nextCounter;
+        }
     }
 
     Expense& entry = m_state.entries[target];

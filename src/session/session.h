@@ -39,6 +39,9 @@ struct EntryDraft
     bool income = false;
     bool hasReceipt = false;
     QString receipt;
+    // The receipt is the number the program proposed (proposedReceiptNumber), not one the user typed: an
+    // entry that took that number meanwhile moves it on to the next free one when the entry is stored.
+    bool receiptProposed = false;
 };
 
 // The program's work without windows, shared by the forms and the command-line tool: every change to
@@ -126,6 +129,10 @@ public:
     void chooseSortKey(SortKey key);
     void toggleAutoSort();
     void toggleReverse();
+
+    // The receipt number a new receipt is offered: the counter's, or one more than the highest numeric
+    // receipt when an entry already holds the counter's number. What the editor shows is what it stores.
+    [[nodiscard]] qint64 proposedReceiptNumber() const;
 
     // Stores a new entry (no index) or changes the entry at index, as the item editor does: receipt
     // numbering, the log lines, the remembered choices, then the refresh. An index that names no entry

@@ -72,7 +72,9 @@ void AmountPanel::load(const EditorFields& fields, const Settings& settings)
     // A new entry without a receipt proposes the next number, so that ticking the box is all it takes.
     m_receipt->setChecked(fields.hasReceipt);
     const bool keepText = fields.hasReceipt || fields.receipt != u"00";
-    m_receiptEdit->setText(keepText ? fields.receipt : QString::number(settings.nextReceiptNumber));
+    const QString proposed = fields.proposedReceipt.isEmpty() ? QString::number(settings.nextReceiptNumber)
+                                                              : fields.proposedReceipt;
+    m_receiptEdit->setText(keepText ? fields.receipt : proposed);
     refresh();
 }
 

@@ -106,7 +106,8 @@ void ItemForm::newEntryFlow()
     m_amount = 0.0;
     setAmountBoxValue(0.0);
     m_hasReceipt = settings.lastHasReceipt;
-    m_receipt = QString::number(settings.nextReceiptNumber);
+    m_proposedReceipt = QString::number(m_session.proposedReceiptNumber());
+    m_receipt = m_proposedReceipt;
     m_quickKey = true;
     m_typeRequired = false;
     ItemFormControls::setBoxText(c.currency, settings.lastUsedCurrency);
@@ -138,6 +139,7 @@ void ItemForm::editEntryFlow(int index)
     setAmountBoxValue(entry.amount);
     m_hasReceipt = entry.hasReceipt;
     m_receipt = entry.receipt;
+    m_proposedReceipt = QString::number(m_session.proposedReceiptNumber());
     refreshReceiptText();
     ItemFormControls::setBoxText(c.type, entry.type);
     ItemFormControls::setBoxText(c.currency, entry.currency);
@@ -311,6 +313,7 @@ void ItemForm::storeEntry()
     draft.income = c.income->isChecked();
     draft.hasReceipt = m_hasReceipt;
     draft.receipt = m_receipt;
+    draft.receiptProposed = m_receipt == m_proposedReceipt;
     const std::optional<int> index = m_editing ? std::optional<int>(m_entryIndex) : std::nullopt;
     m_editing = false;
     m_session.storeEntry(draft, index);

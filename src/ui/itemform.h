@@ -86,6 +86,8 @@ private:
     double m_amount = 0.0;
     bool m_hasReceipt = false;
     QString m_receipt;
+    // The receipt number offered when the form opened; kept, it is checked again when the entry is stored.
+    QString m_proposedReceipt;
     // The right soft key reads "Quick entry" until an amount is there.
     bool m_quickKey = false;
     // Set by the entry check: from then on the right soft key needs a type.

@@ -190,6 +190,8 @@ struct ReceiptNumberingCase
     std::optional<bool> givenReceipt;
     QString storedReceipt;
     int nextReceiptAfter;
+    // The receipt counter when the editor opens; entry 0 holds 42.
+    quint16 counter = 7;
 };
 
 class ReceiptNumbers : public ItemEditorFixture, public ::testing::TestWithParam<ReceiptNumberingCase>
@@ -199,7 +201,7 @@ TEST_P(ReceiptNumbers, AdvanceOnlyWhenTheProposedNumberIsUsed)
 {
     const ReceiptNumberingCase& test = GetParam();
     start();
-    state().settings.nextReceiptNumber = 7;
+    state().settings.nextReceiptNumber = test.counter;
     state().settings.lastHasReceipt = test.lastHasReceipt;
     state().settings.fingerFriendly = false;
     const auto work = [&](ItemForm& item) {
@@ -209,7 +211,7 @@ TEST_P(ReceiptNumbers, AdvanceOnlyWhenTheProposedNumberIsUsed)
             EditorFields fields = item.fields();
             fields.hasReceipt = *test.givenReceipt;
             if (*test.givenReceipt && fields.receipt == u"00")
-                fields.receipt = QStringLiteral("7");
+                fields.receipt = fields.proposedReceipt;
             item.applyFields(fields);
         }
         EXPECT_EQ(labelText("receiptText"), item.fields().hasReceipt
@@ -234,7 +236,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ReceiptNumberingCase{"NewReceiptRemoved", -1, true, false, QStringLiteral("00"), 7},
                       ReceiptNumberingCase{"EditGainsReceipt", 1, false, true, QStringLiteral("7"), 8},
                       ReceiptNumberingCase{"EditKeepsReceipt", 0, false, {}, QStringLiteral("0042"), 7},
-                      ReceiptNumberingCase{"EditKeepsNoReceipt", 1, true, {}, QStringLiteral("00"), 7}),
+                      ReceiptNumberingCase{"EditKeepsNoReceipt", 1, true, {}, QStringLiteral("00"), 7},
+                      // 42 is taken: the editor shows the next free number, and stores what it shows.
+                      ReceiptNumberingCase{
+                          "NewPastATakenCounter", -1, true, {}, QStringLiteral("43"), 44, 42},
+                      ReceiptNumberingCase{"EditGainsReceiptPastATakenCounter", 1, false, true,
+                                           QStringLiteral("43"), 44, 42}),
     [](const ::testing::TestParamInfo<ReceiptNumberingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ItemEditor, CancelStoresNothingButRefreshesTheListAndItsFile)
