@@ -61,6 +61,11 @@ void Session::logMessage(const QString& text)
     report(m_log.logMessage(m_state, text));
 }
 
+bool Session::hasEntriesOnlyInMemory() const
+{
+    return isProtected() && m_state.entryCount() > 0;
+}
+
 void Session::newDatabase(const QString& path)
 {
     m_state.databasePath = path;
@@ -80,7 +85,8 @@ void Session::openDatabase(const QString& path)
     const FileResult read = loadDatabase();
     m_unreadDatabase.clear();
     if (read.error() == FileError::UnknownContent) {
-        // Shown as the empty list it reads as, but never replaced.
+        // Said at once, and shown as the empty list it reads as, but never replaced.
+        report(read);
         protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
     } else if (!read.ok()) {
         // The entries in memory stay with the file they came from.

@@ -113,7 +113,12 @@ public:
     // file that could not be read.
     void protectUnreadDatabase(const QString& reason = {});
 
+    // Entries that no file holds and no refresh will write: added while the database is a file that
+    // could not be read or is no database (protectUnreadDatabase). Only Save as keeps them.
+    [[nodiscard]] bool hasEntriesOnlyInMemory() const;
+
     void newDatabase(const QString& path);
+    // A file that is no database is named at once; it shows as an empty list and is never replaced.
     void openDatabase(const QString& path);
     void saveDatabaseAs(const QString& path);
 
