@@ -61,7 +61,7 @@ void AmountPanel::load(const EditorFields& fields, const Settings& settings)
 {
     m_currency = fields.currency;
     m_income->setChecked(fields.income);
-    const double typed = readNumber(fields.amountText);
+    const double typed = readTypedAmount(fields.amountText).value;
     DigitAmount value;
     value.amount = typed > 0.0 ? typed : fields.digitAmount;
     value.decimalsShown = settings.showDecimals;

@@ -59,15 +59,16 @@ void ItemForm::connectControls()
             closeWith(kResultOk);
     });
     connect(c.amountField, &QLineEdit::textChanged, this, [this] {
-        if (readNumber(m_controls->amountField->text()) > 0)
+        if (readTypedAmount(m_controls->amountField->text()).value > 0)
             m_quickKey = false;
         // The conversion follows what is typed: it is what will be stored.
         if (!m_fingerMode)
             refreshAmountDisplay();
+        showAmountProblem();
         updateRightKey();
     });
     connect(c.type, &QComboBox::editTextChanged, this, [this] {
-        if (readNumber(m_controls->amountField->text()) > 0)
+        if (readTypedAmount(m_controls->amountField->text()).value > 0)
             m_quickKey = false;
         updateRightKey();
     });
@@ -181,6 +182,7 @@ void ItemForm::applyFingerMode()
     for (QWidget* button : c.pickerButtons())
         button->setVisible(m_fingerMode);
     c.amountField->setVisible(!m_fingerMode);
+    showAmountProblem();
     focusAmount();
     // The painted box needs no keyboard; the plain field does.
     if (m_fingerMode)
@@ -285,9 +287,12 @@ void ItemForm::updateRightKey()
     SoftKeyBar& keys = *softKeys();
     keys.setCaption(SoftKeyBar::Key::Right,
                     m_quickKey ? QStringLiteral("Quick entry") : QStringLiteral("OK"));
-    // The one check: once there is an amount (or the quick entry has ended) an entry needs its type.
+    // Once there is an amount (or the quick entry has ended) an entry needs its type; and "OK" takes only
+    // an amount that reads as one ("Quick entry" sets the amount anew).
     const bool typeNeeded = m_typeRequired || currentAmount() > 0;
-    keys.setKeyEnabled(SoftKeyBar::Key::Right, !typeNeeded || !m_controls->type->currentText().isEmpty());
+    const bool amountTaken = m_quickKey || typedAmount().problem == TypedAmountProblem::None;
+    keys.setKeyEnabled(SoftKeyBar::Key::Right,
+                       amountTaken && (!typeNeeded || !m_controls->type->currentText().isEmpty()));
 }
 
 void ItemForm::rightKeyPressed()
@@ -321,9 +326,34 @@ void ItemForm::storeEntry()
 
 double ItemForm::currentAmount() const
 {
+    return typedAmount().value;
+}
+
+TypedAmount ItemForm::typedAmount() const
+{
     if (m_fingerMode)
-        return m_controls->amountBox->value().amount;
-    return readNumber(m_controls->amountField->text());
+        return {m_controls->amountBox->value().amount, TypedAmountProblem::None};
+    return readTypedAmount(m_controls->amountField->text());
+}
+
+void ItemForm::showAmountProblem()
+{
+    QString reason;
+    switch (typedAmount().problem) {
+    case TypedAmountProblem::Empty:
+        reason = QStringLiteral("Type an amount");
+        break;
+    case TypedAmountProblem::NotANumber:
+        reason = QStringLiteral("Amount must be a number");
+        break;
+    case TypedAmountProblem::Negative:
+        reason = QStringLiteral("Amount must not be negative");
+        break;
+    case TypedAmountProblem::None:
+        break;
+    }
+    m_controls->amountHint->setText(reason);
+    m_controls->amountHint->setVisible(!reason.isEmpty());
 }
 
 void ItemForm::setAmountBoxValue(double amount)

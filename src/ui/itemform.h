@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/textforms.h"
 #include "session/picklists.h"
 #include "toolkit/formbase.h"
 #include "ui/editorfields.h"
@@ -70,6 +71,10 @@ private:
     void editAmount();
     void editDate();
     [[nodiscard]] double currentAmount() const;
+    // The plain field's text as an amount; in finger mode the painted box's, which is always one.
+    [[nodiscard]] TypedAmount typedAmount() const;
+    // Shows why the typed amount cannot be taken, or nothing.
+    void showAmountProblem();
     void setAmountBoxValue(double amount);
 
     Session& m_session;

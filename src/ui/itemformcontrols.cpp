@@ -42,6 +42,20 @@ QPushButton* button(const QString& text, const char* objectName)
     return control;
 }
 
+constexpr int kReasonPixelSize = 10;
+
+// A reason in small red type, beside what it is about.
+QLabel* reasonLabel(const char* objectName)
+{
+    auto* label = named(new QLabel, objectName);
+    label->setFont(programfont::font(kReasonPixelSize));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
+    label->setPalette(colours);
+    label->hide();
+    return label;
+}
+
 // A caption in a line of its box's height, as the device counts a font's height.
 QLabel* caption(const QString& text, const char* objectName, int lineHeight)
 {
@@ -81,6 +95,7 @@ QList<Place> places(const ItemFormControls& c)
         at(c.income, 112, 5, 112, 20),
         at(c.amountBox, 0, 26, 236, 70),
         at(c.amountField, 8, 40, 84, 0),
+        at(c.amountHint, 96, 40, 138, 21),
         at(c.typeCaption, 8, 96, 96, 14),
         at(c.conversion, 140, 96, 96, 14),
         moving(c.type, 8, 116, 120, 0, 8, 112),
@@ -108,7 +123,7 @@ ItemFormControls::ItemFormControls(FormBase& form)
       currencyList(button(QStringLiteral("List"), "currencyListButton")),
       income(named(new QCheckBox(QStringLiteral("Is income")), "incomeBox")),
       amountBox(new DigitAmountWidget), amountField(named(new QLineEdit, "amountField")),
-      typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
+      amountHint(reasonLabel("amountHint")), typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
       conversion(caption(QString(), "conversionLabel", 14)),
       type(
           pickBox("typeBox", {QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),

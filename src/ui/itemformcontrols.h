@@ -53,6 +53,8 @@ struct ItemFormControls
     QCheckBox* income;
     DigitAmountWidget* amountBox;
     QLineEdit* amountField;
+    // Why the typed amount cannot be taken, beside the plain field; hidden while it can.
+    QLabel* amountHint;
     QLabel* typeCaption;
     QLabel* conversion;
     QComboBox* type;

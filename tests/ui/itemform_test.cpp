@@ -180,6 +180,50 @@ TEST_F(ItemEditor, AnAmountTooLargeForThePaintedBoxIsEditedInThePlainField)
     });
 }
 
+TEST_F(ItemEditor, ATypedAmountThatIsNoNumberKeepsOkDisabledAndSaysWhy)
+{
+    start();
+    state().settings.fingerFriendly = false;
+    editRow(0, [this](ItemForm& item) {
+        auto* amount = control<QLineEdit>("amountField");
+        auto* reason = control<QLabel>("amountHint");
+        EXPECT_EQ(amount->text(), u"12.50");
+        EXPECT_FALSE(reason->isVisible());
+        EXPECT_TRUE(rightKeyEnabled());
+        const struct
+        {
+            const char16_t* typed;
+            const char16_t* reason;
+        } refused[] = {{u"abc", u"Amount must be a number"},
+                       {u"12.50abc", u"Amount must be a number"},
+                       {u"1,234.50", u"Amount must be a number"},
+                       {u"-3", u"Amount must not be negative"},
+                       {u"", u"Type an amount"}};
+        for (const auto& c : refused) {
+            const QString typed = QString::fromUtf16(c.typed);
+            SCOPED_TRACE(typed.toStdString());
+            amount->selectAll();
+            if (typed.isEmpty())
+                press(Qt::Key_Delete);
+            else
+                type(typed);
+            EXPECT_EQ(amount->text(), typed);
+            EXPECT_FALSE(rightKeyEnabled());
+            EXPECT_TRUE(reason->isVisible());
+            EXPECT_EQ(reason->text(), QString::fromUtf16(c.reason));
+            EXPECT_FALSE(reason->geometry().intersects(amount->geometry())) << "beside the field";
+            press(Qt::Key_Return);
+            EXPECT_TRUE(item.isVisible()) << "Enter stores nothing";
+        }
+        amount->selectAll();
+        type(QStringLiteral("3,10"));
+        EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(reason->isVisible());
+        press(Qt::Key_Return);
+    });
+    EXPECT_EQ(entry(0).amount, 3.1);
+}
+
 struct ReceiptNumberingCase
 {
     const char* name;
