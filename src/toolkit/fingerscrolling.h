@@ -10,9 +10,6 @@ namespace tallyfox {
 // on, and neither changes what is chosen.
 namespace fingerscrolling {
 
-// A list header or a row that a finger can hit on a phone, in device-independent pixels.
-constexpr int kFingerHeight = 28;
-
 // On a phone-sized screen: there the shell (and Xvfb) may deliver a finger as the left mouse button.
 [[nodiscard]] bool isOnPhone(const QWidget& widget);
 

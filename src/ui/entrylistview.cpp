@@ -4,6 +4,7 @@
 #include "toolkit/fingerscrolling.h"
 #include "toolkit/longpress.h"
 #include "toolkit/programfont.h"
+#include "toolkit/programstyle.h"
 #include "ui/entrylistmodel.h"
 
 #include <QContextMenuEvent>
@@ -76,7 +77,7 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
     // A finger drags the list; a press held still opens the list menu, a drag never does.
     fingerscrolling::enable(*this);
     if (fingerscrolling::isOnPhone(*this))
-        header->setMinimumHeight(fingerscrolling::kFingerHeight);
+        header->setMinimumHeight(ProgramStyle::kTouchHeight);
     m_longPress->followScroller(QScroller::scroller(viewport()));
     connect(m_longPress, &LongPress::held, this,
             [this](QPoint at) { Q_EMIT listMenuRequested(viewport()->mapToGlobal(at)); });
@@ -194,22 +195,16 @@ void EntryListView::revealRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    const QModelIndex index = m_model->index(row, 0);
-    scrollTo(index, QAbstractItemView::EnsureVisible);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    m_model->setHighlightedRow(row);
+    scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+    selectRow(row);
 }
 
 void EntryListView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    // A tap moves the highlight to the tapped row; a tap below the last row changes nothing.
-    const QModelIndex index = indexAt(at);
-    if (index.isValid()) {
-        m_model->setHighlightedRow(-1);
-        if (event->button() == Qt::LeftButton)
-            m_longPress->press(at);
-    }
+    // A tap selects the tapped row (the view does so); a tap below the last row changes nothing.
+    if (indexAt(at).isValid() && event->button() == Qt::LeftButton)
+        m_longPress->press(at);
     QTableView::mousePressEvent(event);
 }
 

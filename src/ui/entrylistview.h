@@ -35,7 +35,8 @@ public:
     // Scrolls up or down only: the list moves between rows, never sideways.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
-    // Brings a row fully into view and gives it the focus and the highlight, without selecting it.
+    // Brings a row fully into view and makes it the selected row, so that what is highlighted is what the
+    // entry commands act on.
     void revealRow(int row);
 
     // Runs from a press on a row until the list menu opens; a release, a move or a drag of the list

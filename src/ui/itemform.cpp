@@ -291,8 +291,10 @@ void ItemForm::updateRightKey()
     // an amount that reads as one ("Quick entry" sets the amount anew).
     const bool typeNeeded = m_typeRequired || currentAmount() > 0;
     const bool amountTaken = m_quickKey || typedAmount().problem == TypedAmountProblem::None;
-    keys.setKeyEnabled(SoftKeyBar::Key::Right,
-                       amountTaken && (!typeNeeded || !m_controls->type->currentText().isEmpty()));
+    const bool typeMissing = typeNeeded && m_controls->type->currentText().isEmpty();
+    keys.setKeyEnabled(SoftKeyBar::Key::Right, amountTaken && !typeMissing);
+    // A disabled key says why: the amount's reason is beside its field, the type's above the key.
+    m_controls->okReason->setVisible(typeMissing);
 }
 
 void ItemForm::rightKeyPressed()

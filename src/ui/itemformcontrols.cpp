@@ -112,6 +112,7 @@ QList<Place> places(const ItemFormControls& c)
         moving(c.paidWithList, 200, 204, 30, 20, 258, 148),
         moving(c.noteCaption, 8, 234, 32, 16, 8, 172),
         moving(c.note, 45, 232, 175, 17, 45, 170),
+        moving(c.okReason, 8, 254, 228, 14, 84, 192),
     };
 }
 
@@ -123,7 +124,8 @@ ItemFormControls::ItemFormControls(FormBase& form)
       currencyList(button(QStringLiteral("List"), "currencyListButton")),
       income(named(new QCheckBox(QStringLiteral("Is income")), "incomeBox")),
       amountBox(new DigitAmountWidget), amountField(named(new QLineEdit, "amountField")),
-      amountHint(reasonLabel("amountHint")), typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
+      amountHint(reasonLabel("amountHint")),
+      typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
       conversion(caption(QString(), "conversionLabel", 14)),
       type(
           pickBox("typeBox", {QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
@@ -141,13 +143,15 @@ ItemFormControls::ItemFormControls(FormBase& form)
                                        QStringLiteral("Debit card")})),
       paidWithList(button(QStringLiteral("List"), "paidWithListButton")),
       noteCaption(caption(QStringLiteral("Note:"), "noteCaption", 16)),
-      note(named(new QLineEdit, "noteField"))
+      note(named(new QLineEdit, "noteField")), okReason(reasonLabel("okReason"))
 {
     receipt->setText(QStringLiteral("Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));
     receipt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    okReason->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    okReason->setText(QStringLiteral("Choose an expense type"));
     note->setText(QStringLiteral("Note"));
     date->setCalendarPopup(true);
     // The picker's own lower limit would move old entries' dates; 100 is as early as it goes.

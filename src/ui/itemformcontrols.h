@@ -71,6 +71,8 @@ struct ItemFormControls
     QPushButton* paidWithList;
     QLabel* noteCaption;
     QLineEdit* note;
+    // Why the right soft key is disabled when an entry lacks its type, above the key; hidden otherwise.
+    QLabel* okReason;
 };
 
 } // namespace tallyfox

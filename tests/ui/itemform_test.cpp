@@ -40,6 +40,7 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_EQ(amount->selectedText(), u"0.00");
         EXPECT_EQ(rightKey(), u"Quick entry");
         EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(control<QLabel>("okReason")->isVisible());
         EXPECT_EQ(box("typeBox")->currentText(), u"") << "the type is not preset";
         EXPECT_EQ(box("currencyBox")->currentText(), u"US$");
         EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
@@ -49,6 +50,9 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_EQ(amount->text(), u"12.50");
         EXPECT_EQ(rightKey(), u"OK");
         EXPECT_FALSE(rightKeyEnabled()) << "an amount needs its type";
+        // The disabled key says why.
+        EXPECT_TRUE(control<QLabel>("okReason")->isVisible());
+        EXPECT_EQ(labelText("okReason"), u"Choose an expense type");
         EXPECT_EQ(labelText("conversionLabel"), u"= EUR 8.68");
         press(Qt::Key_Return);
         EXPECT_TRUE(item.isVisible());
@@ -57,6 +61,7 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_TRUE(box("typeBox")->hasFocus());
         type(QStringLiteral("Taxi"));
         EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(control<QLabel>("okReason")->isVisible());
         press(Qt::Key_Tab);
         EXPECT_TRUE(control<QDateEdit>("datePicker")->hasFocus()) << "the hidden List button is skipped";
         press(Qt::Key_Return);

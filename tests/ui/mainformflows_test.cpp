@@ -77,7 +77,7 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
     EXPECT_FALSE(listMenu->isVisible());
 }
 
-TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheSortPutsIt)
+TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndSelectedWhereverTheSortPutsIt)
 {
     MainForm& form = startWithEntries(200);
     fixture.state->settings.autoSort = true;
@@ -89,12 +89,19 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheS
     draft.amount = 4;
     fixture.session->storeEntry(draft);
     // Sorted by name it lands second, far from the end where it was appended.
-    EXPECT_EQ(form.listModel()->highlightedRow(), 1);
     EXPECT_FALSE(fixture.state->entries[1].justChanged);
     EXPECT_EQ(form.list()->currentIndex().row(), 1);
-    EXPECT_EQ(form.list()->selectedRow(), -1) << "highlighted, not selected";
+    EXPECT_EQ(form.list()->selectedRow(), 1) << "the highlighted row is the one the entry commands act on";
     const QRect visible = form.list()->viewport()->rect();
     EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
+    EXPECT_TRUE(form.mainMenu()->editEntry->isEnabled());
+    EXPECT_TRUE(form.mainMenu()->deleteEntry->isEnabled());
+
+    // The Delete key deletes what is highlighted.
+    fixture.prompts.answerQuestion(true);
+    QTest::keyClick(form.list(), Qt::Key_Delete);
+    ASSERT_EQ(fixture.state->entryCount(), 200);
+    EXPECT_EQ(fixture.state->entries[1].type, u"Type 001");
 }
 
 TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
