@@ -67,12 +67,13 @@ QLabel* caption(const QString& text, const char* objectName, int lineHeight)
 constexpr int kLargestNaturalHeight = 21;
 
 // Where a control sits: its portrait place and size (0 for its natural size) and, for those that move,
-// the top-left corner in landscape.
+// the top-left corner in landscape, and the size there when it differs.
 struct Place
 {
     QWidget* control;
     QRect portrait;
     QPoint landscape;
+    QSize landscapeSize{};
 };
 
 QList<Place> places(const ItemFormControls& c)
@@ -89,6 +90,12 @@ QList<Place> places(const ItemFormControls& c)
         place.landscape = QPoint(lx, ly);
         return place;
     };
+    const auto resizing = [&moving](QWidget* control, int x, int y, int width, int height, int lx, int ly,
+                                    QSize landscapeSize) {
+        Place place = moving(control, x, y, width, height, lx, ly);
+        place.landscapeSize = landscapeSize;
+        return place;
+    };
     return {
         at(c.currency, 8, 5, 56, 0),
         at(c.currencyList, 64, 5, 30, 20),
@@ -97,7 +104,8 @@ QList<Place> places(const ItemFormControls& c)
         at(c.amountField, 8, 40, 84, 0),
         at(c.amountHint, 96, 40, 138, 21),
         at(c.typeCaption, 8, 96, 96, 14),
-        at(c.conversion, 140, 96, 96, 14),
+        // In landscape the intended source's caption takes its place: it goes below the receipt.
+        resizing(c.conversion, 140, 96, 96, 14, 238, 66, QSize(78, 14)),
         moving(c.type, 8, 116, 120, 0, 8, 112),
         moving(c.typeList, 128, 116, 46, 20, 128, 112),
         moving(c.dateCaption, 8, 140, 96, 14, 8, 132),
@@ -170,8 +178,9 @@ void ItemFormControls::setLocale(const QLocale& locale)
 void ItemFormControls::arrange(bool landscape)
 {
     for (const Place& place : places(*this)) {
-        const QPoint corner = landscape ? place.landscape : place.portrait.topLeft();
-        place.control->move(corner);
+        place.control->move(landscape ? place.landscape : place.portrait.topLeft());
+        if (place.landscapeSize.isValid())
+            place.control->resize(landscape ? place.landscapeSize : place.portrait.size());
     }
     const QList<QWidget*> order = readingOrder(landscape);
     for (qsizetype i = 1; i < order.size(); ++i)
