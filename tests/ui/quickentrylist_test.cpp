@@ -141,20 +141,5 @@ INSTANTIATE_TEST_SUITE_P(
                  -1}),
     [](const ::testing::TestParamInfo<OpenedOn>& info) { return std::string(info.param.name); });
 
-TEST_F(QuickEntryList, NextThroughTheWizardKeepsTheLastUsedValuesTheListsLack)
-{
-    fields.currency = QStringLiteral("SEK");
-    fields.paidWith = QStringLiteral("Bank transfer");
-    fields.intendedSource = QStringLiteral("Household");
-    enableOnly({2, 4, 5});
-    runWizard([&] {
-        for (int step = 0; step < 3; ++step)
-            tapKey(Key::Right);
-    });
-    EXPECT_EQ(fields.currency, u"SEK");
-    EXPECT_EQ(fields.paidWith, u"Bank transfer");
-    EXPECT_EQ(fields.intendedSource, u"Household");
-}
-
 } // namespace
 } // namespace tallyfox::test
