@@ -110,6 +110,8 @@ EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings,
     draft.note = given.note;
     draft.hasReceipt = given.hasReceipt.value_or(settings.lastHasReceipt);
     draft.receipt = given.receipt.value_or(QString::number(settings.nextReceiptNumber));
+    // "--receipt" without a number takes the next free one.
+    draft.receiptProposed = !given.receipt.has_value();
     for (QString* text :
          {&draft.type, &draft.currency, &draft.paidWith, &draft.intendedSource, &draft.note, &draft.receipt})
         *text = storedText(*text);

@@ -158,6 +158,38 @@ double readNumber(QByteArrayView text)
     return parseNumber(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
+TypedAmount readTypedAmount(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {0.0, TypedAmountProblem::Empty};
+    const bool negative = trimmed.front() == u'-';
+    const QStringView number = negative ? trimmed.mid(1).trimmed() : trimmed;
+    qsizetype digits = 0;
+    qsizetype separators = 0;
+    QString plain;
+    for (const QChar c : number) {
+        if (c >= u'0' && c <= u'9') {
+            ++digits;
+            plain.append(c);
+        } else if (c == u'.' || c == u',') {
+            ++separators;
+            plain.append(u'.');
+        } else {
+            return {0.0, TypedAmountProblem::NotANumber};
+        }
+    }
+    if (digits == 0 || separators > 1)
+        return {0.0, TypedAmountProblem::NotANumber};
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return {0.0, TypedAmountProblem::NotANumber};
+    if (negative && value != 0.0)
+        return {0.0, TypedAmountProblem::Negative};
+    return {value, TypedAmountProblem::None};
+}
+
 int readWholeNumber(QStringView text)
 {
     return parseWholeNumber(text.utf16(), text.size());

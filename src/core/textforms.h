@@ -29,6 +29,26 @@ void appendAmountText(QByteArray& out, double amount);
 [[nodiscard]] double readNumber(QStringView text);
 [[nodiscard]] double readNumber(QByteArrayView text);
 
+// Why a typed amount cannot be taken; None when it can.
+enum class TypedAmountProblem
+{
+    None,
+    Empty,
+    NotANumber,
+    Negative,
+};
+
+struct TypedAmount
+{
+    double value = 0.0;
+    TypedAmountProblem problem = TypedAmountProblem::None;
+};
+
+// An amount as a person types it: digits with at most one "." or "," before the decimals ("12", "2,87",
+// ".5"), blanks around it allowed. Any other text is refused rather than read leniently as readNumber reads
+// files: what is stored is what the user sees typed.
+[[nodiscard]] TypedAmount readTypedAmount(QStringView text);
+
 // An optional sign, then the digits up to the first other character; no digits give 0. Saturates at
 // the limits of a 32-bit number.
 [[nodiscard]] int readWholeNumber(QStringView text);

@@ -29,6 +29,13 @@ void takeSettings(Settings& settings, const OptionsEdit& edit)
     settings.columnPositions = edit.columnPositions;
 }
 
+// The next receipt number as the options show it: the one a new receipt is offered, as far as the 16-bit
+// counter reaches.
+quint16 proposedCounter(const Session& session)
+{
+    return quint16(std::min<qint64>(session.proposedReceiptNumber(), 0xffff));
+}
+
 const std::array<const char16_t*, 2> kSettingsFileNames = {kDefaultsFileName, kLogFileName};
 
 // Copies the settings files into the new folder and switches to it once they are all there. A file that
@@ -78,7 +85,7 @@ OptionsEdit loadOptions(Session& session)
     edit.incomeIsPositive = settings.incomeIsPositive;
     edit.increase9Is0 = settings.increase9Is0;
     edit.skipOverview = settings.skipOverview;
-    edit.nextReceiptNumber = settings.nextReceiptNumber;
+    edit.nextReceiptNumber = proposedCounter(session);
     edit.quickEnable = settings.quickEnable;
     edit.lastVisibleColumn = settings.lastVisibleColumn;
     edit.columnPositions = settings.columnPositions;
@@ -92,7 +99,7 @@ OptionsEdit loadOptions(Session& session)
 FileResult saveOptions(Session& session, const OptionsEdit& edit)
 {
     // A receipt number typed in the form is the user's choice, even one below the stored counter.
-    const ReceiptNumberSave receipt = edit.nextReceiptNumber != session.state().settings.nextReceiptNumber
+    const ReceiptNumberSave receipt = edit.nextReceiptNumber != proposedCounter(session)
                                           ? ReceiptNumberSave::AsChosen
                                           : ReceiptNumberSave::NeverBack;
     takeSettings(session.state().settings, edit);

@@ -36,8 +36,9 @@ struct OptionsEdit
     bool overwrite = false;
 };
 
-// The dialog's starting point: the current settings and folder and the lists of the defaults file. A file
-// that cannot be read gives empty lists and is reported through the session.
+// The dialog's starting point: the current settings and folder and the lists of the defaults file, with
+// the next receipt number that a new receipt is offered. A file that cannot be read gives empty lists and
+// is reported through the session.
 [[nodiscard]] OptionsEdit loadOptions(Session& session);
 
 // Save, in this order: the settings in memory, all settings into the registry, the settings files (the

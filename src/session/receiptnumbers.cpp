@@ -37,4 +37,16 @@ std::optional<qint64> replacementReceiptNumber(const ExpenseArray& entries, qint
     return highest + 1;
 }
 
+TakenReceipt takeReceiptNumber(const ExpenseArray& entries, const QString& receipt, bool proposed,
+                               quint16 counter)
+{
+    bool numeric = false;
+    const qint64 number = receipt.toLongLong(&numeric);
+    if (!proposed || !numeric || number < 0)
+        return {receipt, quint16(counter + 1)};
+    const qint64 free = replacementReceiptNumber(entries, number).value_or(number);
+    // The counter is 16 bits wide: past its end it wraps, as when it is counted up.
+    return {QString::number(free), quint16(std::min<qint64>(free, 0xffff) + 1)};
+}
+
 } // namespace tallyfox

@@ -2,6 +2,7 @@
 
 #include "core/growablearray.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <optional>
 
@@ -11,5 +12,16 @@ namespace tallyfox {
 // counter's number (a counter that could not be saved, or another writer that used it first): one more
 // than the highest numeric receipt. Nothing when the counter's number is free.
 [[nodiscard]] std::optional<qint64> replacementReceiptNumber(const ExpenseArray& entries, qint64 counter);
+
+// The number that a new receipt proposed as number takes, and the counter after it: the number itself when
+// no entry holds it, else the replacement; the counter then follows it. A receipt the user typed keeps
+// its text, and the counter counts it as used.
+struct TakenReceipt
+{
+    QString receipt;
+    quint16 nextCounter = 0;
+};
+[[nodiscard]] TakenReceipt takeReceiptNumber(const ExpenseArray& entries, const QString& receipt,
+                                             bool proposed, quint16 counter);
 
 } // namespace tallyfox

@@ -81,6 +81,11 @@ void Session::logMessage(const QString& text)
     report(m_log.logMessage(m_state, text));
 }
 
+bool Session::hasEntriesOnlyInMemory() const
+{
+    return isProtected() && m_state.entryCount() > 0;
+}
+
 void Session::newDatabase(const QString& path)
 {
     m_state.databasePath = path;
@@ -100,7 +105,8 @@ void Session::openDatabase(const QString& path)
     const FileResult read = loadDatabase();
     m_unreadDatabase.clear();
     if (read.error() == FileError::UnknownContent) {
-        // Shown as the empty list it reads as, but never replaced.
+        // Said at once, and shown as the empty list it reads as, but never replaced.
+        report(read);
         protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
     } else if (!read.ok()) {
         // The entries in memory stay with the file they came from.
@@ -164,6 +170,12 @@ void Session::toggleReverse()
     refreshList(true);
 }
 
+qint64 Session::proposedReceiptNumber() const
+{
+    const quint16 counter = m_state.settings.nextReceiptNumber;
+    return replacementReceiptNumber(m_state.entries, counter).value_or(counter);
+}
+
 void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
 {
     // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
@@ -191,14 +203,11 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         if (!draft.hasReceipt) {
             receipt = QStringLiteral("00");
         } else {
-            if (receipt == QString::number(settings.nextReceiptNumber)) {
-                if (const std::optional<qint64> fresh =
-                        replacementReceiptNumber(m_state.entries, settings.nextReceiptNumber)) {
-                    receipt = QString::number(*fresh);
-                    settings.nextReceiptNumber = quint16(std::min<qint64>(*fresh, 0xffff));
-                }
-            }
-            ++settings.nextReceiptNumber;
+            // Checked against the file as it is now: another writer may have taken the number shown.
+            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
+                                                         settings.nextReceiptNumber);
+            receipt = taken.receipt;
+            settings.nextReceiptNumber = taken.nextCounter;
         }
         target = m_state.entryCount();
         m_state.entries.append();
@@ -208,8 +217,12 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         before = m_state.entries[target];
         report(m_log.logEntry(m_state, LogEditType::EditFrom, target));
         logType = LogEditType::EditTo;
-        if (!m_state.entries[target].hasReceipt && draft.hasReceipt)
-            ++settings.nextReceiptNumber;
+        if (!m_state.entries[target].hasReceipt && draft.hasReceipt) {
+            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
+                                                         settings.nextReceiptNumber);
+            receipt = taken.receipt;
+            settings.nextReceiptNumber = taken.nextCounter;
+        }
     }
 
     Expense& entry = m_state.entries[target];

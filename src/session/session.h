@@ -40,6 +40,9 @@ struct EntryDraft
     bool income = false;
     bool hasReceipt = false;
     QString receipt;
+    // The receipt is the number the program proposed (proposedReceiptNumber), not one the user typed: an
+    // entry that took that number meanwhile moves it on to the next free one when the entry is stored.
+    bool receiptProposed = false;
 };
 
 // The program's work without windows, shared by the forms and the command-line tool: every change to
@@ -114,7 +117,12 @@ public:
     // file that could not be read.
     void protectUnreadDatabase(const QString& reason = {});
 
+    // Entries that no file holds and no refresh will write: added while the database is a file that
+    // could not be read or is no database (protectUnreadDatabase). Only Save as keeps them.
+    [[nodiscard]] bool hasEntriesOnlyInMemory() const;
+
     void newDatabase(const QString& path);
+    // A file that is no database is named at once; it shows as an empty list and is never replaced.
     void openDatabase(const QString& path);
     void saveDatabaseAs(const QString& path);
 
@@ -130,6 +138,10 @@ public:
     void chooseSortKey(SortKey key);
     void toggleAutoSort();
     void toggleReverse();
+
+    // The receipt number a new receipt is offered: the counter's, or one more than the highest numeric
+    // receipt when an entry already holds the counter's number. What the editor shows is what it stores.
+    [[nodiscard]] qint64 proposedReceiptNumber() const;
 
     // Stores a new entry (no index) or changes the entry at index, as the item editor does: receipt
     // numbering, the log lines, the remembered choices, then the refresh. An index that names no entry

@@ -61,7 +61,7 @@ void AmountPanel::load(const EditorFields& fields, const Settings& settings)
 {
     m_currency = fields.currency;
     m_income->setChecked(fields.income);
-    const double typed = readNumber(fields.amountText);
+    const double typed = readTypedAmount(fields.amountText).value;
     DigitAmount value;
     value.amount = typed > 0.0 ? typed : fields.digitAmount;
     value.decimalsShown = settings.showDecimals;
@@ -72,7 +72,9 @@ void AmountPanel::load(const EditorFields& fields, const Settings& settings)
     // A new entry without a receipt proposes the next number, so that ticking the box is all it takes.
     m_receipt->setChecked(fields.hasReceipt);
     const bool keepText = fields.hasReceipt || fields.receipt != u"00";
-    m_receiptEdit->setText(keepText ? fields.receipt : QString::number(settings.nextReceiptNumber));
+    const QString proposed = fields.proposedReceipt.isEmpty() ? QString::number(settings.nextReceiptNumber)
+                                                              : fields.proposedReceipt;
+    m_receiptEdit->setText(keepText ? fields.receipt : proposed);
     refresh();
 }
 

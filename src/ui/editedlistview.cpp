@@ -1,5 +1,6 @@
 #include "ui/editedlistview.h"
 
+#include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
 #include "ui/editedlist.h"
 
@@ -26,6 +27,7 @@ EditedListView::EditedListView(QWidget* parent) : QTreeWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    fingerscrolling::enable(*this);
 }
 
 void EditedListView::fill(const EditedList& list)

@@ -26,6 +26,8 @@ struct EditorFields
     bool income = false;
     bool hasReceipt = false;
     QString receipt;
+    // The number a receipt given now is offered (the session's proposal); empty: the counter's.
+    QString proposedReceipt;
 
     friend bool operator==(const EditorFields&, const EditorFields&) = default;
 };

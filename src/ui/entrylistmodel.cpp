@@ -2,8 +2,6 @@
 
 #include "session/entrycells.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <array>
 
 namespace tallyfox {
@@ -47,14 +45,6 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
         return entryCellText(m_state, m_state.entries[index.row()], index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));
-    case Qt::BackgroundRole:
-        if (index.row() == m_highlightedRow)
-            return QGuiApplication::palette().brush(QPalette::Highlight);
-        return {};
-    case Qt::ForegroundRole:
-        if (index.row() == m_highlightedRow)
-            return QGuiApplication::palette().brush(QPalette::HighlightedText);
-        return {};
     default:
         return {};
     }
@@ -77,20 +67,7 @@ void EntryListModel::reset()
 {
     beginResetModel();
     m_rows = m_state.quickEntryOnly ? 0 : m_state.entryCount();
-    m_highlightedRow = -1;
     endResetModel();
-}
-
-void EntryListModel::setHighlightedRow(int row)
-{
-    if (row == m_highlightedRow)
-        return;
-    const int previous = m_highlightedRow;
-    m_highlightedRow = row;
-    for (int changed : {previous, row}) {
-        if (changed >= 0 && changed < m_rows)
-            Q_EMIT dataChanged(index(changed, 0), index(changed, kListColumnCount - 1));
-    }
 }
 
 void EntryListModel::setPrimaryCaption(const QString& caption)

@@ -24,16 +24,12 @@ public:
 
     // Rebuilds all rows from the entries (none while the run only adds one entry).
     void reset();
-    // The focused and highlighted row, not selected; -1 for none.
-    void setHighlightedRow(int row);
-    [[nodiscard]] int highlightedRow() const { return m_highlightedRow; }
     // The caption of the primary amount column: the primary currency's name.
     void setPrimaryCaption(const QString& caption);
 
 private:
     const AppState& m_state;
     int m_rows = 0;
-    int m_highlightedRow = -1;
     QString m_primaryCaption = QStringLiteral("EUR");
 };
 

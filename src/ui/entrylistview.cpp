@@ -1,8 +1,10 @@
 #include "ui/entrylistview.h"
 
 #include "session/entrycells.h"
+#include "toolkit/fingerscrolling.h"
+#include "toolkit/longpress.h"
 #include "toolkit/programfont.h"
-#include "toolkit/screenfit.h"
+#include "toolkit/programstyle.h"
 #include "ui/entrylistmodel.h"
 
 #include <QContextMenuEvent>
@@ -17,7 +19,6 @@ namespace tallyfox {
 namespace {
 
 constexpr std::array<int, kListColumnCount> kCreationWidths = {80, 50, 80, 60, 40, 55, 80, 80, 50};
-constexpr int kLongPressMs = 600;
 
 // The list is a list of rows: the current cell gets no focus box of its own.
 class RowDelegate : public QStyledItemDelegate
@@ -35,7 +36,8 @@ public:
 
 } // namespace
 
-EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableView(parent), m_model(model)
+EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
+    : QTableView(parent), m_model(model), m_longPress(new LongPress(this))
 {
     setObjectName(QStringLiteral("entryList"));
     setModel(model);
@@ -46,7 +48,6 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableVie
     setShowGrid(false);
     setWordWrap(false);
     setTabKeyNavigation(false);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     const QFont listFont = programfont::font();
     setFont(listFont);
@@ -73,23 +74,13 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent) : QTableVie
     connect(header, &QHeaderView::sectionClicked, this, &EntryListView::headerTapped);
     setItemDelegate(new RowDelegate(this));
 
-    // A finger drags the list. A phone's shell (and Xvfb) may deliver touches as the left mouse button.
-    QScroller::grabGesture(viewport(), QScroller::TouchGesture);
-    if (screen() && screenfit::isPhoneSized(screenfit::unscaled(screen()->geometry().size())))
-        QScroller::grabGesture(viewport(), QScroller::LeftMouseButtonGesture);
-    QScrollerProperties scrolling = QScroller::scroller(viewport())->scrollerProperties();
-    // A press reaches the list at once, so that it selects its row and starts the long press.
-    scrolling.setScrollMetric(QScrollerProperties::MousePressEventDelay, 0);
-    scrolling.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
-                              QScrollerProperties::OvershootAlwaysOff);
-    scrolling.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
-                              QScrollerProperties::OvershootAlwaysOff);
-    QScroller::scroller(viewport())->setScrollerProperties(scrolling);
-
-    m_longPress.setSingleShot(true);
-    m_longPress.setInterval(kLongPressMs);
-    connect(&m_longPress, &QTimer::timeout, this,
-            [this] { Q_EMIT listMenuRequested(viewport()->mapToGlobal(m_pressPosition)); });
+    // A finger drags the list; a press held still opens the list menu, a drag never does.
+    fingerscrolling::enable(*this);
+    if (fingerscrolling::isOnPhone(*this))
+        header->setMinimumHeight(ProgramStyle::kTouchHeight);
+    m_longPress->followScroller(QScroller::scroller(viewport()));
+    connect(m_longPress, &LongPress::held, this,
+            [this](QPoint at) { Q_EMIT listMenuRequested(viewport()->mapToGlobal(at)); });
 }
 
 int EntryListView::selectedRow() const
@@ -204,41 +195,34 @@ void EntryListView::revealRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    const QModelIndex index = m_model->index(row, 0);
-    scrollTo(index, QAbstractItemView::EnsureVisible);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    m_model->setHighlightedRow(row);
+    scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+    selectRow(row);
 }
 
 void EntryListView::mousePressEvent(QMouseEvent* event)
 {
-    m_pressPosition = event->position().toPoint();
-    // A tap moves the highlight to the tapped row; a tap below the last row changes nothing.
-    const QModelIndex index = indexAt(m_pressPosition);
-    if (index.isValid()) {
-        m_model->setHighlightedRow(-1);
-        if (event->button() == Qt::LeftButton)
-            m_longPress.start();
-    }
+    const QPoint at = event->position().toPoint();
+    // A tap selects the tapped row (the view does so); a tap below the last row changes nothing.
+    if (indexAt(at).isValid() && event->button() == Qt::LeftButton)
+        m_longPress->press(at);
     QTableView::mousePressEvent(event);
 }
 
 void EntryListView::mouseReleaseEvent(QMouseEvent* event)
 {
-    m_longPress.stop();
+    m_longPress->release();
     QTableView::mouseReleaseEvent(event);
 }
 
 void EntryListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if ((event->position().toPoint() - m_pressPosition).manhattanLength() > 8)
-        m_longPress.stop();
+    m_longPress->move(event->position().toPoint());
     QTableView::mouseMoveEvent(event);
 }
 
 void EntryListView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    m_longPress.stop();
+    m_longPress->cancel();
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid())
         Q_EMIT rowDoubleTapped(index.row());

@@ -2,9 +2,9 @@
 
 #include "core/settings.h"
 #include "session/entrycells.h"
+#include "toolkit/longpress.h"
 
 #include <QTableView>
-#include <QTimer>
 #include <array>
 
 namespace tallyfox {
@@ -35,11 +35,14 @@ public:
     // Scrolls up or down only: the list moves between rows, never sideways.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
-    // Brings a row fully into view and gives it the focus and the highlight, without selecting it.
+    // Brings a row fully into view and makes it the selected row, so that what is highlighted is what the
+    // entry commands act on.
     void revealRow(int row);
 
-    // Runs from a press on a row until the list menu opens; a release or a move stops it.
-    [[nodiscard]] QTimer& longPressTimer() { return m_longPress; }
+    // Runs from a press on a row until the list menu opens; a release, a move or a drag of the list
+    // stops it.
+    [[nodiscard]] QTimer& longPressTimer() { return m_longPress->timer(); }
+    [[nodiscard]] LongPress& longPress() { return *m_longPress; }
 
 Q_SIGNALS:
     void rowDoubleTapped(int row);
@@ -63,8 +66,7 @@ private:
     EntryListModel* m_model;
     // Each column's width as set, by logical column: the last one may show wider to fill the window.
     std::array<int, kListColumnCount> m_widths{};
-    QTimer m_longPress;
-    QPoint m_pressPosition;
+    LongPress* m_longPress;
 };
 
 } // namespace tallyfox

@@ -59,15 +59,16 @@ void ItemForm::connectControls()
             closeWith(kResultOk);
     });
     connect(c.amountField, &QLineEdit::textChanged, this, [this] {
-        if (readNumber(m_controls->amountField->text()) > 0)
+        if (readTypedAmount(m_controls->amountField->text()).value > 0)
             m_quickKey = false;
         // The conversion follows what is typed: it is what will be stored.
         if (!m_fingerMode)
             refreshAmountDisplay();
+        showAmountProblem();
         updateRightKey();
     });
     connect(c.type, &QComboBox::editTextChanged, this, [this] {
-        if (readNumber(m_controls->amountField->text()) > 0)
+        if (readTypedAmount(m_controls->amountField->text()).value > 0)
             m_quickKey = false;
         updateRightKey();
     });
@@ -106,7 +107,8 @@ void ItemForm::newEntryFlow()
     m_amount = 0.0;
     setAmountBoxValue(0.0);
     m_hasReceipt = settings.lastHasReceipt;
-    m_receipt = QString::number(settings.nextReceiptNumber);
+    m_proposedReceipt = QString::number(m_session.proposedReceiptNumber());
+    m_receipt = m_proposedReceipt;
     m_quickKey = true;
     m_typeRequired = false;
     ItemFormControls::setBoxText(c.currency, settings.lastUsedCurrency);
@@ -138,6 +140,7 @@ void ItemForm::editEntryFlow(int index)
     setAmountBoxValue(entry.amount);
     m_hasReceipt = entry.hasReceipt;
     m_receipt = entry.receipt;
+    m_proposedReceipt = QString::number(m_session.proposedReceiptNumber());
     refreshReceiptText();
     ItemFormControls::setBoxText(c.type, entry.type);
     ItemFormControls::setBoxText(c.currency, entry.currency);
@@ -179,6 +182,7 @@ void ItemForm::applyFingerMode()
     for (QWidget* button : c.pickerButtons())
         button->setVisible(m_fingerMode);
     c.amountField->setVisible(!m_fingerMode);
+    showAmountProblem();
     focusAmount();
     // The painted box needs no keyboard; the plain field does.
     if (m_fingerMode)
@@ -283,9 +287,14 @@ void ItemForm::updateRightKey()
     SoftKeyBar& keys = *softKeys();
     keys.setCaption(SoftKeyBar::Key::Right,
                     m_quickKey ? QStringLiteral("Quick entry") : QStringLiteral("OK"));
-    // The one check: once there is an amount (or the quick entry has ended) an entry needs its type.
+    // Once there is an amount (or the quick entry has ended) an entry needs its type; and "OK" takes only
+    // an amount that reads as one ("Quick entry" sets the amount anew).
     const bool typeNeeded = m_typeRequired || currentAmount() > 0;
-    keys.setKeyEnabled(SoftKeyBar::Key::Right, !typeNeeded || !m_controls->type->currentText().isEmpty());
+    const bool amountTaken = m_quickKey || typedAmount().problem == TypedAmountProblem::None;
+    const bool typeMissing = typeNeeded && m_controls->type->currentText().isEmpty();
+    keys.setKeyEnabled(SoftKeyBar::Key::Right, amountTaken && !typeMissing);
+    // A disabled key says why: the amount's reason is beside its field, the type's above the key.
+    m_controls->okReason->setVisible(typeMissing);
 }
 
 void ItemForm::rightKeyPressed()
@@ -311,6 +320,7 @@ void ItemForm::storeEntry()
     draft.income = c.income->isChecked();
     draft.hasReceipt = m_hasReceipt;
     draft.receipt = m_receipt;
+    draft.receiptProposed = m_receipt == m_proposedReceipt;
     const std::optional<int> index = m_editing ? std::optional<int>(m_entryIndex) : std::nullopt;
     m_editing = false;
     m_session.storeEntry(draft, index);
@@ -318,9 +328,34 @@ void ItemForm::storeEntry()
 
 double ItemForm::currentAmount() const
 {
+    return typedAmount().value;
+}
+
+TypedAmount ItemForm::typedAmount() const
+{
     if (m_fingerMode)
-        return m_controls->amountBox->value().amount;
-    return readNumber(m_controls->amountField->text());
+        return {m_controls->amountBox->value().amount, TypedAmountProblem::None};
+    return readTypedAmount(m_controls->amountField->text());
+}
+
+void ItemForm::showAmountProblem()
+{
+    QString reason;
+    switch (typedAmount().problem) {
+    case TypedAmountProblem::Empty:
+        reason = QStringLiteral("Type an amount");
+        break;
+    case TypedAmountProblem::NotANumber:
+        reason = QStringLiteral("Amount must be a number");
+        break;
+    case TypedAmountProblem::Negative:
+        reason = QStringLiteral("Amount must not be negative");
+        break;
+    case TypedAmountProblem::None:
+        break;
+    }
+    m_controls->amountHint->setText(reason);
+    m_controls->amountHint->setVisible(!reason.isEmpty());
 }
 
 void ItemForm::setAmountBoxValue(double amount)

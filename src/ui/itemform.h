@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/textforms.h"
 #include "session/picklists.h"
 #include "toolkit/formbase.h"
 #include "ui/editorfields.h"
@@ -70,6 +71,10 @@ private:
     void editAmount();
     void editDate();
     [[nodiscard]] double currentAmount() const;
+    // The plain field's text as an amount; in finger mode the painted box's, which is always one.
+    [[nodiscard]] TypedAmount typedAmount() const;
+    // Shows why the typed amount cannot be taken, or nothing.
+    void showAmountProblem();
     void setAmountBoxValue(double amount);
 
     Session& m_session;
@@ -86,6 +91,8 @@ private:
     double m_amount = 0.0;
     bool m_hasReceipt = false;
     QString m_receipt;
+    // The receipt number offered when the form opened; kept, it is checked again when the entry is stored.
+    QString m_proposedReceipt;
     // The right soft key reads "Quick entry" until an amount is there.
     bool m_quickKey = false;
     // Set by the entry check: from then on the right soft key needs a type.

@@ -42,6 +42,20 @@ QPushButton* button(const QString& text, const char* objectName)
     return control;
 }
 
+constexpr int kReasonPixelSize = 10;
+
+// A reason in small red type, beside what it is about.
+QLabel* reasonLabel(const char* objectName)
+{
+    auto* label = named(new QLabel, objectName);
+    label->setFont(programfont::font(kReasonPixelSize));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
+    label->setPalette(colours);
+    label->hide();
+    return label;
+}
+
 // A caption in a line of its box's height, as the device counts a font's height.
 QLabel* caption(const QString& text, const char* objectName, int lineHeight)
 {
@@ -53,12 +67,13 @@ QLabel* caption(const QString& text, const char* objectName, int lineHeight)
 constexpr int kLargestNaturalHeight = 21;
 
 // Where a control sits: its portrait place and size (0 for its natural size) and, for those that move,
-// the top-left corner in landscape.
+// the top-left corner in landscape, and the size there when it differs.
 struct Place
 {
     QWidget* control;
     QRect portrait;
     QPoint landscape;
+    QSize landscapeSize{};
 };
 
 QList<Place> places(const ItemFormControls& c)
@@ -75,14 +90,22 @@ QList<Place> places(const ItemFormControls& c)
         place.landscape = QPoint(lx, ly);
         return place;
     };
+    const auto resizing = [&moving](QWidget* control, int x, int y, int width, int height, int lx, int ly,
+                                    QSize landscapeSize) {
+        Place place = moving(control, x, y, width, height, lx, ly);
+        place.landscapeSize = landscapeSize;
+        return place;
+    };
     return {
         at(c.currency, 8, 5, 56, 0),
         at(c.currencyList, 64, 5, 30, 20),
         at(c.income, 112, 5, 112, 20),
         at(c.amountBox, 0, 26, 236, 70),
         at(c.amountField, 8, 40, 84, 0),
+        at(c.amountHint, 96, 40, 138, 21),
         at(c.typeCaption, 8, 96, 96, 14),
-        at(c.conversion, 140, 96, 96, 14),
+        // In landscape the intended source's caption takes its place: it goes below the receipt.
+        resizing(c.conversion, 140, 96, 96, 14, 238, 66, QSize(78, 14)),
         moving(c.type, 8, 116, 120, 0, 8, 112),
         moving(c.typeList, 128, 116, 46, 20, 128, 112),
         moving(c.dateCaption, 8, 140, 96, 14, 8, 132),
@@ -97,6 +120,7 @@ QList<Place> places(const ItemFormControls& c)
         moving(c.paidWithList, 200, 204, 30, 20, 258, 148),
         moving(c.noteCaption, 8, 234, 32, 16, 8, 172),
         moving(c.note, 45, 232, 175, 17, 45, 170),
+        moving(c.okReason, 8, 254, 228, 14, 84, 192),
     };
 }
 
@@ -108,6 +132,7 @@ ItemFormControls::ItemFormControls(FormBase& form)
       currencyList(button(QStringLiteral("List"), "currencyListButton")),
       income(named(new QCheckBox(QStringLiteral("Is income")), "incomeBox")),
       amountBox(new DigitAmountWidget), amountField(named(new QLineEdit, "amountField")),
+      amountHint(reasonLabel("amountHint")),
       typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
       conversion(caption(QString(), "conversionLabel", 14)),
       type(
@@ -126,7 +151,7 @@ ItemFormControls::ItemFormControls(FormBase& form)
                                        QStringLiteral("Debit card")})),
       paidWithList(button(QStringLiteral("List"), "paidWithListButton")),
       noteCaption(caption(QStringLiteral("Note:"), "noteCaption", 16)),
-      note(named(new QLineEdit, "noteField"))
+      note(named(new QLineEdit, "noteField")), okReason(reasonLabel("okReason"))
 {
     currencyList->setToolTip(QStringLiteral("Choose the currency from a finger-sized list"));
     typeList->setToolTip(QStringLiteral("Choose the expense type from a finger-sized list"));
@@ -138,6 +163,8 @@ ItemFormControls::ItemFormControls(FormBase& form)
     receipt->setFont(programfont::forLineHeight(15));
     receipt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    okReason->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    okReason->setText(QStringLiteral("Choose an expense type"));
     note->setText(QStringLiteral("Note"));
     date->setCalendarPopup(true);
     // The picker's own lower limit would move old entries' dates; 100 is as early as it goes.
@@ -156,8 +183,9 @@ void ItemFormControls::setLocale(const QLocale& locale)
 void ItemFormControls::arrange(bool landscape)
 {
     for (const Place& place : places(*this)) {
-        const QPoint corner = landscape ? place.landscape : place.portrait.topLeft();
-        place.control->move(corner);
+        place.control->move(landscape ? place.landscape : place.portrait.topLeft());
+        if (place.landscapeSize.isValid())
+            place.control->resize(landscape ? place.landscapeSize : place.portrait.size());
     }
     const QList<QWidget*> order = readingOrder(landscape);
     for (qsizetype i = 1; i < order.size(); ++i)

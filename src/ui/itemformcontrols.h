@@ -53,6 +53,8 @@ struct ItemFormControls
     QCheckBox* income;
     DigitAmountWidget* amountBox;
     QLineEdit* amountField;
+    // Why the typed amount cannot be taken, beside the plain field; hidden while it can.
+    QLabel* amountHint;
     QLabel* typeCaption;
     QLabel* conversion;
     QComboBox* type;
@@ -69,6 +71,8 @@ struct ItemFormControls
     QPushButton* paidWithList;
     QLabel* noteCaption;
     QLineEdit* note;
+    // Why the right soft key is disabled when an entry lacks its type, above the key; hidden otherwise.
+    QLabel* okReason;
 };
 
 } // namespace tallyfox

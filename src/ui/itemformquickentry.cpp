@@ -77,6 +77,7 @@ EditorFields ItemForm::fields() const
     fields.digitAmount = m_fingerMode ? m_controls->amountBox->value().amount : m_amount;
     fields.hasReceipt = m_hasReceipt;
     fields.receipt = m_receipt;
+    fields.proposedReceipt = m_proposedReceipt;
     return fields;
 }
 

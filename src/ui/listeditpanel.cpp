@@ -37,6 +37,8 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     setAutoFillBackground(true);
     const QFont boxFont = programfont::forLineHeight(18);
     m_name->setFont(boxFont);
+    // What a disabled "OK" waits for.
+    m_name->setPlaceholderText(QStringLiteral("Type a name"));
     m_rate->setFont(boxFont);
     m_rate->setAlignment(Qt::AlignCenter);
     m_rateBefore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,8 +1,10 @@
 #include "ui/listpanel.h"
 
+#include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
 
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace tallyfox {
 
@@ -34,6 +36,7 @@ ListPanel::ListPanel(QWidget* parent) : QListWidget(parent)
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fingerscrolling::enable(*this);
     connect(this, &QListWidget::itemClicked, this, &ListPanel::chosen);
 }
 
@@ -43,21 +46,39 @@ void ListPanel::fill(const QStringList& items, const QString& current, bool with
     m_withCustom = withCustom;
     if (withCustom)
         addItem(QString::fromUtf16(kCustom));
+    const int firstItem = count();
     addItems(items);
     setCurrentRow(-1);
-    const QList<QListWidgetItem*> matches = findItems(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!matches.isEmpty()) {
-        setCurrentItem(matches.first());
-        scrollToItem(matches.first());
+    int chosen = -1;
+    if (current.isEmpty()) {
+        chosen = withCustom ? 0 : -1;
+    } else {
+        chosen = int(items.indexOf(current));
+        if (chosen < 0)
+            insertItem(firstItem, current);
+        chosen = firstItem + std::max(chosen, 0);
+    }
+    if (chosen >= 0) {
+        setCurrentRow(chosen);
+        scrollToItem(item(chosen));
     }
 }
 
-QString ListPanel::chosenText() const
+std::optional<QString> ListPanel::choice() const
 {
     const QList<QListWidgetItem*> selected = selectedItems();
-    if (selected.isEmpty() || (m_withCustom && row(selected.first()) == 0))
-        return {};
+    if (selected.isEmpty())
+        return std::nullopt;
+    if (m_withCustom && row(selected.first()) == 0)
+        return QString();
     return selected.first()->text();
+}
+
+void ListPanel::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    if (selectedItems().isEmpty())
+        selectionModel()->clearCurrentIndex();
 }
 
 } // namespace tallyfox

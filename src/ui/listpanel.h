@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <optional>
 
 namespace tallyfox {
 
@@ -17,15 +18,20 @@ public:
 
     explicit ListPanel(QWidget* parent = nullptr);
 
-    // Shows the items (after "Custom" when asked) with the first one that equals the current text
-    // selected.
+    // Shows the items (after "Custom" when asked) with the current text chosen, so that what shows as
+    // chosen is what "OK" keeps: the first item that equals it, or the text itself added at the top when
+    // no item does. An empty text is "Custom" where that is offered; otherwise nothing is chosen.
     void fill(const QStringList& items, const QString& current, bool withCustom);
-    // The selected item's text; empty for "Custom" and when nothing is selected.
-    [[nodiscard]] QString chosenText() const;
+    // What the user chose: the chosen item's text, empty for "Custom"; nothing when no item is chosen.
+    [[nodiscard]] std::optional<QString> choice() const;
 
 Q_SIGNALS:
     // An item was tapped.
     void chosen();
+
+protected:
+    // With nothing chosen no item is marked either, not even as the keys' starting point.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     bool m_withCustom = false;

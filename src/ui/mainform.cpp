@@ -243,8 +243,20 @@ void MainForm::deleteSelectedEntry()
     showProblems();
 }
 
+bool MainForm::offerToKeepEntriesInMemory()
+{
+    if (!m_session.hasEntriesOnlyInMemory())
+        return true;
+    if (!m_prompts.question(this, QStringLiteral("The entries are kept in memory only, not in a database "
+                                                 "file. Do you want to keep them with Save as?")))
+        return true;
+    return saveAs();
+}
+
 void MainForm::newDatabase()
 {
+    if (!offerToKeepEntriesInMemory())
+        return;
     const std::optional<QString> path = askNewDatabaseName(m_prompts, this, databaseFolder());
     if (!path)
         return;
@@ -254,6 +266,8 @@ void MainForm::newDatabase()
 
 void MainForm::openDatabase()
 {
+    if (!offerToKeepEntriesInMemory())
+        return;
     const std::optional<QString> path = m_prompts.openFile(this, openDatabaseDialog(databaseFolder()));
     if (!path)
         return;
@@ -263,11 +277,17 @@ void MainForm::openDatabase()
 
 void MainForm::saveDatabaseAs()
 {
+    saveAs();
+}
+
+bool MainForm::saveAs()
+{
     const std::optional<QString> path = m_prompts.saveFile(this, saveDatabaseAsDialog(databaseFolder()));
     if (!path)
-        return;
+        return false;
     m_session.saveDatabaseAs(*path);
     showProblems();
+    return m_session.lastDatabaseWrite().ok() && !m_session.hasEntriesOnlyInMemory();
 }
 
 void MainForm::exportData()
@@ -296,6 +316,10 @@ void MainForm::bringToFront()
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
+    if (!offerToKeepEntriesInMemory()) {
+        event->ignore();
+        return;
+    }
     m_session.state().settings.columnWidths = m_list->currentWidths();
     m_session.saveSettings();
     showProblems();

@@ -70,6 +70,11 @@ protected:
 
 private:
     void connectMenu();
+    // Before Exit, New and Open leave entries that only memory holds, the user may keep them with Save as.
+    // False when the command is to stop: the user chose to keep them and then did not save them.
+    [[nodiscard]] bool offerToKeepEntriesInMemory();
+    // Save as; true when the entries are now in the chosen file.
+    bool saveAs();
     void applyColumns();
     void showProblems();
     void startupTick();

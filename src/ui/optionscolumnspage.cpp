@@ -1,5 +1,7 @@
 #include "ui/optionscolumnspage.h"
 
+#include "toolkit/fingerscrolling.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,6 +48,7 @@ ColumnsPage::ColumnsPage(QWidget* parent)
 
     for (QListWidget* list : {m_visible, m_hidden}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        fingerscrolling::enable(*list);
         connect(list, &QListWidget::currentRowChanged, this, [this, list] { selectionMoved(list); });
         connect(list, &QListWidget::itemSelectionChanged, this, [this, list] { selectionMoved(list); });
     }

@@ -2,6 +2,7 @@
 
 #include "money/overviewreport.h"
 #include "session/session.h"
+#include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
@@ -68,6 +69,8 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_tablePanel->font()).height() + 2);
+    fingerscrolling::enable(*m_textBox);
+    fingerscrolling::enable(*m_table);
     place(m_textBox, 0, 0, 0, 0);
     place(m_tablePanel, 0, 0, 0, 0);
     m_currencyBox->setGeometry(0, 0, kChoiceWidth, kChoiceHeight);

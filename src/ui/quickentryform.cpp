@@ -247,7 +247,9 @@ void QuickEntryForm::confirm()
         *m_dateTarget = m_datePanel->date();
         break;
     case Panel::List:
-        pickText(*m_fields, m_listTarget) = m_listPanel->chosenText();
+        // With nothing chosen the editor keeps what it had.
+        if (const std::optional<QString> choice = m_listPanel->choice())
+            pickText(*m_fields, m_listTarget) = *choice;
         break;
     case Panel::Note:
         m_fields->note = m_notePanel->text();

@@ -93,8 +93,9 @@ TEST_F(CliAdd, PresetsComeFromTheRegistry)
     addChecked({QStringLiteral("--type"), QStringLiteral("Lunch"), QStringLiteral("--amount"),
                 QStringLiteral("8"), QStringLiteral("--expense"), QStringLiteral("--today"),
                 QStringLiteral("2011-05-06")});
-    EXPECT_EQ(list(), QByteArray("Salary\t65535\t\t2/15/10\tCHF\t2000.00\tCash\tEmployer\t?\n"
-                                 "Lunch\t0\t\t5/6/11\tCHF\t-8.00\tCash\tEmployer\t?\n"));
+    // 1 EUR = 0.95 CHF in the shipped table.
+    EXPECT_EQ(list(), QByteArray("Salary\t65535\t\t2/15/10\tCHF\t2000.00\tCash\tEmployer\t2105.26\n"
+                                 "Lunch\t0\t\t5/6/11\tCHF\t-8.00\tCash\tEmployer\t-8.42\n"));
     // The receipt counter is 16 bits wide and wraps.
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("NextReceiptNum")), QStringLiteral("dword:00000001"));
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("LastIncome")), QStringLiteral("dword:00000001"));

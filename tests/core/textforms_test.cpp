@@ -206,6 +206,46 @@ struct WholeNumberCase
     int value;
 };
 
+TEST(readTypedAmount, TakesOnlyWhatReadsAsAnAmount)
+{
+    using Problem = TypedAmountProblem;
+    const struct
+    {
+        const char16_t* text;
+        double value;
+        Problem problem;
+    } cases[] = {
+        {u"12", 12.0, Problem::None},
+        {u"2.87", 2.87, Problem::None},
+        {u" 2,87 ", 2.87, Problem::None},
+        {u".5", 0.5, Problem::None},
+        {u"12.", 12.0, Problem::None},
+        {u"0042", 42.0, Problem::None},
+        {u"-0.00", 0.0, Problem::None},
+        {u"", 0.0, Problem::Empty},
+        {u"  ", 0.0, Problem::Empty},
+        // Texts the lenient reader makes something of: 0, 12, 1.2, 1.23456, 100000, 5.
+        {u"abc", 0.0, Problem::NotANumber},
+        {u"12abc", 0.0, Problem::NotANumber},
+        {u"1.2.3", 0.0, Problem::NotANumber},
+        {u"1,234.50", 0.0, Problem::NotANumber},
+        {u"1e5", 0.0, Problem::NotANumber},
+        {u"\u20ac 5", 0.0, Problem::NotANumber},
+        {u".", 0.0, Problem::NotANumber},
+        {u"-", 0.0, Problem::NotANumber},
+        {u"-5", 0.0, Problem::Negative},
+        {u"- 2,5", 0.0, Problem::Negative},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        SCOPED_TRACE(text.toStdString());
+        const TypedAmount read = readTypedAmount(text);
+        EXPECT_EQ(read.problem, c.problem);
+        EXPECT_DOUBLE_EQ(read.value, c.value);
+    }
+    EXPECT_EQ(readTypedAmount(QString(400, u'9')).problem, Problem::NotANumber) << "too large for a double";
+}
+
 TEST(readWholeNumber, ReadsASignAndDigitsUpToTheFirstOtherCharacterAndSaturates)
 {
     const WholeNumberCase cases[] = {

@@ -67,8 +67,13 @@ TEST_F(FileCommands, OpenShowsAFileThatIsNoDatabaseAsEmptyAndNeverWritesIt)
         "1/2/10\tEUR\t10.00\t10.00\tDinner\tEmployer\tCash\t-\t\r\n";
     writeFileBytes(path, exported);
     session.openDatabase(path);
-    EXPECT_TRUE(session.takeMessages().isEmpty());
+    // Said as soon as the file is read.
+    const QStringList opened = session.takeMessages();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].contains(path) && opened[0].contains(u"not a Tallyfox database"))
+        << opened[0].toStdString();
     EXPECT_EQ(state.entryCount(), 0);
+    EXPECT_FALSE(session.hasEntriesOnlyInMemory());
     EXPECT_EQ(readFileBytes(path), exported);
 
     // Refreshes of every kind leave it as it is.
@@ -86,9 +91,11 @@ TEST_F(FileCommands, OpenShowsAFileThatIsNoDatabaseAsEmptyAndNeverWritesIt)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(u"not a Tallyfox database")) << messages[0].toStdString();
     EXPECT_EQ(readFileBytes(path), exported);
+    EXPECT_TRUE(session.hasEntriesOnlyInMemory());
     const QString copy = file(QStringLiteral("kept.tfx"));
     session.saveDatabaseAs(copy);
     EXPECT_TRUE(session.takeMessages().isEmpty());
+    EXPECT_FALSE(session.hasEntriesOnlyInMemory());
     EXPECT_EQ(readFileBytes(copy), current());
     EXPECT_EQ(readFileBytes(path), exported);
 }
@@ -109,7 +116,11 @@ TEST_F(FileCommands, NewAndSaveAsWriteTheirFileAfterOpenFoundNoEntries)
     session.newDatabase(fresh);
     EXPECT_EQ(readFileBytes(fresh), databaseBytes(ExpenseArray()));
     EXPECT_EQ(readFileBytes(exported), QByteArray("Date\tCurrency\r\n"));
-    EXPECT_TRUE(session.takeMessages().isEmpty());
+    // Each Open said that the file is no database; nothing else went wrong.
+    const QStringList messages = session.takeMessages();
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.filter(u"not a Tallyfox database").size(), messages.size())
+        << messages.join(u'\n').toStdString();
 }
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndChangesNothing)

@@ -162,6 +162,18 @@ TEST_F(Options, AFailedCopyStopsTheSaveBeforeTheFolderOrTheListsChange)
 }
 
 // The receipt counter after the options are saved while another process had stored 50 and "USD".
+TEST_F(Options, TheNextReceiptNumberShownIsTheFreeOneAndSavedAsShown)
+{
+    state.settings.nextReceiptNumber = 7;
+    addEntries({{.receipt = "7"}, {.receipt = "12"}});
+    OptionsEdit edit = loadOptions(session);
+    EXPECT_EQ(edit.nextReceiptNumber, 13) << "7 is taken";
+    ASSERT_TRUE(saveOptions(session, edit).ok());
+    EXPECT_EQ(state.settings.nextReceiptNumber, 13);
+    EXPECT_EQ(storedNumber(u"NextReceiptNum"), 13u);
+    EXPECT_EQ(session.proposedReceiptNumber(), 13);
+}
+
 struct CounterCase
 {
     const char* name;

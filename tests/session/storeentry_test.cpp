@@ -1,6 +1,7 @@
 #include "sessionfixture.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tallyfox {
 namespace {
@@ -52,6 +53,10 @@ struct ReceiptCase
     const char* stored;
     quint16 nextReceiptNum;
     bool lastHasReceipt;
+    // The draft's receipt is the number the editor proposed, not one the user typed.
+    bool proposed = false;
+    // The receipts of the entries already stored.
+    std::vector<const char*> held = {};
 };
 
 class NewEntryReceipt : public StoreEntry, public ::testing::WithParamInterface<ReceiptCase>
@@ -60,23 +65,43 @@ class NewEntryReceipt : public StoreEntry, public ::testing::WithParamInterface<
 TEST_P(NewEntryReceipt, UsingTheProposedNumberAdvancesIt)
 {
     const ReceiptCase& c = GetParam();
+    for (const char* held : c.held)
+        state.entries.append(test::makeExpense({.receipt = held}));
     state.settings.lastHasReceipt = !c.lastHasReceipt;
-    session.storeEntry(makeDraft({.receipt = c.receipt}));
-    ASSERT_EQ(state.entryCount(), 1);
-    EXPECT_EQ(state.entries[0].receipt, QString::fromUtf8(c.stored));
-    EXPECT_EQ(state.entries[0].hasReceipt, c.receipt != nullptr);
+    EntryDraft draft = makeDraft({.receipt = c.receipt});
+    draft.receiptProposed = c.proposed;
+    session.storeEntry(draft);
+    ASSERT_EQ(state.entryCount(), qsizetype(c.held.size()) + 1);
+    const Expense& stored = state.entries[state.entryCount() - 1];
+    EXPECT_EQ(stored.receipt, QString::fromUtf8(c.stored));
+    EXPECT_EQ(stored.hasReceipt, c.receipt != nullptr);
     EXPECT_EQ(state.settings.nextReceiptNumber, c.nextReceiptNum);
     EXPECT_EQ(state.settings.lastHasReceipt, c.lastHasReceipt);
 }
 
-INSTANTIATE_TEST_SUITE_P(Receipts, NewEntryReceipt,
-                         ::testing::Values(ReceiptCase{"none", nullptr, "00", 7, false},
-                                           ReceiptCase{"proposed", "7", "7", 8, true},
-                                           // A number typed over the proposed one uses up the proposal too.
-                                           ReceiptCase{"typed", "A-12", "A-12", 8, true}),
-                         [](const ::testing::TestParamInfo<ReceiptCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Receipts, NewEntryReceipt,
+    ::testing::Values(ReceiptCase{"none", nullptr, "00", 7, false},
+                      ReceiptCase{"counters", "7", "7", 8, true},
+                      // A number typed over the proposed one uses up the proposal too.
+                      ReceiptCase{"typed", "A-12", "A-12", 8, true},
+                      ReceiptCase{"proposed", "7", "7", 8, true, true, {"3", "A7"}},
+                      // The editor proposed the number after the highest, since 7 is taken.
+                      ReceiptCase{"proposedPastATakenCounter", "122", "122", 123, true, true, {"7", "121"}},
+                      // Another writer took the proposed number while the editor was open.
+                      ReceiptCase{"proposedButTakenMeanwhile", "7", "10", 11, true, true, {"7", "9"}},
+                      // The user typed a number that is taken: it is the user's choice.
+                      ReceiptCase{"typedATakenNumber", "7", "7", 8, true, false, {"7", "9"}}),
+    [](const ::testing::TestParamInfo<ReceiptCase>& info) { return std::string(info.param.name); });
+
+TEST_F(StoreEntry, TheProposedReceiptNumberIsTheCountersUnlessAnEntryHoldsIt)
+{
+    EXPECT_EQ(session.proposedReceiptNumber(), 7);
+    addEntries({{.receipt = "6"}, {.receipt = "A7"}, {.receipt = "8"}});
+    EXPECT_EQ(session.proposedReceiptNumber(), 7) << "no entry holds 7";
+    addEntries({{.receipt = "7"}});
+    EXPECT_EQ(session.proposedReceiptNumber(), 9) << "one more than the highest number";
+}
 
 struct EditReceiptCase
 {

@@ -171,6 +171,8 @@ TEST_F(ListEditorTest, ThePanelTakesEnterAndEscapeTheFormTheRest)
         QTest::keyClick(tree(), Qt::Key_Insert);
         QTest::keyClick(nameBox(), Qt::Key_Return);
         EXPECT_TRUE(panel()->isVisible()) << "a new row's OK waits for a name";
+        EXPECT_FALSE(panelOk()->isEnabled());
+        EXPECT_EQ(nameBox()->placeholderText(), u"Type a name") << "and says so";
         QTest::keyClicks(nameBox(), QStringLiteral("Rent"));
         QTest::keyClick(nameBox(), Qt::Key_Return);
         EXPECT_FALSE(panel()->isVisible());

@@ -1,15 +1,14 @@
-// The entry list's model: rows follow the entries on a reset, the highlight moves with its repaints, and
-// Qt's model tester finds nothing wrong on the way, alone and behind the main window.
+// The entry list's model: rows follow the entries on a reset, and Qt's model tester finds nothing wrong on
+// the way, alone and behind the main window.
 #include "core/appstate.h"
 #include "mainformfixture.h"
 #include "session/entrycells.h"
 #include "storage/databasefile.h"
 #include "support/testenvironment.h"
 #include "ui/entrylistmodel.h"
+#include "ui/entrylistview.h"
 
 #include <QAbstractItemModelTester>
-#include <QBrush>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace tallyfox::test {
@@ -58,31 +57,10 @@ protected:
             entry.amount = state.entryCount();
         }
     }
-    [[nodiscard]] bool highlighted(int row, int column) const
-    {
-        return model.data(model.index(row, column), Qt::BackgroundRole).canConvert<QBrush>();
-    }
-    // The rows whose repaint the last calls asked for, each change as one whole row.
-    [[nodiscard]] QList<int> repaintedRows()
-    {
-        QList<int> rows;
-        for (const QList<QVariant>& change : std::as_const(changes)) {
-            const auto topLeft = change.at(0).value<QModelIndex>();
-            const auto bottomRight = change.at(1).value<QModelIndex>();
-            EXPECT_EQ(topLeft.row(), bottomRight.row());
-            EXPECT_EQ(topLeft.column(), 0);
-            EXPECT_EQ(bottomRight.column(), kListColumnCount - 1);
-            rows << topLeft.row();
-        }
-        changes.clear();
-        return rows;
-    }
-
     ModelTesterReports tester;
     AppState state{pinnedLocale()};
     EntryListModel model{state};
     QAbstractItemModelTester checks{&model, QAbstractItemModelTester::FailureReportingMode::Warning};
-    QSignalSpy changes{&model, &QAbstractItemModel::dataChanged};
 };
 
 TEST_F(EntryListModelRules, RowsFollowTheEntriesOnlyWhenReset)
@@ -106,41 +84,6 @@ TEST_F(EntryListModelRules, RowsFollowTheEntriesOnlyWhenReset)
     EXPECT_TRUE(ModelTesterReports::reports().isEmpty()) << joined(ModelTesterReports::reports());
 }
 
-TEST_F(EntryListModelRules, TheHighlightRepaintsTheRowItLeavesAndTheRowItReaches)
-{
-    addEntries(6);
-    model.reset();
-    changes.clear();
-
-    model.setHighlightedRow(2);
-    EXPECT_EQ(repaintedRows(), QList<int>{2});
-    for (int column = 0; column < kListColumnCount; ++column) {
-        EXPECT_TRUE(highlighted(2, column)) << "column " << column;
-        EXPECT_FALSE(highlighted(1, column)) << "column " << column;
-    }
-    EXPECT_TRUE(model.data(model.index(2, 0), Qt::ForegroundRole).canConvert<QBrush>());
-
-    model.setHighlightedRow(4);
-    EXPECT_EQ(repaintedRows(), (QList<int>{2, 4}));
-    EXPECT_FALSE(highlighted(2, 0));
-    EXPECT_TRUE(highlighted(4, 0));
-
-    model.setHighlightedRow(4);
-    EXPECT_TRUE(repaintedRows().isEmpty()) << "the same row again changes nothing";
-
-    // A row beyond the list is remembered but has nothing to repaint.
-    model.setHighlightedRow(40);
-    EXPECT_EQ(repaintedRows(), QList<int>{4});
-    model.setHighlightedRow(-1);
-    EXPECT_TRUE(repaintedRows().isEmpty());
-
-    model.setHighlightedRow(5);
-    model.reset();
-    EXPECT_EQ(model.highlightedRow(), -1) << "a reset clears the highlight";
-    EXPECT_FALSE(highlighted(5, 0));
-    EXPECT_TRUE(ModelTesterReports::reports().isEmpty()) << joined(ModelTesterReports::reports());
-}
-
 TEST(EntryListModelBehindTheWindow, KeepsTheModelRulesWhileEntriesAreStoredSortedAndDeleted)
 {
     MainFormFixture fixture;
@@ -158,8 +101,8 @@ TEST(EntryListModelBehindTheWindow, KeepsTheModelRulesWhileEntriesAreStoredSorte
         draft.date = QDate(2010, 1, 3);
         draft.amount = 4;
         fixture.session->storeEntry(draft);
-        // Each refresh resets the model and then highlights the stored entry's row.
-        EXPECT_EQ(form.listModel()->highlightedRow(), form.listModel()->rowCount() - 1);
+        // Each refresh resets the model and then selects the stored entry's row.
+        EXPECT_EQ(form.list()->selectedRow(), form.listModel()->rowCount() - 1);
     }
     fixture.session->chooseSortKey(SortKey::Name);
     fixture.session->deleteEntry(0);

@@ -40,6 +40,7 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_EQ(amount->selectedText(), u"0.00");
         EXPECT_EQ(rightKey(), u"Quick entry");
         EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(control<QLabel>("okReason")->isVisible());
         EXPECT_EQ(box("typeBox")->currentText(), u"") << "the type is not preset";
         EXPECT_EQ(box("currencyBox")->currentText(), u"US$");
         EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
@@ -49,6 +50,9 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_EQ(amount->text(), u"12.50");
         EXPECT_EQ(rightKey(), u"OK");
         EXPECT_FALSE(rightKeyEnabled()) << "an amount needs its type";
+        // The disabled key says why.
+        EXPECT_TRUE(control<QLabel>("okReason")->isVisible());
+        EXPECT_EQ(labelText("okReason"), u"Choose an expense type");
         EXPECT_EQ(labelText("conversionLabel"), u"= EUR 8.68");
         press(Qt::Key_Return);
         EXPECT_TRUE(item.isVisible());
@@ -57,6 +61,7 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
         EXPECT_TRUE(box("typeBox")->hasFocus());
         type(QStringLiteral("Taxi"));
         EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(control<QLabel>("okReason")->isVisible());
         press(Qt::Key_Tab);
         EXPECT_TRUE(control<QDateEdit>("datePicker")->hasFocus()) << "the hidden List button is skipped";
         press(Qt::Key_Return);
@@ -180,6 +185,50 @@ TEST_F(ItemEditor, AnAmountTooLargeForThePaintedBoxIsEditedInThePlainField)
     });
 }
 
+TEST_F(ItemEditor, ATypedAmountThatIsNoNumberKeepsOkDisabledAndSaysWhy)
+{
+    start();
+    state().settings.fingerFriendly = false;
+    editRow(0, [this](ItemForm& item) {
+        auto* amount = control<QLineEdit>("amountField");
+        auto* reason = control<QLabel>("amountHint");
+        EXPECT_EQ(amount->text(), u"12.50");
+        EXPECT_FALSE(reason->isVisible());
+        EXPECT_TRUE(rightKeyEnabled());
+        const struct
+        {
+            const char16_t* typed;
+            const char16_t* reason;
+        } refused[] = {{u"abc", u"Amount must be a number"},
+                       {u"12.50abc", u"Amount must be a number"},
+                       {u"1,234.50", u"Amount must be a number"},
+                       {u"-3", u"Amount must not be negative"},
+                       {u"", u"Type an amount"}};
+        for (const auto& c : refused) {
+            const QString typed = QString::fromUtf16(c.typed);
+            SCOPED_TRACE(typed.toStdString());
+            amount->selectAll();
+            if (typed.isEmpty())
+                press(Qt::Key_Delete);
+            else
+                type(typed);
+            EXPECT_EQ(amount->text(), typed);
+            EXPECT_FALSE(rightKeyEnabled());
+            EXPECT_TRUE(reason->isVisible());
+            EXPECT_EQ(reason->text(), QString::fromUtf16(c.reason));
+            EXPECT_FALSE(reason->geometry().intersects(amount->geometry())) << "beside the field";
+            press(Qt::Key_Return);
+            EXPECT_TRUE(item.isVisible()) << "Enter stores nothing";
+        }
+        amount->selectAll();
+        type(QStringLiteral("3,10"));
+        EXPECT_TRUE(rightKeyEnabled());
+        EXPECT_FALSE(reason->isVisible());
+        press(Qt::Key_Return);
+    });
+    EXPECT_EQ(entry(0).amount, 3.1);
+}
+
 struct ReceiptNumberingCase
 {
     const char* name;
@@ -190,6 +239,8 @@ struct ReceiptNumberingCase
     std::optional<bool> givenReceipt;
     QString storedReceipt;
     int nextReceiptAfter;
+    // The receipt counter when the editor opens; entry 0 holds 42.
+    quint16 counter = 7;
 };
 
 class ReceiptNumbers : public ItemEditorFixture, public ::testing::TestWithParam<ReceiptNumberingCase>
@@ -199,7 +250,7 @@ TEST_P(ReceiptNumbers, AdvanceOnlyWhenTheProposedNumberIsUsed)
 {
     const ReceiptNumberingCase& test = GetParam();
     start();
-    state().settings.nextReceiptNumber = 7;
+    state().settings.nextReceiptNumber = test.counter;
     state().settings.lastHasReceipt = test.lastHasReceipt;
     state().settings.fingerFriendly = false;
     const auto work = [&](ItemForm& item) {
@@ -209,7 +260,7 @@ TEST_P(ReceiptNumbers, AdvanceOnlyWhenTheProposedNumberIsUsed)
             EditorFields fields = item.fields();
             fields.hasReceipt = *test.givenReceipt;
             if (*test.givenReceipt && fields.receipt == u"00")
-                fields.receipt = QStringLiteral("7");
+                fields.receipt = fields.proposedReceipt;
             item.applyFields(fields);
         }
         EXPECT_EQ(labelText("receiptText"), item.fields().hasReceipt
@@ -234,7 +285,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ReceiptNumberingCase{"NewReceiptRemoved", -1, true, false, QStringLiteral("00"), 7},
                       ReceiptNumberingCase{"EditGainsReceipt", 1, false, true, QStringLiteral("7"), 8},
                       ReceiptNumberingCase{"EditKeepsReceipt", 0, false, {}, QStringLiteral("0042"), 7},
-                      ReceiptNumberingCase{"EditKeepsNoReceipt", 1, true, {}, QStringLiteral("00"), 7}),
+                      ReceiptNumberingCase{"EditKeepsNoReceipt", 1, true, {}, QStringLiteral("00"), 7},
+                      // 42 is taken: the editor shows the next free number, and stores what it shows.
+                      ReceiptNumberingCase{
+                          "NewPastATakenCounter", -1, true, {}, QStringLiteral("43"), 44, 42},
+                      ReceiptNumberingCase{"EditGainsReceiptPastATakenCounter", 1, false, true,
+                                           QStringLiteral("43"), 44, 42}),
     [](const ::testing::TestParamInfo<ReceiptNumberingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ItemEditor, CancelStoresNothingButRefreshesTheListAndItsFile)

@@ -207,7 +207,7 @@ TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsIt
     startQuiet();
     newItem([this](ItemForm& item) {
         EXPECT_EQ(items(box("typeBox")), u"Train|Car rental|Dinner|Lunch|Breakfast");
-        EXPECT_EQ(items(box("currencyBox")), u"EUR|US$|GBP");
+        EXPECT_EQ(items(box("currencyBox")), u"EUR|US$|GBP|CHF|DKK|JPY|NOK|PLN|SEK");
         box("paidWithBox")->setEditText(QStringLiteral("Voucher"));
         EXPECT_EQ(item.fields().lists.paymentMethods.join(u'|'), items(box("paidWithBox")));
         press(Qt::Key_Escape);

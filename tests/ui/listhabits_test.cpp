@@ -1,12 +1,16 @@
-// The list as fingers and keyboards use it: a finger drags it, keys move the selected row without ever
-// scrolling sideways, and a right click selects its row where the list stands.
+// The list as fingers and keyboards use it: a finger drags it without choosing a row or opening its
+// menu, keys move the selected row without ever scrolling sideways, and a right click selects its row
+// where the list stands.
 #include "mainformfixture.h"
 #include "storage/databasefile.h"
 #include "support/testenvironment.h"
 #include "ui/entrylistview.h"
+#include "ui/mainmenu.h"
 
 #include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
+#include <QScroller>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -57,6 +61,33 @@ TEST_F(ListHabits, AFingerDragScrollsTheList)
     QTest::touchEvent(viewport, finger).release(0, QPoint(x, 10), viewport);
     EXPECT_TRUE(QTest::qWaitFor([&] { return list().verticalScrollBar()->value() > 0; }, 5000));
     EXPECT_EQ(across().value(), 0);
+}
+
+TEST_F(ListHabits, APressThatTurnsIntoADragOpensNoMenuAndKeepsTheSelectedRow)
+{
+    list().selectRow(1);
+    QWidget* viewport = list().viewport();
+    const QPoint onRow(viewport->width() / 2, list().rowViewportPosition(5) + 3);
+    // The list's scroller sees the press before the list does, and then takes the moves over: the list
+    // gets no more of them, nor the release.
+    QScroller* scroller = QScroller::scroller(viewport);
+    qint64 time = 1000;
+    scroller->handleInput(QScroller::InputPress, onRow, time);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, onRow);
+    ASSERT_TRUE(list().longPress().isPending());
+    ASSERT_EQ(list().selectedRow(), 5) << "the press selects its row at once";
+    for (int step = 1; step <= 10; ++step)
+        scroller->handleInput(QScroller::InputMove, onRow - QPoint(0, 12 * step), time += 20);
+    ASSERT_EQ(scroller->state(), QScroller::Dragging);
+    EXPECT_FALSE(list().longPress().isPending());
+    EXPECT_EQ(list().selectedRow(), 1) << "the drag meant to scroll, not to choose a row";
+    // A move that does reach the list while it scrolls (as a touch screen's do) selects nothing either.
+    QTest::mouseMove(viewport, QPoint(onRow.x(), list().rowViewportPosition(8) + 3));
+    EXPECT_EQ(list().selectedRow(), 1);
+    scroller->handleInput(QScroller::InputRelease, onRow - QPoint(0, 120), time += 20);
+    scroller->stop();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->mainMenu()->listMenu()->isVisible());
 }
 
 TEST_F(ListHabits, KeysMoveTheRowAndNeverScrollSideways)

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,7 +77,7 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
     EXPECT_FALSE(listMenu->isVisible());
 }
 
-TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheSortPutsIt)
+TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndSelectedWhereverTheSortPutsIt)
 {
     MainForm& form = startWithEntries(200);
     fixture.state->settings.autoSort = true;
@@ -88,12 +89,19 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndHighlightedWhereverTheS
     draft.amount = 4;
     fixture.session->storeEntry(draft);
     // Sorted by name it lands second, far from the end where it was appended.
-    EXPECT_EQ(form.listModel()->highlightedRow(), 1);
     EXPECT_FALSE(fixture.state->entries[1].justChanged);
     EXPECT_EQ(form.list()->currentIndex().row(), 1);
-    EXPECT_EQ(form.list()->selectedRow(), -1) << "highlighted, not selected";
+    EXPECT_EQ(form.list()->selectedRow(), 1) << "the highlighted row is the one the entry commands act on";
     const QRect visible = form.list()->viewport()->rect();
     EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
+    EXPECT_TRUE(form.mainMenu()->editEntry->isEnabled());
+    EXPECT_TRUE(form.mainMenu()->deleteEntry->isEnabled());
+
+    // The Delete key deletes what is highlighted.
+    fixture.prompts.answerQuestion(true);
+    QTest::keyClick(form.list(), Qt::Key_Delete);
+    ASSERT_EQ(fixture.state->entryCount(), 200);
+    EXPECT_EQ(fixture.state->entries[1].type, u"Type 001");
 }
 
 TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
@@ -120,6 +128,74 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
         << shownBeforeNewItem[1].toStdString();
     EXPECT_TRUE(fixture.session->takeMessages().isEmpty());
 }
+
+// Entries added after Open found a file that is no database live in memory only: Exit, New and Open ask
+// first whether to keep them with Save as.
+struct KeepCase
+{
+    const char* name;
+    QAction* MainMenu::*command;
+    bool keep;
+    // The Save as dialog's answer: nothing cancels it.
+    bool saved;
+    // The command went on: the window closed, or the New or Open dialog was shown.
+    bool wentOn;
+};
+
+class EntriesOnlyInMemory : public MainWindowFlows, public ::testing::WithParamInterface<KeepCase>
+{};
+
+TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
+{
+    const KeepCase& c = GetParam();
+    MainForm& form = startWithEntries(1);
+    const QString notes = fixture.settingsFolder() + QStringLiteral("notes.txt");
+    writeFileBytes(notes, "Shopping list\r\nMilk\r\n");
+    fixture.prompts.answerFile(notes);
+    form.mainMenu()->openDatabase->trigger();
+    ASSERT_EQ(fixture.prompts.texts(Kind::Message).size(), 1) << "said as soon as the file is read";
+    EXPECT_TRUE(fixture.prompts.texts(Kind::Message)[0].contains(u"not a Tallyfox database"));
+    EntryDraft draft;
+    draft.type = QStringLiteral("Taxi");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 9;
+    fixture.session->storeEntry(draft);
+    EXPECT_EQ(fixture.session->takeMessages().size(), 1) << "storing tells that the entry is in memory only";
+    fixture.prompts.clear();
+
+    const QString rescue = fixture.settingsFolder() + QStringLiteral("rescue.tfx");
+    fixture.prompts.answerQuestion(c.keep);
+    if (c.keep)
+        fixture.prompts.answerFile(c.saved ? std::optional<QString>(rescue) : std::nullopt);
+    // New and Open are cancelled in their own dialog.
+    fixture.prompts.answerFile(std::nullopt);
+    (form.mainMenu()->*c.command)->trigger();
+
+    ASSERT_FALSE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(fixture.prompts.asked()[0].kind, Kind::Question);
+    EXPECT_TRUE(fixture.prompts.asked()[0].text.contains(u"Save as"))
+        << fixture.prompts.asked()[0].text.toStdString();
+    const QString lastDialog = fixture.prompts.asked().constLast().dialog.title;
+    if (c.command == &MainMenu::exit)
+        EXPECT_EQ(!form.isVisible(), c.wentOn);
+    else
+        EXPECT_EQ(lastDialog == u"New database file" || lastDialog == u"Open database file", c.wentOn)
+            << lastDialog.toStdString();
+    EXPECT_EQ(QFile::exists(rescue) && readFileBytes(rescue).contains("\tTaxi\t"), c.saved);
+    EXPECT_EQ(readFileBytes(notes), QByteArray("Shopping list\r\nMilk\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, EntriesOnlyInMemory,
+    ::testing::Values(KeepCase{"ExitLeavingThem", &MainMenu::exit, false, false, true},
+                      KeepCase{"ExitAfterSavingThem", &MainMenu::exit, true, true, true},
+                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", &MainMenu::exit, true, false, false},
+                      KeepCase{"NewAfterSavingThem", &MainMenu::newDatabase, true, true, true},
+                      KeepCase{"NewStopsWhenSaveAsIsCancelled", &MainMenu::newDatabase, true, false, false},
+                      KeepCase{"OpenLeavingThem", &MainMenu::openDatabase, false, false, true},
+                      KeepCase{"OpenAfterSavingThem", &MainMenu::openDatabase, true, true, true}),
+    [](const ::testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
 {

@@ -279,9 +279,12 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
     EXPECT_EQ(database, QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) +
                             "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tTaxi\tEmployer\tCash\tfalse\t00\t\r\n"
                             "item\t2010\t1\t3\tEUR\t7.50\tfalse\tLunch\tEmployer\tCash\ttrue\t1\t\r\n");
-    // 1 ÷ 0.89 and 1.44 ÷ 0.89, the primary first.
-    EXPECT_TRUE(dataFile("TallyfoxDefaults.ini")
-                    .endsWith("[Currencies]\r\nGBP=Primary\r\nUS$=1.61798\r\nEUR=1.1236\r\n"));
+    // 1 ÷ 0.89, 1.44 ÷ 0.89 and so on, the primary first.
+    EXPECT_TRUE(
+        dataFile("TallyfoxDefaults.ini")
+            .endsWith("[Currencies]\r\nGBP=Primary\r\nUS$=1.61798\r\nEUR=1.1236\r\nCHF=1.06742\r\n"
+                      "DKK=8.38202\r\nJPY=176.40449\r\nNOK=13.03371\r\nPLN=4.94382\r\nSEK=12.80899\r\n"))
+        << dataFile("TallyfoxDefaults.ini").toStdString();
     const QString registry = fixture.registryText();
     for (const char* value :
          {"\"Lastusedcurrency\"=\"EUR\"", "\"Lastpaidwith\"=\"Cash\"", "\"LasthasReceipt\"=dword:00000001",

@@ -1,5 +1,5 @@
 // The quick entry's pick list as the item editor's "List" buttons open it: a tap chooses, the arrow keys
-// only move, Enter chooses, Cancel writes nothing.
+// only move, Enter chooses, Cancel writes nothing, and it opens on the value it keeps.
 #include "quickentryfixture.h"
 
 namespace tallyfox::test {
@@ -70,19 +70,76 @@ TEST_F(QuickEntryList, CustomIsOfferedOnlyDuringTheWizardAndLeavesTheTypeEmpty)
     EXPECT_EQ(fields.type, u"Train");
 }
 
-TEST_F(QuickEntryList, WithNothingSelectedOkStoresAnEmptyText)
+// What the list shows as chosen when it opens is what "OK" keeps, also for a value the list lacks.
+struct OpenedOn
 {
-    fields.type = QStringLiteral("Taxi");
-    fields.lists.paymentMethods.clear();
-    EXPECT_TRUE(runList(PickTarget::Type, [&] {
-        EXPECT_TRUE(list()->selectedItems().isEmpty()) << "Taxi is none of the items";
-        tapKey(Key::Right);
-    }));
-    EXPECT_TRUE(fields.type.isEmpty());
+    const char* name;
+    PickTarget target;
+    bool wizard;
+    const char* current;
+    QStringList items;
+    // The chosen row; -1 when none is, and then no row is marked at all.
+    int chosen;
+};
 
-    EXPECT_TRUE(runList(PickTarget::PaidWith, [&] { tapKey(Key::Right); }));
-    EXPECT_TRUE(fields.paidWith.isEmpty());
+class QuickEntryListOpensOn : public QuickEntryFixture, public ::testing::WithParamInterface<OpenedOn>
+{};
+
+TEST_P(QuickEntryListOpensOn, TheValueItKeeps)
+{
+    const OpenedOn& c = GetParam();
+    pickText(fields, c.target) = QString::fromUtf8(c.current);
+    const auto check = [&] {
+        EXPECT_EQ(items(), c.items);
+        EXPECT_EQ(list()->currentRow(), c.chosen);
+        EXPECT_EQ(list()->selectedItems().size(), c.chosen < 0 ? 0 : 1);
+        tapKey(Key::Right);
+    };
+    if (c.wizard) {
+        enableOnly({int(c.target == PickTarget::Type ? 0 : 2)});
+        runWizard(check);
+    } else {
+        EXPECT_TRUE(runList(c.target, check));
+    }
+    EXPECT_EQ(pickText(fields, c.target), QString::fromUtf8(c.current)) << "nothing chosen, nothing changed";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, QuickEntryListOpensOn,
+    ::testing::Values(
+        OpenedOn{"AnItem", PickTarget::Currency, false, "GBP", {u"EUR"_qs, u"US$"_qs, u"GBP"_qs}, 2},
+        OpenedOn{"AMethodTheListLacks",
+                 PickTarget::PaidWith,
+                 false,
+                 "Bank transfer",
+                 {u"Bank transfer"_qs, u"Cash"_qs, u"Credit card"_qs, u"Debit card"_qs},
+                 0},
+        OpenedOn{"ACurrencyTheListLacksInTheWizard",
+                 PickTarget::Currency,
+                 true,
+                 "SEK",
+                 {u"SEK"_qs, u"EUR"_qs, u"US$"_qs, u"GBP"_qs},
+                 0},
+        OpenedOn{"ATypeTheListLacksBelowCustom",
+                 PickTarget::Type,
+                 true,
+                 "Taxi",
+                 {u"Custom"_qs, u"Taxi"_qs, u"Train"_qs, u"Car rental"_qs, u"Dinner"_qs, u"Lunch"_qs,
+                  u"Breakfast"_qs},
+                 1},
+        OpenedOn{"NoTypeIsCustom",
+                 PickTarget::Type,
+                 true,
+                 "",
+                 {u"Custom"_qs, u"Train"_qs, u"Car rental"_qs, u"Dinner"_qs, u"Lunch"_qs, u"Breakfast"_qs},
+                 0},
+        OpenedOn{"NoSourceIsNoItem",
+                 PickTarget::IntendedSource,
+                 false,
+                 "",
+                 {u"Employer"_qs, u"Client"_qs, u"Myself"_qs},
+                 -1}),
+    [](const ::testing::TestParamInfo<OpenedOn>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tallyfox::test

@@ -15,6 +15,7 @@
 #include "ui/forms.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -98,6 +100,12 @@ bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings
     const auto enabled = settings.quickEnable;
     settings.quickEnable = {true, false, false, false, false, false, false};
     ok = saveModal(form, folder, QStringLiteral("quick-list"), [&] { form.startQuickEntry(fields); }) && ok;
+    // A last used payment method that the list lacks shows at its top, chosen.
+    settings.quickEnable = {false, false, false, false, true, false, false};
+    fields.paidWith = QStringLiteral("Bank transfer");
+    ok = saveModal(form, folder, QStringLiteral("quick-list-missing"),
+                   [&] { form.startQuickEntry(fields); }) &&
+         ok;
     settings.quickEnable = {false, false, false, false, false, false, true};
     ok = saveModal(form, folder, QStringLiteral("quick-note"), [&] { form.startQuickEntry(fields); }) && ok;
     settings.quickEnable = enabled;
@@ -105,7 +113,8 @@ bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings
 }
 
 // The item editor on the first entry, in finger mode or with the plain amount field, grabbed while it is
-// up and then cancelled.
+// up and then cancelled. The plain field is also shown refusing what it cannot take, with the reasons: an
+// amount that is no number, and an entry without its type.
 bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString& folder, bool fingerMode)
 {
     state.settings.fingerFriendly = fingerMode;
@@ -120,6 +129,19 @@ bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString
         editor.resize(320, 240);
         ok = save(editor, folder, name + QStringLiteral("-landscape")) && ok;
         editor.resize(240, 320);
+        if (!fingerMode) {
+            auto* amount = editor.findChild<QLineEdit*>(QStringLiteral("amountField"));
+            editor.findChild<QComboBox*>(QStringLiteral("typeBox"))->setEditText(QString());
+            for (const auto& [typed, picture] :
+                 {std::pair{"12,5x", "item-plain-refused"}, std::pair{"12,5", "item-plain-notype"}}) {
+                amount->setText(QString::fromLatin1(typed));
+                const QString refused = QString::fromLatin1(picture);
+                ok = save(editor, folder, refused) && ok;
+                editor.resize(320, 240);
+                ok = save(editor, folder, refused + QStringLiteral("-landscape")) && ok;
+                editor.resize(240, 320);
+            }
+        }
         editor.closeWith(tallyfox::FormBase::kResultCancel);
     });
     editor.editEntryFlow(0);
