@@ -72,6 +72,9 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
         header->resizeSection(column, m_widths[size_t(column)]);
     }
     connect(header, &QHeaderView::sectionClicked, this, &EntryListView::headerTapped);
+    // The window system turns a second quick tap into a double click, which the header does not count
+    // as a click: two quick taps on a header are two taps all the same.
+    connect(header, &QHeaderView::sectionDoubleClicked, this, &EntryListView::headerTapped);
     setItemDelegate(new RowDelegate(this));
 
     // A finger drags the list; a press held still opens the list menu, a drag never does.

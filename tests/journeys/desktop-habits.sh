@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Desktop habits: the list's header shows the sort key and its direction, a header tap sorts and a
-# second one reverses; the soft keys and the editor's List buttons explain themselves in tooltips; a
+# second one reverses, however quickly it follows; the soft keys and the editor's List buttons explain themselves in tooltips; a
 # form opens at the size of its content, can be made larger, and opens at that size again, also after
 # a new start.
 source "$(dirname "$0")/lib.sh"
@@ -19,6 +19,11 @@ expect_eq "the first entry by date" "$(cli list 2>/dev/null | head -n 1 | cut -f
 changing tap_in "$J_MAIN" 110 7
 shot reversed
 expect_eq "the first entry, reversed" "$(cli list 2>/dev/null | head -n 1 | cut -f 1)" Lunch
+# Two quick taps on What are two taps, though the window system makes a double click of them: sorted by
+# name, then reversed.
+changing double_tap_in "$J_MAIN" 40 7
+shot two-quick-taps
+wait_until "the entries by name, reversed" test "$(cli list 2>/dev/null | head -n 1 | cut -f 1)" = Train
 
 read -r x y w h <<<"$(geometry "$J_MAIN")"
 tip=$(new_window_after xdotool mousemove $((x + 3 * w / 4)) $((y + h - 20)))

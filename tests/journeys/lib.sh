@@ -452,15 +452,23 @@ main_menu()
     new_window_after tap_menu_row "$menu" "$row" "$separators"
 }
 
+# The middle of a row of the entry list, counted from 0, below the header: finger-sized on a phone.
+row_middle()
+{
+    local header=15
+    on_phone && header=26
+    echo $((header + 10 + 20 * $1))
+}
+
 # Taps a row of the entry list, counted from 0.
 tap_row()
 {
-    tap_in "$J_MAIN" 40 $((25 + 20 * $1))
+    tap_in "$J_MAIN" 40 "$(row_middle "$1")"
 }
 
 double_tap_row()
 {
-    double_tap_in "$J_MAIN" 40 $((25 + 20 * $1))
+    double_tap_in "$J_MAIN" 40 "$(row_middle "$1")"
 }
 
 # The database's entry of that type as tallyfox-cli lists it: What, Receipt, Note, Date, Currency,
