@@ -2,9 +2,9 @@
 // storing an entry (one whole refresh with the database write), and scrolling a page.
 #include "benchfiles.h"
 #include "benchprogram.h"
-#include "ui/entrylistmodel.h"
-#include "ui/entrylistview.h"
-#include "ui/mainform.h"
+#include "ui/mainwindow/entrylistmodel.h"
+#include "ui/mainwindow/entrylistview.h"
+#include "ui/mainwindow/mainform.h"
 
 #include <QApplication>
 #include <QScrollBar>

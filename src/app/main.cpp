@@ -13,7 +13,7 @@
 #include "toolkit/screenfit.h"
 #include "toolkit/singleinstance.h"
 #include "ui/forms.h"
-#include "ui/windowplacement.h"
+#include "ui/mainwindow/windowplacement.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "session/session.h"
 #include "toolkit/prompts.h"
-#include "ui/entrylistview.h"
+#include "ui/mainwindow/entrylistview.h"
 
 namespace tallyfox {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/aboutform.h"
-#include "ui/currencyform.h"
-#include "ui/formsizesettings.h"
-#include "ui/itemform.h"
-#include "ui/mainform.h"
-#include "ui/optionsform.h"
-#include "ui/overviewform.h"
-#include "ui/purgeform.h"
-#include "ui/quickentryform.h"
+#include "ui/about/aboutform.h"
+#include "ui/itemeditor/itemform.h"
+#include "ui/listeditor/listeditorform.h"
+#include "ui/mainwindow/mainform.h"
+#include "ui/options/optionsform.h"
+#include "ui/overview/overviewform.h"
+#include "ui/purge/purgeform.h"
+#include "ui/quickentry/quickentryform.h"
+#include "ui/widgets/formsizesettings.h"
 
 namespace tallyfox {
 
@@ -30,7 +30,7 @@ public:
     [[nodiscard]] QuickEntryForm& quickEntry() { return m_quickEntry; }
     [[nodiscard]] ItemForm& item() { return m_item; }
     [[nodiscard]] PurgeForm& purge() { return m_purge; }
-    [[nodiscard]] CurrencyForm& listEditor() { return m_listEditor; }
+    [[nodiscard]] ListEditorForm& listEditor() { return m_listEditor; }
     [[nodiscard]] OptionsForm& options() { return m_options; }
     [[nodiscard]] OverviewForm& overview() { return m_overview; }
 
@@ -45,7 +45,7 @@ private:
     ItemForm m_item;
     PurgeForm m_purge;
     // Before the options, which open it for the lists.
-    CurrencyForm m_listEditor;
+    ListEditorForm m_listEditor;
     OptionsForm m_options;
     OverviewForm m_overview;
 };

@@ -1,10 +1,10 @@
 // The program's forms as the program builds them: every command of the main window reaches its form.
-#include "mainformfixture.h"
+#include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
 #include "toolkit/softkeybar.h"
-#include "ui/entrylistmodel.h"
-#include "ui/entrylistview.h"
-#include "ui/mainmenu.h"
+#include "ui/mainwindow/entrylistmodel.h"
+#include "ui/mainwindow/entrylistview.h"
+#include "ui/mainwindow/mainmenu.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -149,7 +149,7 @@ bool saveEditor(tallyfox::Forms& forms, tallyfox::AppState& state, const QString
 }
 
 // The list editor shown on its own, without its modal loop, so that it can be pictured in each state.
-bool saveListEditor(tallyfox::CurrencyForm& form, const QString& folder)
+bool saveListEditor(tallyfox::ListEditorForm& form, const QString& folder)
 {
     const QStringList currencies{QStringLiteral("EUR"), QStringLiteral("US$"), QStringLiteral("GBP"),
                                  QStringLiteral("CHF")};

@@ -1,0 +1,17 @@
+#include "ui/itemeditor/taplabel.h"
+
+#include <QMouseEvent>
+
+namespace tallyfox {
+
+void TapLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    Q_EMIT tapped();
+}
+
+} // namespace tallyfox

@@ -1,0 +1,58 @@
+#include "ui/mainwindow/databasedialogs.h"
+
+#include <QFileInfo>
+
+namespace tallyfox {
+
+namespace {
+
+const QString kDatabaseFilter = QStringLiteral("Tallyfox files|*.tfx|Text files|*.txt");
+const QString kTextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
+
+} // namespace
+
+FileDialogOptions exportDialog(const QString& initialFolder)
+{
+    return {QStringLiteral("Export file"), kTextFilter, QStringLiteral("txt"), initialFolder, true};
+}
+
+FileDialogOptions newDatabaseDialog(const QString& initialFolder)
+{
+    return {QStringLiteral("New database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
+            false};
+}
+
+FileDialogOptions openDatabaseDialog(const QString& initialFolder)
+{
+    return {QStringLiteral("Open database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
+            false};
+}
+
+FileDialogOptions saveDatabaseAsDialog(const QString& initialFolder)
+{
+    return {QStringLiteral("Save as database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
+            true};
+}
+
+QString folderOf(const QString& filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+std::optional<QString> askNewDatabaseName(Prompts& prompts, QWidget* parent, const QString& initialFolder)
+{
+    QString folder = initialFolder;
+    while (true) {
+        const std::optional<QString> chosen = prompts.saveFile(parent, newDatabaseDialog(folder));
+        if (!chosen || !QFileInfo::exists(*chosen))
+            return chosen;
+        if (prompts.question(parent,
+                             QStringLiteral("The file %1 already exists. Replace it with an empty database?")
+                                 .arg(*chosen)))
+            return chosen;
+        folder = folderOf(*chosen);
+    }
+}
+
+} // namespace tallyfox

@@ -1,0 +1,80 @@
+#include "ui/mainwindow/entrylistmodel.h"
+
+#include "session/entrycells.h"
+
+#include <array>
+
+namespace tallyfox {
+
+namespace {
+
+constexpr std::array<const char16_t*, kListColumnCount - 1> kCaptions = {
+    u"What", u"Receipt", u"Note", u"Date", u"Currency", u"Amount", u"Paid with", u"Int. source",
+};
+
+Qt::Alignment columnAlignment(int column)
+{
+    const auto listColumn = static_cast<ListColumn>(column);
+    const bool right = listColumn == ListColumn::Date || listColumn == ListColumn::Currency;
+    return Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft);
+}
+
+} // namespace
+
+EntryListModel::EntryListModel(const AppState& state, QObject* parent)
+    : QAbstractTableModel(parent), m_state(state)
+{}
+
+int EntryListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int EntryListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kListColumnCount;
+}
+
+QVariant EntryListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_state.entryCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return entryCellText(m_state, m_state.entries[index.row()], index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(columnAlignment(index.column()));
+    default:
+        return {};
+    }
+}
+
+QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kListColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return section == static_cast<int>(ListColumn::PrimaryAmount)
+                   ? m_primaryCaption
+                   : QStringView(kCaptions[size_t(section)]).toString();
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columnAlignment(section));
+    return {};
+}
+
+void EntryListModel::reset()
+{
+    beginResetModel();
+    m_rows = m_state.quickEntryOnly ? 0 : m_state.entryCount();
+    endResetModel();
+}
+
+void EntryListModel::setPrimaryCaption(const QString& caption)
+{
+    m_primaryCaption = caption;
+    Q_EMIT headerDataChanged(Qt::Horizontal, static_cast<int>(ListColumn::PrimaryAmount),
+                             static_cast<int>(ListColumn::PrimaryAmount));
+}
+
+} // namespace tallyfox

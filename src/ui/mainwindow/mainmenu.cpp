@@ -1,0 +1,93 @@
+#include "ui/mainwindow/mainmenu.h"
+
+#include "core/settings.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+namespace tallyfox {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& text, const char* objectName, QKeySequence shortcut = {})
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(objectName));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainMenu::MainMenu(QWidget* parent)
+    : QObject(parent), m_menu(new QMenu(parent)), m_listMenu(new QMenu(parent))
+{
+    m_menu->setObjectName(QStringLiteral("mainMenu"));
+    m_listMenu->setObjectName(QStringLiteral("listMenu"));
+
+    exit = addItem(m_menu, QStringLiteral("Exit"), "exitAction", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    about = addItem(m_menu, QStringLiteral("About..."), "aboutAction");
+    options = addItem(m_menu, QStringLiteral("Options..."), "optionsAction");
+    purge = addItem(m_menu, QStringLiteral("Purge entries..."), "purgeAction");
+    overview = addItem(m_menu, QStringLiteral("Show info and totals"), "overviewAction");
+
+    QMenu* file = m_menu->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    newDatabase = addItem(file, QStringLiteral("New..."), "newDatabaseAction");
+    openDatabase =
+        addItem(file, QStringLiteral("Open..."), "openDatabaseAction", QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveDatabaseAs = addItem(file, QStringLiteral("Save as..."), "saveDatabaseAsAction",
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addSeparator();
+    exportData = addItem(file, QStringLiteral("Export data..."), "exportDataAction",
+                         QKeySequence(Qt::CTRL | Qt::Key_E));
+
+    m_menu->addSeparator();
+    QMenu* sort = m_menu->addMenu(QStringLiteral("Sort"));
+    sort->setObjectName(QStringLiteral("sortMenu"));
+    // By the keys' numbers.
+    const std::array<const char*, kSortKeyCount> keyNames = {"Name",        "Date",      "Amount",
+                                                             "Receipt nr.", "Paid with", "Intended source"};
+    for (SortKey key : kSortKeys) {
+        const quint16 number = sortKeyNumber(key);
+        QAction* action = addItem(sort, QString::fromLatin1(keyNames[number]), "sortKeyAction");
+        action->setObjectName(QStringLiteral("sortKey%1Action").arg(number));
+        action->setCheckable(true);
+        m_sortKeyActions[number] = action;
+    }
+    sort->addSeparator();
+    autoSort = addItem(sort, QStringLiteral("Autosort"), "autoSortAction");
+    autoSort->setCheckable(true);
+    reverseOrder = addItem(sort, QStringLiteral("Reverse order"), "reverseOrderAction");
+    reverseOrder->setCheckable(true);
+
+    m_menu->addSeparator();
+    // Their keys work on the list (and only while a row is selected); the menu shows them.
+    deleteEntry =
+        addItem(m_menu, QStringLiteral("Delete entry"), "deleteEntryAction", QKeySequence(Qt::Key_Delete));
+    editEntry =
+        addItem(m_menu, QStringLiteral("Edit entry"), "editEntryAction", QKeySequence(Qt::Key_Return));
+    m_menu->setDefaultAction(editEntry);
+
+    listEditEntry = addItem(m_listMenu, QStringLiteral("Edit entry"), "listEditEntryAction");
+    listDeleteEntry = addItem(m_listMenu, QStringLiteral("Delete entry"), "listDeleteEntryAction");
+    m_listMenu->setDefaultAction(listEditEntry);
+
+    // The menu's shortcuts work while the menu is closed.
+    for (QAction* action : {exit, openDatabase, saveDatabaseAs, exportData, deleteEntry, editEntry})
+        parent->addAction(action);
+}
+
+void MainMenu::update(bool rowSelected, const Settings& settings)
+{
+    deleteEntry->setEnabled(rowSelected);
+    editEntry->setEnabled(rowSelected);
+    autoSort->setChecked(settings.autoSort);
+    reverseOrder->setChecked(settings.sortReverse);
+    for (SortKey key : kSortKeys)
+        sortKeyAction(key)->setChecked(settings.autoSort && settings.sortKey == key);
+}
+
+} // namespace tallyfox

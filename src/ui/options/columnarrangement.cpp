@@ -1,0 +1,65 @@
+#include "ui/options/columnarrangement.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tallyfox {
+
+ColumnArrangement::ColumnArrangement(const std::array<int, kColumnCount>& columnPositions, int lastVisible)
+    : m_lastVisible(std::clamp(lastVisible, 0, kColumnCount - 1))
+{
+    for (int column = 0; column < kColumnCount; ++column) {
+        const int position = columnPositions[size_t(column)];
+        if (position >= 0 && position < kColumnCount)
+            m_order[size_t(position)] = column;
+    }
+}
+
+std::array<int, kColumnCount> ColumnArrangement::columnPositions() const
+{
+    std::array<int, kColumnCount> positions{};
+    for (int position = 0; position < kColumnCount; ++position)
+        positions[size_t(m_order[size_t(position)])] = position;
+    return positions;
+}
+
+void ColumnArrangement::moveUp(int visible)
+{
+    if (canMoveUp(visible))
+        std::swap(m_order[size_t(visible)], m_order[size_t(visible - 1)]);
+}
+
+void ColumnArrangement::moveDown(int visible)
+{
+    if (canMoveDown(visible))
+        std::swap(m_order[size_t(visible)], m_order[size_t(visible + 1)]);
+}
+
+void ColumnArrangement::hide(int visible)
+{
+    if (!canHide(visible))
+        return;
+    std::rotate(m_order.begin() + visible, m_order.begin() + visible + 1,
+                m_order.begin() + m_lastVisible + 1);
+    --m_lastVisible;
+}
+
+void ColumnArrangement::show(int hidden)
+{
+    if (hidden < 0 || hidden >= hiddenCount())
+        return;
+    const int first = m_lastVisible + 1;
+    std::swap(m_order[size_t(first + hidden)], m_order[size_t(first)]);
+    ++m_lastVisible;
+}
+
+QString ColumnArrangement::caption(int column)
+{
+    static const std::array<const char*, kColumnCount> captions = {
+        "What/name",       "Date",    "Currency", "Amount",         "Paid with",
+        "Intended source", "Receipt", "Note",     "Primary amount",
+    };
+    return QString::fromLatin1(captions[size_t(column)]);
+}
+
+} // namespace tallyfox

@@ -1,0 +1,217 @@
+// The main window's gestures and flows beyond the menu: the list menu, the highlighted new row, the
+// start-up tick with -qe, and failures shown.
+#include "core/daycount.h"
+#include "mainwindow/mainformfixture.h"
+#include "storage/databasefile.h"
+#include "ui/mainwindow/entrylistmodel.h"
+#include "ui/mainwindow/entrylistview.h"
+#include "ui/mainwindow/mainmenu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tallyfox::test {
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+class MainWindowFlows : public ::testing::Test
+{
+protected:
+    MainForm& startWithEntries(int count, const QStringList& extra = {})
+    {
+        QByteArray content(kDatabaseHeader.data(), kDatabaseHeader.size());
+        content += "\r\n";
+        for (int i = 0; i < count; ++i)
+            content += QStringLiteral(
+                           "item\t2010\t1\t%1\tEUR\t%2.00\tfalse\tType %3\tEmployer\tCash\tfalse\t00\t\r\n")
+                           .arg(1 + i % 28)
+                           .arg(i + 1)
+                           .arg(i, 3, 10, QLatin1Char('0'))
+                           .toUtf8();
+        const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+        writeFileBytes(database, content);
+        return fixture.start(QStringList{QStringLiteral("-f"), database} + extra);
+    }
+
+    MainFormFixture fixture;
+};
+
+TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
+{
+    MainForm& form = startWithEntries(3);
+    EntryListView* list = form.list();
+    QMenu* listMenu = form.mainMenu()->listMenu();
+    EXPECT_EQ(listMenu->actions().size(), 2);
+    EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
+
+    const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
+    const QPoint thirdRow = list->visualRect(form.listModel()->index(2, 0)).center();
+    // A press held for 600 ms opens it; the long press's timer is fired at once rather than waited for.
+    QTimer& longPress = list->longPressTimer();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, thirdRow);
+    ASSERT_TRUE(longPress.isActive());
+    EXPECT_EQ(longPress.interval(), 600);
+    EXPECT_FALSE(listMenu->isVisible());
+    longPress.start(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listMenu->isVisible(); }));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, thirdRow);
+    EXPECT_EQ(list->selectedRow(), 2);
+    listMenu->hide();
+
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, secondRow,
+                                 list->viewport()->mapToGlobal(secondRow));
+    QCoreApplication::sendEvent(list->viewport(), &rightClick);
+    EXPECT_TRUE(listMenu->isVisible());
+    EXPECT_EQ(list->selectedRow(), 1);
+    listMenu->hide();
+
+    // A short tap opens nothing: its release stops the long press before it is due.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow);
+    EXPECT_FALSE(longPress.isActive());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(listMenu->isVisible());
+}
+
+TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndSelectedWhereverTheSortPutsIt)
+{
+    MainForm& form = startWithEntries(200);
+    fixture.state->settings.autoSort = true;
+    fixture.state->settings.sortKey = SortKey::Name;
+    EntryDraft draft;
+    draft.type = QStringLiteral("Type 000a");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 4;
+    fixture.session->storeEntry(draft);
+    // Sorted by name it lands second, far from the end where it was appended.
+    EXPECT_FALSE(fixture.state->entries[1].justChanged);
+    EXPECT_EQ(form.list()->currentIndex().row(), 1);
+    EXPECT_EQ(form.list()->selectedRow(), 1) << "the highlighted row is the one the entry commands act on";
+    const QRect visible = form.list()->viewport()->rect();
+    EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
+    EXPECT_TRUE(form.mainMenu()->editEntry->isEnabled());
+    EXPECT_TRUE(form.mainMenu()->deleteEntry->isEnabled());
+
+    // The Delete key deletes what is highlighted.
+    fixture.prompts.answerQuestion(true);
+    QTest::keyClick(form.list(), Qt::Key_Delete);
+    ASSERT_EQ(fixture.state->entryCount(), 200);
+    EXPECT_EQ(fixture.state->entries[1].type, u"Type 001");
+}
+
+TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
+{
+    QStringList shownBeforeNewItem;
+    bool newItemOpened = false;
+    // Start-up has two things to tell: the welcome of a first run, then a log that cannot be written.
+    const QString log = fixture.settingsFolder() + QStringLiteral("Tallyfox.log");
+    QDir().mkpath(log);
+    MainForm& form = startWithEntries(1, {QStringLiteral("-qe")});
+    form.setNewItemHandler([&] {
+        newItemOpened = true;
+        shownBeforeNewItem = fixture.prompts.texts(Kind::Message);
+    });
+    EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
+    EXPECT_TRUE(form.startupTimer().isActive());
+    EXPECT_EQ(form.startupTimer().interval(), 1000);
+    fixture.runStartupTick();
+    EXPECT_TRUE(newItemOpened);
+    ASSERT_EQ(shownBeforeNewItem.size(), 2);
+    EXPECT_TRUE(shownBeforeNewItem[0].startsWith(QStringLiteral("Welcome")))
+        << shownBeforeNewItem[0].toStdString();
+    EXPECT_TRUE(shownBeforeNewItem[1].startsWith(QStringLiteral("Cannot write \"%1\"").arg(log)))
+        << shownBeforeNewItem[1].toStdString();
+    EXPECT_TRUE(fixture.session->takeMessages().isEmpty());
+}
+
+// Entries added after Open found a file that is no database live in memory only: Exit, New and Open ask
+// first whether to keep them with Save as.
+struct KeepCase
+{
+    const char* name;
+    QAction* MainMenu::*command;
+    bool keep;
+    // The Save as dialog's answer: nothing cancels it.
+    bool saved;
+    // The command went on: the window closed, or the New or Open dialog was shown.
+    bool wentOn;
+};
+
+class EntriesOnlyInMemory : public MainWindowFlows, public ::testing::WithParamInterface<KeepCase>
+{};
+
+TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
+{
+    const KeepCase& c = GetParam();
+    MainForm& form = startWithEntries(1);
+    const QString notes = fixture.settingsFolder() + QStringLiteral("notes.txt");
+    writeFileBytes(notes, "Shopping list\r\nMilk\r\n");
+    fixture.prompts.answerFile(notes);
+    form.mainMenu()->openDatabase->trigger();
+    ASSERT_EQ(fixture.prompts.texts(Kind::Message).size(), 1) << "said as soon as the file is read";
+    EXPECT_TRUE(fixture.prompts.texts(Kind::Message)[0].contains(u"not a Tallyfox database"));
+    EntryDraft draft;
+    draft.type = QStringLiteral("Taxi");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 9;
+    fixture.session->storeEntry(draft);
+    EXPECT_EQ(fixture.session->takeMessages().size(), 1) << "storing tells that the entry is in memory only";
+    fixture.prompts.clear();
+
+    const QString rescue = fixture.settingsFolder() + QStringLiteral("rescue.tfx");
+    fixture.prompts.answerQuestion(c.keep);
+    if (c.keep)
+        fixture.prompts.answerFile(c.saved ? std::optional<QString>(rescue) : std::nullopt);
+    // New and Open are cancelled in their own dialog.
+    fixture.prompts.answerFile(std::nullopt);
+    (form.mainMenu()->*c.command)->trigger();
+
+    ASSERT_FALSE(fixture.prompts.asked().isEmpty());
+    EXPECT_EQ(fixture.prompts.asked()[0].kind, Kind::Question);
+    EXPECT_TRUE(fixture.prompts.asked()[0].text.contains(u"Save as"))
+        << fixture.prompts.asked()[0].text.toStdString();
+    const QString lastDialog = fixture.prompts.asked().constLast().dialog.title;
+    if (c.command == &MainMenu::exit)
+        EXPECT_EQ(!form.isVisible(), c.wentOn);
+    else
+        EXPECT_EQ(lastDialog == u"New database file" || lastDialog == u"Open database file", c.wentOn)
+            << lastDialog.toStdString();
+    EXPECT_EQ(QFile::exists(rescue) && readFileBytes(rescue).contains("\tTaxi\t"), c.saved);
+    EXPECT_EQ(readFileBytes(notes), QByteArray("Shopping list\r\nMilk\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, EntriesOnlyInMemory,
+    ::testing::Values(KeepCase{"ExitLeavingThem", &MainMenu::exit, false, false, true},
+                      KeepCase{"ExitAfterSavingThem", &MainMenu::exit, true, true, true},
+                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", &MainMenu::exit, true, false, false},
+                      KeepCase{"NewAfterSavingThem", &MainMenu::newDatabase, true, true, true},
+                      KeepCase{"NewStopsWhenSaveAsIsCancelled", &MainMenu::newDatabase, true, false, false},
+                      KeepCase{"OpenLeavingThem", &MainMenu::openDatabase, false, false, true},
+                      KeepCase{"OpenAfterSavingThem", &MainMenu::openDatabase, true, true, true}),
+    [](const ::testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
+{
+    MainForm& form = startWithEntries(2);
+    writeFileBytes(fixture.folder.file(QStringLiteral("plain")), "x");
+    const QString impossible = fixture.folder.file(QStringLiteral("plain/export.txt"));
+    fixture.prompts.answerFile(impossible);
+    form.mainMenu()->exportData->trigger();
+    EXPECT_EQ(fixture.prompts.asked().constLast().kind, Kind::Message);
+    EXPECT_TRUE(fixture.prompts.asked().constLast().text.contains(impossible));
+    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
+    EXPECT_EQ(exportDialog.dialog.title, u"Export file");
+    EXPECT_EQ(exportDialog.dialog.filter, u"Text files|*.txt|All files|*.*");
+    EXPECT_TRUE(exportDialog.dialog.askBeforeOverwrite);
+}
+
+} // namespace
+} // namespace tallyfox::test
