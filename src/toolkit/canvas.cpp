@@ -3,17 +3,18 @@
 #include "toolkit/programfont.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPen>
 #include <QPolygon>
 
 namespace tallyfox {
 
-Canvas::Canvas(QPainter& painter) : m_painter(painter)
+PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter)
 {
     m_painter.setBackgroundMode(Qt::TransparentMode);
 }
 
-void Canvas::setPen(int width, QRgb colour)
+void PainterCanvas::setPen(int width, QRgb colour)
 {
     QPen pen{QColor(colour)};
     pen.setWidth(width);
@@ -22,42 +23,42 @@ void Canvas::setPen(int width, QRgb colour)
     m_painter.setPen(pen);
 }
 
-void Canvas::line(QPoint from, QPoint to)
+void PainterCanvas::line(QPoint from, QPoint to)
 {
     m_painter.drawLine(from, to);
 }
 
-void Canvas::polyline(std::initializer_list<QPoint> points)
+void PainterCanvas::polyline(const QList<QPoint>& points)
 {
-    m_painter.drawPolyline(QPolygon(QList<QPoint>(points)));
+    m_painter.drawPolyline(QPolygon(points));
 }
 
-void Canvas::fill(const QRect& area, QRgb colour)
+void PainterCanvas::fill(const QRect& area, QRgb colour)
 {
     m_painter.fillRect(area, QColor(colour));
 }
 
-void Canvas::setFontHeight(int pixels, bool bold)
+void PainterCanvas::setFontHeight(int pixels, bool bold)
 {
     m_painter.setFont(programfont::forLineHeight(pixels, bold));
 }
 
-int Canvas::textWidth(const QString& text) const
+int PainterCanvas::textWidth(const QString& text) const
 {
     return m_painter.fontMetrics().horizontalAdvance(text);
 }
 
-int Canvas::textHeight() const
+int PainterCanvas::textHeight() const
 {
     return m_painter.fontMetrics().height();
 }
 
-void Canvas::text(QPoint topLeft, const QString& text)
+void PainterCanvas::text(QPoint topLeft, const QString& text)
 {
     m_painter.drawText(topLeft + QPoint(0, m_painter.fontMetrics().ascent()), text);
 }
 
-void Canvas::textCentred(const QRect& area, const QString& text)
+void PainterCanvas::textCentred(const QRect& area, const QString& text)
 {
     m_painter.drawText(area, Qt::AlignCenter, text);
 }

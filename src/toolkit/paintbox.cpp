@@ -16,7 +16,7 @@ void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    Canvas canvas(painter);
+    PainterCanvas canvas(painter);
     if (m_paint)
         m_paint(canvas, width(), height());
 }

@@ -1,7 +1,7 @@
 #include "ui/amountbox/digitamountbox.h"
 
 #include "core/textforms.h"
-#include "ui/amountbox/drawingsurface.h"
+#include "toolkit/canvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,7 +76,7 @@ bool isColumnShown(int column, int columns, bool decimalsShown)
     return column >= 3 || columns >= 6 - column;
 }
 
-void drawLeftStrip(DrawingSurface& surface, int h0, int height, int columns, long long cents)
+void drawLeftStrip(Canvas& surface, int h0, int height, int columns, long long cents)
 {
     const int half = height / 2;
     const int h = h0 / 6;
@@ -92,7 +92,7 @@ void drawLeftStrip(DrawingSurface& surface, int h0, int height, int columns, lon
     surface.line({0, half}, {h0, half});
 }
 
-void drawColumnChevrons(DrawingSurface& surface, Span span, int height)
+void drawColumnChevrons(Canvas& surface, Span span, int height)
 {
     const int h = (span.to - span.from) / 4;
     const int l = height / 10;
@@ -103,15 +103,14 @@ void drawColumnChevrons(DrawingSurface& surface, Span span, int height)
         {{span.from + h, height - f}, {m + 1, height - l}, {m - 1, height - l}, {span.to - h, height - f}});
 }
 
-void drawCentred(DrawingSurface& surface, Span span, int height, const QString& text)
+void drawCentred(Canvas& surface, Span span, int height, const QString& text)
 {
     const int x = span.from + (span.to - span.from - surface.textWidth(text)) / 2;
     const int y = (height - surface.textHeight()) / 2;
     surface.text({x, y}, text);
 }
 
-void drawRightStrip(DrawingSurface& surface, int x9, int width, int height, bool decimalsShown,
-                    bool hasFraction)
+void drawRightStrip(Canvas& surface, int x9, int width, int height, bool decimalsShown, bool hasFraction)
 {
     const int half = height / 2;
     const int h = (width - x9) / 6;
@@ -175,7 +174,7 @@ double DigitAmountBox::stepped(double amount, int column, int step, bool increas
     return candidate >= 0 && candidate < 1000000 ? candidate : amount;
 }
 
-void DigitAmountBox::paint(DrawingSurface& surface, int width, int height, DigitAmount& value)
+void DigitAmountBox::paint(Canvas& surface, int width, int height, DigitAmount& value)
 {
     // The platform may ask for a paint from within drawing calls.
     if (m_painting)

@@ -7,7 +7,7 @@
 
 namespace tallyfox {
 
-class DrawingSurface;
+class Canvas;
 
 // The digit-column amount box without a widget: its geometry, its drawing and its tap rules. Each box
 // keeps the ten column boundaries of its last paint, so that a tap means what is on screen.
@@ -36,7 +36,7 @@ public:
 
     // Draws the value. Shows the decimals of an amount with a fraction and grows the columns to what the
     // amount needs, in the caller's value. A paint that starts within a paint does nothing.
-    void paint(DrawingSurface& surface, int width, int height, DigitAmount& value);
+    void paint(Canvas& surface, int width, int height, DigitAmount& value);
     // Applies a tap at (x, y) to the caller's value against the boundaries of the last paint; true when
     // anything changed. Before the first paint nothing is on screen and a tap changes nothing.
     bool tap(int x, int y, int width, int height, DigitAmount& value, bool increase9Is0) const;

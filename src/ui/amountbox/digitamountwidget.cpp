@@ -2,7 +2,6 @@
 
 #include "core/textforms.h"
 #include "toolkit/canvas.h"
-#include "ui/amountbox/drawingsurface.h"
 
 #include <QKeyEvent>
 #include <QPalette>
@@ -60,8 +59,7 @@ void DigitAmountWidget::paintEvent(QPaintEvent* event)
 
 void DigitAmountWidget::paintBox(Canvas& canvas, int width, int height)
 {
-    CanvasSurface surface(canvas);
-    m_box.paint(surface, width, height, m_value);
+    m_box.paint(canvas, width, height, m_value);
     if (hasFocus()) {
         const int right = width - kFocusInset;
         const int bottom = height - kFocusInset;

@@ -1,6 +1,7 @@
 // The digit-column amount box without a widget: where its columns lie, what it draws, and what a tap
 // does to the caller's amount, columns and decimals.
-#include "amountbox/recordingsurface.h"
+#include "amountbox/digitamountprinter.h"
+#include "support/recordingcanvas.h"
 #include "ui/amountbox/digitamountbox.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace tallyfox {
 
 namespace {
 
-using test::RecordingSurface;
+using test::RecordingCanvas;
 
 using Boundaries = DigitAmountBox::Boundaries;
 
@@ -34,7 +35,7 @@ TEST_P(Geometry, PlacesTheTenBoundaries)
     EXPECT_EQ(DigitAmountBox::geometry(c.width, c.columns, c.decimals), c.expected);
     // A paint stores the same boundaries for the taps that follow.
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0.0, c.decimals, c.columns};
     box.paint(surface, c.width, 70, value);
     EXPECT_EQ(box.boundaries(), c.expected);
@@ -58,7 +59,7 @@ TEST(DigitAmountBoxGeometry, EachBoxKeepsTheBoundariesOfItsOwnLastPaint)
 {
     DigitAmountBox narrow;
     DigitAmountBox wide;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0.0, true, 3};
     narrow.paint(surface, 100, 70, value);
     wide.paint(surface, 480, 70, value);
@@ -92,7 +93,7 @@ class Growth : public ::testing::TestWithParam<GrowthCase>
 TEST_P(Growth, ShowsWhatTheAmountNeeds)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value = GetParam().before;
     box.paint(surface, 236, 70, value);
     EXPECT_EQ(value, GetParam().after);
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DigitAmountBoxPainting, DrawsTheDigitsCentredInTheirColumns)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{1.5, true, 3};
     box.paint(surface, 236, 70, value);
     // Column width 38.6: the digits are twice as high, but no higher than the box.
@@ -129,7 +130,7 @@ TEST(DigitAmountBoxPainting, DrawsTheDigitsCentredInTheirColumns)
 TEST(DigitAmountBoxPainting, FontFollowsTheColumnWidthInAHighBox)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0, true, 6};
     box.paint(surface, 236, 88, value);
     // 2 x 24.125 = 48.25.
@@ -140,7 +141,7 @@ TEST(DigitAmountBoxPainting, FontFollowsTheColumnWidthInAHighBox)
 TEST(DigitAmountBoxPainting, FillsThenDrawsTheMiddleLineTheGridAndTheFrame)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0, false, 3};
     box.paint(surface, 236, 70, value);
     EXPECT_EQ(surface.calls.first(), u"fill 0,0 236x70 ffffff");
@@ -154,7 +155,7 @@ TEST(DigitAmountBoxPainting, FillsThenDrawsTheMiddleLineTheGridAndTheFrame)
 TEST(DigitAmountBoxPainting, DrawsChevronsInEveryShownColumn)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0, false, 3};
     box.paint(surface, 236, 70, value);
     // The units 152-221: h 17, l 7, f 28, m 186.
@@ -184,7 +185,7 @@ TEST_P(Strips, OfferWhatATapCanDo)
 {
     const StripCase& c = GetParam();
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value = c.value;
     box.paint(surface, 236, 70, value);
     // Left strip 0-15: h 2, l 7, q 17, half 35.
@@ -222,14 +223,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DigitAmountBoxPainting, APaintAskedForWithinAPaintIsIgnored)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0, false, 3};
     int nestedCalls = -1;
     bool asked = false;
     surface.onDraw = [&] {
         if (std::exchange(asked, true))
             return;
-        RecordingSurface nested;
+        RecordingCanvas nested;
         DigitAmount other{1234, false, 3};
         box.paint(nested, 100, 70, other);
         nestedCalls = static_cast<int>(nested.calls.size());
@@ -239,7 +240,7 @@ TEST(DigitAmountBoxPainting, APaintAskedForWithinAPaintIsIgnored)
     EXPECT_EQ(nestedCalls, 0);
     EXPECT_EQ(box.boundaries()[9], 221);
     // Once the paint is over, the next one draws again.
-    RecordingSurface again;
+    RecordingCanvas again;
     box.paint(again, 236, 70, value);
     EXPECT_FALSE(again.calls.isEmpty());
 }

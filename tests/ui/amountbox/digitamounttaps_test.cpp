@@ -1,6 +1,7 @@
 // What a tap on the digit-column amount box does: digits up and down with carries or wrapping, the
 // strips, the limits, and taps that belong to no column.
-#include "amountbox/recordingsurface.h"
+#include "amountbox/digitamountprinter.h"
+#include "support/recordingcanvas.h"
 #include "ui/amountbox/digitamountbox.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 namespace tallyfox {
 namespace {
 
-using test::RecordingSurface;
+using test::RecordingCanvas;
 
 constexpr int kWidth = 236;
 constexpr int kHeight = 70;
@@ -80,7 +81,7 @@ TEST_P(Taps, ChangeTheCallersValue)
 {
     const TapCase& c = GetParam();
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value = c.start;
     box.paint(surface, kWidth, kHeight, value);
     ASSERT_EQ(value, c.start) << "the starting value needs no growth";
@@ -154,7 +155,7 @@ TEST(DigitAmountBoxTaps, BeforeTheFirstPaintNothingIsOnScreenToTap)
 TEST(DigitAmountBoxTaps, AreMeasuredAgainstWhatIsOnScreen)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{0, false, 3};
     box.paint(surface, kWidth, kHeight, value);
     for (int i = 0; i < 3; ++i)
@@ -171,7 +172,7 @@ TEST(DigitAmountBoxTaps, AreMeasuredAgainstWhatIsOnScreen)
 TEST(DigitAmountBoxTaps, FewerColumnsThanTheAmountNeedsComeBackAtTheNextPaint)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{1234, false, 3};
     box.paint(surface, kWidth, kHeight, value);
     EXPECT_EQ(value.columns, 4);
@@ -184,7 +185,7 @@ TEST(DigitAmountBoxTaps, FewerColumnsThanTheAmountNeedsComeBackAtTheNextPaint)
 TEST(DigitAmountBoxTaps, AnAmountWithAFractionKeepsItsDecimals)
 {
     DigitAmountBox box;
-    RecordingSurface surface;
+    RecordingCanvas surface;
     DigitAmount value{1.5, true, 3};
     box.paint(surface, kWidth, kHeight, value);
     box.tap(230, 10, kWidth, kHeight, value, false);

@@ -1,6 +1,7 @@
 // The amount box on screen: tapped with the mouse, typed into at a desk, and telling its owner about
 // every change.
-#include "amountbox/recordingsurface.h" // readable values in failures
+#include "amountbox/digitamountprinter.h"
+#include "support/recordingcanvas.h" // readable values in failures
 #include "ui/amountbox/digitamountwidget.h"
 
 #include <QApplication>

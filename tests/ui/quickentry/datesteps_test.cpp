@@ -1,4 +1,7 @@
-// The date panel's steps over month, year and leap-day boundaries, and at the ends of the calendar.
+// The date panel's steps over month, year and leap-day boundaries, and at the ends of the calendar, and
+// its painted boxes.
+#include "support/recordingcanvas.h"
+#include "ui/quickentry/dateboxes.h"
 #include "ui/quickentry/datesteps.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +51,19 @@ TEST(DateSteps, MoveTheDayByTheCalendarAndKeepTheTimeOfDay)
         EXPECT_EQ(result.date(), c.expected)
             << trace << " gave " << result.date().toString(Qt::ISODate).toStdString();
         EXPECT_EQ(result.time(), QTime(12, 30, 45)) << trace;
+    }
+}
+
+TEST(DateBoxes, ShowTheirNumberInAFrameThatMarksTheFocus)
+{
+    for (const bool focused : {false, true}) {
+        test::RecordingCanvas canvas;
+        dateboxes::paintUpDown(canvas, 60, 80, QStringLiteral("29"), focused);
+        EXPECT_EQ(canvas.only(QStringLiteral("centred")),
+                  QStringList{QStringLiteral("centred 0,0 60x80 29")});
+        const QString frame = QStringLiteral("poly 1,1 59,1 59,79 1,79 1,1");
+        EXPECT_EQ(canvas.penBefore(frame),
+                  focused ? QStringLiteral("pen 4 3070c0") : QStringLiteral("pen 2 000000"));
     }
 }
 

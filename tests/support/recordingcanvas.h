@@ -1,19 +1,12 @@
 #pragma once
 
-#include "ui/amountbox/digitamount.h"
-#include "ui/amountbox/drawingsurface.h"
+#include "toolkit/canvas.h"
 
 #include <QStringList>
 #include <functional>
 #include <ostream>
 
 namespace tallyfox {
-
-inline void PrintTo(const DigitAmount& value, std::ostream* out)
-{
-    *out << "{" << value.amount << ", " << (value.decimalsShown ? "decimals" : "no decimals") << ", "
-         << value.columns << " columns}";
-}
 
 namespace test {
 
@@ -27,8 +20,9 @@ inline QString recordedPoint(QPoint p)
     return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
 }
 
-// Writes every drawing call down as a line of text. Texts are 10 pixels wide a character and 20 high.
-class RecordingSurface : public DrawingSurface
+// A canvas that writes every drawing call down as a line of text. Texts are 10 pixels wide a character and 20
+// high.
+class RecordingCanvas : public Canvas
 {
 public:
     void setPen(int width, QRgb rgb) override
@@ -57,12 +51,24 @@ public:
                      .arg(area.height())
                      .arg(recordedColour(rgb));
     }
-    void setFontHeight(int pixels) override { calls << QStringLiteral("font %1").arg(pixels); }
+    void setFontHeight(int pixels, bool bold = false) override
+    {
+        calls << (bold ? QStringLiteral("font %1 bold") : QStringLiteral("font %1")).arg(pixels);
+    }
     int textWidth(const QString& text) const override { return 10 * static_cast<int>(text.size()); }
     int textHeight() const override { return 20; }
     void text(QPoint topLeft, const QString& text) override
     {
         calls << QStringLiteral("text %1 %2").arg(recordedPoint(topLeft), text);
+    }
+    void textCentred(const QRect& area, const QString& text) override
+    {
+        calls << QStringLiteral("centred %1,%2 %3x%4 %5")
+                     .arg(area.x())
+                     .arg(area.y())
+                     .arg(area.width())
+                     .arg(area.height())
+                     .arg(text);
     }
 
     // The calls that start with a word, in order.
