@@ -1,25 +1,16 @@
 #pragma once
 
+#include "core/columns.h"
+
 #include <QString>
 #include <array>
 #include <optional>
 
 namespace tallyfox {
 
-// Identifiers of the list columns, by identifier index k. They name the column settings and the
-// quick-entry steps.
-inline constexpr int kColumnCount = 9;
-inline constexpr std::array<const char16_t*, kColumnCount> kColumnIdentifiers = {
-    u"Type",           u"Date",    u"Currency", u"Amount",        u"PaidWith",
-    u"IntendedSource", u"Receipt", u"Note",     u"PrimaryAmount",
-};
-inline constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80, 60, 40, 55, 80, 80, 50, 80, 55};
+inline constexpr ColumnArray<int> kDefaultColumnWidths = {{80, 60, 40, 55, 80, 80, 50, 80, 55}};
 // A stored width beyond this (or below 0) is damage, not a choice; the column gets its default width.
 inline constexpr int kLargestColumnWidth = 10000;
-
-// The quick-entry steps are the first six identifiers and "Note"; "Receipt" and "PrimaryAmount" are none.
-inline constexpr int kQuickStepCount = 7;
-inline constexpr std::array<int, kQuickStepCount> kQuickStepIdentifiers = {0, 1, 2, 3, 4, 5, 7};
 
 // What the entries are sorted by. The numbers are the ones stored as "SortType".
 enum class SortKey : quint16
@@ -64,7 +55,8 @@ struct Settings
     bool fingerFriendly = true;
     bool startWithQuick = false;
     bool showDecimals = true;
-    qint32 decimalsVisible = 3;
+    // The whole-number digit columns the amount box shows ("DecimalsVis").
+    qint32 wholeDigitColumns = 3;
     bool autoSort = false;
     bool sortReverse = false;
     SortKey sortKey = SortKey::Name;
@@ -74,9 +66,9 @@ struct Settings
     std::array<bool, kQuickStepCount> quickEnable = {true, true, true, true, true, true, true};
 
     quint16 lastVisibleColumn = 7;
-    std::array<int, kColumnCount> columnWidths = kDefaultColumnWidths;
-    // Display position of each column by identifier index; always a permutation of 0-8.
-    std::array<int, kColumnCount> columnPositions = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    ColumnArray<int> columnWidths = kDefaultColumnWidths;
+    // Display position of each column; always a permutation of 0-8.
+    ColumnArray<int> columnPositions = {{0, 1, 2, 3, 4, 5, 6, 7, 8}};
 
     // Set when start-up could neither open nor create the settings key because the registry file cannot
     // be read. The settings then stay at their defaults and are not saved, so that the settings the user

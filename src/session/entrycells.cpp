@@ -5,15 +5,6 @@
 
 namespace tallyfox {
 
-std::optional<int> identifierOfColumn(int column)
-{
-    for (int k = 0; k < kListColumnCount; ++k) {
-        if (kColumnOfIdentifier[static_cast<size_t>(k)] == column)
-            return k;
-    }
-    return std::nullopt;
-}
-
 std::optional<SortKey> sortKeyOfColumn(int column)
 {
     switch (static_cast<ListColumn>(column)) {

@@ -24,11 +24,37 @@ enum class ListColumn
 };
 inline constexpr int kListColumnCount = 9;
 
-// The logical column of each column setting identifier k ("Type", "Date", … "PrimaryAmount").
-inline constexpr std::array<int, kListColumnCount> kColumnOfIdentifier = {0, 3, 4, 5, 6, 7, 1, 2, 8};
+// The list's column that shows a column.
+[[nodiscard]] constexpr ListColumn listColumnOf(ColumnId column)
+{
+    switch (column) {
+    case ColumnId::Type:
+        return ListColumn::What;
+    case ColumnId::Date:
+        return ListColumn::Date;
+    case ColumnId::Currency:
+        return ListColumn::Currency;
+    case ColumnId::Amount:
+        return ListColumn::Amount;
+    case ColumnId::PaidWith:
+        return ListColumn::PaidWith;
+    case ColumnId::IntendedSource:
+        return ListColumn::IntendedSource;
+    case ColumnId::Receipt:
+        return ListColumn::Receipt;
+    case ColumnId::Note:
+        return ListColumn::Note;
+    case ColumnId::PrimaryAmount:
+        break;
+    }
+    return ListColumn::PrimaryAmount;
+}
 
-// The identifier index k of a logical column; none for a number that names no column.
-[[nodiscard]] std::optional<int> identifierOfColumn(int column);
+// The number of the list's column (its model section) that shows a column.
+[[nodiscard]] constexpr int listSectionOf(ColumnId column)
+{
+    return static_cast<int>(listColumnOf(column));
+}
 
 // The sort key that a tap on the column's header chooses; none for the note and the primary amount.
 [[nodiscard]] std::optional<SortKey> sortKeyOfColumn(int column);

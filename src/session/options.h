@@ -26,7 +26,7 @@ struct OptionsEdit
     std::array<bool, kQuickStepCount> quickEnable{};
     // The columns as the settings hold them: the display position of each column by identifier index.
     quint16 lastVisibleColumn = 0;
-    std::array<int, kColumnCount> columnPositions{};
+    ColumnArray<int> columnPositions{};
 
     DefaultsLists lists;
 

@@ -6,31 +6,40 @@ namespace tallyfox {
 
 namespace {
 
-constexpr std::array<const char16_t*, kColumnCount> kColumnWidthValueNames = {
-    u"TypeWidth",      u"DateWidth",    u"CurWidth",  u"AmountWidth",        u"PaidWithWidth",
-    u"IntSourceWidth", u"ReceiptWidth", u"NoteWidth", u"PrimaryAmountWidth",
-};
+constexpr ColumnArray<const char16_t*> kColumnWidthValueNames = {{
+    u"TypeWidth",
+    u"DateWidth",
+    u"CurWidth",
+    u"AmountWidth",
+    u"PaidWithWidth",
+    u"IntSourceWidth",
+    u"ReceiptWidth",
+    u"NoteWidth",
+    u"PrimaryAmountWidth",
+}};
 
-// Widths are stored in this order: Currency, Type, Date, Amount, PaidWith, IntendedSource, Note, Receipt,
-// PrimaryAmount.
-constexpr std::array<int, kColumnCount> kColumnWidthSaveOrder = {2, 0, 1, 3, 4, 5, 7, 6, 8};
+// Widths are stored in this order.
+constexpr std::array<ColumnId, kColumnCount> kColumnWidthSaveOrder = {
+    ColumnId::Currency,       ColumnId::Type, ColumnId::Date,    ColumnId::Amount,        ColumnId::PaidWith,
+    ColumnId::IntendedSource, ColumnId::Note, ColumnId::Receipt, ColumnId::PrimaryAmount,
+};
 
 } // namespace
 
-QString columnWidthValueName(int k)
+QString columnWidthValueName(ColumnId column)
 {
-    return QString::fromUtf16(kColumnWidthValueNames[k]);
+    return QString::fromUtf16(kColumnWidthValueNames[column]);
 }
 
-QString columnOrderValueName(int k)
+QString columnOrderValueName(ColumnId column)
 {
-    return QStringLiteral("Order") + QString::fromUtf16(kColumnIdentifiers[k]);
+    return QStringLiteral("Order") + QString::fromUtf16(columnIdentifier(column));
 }
 
-std::array<int, kColumnCount> columnPositionsFromStored(const std::array<quint16, kColumnCount>& stored)
+ColumnArray<int> columnPositionsFromStored(const ColumnArray<quint16>& stored)
 {
     std::array<bool, kColumnCount> taken{};
-    std::array<int, kColumnCount> positions{};
+    ColumnArray<int> positions{};
     for (int k = 0; k < kColumnCount; ++k) {
         int position = stored[k];
         if (position >= kColumnCount || taken[position]) {
@@ -47,14 +56,17 @@ std::array<int, kColumnCount> columnPositionsFromStored(const std::array<quint16
 void readColumnSettings(RegistryKey& columnsKey, Settings& settings)
 {
     settings.lastVisibleColumn = readNumber16Setting(columnsKey, QStringLiteral("LastVisibleColumn"), 7);
-    for (int k = 0; k < kColumnCount; ++k) {
-        const qint32 width = readNumberSetting(columnsKey, columnWidthValueName(k), kDefaultColumnWidths[k]);
-        settings.columnWidths[k] =
-            (width < 0 || width > kLargestColumnWidth) ? kDefaultColumnWidths[k] : static_cast<int>(width);
+    for (const ColumnId column : kColumnIds) {
+        const qint32 width =
+            readNumberSetting(columnsKey, columnWidthValueName(column), kDefaultColumnWidths[column]);
+        settings.columnWidths[column] = (width < 0 || width > kLargestColumnWidth)
+                                            ? kDefaultColumnWidths[column]
+                                            : static_cast<int>(width);
     }
-    std::array<quint16, kColumnCount> stored{};
-    for (int k = 0; k < kColumnCount; ++k)
-        stored[k] = readNumber16Setting(columnsKey, columnOrderValueName(k), static_cast<quint16>(k));
+    ColumnArray<quint16> stored{};
+    for (const ColumnId column : kColumnIds)
+        stored[column] =
+            readNumber16Setting(columnsKey, columnOrderValueName(column), static_cast<quint16>(column));
     settings.columnPositions = columnPositionsFromStored(stored);
 }
 
@@ -63,14 +75,14 @@ QList<SettingValue> columnSettingValues(const Settings& settings)
     QList<SettingValue> values;
     values.append(
         {QStringLiteral("LastVisibleColumn"), RegistryValue::fromNumber(settings.lastVisibleColumn)});
-    for (int k : kColumnWidthSaveOrder) {
-        if (settings.columnWidths[k] > 0)
-            values.append(
-                {columnWidthValueName(k), RegistryValue::fromNumber(quint32(settings.columnWidths[k]))});
+    for (const ColumnId column : kColumnWidthSaveOrder) {
+        if (settings.columnWidths[column] > 0)
+            values.append({columnWidthValueName(column),
+                           RegistryValue::fromNumber(quint32(settings.columnWidths[column]))});
     }
-    for (int k = 0; k < kColumnCount; ++k)
-        values.append(
-            {columnOrderValueName(k), RegistryValue::fromNumber(quint32(settings.columnPositions[k]))});
+    for (const ColumnId column : kColumnIds)
+        values.append({columnOrderValueName(column),
+                       RegistryValue::fromNumber(quint32(settings.columnPositions[column]))});
     return values;
 }
 

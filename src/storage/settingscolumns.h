@@ -10,16 +10,14 @@
 
 namespace tallyfox {
 
-// The values of the "Columns" key that name a column's width and display position, by identifier
-// index k.
-[[nodiscard]] QString columnWidthValueName(int k);
-[[nodiscard]] QString columnOrderValueName(int k);
+// The values of the "Columns" key that name a column's width and display position.
+[[nodiscard]] QString columnWidthValueName(ColumnId column);
+[[nodiscard]] QString columnOrderValueName(ColumnId column);
 
 // The display positions from the stored Order values: in identifier order, each column takes its stored
 // position unless that is beyond 8 or already taken, and then the lowest free one. Always a permutation
 // of 0-8, whatever was stored.
-[[nodiscard]] std::array<int, kColumnCount>
-columnPositionsFromStored(const std::array<quint16, kColumnCount>& stored);
+[[nodiscard]] ColumnArray<int> columnPositionsFromStored(const ColumnArray<quint16>& stored);
 
 // Reads LastVisibleColumn, the nine widths and the nine Order values into the settings.
 void readColumnSettings(RegistryKey& columnsKey, Settings& settings);

@@ -32,8 +32,7 @@ QString readDataLocation(SettingsKeys& keys, const QString& defaultFolder)
 
 QString quickEnableValueName(int step)
 {
-    return QStringLiteral("QuickEnable") +
-           QString::fromUtf16(kColumnIdentifiers[kQuickStepIdentifiers[step]]);
+    return QStringLiteral("QuickEnable") + QString::fromUtf16(columnIdentifier(kQuickSteps[size_t(step)]));
 }
 
 void readMainSettings(SettingsKeys& keys, Settings& settings)
@@ -53,8 +52,8 @@ void readMainSettings(SettingsKeys& keys, Settings& settings)
     settings.fingerFriendly = readFlagSetting(key, QStringLiteral("FingerFriendly"), defaults.fingerFriendly);
     settings.startWithQuick = readFlagSetting(key, QStringLiteral("StartWithQuick"), defaults.startWithQuick);
     settings.showDecimals = readFlagSetting(key, QStringLiteral("ShowDecimals"), defaults.showDecimals);
-    settings.decimalsVisible =
-        readNumberSetting(key, QStringLiteral("DecimalsVis"), defaults.decimalsVisible);
+    settings.wholeDigitColumns =
+        readNumberSetting(key, QStringLiteral("DecimalsVis"), defaults.wholeDigitColumns);
     settings.autoSort = readFlagSetting(key, QStringLiteral("AutoSort"), defaults.autoSort);
     settings.sortReverse = readFlagSetting(key, QStringLiteral("SortReverse"), defaults.sortReverse);
     settings.sortKey = sortKeyFromNumber(readNumber16Setting(key, QStringLiteral("SortType"),

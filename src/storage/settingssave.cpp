@@ -144,7 +144,7 @@ QList<SettingValue> mainSettingValues(const AppState& state)
         flag(QStringLiteral("FingerFriendly"), s.fingerFriendly),
         flag(QStringLiteral("StartWithQuick"), s.startWithQuick),
         flag(QStringLiteral("ShowDecimals"), s.showDecimals),
-        number(QStringLiteral("DecimalsVis"), s.decimalsVisible),
+        number(QStringLiteral("DecimalsVis"), s.wholeDigitColumns),
         flag(QStringLiteral("AutoSort"), s.autoSort),
         flag(QStringLiteral("SortReverse"), s.sortReverse),
         number(QStringLiteral("SortType"), sortKeyNumber(s.sortKey)),

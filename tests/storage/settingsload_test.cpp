@@ -89,7 +89,7 @@ TEST_F(SettingsLoad, ValuesOfTheWrongKindOrSizeReadByTheirRules)
     EXPECT_FALSE(state.settings.lastIncome);
     EXPECT_EQ(state.settings.nextReceiptNumber, 4464);
     EXPECT_EQ(state.settings.sortKey, SortKey::Name);
-    EXPECT_EQ(state.settings.decimalsVisible, 5);
+    EXPECT_EQ(state.settings.wholeDigitColumns, 5);
     EXPECT_FALSE(state.settings.quickEnable[6]);
     EXPECT_TRUE(state.settings.quickEnable[5]);
 
@@ -141,15 +141,14 @@ TEST_F(SettingsLoad, ColumnWidthsOfTheWrongKindHideAndDamagedOnesGetTheirDefault
              "\"AmountWidth\"=dword:7fffffff\r\n"
              "\"LastVisibleColumn\"=dword:00010005\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.columnWidths,
-              (std::array<int, kColumnCount>{100, 0, 40, 55, 80, 80, 50, 80, 55}));
+    EXPECT_EQ(state.settings.columnWidths, (ColumnArray<int>{{100, 0, 40, 55, 80, 80, 50, 80, 55}}));
     EXPECT_EQ(state.settings.lastVisibleColumn, 5);
 }
 
 struct PositionCase
 {
-    std::array<quint16, kColumnCount> stored;
-    std::array<int, kColumnCount> positions;
+    ColumnArray<quint16> stored;
+    ColumnArray<int> positions;
 };
 
 class ColumnOrder : public ::testing::TestWithParam<PositionCase>
@@ -163,25 +162,25 @@ TEST_P(ColumnOrder, AlwaysGivesAPermutation)
 INSTANTIATE_TEST_SUITE_P(Stored, ColumnOrder,
                          ::testing::Values(
                              // Unchanged order.
-                             PositionCase{{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                             PositionCase{{{0, 1, 2, 3, 4, 5, 6, 7, 8}}, {{0, 1, 2, 3, 4, 5, 6, 7, 8}}},
                              // Type and Date both at 5: Type keeps it, Date takes the lowest free position.
-                             PositionCase{{5, 5, 2, 3, 4, 0, 6, 7, 8}, {5, 0, 2, 3, 4, 1, 6, 7, 8}},
-                             PositionCase{{5, 5, 1, 2, 3, 4, 6, 7, 8}, {5, 0, 1, 2, 3, 4, 6, 7, 8}},
+                             PositionCase{{{5, 5, 2, 3, 4, 0, 6, 7, 8}}, {{5, 0, 2, 3, 4, 1, 6, 7, 8}}},
+                             PositionCase{{{5, 5, 1, 2, 3, 4, 6, 7, 8}}, {{5, 0, 1, 2, 3, 4, 6, 7, 8}}},
                              // Note at 40 is moved to the lowest free position.
-                             PositionCase{{0, 1, 2, 3, 4, 5, 6, 40, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-                             PositionCase{{1, 2, 3, 4, 5, 6, 7, 40, 8}, {1, 2, 3, 4, 5, 6, 7, 0, 8}},
+                             PositionCase{{{0, 1, 2, 3, 4, 5, 6, 40, 8}}, {{0, 1, 2, 3, 4, 5, 6, 7, 8}}},
+                             PositionCase{{{1, 2, 3, 4, 5, 6, 7, 40, 8}}, {{1, 2, 3, 4, 5, 6, 7, 0, 8}}},
                              // All at one position, and all beyond the range.
-                             PositionCase{{3, 3, 3, 3, 3, 3, 3, 3, 3}, {3, 0, 1, 2, 4, 5, 6, 7, 8}},
-                             PositionCase{{9, 9, 65535, 9, 9, 9, 9, 9, 9}, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                             PositionCase{{{3, 3, 3, 3, 3, 3, 3, 3, 3}}, {{3, 0, 1, 2, 4, 5, 6, 7, 8}}},
+                             PositionCase{{{9, 9, 65535, 9, 9, 9, 9, 9, 9}}, {{0, 1, 2, 3, 4, 5, 6, 7, 8}}},
                              // A user's order, reversed.
-                             PositionCase{{8, 7, 6, 5, 4, 3, 2, 1, 0}, {8, 7, 6, 5, 4, 3, 2, 1, 0}}));
+                             PositionCase{{{8, 7, 6, 5, 4, 3, 2, 1, 0}}, {{8, 7, 6, 5, 4, 3, 2, 1, 0}}}));
 
 TEST_F(SettingsLoad, TheColumnOrderIsReadFromTheColumnsKey)
 {
     seed({}, "\"OrderType\"=dword:00000005\r\n\"OrderDate\"=dword:00000005\r\n"
              "\"OrderNote\"=dword:00000028\r\n\"OrderIntendedSource\"=dword:00010000\r\n");
     ASSERT_TRUE(load().ok());
-    EXPECT_EQ(state.settings.columnPositions, (std::array<int, kColumnCount>{5, 0, 2, 3, 4, 1, 6, 7, 8}));
+    EXPECT_EQ(state.settings.columnPositions, (ColumnArray<int>{{5, 0, 2, 3, 4, 1, 6, 7, 8}}));
 }
 
 TEST_F(SettingsLoad, AnUnreadableRegistryGivesDefaultsAndIsNeverWritten)

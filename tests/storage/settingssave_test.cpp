@@ -35,7 +35,7 @@ AppState usedState()
     s.fingerFriendly = false;
     s.startWithQuick = true;
     s.showDecimals = false;
-    s.decimalsVisible = 5;
+    s.wholeDigitColumns = 5;
     s.autoSort = true;
     s.sortReverse = true;
     s.sortKey = SortKey::Receipt;

@@ -81,7 +81,7 @@ void ItemForm::connectControls()
         m_amount = value.amount;
         Settings& settings = m_session.state().settings;
         settings.showDecimals = value.decimalsShown;
-        settings.decimalsVisible = value.columns;
+        settings.wholeDigitColumns = value.columns;
         refreshAmountDisplay();
     });
     connect(c.date, &QDateEdit::userDateChanged, this, [this](QDate day) { m_date.setDate(day); });
@@ -362,7 +362,7 @@ void ItemForm::setAmountBoxValue(double amount)
 {
     const Settings& settings = m_session.state().settings;
     m_controls->amountBox->setIncrease9Is0(settings.increase9Is0);
-    m_controls->amountBox->setValue({amount, settings.showDecimals, settings.decimalsVisible});
+    m_controls->amountBox->setValue({amount, settings.showDecimals, settings.wholeDigitColumns});
 }
 
 } // namespace tallyfox

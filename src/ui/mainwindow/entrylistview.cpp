@@ -120,13 +120,13 @@ QModelIndex EntryListView::moveCursor(CursorAction action, Qt::KeyboardModifiers
     return QTableView::moveCursor(action, modifiers);
 }
 
-void EntryListView::applyWidths(const std::array<int, kColumnCount>& widths)
+void EntryListView::applyWidths(const ColumnArray<int>& widths)
 {
-    for (int k = 0; k < kColumnCount; ++k) {
-        const int column = kColumnOfIdentifier[size_t(k)];
-        m_widths[size_t(column)] = fittedWidth(column, std::max(0, widths[size_t(k)]));
+    for (const ColumnId id : kColumnIds) {
+        const int column = listSectionOf(id);
+        m_widths[size_t(column)] = fittedWidth(column, std::max(0, widths[id]));
         horizontalHeader()->resizeSection(column, m_widths[size_t(column)]);
-        horizontalHeader()->setSectionHidden(column, widths[size_t(k)] <= 0);
+        horizontalHeader()->setSectionHidden(column, widths[id] <= 0);
     }
 }
 
@@ -134,20 +134,20 @@ void EntryListView::applyColumns(const Settings& settings, const QString& primar
 {
     QHeaderView* header = horizontalHeader();
     for (int position = 0; position < kColumnCount; ++position) {
-        for (int k = 0; k < kColumnCount; ++k) {
-            if (settings.columnPositions[size_t(k)] == position) {
-                const int column = kColumnOfIdentifier[size_t(k)];
+        for (const ColumnId id : kColumnIds) {
+            if (settings.columnPositions[id] == position) {
+                const int column = listSectionOf(id);
                 header->moveSection(header->visualIndex(column), position);
             }
         }
     }
-    for (int k = 0; k < kColumnCount; ++k) {
-        const int column = kColumnOfIdentifier[size_t(k)];
-        if (settings.columnPositions[size_t(k)] > settings.lastVisibleColumn) {
+    for (const ColumnId id : kColumnIds) {
+        const int column = listSectionOf(id);
+        if (settings.columnPositions[id] > settings.lastVisibleColumn) {
             header->setSectionHidden(column, true);
         } else if (header->isSectionHidden(column) || header->sectionSize(column) == 0) {
             header->setSectionHidden(column, false);
-            m_widths[size_t(column)] = fittedWidth(column, kDefaultColumnWidths[size_t(k)]);
+            m_widths[size_t(column)] = fittedWidth(column, kDefaultColumnWidths[id]);
             header->resizeSection(column, m_widths[size_t(column)]);
         }
     }
@@ -186,11 +186,11 @@ int EntryListView::columnWidth(int column) const
     return header->sectionSize(column);
 }
 
-std::array<int, kColumnCount> EntryListView::currentWidths() const
+ColumnArray<int> EntryListView::currentWidths() const
 {
-    std::array<int, kColumnCount> widths{};
-    for (int k = 0; k < kColumnCount; ++k)
-        widths[size_t(k)] = columnWidth(kColumnOfIdentifier[size_t(k)]);
+    ColumnArray<int> widths{};
+    for (const ColumnId id : kColumnIds)
+        widths[id] = columnWidth(listSectionOf(id));
     return widths;
 }
 

@@ -25,12 +25,12 @@ public:
     void selectRow(int row);
 
     // Stored widths (device-independent pixels), applied as start-up reads them.
-    void applyWidths(const std::array<int, kColumnCount>& widths);
+    void applyWidths(const ColumnArray<int>& widths);
     // Display positions, hiding the columns beyond LastVisibleColumn; a column shown again gets its
     // default width. The primary amount column is captioned with the primary currency.
     void applyColumns(const Settings& settings, const QString& primaryCaption);
     // Each column's current width by identifier index (device-independent pixels; 0 while hidden).
-    [[nodiscard]] std::array<int, kColumnCount> currentWidths() const;
+    [[nodiscard]] ColumnArray<int> currentWidths() const;
 
     // Scrolls up or down only: the list moves between rows, never sideways.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;

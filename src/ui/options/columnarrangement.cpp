@@ -5,21 +5,21 @@
 
 namespace tallyfox {
 
-ColumnArrangement::ColumnArrangement(const std::array<int, kColumnCount>& columnPositions, int lastVisible)
+ColumnArrangement::ColumnArrangement(const ColumnArray<int>& columnPositions, int lastVisible)
     : m_lastVisible(std::clamp(lastVisible, 0, kColumnCount - 1))
 {
-    for (int column = 0; column < kColumnCount; ++column) {
-        const int position = columnPositions[size_t(column)];
+    for (const ColumnId column : kColumnIds) {
+        const int position = columnPositions[column];
         if (position >= 0 && position < kColumnCount)
             m_order[size_t(position)] = column;
     }
 }
 
-std::array<int, kColumnCount> ColumnArrangement::columnPositions() const
+ColumnArray<int> ColumnArrangement::columnPositions() const
 {
-    std::array<int, kColumnCount> positions{};
+    ColumnArray<int> positions{};
     for (int position = 0; position < kColumnCount; ++position)
-        positions[size_t(m_order[size_t(position)])] = position;
+        positions[m_order[size_t(position)]] = position;
     return positions;
 }
 
@@ -53,13 +53,20 @@ void ColumnArrangement::show(int hidden)
     ++m_lastVisible;
 }
 
-QString ColumnArrangement::caption(int column)
+QString ColumnArrangement::caption(ColumnId column)
 {
-    static const std::array<const char*, kColumnCount> captions = {
-        "What/name",       "Date",    "Currency", "Amount",         "Paid with",
-        "Intended source", "Receipt", "Note",     "Primary amount",
-    };
-    return QString::fromLatin1(captions[size_t(column)]);
+    static constexpr ColumnArray<const char*> kCaptions = {{
+        "What/name",
+        "Date",
+        "Currency",
+        "Amount",
+        "Paid with",
+        "Intended source",
+        "Receipt",
+        "Note",
+        "Primary amount",
+    }};
+    return QString::fromLatin1(kCaptions[column]);
 }
 
 } // namespace tallyfox

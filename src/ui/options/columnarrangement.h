@@ -14,11 +14,11 @@ class ColumnArrangement
 {
 public:
     ColumnArrangement() = default;
-    ColumnArrangement(const std::array<int, kColumnCount>& columnPositions, int lastVisible);
+    ColumnArrangement(const ColumnArray<int>& columnPositions, int lastVisible);
 
-    [[nodiscard]] std::array<int, kColumnCount> columnPositions() const;
+    [[nodiscard]] ColumnArray<int> columnPositions() const;
     [[nodiscard]] int lastVisible() const { return m_lastVisible; }
-    [[nodiscard]] int columnAt(int position) const { return m_order[size_t(position)]; }
+    [[nodiscard]] ColumnId columnAt(int position) const { return m_order[size_t(position)]; }
     [[nodiscard]] int visibleCount() const { return m_lastVisible + 1; }
     [[nodiscard]] int hiddenCount() const { return kColumnCount - visibleCount(); }
 
@@ -38,11 +38,11 @@ public:
     // hidden column takes its place.
     void show(int hidden);
 
-    // The caption the dialog shows for a column by identifier index.
-    [[nodiscard]] static QString caption(int column);
+    // The caption the dialog shows for a column.
+    [[nodiscard]] static QString caption(ColumnId column);
 
 private:
-    std::array<int, kColumnCount> m_order = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    std::array<ColumnId, kColumnCount> m_order = kColumnIds;
     int m_lastVisible = kColumnCount - 2;
 };
 

@@ -66,7 +66,7 @@ void AmountPanel::load(const EditorFields& fields, const Settings& settings)
     value.amount = typed > 0.0 ? typed : fields.digitAmount;
     value.decimalsShown = settings.showDecimals;
     // A hand-edited registry may hold any number; the box shows 3 to 6 columns.
-    value.columns = std::clamp(settings.decimalsVisible, 3, 6);
+    value.columns = std::clamp(settings.wholeDigitColumns, 3, 6);
     m_amount->setIncrease9Is0(settings.increase9Is0);
     m_amount->setValue(value);
     // A new entry without a receipt proposes the next number, so that ticking the box is all it takes.
@@ -86,7 +86,7 @@ void AmountPanel::store(EditorFields& fields, Settings& settings) const
     const DigitAmount& value = m_amount->value();
     fields.digitAmount = value.amount;
     settings.showDecimals = value.decimalsShown;
-    settings.decimalsVisible = value.columns;
+    settings.wholeDigitColumns = value.columns;
     fields.amountText = amountText(value.amount);
     fields.income = m_income->isChecked();
 }

@@ -14,24 +14,12 @@ namespace tallyfox {
 
 namespace {
 
-// The steps by their column identifier index; "Receipt" (6) and "PrimaryAmount" (8) have none.
-enum QuickStep : int
+std::vector<ColumnId> enabledSteps(const Settings& settings)
 {
-    TypeStep = 0,
-    DateStep = 1,
-    CurrencyStep = 2,
-    AmountStep = 3,
-    PaidWithStep = 4,
-    IntendedSourceStep = 5,
-    NoteStep = 7,
-};
-
-std::vector<int> enabledSteps(const Settings& settings)
-{
-    std::vector<int> steps;
-    for (int i = 0; i < kQuickStepCount; ++i) {
-        if (settings.quickEnable[static_cast<size_t>(i)])
-            steps.push_back(kQuickStepIdentifiers[static_cast<size_t>(i)]);
+    std::vector<ColumnId> steps;
+    for (size_t i = 0; i < kQuickSteps.size(); ++i) {
+        if (settings.quickEnable[i])
+            steps.push_back(kQuickSteps[i]);
     }
     return steps;
 }
@@ -122,29 +110,30 @@ bool QuickEntryForm::runPicker()
 void QuickEntryForm::showStep()
 {
     switch (m_steps[static_cast<size_t>(m_position)]) {
-    case TypeStep:
+    case ColumnId::Type:
         openList(PickTarget::Type);
         break;
-    case DateStep:
+    case ColumnId::Date:
         m_dateTarget = &m_fields->date;
         openDate(m_fields->date);
         break;
-    case CurrencyStep:
+    case ColumnId::Currency:
         openList(PickTarget::Currency);
         break;
-    case AmountStep:
+    case ColumnId::Amount:
         openAmount();
         break;
-    case PaidWithStep:
+    case ColumnId::PaidWith:
         openList(PickTarget::PaidWith);
         break;
-    case IntendedSourceStep:
+    case ColumnId::IntendedSource:
         openList(PickTarget::IntendedSource);
         break;
-    case NoteStep:
+    case ColumnId::Note:
         openNote();
         break;
-    default:
+    case ColumnId::Receipt:
+    case ColumnId::PrimaryAmount:
         break;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/columns.h"
 #include "toolkit/formbase.h"
 #include "ui/itemeditor/editorfields.h"
 
@@ -81,7 +82,7 @@ private:
 
     bool m_running = false;
     // The enabled steps, by their column identifier index, and the one on screen.
-    std::vector<int> m_steps;
+    std::vector<ColumnId> m_steps;
     int m_position = -1;
 };
 

@@ -206,7 +206,8 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
             tapControl(page->hideButton());
         });
         EXPECT_EQ(header->hiddenSectionCount(), hiddenBefore + 1);
-        EXPECT_TRUE(header->isSectionHidden(kColumnOfIdentifier[0])) << "the type column, first of the list";
+        EXPECT_TRUE(header->isSectionHidden(listSectionOf(ColumnId::Type)))
+            << "the type column, first of the list";
     };
     const auto copyAMonthTable = [&] {
         OverviewForm& overview = fixture.forms->overview();

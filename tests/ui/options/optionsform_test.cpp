@@ -74,7 +74,7 @@ TEST_F(OptionsFormTest, ShowsAndStoresTheColumnOrderInverted)
     EXPECT_EQ(page->visibleList()->currentRow(), 1);
     ASSERT_TRUE(options.save());
 
-    const std::array<int, kColumnCount> expected = {2, 1, 0, 3, 4, 5, 6, 7, 8};
+    const ColumnArray<int> expected = {{2, 1, 0, 3, 4, 5, 6, 7, 8}};
     EXPECT_EQ(fixture.state->settings.columnPositions, expected);
     EXPECT_TRUE(fixture.registryText().contains(u"\"OrderDate\"=dword:00000001"));
     EXPECT_TRUE(fixture.registryText().contains(u"\"OrderCurrency\"=dword:00000000"));
@@ -136,8 +136,8 @@ TEST_F(OptionsFormTest, SavedSettingsReachTheRegistryAndTheList)
                               "\"OrderDate\"=dword:00000007"})
         EXPECT_TRUE(registry.contains(QString::fromLatin1(value))) << value;
     const QHeaderView* header = main.list()->horizontalHeader();
-    EXPECT_TRUE(header->isSectionHidden(kColumnOfIdentifier[1]));
-    EXPECT_FALSE(header->isSectionHidden(kColumnOfIdentifier[7]));
+    EXPECT_TRUE(header->isSectionHidden(listSectionOf(ColumnId::Date)));
+    EXPECT_FALSE(header->isSectionHidden(listSectionOf(ColumnId::Note)));
     EXPECT_TRUE(fixture.prompts.asked().isEmpty());
 }
 

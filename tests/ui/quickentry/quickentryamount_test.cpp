@@ -98,7 +98,7 @@ TEST_F(QuickEntryAmount, OkWritesTheAmountIncomeAndTheBoxesColumns)
     fields.amountText = QStringLiteral("12");
     fields.income = true;
     state.settings.showDecimals = false;
-    state.settings.decimalsVisible = 4;
+    state.settings.wholeDigitColumns = 4;
     EXPECT_TRUE(runAmount([&] {
         EXPECT_EQ(box()->value(), (DigitAmount{12.0, false, 4}));
         tap("incomeCheck");
@@ -108,10 +108,10 @@ TEST_F(QuickEntryAmount, OkWritesTheAmountIncomeAndTheBoxesColumns)
     EXPECT_EQ(fields.amountText, u"12.00");
     EXPECT_FALSE(fields.income);
     EXPECT_FALSE(state.settings.showDecimals);
-    EXPECT_EQ(state.settings.decimalsVisible, 4);
+    EXPECT_EQ(state.settings.wholeDigitColumns, 4);
 
     // A column count out of range opens within it.
-    state.settings.decimalsVisible = 99;
+    state.settings.wholeDigitColumns = 99;
     EXPECT_TRUE(runAmount([&] {
         EXPECT_EQ(box()->value().columns, 6);
         tapKey(Key::Right);

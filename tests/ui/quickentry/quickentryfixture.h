@@ -152,8 +152,8 @@ protected:
     {
         auto& enabled = state.settings.quickEnable;
         for (size_t i = 0; i < enabled.size(); ++i)
-            enabled[i] = std::find(identifiers.begin(), identifiers.end(), kQuickStepIdentifiers[i]) !=
-                         identifiers.end();
+            enabled[i] = std::find(identifiers.begin(), identifiers.end(),
+                                   static_cast<int>(kQuickSteps[i])) != identifiers.end();
     }
 
     TempFolder folder;
