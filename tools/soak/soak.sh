@@ -10,8 +10,9 @@
 #   corrupt           trials after which the file did not parse, held neither its old nor its new entries,
 #                     was changed although it had to stay as it was, or (FIFO) the command hung or
 #                     said nothing.
-#   leftovers         checks that found a temporary file beside the database or the registry after a save
-#                     that ran to its end.
+#   leftovers         saves that ran to their end and left a temporary file of their own, and temporary
+#                     files of killed saves still there after a later save, once they were two minutes
+#                     old (a save leaves younger ones alone, as their writer may still be at work).
 # Details of failures follow their line, indented. The exit status is 1 when any experiment lost an
 # entry or found a corrupt file or a leftover.
 #

@@ -75,13 +75,36 @@ markers_found() {
     sort -u "$work/markers" | grep -cxF -f "$1"
 }
 
-# Temporary files beside a file that a finished save should have removed: anything in its folder named
-# after it, other than the file itself and its backup.
+# Files beside a file that a save which ran to its end should not have left: anything in its folder named
+# after it, other than the file itself, its backup and its lock file (which stays, holding nothing).
 leftovers_beside() {
     local file=$1 name folder
     name=$(basename "$file")
     folder=$(dirname "$file")
-    find "$folder" -maxdepth 1 \( -name "$name?*" -o -name ".$name*" \) ! -name "$name.bak" | wc -l
+    find "$folder" -maxdepth 1 \( -name "$name?*" -o -name ".$name*" \) ! -name "$name.bak" \
+        ! -name ".$name.tallyfox-lock" | wc -l
+}
+
+# The names of the temporary files of saves of a file and of its backup, one a line, sorted.
+temporaries_beside() {
+    local file=$1 name
+    name=$(basename "$file")
+    find "$(dirname "$file")" -maxdepth 1 \( -name ".$name.tallyfox-tmp-*" -o -name ".$name.bak.tallyfox-tmp-*" \) \
+        -printf '%f\n' | LC_ALL=C sort
+}
+
+# How many names of the second list (a file of temporaries_beside) are not in the first: the temporary
+# files that a save between the two left.
+new_temporaries() {
+    LC_ALL=C comm -13 "$1" "$2" | wc -l
+}
+
+# Makes the temporary files beside a file look two minutes old: a later save may take them for leftovers.
+age_temporaries() {
+    local file=$1 name
+    name=$(basename "$file")
+    find "$(dirname "$file")" -maxdepth 1 \( -name ".$name.tallyfox-tmp-*" -o -name ".$name.bak.tallyfox-tmp-*" \) \
+        -exec touch -h -d '2 minutes ago' {} +
 }
 
 # Prints an experiment's line and its details, and marks the run failed on a loss, a corrupt file or a
