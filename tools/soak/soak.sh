@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Soak run: the built programs under kills, concurrent writers, the open window, a full disk and files
-# that are no database, checking after each trial that nothing was lost. Usage:
+# Soak run: the built programs under kills, concurrent writers, the open window, a full disk, files that
+# are no database, and the user's files beside the database, checking after each trial that nothing was
+# lost. Usage:
 #
 #     tools/soak/soak.sh [BIN_DIR]        (BIN_DIR defaults to build/bin; `make soak` runs it)
 #
@@ -9,7 +10,7 @@
 #                     completed or reported success); found: how many of them it holds.
 #   corrupt           trials after which the file did not parse, held neither its old nor its new entries,
 #                     was changed although it had to stay as it was, or (FIFO) the command hung or
-#                     said nothing.
+#                     said nothing; for files beside the database, the user's files changed or removed.
 #   leftovers         saves that ran to their end and left a temporary file of their own, and temporary
 #                     files of killed saves still there after a later save, once they were two minutes
 #                     old (a save leaves younger ones alone, as their writer may still be at work).
@@ -65,6 +66,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 source "$(dirname "${BASH_SOURCE[0]}")/soaklib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/experiments.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/specialfiles.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/beside.sh"
 
 failed=0
 echo "== soak of $bin_dir on $(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -74,7 +76,8 @@ start_time=$SECONDS
 "$gen" --entries 2000 --seed 20240601 --out "$work/disk.tfx" >/dev/null || exit 2
 db_header=$(head -n 1 "$work/small.tfx")
 
-for experiment in kill_saves concurrent_pairs window_and_cli full_disk file_size_limit fifo not_a_database; do
+for experiment in kill_saves concurrent_pairs window_and_cli full_disk file_size_limit fifo not_a_database \
+    beside_files linked_backup; do
     if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
         continue
     fi

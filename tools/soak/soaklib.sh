@@ -107,6 +107,24 @@ age_temporaries() {
         -exec touch -h -d '2 minutes ago' {} +
 }
 
+# Holds a POSIX record lock on a file, as a live writer does on its temporary file, until killed; sets
+# locker to its process id. hold_lock FILE
+hold_lock() {
+    local file=$1 ready=$work/lock.ready
+    rm -f "$ready"
+    perl -MFcntl -e '
+        open(my $f, "+<", $ARGV[0]) or die "open: $!";
+        fcntl($f, F_SETLK, pack("s s x4 q q i x4", F_WRLCK, SEEK_SET, 0, 0, 0)) or die "lock: $!";
+        open(my $r, ">", $ARGV[1]) or die; close($r);
+        sleep 3600;' "$file" "$ready" &
+    locker=$!
+    local tenths
+    for ((tenths = 0; tenths < 50; ++tenths)); do
+        [ -e "$ready" ] && break
+        sleep 0.1
+    done
+}
+
 # Prints an experiment's line and its details, and marks the run failed on a loss, a corrupt file or a
 # leftover: report NAME TRIALS EXPECTED FOUND CORRUPT LEFTOVERS [DETAIL...]
 report() {
