@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Soak run: the built programs under kills, concurrent writers, the open window, a full disk, files that
-# are no database, and the user's files beside the database, checking after each trial that nothing was
-# lost. Usage:
+# Soak run: the built programs under kills, concurrent writers (also by other paths to the file and from
+# other runtime folders), the open window, a full disk, files that are no database, and the user's files
+# beside the database, checking after each trial that nothing was lost. Usage:
 #
 #     tools/soak/soak.sh [BIN_DIR]        (BIN_DIR defaults to build/bin; `make soak` runs it)
 #
@@ -19,7 +19,8 @@
 #
 # Settings (environment): SOAK_KILL_TRIALS (1000) killed saves, SOAK_KILL_LARGE_TRIALS (100) of them on
 # the database of SOAK_LARGE_ENTRIES (100000) entries, the others on one of SOAK_SMALL_ENTRIES (10000);
-# SOAK_PAIRS (200) concurrent pairs; SOAK_WINDOW_SECONDS (60); SOAK_DISK_TRIALS (40) per full-disk kind;
+# SOAK_PAIRS (200) concurrent pairs; SOAK_WAYS_ROUNDS (50) rounds of four writers by other paths and
+# from other runtime folders; SOAK_WINDOW_SECONDS (60); SOAK_DISK_TRIALS (40) per full-disk kind;
 # SOAK_KEEP=1 keeps the work folder; SOAK_ONLY=name,... runs some experiments only.
 set -uo pipefail
 
@@ -39,6 +40,7 @@ kill_large_trials=${SOAK_KILL_LARGE_TRIALS:-100}
 large_entries=${SOAK_LARGE_ENTRIES:-100000}
 small_entries=${SOAK_SMALL_ENTRIES:-10000}
 pairs=${SOAK_PAIRS:-200}
+ways_rounds=${SOAK_WAYS_ROUNDS:-50}
 window_seconds=${SOAK_WINDOW_SECONDS:-60}
 disk_trials=${SOAK_DISK_TRIALS:-40}
 only=${SOAK_ONLY:-}
@@ -67,6 +69,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/soaklib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/experiments.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/specialfiles.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/beside.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/twoways.sh"
 
 failed=0
 echo "== soak of $bin_dir on $(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -76,8 +79,8 @@ start_time=$SECONDS
 "$gen" --entries 2000 --seed 20240601 --out "$work/disk.tfx" >/dev/null || exit 2
 db_header=$(head -n 1 "$work/small.tfx")
 
-for experiment in kill_saves concurrent_pairs window_and_cli full_disk file_size_limit fifo not_a_database \
-    beside_files linked_backup; do
+for experiment in kill_saves concurrent_pairs two_paths two_runtime_folders window_and_cli full_disk \
+    file_size_limit fifo not_a_database beside_files linked_backup; do
     if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
         continue
     fi
