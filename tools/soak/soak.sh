@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Soak run: the built programs under kills, concurrent writers (also by other paths to the file and from
-# other runtime folders), the open window, a full disk, files that are no database, and the user's files
-# beside the database, checking after each trial that nothing was lost. Usage:
+# other runtime folders), the open window, a full disk, files that are no database, databases that must
+# be refused, and the user's files beside the database, checking after each trial that nothing was lost.
+# Usage:
 #
 #     tools/soak/soak.sh [BIN_DIR]        (BIN_DIR defaults to build/bin; `make soak` runs it)
 #
@@ -80,7 +81,7 @@ start_time=$SECONDS
 db_header=$(head -n 1 "$work/small.tfx")
 
 for experiment in kill_saves concurrent_pairs two_paths two_runtime_folders window_and_cli full_disk \
-    file_size_limit fifo not_a_database beside_files linked_backup; do
+    file_size_limit fifo not_a_database hard_linked read_only beside_files linked_backup; do
     if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
         continue
     fi
