@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Soak run: the built programs under kills, concurrent writers (also by other paths to the file and from
-# other runtime folders), the open window, a full disk, files that are no database, databases that must
-# be refused, and the user's files beside the database, checking after each trial that nothing was lost.
-# Usage:
+# Soak run: the built programs under kills, concurrent writers (also by other paths to the file, from
+# other runtime folders and as two users), the open window, a full disk, files that are no database,
+# databases that must be refused, and the user's files beside the database, checking after each trial
+# that nothing was lost. Usage:
 #
 #     tools/soak/soak.sh [BIN_DIR]        (BIN_DIR defaults to build/bin; `make soak` runs it)
 #
@@ -20,9 +20,9 @@
 #
 # Settings (environment): SOAK_KILL_TRIALS (1000) killed saves, SOAK_KILL_LARGE_TRIALS (100) of them on
 # the database of SOAK_LARGE_ENTRIES (100000) entries, the others on one of SOAK_SMALL_ENTRIES (10000);
-# SOAK_PAIRS (200) concurrent pairs; SOAK_WAYS_ROUNDS (50) rounds of four writers by other paths and
-# from other runtime folders; SOAK_WINDOW_SECONDS (60); SOAK_DISK_TRIALS (40) per full-disk kind;
-# SOAK_KEEP=1 keeps the work folder; SOAK_ONLY=name,... runs some experiments only.
+# SOAK_PAIRS (200) concurrent pairs; SOAK_WAYS_ROUNDS (50) rounds of four writers by other paths,
+# from other runtime folders and as two users; SOAK_WINDOW_SECONDS (60); SOAK_DISK_TRIALS (40) per
+# full-disk kind; SOAK_KEEP=1 keeps the work folder; SOAK_ONLY=name,... runs some experiments only.
 set -uo pipefail
 
 bin_dir=$(cd "${1:-build/bin}" && pwd) || exit 2
@@ -81,7 +81,7 @@ start_time=$SECONDS
 db_header=$(head -n 1 "$work/small.tfx")
 
 for experiment in kill_saves concurrent_pairs two_paths two_runtime_folders window_and_cli full_disk \
-    file_size_limit fifo not_a_database hard_linked read_only beside_files linked_backup; do
+    file_size_limit fifo not_a_database two_users hard_linked read_only beside_files linked_backup; do
     if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
         continue
     fi
