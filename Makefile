@@ -62,8 +62,9 @@ bench: build
 
 # Kills, concurrent writers (by other paths, from other runtime folders and as two users too), the open
 # window, full disks, special files and the user's files beside the database, against the built programs
-# in a temporary folder; about seven minutes on 2 cores. Not part of `make test` or CI. `soak-quick` runs
-# every experiment with fewer trials in under two minutes; CI runs it after the tests.
+# in a temporary folder; on 2 cores about three minutes when idle, seven at a load average of 6. Not part
+# of `make test` or CI. `soak-quick` runs every experiment with fewer trials in under two minutes; CI runs
+# it after the tests.
 soak: build
 	./tools/soak/soak.sh $(BUILD_DIR)/bin
 

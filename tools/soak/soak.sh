@@ -6,10 +6,10 @@
 #
 #     tools/soak/soak.sh [--quick] [BIN_DIR]     (BIN_DIR defaults to build/bin)
 #
-# `make soak` runs the full run: about seven minutes on 2 cores at a load average of 6, of which the
-# kills take four; 13 minutes were seen on a busier machine. `make soak-quick` (--quick) runs every
-# experiment with fewer trials, in under two minutes (66 s at a load average of 6, 96 s at 11), and is
-# what CI runs.
+# `make soak` runs the full run: on 2 cores about three minutes when they are idle (184 s at a load
+# average of 2) and seven at a load average of 6 (391 s, of which the kills took four minutes); 13
+# minutes were seen on a busier machine. `make soak-quick` (--quick) runs every experiment with fewer
+# trials in under two minutes (42 s at a load average of 2, 66 s at 6, 96 s at 11); CI runs it.
 #
 # One line per experiment: "name: trials N, entries expected E, found F, corrupt C, leftovers L".
 #   entries expected  entries that must be in the file at the end (those it held, plus every add that
