@@ -1,10 +1,12 @@
-// Any words on the command line, of the program and of tallyfox-cli: nothing crashes, and what the
-// program's switches collect is trimmed.
+// Any words on the command line, of the program and of tallyfox-cli: nothing crashes, what the
+// program's switches collect is trimmed, and the tool either ends at once (help, version, or a usage
+// error with its message) or runs a command whose new entry has a type and an amount it can store.
 #include "cli/commandline.h"
 #include "platform/textencoding.h"
 #include "session/programarguments.h"
 
 #include <QCoreApplication>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -29,6 +31,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (program.quickEntryOnly && !program.quickEntryOnStart)
         abort();
 
-    (void)tallyfox::cli::parseCommandLine(QStringList{QStringLiteral("tallyfox-cli")} + words);
+    using namespace tallyfox::cli;
+    const ParsedCommandLine parsed = parseCommandLine(QStringList{QStringLiteral("tallyfox-cli")} + words);
+    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
+        if (early->text.isEmpty() || (early->exitCode != 0 && early->exitCode != kExitUsage))
+            abort();
+        return 0;
+    }
+    const Invocation& invocation = std::get<Invocation>(parsed);
+    if (invocation.command == Command::Add) {
+        const NewEntryOptions& entry = invocation.entry;
+        if (entry.type.trimmed().isEmpty() || !std::isfinite(entry.amount) || entry.amount < 0 ||
+            entry.amount > 999999999.99 || (entry.receipt && entry.receipt->isEmpty()))
+            abort();
+    }
     return 0;
 }

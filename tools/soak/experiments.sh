@@ -53,8 +53,10 @@ kill_phase() {
     fi
 
     local keys=(name date amount receipt paidwith source) trial marker pid killed
+    local before=$folder/temporaries.before after=$folder/temporaries.after
     for ((trial = 1; trial <= trials; ++trial)); do
         marker=soak-kill-$trial
+        { temporaries_beside "$db" && temporaries_beside "$folder/registry.reg"; } >"$before"
         if ((RANDOM % 4 == 0)); then
             (
                 export TALLYFOX_REGISTRY=$folder/registry.reg
@@ -86,23 +88,32 @@ kill_phase() {
             cp "$work/markers" "$expected"
             base=$signature
         fi
+        { temporaries_beside "$db" && temporaries_beside "$folder/registry.reg"; } >"$after"
         if [ "$killed" = 0 ]; then
             [ "$rc" != 0 ] && kill_errors=$((kill_errors + 1))
-            local left
-            left=$(($(leftovers_beside "$db") + $(leftovers_beside "$folder/registry.reg")))
-            [ "$left" != 0 ] && kill_leftovers=$((kill_leftovers + 1))
+            # A save that ran to its end leaves no temporary file of its own; those of killed saves stay
+            # until nothing has written to them for a minute.
+            [ "$(new_temporaries "$before" "$after")" != 0 ] && kill_leftovers=$((kill_leftovers + 1))
         else
             kill_killed=$((kill_killed + 1))
+            kill_left=$((kill_left + $(new_temporaries "$before" "$after")))
         fi
     done
 
-    # One last save that runs to its end removes what the killed ones left.
+    # One last save that runs to its end, once the killed saves' leftovers are two minutes old, removes
+    # them all.
+    local waiting
+    waiting=$(wc -l <"$after")
+    age_temporaries "$db"
+    age_temporaries "$folder/registry.reg"
     run_cli "$folder" -f "$db" add --type Soak --amount 3 --no-receipt --note soak-kill-end \
         >/dev/null 2>>"$folder/cli.err" && echo soak-kill-end >>"$expected"
     inspect "$db" soak-kill-
     holds_expected "$expected" "$base" || kill_corrupt=$((kill_corrupt + 1))
-    [ $(($(leftovers_beside "$db") + $(leftovers_beside "$folder/registry.reg"))) != 0 ] &&
-        kill_leftovers=$((kill_leftovers + 1))
+    local remaining
+    remaining=$(($(leftovers_beside "$db") + $(leftovers_beside "$folder/registry.reg")))
+    kill_leftovers=$((kill_leftovers + remaining))
+    kill_details+=("temporary files of killed saves waiting before the last save: $waiting; left after it: $remaining")
     local entries
     entries=$(($(grep -c $'^item\t' "$source") + $(wc -l <"$expected")))
     kill_expected=$((kill_expected + entries))
@@ -115,13 +126,13 @@ kill_phase() {
 }
 
 kill_saves() {
-    kill_expected=0 kill_found=0 kill_corrupt=0 kill_leftovers=0 kill_errors=0 kill_killed=0
+    kill_expected=0 kill_found=0 kill_corrupt=0 kill_leftovers=0 kill_errors=0 kill_killed=0 kill_left=0
     kill_details=()
     local large=$kill_large_trials
     ((large > kill_trials)) && large=$kill_trials
     kill_phase "$work/kill-large" "$work/large.tfx" "$large"
     kill_phase "$work/kill-small" "$work/small.tfx" $((kill_trials - large))
-    kill_details+=("$kill_killed of $kill_trials saves killed; saves that ran to their end but failed: $kill_errors")
+    kill_details+=("$kill_killed of $kill_trials saves killed, $kill_left of them leaving a temporary file; saves that ran to their end but failed: $kill_errors")
     report kill-saves "$kill_trials" "$kill_expected" "$kill_found" "$kill_corrupt" "$kill_leftovers" \
         "${kill_details[@]}"
     [ "$kill_errors" != 0 ] && failed=1

@@ -75,13 +75,54 @@ markers_found() {
     sort -u "$work/markers" | grep -cxF -f "$1"
 }
 
-# Temporary files beside a file that a finished save should have removed: anything in its folder named
-# after it, other than the file itself and its backup.
+# Files beside a file that a save which ran to its end should not have left: anything in its folder named
+# after it, other than the file itself, its backup and its lock file (which stays, holding nothing).
 leftovers_beside() {
     local file=$1 name folder
     name=$(basename "$file")
     folder=$(dirname "$file")
-    find "$folder" -maxdepth 1 \( -name "$name?*" -o -name ".$name*" \) ! -name "$name.bak" | wc -l
+    find "$folder" -maxdepth 1 \( -name "$name?*" -o -name ".$name*" \) ! -name "$name.bak" \
+        ! -name ".$name.tallyfox-lock" | wc -l
+}
+
+# The names of the temporary files of saves of a file and of its backup, one a line, sorted.
+temporaries_beside() {
+    local file=$1 name
+    name=$(basename "$file")
+    find "$(dirname "$file")" -maxdepth 1 \( -name ".$name.tallyfox-tmp-*" -o -name ".$name.bak.tallyfox-tmp-*" \) \
+        -printf '%f\n' | LC_ALL=C sort
+}
+
+# How many names of the second list (a file of temporaries_beside) are not in the first: the temporary
+# files that a save between the two left.
+new_temporaries() {
+    LC_ALL=C comm -13 "$1" "$2" | wc -l
+}
+
+# Makes the temporary files beside a file look two minutes old: a later save may take them for leftovers.
+age_temporaries() {
+    local file=$1 name
+    name=$(basename "$file")
+    find "$(dirname "$file")" -maxdepth 1 \( -name ".$name.tallyfox-tmp-*" -o -name ".$name.bak.tallyfox-tmp-*" \) \
+        -exec touch -h -d '2 minutes ago' {} +
+}
+
+# Holds a POSIX record lock on a file, as a live writer does on its temporary file, until killed; sets
+# locker to its process id. hold_lock FILE
+hold_lock() {
+    local file=$1 ready=$work/lock.ready
+    rm -f "$ready"
+    perl -MFcntl -e '
+        open(my $f, "+<", $ARGV[0]) or die "open: $!";
+        fcntl($f, F_SETLK, pack("s s x4 q q i x4", F_WRLCK, SEEK_SET, 0, 0, 0)) or die "lock: $!";
+        open(my $r, ">", $ARGV[1]) or die; close($r);
+        sleep 3600;' "$file" "$ready" &
+    locker=$!
+    local tenths
+    for ((tenths = 0; tenths < 50; ++tenths)); do
+        [ -e "$ready" ] && break
+        sleep 0.1
+    done
 }
 
 # Prints an experiment's line and its details, and marks the run failed on a loss, a corrupt file or a

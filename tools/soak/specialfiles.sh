@@ -67,3 +67,87 @@ not_a_database() {
     report not-a-database "$trials" 0 "$found" "$corrupt" "$leftovers" "${details[@]}"
     rm -rf "$folder"
 }
+
+# Runs commands on databases that must be refused: each must end with exit 1 and a message, and leave the
+# file as it was, its names and its mode; adds to the refused_* totals. refuse_trials LABEL CHECK
+# FILE:COMMAND... where CHECK is a command that must still succeed afterwards.
+refuse_trials() {
+    local label=$1 check=$2
+    shift 2
+    local trial file command rc
+    for trial in "$@"; do
+        file=${trial%%:*}
+        command=${trial#*:}
+        refused_trials=$((refused_trials + 1))
+        # shellcheck disable=SC2086
+        run_cli "$refused_folder" -f "$file" $command >/dev/null 2>"$work/refused.err"
+        rc=$?
+        [ -z "$refused_message" ] && refused_message=$(first_message "$work/refused.err")
+        refused_expected=$((refused_expected + refused_entries))
+        refused_found=$((refused_found + $(grep -c $'^item\t' "$refused_folder/db.tfx")))
+        local wrong=()
+        [ "$rc" = 1 ] || wrong+=("exit $rc")
+        [ -s "$work/refused.err" ] || wrong+=("no message")
+        cmp -s "$refused_folder/db.tfx" "$work/refused.before" || wrong+=("the file changed")
+        $check || wrong+=("$check failed")
+        if [ ${#wrong[@]} != 0 ]; then
+            refused_corrupt=$((refused_corrupt + 1))
+            refused_details+=("$label, $(basename "$file") $command: ${wrong[*]}")
+        fi
+        # A refused save may still have kept the file as it is as a backup, beside the name it was given.
+        refused_backups=$((refused_backups + $(find "$refused_folder" -maxdepth 1 -name '*.bak' | wc -l)))
+        rm -f "$refused_folder"/*.bak
+        refused_leftovers=$((refused_leftovers + $(leftovers_beside "$refused_folder/db.tfx")))
+    done
+}
+
+refused_start() {
+    refused_folder=$work/refused
+    rm -rf "$refused_folder"
+    mkdir -p "$refused_folder"
+    make_settings "$refused_folder"
+    cp "$work/disk.tfx" "$refused_folder/db.tfx"
+    cp "$work/disk.tfx" "$work/refused.before"
+    refused_entries=$(grep -c $'^item\t' "$work/disk.tfx")
+    refused_trials=0 refused_expected=0 refused_found=0 refused_corrupt=0 refused_leftovers=0
+    refused_backups=0 refused_message='' refused_details=()
+}
+
+refused_report() {
+    report "$1" "$refused_trials" "$refused_expected" "$refused_found" "$refused_corrupt" \
+        "$refused_leftovers" "first message: $refused_message" \
+        "backups written before the refusal: $refused_backups" "${refused_details[@]}"
+    rm -rf "$refused_folder"
+}
+
+# Both names of a hard-linked database still name one file, with two names.
+still_hard_linked() {
+    [ "$(stat -c '%i %h' "$refused_folder/db.tfx")" = "$(stat -c '%i %h' "$refused_folder/other.tfx")" ] &&
+        [ "$(stat -c %h "$refused_folder/db.tfx")" = 2 ]
+}
+
+# A database with a second name (a hard link), written through either name: refused.
+hard_linked() {
+    refused_start
+    ln "$refused_folder/db.tfx" "$refused_folder/other.tfx"
+    local add="add --type Linked --amount 1 --no-receipt --note soak-hardlink"
+    refuse_trials hard-linked still_hard_linked "$refused_folder/db.tfx:$add" \
+        "$refused_folder/other.tfx:$add" "$refused_folder/db.tfx:sort amount" \
+        "$refused_folder/other.tfx:sort name"
+    refused_report hard-linked-database
+}
+
+still_read_only() {
+    [ "$(stat -c %a "$refused_folder/db.tfx")" = 444 ]
+}
+
+# A database without write permission, written directly and through a link to it: refused.
+read_only() {
+    refused_start
+    chmod 444 "$refused_folder/db.tfx"
+    ln -s db.tfx "$refused_folder/link.tfx"
+    local add="add --type ReadOnly --amount 1 --no-receipt --note soak-readonly"
+    refuse_trials read-only still_read_only "$refused_folder/db.tfx:$add" "$refused_folder/db.tfx:sort amount" \
+        "$refused_folder/link.tfx:$add"
+    refused_report read-only-database
+}
