@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/filesystem.h"
+#include "storage/editlog.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tallyfox {
 
@@ -33,5 +36,30 @@ struct Problem
 
     [[nodiscard]] bool isFailure() const { return !result.ok(); }
 };
+
+// The messages for the user, in the order they arose.
+class ProblemList
+{
+public:
+    void tell(const QString& message);
+    // Adds the failure; nothing on success.
+    void report(const FileResult& result, ProblemTopic topic);
+    // A log failure that is not new counts but is not shown again.
+    void report(const LogResult& result);
+
+    [[nodiscard]] qsizetype size() const { return m_problems.size(); }
+    [[nodiscard]] QList<Problem> take() { return std::exchange(m_problems, {}); }
+    // The problems from the position given (a size() taken earlier) on, which leave the list.
+    [[nodiscard]] QList<Problem> takeFrom(qsizetype position);
+    // Keeps the first of the failures for the same file, action and kind of error: start-up meets a file
+    // that fails in several steps.
+    void removeRepeated();
+
+private:
+    QList<Problem> m_problems;
+};
+
+// The texts of the problems the user is to see.
+[[nodiscard]] QStringList shownTexts(const QList<Problem>& problems);
 
 } // namespace tallyfox
