@@ -16,22 +16,17 @@ int failedWriteExitCode(const FileResult& write)
     return write.error() == FileError::Busy ? kExitBusy : kExitFileError;
 }
 
-// Tells the problems of a change that the database holds, each failure as what was not done besides;
-// true when nothing failed.
-bool tellAfterChange(const QList<Problem>& problems, Console& console, const QString& changeMade)
+// Tells the problems of a change that the database holds, each failure as what was not done besides.
+void tellAfterChange(const QList<Problem>& problems, Console& console, const QString& changeMade)
 {
-    bool allDone = true;
     bool logTold = false;
     for (const Problem& problem : problems) {
-        if (problem.topic == ProblemTopic::Log && std::exchange(logTold, true)) {
-            allDone = false;
+        if (problem.topic == ProblemTopic::Log && std::exchange(logTold, true))
             continue;
-        }
         if (!problem.isFailure()) {
             console.message(problem.text);
             continue;
         }
-        allDone = false;
         if (problem.result.error() == FileError::NotSynced)
             console.message(changeMade + QStringLiteral(", but not yet on the disk: ") + problem.text);
         else if (problem.topic == ProblemTopic::Log)
@@ -43,28 +38,28 @@ bool tellAfterChange(const QList<Problem>& problems, Console& console, const QSt
         else
             console.message(problem.text);
     }
-    return allDone;
 }
 
-// Ends a command that changed the database: tells what went wrong besides and stores the settings.
-int finishChange(Session& session, Console& console, const QString& changeMade)
+// Ends a command that changed the database: tells what went wrong besides and stores the settings. The
+// exit code comes from what the change and the settings' save did.
+int finishChange(Session& session, const CommandOutcome& change, Console& console, const QString& changeMade)
 {
-    const FileResult& write = session.lastDatabaseWrite();
-    if (!write.replaced()) {
-        for (const QString& problem : session.takeMessages())
-            console.message(problem);
-        return failedWriteExitCode(write);
+    const QList<Problem> told = session.takeProblems();
+    if (!change.stored()) {
+        for (const QString& text : shownTexts(told))
+            console.message(text);
+        return failedWriteExitCode(change.database);
     }
-    bool allDone = tellAfterChange(session.takeProblems(), console, changeMade);
+    tellAfterChange(told, console, changeMade);
     // Start-up has said why the registry could not be read; nothing of this run can be kept in it.
     if (session.state().settings.registryUnavailable) {
         console.message(changeMade +
                         QStringLiteral(", but the settings were not saved: the registry could not be read."));
         return kExitSettingsNotSaved;
     }
-    session.saveSettings();
-    allDone = tellAfterChange(session.takeProblems(), console, changeMade) && allDone;
-    return allDone ? 0 : kExitSettingsNotSaved;
+    const CommandOutcome saved = session.saveSettings();
+    tellAfterChange(session.takeProblems(), console, changeMade);
+    return change.hasFailures() || saved.hasFailures() ? kExitSettingsNotSaved : 0;
 }
 
 } // namespace
@@ -79,10 +74,9 @@ int sortDatabase(Session& session, const Invocation& invocation, Console& consol
                 .message());
         return kExitFileError;
     }
-    state.settings.sortKey = invocation.sortKey.value_or(SortKey::Name);
-    state.settings.sortReverse = invocation.reverse;
-    session.refreshList(true);
-    return finishChange(session, console, QStringLiteral("Sorted"));
+    const CommandOutcome sorted =
+        session.sortBy(invocation.sortKey.value_or(SortKey::Name), invocation.reverse);
+    return finishChange(session, sorted, console, QStringLiteral("Sorted"));
 }
 
 namespace {
@@ -121,10 +115,11 @@ EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings,
 int addEntry(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
-    session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
+    const CommandOutcome stored =
+        session.storeEntry(newEntryDraft(invocation.entry, state.settings, session.clock().today()));
     // The entry lives only as long as this process unless the database holds it. When the file could not
     // be written, the receipt number and the choices were not used after all: nothing is remembered.
-    return finishChange(session, console, QStringLiteral("Entry stored"));
+    return finishChange(session, stored, console, QStringLiteral("Entry stored"));
 }
 
 } // namespace tallyfox::cli

@@ -155,7 +155,7 @@ FileResult checkExisting(const QString& path, const AtomicTarget& target, const 
         return FileResult::writeFailure(FileError::NotRegularFile, path,
                                         notRegularFileReason(status.st_mode));
     if (!rules.followLinks && status.st_uid != ::geteuid())
-        return FileResult::writeFailure(FileError::NotWritable, path,
+        return FileResult::writeFailure(FileError::NotOwned, path,
                                         QStringLiteral("It belongs to another user."));
     if (!mayWrite(target.path, status))
         return FileResult::writeFailure(FileError::ReadOnly, path, QStringLiteral("It is read-only."));
@@ -342,6 +342,14 @@ FileResult copySparse(QFile& source, int to, const QString& toPath)
 }
 
 } // namespace
+
+FileResult checkReplaceable(const QString& path, HardLinks hardLinks)
+{
+    SaveRules rules;
+    rules.refuseHardLinks = hardLinks == HardLinks::Refuse;
+    AtomicTarget target;
+    return resolveTarget(path, rules, target);
+}
 
 FileResult writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& writeContent,
                                HardLinks hardLinks)

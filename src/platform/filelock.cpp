@@ -62,6 +62,12 @@ bool FileLock::lock(std::chrono::milliseconds wait)
             m_lastError = errno;
             return false;
         }
+        // Made by this user, it is opened to those who may write the guarded file, whatever the umask.
+        struct stat made
+        {};
+        const mode_t mode = lockFileMode(m_guardedPath);
+        if (::fstat(m_fd, &made) == 0 && made.st_uid == ::geteuid() && (made.st_mode & 07777) != mode)
+            ::fchmod(m_fd, mode);
     }
     // Polled rather than blocking, so that a wait has an end; a short sleep keeps the cost of waiting low.
     const QDeadlineTimer deadline(wait);
@@ -91,6 +97,12 @@ FileResult FileLock::failure(const QString& path, const QString& busyReason) con
 {
     if (wasBusy())
         return FileResult::writeFailure(FileError::Busy, path, busyReason);
+    // A lock file that is there but cannot be opened is another user's, made before this one shared it.
+    if (QFileInfo::exists(m_lockFilePath))
+        return FileResult::writeFailure(m_lastError == EACCES ? FileError::NotOwned : FileError::NotWritable,
+                                        path,
+                                        QStringLiteral("Its lock file \"%1\" cannot be opened: %2")
+                                            .arg(m_lockFilePath, systemReason(m_lastError)));
     return folderWriteFailure(path, QFileInfo(m_lockFilePath).absolutePath(), m_lastError);
 }
 

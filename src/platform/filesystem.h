@@ -47,6 +47,8 @@ enum class FileError
     HardLinked,
     // Written and in place, but the system could not confirm that the change is on the disk.
     NotSynced,
+    // Not written: the file belongs to another user.
+    NotOwned,
 };
 
 // The outcome of a file operation: success, or what failed (the action and the error), on which file
@@ -176,6 +178,10 @@ enum class HardLinks
     // The file is left as it is (FileError::HardLinked).
     Refuse,
 };
+
+// Whether writeFileAtomically would replace the file at path, checked before anything is written: a
+// regular file (or none) with write permission, and with no other names when hard links are refused.
+[[nodiscard]] FileResult checkReplaceable(const QString& path, HardLinks hardLinks);
 
 // Writes a file atomically: the content goes to a hidden temporary file in the same folder, locked by
 // the writer, which is synced to disk and then replaces the old file, and the folder is synced; a failed

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace tallyfox {
 
@@ -47,16 +48,32 @@ public:
     // A log failure that is not new counts but is not shown again.
     void report(const LogResult& result);
 
-    [[nodiscard]] qsizetype size() const { return m_problems.size(); }
     [[nodiscard]] QList<Problem> take() { return std::exchange(m_problems, {}); }
-    // The problems from the position given (a size() taken earlier) on, which leave the list.
-    [[nodiscard]] QList<Problem> takeFrom(qsizetype position);
     // Keeps the first of the failures for the same file, action and kind of error: start-up meets a file
     // that fails in several steps.
     void removeRepeated();
 
+    // Copies every problem added while it lives into a list of its own as well, whoever takes the queue
+    // meanwhile: what one command met.
+    class Recording
+    {
+    public:
+        explicit Recording(ProblemList& list);
+        ~Recording();
+        Recording(const Recording&) = delete;
+        Recording& operator=(const Recording&) = delete;
+        [[nodiscard]] const QList<Problem>& problems() const { return m_problems; }
+
+    private:
+        ProblemList& m_list;
+        QList<Problem> m_problems;
+    };
+
 private:
+    void add(Problem problem);
+
     QList<Problem> m_problems;
+    std::vector<QList<Problem>*> m_recordings;
 };
 
 // The texts of the problems the user is to see.

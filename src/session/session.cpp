@@ -2,6 +2,7 @@
 
 #include "core/daycount.h"
 #include "core/sorting.h"
+#include "core/textforms.h"
 #include "session/exportfile.h"
 #include "session/receiptnumbers.h"
 #include "storage/settingssave.h"
@@ -10,63 +11,35 @@
 
 namespace tallyfox {
 
+// One command: what it met, and whether its refresh wrote the database.
+class Session::Command
+{
+public:
+    explicit Command(Session& session)
+        : m_session(session), m_recording(session.m_problems), m_refreshesBefore(session.m_refreshes)
+    {}
+
+    [[nodiscard]] CommandOutcome done(bool applied = true) const
+    {
+        CommandOutcome outcome;
+        outcome.applied = applied;
+        if (m_session.m_refreshes != m_refreshesBefore)
+            outcome.database = m_session.m_database.lastWrite();
+        outcome.problems = m_recording.problems();
+        return outcome;
+    }
+
+private:
+    Session& m_session;
+    ProblemList::Recording m_recording;
+    int m_refreshesBefore;
+};
+
 Session::Session(AppState& state, const Clock& clock, Registry& registry)
-    : m_state(state), m_clock(clock), m_registry(registry), m_log(clock)
+    : m_state(state), m_clock(clock), m_registry(registry), m_log(clock), m_database(state, m_problems)
 {}
 
 Session::~Session() = default;
-
-QStringList Session::takeMessages()
-{
-    QStringList texts;
-    for (const Problem& problem : takeProblems()) {
-        if (!problem.repeated)
-            texts << problem.text;
-    }
-    return texts;
-}
-
-QList<Problem> Session::takeProblems()
-{
-    return std::exchange(m_problems, {});
-}
-
-void Session::tell(const QString& message)
-{
-    m_problems.append({ProblemTopic::Notice, {}, message});
-}
-
-void Session::report(const FileResult& result, ProblemTopic topic)
-{
-    if (result.ok())
-        return;
-    ++m_failureCount;
-    m_problems.append({topic, result, result.message()});
-}
-
-void Session::report(const LogResult& result)
-{
-    if (result.ok())
-        return;
-    ++m_failureCount;
-    m_problems.append({ProblemTopic::Log, result.result(), result.message(), !result.isNewFailure()});
-}
-
-void Session::removeRepeatedMessages()
-{
-    QList<Problem> kept;
-    for (Problem& problem : m_problems) {
-        const auto same = [&problem](const Problem& earlier) {
-            return problem.isFailure() && earlier.isFailure() &&
-                   earlier.result.error() == problem.result.error() &&
-                   earlier.result.action() == problem.result.action() &&
-                   earlier.result.path() == problem.result.path();
-        };
-        if (std::none_of(kept.cbegin(), kept.cend(), same))
-            kept.append(std::move(problem));
-    }
-    m_problems = std::move(kept);
-}
 
 void Session::refreshList(bool forceSort)
 {
@@ -81,63 +54,103 @@ void Session::logMessage(const QString& text)
     report(m_log.logMessage(m_state, text));
 }
 
-bool Session::hasEntriesOnlyInMemory() const
+std::vector<int> Session::refreshEntries(bool forceSort)
 {
-    return isProtected() && m_state.entryCount() > 0;
+    const DatabaseSync::Transaction transaction = m_database.begin(
+        std::exchange(m_lockJustFailed, false) ? std::chrono::milliseconds(0) : kWriterLockWait);
+    const Settings& settings = m_state.settings;
+    if (settings.autoSort || forceSort)
+        sortEntries(m_state.entries, m_state.entryCount(), {settings.sortKey, settings.sortReverse},
+                    m_state.locale);
+    std::vector<int> justChanged;
+    if (!m_state.quickEntryOnly) {
+        for (int i = 0; i < m_state.entryCount(); ++i) {
+            if (m_state.entries[i].justChanged) {
+                m_state.entries[i].justChanged = false;
+                justChanged.push_back(i);
+            }
+        }
+    }
+    m_database.finish(transaction, forceSort);
+    ++m_refreshes;
+    return justChanged;
 }
 
-void Session::newDatabase(const QString& path)
+bool Session::reloadIfChangedElsewhere()
 {
+    if (!m_database.catchUp())
+        return false;
+    // The changes made again on the file's entries are written at once.
+    if (!m_database.journal().isEmpty())
+        refreshList(false);
+    return true;
+}
+
+bool Session::hasEntriesOnlyInMemory() const
+{
+    return m_database.isProtected() && m_state.entryCount() > 0;
+}
+
+CommandOutcome Session::newDatabase(const QString& path)
+{
+    const Command command(*this);
     m_state.databasePath = path;
     m_state.entries.clear();
     // The new file is written even when Open had found the previous one empty.
     m_state.keepFileIfEmpty = false;
-    m_unreadDatabase.clear();
-    forgetFile();
+    m_database.endProtection();
+    m_database.forget();
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
+    return command.done();
 }
 
-void Session::openDatabase(const QString& path)
+CommandOutcome Session::openDatabase(const QString& path)
 {
+    const Command command(*this);
     const QString previous = m_state.databasePath;
     m_state.databasePath = path;
-    const FileResult read = loadDatabase();
-    m_unreadDatabase.clear();
+    const FileResult read = m_database.load();
+    m_database.endProtection();
     if (read.error() == FileError::UnknownContent) {
         // Said at once, and shown as the empty list it reads as, but never replaced.
-        report(read);
-        protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
+        report(read, ProblemTopic::Database);
+        m_database.protectUnread(QString::fromUtf16(kNotDatabaseKeptInMemory));
     } else if (!read.ok()) {
         // The entries in memory stay with the file they came from.
         m_state.databasePath = previous;
-        report(read);
-        return;
+        report(read, ProblemTopic::Database);
+        return command.done(false);
     }
     m_state.keepFileIfEmpty = true;
     refreshList(false);
     logMessage(QStringLiteral("Open file: ") + path);
+    return command.done();
 }
 
-void Session::saveDatabaseAs(const QString& path)
+CommandOutcome Session::saveDatabaseAs(const QString& path)
 {
+    const Command command(*this);
     // Another file is replaced as chosen; the same file is still checked for changes made elsewhere.
-    if (FileLock::realPath(path) != FileLock::realPath(m_state.databasePath))
-        forgetFile();
+    if (!m_database.isKnownFile(path))
+        m_database.forget();
     m_state.databasePath = path;
     // The chosen file is written even when the table is empty.
     m_state.keepFileIfEmpty = false;
-    m_unreadDatabase.clear();
+    m_database.endProtection();
     refreshList(false);
     logMessage(QStringLiteral("Save as file: ") + path);
+    return command.done();
 }
 
-void Session::deleteEntry(int index)
+CommandOutcome Session::deleteEntry(int index)
 {
+    const Command command(*this);
     if (index < 0 || index >= m_state.entryCount())
-        return;
+        return command.done(false);
     removeEntryAt(index, true);
     refreshList(false);
+    return command.done();
 }
 
 void Session::removeEntryAt(int index, bool logIt)
@@ -146,28 +159,43 @@ void Session::removeEntryAt(int index, bool logIt)
         return;
     if (logIt)
         report(m_log.logEntry(m_state, LogEditType::Delete, index));
-    m_journal.deleted(m_state.entries[index]);
+    m_database.journal().deleted(m_state.entries[index]);
     m_state.entries.removeAt(index);
 }
 
-void Session::chooseSortKey(SortKey key)
+CommandOutcome Session::chooseSortKey(SortKey key)
 {
+    const Command command(*this);
     Settings& settings = m_state.settings;
     settings.sortReverse = key == settings.sortKey ? !settings.sortReverse : false;
     settings.sortKey = key;
     refreshList(true);
+    return command.done();
 }
 
-void Session::toggleAutoSort()
+CommandOutcome Session::toggleAutoSort()
 {
+    const Command command(*this);
     m_state.settings.autoSort = !m_state.settings.autoSort;
     refreshList(false);
+    return command.done();
 }
 
-void Session::toggleReverse()
+CommandOutcome Session::sortBy(SortKey key, bool reverse)
 {
+    const Command command(*this);
+    m_state.settings.sortKey = key;
+    m_state.settings.sortReverse = reverse;
+    refreshList(true);
+    return command.done();
+}
+
+CommandOutcome Session::toggleReverse()
+{
+    const Command command(*this);
     m_state.settings.sortReverse = !m_state.settings.sortReverse;
     refreshList(true);
+    return command.done();
 }
 
 qint64 Session::proposedReceiptNumber() const
@@ -176,39 +204,35 @@ qint64 Session::proposedReceiptNumber() const
     return replacementReceiptNumber(m_state.entries, counter).value_or(counter);
 }
 
-void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
+CommandOutcome Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
 {
+    const Command command(*this);
     // An edit of an entry that is gone changes nothing; it must not turn into a new entry.
     if (editIndex && (*editIndex < 0 || *editIndex >= m_state.entryCount()))
-        return;
+        return command.done(false);
     // The new entry's receipt number is checked against the file as it is now, and nobody else may
-    // take it before the entry is written: the lock is held until the refresh has written it.
-    FileLock& lock = writeLock();
-    const bool locked = !editIndex && lock.lock();
+    // take it before the entry is written: the lock is held until the refresh has written it. A
+    // failure to check the file here is the refresh's to report.
+    std::optional<DatabaseSync::Transaction> held;
+    if (!editIndex)
+        held = m_database.begin();
     // The refresh below gives up at once: the holder has had its time.
-    m_lockJustFailed = !editIndex && !locked;
-    if (locked && !isProtected()) {
-        FileResult failure;
-        // A failure here is the refresh's to report.
-        (void)checkFile(failure);
-    }
+    m_lockJustFailed = held && !held->locked;
 
     Settings& settings = m_state.settings;
-    const bool editing = editIndex.has_value();
-    QString receipt = draft.receipt;
+    QString receipt = draft.hasReceipt ? draft.receipt : QStringLiteral("00");
+    // A receipt that the entry gains is checked against the file as it is now: another writer may have
+    // taken the number shown.
+    const bool gainsReceipt = draft.hasReceipt && (!editIndex || !m_state.entries[*editIndex].hasReceipt);
+    if (gainsReceipt) {
+        const TakenReceipt taken =
+            takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed, settings.nextReceiptNumber);
+        receipt = taken.receipt;
+        settings.nextReceiptNumber = taken.nextCounter;
+    }
     int target = 0;
-    LogEditType logType = LogEditType::New;
     std::optional<Expense> before;
-    if (!editing) {
-        if (!draft.hasReceipt) {
-            receipt = QStringLiteral("00");
-        } else {
-            // Checked against the file as it is now: another writer may have taken the number shown.
-            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
-                                                         settings.nextReceiptNumber);
-            receipt = taken.receipt;
-            settings.nextReceiptNumber = taken.nextCounter;
-        }
+    if (!editIndex) {
         target = m_state.entryCount();
         m_state.entries.append();
         settings.lastHasReceipt = draft.hasReceipt;
@@ -216,43 +240,31 @@ void Session::storeEntry(const EntryDraft& draft, std::optional<int> editIndex)
         target = *editIndex;
         before = m_state.entries[target];
         report(m_log.logEntry(m_state, LogEditType::EditFrom, target));
-        logType = LogEditType::EditTo;
-        if (!m_state.entries[target].hasReceipt && draft.hasReceipt) {
-            const TakenReceipt taken = takeReceiptNumber(m_state.entries, receipt, draft.receiptProposed,
-                                                         settings.nextReceiptNumber);
-            receipt = taken.receipt;
-            settings.nextReceiptNumber = taken.nextCounter;
-        }
+        // An edit keeps the receipt as the draft gives it.
+        if (!gainsReceipt)
+            receipt = draft.receipt;
     }
 
     Expense& entry = m_state.entries[target];
-    entry.type = draft.type;
-    entry.currency = draft.currency;
-    entry.date = dayCountFromQDate(draft.date);
-    entry.amount = draft.amount;
-    entry.intendedSource = draft.intendedSource;
-    entry.paidWith = draft.paidWith;
-    entry.income = draft.income;
-    entry.note = draft.note;
-    entry.hasReceipt = draft.hasReceipt;
-    entry.receipt = receipt;
-    entry.justChanged = true;
+    fillEntry(entry, draft, receipt);
     if (before)
-        m_journal.edited(*before, entry);
+        m_database.journal().edited(*before, entry);
     else
-        m_journal.added(entry);
+        m_database.journal().added(entry);
 
-    report(m_log.logEntry(m_state, logType, target));
+    report(m_log.logEntry(m_state, before ? LogEditType::EditTo : LogEditType::New, target));
     settings.lastUsedCurrency = draft.currency;
     settings.lastPaidWith = draft.paidWith;
     settings.lastIntendedSource = draft.intendedSource;
     refreshList(false);
-    if (locked)
-        lock.unlock();
+    if (held && held->locked)
+        m_database.release();
+    return command.done();
 }
 
-void Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& original)
+CommandOutcome Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& original)
 {
+    const Command command(*this);
     const QByteArray line = storedLine(original);
     const auto isOriginal = [this, &line](int index) {
         return index >= 0 && index < m_state.entryCount() && storedLine(m_state.entries[index]) == line;
@@ -266,10 +278,11 @@ void Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& 
         }
     }
     if (index < 0) {
-        notApplied({original});
-        return;
+        m_database.tellNotApplied({original});
+        return command.done(false);
     }
-    storeEntry(draft, index);
+    const CommandOutcome stored = storeEntry(draft, index);
+    return command.done(stored.applied);
 }
 
 FileResult Session::exportData(const QString& path)
@@ -277,9 +290,11 @@ FileResult Session::exportData(const QString& path)
     return writeExportFile(m_state, path);
 }
 
-void Session::saveSettings()
+CommandOutcome Session::saveSettings()
 {
+    const Command command(*this);
     report(storeSettings(), ProblemTopic::Settings);
+    return command.done();
 }
 
 FileResult Session::storeSettings(ReceiptNumberSave receipt)

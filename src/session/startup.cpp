@@ -104,16 +104,16 @@ void loadEntries(Session& session, bool convertOldFormat)
                            QStringLiteral(" to: ") + state.databasePath);
         return;
     }
-    const FileResult read = session.loadDatabase();
+    const FileResult read = session.database().load();
     if (!read.ok()) {
         session.report(read);
         // The file holds entries that could not be read, or something else than a database: no refresh
         // may write over it.
         state.keepFileIfEmpty = true;
         if (read.error() == FileError::UnknownContent)
-            session.protectUnreadDatabase(QString::fromUtf16(kNotDatabaseKeptInMemory));
+            session.database().protectUnread(QString::fromUtf16(kNotDatabaseKeptInMemory));
         else
-            session.protectUnreadDatabase();
+            session.database().protectUnread();
     }
     session.logMessage(QStringLiteral("Load file: ") + state.databasePath);
 }
@@ -159,7 +159,7 @@ void runStartup(Session& session, const StartupOptions& options)
     loadDefaults(session);
     loadEntries(session, convertOldFormat);
     // The defaults file is read for the upgrade and again for the table: one failure, told once.
-    session.removeRepeatedMessages();
+    session.problems().removeRepeated();
 }
 
 } // namespace tallyfox

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tallyfox {
@@ -67,6 +68,23 @@ TEST(FileLock, OneFileHasOneLockHoweverItIsReached)
     const bool taken = throughMount.lock(0ms);
     ::umount(QFile::encodeName(mountPoint).constData());
     EXPECT_FALSE(taken);
+}
+
+TEST(FileLock, WhoMayWriteTheFileMayOpenItsLockWhateverTheUmask)
+{
+    test::TempFolder folder;
+    const QString shared = folder.file(QStringLiteral("shared.tfx"));
+    test::writeFileBytes(shared, "entries");
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0666), 0);
+    const mode_t umask = ::umask(077);
+    FileLock lock(shared);
+    const bool taken = lock.lock(0ms);
+    ::umask(umask);
+    ASSERT_TRUE(taken);
+    struct stat made
+    {};
+    ASSERT_EQ(::stat(QFile::encodeName(lock.lockFilePath()).constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0666u);
 }
 
 TEST(FileLock, AFolderThatCannotHoldTheLockIsNamed)

@@ -4,8 +4,10 @@
 #include "session/purge.h"
 #include "startupfixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tallyfox {
 namespace {
@@ -15,10 +17,10 @@ using test::makeExpense;
 using test::readFileBytes;
 using test::writeFileBytes;
 
-class DatabaseSync : public test::SessionTest
+class ChangesElsewhere : public test::SessionTest
 {
 protected:
-    DatabaseSync()
+    ChangesElsewhere()
     {
         addEntries({{.type = "Train", .amount = 30.0}, {.type = "Lunch", .amount = 8.0}});
         session.refreshList(false);
@@ -35,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(DatabaseSync, AnEntryAddedElsewhereIsKeptBesideTheNewOne)
+TEST_F(ChangesElsewhere, AnEntryAddedElsewhereIsKeptBesideTheNewOne)
 {
     QFile database(state.databasePath);
     ASSERT_TRUE(database.open(QIODevice::Append));
@@ -48,7 +50,7 @@ TEST_F(DatabaseSync, AnEntryAddedElsewhereIsKeptBesideTheNewOne)
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
-TEST_F(DatabaseSync, ChangesMadeAgainFindTheirEntriesByTheirFields)
+TEST_F(ChangesElsewhere, ChangesMadeAgainFindTheirEntriesByTheirFields)
 {
     // Elsewhere the order changed and an entry was added; here Lunch is edited and Train deleted.
     writeElsewhere({{.type = "Bus"}, {.type = "Lunch", .amount = 8.0}, {.type = "Train", .amount = 30.0}});
@@ -60,7 +62,7 @@ TEST_F(DatabaseSync, ChangesMadeAgainFindTheirEntriesByTheirFields)
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
-class ChangeOfAnEntryGoneElsewhere : public DatabaseSync, public ::testing::WithParamInterface<bool>
+class ChangeOfAnEntryGoneElsewhere : public ChangesElsewhere, public ::testing::WithParamInterface<bool>
 {};
 
 TEST_P(ChangeOfAnEntryGoneElsewhere, IsToldAndNothingIsWritten)
@@ -84,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(EditOrDelete, ChangeOfAnEntryGoneElsewhere, ::testing::
                              return std::string(info.param ? "Edit" : "Delete");
                          });
 
-TEST_F(DatabaseSync, AReloadReplacesTheEntriesAndWritesOnlyWhatIsLeftToWrite)
+TEST_F(ChangesElsewhere, AReloadReplacesTheEntriesAndWritesOnlyWhatIsLeftToWrite)
 {
     writeElsewhere({{.type = "Bus"}});
     const QByteArray elsewhere = readFileBytes(state.databasePath);
@@ -109,7 +111,7 @@ TEST_F(DatabaseSync, AReloadReplacesTheEntriesAndWritesOnlyWhatIsLeftToWrite)
     EXPECT_EQ(state.entries[1].amount, 2.5);
 }
 
-TEST_F(DatabaseSync, APurgeOfAFileChangedElsewhereKeepsTheEntriesAddedThere)
+TEST_F(ChangesElsewhere, APurgeOfAFileChangedElsewhereKeepsTheEntriesAddedThere)
 {
     writeElsewhere({{.type = "Train", .amount = 30.0}, {.type = "Lunch", .amount = 8.0}, {.type = "New"}});
     purgeAllEntries(session);
@@ -117,11 +119,11 @@ TEST_F(DatabaseSync, APurgeOfAFileChangedElsewhereKeepsTheEntriesAddedThere)
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
-TEST_F(DatabaseSync, TheFirstWriteOfARunKeepsThePreviousFile)
+TEST_F(ChangesElsewhere, TheFirstWriteOfARunKeepsThePreviousFile)
 {
     // The fixture's session made the file; the next run keeps it before its first write.
     Session nextRun(state, clock, registry);
-    ASSERT_TRUE(nextRun.loadDatabase().ok());
+    ASSERT_TRUE(nextRun.database().load().ok());
     const QString backup = state.databasePath + QStringLiteral(".bak");
     const QByteArray first = readFileBytes(state.databasePath);
     nextRun.storeEntry(makeDraft({.type = "Taxi"}));
@@ -131,7 +133,7 @@ TEST_F(DatabaseSync, TheFirstWriteOfARunKeepsThePreviousFile)
     EXPECT_EQ(QFile::permissions(backup) & 0x0077, 0);
 }
 
-TEST_F(DatabaseSync, ABackupThatCannotBeMadeStopsTheWrite)
+TEST_F(ChangesElsewhere, ABackupThatCannotBeMadeStopsTheWrite)
 {
     Session later(state, clock, registry);
     const QByteArray before = readFileBytes(state.databasePath);
@@ -204,6 +206,78 @@ TEST_F(NotADatabase, LinesThatAreNotEntriesAreKeptInTheBackupAndCounted)
     session.storeEntry(makeDraft({.type = "Taxi"}));
     EXPECT_TRUE(session.takeMessages().isEmpty());
     EXPECT_EQ(types(), QStringList({"Bus", "Taxi"}));
+}
+
+} // namespace
+} // namespace tallyfox
+
+namespace tallyfox {
+namespace {
+
+using test::makeDraft;
+using test::readFileBytes;
+using test::writeFileBytes;
+
+// What a command tells its caller: whether the change was made, whether the database holds it, and what
+// failed on the way; and what a refused save leaves on the disk.
+TEST_F(ChangesElsewhere, EachCommandSaysWhatItDidAndWhatFailed)
+{
+    CommandOutcome stored = session.storeEntry(makeDraft({.type = "Taxi"}));
+    EXPECT_TRUE(stored.stored());
+    EXPECT_FALSE(stored.hasFailures());
+
+    // A log that cannot be written: stored all the same.
+    state.settings.enableLogging = true;
+    QFile::remove(logFilePath(state));
+    ASSERT_TRUE(QDir().mkpath(logFilePath(state)));
+    stored = session.storeEntry(makeDraft({.type = "Bus"}));
+    EXPECT_TRUE(stored.stored());
+    EXPECT_EQ(stored.failure(ProblemTopic::Log).error(), FileError::NotRegularFile);
+    EXPECT_TRUE(stored.failure(ProblemTopic::Database).ok());
+    state.settings.enableLogging = false;
+
+    // A read-only database: nothing written, not even its backup.
+    const QString backup = state.databasePath + QStringLiteral(".bak");
+    QFile::remove(backup);
+    session.database().forget();
+    ASSERT_TRUE(QFile::setPermissions(state.databasePath, QFileDevice::ReadOwner));
+    const QByteArray before = readFileBytes(state.databasePath);
+    stored = session.storeEntry(makeDraft({.type = "Tram"}));
+    EXPECT_FALSE(stored.stored());
+    EXPECT_EQ(stored.database.error(), FileError::ReadOnly);
+    EXPECT_EQ(readFileBytes(state.databasePath), before);
+    EXPECT_FALSE(QFile::exists(backup));
+    ASSERT_TRUE(QFile::setPermissions(state.databasePath, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    // Changes that name no entry change nothing.
+    EXPECT_FALSE(session.deleteEntry(99).applied);
+    EXPECT_FALSE(
+        session.storeEntry(makeDraft({.type = "Gone"}), 0, test::makeExpense({.type = "Gone"})).applied);
+    EXPECT_TRUE(session.takeMessages().join(u' ').contains(u"your change was not applied"));
+}
+
+TEST_F(ChangesElsewhere, TheBackupLiesBesideTheFileHoweverItIsReached)
+{
+    const QString link = file(QStringLiteral("link.tfx"));
+    ASSERT_TRUE(QFile::link(state.databasePath, link));
+    const QByteArray before = readFileBytes(state.databasePath);
+    EXPECT_TRUE(session.saveDatabaseAs(link).stored());
+    EXPECT_TRUE(session.storeEntry(makeDraft({.type = "Taxi"})).stored());
+    EXPECT_FALSE(QFile::exists(link + QStringLiteral(".bak")));
+    EXPECT_EQ(readFileBytes(file(QStringLiteral("TallyfoxData.tfx.bak"))), before);
+
+    // Another user's backup of a shared database stays, and the save goes on.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    const QString backup = file(QStringLiteral("TallyfoxData.tfx.bak"));
+    ASSERT_EQ(::chown(QFile::encodeName(backup).constData(), 65534, 65534), 0);
+    session.database().forget();
+    const QByteArray theirs = readFileBytes(backup);
+    Session other(state, clock, registry);
+    const CommandOutcome shared = other.storeEntry(makeDraft({.type = "Bus"}));
+    EXPECT_TRUE(shared.stored());
+    EXPECT_TRUE(other.takeMessages().join(u' ').contains(u"belongs to another user"));
+    EXPECT_EQ(readFileBytes(backup), theirs);
 }
 
 } // namespace

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "platform/filelock.h"
+#include "platform/filesystem.h"
+#include "session/changejournal.h"
+#include "session/problems.h"
+#include "storage/databasefile.h"
+
+#include <QSet>
+#include <QString>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace tallyfox {
+
+// The database's life on disk: its write lock, the version last read or written, the changes not yet in
+// the file (the journal), the backup before the first write of a run, and a file that must not be
+// written because it could not be read. Every write holds the lock and first checks that the file is
+// still the version last read or written; when another program changed it, the file is read afresh and
+// the journal is made again on what it holds, so nothing written elsewhere is lost.
+class DatabaseSync
+{
+public:
+    DatabaseSync(AppState& state, ProblemList& problems);
+    ~DatabaseSync();
+    DatabaseSync(const DatabaseSync&) = delete;
+    DatabaseSync& operator=(const DatabaseSync&) = delete;
+
+    // Reads the file at state.databasePath into the entries and remembers the version read; the journal
+    // starts empty. A non-empty file that holds no database is refused (UnknownContent) and gives no
+    // entries; any other failure leaves the entries as they were.
+    FileResult load();
+    // Forgets what was known of the file: the next write replaces it without a check.
+    void forget();
+    // Whether path names the file whose version is known, however it is reached.
+    [[nodiscard]] bool isKnownFile(const QString& path) const;
+
+    // A database that exists but could not be read may hold entries that are not in memory: no write
+    // goes over it until New, Open or Save as names a file, and a write then reports once that the
+    // entries are kept in memory only. The reason says why; the default is a file that could not be read.
+    void protectUnread(const QString& reason = {});
+    void endProtection() { m_unreadDatabase.clear(); }
+    [[nodiscard]] bool isProtected() const;
+
+    [[nodiscard]] ChangeJournal& journal() { return m_journal; }
+    // Tells the user of changes that could not be made because their entries changed elsewhere.
+    void tellNotApplied(const std::vector<Expense>& entries);
+
+    // One read-change-write of the file under its lock.
+    struct Transaction
+    {
+        bool locked = false;
+        bool reloaded = false;
+        // Why the file could not be checked; ok otherwise.
+        FileResult failure;
+    };
+    // Takes the lock, waiting up to wait, and catches up with a file that another program changed.
+    [[nodiscard]] Transaction begin(std::chrono::milliseconds wait = kWriterLockWait);
+    // Writes the entries (unless the file was reloaded and nothing is left to write, and the write is
+    // not forced), reports what failed and lets go of the lock.
+    void finish(const Transaction& transaction, bool forceWrite);
+    // Lets go of the lock of a transaction begun ahead of a refresh, which took it once more.
+    void release() { writeLock().unlock(); }
+    // Reads the file again when another program changed it; true when the entries were replaced. The
+    // journal's changes, made again, are for the caller to write.
+    [[nodiscard]] bool catchUp();
+
+    // The outcome of the last write: a failure means entries in memory are not in the file.
+    [[nodiscard]] const FileResult& lastWrite() const { return m_lastWrite; }
+
+private:
+    FileLock& writeLock();
+    // Under the lock: reads the file afresh when another program changed it and replays the journal.
+    [[nodiscard]] bool reloadIfChanged(FileResult& failure);
+    void write();
+    FileResult keepBackup();
+
+    AppState& m_state;
+    ProblemList& m_problems;
+    QString m_unreadDatabase;
+    QString m_unreadReason;
+    bool m_unreadReported = false;
+    FileResult m_lastWrite;
+    std::unique_ptr<FileLock> m_writeLock;
+    QString m_writeLockPath;
+    // The version of the file at m_knownPath last read or written; nothing: no check before a write.
+    std::optional<DatabaseFileVersion> m_knownVersion;
+    QString m_knownPath;
+    ChangeJournal m_journal;
+    // Lines of the file last read that are not entries: the next write drops them.
+    qsizetype m_otherLines = 0;
+    // The files whose previous version this run has kept.
+    QSet<QString> m_backedUp;
+};
+
+} // namespace tallyfox
