@@ -134,24 +134,20 @@ set_backup() {
         mkdir "$backup"
         printf 'inside\n' >"$backup/inside"
         ;;
-    other-user)
-        printf 'a file of another user\n' >"$backup"
-        chown 65534:65534 "$backup"
-        ;;
     esac
 }
 
-# A link (to a file, relative, dangling), a folder or another user's file at the backup's name: add and
-# sort refuse with exit 1 and a message, and the database, what stands at the backup's name and a link's
-# target stay as they were; a dangling link's target is not made.
+# A link (to a file, relative, dangling) or a folder at the backup's name: add and sort refuse with exit 1
+# and a message, and the database, what stands at the backup's name and a link's target stay as they
+# were; a dangling link's target is not made. (Another user's backup of a database both share is left as
+# it is while the save goes on: two-users.)
 #   entries    the database's entries before each trial, and found after it
 #   corrupt    trials after which anything changed, or the command did not refuse
 linked_backup() {
     local folder=$work/linked db=$work/linked/db/db.tfx
     fresh_folder "$folder" "$work/disk.tfx"
     cp "$db" "$work/linked.before"
-    local kinds=(link relative-link dangling-link folder other-user)
-    [ "$(id -u)" = 0 ] || kinds=(link relative-link dangling-link folder)
+    local kinds=(link relative-link dangling-link folder)
     local entries
     entries=$(grep -c $'^item\t' "$db")
     local trials=0 expected=0 found=0 corrupt=0 leftovers=0 details=() kind command rc message=
