@@ -62,11 +62,12 @@ bool saveOptionsPages(tallyfox::OptionsForm& form, const QString& folder)
     static const std::array<const char*, 3> names = {"options-general", "options-finger", "options-columns"};
     form.prepare();
     form.show();
+    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
     bool ok = true;
     for (const bool landscape : {false, true}) {
         form.resize(landscape ? QSize(320, 240) : QSize(240, 320));
-        for (int page = 0; page < form.tabs()->count(); ++page) {
-            form.tabs()->setCurrentIndex(page);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
             const QString name = QString::fromLatin1(names[size_t(page)]);
             ok = save(form, folder, landscape ? name + QStringLiteral("-landscape") : name) && ok;
         }
