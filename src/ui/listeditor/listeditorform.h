@@ -32,7 +32,6 @@ public:
     // What editList does before the form appears: the working copy, the list, the buttons for the
     // orientation the form has now.
     void prepare(const QStringList& names, const QStringList* rates);
-    [[nodiscard]] const EditedList& workingList() const { return m_list; }
     [[nodiscard]] bool isEditing() const;
     // Opens a row in the edit panel, as "Edit" or a double tap does.
     void editRow(int row);
