@@ -25,11 +25,7 @@ const QStringList kRates{QStringLiteral("Primary"), QStringLiteral("1.44"), QStr
 class ListEditorTest : public ::testing::Test
 {
 protected:
-    ListEditorTest()
-    {
-        form.setPrompts(prompts);
-        form.show();
-    }
+    ListEditorTest() { form.show(); }
 
     template <typename T>
     T* control(const char* name, const std::source_location& where = std::source_location::current()) const
@@ -76,7 +72,7 @@ protected:
     }
 
     ScriptedPrompts prompts;
-    ListEditorForm form;
+    ListEditorForm form{prompts};
 };
 
 TEST_F(ListEditorTest, RowsMoveAndGoAroundThePrimaryRowWhichStays)
