@@ -22,8 +22,9 @@ enum class ColumnId : quint8
 };
 inline constexpr int kColumnCount = 9;
 inline constexpr std::array<ColumnId, kColumnCount> kColumnIds = {
-    ColumnId::Type,           ColumnId::Date,    ColumnId::Currency, ColumnId::Amount,        ColumnId::PaidWith,
-    ColumnId::IntendedSource, ColumnId::Receipt, ColumnId::Note,     ColumnId::PrimaryAmount,
+    ColumnId::Type,    ColumnId::Date,     ColumnId::Currency,
+    ColumnId::Amount,  ColumnId::PaidWith, ColumnId::IntendedSource,
+    ColumnId::Receipt, ColumnId::Note,     ColumnId::PrimaryAmount,
 };
 
 // One value for each column, reached by its identifier (or by its number in the identifiers' order).
