@@ -50,8 +50,8 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
-    // The lines hold no CR, so they go to standard output as they are; a failed write is reported when
-    // the output is finished.
+    // The lines hold no CR, so they go to standard output as they are. A failed write leaves its error on
+    // standard output, which the message at the command's end names.
     ChunkedWriter out(console.output());
     for (const Expense& entry : state.entries) {
         for (int column = 0; column < kListColumnCount; ++column) {
@@ -62,8 +62,7 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         out.buffer().append('\n');
         out.writeIfFull();
     }
-    (void)out.finish();
-    return 0;
+    return out.finish() ? 0 : kExitFileError;
 }
 
 int printReport(Session& session, Console& console)

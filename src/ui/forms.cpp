@@ -20,10 +20,9 @@ void showMessages(Session& session, Prompts& prompts, QWidget* parent)
 Forms::Forms(Session& session, Prompts& prompts)
     : m_prompts(prompts), m_sizes(session), m_main(session, prompts), m_about(&m_main),
       m_quickEntry(session, &m_main), m_item(session, m_quickEntry, &m_main),
-      m_purge(session, prompts, m_quickEntry, &m_main), m_listEditor(&m_main),
+      m_purge(session, prompts, m_quickEntry, &m_main), m_listEditor(prompts, &m_main),
       m_options(session, prompts, m_listEditor, &m_main), m_overview(session, &m_main)
 {
-    m_listEditor.setPrompts(prompts);
     for (FormBase* form : std::initializer_list<FormBase*>{&m_about, &m_quickEntry, &m_item, &m_purge,
                                                            &m_listEditor, &m_options, &m_overview})
         form->setSizeMemory(&m_sizes);

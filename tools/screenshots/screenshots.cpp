@@ -57,16 +57,29 @@ bool saveModal(tallyfox::FormBase& form, const QString& folder, const QString& n
     return ok;
 }
 
+// A single-field picker of the quick entry pictured and cancelled; false too when it took a value instead,
+// which would show in the pictures after it.
+bool savePicker(tallyfox::QuickEntryForm& form, const QString& folder, const QString& name,
+                const std::function<bool()>& pick)
+{
+    bool taken = false;
+    const bool saved = saveModal(form, folder, name, [&] { taken = pick(); });
+    if (taken)
+        std::fprintf(stderr, "%s: the picker took a value instead of being cancelled\n", qPrintable(name));
+    return saved && !taken;
+}
+
 bool saveOptionsPages(tallyfox::OptionsForm& form, const QString& folder)
 {
     static const std::array<const char*, 3> names = {"options-general", "options-finger", "options-columns"};
     form.prepare();
     form.show();
+    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
     bool ok = true;
     for (const bool landscape : {false, true}) {
         form.resize(landscape ? QSize(320, 240) : QSize(240, 320));
-        for (int page = 0; page < form.tabs()->count(); ++page) {
-            form.tabs()->setCurrentIndex(page);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
             const QString name = QString::fromLatin1(names[size_t(page)]);
             ok = save(form, folder, landscape ? name + QStringLiteral("-landscape") : name) && ok;
         }
@@ -88,12 +101,13 @@ bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings
     fields.amountText = QStringLiteral("12.50");
     fields.hasReceipt = true;
     fields.receipt = QStringLiteral("0042");
-    bool ok = saveModal(form, folder, QStringLiteral("quick-amount"), [&] { (void)form.editAmount(fields); });
-    ok = saveModal(form, folder, QStringLiteral("quick-date"), [&] { (void)form.editDate(fields.date); }) &&
+    bool ok =
+        savePicker(form, folder, QStringLiteral("quick-amount"), [&] { return form.editAmount(fields); });
+    ok = savePicker(form, folder, QStringLiteral("quick-date"), [&] { return form.editDate(fields.date); }) &&
          ok;
     form.resize(320, 240);
-    ok = saveModal(form, folder, QStringLiteral("quick-date-landscape"),
-                   [&] { (void)form.editDate(fields.date); }) &&
+    ok = savePicker(form, folder, QStringLiteral("quick-date-landscape"),
+                    [&] { return form.editDate(fields.date); }) &&
          ok;
     form.resize(240, 320);
     // The wizard's own panels: the type list with "Custom", and the note.

@@ -24,7 +24,7 @@ namespace tallyfox {
 MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
       m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this))
+      m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this)), m_startupTimer(this)
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
@@ -50,6 +50,7 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     m_session.setRefreshHandler([this](bool forceSort) { refreshList(forceSort); });
     connect(m_watcher, &DatabaseWatcher::changed, this, &MainForm::reloadIfChangedElsewhere);
 
+    m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(1000);
     connect(&m_startupTimer, &QTimer::timeout, this, &MainForm::startupTick);

@@ -37,10 +37,6 @@ public:
     void updateMenuStates();
 
     [[nodiscard]] EntryListView* list() const { return m_list; }
-    [[nodiscard]] MainMenu* mainMenu() const { return m_menu; }
-    [[nodiscard]] EntryListModel* listModel() const { return m_model; }
-    [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
-    [[nodiscard]] DatabaseWatcher* databaseWatcher() const { return m_watcher; }
 
     // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }

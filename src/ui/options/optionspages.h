@@ -35,10 +35,6 @@ public:
     void showLocation(const QString& location);
     void arrange(bool landscape);
 
-    [[nodiscard]] QPushButton* changeLocationButton() const { return m_changeLocation; }
-    [[nodiscard]] QPushButton* listButton(List list) const { return m_lists[size_t(list)]; }
-    [[nodiscard]] QLineEdit* receiptEdit() const { return m_receipt; }
-
 Q_SIGNALS:
     void changeLocationClicked();
     void listClicked(List list);
@@ -64,13 +60,11 @@ public:
     void store(OptionsEdit& edit) const;
     void arrange(bool landscape);
 
-    // The box of a quick entry step, by its place among the settings' seven flags.
-    [[nodiscard]] QCheckBox* quickStepBox(int flag) const { return m_quickSteps[size_t(flag)]; }
-
 private:
     QCheckBox* m_fingerFriendly;
     QCheckBox* m_startWithQuick;
     QGroupBox* m_quickGroup;
+    // The box of each quick entry step, by its place among the settings' seven flags.
     std::array<QCheckBox*, 7> m_quickSteps{};
     QCheckBox* m_increase9Is0;
     QCheckBox* m_skipOverview;

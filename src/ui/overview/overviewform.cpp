@@ -59,6 +59,7 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
     m_modeBox->addItems(modeChoiceItems());
     m_table->setObjectName(QStringLiteral("monthTable"));
+    m_menu->setObjectName(QStringLiteral("overviewMenu"));
     m_table->setModel(m_model);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);

@@ -40,13 +40,6 @@ public:
 
     // The view shown now and at the next opening.
     [[nodiscard]] OverviewView view() const { return m_view; }
-    [[nodiscard]] QPlainTextEdit* textBox() const { return m_textBox; }
-    [[nodiscard]] QWidget* tablePanel() const { return m_tablePanel; }
-    [[nodiscard]] QTableView* table() const { return m_table; }
-    [[nodiscard]] QComboBox* currencyBox() const { return m_currencyBox; }
-    [[nodiscard]] QComboBox* modeBox() const { return m_modeBox; }
-    [[nodiscard]] QMenu* menu() const { return m_menu; }
-    [[nodiscard]] const MonthTable& monthTable() const { return m_monthTable; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
