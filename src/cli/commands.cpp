@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/importcommand.h"
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
@@ -24,15 +25,25 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
         return sortDatabase(session, invocation, console);
     case Command::Add:
         return addEntry(session, invocation, console);
+    case Command::Import:
+        return importFile(session, invocation, console);
     }
     return kExitUsage;
 }
 
 } // namespace
 
+bool isReadingCommand(Command command)
+{
+    return command == Command::List || command == Command::Report || command == Command::Table ||
+           command == Command::Export;
+}
+
 int runCommand(const Invocation& invocation, AppState& state, Console& console)
 {
     Registry registry(registryFilePath());
+    // The commands that only read leave the registry as it is.
+    registry.setReadOnly(isReadingCommand(invocation.command));
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;

@@ -42,7 +42,9 @@ void appendCsvField(QByteArray& out, const QString& field)
     out.append('"');
 }
 
-void appendCsvLine(QByteArray& out, std::initializer_list<QString> fields)
+} // namespace
+
+void appendCsvLine(QByteArray& out, const QStringList& fields)
 {
     bool first = true;
     for (const QString& field : fields) {
@@ -53,6 +55,8 @@ void appendCsvLine(QByteArray& out, std::initializer_list<QString> fields)
     }
     out.append("\r\n");
 }
+
+namespace {
 
 bool writeCsvContent(QIODevice& device, const AppState& state)
 {

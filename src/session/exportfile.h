@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <optional>
 
@@ -34,6 +35,9 @@ enum class ExportFormat
 // dates and CR LF line ends.
 [[nodiscard]] bool writeExportContent(QIODevice& device, const AppState& state, ExportFormat format);
 FileResult writeExportFile(const AppState& state, const QString& path, ExportFormat format);
+
+// One CSV line of the fields, RFC 4180 quoted, ended by CR LF.
+void appendCsvLine(QByteArray& out, const QStringList& fields);
 
 // Writes the export file atomically. No text can split a line's fields: tabs and line ends inside a text
 // are written as spaces, as the database does.
