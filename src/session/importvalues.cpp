@@ -1,5 +1,6 @@
 #include "session/importvalues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallyfox {
@@ -338,6 +339,12 @@ DateFormatGuess detectDateFormat(const QStringList& cells, const QLocale& locale
         if (!seen)
             distinct.append(pattern);
     }
+    // Of the orders that read alike, the locale's comes first.
+    const auto dayFirst = [](const QString& pattern) {
+        return pattern.indexOf(u'd') < pattern.indexOf(u'M');
+    };
+    std::stable_partition(distinct.begin(), distinct.end(),
+                          [&](const QString& pattern) { return dayFirst(pattern) == dayFirst(own); });
     guess.formats = distinct;
     return guess;
 }
