@@ -113,6 +113,18 @@ std::optional<ExportFormat> exportFormatFromName(QStringView name)
     return std::nullopt;
 }
 
+ExportFormat exportFormatOfFile(const QString& path)
+{
+    const QString lower = path.toLower();
+    if (lower.endsWith(u".csv"))
+        return ExportFormat::Csv;
+    if (lower.endsWith(u".json"))
+        return ExportFormat::Json;
+    if (lower.endsWith(u".journal") || lower.endsWith(u".ledger"))
+        return ExportFormat::Journal;
+    return ExportFormat::Tsv;
+}
+
 bool writeExportContent(QIODevice& device, const AppState& state, ExportFormat format)
 {
     switch (format) {

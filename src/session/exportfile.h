@@ -25,6 +25,9 @@ enum class ExportFormat
 // "tsv", "csv", "json", "journal".
 [[nodiscard]] QString exportFormatName(ExportFormat format);
 [[nodiscard]] std::optional<ExportFormat> exportFormatFromName(QStringView name);
+// The format a file's name asks for: ".csv", ".json", ".journal" or ".ledger"; the tab-separated export
+// for any other.
+[[nodiscard]] ExportFormat exportFormatOfFile(const QString& path);
 
 // The export: the entries as the list shows them, for a spreadsheet. A header line, then one
 // tab-separated line per entry in list order: date, currency, signed amount, amount in the primary

@@ -124,7 +124,7 @@ QStringList columnCells(const QList<DelimitedRecord>& records, int column, bool 
 }
 
 ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const ImportMapping& mapping,
-                             const ImportDefaults& defaults)
+                             const ImportDefaults& defaults, const std::function<void(qsizetype)>& progress)
 {
     ConvertedRows converted;
     const bool skipHeader = mapping.hasHeader;
@@ -160,6 +160,8 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
     converted.rows.reserve(size_t(records.size()));
     for (qsizetype i = skipHeader ? 1 : 0; i < records.size(); ++i) {
         const DelimitedRecord& record = records[i];
+        if (progress && i % 4096 == 0)
+            progress(i);
         const QString dateCell = cellOf(record, mapping.column(ImportField::Date)).trimmed();
         if (dateCell.isEmpty()) {
             converted.rejected.append({record.line, QStringLiteral("no date")});

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tallyfox {

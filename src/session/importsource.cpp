@@ -140,11 +140,11 @@ ImportMapping proposeMapping(const ImportSource& source, const Settings& setting
 }
 
 ConvertedRows convertSource(const ImportSource& source, const ImportMapping& mapping,
-                            const ImportDefaults& defaults)
+                            const ImportDefaults& defaults, const std::function<void(qsizetype)>& progress)
 {
     if (!source.isTable())
         return source.ownRows;
-    return convertRecords(source.records, mapping, defaults);
+    return convertRecords(source.records, mapping, defaults, progress);
 }
 
 } // namespace tallyfox

@@ -72,6 +72,7 @@ struct ImportSource
 
 // The rows of the source as they would be stored, before duplicates are left out.
 [[nodiscard]] ConvertedRows convertSource(const ImportSource& source, const ImportMapping& mapping,
-                                          const ImportDefaults& defaults);
+                                          const ImportDefaults& defaults,
+                                          const std::function<void(qsizetype)>& progress = {});
 
 } // namespace tallyfox

@@ -13,7 +13,10 @@ const QString kTextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
 
 FileDialogOptions exportDialog(const QString& initialFolder)
 {
-    return {QStringLiteral("Export file"), kTextFilter, QStringLiteral("txt"), initialFolder, true};
+    // The name's extension chooses the format (exportFormatOfFile).
+    return {QStringLiteral("Export file"),
+            kTextFilter + QStringLiteral("|CSV files|*.csv|JSON files|*.json|Journal files|*.journal"),
+            QStringLiteral("txt"), initialFolder, true};
 }
 
 FileDialogOptions newDatabaseDialog(const QString& initialFolder)
