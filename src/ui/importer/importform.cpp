@@ -154,7 +154,13 @@ void ImportForm::buildColumnsPage(QWidget* page)
     form->addRow(m_hasHeader);
     form->addRow(m_negativeIsIncome);
     form->addRow(m_allowDuplicates);
-    connect(m_decimalMark, &QComboBox::currentIndexChanged, this, &ImportForm::takeChoices);
+    // The mark found from the amounts stays open to be found again until one is chosen.
+    connect(m_decimalMark, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_showing)
+            return;
+        m_mapping.decimalMark = m_decimalMark->currentData().toString().at(0);
+        takeChoices();
+    });
     connect(m_currency->lineEdit(), &QLineEdit::editingFinished, this, &ImportForm::takeChoices);
     connect(m_type->lineEdit(), &QLineEdit::editingFinished, this, &ImportForm::takeChoices);
     connect(m_currency, &QComboBox::activated, this, &ImportForm::takeChoices);
@@ -270,7 +276,6 @@ void ImportForm::takeChoices()
     // The format found stays open to be found again; one chosen is kept.
     if (m_dateFormat->currentIndex() > 0 || !m_mapping.dateFormat.isEmpty())
         m_mapping.dateFormat = pattern;
-    m_mapping.decimalMark = m_decimalMark->currentData().toString().at(0);
     m_mapping.currency = m_currency->currentText().trimmed();
     m_mapping.type = m_type->currentText().trimmed();
     m_mapping.hasHeader = m_hasHeader->isChecked();
@@ -286,7 +291,13 @@ void ImportForm::refresh()
     const ImportMapping mapping = m_mapping;
     const ImportDefaults defaults = m_defaults;
     const bool allowDuplicates = m_allowDuplicates->isChecked();
-    const ExpenseArray& existing = m_session.state().entries;
+    // Off the window's thread the work reads a copy of the entries: the window may reload them while
+    // it waits.
+    const bool inBackground = source.rowCount(mapping.hasHeader) > kRowsWithProgress;
+    ExpenseArray copied;
+    if (inBackground && !allowDuplicates)
+        copied = m_session.state().entries;
+    const ExpenseArray& existing = inBackground ? copied : m_session.state().entries;
     ConvertedRows converted;
     std::vector<DuplicateRow> duplicates;
     const auto work = [&](WorkProgress& progress) {
@@ -301,7 +312,7 @@ void ImportForm::refresh()
     };
     WorkProgress unused;
     setEnabled(false);
-    if (source.rowCount(mapping.hasHeader) > kRowsWithProgress)
+    if (inBackground)
         runInBackground(*m_progress, work);
     else
         work(unused);
@@ -322,6 +333,8 @@ void ImportForm::refresh()
     for (const QString& pattern : formats)
         m_dateFormat->addItem(pattern, pattern);
     m_dateFormat->setCurrentIndex(0);
+    if (m_mapping.decimalMark.isNull())
+        m_decimalMark->setCurrentIndex(m_converted.decimalMark == u',' ? 1 : 0);
     m_showing = false;
     m_dateNote->setVisible(m_source.isTable() && !m_converted.otherDateFormats.isEmpty());
     showPreview();
