@@ -67,7 +67,7 @@ const Database kDatabases[] = {{"sample", sampleState},
                                     return makeState(kEuroTable, {});
                                 }}};
 
-MonthTable filledTable(const AppState& state, OverviewView view, int currencyChoice, int modeChoice)
+MonthTable chartTable(const AppState& state, OverviewView view, int currencyChoice, int modeChoice)
 {
     MonthTable table;
     buildMonthColumns(table, state, view);
@@ -92,9 +92,9 @@ TEST(ChartSeries, MonthBarsAreTheTablesTotalRows)
                 SCOPED_TRACE(testing::Message()
                              << database.name << " currency " << currency << " mode " << mode);
                 const ChartTables tables = buildChartTables(state, ChartKind::Months, currency, mode);
-                const MonthTable expenses = filledTable(state, OverviewView::ExpenseTypes, currency, 1);
-                const MonthTable income = filledTable(state, OverviewView::ExpenseTypes, currency, 2);
-                const MonthTable net = filledTable(state, OverviewView::ExpenseTypes, currency, 0);
+                const MonthTable expenses = chartTable(state, OverviewView::ExpenseTypes, currency, 1);
+                const MonthTable income = chartTable(state, OverviewView::ExpenseTypes, currency, 2);
+                const MonthTable net = chartTable(state, OverviewView::ExpenseTypes, currency, 0);
                 const MonthSpan span = tableMonths(expenses);
                 const MonthSeries series = monthSeries(tables, span);
                 ASSERT_EQ(series.bars.size(), size_t(expenses.monthCount()));
@@ -104,12 +104,15 @@ TEST(ChartSeries, MonthBarsAreTheTablesTotalRows)
                 for (int i = 0; i < span.count; ++i) {
                     const MonthBar& bar = series.bars[size_t(i)];
                     EXPECT_EQ(monthCaption(bar.month), expenses.columns()[size_t(i) + 2].caption);
-                    if (series.showsExpenses)
+                    if (series.showsExpenses) {
                         EXPECT_EQ(amountText(bar.expenses), totalCell(expenses, i));
-                    if (series.showsIncome)
+                    }
+                    if (series.showsIncome) {
                         EXPECT_EQ(amountText(bar.income), totalCell(income, i));
-                    if (series.showsBalance)
+                    }
+                    if (series.showsBalance) {
                         EXPECT_EQ(amountText(-bar.balance()), totalCell(net, i));
+                    }
                 }
             }
         }
@@ -131,7 +134,7 @@ TEST(ChartSeries, RingPartsAreTheTablesRows)
                 SCOPED_TRACE(testing::Message()
                              << database.name << " view " << int(view) << " mode " << mode);
                 const ChartTables tables = buildChartTables(state, kind, 0, mode);
-                const MonthTable table = filledTable(state, view, 0, mode);
+                const MonthTable table = chartTable(state, view, 0, mode);
                 const MonthSpan all = tableMonths(table);
                 const MonthSpan lastMonth{all.last(), all.count > 0 ? 1 : 0};
                 for (const auto& [span, column] :
@@ -223,7 +226,12 @@ TEST(ChartSeries, KindsAndTitlesReadAsTheCommandLineAndTheOverviewWriteThem)
 TEST(EntryPick, FindsTheEntriesOfTheValueInTheMonths)
 {
     const AppState state = handMadeState();
-    EntryPick pick{OverviewView::ExpenseTypes, u"Taxi"_qs, QDate(2010, 2, 1), QDate(2010, 3, 31)};
+    EntryPick pick{.view = OverviewView::ExpenseTypes,
+                   .value = u"Taxi"_qs,
+                   .from = QDate(2010, 2, 1),
+                   .to = QDate(2010, 3, 31),
+                   .income = std::nullopt,
+                   .currency = std::nullopt};
     EXPECT_EQ(firstPickedEntry(state.entries, pick), 2);
     pick.income = true;
     EXPECT_EQ(firstPickedEntry(state.entries, pick), 4);
@@ -232,9 +240,13 @@ TEST(EntryPick, FindsTheEntriesOfTheValueInTheMonths)
     EXPECT_EQ(firstPickedEntry(state.entries, pick), -1);
     pick.from = QDate(2010, 1, 1);
     EXPECT_EQ(firstPickedEntry(state.entries, pick), 1);
-    EXPECT_EQ(firstPickedEntry(state.entries, {OverviewView::IntendedSources, u"Employer"_qs,
-                                               QDate(2009, 1, 1), QDate(2009, 12, 31)}),
-              5);
+    const EntryPick employer{.view = OverviewView::IntendedSources,
+                             .value = u"Employer"_qs,
+                             .from = QDate(2009, 1, 1),
+                             .to = QDate(2009, 12, 31),
+                             .income = std::nullopt,
+                             .currency = std::nullopt};
+    EXPECT_EQ(firstPickedEntry(state.entries, employer), 5);
 }
 
 } // namespace

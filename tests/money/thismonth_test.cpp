@@ -25,7 +25,7 @@ std::pair<QString, QString> reportedThisMonth(const AppState& state, QDate today
     std::pair<QString, QString> sums{u"0.00"_qs, u"0.00"_qs};
     for (qsizetype i = start + 1; i < lines.size() && !lines[i].isEmpty(); ++i) {
         const QString& line = lines[i];
-        if (!line.startsWith(primary + u": ") && !line.startsWith(u"In " + primary + u": "))
+        if (!line.startsWith(primary + u": "_qs) && !line.startsWith(u"In "_qs + primary + u": "_qs))
             continue;
         // "EUR: income - expense = balance"
         const QStringList parts = line.section(u": "_qs, 1).split(u' ');
