@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -45,8 +46,8 @@ protected:
     {
         const QStringList lines =
             buildOverviewText(*fixture.state, fixture.session->clock()).split(u"\r\n"_qs);
-        const qsizetype start = lines.indexOf(QRegularExpression(QStringLiteral("^This month")));
-        for (qsizetype i = start; i < lines.size() && !lines[i].isEmpty(); ++i) {
+        const qsizetype start = lines.indexOf(QRegularExpression(QStringLiteral("This month \\(\\d+\\)")));
+        for (qsizetype i = start; i >= 0 && i < lines.size() && !lines[i].isEmpty(); ++i) {
             if (lines[i].startsWith(u"In EUR: "))
                 return lines[i];
         }

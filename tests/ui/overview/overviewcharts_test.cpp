@@ -25,8 +25,8 @@ namespace tallyfox::test {
 namespace {
 
 // One database line: the date, the amount, whether it is an income, the type and the currency.
-QByteArray entryLine(const char* date, const char* amount, bool income, const char* type,
-                     const char* currency = "EUR")
+QByteArray chartEntryLine(const char* date, const char* amount, bool income, const char* type,
+                          const char* currency = "EUR")
 {
     const QList<QByteArray> day = QByteArray(date).split('-');
     return "item\t" + day[0] + '\t' + QByteArray::number(day[1].toInt()) + '\t' +
@@ -35,11 +35,13 @@ QByteArray entryLine(const char* date, const char* amount, bool income, const ch
 }
 
 // Three months of 2009 before the fixture's today (3 January 2010): rent and food, a salary, some US$.
-const QByteArray kEntries =
-    entryLine("2009-10-01", "700.00", false, "Rent") + entryLine("2009-10-12", "80.00", false, "Food") +
-    entryLine("2009-10-28", "2000.00", true, "Salary") + entryLine("2009-11-01", "700.00", false, "Rent") +
-    entryLine("2009-11-20", "144.00", false, "Food", "US$") +
-    entryLine("2009-12-01", "700.00", false, "Rent") + entryLine("2009-12-24", "250.00", false, "Gifts");
+const QByteArray kEntries = chartEntryLine("2009-10-01", "700.00", false, "Rent") +
+                            chartEntryLine("2009-10-12", "80.00", false, "Food") +
+                            chartEntryLine("2009-10-28", "2000.00", true, "Salary") +
+                            chartEntryLine("2009-11-01", "700.00", false, "Rent") +
+                            chartEntryLine("2009-11-20", "144.00", false, "Food", "US$") +
+                            chartEntryLine("2009-12-01", "700.00", false, "Rent") +
+                            chartEntryLine("2009-12-24", "250.00", false, "Gifts");
 
 class OverviewChartsTest : public ::testing::Test
 {
