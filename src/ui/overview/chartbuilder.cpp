@@ -7,9 +7,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -58,13 +60,47 @@ void styleAxis(QAbstractAxis* axis, const ChartLook& look)
     axis->setGridLineColor(look.grid);
 }
 
+// The ring's legend is placed here rather than by the chart, which would cut its names short on a narrow
+// screen: beside the ring where the names leave it at least kSmallestRing pixels, else below it. Called
+// whenever the chart's size changes.
+constexpr qreal kSmallestRing = 90;
+
+void placeRingLegend(QChart* chart, const ChartLook& look, int parts)
+{
+    QLegend* legend = chart->legend();
+    if (parts == 0 || legend->isAttachedToChart())
+        return;
+    const QFontMetricsF metrics(look.labels);
+    qreal widest = 0;
+    for (QLegendMarker* marker : legend->markers())
+        widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+    // The marker, the gaps around it and the legend's own margins.
+    const qreal width = widest + metrics.height() + 40;
+    const qreal height = parts * (metrics.height() * 1.5 + 4) + 16;
+    const QRectF area = chart->rect();
+    if (area.width() - width >= kSmallestRing) {
+        chart->setMargins(QMargins(2, 2, int(width) + 2, 2));
+        legend->setGeometry(QRectF(area.right() - width, area.center().y() - height / 2, width, height));
+    } else {
+        chart->setMargins(QMargins(2, 2, 2, int(height) + 2));
+        legend->setGeometry(QRectF(area.left() + 4, area.bottom() - height, area.width() - 8, height));
+    }
+    legend->update();
+}
+
 // A text in the middle of the ring, kept there when the chart's plot area moves.
 void putInMiddle(QChart* chart, const QString& text, const ChartLook& look)
 {
     auto* middle = new QGraphicsSimpleTextItem(text, chart);
     middle->setFont(look.caption);
     middle->setBrush(look.text);
-    const auto centre = [chart, middle] {
+    const auto centre = [chart, middle, look] {
+        // As large as the ring's hole holds it, else smaller, else not at all.
+        const qreal hole = std::min(chart->plotArea().width(), chart->plotArea().height()) * 0.95 * 0.5;
+        middle->setFont(look.caption);
+        if (middle->boundingRect().width() > hole * 0.9)
+            middle->setFont(look.labels);
+        middle->setVisible(middle->boundingRect().width() <= hole * 0.9);
         const QRectF box = middle->boundingRect();
         middle->setPos(chart->plotArea().center() - QPointF(box.width() / 2, box.height() / 2));
     };
@@ -157,6 +193,10 @@ QChart* sharesChart(const ShareSeries& series, const ChartLook& look, const QStr
     chart->addSeries(ring);
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setVisible(!series.slices.empty());
+    chart->legend()->detachFromChart();
+    const int parts = static_cast<int>(series.slices.size());
+    QObject::connect(chart, &QGraphicsWidget::geometryChanged, chart,
+                     [chart, look, parts] { placeRingLegend(chart, look, parts); });
     putInMiddle(chart, series.slices.empty() ? QStringLiteral("Nothing\nto show") : amountText(series.total),
                 look);
     return chart;

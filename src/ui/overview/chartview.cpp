@@ -6,6 +6,7 @@
 
 #include <QBarSeries>
 #include <QChart>
+#include <QLegend>
 #include <QLegendMarker>
 #include <QMouseEvent>
 #include <QPieSeries>
@@ -30,6 +31,7 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fingerscrolling::enable(*this);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChartView::pinMonthsLegend);
 }
 
 ChartView::~ChartView() = default;
@@ -82,6 +84,31 @@ void ChartView::fitChart()
     const int width = std::max(room.width(), m_wantedWidth);
     shown->resize(width, room.height());
     setSceneRect(0, 0, width, room.height());
+    pinMonthsLegend();
+}
+
+void ChartView::pinMonthsLegend()
+{
+    QChart* shown = chart();
+    if (!shown || m_months.empty())
+        return;
+    // Bars wider than the view scroll under their legend, which stays in sight at the top.
+    QLegend* legend = shown->legend();
+    const bool scrolls = m_wantedWidth > viewport()->width();
+    const int height = QFontMetrics(legend->font()).height() + 10;
+    if (!scrolls) {
+        if (!legend->isAttachedToChart()) {
+            legend->attachToChart();
+            shown->setMargins(QMargins(2, 2, 2, 2));
+        }
+        return;
+    }
+    if (legend->isAttachedToChart()) {
+        legend->detachFromChart();
+        shown->setMargins(QMargins(2, height + 2, 2, 2));
+    }
+    legend->setGeometry(QRectF(horizontalScrollBar()->value(), 0, viewport()->width(), height));
+    legend->update();
 }
 
 void ChartView::resizeEvent(QResizeEvent* event)

@@ -43,6 +43,7 @@ protected:
 private:
     void replaceChart(QChart* chart, int width);
     void fitChart();
+    void pinMonthsLegend();
 
     std::vector<int> m_months;
     // The width the chart asks for; the view's own width when it is 0.
