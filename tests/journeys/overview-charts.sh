@@ -37,10 +37,10 @@ wait_until "the chart on the clipboard" sh -c "xclip -o -selection clipboard -t 
 xclip -o -selection clipboard -t image/png >"$J_TMP/chart.png"
 [ "$(head -c 4 "$J_TMP/chart.png" | tail -c 3)" = "PNG" ] || fail "the clipboard holds no PNG picture"
 
-# The rent is nearly all of March's ring: its right side, halfway between the hole and the edge.
-ring_x=$((width / s * 30 / 100))
+# The rent is nearly all of March's ring, which stands left of its legend, in the middle of the chart's
+# height: a tap at the ring's bottom, between the hole and the edge.
 ring_y=$((40 + (height / s - 40 - 26) / 2))
-tap_in "$overview" $((ring_x + ring_x * 3 / 4)) "$ring_y"
+tap_in "$overview" 65 $((ring_y + 44))
 wait_gone "$overview"
 shot rent-selected
 question=$(main_menu 7)
