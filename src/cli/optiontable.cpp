@@ -14,6 +14,8 @@ constexpr unsigned kEveryCommand = ~0u;
 constexpr unsigned kListOrSort = commandBit(Command::List) | commandBit(Command::Sort);
 constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command::Add);
 constexpr unsigned kAddOnly = commandBit(Command::Add);
+constexpr unsigned kChartOnly = commandBit(Command::Chart);
+constexpr unsigned kTableOrChart = commandBit(Command::Table) | kChartOnly;
 
 // One option of the tool: its names (the long one last), help, value name (none for a flag) and the
 // commands that take it.
@@ -26,7 +28,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 18> kOptions = {{
+constexpr std::array<OptionDefinition, 21> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -34,13 +36,23 @@ constexpr std::array<OptionDefinition, 18> kOptions = {{
     {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
-     "table: the currency choice N (0 converts to the primary currency, 1 is the first currency of the "
-     "table); add: the currency (default: the last used).",
-     "N|C", kTableOrAdd},
-    {nullptr, "mode", "table: 0 expenses - income, 1 expenses only, 2 income only.", "N",
-     commandBit(Command::Table)},
-    {nullptr, "out", "export: the file to write; - for standard output (the default).", "FILE",
-     commandBit(Command::Export)},
+     "table, chart: the currency choice N (0 converts to the primary currency, 1 is the first currency of "
+     "the table); add: the currency (default: the last used).",
+     "N|C", kTableOrAdd | kChartOnly},
+    {nullptr, "mode", "table, chart: 0 expenses - income, 1 expenses only, 2 income only.", "N",
+     kTableOrChart},
+    {nullptr, "out",
+     "export: the file to write; - for standard output (the default). chart: the picture to write, "
+     "FILE.png or FILE.svg.",
+     "FILE", commandBit(Command::Export) | kChartOnly},
+    {nullptr, "from", "chart: the first month shown (default: 11 months before --to).", "YYYY-MM",
+     kChartOnly},
+    {nullptr, "to",
+     "chart: the last month shown (default: this month, or the last month with entries when this month "
+     "lies outside them).",
+     "YYYY-MM", kChartOnly},
+    {nullptr, "size", "chart: the picture's width and height in pixels (default: 480x360).", "WxH",
+     kChartOnly},
     {nullptr, "type", "add: the expense type.", "T", kAddOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
     {nullptr, "date", "add: the date (default: today).", "YYYY-MM-DD", kAddOnly},
@@ -73,7 +85,11 @@ const QString kDescription = QStringLiteral(
     "      the export file\n"
     "  add --type T --amount X [--currency C] [--date YYYY-MM-DD] [--income|--expense]\n"
     "      [--paid-with P] [--source S] [--note N] [--receipt [NUM] | --no-receipt]\n"
-    "      store a new entry as the item editor does; options left out take the last used values\n\n"
+    "      store a new entry as the item editor does; options left out take the last used values\n"
+    "  chart months|types|sources|methods [--currency N] [--mode N] [--from YYYY-MM] [--to YYYY-MM]\n"
+    "      --out FILE.png|FILE.svg [--size WxH]\n"
+    "      the overview's chart as a picture, drawn without a display: the months' expenses, income and\n"
+    "      balance, or the months' shares per type, intended source or payment method\n\n"
     "KEY is one of name, date, amount, receipt, paidwith, source. With no database file, reading commands\n"
     "list nothing and add creates it. add and sort store the settings as the program does when it closes,\n"
     "so the database and settings folder named by -f and -d become the program's too.\n"
@@ -126,7 +142,7 @@ void addToolOptions(QCommandLineParser& parser)
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("list, sort, report, table, export or add, with its arguments"),
+        QStringLiteral("list, sort, report, table, export, add or chart, with its arguments"),
         QStringLiteral("COMMAND [ARGUMENT]"));
 }
 

@@ -26,8 +26,8 @@ QString sameFileKey(const QString& path)
     return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
 }
 
-// The program's own files, which an export must not replace: the program's dialog asks before it
-// overwrites a file, and the tool cannot ask.
+} // namespace
+
 bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
@@ -39,8 +39,6 @@ bool isProgramFile(const Session& session, const QString& path)
     }
     return false;
 }
-
-} // namespace
 
 int listEntries(Session& session, const Invocation& invocation, Console& console)
 {
