@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/chartcommand.h"
 #include "cli/importcommand.h"
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
@@ -10,7 +11,8 @@ namespace tallyfox::cli {
 
 namespace {
 
-int runStartedCommand(Session& session, const Invocation& invocation, Console& console)
+int runStartedCommand(Session& session, const Invocation& invocation, const ChartLibrary& charts,
+                      Console& console)
 {
     switch (invocation.command) {
     case Command::List:
@@ -27,6 +29,8 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
         return addEntry(session, invocation, console);
     case Command::Import:
         return importFile(session, invocation, console);
+    case Command::Chart:
+        return drawChart(session, invocation, charts, console);
     }
     return kExitUsage;
 }
@@ -36,10 +40,10 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
 bool isReadingCommand(Command command)
 {
     return command == Command::List || command == Command::Report || command == Command::Table ||
-           command == Command::Export;
+           command == Command::Export || command == Command::Chart;
 }
 
-int runCommand(const Invocation& invocation, AppState& state, Console& console)
+int runCommand(const Invocation& invocation, AppState& state, const ChartLibrary& charts, Console& console)
 {
     Registry registry(registryFilePath());
     // The commands that only read leave the registry as it is.
@@ -47,7 +51,7 @@ int runCommand(const Invocation& invocation, AppState& state, Console& console)
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;
-    const int exitCode = runStartedCommand(session, invocation, console);
+    const int exitCode = runStartedCommand(session, invocation, charts, console);
     if (!console.finishOutput())
         return kExitFileError;
     return exitCode;

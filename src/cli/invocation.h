@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/settings.h"
+#include "money/chartseries.h"
 #include "money/overviewchoices.h"
 #include "session/exportfile.h"
 
 #include <QDate>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -20,6 +22,7 @@ enum class Command
     Export,
     Add,
     Import,
+    Chart,
 };
 
 // How list prints the entries.
@@ -78,10 +81,18 @@ struct Invocation
     std::optional<SortKey> sortKey;
     bool reverse = false;
 
-    // table: the overview's view and its two choices, counted from 0.
+    // table and chart: the overview's view and its two choices, counted from 0.
     OverviewView view = OverviewView::ExpenseTypes;
     int currencyChoice = 0;
     int modeChoice = 0;
+
+    // chart: what it shows, its first and last month (by default the last 12 months), the picture file
+    // and its size in pixels.
+    ChartKind chartKind = ChartKind::Months;
+    std::optional<int> chartFrom;
+    std::optional<int> chartTo;
+    QString chartPath;
+    QSize chartSize{480, 360};
 
     // export: a file, or nothing for standard output.
     std::optional<QString> exportPath;

@@ -16,6 +16,8 @@ constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command
 constexpr unsigned kAddOnly = commandBit(Command::Add);
 constexpr unsigned kImportOnly = commandBit(Command::Import);
 constexpr unsigned kListOrExport = commandBit(Command::List) | commandBit(Command::Export);
+constexpr unsigned kChartOnly = commandBit(Command::Chart);
+constexpr unsigned kTableOrChart = commandBit(Command::Table) | kChartOnly;
 
 // One option of the tool: its names (the long one last), help, value name (none for a flag) and the
 // commands that take it.
@@ -28,7 +30,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 26> kOptions = {{
+constexpr std::array<OptionDefinition, 29> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -36,14 +38,24 @@ constexpr std::array<OptionDefinition, 26> kOptions = {{
     {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
-     "table: the currency choice N (0 converts to the primary currency, 1 is the first currency of the "
-     "table); add: the currency (default: the last used); import: the currency of rows without one "
+     "table, chart: the currency choice N (0 converts to the primary currency, 1 is the first currency of "
+     "the table); add: the currency (default: the last used); import: the currency of rows without one "
      "(default: the primary currency).",
-     "N|C", kTableOrAdd | kImportOnly},
-    {nullptr, "mode", "table: 0 expenses - income, 1 expenses only, 2 income only.", "N",
-     commandBit(Command::Table)},
-    {nullptr, "out", "export: the file to write; - for standard output (the default).", "FILE",
-     commandBit(Command::Export)},
+     "N|C", kTableOrAdd | kChartOnly | kImportOnly},
+    {nullptr, "mode", "table, chart: 0 expenses - income, 1 expenses only, 2 income only.", "N",
+     kTableOrChart},
+    {nullptr, "out",
+     "export: the file to write; - for standard output (the default). chart: the picture to write, "
+     "FILE.png or FILE.svg.",
+     "FILE", commandBit(Command::Export) | kChartOnly},
+    {nullptr, "from", "chart: the first month shown (default: 11 months before --to).", "YYYY-MM",
+     kChartOnly},
+    {nullptr, "to",
+     "chart: the last month shown (default: this month, or the last month with entries when this month "
+     "lies outside them).",
+     "YYYY-MM", kChartOnly},
+    {nullptr, "size", "chart: the picture's width and height in pixels (default: 480x360).", "WxH",
+     kChartOnly},
     {nullptr, "type", "add: the expense type; import: the type of rows without one (default: Unknown).", "T",
      kAddOnly | kImportOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
@@ -106,10 +118,15 @@ const QString kDescription = QStringLiteral(
     "      store the rows of a bank's or a spreadsheet's CSV or TSV file, or of the program's own\n"
     "      export or database, as new entries; prints \"N imported, D duplicates left out, R rejected\"\n"
     "      and a line per rejected row\n\n"
-    "KEY is one of name, date, amount, receipt, paidwith, source. list, report, table and export write\n"
-    "nothing; with no database file they say so on standard error and list nothing (exit code 0), and\n"
-    "add and import create it. add, sort and import store the settings as the program does when it\n"
-    "closes, so the database and settings folder named by -f and -d become the program's too.\n"
+    "  chart months|types|sources|methods [--currency N] [--mode N] [--from YYYY-MM] [--to YYYY-MM]\n"
+    "      --out FILE.png|FILE.svg [--size WxH]\n"
+    "      the overview's chart as a picture, drawn without a display: the months' expenses, income and\n"
+    "      balance, or the months' shares per type, intended source or payment method\n\n"
+    "KEY is one of name, date, amount, receipt, paidwith, source. list, report, table, export and\n"
+    "chart write nothing but their output; with no database file they say so on standard error and\n"
+    "list nothing (exit code 0), and add and import create it. add, sort and import store the settings\n"
+    "as the program does when it closes, so the database and settings folder named by -f and -d become\n"
+    "the program's too.\n"
     "TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
     "Exit codes: 0 success, 1 nothing stored (a file could not be read or written), 2 a usage error,\n"
     "3 the change is stored but the settings were not saved, 4 the database is busy (nothing changed).");
@@ -159,7 +176,7 @@ void addToolOptions(QCommandLineParser& parser)
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("list, sort, report, table, export, add or import, with its arguments"),
+        QStringLiteral("list, sort, report, table, export, add, import or chart, with its arguments"),
         QStringLiteral("COMMAND [ARGUMENT]"));
 }
 

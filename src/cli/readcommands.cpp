@@ -28,8 +28,8 @@ QString sameFileKey(const QString& path)
     return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
 }
 
-// The program's own files, which an export must not replace: the program's dialog asks before it
-// overwrites a file, and the tool cannot ask.
+} // namespace
+
 bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
@@ -41,6 +41,8 @@ bool isProgramFile(const Session& session, const QString& path)
     }
     return false;
 }
+
+namespace {
 
 // A cell as list prints it: the list's text, the date as YYYY-MM-DD whatever the locale.
 QString listCellText(const AppState& state, const Expense& entry, int column)

@@ -14,6 +14,7 @@
 #include "toolkit/screenfit.h"
 #include "toolkit/scriptedprompts.h"
 #include "ui/forms.h"
+#include "ui/overview/chartpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -202,7 +203,9 @@ bool saveListEditor(tallyfox::ListEditorForm& form, const QString& folder)
     return ok;
 }
 
-// The overview on its report and on the expense types' month table.
+// The overview on its report, on the expense types' month table and on its charts: the months' bars (in
+// portrait and landscape), the expense types' ring of a year and of the month a tap on its bars chose, and
+// the payment methods' ring in "Expenses only".
 bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
 {
     bool ok = false;
@@ -211,6 +214,23 @@ bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
         ok = save(form, folder, QStringLiteral("overview-report"));
         form.chooseView(tallyfox::OverviewView::ExpenseTypes);
         ok = save(form, folder, QStringLiteral("overview-table")) && ok;
+        form.chooseView(tallyfox::OverviewView::Charts);
+        tallyfox::ChartPanel& charts = *form.charts();
+        charts.chooseKind(tallyfox::ChartKind::Months);
+        ok = save(form, folder, QStringLiteral("overview-chart-months")) && ok;
+        form.resize(320, 240);
+        ok = save(form, folder, QStringLiteral("overview-chart-months-landscape")) && ok;
+        form.resize(240, 320);
+        charts.chooseKind(tallyfox::ChartKind::ExpenseTypes);
+        ok = save(form, folder, QStringLiteral("overview-chart-types")) && ok;
+        charts.showMonth(charts.shownSpan().last() - 1);
+        ok = save(form, folder, QStringLiteral("overview-chart-month")) && ok;
+        form.findChild<QComboBox*>(QStringLiteral("modeChoice"))->setCurrentIndex(1);
+        charts.chooseKind(tallyfox::ChartKind::PaymentMethods);
+        ok = save(form, folder, QStringLiteral("overview-chart-methods")) && ok;
+        form.findChild<QComboBox*>(QStringLiteral("modeChoice"))->setCurrentIndex(0);
+        charts.choosePeriod(0);
+        charts.chooseKind(tallyfox::ChartKind::Months);
         form.chooseView(tallyfox::OverviewView::Overview);
         form.closeWith(tallyfox::FormBase::kResultOk);
     });

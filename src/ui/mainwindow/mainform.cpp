@@ -10,6 +10,7 @@
 #include "ui/mainwindow/entrylistview.h"
 #include "ui/mainwindow/keptselection.h"
 #include "ui/mainwindow/mainmenu.h"
+#include "ui/mainwindow/monthline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,13 +25,16 @@ namespace tallyfox {
 MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
       m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this)), m_startupTimer(this)
+      m_monthLine(new MonthLine(content())), m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this)),
+      m_startupTimer(this)
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_list);
+    layout->addWidget(m_monthLine);
 
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
     softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("New item"));
@@ -75,6 +79,10 @@ void MainForm::connectMenu()
             m_purge();
     });
     connect(menu.overview, &QAction::triggered, this, [this] {
+        if (m_overview)
+            m_overview();
+    });
+    connect(m_monthLine, &MonthLine::tapped, this, [this] {
         if (m_overview)
             m_overview();
     });
@@ -137,6 +145,7 @@ void MainForm::initialise(const StartupOptions& options)
     runStartup(m_session, withDialog);
     m_list->applyWidths(m_session.state().settings.columnWidths);
     applyColumns();
+    applyMonthLineSetting();
     m_session.state().landscape = isLandscape();
     refreshList(false);
     m_startupMessages = m_session.takeMessages();
@@ -161,6 +170,7 @@ void MainForm::refreshList(bool forceSort)
     m_model->reset();
     for (int row : justChanged)
         m_list->revealRow(row);
+    m_monthLine->refresh(m_session.state(), m_session.clock().today());
     m_list->setUpdatesEnabled(true);
     updateMenuStates();
     m_list->setEnabled(true);
@@ -182,6 +192,7 @@ void MainForm::reloadIfChangedElsewhere()
         m_list->setUpdatesEnabled(false);
         m_model->reset();
         kept.restore(*m_list, m_session.state());
+        m_monthLine->refresh(m_session.state(), m_session.clock().today());
         m_list->setUpdatesEnabled(true);
         updateMenuStates();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "money/entrypick.h"
 #include "session/startup.h"
 #include "toolkit/formbase.h"
 
@@ -13,6 +14,7 @@ class DatabaseWatcher;
 class EntryListModel;
 class EntryListView;
 class MainMenu;
+class MonthLine;
 class Prompts;
 class Session;
 
@@ -37,6 +39,12 @@ public:
     void updateMenuStates();
 
     [[nodiscard]] EntryListView* list() const { return m_list; }
+    [[nodiscard]] MonthLine* monthLine() const { return m_monthLine; }
+    // Shows or hides this month's line as the options last stored it.
+    void applyMonthLineSetting();
+    // Shows the entries a chart's part stands for: the first of them, in the list's order, selected and
+    // brought into view (see mainformpicks.cpp).
+    void showEntries(const EntryPick& pick);
 
     // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
@@ -82,6 +90,7 @@ private:
     Prompts& m_prompts;
     EntryListModel* m_model;
     EntryListView* m_list;
+    MonthLine* m_monthLine;
     MainMenu* m_menu;
     DatabaseWatcher* m_watcher;
     QTimer m_startupTimer;

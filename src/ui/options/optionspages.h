@@ -13,8 +13,9 @@ namespace tallyfox {
 
 struct OptionsEdit;
 
-// The options' first page: the settings folder, the receipt number, two settings and the four list
-// buttons. Controls are placed in device-independent pixels on the page.
+// The options' first page: the settings folder, the receipt number, two settings, the four list
+// buttons and whether the main window shows this month's line. Controls are placed in device-independent
+// pixels on the page.
 class GeneralPage : public QWidget
 {
     Q_OBJECT
@@ -46,6 +47,7 @@ private:
     QCheckBox* m_enableLogging;
     QCheckBox* m_incomeIsPositive;
     std::array<QPushButton*, 4> m_lists{};
+    QCheckBox* m_showMonthLine;
 };
 
 // The second page: the finger-friendly settings and which steps the quick entry asks.
