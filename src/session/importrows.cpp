@@ -6,6 +6,8 @@
 
 #include <QHash>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace tallyfox {
 
@@ -204,12 +206,35 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
 namespace {
 
 // What two duplicates share: the day, the signed amount in cents and the currency, then the type or
-// the note.
-QString sameKey(const Expense& entry)
+// the note (an entry has a key for each).
+struct SameKey
+{
+    qint64 day = 0;
+    qint64 cents = 0;
+    QString currency;
+    bool byNote = false;
+    QString text;
+
+    friend bool operator==(const SameKey&, const SameKey&) = default;
+};
+
+size_t qHash(const SameKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.day, key.cents, key.currency, key.byNote, key.text);
+}
+
+// The entry's keys: by type, and by note when it has one.
+std::pair<SameKey, std::optional<SameKey>> sameKeys(const Expense& entry)
 {
     const qint64 cents = std::llround(entry.amount * 100.0);
-    return QString::number(std::floor(entry.date), 'f', 0) + u'\x1f' +
-           QString::number(entry.income ? cents : -cents) + u'\x1f' + entry.currency + u'\x1f';
+    SameKey byType{qint64(std::floor(entry.date)), entry.income ? cents : -cents, entry.currency, false,
+                   entry.type};
+    if (entry.note.isEmpty())
+        return {std::move(byType), std::nullopt};
+    SameKey byNote = byType;
+    byNote.byNote = true;
+    byNote.text = entry.note;
+    return {std::move(byType), std::move(byNote)};
 }
 
 } // namespace
@@ -217,35 +242,28 @@ QString sameKey(const Expense& entry)
 std::vector<DuplicateRow> leaveOutDuplicates(std::vector<ImportRow>& rows, const ExpenseArray& existing)
 {
     // The line each key was first seen on; 0 for the entries already there.
-    QHash<QString, qsizetype> seen;
+    QHash<SameKey, qsizetype> seen;
     seen.reserve(existing.count() * 2 + qsizetype(rows.size()) * 2);
-    const auto keys = [](const Expense& entry) {
-        const QString same = sameKey(entry);
-        QStringList list = {same + u'T' + entry.type};
-        if (!entry.note.isEmpty())
-            list.append(same + u'N' + entry.note);
-        return list;
+    const auto remember = [&seen](const std::pair<SameKey, std::optional<SameKey>>& keys, qsizetype line) {
+        seen.insert(keys.first, line);
+        if (keys.second)
+            seen.insert(*keys.second, line);
     };
-    for (const Expense& entry : existing) {
-        for (const QString& key : keys(entry))
-            seen.insert(key, 0);
-    }
+    for (const Expense& entry : existing)
+        remember(sameKeys(entry), 0);
     std::vector<DuplicateRow> duplicates;
     std::vector<ImportRow> kept;
     kept.reserve(rows.size());
     for (ImportRow& row : rows) {
-        const QStringList rowKeys = keys(row.entry);
-        std::optional<qsizetype> earlier;
-        for (const QString& key : rowKeys) {
-            if (const auto found = seen.constFind(key); found != seen.constEnd() && !earlier)
-                earlier = *found;
-        }
-        if (earlier) {
-            duplicates.push_back({row.line, *earlier});
+        const std::pair<SameKey, std::optional<SameKey>> keys = sameKeys(row.entry);
+        auto found = seen.constFind(keys.first);
+        if (found == seen.constEnd() && keys.second)
+            found = seen.constFind(*keys.second);
+        if (found != seen.constEnd()) {
+            duplicates.push_back({row.line, *found});
             continue;
         }
-        for (const QString& key : rowKeys)
-            seen.insert(key, row.line);
+        remember(keys, row.line);
         kept.push_back(std::move(row));
     }
     rows.swap(kept);
