@@ -7,7 +7,6 @@ namespace tallyfox {
 namespace {
 
 const QString kDatabaseFilter = QStringLiteral("Tallyfox files|*.tfx|Text files|*.txt");
-const QString kTextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
 
 } // namespace
 
@@ -15,7 +14,8 @@ FileDialogOptions exportDialog(const QString& initialFolder)
 {
     // The name's extension chooses the format (exportFormatOfFile).
     return {QStringLiteral("Export file"),
-            kTextFilter + QStringLiteral("|CSV files|*.csv|JSON files|*.json|Journal files|*.journal"),
+            QStringLiteral("Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All "
+                           "files|*.*"),
             QStringLiteral("txt"), initialFolder, true};
 }
 
