@@ -30,6 +30,8 @@ public:
         // Entries read from one file share their texts, so the same value often comes again at once.
         if (value.isEmpty() || value.constData() == m_last.constData())
             return;
+        if (value.front().isSpace() && value.trimmed().isEmpty())
+            return;
         m_last = value;
         if (!m_seen.contains(value)) {
             m_seen.insert(value);
@@ -61,10 +63,10 @@ void addEntryValues(const ExpenseArray& entries, PickLists& lists)
     MissingValues sources(lists.intendedSources);
     MissingValues methods(lists.paymentMethods);
     for (const Expense& entry : entries) {
-        currencies.add(entry.currency.trimmed());
-        types.add(entry.type.trimmed());
-        sources.add(entry.intendedSource.trimmed());
-        methods.add(entry.paidWith.trimmed());
+        currencies.add(entry.currency);
+        types.add(entry.type);
+        sources.add(entry.intendedSource);
+        methods.add(entry.paidWith);
     }
     lists.fromEntries = {currencies.sorted(), types.sorted(), sources.sorted(), methods.sorted()};
 }
