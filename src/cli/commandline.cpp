@@ -3,6 +3,7 @@
 #include "cli/argumentvalues.h"
 #include "cli/optiontable.h"
 #include "core/programversion.h"
+#include "session/importvalues.h"
 
 #include <QCommandLineParser>
 #include <array>
@@ -13,13 +14,14 @@ namespace {
 
 std::optional<Command> commandFromName(const QString& word)
 {
-    static const std::array<std::pair<const char16_t*, Command>, 7> commands = {{
+    static const std::array<std::pair<const char16_t*, Command>, 8> commands = {{
         {u"list", Command::List},
         {u"sort", Command::Sort},
         {u"report", Command::Report},
         {u"table", Command::Table},
         {u"export", Command::Export},
         {u"add", Command::Add},
+        {u"import", Command::Import},
         {u"chart", Command::Chart},
     }};
     for (const auto& [text, command] : commands) {
@@ -187,6 +189,72 @@ std::optional<QString> readNewEntry(NewEntryOptions& entry, const OptionReader& 
     return std::nullopt;
 }
 
+std::optional<QString> readImport(ImportOptions& import, const OptionReader& options,
+                                  const QStringList& words)
+{
+    if (words.size() != 2 || words.at(1).isEmpty())
+        return QStringLiteral("import needs one FILE");
+    import.file = words.at(1);
+    if (const auto delimiter = options.maybe("delimiter")) {
+        if (*delimiter == u"tab" || *delimiter == u"\\t")
+            import.delimiter = u'\t';
+        else if (delimiter->size() == 1 && QStringView(u",;\t|").contains(delimiter->at(0)))
+            import.delimiter = delimiter->at(0);
+        else
+            return QStringLiteral("--delimiter must be \",\", \";\", \"|\" or tab: %1").arg(*delimiter);
+    }
+    if (const auto decimal = options.maybe("decimal")) {
+        if (*decimal != u"." && *decimal != u",")
+            return QStringLiteral("--decimal must be . or ,: %1").arg(*decimal);
+        import.decimalMark = decimal->at(0);
+    }
+    if (const auto format = options.maybe("date-format")) {
+        if (!DateFormat(*format).isValid())
+            return QStringLiteral("--date-format must be made of d, M, yy or yyyy and separators, such as "
+                                  "d.M.yyyy: %1")
+                .arg(*format);
+        import.dateFormat = *format;
+    }
+    for (const char* longName : {"currency", "type", "map"}) {
+        if (options.isSet(longName) && options.value(longName).trimmed().isEmpty())
+            return QStringLiteral("--%1 needs a text").arg(optionName(longName));
+    }
+    import.columns = options.value("map");
+    import.currency = options.value("currency").trimmed();
+    import.type = options.value("type").trimmed();
+    import.negativeIsIncome = options.isSet("negative-is-income");
+    import.allowDuplicates = options.isSet("allow-duplicates");
+    import.dryRun = options.isSet("dry-run");
+    return std::nullopt;
+}
+
+// --format of list and export.
+std::optional<QString> readFormat(Invocation& invocation, const OptionReader& options)
+{
+    const auto format = options.maybe("format");
+    if (!format)
+        return std::nullopt;
+    if (invocation.command == Command::List) {
+        static const std::array<std::pair<const char16_t*, ListFormat>, 3> formats = {{
+            {u"tsv", ListFormat::Tsv},
+            {u"csv", ListFormat::Csv},
+            {u"json", ListFormat::Json},
+        }};
+        for (const auto& [name, listFormat] : formats) {
+            if (*format == QStringView(name)) {
+                invocation.listFormat = listFormat;
+                return std::nullopt;
+            }
+        }
+        return QStringLiteral("--format of list must be tsv, csv or json: %1").arg(*format);
+    }
+    const std::optional<ExportFormat> exportFormat = exportFormatFromName(*format);
+    if (!exportFormat)
+        return QStringLiteral("--format of export must be tsv, csv, json or journal: %1").arg(*format);
+    invocation.exportFormat = *exportFormat;
+    return std::nullopt;
+}
+
 std::optional<QString> readCommonOptions(Invocation& invocation, const OptionReader& options)
 {
     invocation.databasePath = options.maybe("file");
@@ -267,12 +335,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Add:
             error = readNewEntry(invocation.entry, options, parser);
             break;
+        case Command::Import:
+            error = readImport(invocation.import, options, words);
+            break;
         case Command::Report:
             break;
         }
     }
+    if (!error && (*command == Command::List || *command == Command::Export))
+        error = readFormat(invocation, options);
     if (!error && words.size() > 1 && *command != Command::Sort && *command != Command::Table &&
-        *command != Command::List && *command != Command::Chart)
+        *command != Command::List && *command != Command::Import && *command != Command::Chart)
         error = QStringLiteral("%1 takes no argument: %2").arg(words.first(), words.at(1));
     if (error)
         return usageError(*error);

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/chartcommand.h"
+#include "cli/importcommand.h"
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
@@ -26,6 +27,8 @@ int runStartedCommand(Session& session, const Invocation& invocation, const Char
         return sortDatabase(session, invocation, console);
     case Command::Add:
         return addEntry(session, invocation, console);
+    case Command::Import:
+        return importFile(session, invocation, console);
     case Command::Chart:
         return drawChart(session, invocation, charts, console);
     }
@@ -34,9 +37,17 @@ int runStartedCommand(Session& session, const Invocation& invocation, const Char
 
 } // namespace
 
+bool isReadingCommand(Command command)
+{
+    return command == Command::List || command == Command::Report || command == Command::Table ||
+           command == Command::Export || command == Command::Chart;
+}
+
 int runCommand(const Invocation& invocation, AppState& state, const ChartLibrary& charts, Console& console)
 {
     Registry registry(registryFilePath());
+    // The commands that only read leave the registry as it is.
+    registry.setReadOnly(isReadingCommand(invocation.command));
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;

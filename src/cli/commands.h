@@ -7,6 +7,10 @@
 
 namespace tallyfox::cli {
 
+// list, report, table and export: they write nothing, neither the registry nor the edit log, and make
+// no file or folder.
+[[nodiscard]] bool isReadingCommand(Command command);
+
 // Starts as the program does, on the user's registry, settings folder and database (or those that -f
 // and -d name), and runs the command. Results go to standard output, messages to standard error;
 // returns the process's exit code. The state is the caller's, so that it may outlive the command. The chart

@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "money/chartseries.h"
 #include "money/overviewchoices.h"
+#include "session/exportfile.h"
 
 #include <QDate>
 #include <QSize>
@@ -20,7 +21,33 @@ enum class Command
     Table,
     Export,
     Add,
+    Import,
     Chart,
+};
+
+// How list prints the entries.
+enum class ListFormat
+{
+    Tsv,
+    Csv,
+    Json,
+};
+
+// What import is given besides the file; what is left out is found from the file or remembered for its
+// header.
+struct ImportOptions
+{
+    QString file;
+    QChar delimiter;
+    QChar decimalMark;
+    QString dateFormat;
+    // "date=1,amount=Betrag,…", applied once the header is known.
+    QString columns;
+    QString currency;
+    QString type;
+    bool negativeIsIncome = false;
+    bool allowDuplicates = false;
+    bool dryRun = false;
 };
 
 // The fields of a new entry as given on the command line; what is left out takes the values the item
@@ -71,6 +98,12 @@ struct Invocation
     std::optional<QString> exportPath;
 
     NewEntryOptions entry;
+
+    // list: the form of the listing; export: the form of the file.
+    ListFormat listFormat = ListFormat::Tsv;
+    ExportFormat exportFormat = ExportFormat::Tsv;
+
+    ImportOptions import;
 };
 
 // What the command line asks for: a command to run, or an exit code with its text (for standard output

@@ -14,6 +14,8 @@ constexpr unsigned kEveryCommand = ~0u;
 constexpr unsigned kListOrSort = commandBit(Command::List) | commandBit(Command::Sort);
 constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command::Add);
 constexpr unsigned kAddOnly = commandBit(Command::Add);
+constexpr unsigned kImportOnly = commandBit(Command::Import);
+constexpr unsigned kListOrExport = commandBit(Command::List) | commandBit(Command::Export);
 constexpr unsigned kChartOnly = commandBit(Command::Chart);
 constexpr unsigned kTableOrChart = commandBit(Command::Table) | kChartOnly;
 
@@ -28,7 +30,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 21> kOptions = {{
+constexpr std::array<OptionDefinition, 29> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -37,8 +39,9 @@ constexpr std::array<OptionDefinition, 21> kOptions = {{
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
      "table, chart: the currency choice N (0 converts to the primary currency, 1 is the first currency of "
-     "the table); add: the currency (default: the last used).",
-     "N|C", kTableOrAdd | kChartOnly},
+     "the table); add: the currency (default: the last used); import: the currency of rows without one "
+     "(default: the primary currency).",
+     "N|C", kTableOrAdd | kChartOnly | kImportOnly},
     {nullptr, "mode", "table, chart: 0 expenses - income, 1 expenses only, 2 income only.", "N",
      kTableOrChart},
     {nullptr, "out",
@@ -53,7 +56,8 @@ constexpr std::array<OptionDefinition, 21> kOptions = {{
      "YYYY-MM", kChartOnly},
     {nullptr, "size", "chart: the picture's width and height in pixels (default: 480x360).", "WxH",
      kChartOnly},
-    {nullptr, "type", "add: the expense type.", "T", kAddOnly},
+    {nullptr, "type", "add: the expense type; import: the type of rows without one (default: Unknown).", "T",
+     kAddOnly | kImportOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
     {nullptr, "date", "add: the date (default: today).", "YYYY-MM-DD", kAddOnly},
     {nullptr, "income", "add: an income (default: as last time).", nullptr, kAddOnly},
@@ -66,33 +70,63 @@ constexpr std::array<OptionDefinition, 21> kOptions = {{
      "(written --receipt [NUM] or --receipt=NUM).",
      nullptr, kAddOnly},
     {nullptr, "no-receipt", "add: the entry has no receipt.", nullptr, kAddOnly},
+    {nullptr, "format",
+     "list: tsv (the default), csv or json; export: tsv (the default, the program's export), csv, json or "
+     "journal.",
+     "F", kListOrExport},
+    {nullptr, "delimiter", "import: the delimiter, \",\" \";\" or tab (default: found from the file).", "C",
+     kImportOnly},
+    {nullptr, "decimal", "import: the decimal mark, . or , (default: found from the amounts).", ".|,",
+     kImportOnly},
+    {nullptr, "date-format",
+     "import: how dates read: yyyy-MM-dd, d.M.yyyy, d/M/yyyy, M/d/yyyy and the like (default: found from "
+     "the dates).",
+     "F", kImportOnly},
+    {nullptr, "map",
+     "import: the columns, FIELD=COL separated by commas; FIELD is date, amount, debit, credit, currency, "
+     "type, note, source, paid-with or receipt, COL a number from 1 or a header's name (default: proposed "
+     "from the header, or as last time for the same header).",
+     "LIST", kImportOnly},
+    {nullptr, "negative-is-income", "import: a negative amount is an income, a positive one an expense.",
+     nullptr, kImportOnly},
+    {nullptr, "allow-duplicates", "import: keep rows that match an entry or an earlier row.", nullptr,
+     kImportOnly},
+    {nullptr, "dry-run", "import: show what would be stored, and store nothing.", nullptr, kImportOnly},
 }};
 
 const QString kDescription = QStringLiteral(
     "Reads and changes the entries that Tallyfox keeps, in the database, registry and settings folder that "
     "the program uses ($TALLYFOX_REGISTRY, else $XDG_CONFIG_HOME/tallyfox/registry.reg).\n\n"
     "Commands:\n"
-    "  list [--sort KEY] [--reverse]\n"
-    "      one tab-separated line per entry: What, Receipt, Note, Date, Currency, Amount, Paid with,\n"
-    "      Int. source, amount in the primary currency\n"
+    "  list [--sort KEY] [--reverse] [--format tsv|csv|json]\n"
+    "      one tab-separated line per entry: What, Receipt, Note, Date (YYYY-MM-DD), Currency, Amount,\n"
+    "      Paid with, Int. source, amount in the primary currency; csv: the same with a header line;\n"
+    "      json: the entries as export --format json writes them\n"
     "  sort KEY [--reverse]\n"
     "      sort the database file and keep KEY as the sort order\n"
     "  report\n"
     "      the overview report\n"
     "  table types|sources|methods [--currency N] [--mode N]\n"
     "      a month table as the overview copies it to the clipboard\n"
-    "  export [--out FILE|-]\n"
-    "      the export file\n"
+    "  export [--out FILE|-] [--format tsv|csv|json|journal]\n"
+    "      the export file; csv with ISO dates; json; a journal for ledger and hledger\n"
     "  add --type T --amount X [--currency C] [--date YYYY-MM-DD] [--income|--expense]\n"
     "      [--paid-with P] [--source S] [--note N] [--receipt [NUM] | --no-receipt]\n"
     "      store a new entry as the item editor does; options left out take the last used values\n"
+    "  import FILE [--delimiter C] [--decimal .|,] [--date-format F] [--map FIELD=COL,...]\n"
+    "      [--currency C] [--type T] [--negative-is-income] [--allow-duplicates] [--dry-run]\n"
+    "      store the rows of a bank's or a spreadsheet's CSV or TSV file, or of the program's own\n"
+    "      export or database, as new entries; prints \"N imported, D duplicates left out, R rejected\"\n"
+    "      and a line per rejected row\n\n"
     "  chart months|types|sources|methods [--currency N] [--mode N] [--from YYYY-MM] [--to YYYY-MM]\n"
     "      --out FILE.png|FILE.svg [--size WxH]\n"
     "      the overview's chart as a picture, drawn without a display: the months' expenses, income and\n"
     "      balance, or the months' shares per type, intended source or payment method\n\n"
-    "KEY is one of name, date, amount, receipt, paidwith, source. With no database file, reading commands\n"
-    "list nothing and add creates it. add and sort store the settings as the program does when it closes,\n"
-    "so the database and settings folder named by -f and -d become the program's too.\n"
+    "KEY is one of name, date, amount, receipt, paidwith, source. list, report, table, export and\n"
+    "chart write nothing but their output; with no database file they say so on standard error and\n"
+    "list nothing (exit code 0), and add and import create it. add, sort and import store the settings\n"
+    "as the program does when it closes, so the database and settings folder named by -f and -d become\n"
+    "the program's too.\n"
     "TALLYFOX_NOW=YYYY-MM-DD[THH:MM:SS] pins the clock.\n"
     "Exit codes: 0 success, 1 nothing stored (a file could not be read or written), 2 a usage error,\n"
     "3 the change is stored but the settings were not saved, 4 the database is busy (nothing changed).");
@@ -142,7 +176,7 @@ void addToolOptions(QCommandLineParser& parser)
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("list, sort, report, table, export, add or chart, with its arguments"),
+        QStringLiteral("list, sort, report, table, export, add, import or chart, with its arguments"),
         QStringLiteral("COMMAND [ARGUMENT]"));
 }
 

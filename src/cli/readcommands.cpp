@@ -1,5 +1,6 @@
 #include "cli/readcommands.h"
 
+#include "core/daycount.h"
 #include "core/sorting.h"
 #include "money/monthtable.h"
 #include "money/overviewreport.h"
@@ -7,6 +8,7 @@
 #include "platform/textencoding.h"
 #include "session/entrycells.h"
 #include "session/exportfile.h"
+#include "session/jsonentries.h"
 #include "storage/defaultsfile.h"
 #include "storage/editlog.h"
 #include "storage/oldformat.h"
@@ -40,6 +42,47 @@ bool isProgramFile(const Session& session, const QString& path)
     return false;
 }
 
+namespace {
+
+// A cell as list prints it: the list's text, the date as YYYY-MM-DD whatever the locale.
+QString listCellText(const AppState& state, const Expense& entry, int column)
+{
+    if (column != int(ListColumn::Date))
+        return entryCellText(state, entry, column);
+    const QDate date = qdateFromDayCount(entry.date);
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+// list --format csv and json.
+int printListAs(const AppState& state, ListFormat format, Console& console)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ListFormat::Json) {
+        if (!writeJsonContent(buffer, state))
+            return kExitFileError;
+        console.printBytes(buffer.buffer());
+        return 0;
+    }
+    QStringList captions = {QStringLiteral("What"),      QStringLiteral("Receipt"),
+                            QStringLiteral("Note"),      QStringLiteral("Date"),
+                            QStringLiteral("Currency"),  QStringLiteral("Amount"),
+                            QStringLiteral("Paid with"), QStringLiteral("Int. source")};
+    captions.append(state.currencyCount() > 0 ? state.currencies[0].name : QString());
+    QByteArray& out = buffer.buffer();
+    appendCsvLine(out, captions);
+    for (const Expense& entry : state.entries) {
+        QStringList cells;
+        for (int column = 0; column < kListColumnCount; ++column)
+            cells.append(listCellText(state, entry, column));
+        appendCsvLine(out, cells);
+    }
+    console.printBytes(out);
+    return 0;
+}
+
+} // namespace
+
 int listEntries(Session& session, const Invocation& invocation, Console& console)
 {
     AppState& state = session.state();
@@ -48,6 +91,8 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
+    if (invocation.listFormat != ListFormat::Tsv)
+        return printListAs(state, invocation.listFormat, console);
     // The lines hold no CR, so they go to standard output as they are. A failed write leaves its error on
     // standard output, which the message at the command's end names.
     ChunkedWriter out(console.output());
@@ -55,7 +100,7 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.buffer().append('\t');
-            appendUtf8Field(out.buffer(), entryCellText(state, entry, column));
+            appendUtf8Field(out.buffer(), listCellText(state, entry, column));
         }
         out.buffer().append('\n');
         out.writeIfFull();
@@ -95,7 +140,7 @@ int exportEntries(Session& session, const Invocation& invocation, Console& conso
                                 .arg(*invocation.exportPath));
             return kExitUsage;
         }
-        const FileResult written = session.exportData(*invocation.exportPath);
+        const FileResult written = session.exportData(*invocation.exportPath, invocation.exportFormat);
         if (!written.ok()) {
             console.message(written.message());
             return kExitFileError;
@@ -104,7 +149,7 @@ int exportEntries(Session& session, const Invocation& invocation, Console& conso
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writeExportContent(buffer, session.state()))
+    if (!writeExportContent(buffer, session.state(), invocation.exportFormat))
         return kExitFileError;
     console.printBytes(buffer.buffer());
     return 0;

@@ -6,6 +6,8 @@
 #include "platform/registry.h"
 #include "session/databasesync.h"
 #include "session/entrydraft.h"
+#include "session/exportfile.h"
+#include "session/importrows.h"
 #include "session/outcome.h"
 #include "session/problems.h"
 #include "storage/databasefile.h"
@@ -129,6 +131,18 @@ public:
     // another process stored meanwhile stay. saveSettings reports a failure, storeSettings returns it.
     CommandOutcome saveSettings();
     [[nodiscard]] FileResult storeSettings(ReceiptNumberSave receipt = ReceiptNumberSave::NeverBack);
+
+    // Stores the rows of an import as one change (importcommand.cpp): under one hold of the database's
+    // lock the rows are checked for duplicates against the entries as the file holds them now (unless
+    // duplicates are allowed), appended, logged as "New" one line each, and written by one refresh. The
+    // entries added, in the order appended (what an undo takes back), and the duplicates left out are
+    // given back in the tally. Nothing to add changes nothing (applied is false).
+    CommandOutcome importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally);
+    // Writes the export file in the format given; changes nothing else.
+    [[nodiscard]] FileResult exportData(const QString& path, ExportFormat format)
+    {
+        return writeExportFile(m_state, path, format);
+    }
     // Start-up records the settings as the registry held them, before it closes the keys it read.
     void rememberStoredSettings(const StoredSettings& stored) { m_settingsAsStored = stored; }
 

@@ -97,9 +97,14 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
+    return entryLine(state, type, index, editDate(state));
+}
+
+QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& editDate)
+{
     const Expense& entry = state.entries[index];
     const QStringList fields = {
-        editDate(state),
+        editDate,
         logEditTypeText(type),
         dateText(entry.date, state.locale),
         entry.currency,
@@ -121,6 +126,25 @@ LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
     if (!state.settings.enableLogging || index < 0 || index >= state.entryCount())
         return {};
     return appendLine(state, entryLine(state, type, index));
+}
+
+LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes)
+{
+    state.keepFileIfEmpty = false;
+    if (!state.settings.enableLogging || indexes.empty())
+        return {};
+    // One change, one moment: every line carries the same edit date.
+    const QString date = editDate(state);
+    QStringList lines;
+    lines.reserve(qsizetype(indexes.size()));
+    for (const int index : indexes) {
+        if (index >= 0 && index < state.entryCount())
+            lines << entryLine(state, type, index, date);
+    }
+    if (lines.isEmpty())
+        return {};
+    // The lines go in one append, each ended as the log ends its lines.
+    return appendLine(state, lines.join(QStringLiteral("\r\n")));
 }
 
 } // namespace tallyfox

@@ -129,7 +129,8 @@ TEST_F(CliHousehold, AnExportThatCannotBeWrittenExitsWithOneAndNamesTheFile)
 
 TEST_F(CliHousehold, AnExportNeverReplacesTheProgramsOwnFiles)
 {
-    runOnHousehold({QStringLiteral("list")});
+    // A writing command makes the settings folder's files.
+    runOnHousehold({QStringLiteral("sort"), QStringLiteral("date")});
     const QString defaults = sandbox.settingsFolder() + QStringLiteral("TallyfoxDefaults.ini");
     const QString log = sandbox.settingsFolder() + QStringLiteral("Tallyfox.log");
     const QList<QString> ownFiles = {database, QStringLiteral("household.tfx"), sandbox.registryFile(),
@@ -142,8 +143,7 @@ TEST_F(CliHousehold, AnExportNeverReplacesTheProgramsOwnFiles)
             {QStringLiteral("-f"), database, QStringLiteral("export"), QStringLiteral("--out"), own});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.errLines().size(), 1) << run.err.toStdString();
-        // The log gains its start-up line; nothing is replaced.
-        EXPECT_TRUE(readFileBytes(path).startsWith(before));
+        EXPECT_EQ(readFileBytes(path), before);
     }
 }
 

@@ -41,10 +41,12 @@ else
     fail "update-mime-database is not installed (make test installs shared-mime-info)"
 fi
 
-# The installed tool copies the shipped defaults file from share/tallyfox into a new settings folder.
+# The installed tool copies the shipped defaults file from share/tallyfox into a new settings folder
+# when it stores something (reading commands write nothing).
 settings=$scratch/settings
 mkdir "$settings"
-"$root/bin/tallyfox-cli" -d "$settings" -f "$settings/data.tfx" report >/dev/null 2>"$scratch/err" ||
+"$root/bin/tallyfox-cli" -d "$settings" -f "$settings/data.tfx" add --type Coffee --amount 2.40 \
+    >/dev/null 2>"$scratch/err" ||
     fail "the installed tallyfox-cli failed: $(cat "$scratch/err")"
 cmp -s "$settings/TallyfoxDefaults.ini" "$root/share/tallyfox/TallyfoxDefaultsOriginal.ini" ||
     fail "the installed tallyfox-cli did not find its shipped defaults file"

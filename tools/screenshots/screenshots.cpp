@@ -1,6 +1,7 @@
 // Renders every form offscreen into PNG files for the README and for review, on the sample database at
 // the scale Qt is given in QT_SCALE_FACTOR: the main window, the about box, the quick entry's panels, the
-// item editor, the purge form, the list editor, the options' pages and the overview, each in portrait
+// item editor, the purge form, the list editor, the options' pages, the overview and the import form, each
+// in portrait
 // and, where the form has one, in its landscape layout. Run once per scale:
 // tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
@@ -237,6 +238,32 @@ bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
     return ok;
 }
 
+// The import form on a small statement whose dates read either way, on its preview and its columns.
+bool saveImport(tallyfox::ImportForm& form, const QString& sandbox, const QString& folder)
+{
+    const QString statement = sandbox + QStringLiteral("/statement.csv");
+    QFile file(statement);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("Date,Payee,Category,Amount,Memo\n"
+               "1/3/2023,Corner Cafe,Coffee,-3.50,\"flat white, to go\"\n"
+               "1/4/2023,ACME Corp,Salary,\"2,500.00\",January pay\n"
+               "1/5/2023,Hardware Store,Home,(42.10),\"paint\nbrushes\"\n"
+               "1/6/2023,Landlord,Rent,\"-1,200.00\",\n"
+               "1/7/2023,Market,Groceries,,no amount here\n"
+               "2/1/2023,Friend,Gift,25,\n");
+    file.close();
+    if (!form.open(statement))
+        return false;
+    form.show();
+    bool ok = save(form, folder, QStringLiteral("import-preview"));
+    if (auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("importTabs")))
+        tabs->setCurrentIndex(1);
+    ok = save(form, folder, QStringLiteral("import-columns")) && ok;
+    form.hide();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -298,5 +325,6 @@ int main(int argc, char* argv[])
     ok = saveListEditor(forms.listEditor(), out) && ok;
     ok = saveOverview(forms.overview(), out) && ok;
     ok = saveOptionsPages(forms.options(), out) && ok;
+    ok = saveImport(forms.importer(), sandbox.path(), out) && ok;
     return ok ? 0 : 1;
 }

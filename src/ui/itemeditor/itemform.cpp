@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <initializer_list>
+#include <utility>
 
 namespace tallyfox {
 
@@ -167,13 +169,27 @@ void ItemForm::runModal()
 
 void ItemForm::loadPickLists()
 {
-    PickLists loaded{{}, {}, {}, {}};
+    PickLists loaded{{}, {}, {}, {}, {}};
     tallyfox::loadPickLists(m_session, loaded);
+    // The values from the entries are found against the lists as they will show.
+    PickLists shown = m_lists;
+    for (auto [list, section] : {std::pair{&shown.currencies, &loaded.currencies},
+                                 std::pair{&shown.expenseTypes, &loaded.expenseTypes},
+                                 std::pair{&shown.intendedSources, &loaded.intendedSources},
+                                 std::pair{&shown.paymentMethods, &loaded.paymentMethods}}) {
+        if (!section->isEmpty())
+            *list = *section;
+    }
+    addEntryValues(m_session.state().entries, shown);
+    m_lists.fromEntries = shown.fromEntries;
+    const EntryPicks& picks = m_lists.fromEntries;
     ItemFormControls& c = *m_controls;
-    ItemFormControls::replaceItems(c.currency, m_lists.currencies, loaded.currencies);
-    ItemFormControls::replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes);
-    ItemFormControls::replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources);
-    ItemFormControls::replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods);
+    ItemFormControls::replaceItems(c.currency, m_lists.currencies, loaded.currencies, picks.currencies);
+    ItemFormControls::replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes, picks.expenseTypes);
+    ItemFormControls::replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources,
+                                   picks.intendedSources);
+    ItemFormControls::replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods,
+                                   picks.paymentMethods);
 }
 
 void ItemForm::applyFingerMode()

@@ -90,6 +90,11 @@ void MainForm::connectMenu()
     connect(menu.openDatabase, &QAction::triggered, this, &MainForm::openDatabase);
     connect(menu.saveDatabaseAs, &QAction::triggered, this, &MainForm::saveDatabaseAs);
     connect(menu.exportData, &QAction::triggered, this, &MainForm::exportData);
+    connect(menu.importData, &QAction::triggered, this, [this] {
+        if (m_import)
+            m_import(databaseFolder());
+        showProblems();
+    });
     for (SortKey key : kSortKeys) {
         connect(menu.sortKeyAction(key), &QAction::triggered, this, [this, key] {
             m_session.chooseSortKey(key);
@@ -307,7 +312,8 @@ void MainForm::exportData()
     const std::optional<QString> path = m_prompts.saveFile(this, exportDialog(databaseFolder()));
     if (!path)
         return;
-    m_session.report(m_session.exportData(*path));
+    // The file's name chooses the format: ".csv", ".json", ".journal", else the tab-separated export.
+    m_session.report(m_session.exportData(*path, exportFormatOfFile(*path)));
     showProblems();
 }
 

@@ -53,6 +53,8 @@ public:
     void setPurgeHandler(std::function<void()> handler) { m_purge = std::move(handler); }
     void setOverviewHandler(std::function<void()> handler) { m_overview = std::move(handler); }
     void setAboutHandler(std::function<void()> handler) { m_about = std::move(handler); }
+    // File > Import..., given the folder of the database.
+    void setImportHandler(std::function<void(const QString&)> handler) { m_import = std::move(handler); }
 
     void newItem();
     void editSelectedEntry();
@@ -100,6 +102,7 @@ private:
     std::function<void()> m_purge;
     std::function<void()> m_overview;
     std::function<void()> m_about;
+    std::function<void(const QString&)> m_import;
 };
 
 } // namespace tallyfox

@@ -41,6 +41,9 @@ MainMenu::MainMenu(QWidget* parent)
     saveDatabaseAs = addItem(file, QStringLiteral("Save as..."), "saveDatabaseAsAction",
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
+    importData =
+        addItem(file, QStringLiteral("Import..."), "importDataAction", QKeySequence(Qt::CTRL | Qt::Key_I));
+    parent->addAction(importData);
     exportData = addItem(file, QStringLiteral("Export data..."), "exportDataAction",
                          QKeySequence(Qt::CTRL | Qt::Key_E));
 

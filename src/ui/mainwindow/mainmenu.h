@@ -38,6 +38,7 @@ public:
     QAction* openDatabase = nullptr;
     QAction* saveDatabaseAs = nullptr;
     QAction* exportData = nullptr;
+    QAction* importData = nullptr;
     QAction* autoSort = nullptr;
     QAction* reverseOrder = nullptr;
     QAction* deleteEntry = nullptr;

@@ -3,6 +3,7 @@
 // landscape layout.
 #include "core/daycount.h"
 #include "itemeditor/itemeditorfixture.h"
+#include "support/entrybuilder.h"
 #include "toolkit/softkeybar.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -219,15 +221,57 @@ TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsIt
                   "[Intended sources]\r\n[Payment methods]\r\n");
     state().settings.lastUsedCurrency = QStringLiteral("EUR");
     newItem([this](ItemForm& item) {
-        EXPECT_EQ(items(box("typeBox")), u"Bus|Taxi");
+        // The types and the currency the entries use but the lists lack follow a separator.
+        EXPECT_EQ(items(box("typeBox")), u"Bus|Taxi||Breakfast|Car rental|Dinner");
         EXPECT_EQ(box("typeBox")->currentText(), u"");
-        EXPECT_EQ(items(box("currencyBox")), u"CHF|EUR");
+        EXPECT_EQ(items(box("currencyBox")), u"CHF|EUR||US$");
         EXPECT_EQ(box("currencyBox")->currentText(), u"EUR");
         EXPECT_EQ(items(box("sourceBox")), u"Employer|Client|Myself");
         EXPECT_EQ(items(box("paidWithBox")), u"Cash|Credit card|Debit card");
         EXPECT_EQ(item.fields().lists.expenseTypes.join(u'|'), u"Bus|Taxi");
         press(Qt::Key_Escape);
     });
+}
+
+TEST_F(ItemEditorFlows, ValuesOnlyTheEntriesUseArePickedAgainAndTheDefaultsFileStaysAsItWas)
+{
+    start();
+    state().entries.append(makeExpense({.type = "Ferry", .currency = "CHF", .paidWith = "Voucher"}));
+    state().entries.append(makeExpense({.type = "bus", .paidWith = "Voucher"}));
+    const QString defaults = fixture.settingsFolder() + QStringLiteral("TallyfoxDefaults.ini");
+    const QByteArray defaultsBefore = readFileBytes(defaults);
+    QuickEntryForm& quick = fixture.forms->quickEntry();
+    QStringList panel;
+    editRow(0, [&](ItemForm&) {
+        QComboBox* type = box("typeBox");
+        EXPECT_EQ(items(type), u"Train|Car rental|Dinner|Lunch|Breakfast||bus|Ferry");
+        const int ferry = type->findText(QStringLiteral("Ferry"));
+        EXPECT_EQ(type->itemData(ferry, Qt::ToolTipRole).toString(), u"From the entries");
+        EXPECT_TRUE(type->itemData(ferry, Qt::FontRole).value<QFont>().italic());
+        EXPECT_FALSE(type->itemData(0, Qt::FontRole).isValid()) << "the list's own items look as before";
+        EXPECT_TRUE(items(box("paidWithBox")).endsWith(u"||Voucher"));
+        EXPECT_TRUE(items(box("currencyBox")).contains(u"CHF")) << "in the shipped list";
+        EXPECT_FALSE(items(box("sourceBox")).contains(u"||")) << "every source is in the list";
+
+        // The quick entry's list: a heading that is no choice, then the values.
+        ShowWatch watch(quick, [&] {
+            const auto* list = test::control<QListWidget>(quick, "listPanel");
+            for (int row = 0; row < list->count(); ++row)
+                panel << list->item(row)->text();
+            const QListWidgetItem* heading = list->item(int(panel.indexOf(u"From the entries")));
+            ASSERT_NE(heading, nullptr);
+            EXPECT_FALSE(heading->flags().testFlag(Qt::ItemIsSelectable));
+            tapQuickItem(QStringLiteral("From the entries"));
+            EXPECT_TRUE(quick.isVisible()) << "a tap on the heading chooses nothing";
+            tapQuickItem(QStringLiteral("Ferry"));
+        });
+        QTest::mouseClick(control<QWidget>("typeListButton"), Qt::LeftButton);
+        EXPECT_EQ(type->currentText(), u"Ferry");
+        tapRightKey();
+    });
+    EXPECT_EQ(panel.join(u'|'), u"Train|Car rental|Dinner|Lunch|Breakfast|From the entries|bus|Ferry");
+    EXPECT_EQ(entry(0).type, u"Ferry");
+    EXPECT_EQ(readFileBytes(defaults), defaultsBefore);
 }
 
 TEST_F(ItemEditorFlows, WithoutATypeSectionANewEntryKeepsTheTypeTheBoxShowed)

@@ -216,7 +216,8 @@ TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
     EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 2);
     const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
     EXPECT_EQ(exportDialog.dialog.title, u"Export file");
-    EXPECT_EQ(exportDialog.dialog.filter, u"Text files|*.txt|All files|*.*");
+    EXPECT_EQ(exportDialog.dialog.filter,
+              u"Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All files|*.*");
     EXPECT_TRUE(exportDialog.dialog.askBeforeOverwrite);
 }
 
