@@ -123,4 +123,21 @@ LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
     return appendLine(state, entryLine(state, type, index));
 }
 
+LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes)
+{
+    state.keepFileIfEmpty = false;
+    if (!state.settings.enableLogging || indexes.empty())
+        return {};
+    QStringList lines;
+    lines.reserve(qsizetype(indexes.size()));
+    for (const int index : indexes) {
+        if (index >= 0 && index < state.entryCount())
+            lines << entryLine(state, type, index);
+    }
+    if (lines.isEmpty())
+        return {};
+    // The lines go in one append, each ended as the log ends its lines.
+    return appendLine(state, lines.join(QStringLiteral("\r\n")));
+}
+
 } // namespace tallyfox
