@@ -43,7 +43,8 @@ _tallyfox_cli()
         ;;
     --sort) COMPREPLY=($(compgen -W "$keys" -- "$cur")); return ;;
     --mode) COMPREPLY=($(compgen -W '0 1 2' -- "$cur")); return ;;
-    --today | --date | --currency | --type | --amount | --paid-with | --source | --note) return ;;
+    --today | --date | --currency | --type | --amount | --paid-with | --source | --note | --match | --from | \
+        --to) return ;;
     esac
 
     # The command is the first word that is neither an option nor an option's value.
@@ -51,7 +52,7 @@ _tallyfox_cli()
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         -f | --file | -d | --folder | --today | --sort | --currency | --mode | --out | --type | --amount | \
-            --date | --paid-with | --source | --note)
+            --date | --paid-with | --source | --note | --match | --from | --to)
             [[ ${COMP_WORDS[i + 1]} == = ]] && ((i++))
             ((i++))
             ;;
@@ -67,12 +68,13 @@ _tallyfox_cli()
     done
 
     local options
+    local filter='--match --from --to --type --currency --source --paid-with --income --expense'
     case $command in
     '') options=$common ;;
-    list) options="$common --sort --reverse" ;;
+    list) options="$common --sort --reverse $filter" ;;
     sort) options="$common --reverse" ;;
-    report) options=$common ;;
-    table) options="$common --currency --mode" ;;
+    report) options="$common $filter" ;;
+    table) options="$common --mode $filter" ;;
     export) options="$common --out" ;;
     add)
         options="$common --type --amount --currency --date --income --expense --paid-with --source --note"

@@ -5,6 +5,7 @@
 #include "core/programversion.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 
 namespace tallyfox::cli {
@@ -69,6 +70,17 @@ std::optional<QString> readListOrSort(Invocation& invocation, const OptionReader
     return std::nullopt;
 }
 
+// A table's --currency that is a whole number (signed or not) is the overview's currency choice; any
+// other text names the currency of the entries shown.
+bool isChoiceNumber(const QString& value)
+{
+    QStringView digits = QStringView(value).trimmed();
+    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+        digits = digits.mid(1);
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
                                  const QStringList& words)
 {
@@ -78,7 +90,7 @@ std::optional<QString> readTable(Invocation& invocation, const OptionReader& opt
     if (!view)
         return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
     invocation.view = static_cast<OverviewView>(*view);
-    if (const auto currency = options.maybe("currency")) {
+    if (const auto currency = options.maybe("currency"); currency && isChoiceNumber(*currency)) {
         // The upper bound is the currency table's, known after start-up.
         const std::optional<int> choice = readIndexArgument(*currency, 1000000000);
         if (!choice)
@@ -92,6 +104,32 @@ std::optional<QString> readTable(Invocation& invocation, const OptionReader& opt
             return QStringLiteral("--mode must be 0, 1 or 2: %1").arg(*mode);
         invocation.modeChoice = *choice;
     }
+    return std::nullopt;
+}
+
+std::optional<QString> readFilter(EntryFilter& filter, const OptionReader& options, Command command)
+{
+    filter.text = options.value("match");
+    for (auto [longName, date] : {std::pair{"from", &filter.from}, std::pair{"to", &filter.to}}) {
+        if (const auto text = options.maybe(longName)) {
+            *date = readDateArgument(*text);
+            if (!*date)
+                return QStringLiteral("--%1 must be a date as YYYY-MM-DD: %2")
+                    .arg(optionName(longName), *text);
+        }
+    }
+    if (filter.from && filter.to && *filter.from > *filter.to)
+        return QStringLiteral("--from is after --to: nothing could match");
+    if (options.isSet("income") && options.isSet("expense"))
+        return QStringLiteral("give --income or --expense, not both");
+    if (options.isSet("income") || options.isSet("expense"))
+        filter.income = options.isSet("income");
+    filter.value(FilterField::Type) = options.maybe("type");
+    filter.value(FilterField::IntendedSource) = options.maybe("source");
+    filter.value(FilterField::PaidWith) = options.maybe("paid-with");
+    if (const auto currency = options.maybe("currency");
+        currency && !(command == Command::Table && isChoiceNumber(*currency)))
+        filter.value(FilterField::Currency) = currency;
     return std::nullopt;
 }
 
@@ -201,6 +239,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Table:
             error = readTable(invocation, options, words);
             break;
+        case Command::Report:
+            break;
         case Command::Export:
             if (const auto out = options.maybe("out"); out && *out != u"-") {
                 if (out->isEmpty())
@@ -211,9 +251,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Add:
             error = readNewEntry(invocation.entry, options, parser);
             break;
-        case Command::Report:
-            break;
         }
+        const bool filtered =
+            *command == Command::List || *command == Command::Report || *command == Command::Table;
+        if (!error && filtered)
+            error = readFilter(invocation.filter, options, *command);
     }
     if (!error && words.size() > 1 && *command != Command::Sort && *command != Command::Table &&
         *command != Command::List)

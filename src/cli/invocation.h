@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 #include "money/overviewchoices.h"
+#include "session/entryfilter.h"
 
 #include <QDate>
 #include <QString>
@@ -55,6 +56,9 @@ struct Invocation
     OverviewView view = OverviewView::ExpenseTypes;
     int currencyChoice = 0;
     int modeChoice = 0;
+
+    // list, report and table: the entries shown.
+    EntryFilter filter;
 
     // export: a file, or nothing for standard output.
     std::optional<QString> exportPath;

@@ -12,8 +12,10 @@ constexpr unsigned commandBit(Command command)
 }
 constexpr unsigned kEveryCommand = ~0u;
 constexpr unsigned kListOrSort = commandBit(Command::List) | commandBit(Command::Sort);
-constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command::Add);
 constexpr unsigned kAddOnly = commandBit(Command::Add);
+// The commands that show entries through a filter.
+constexpr unsigned kFiltered =
+    commandBit(Command::List) | commandBit(Command::Report) | commandBit(Command::Table);
 
 // One option of the tool: its names (the long one last), help, value name (none for a flag) and the
 // commands that take it.
@@ -26,7 +28,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 18> kOptions = {{
+constexpr std::array<OptionDefinition, 21> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -34,20 +36,36 @@ constexpr std::array<OptionDefinition, 18> kOptions = {{
     {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
-     "table: the currency choice N (0 converts to the primary currency, 1 is the first currency of the "
-     "table); add: the currency (default: the last used).",
-     "N|C", kTableOrAdd},
+     "list, report: only entries in currency C; table: the currency choice N (0 converts to the primary "
+     "currency, 1 is the first currency of the table), or, when not a number, only entries in currency "
+     "C; add: the currency (default: the last used).",
+     "N|C", kFiltered | kAddOnly},
     {nullptr, "mode", "table: 0 expenses - income, 1 expenses only, 2 income only.", "N",
      commandBit(Command::Table)},
     {nullptr, "out", "export: the file to write; - for standard output (the default).", "FILE",
      commandBit(Command::Export)},
-    {nullptr, "type", "add: the expense type.", "T", kAddOnly},
+    {nullptr, "match",
+     "list, report, table: only entries that show every word of TEXT in some column (case and accents "
+     "ignored).",
+     "TEXT", kFiltered},
+    {nullptr, "from", "list, report, table: only entries dated on or after that day.", "YYYY-MM-DD",
+     kFiltered},
+    {nullptr, "to", "list, report, table: only entries dated on or before that day.", "YYYY-MM-DD",
+     kFiltered},
+    {nullptr, "type", "add: the expense type; list, report, table: only entries of type T.", "T",
+     kFiltered | kAddOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
     {nullptr, "date", "add: the date (default: today).", "YYYY-MM-DD", kAddOnly},
-    {nullptr, "income", "add: an income (default: as last time).", nullptr, kAddOnly},
-    {nullptr, "expense", "add: an expense (default: as last time).", nullptr, kAddOnly},
-    {nullptr, "paid-with", "add: the payment method (default: the last used).", "P", kAddOnly},
-    {nullptr, "source", "add: the intended source (default: the last used).", "S", kAddOnly},
+    {nullptr, "income", "add: an income (default: as last time); list, report, table: only incomes.", nullptr,
+     kFiltered | kAddOnly},
+    {nullptr, "expense", "add: an expense (default: as last time); list, report, table: only expenses.",
+     nullptr, kFiltered | kAddOnly},
+    {nullptr, "paid-with",
+     "add: the payment method (default: the last used); list, report, table: only entries paid with P.", "P",
+     kFiltered | kAddOnly},
+    {nullptr, "source",
+     "add: the intended source (default: the last used); list, report, table: only entries for source S.",
+     "S", kFiltered | kAddOnly},
     {nullptr, "note", "add: the note.", "N", kAddOnly},
     {nullptr, "receipt",
      "add: the entry has a receipt, numbered NUM when given, else by the next receipt number "
@@ -60,20 +78,23 @@ const QString kDescription = QStringLiteral(
     "Reads and changes the entries that Tallyfox keeps, in the database, registry and settings folder that "
     "the program uses ($TALLYFOX_REGISTRY, else $XDG_CONFIG_HOME/tallyfox/registry.reg).\n\n"
     "Commands:\n"
-    "  list [--sort KEY] [--reverse]\n"
+    "  list [--sort KEY] [--reverse] [FILTER]\n"
     "      one tab-separated line per entry: What, Receipt, Note, Date, Currency, Amount, Paid with,\n"
     "      Int. source, amount in the primary currency\n"
     "  sort KEY [--reverse]\n"
     "      sort the database file and keep KEY as the sort order\n"
-    "  report\n"
+    "  report [FILTER]\n"
     "      the overview report\n"
-    "  table types|sources|methods [--currency N] [--mode N]\n"
+    "  table types|sources|methods [--currency N] [--mode N] [FILTER]\n"
     "      a month table as the overview copies it to the clipboard\n"
     "  export [--out FILE|-]\n"
     "      the export file\n"
     "  add --type T --amount X [--currency C] [--date YYYY-MM-DD] [--income|--expense]\n"
     "      [--paid-with P] [--source S] [--note N] [--receipt [NUM] | --no-receipt]\n"
     "      store a new entry as the item editor does; options left out take the last used values\n\n"
+    "FILTER shows only the entries that match all of: --match TEXT, --from YYYY-MM-DD, --to YYYY-MM-DD,\n"
+    "--type T, --currency C, --source S, --paid-with P, --income or --expense, as the window's filter\n"
+    "does (case and accents ignored; --from and --to include their days).\n"
     "KEY is one of name, date, amount, receipt, paidwith, source. With no database file, reading commands\n"
     "list nothing and add creates it. add and sort store the settings as the program does when it closes,\n"
     "so the database and settings folder named by -f and -d become the program's too.\n"

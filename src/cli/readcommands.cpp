@@ -6,6 +6,7 @@
 #include "platform/chunkedwriter.h"
 #include "platform/textencoding.h"
 #include "session/entrycells.h"
+#include "session/entrymatcher.h"
 #include "session/exportfile.h"
 #include "storage/defaultsfile.h"
 #include "storage/editlog.h"
@@ -40,6 +41,22 @@ bool isProgramFile(const Session& session, const QString& path)
     return false;
 }
 
+// A state like the session's that holds only the entries the filter lets through, in their order, for a
+// report of them; the session's entries stay as they are.
+AppState filteredState(AppState& state, const EntryFilter& filter)
+{
+    const std::vector<int> rows = matchingEntries(state, filter);
+    ExpenseArray all;
+    // The copy takes everything but the entries.
+    all.swap(state.entries);
+    AppState view = state;
+    all.swap(state.entries);
+    view.entries.reserve(static_cast<int>(rows.size()));
+    for (const int row : rows)
+        view.entries.append(state.entries[row]);
+    return view;
+}
+
 } // namespace
 
 int listEntries(Session& session, const Invocation& invocation, Console& console)
@@ -53,7 +70,11 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
     // The lines hold no CR, so they go to standard output as they are; a failed write is reported when
     // the output is finished.
     ChunkedWriter out(console.output());
-    for (const Expense& entry : state.entries) {
+    const bool filtered = !invocation.filter.isEmpty();
+    const std::vector<int> rows = filtered ? matchingEntries(state, invocation.filter) : std::vector<int>();
+    const int count = filtered ? static_cast<int>(rows.size()) : state.entryCount();
+    for (int i = 0; i < count; ++i) {
+        const Expense& entry = state.entries[filtered ? rows[size_t(i)] : i];
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.buffer().append('\t');
@@ -66,9 +87,13 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
     return 0;
 }
 
-int printReport(Session& session, Console& console)
+int printReport(Session& session, const Invocation& invocation, Console& console)
 {
-    console.print(buildOverviewText(session.state(), session.clock()));
+    AppState& state = session.state();
+    if (invocation.filter.isEmpty())
+        console.print(buildOverviewText(state, session.clock()));
+    else
+        console.print(buildOverviewText(filteredState(state, invocation.filter), session.clock()));
     return 0;
 }
 
@@ -83,8 +108,14 @@ int printMonthTable(Session& session, const Invocation& invocation, Console& con
         return kExitUsage;
     }
     MonthTable table;
-    buildMonthColumns(table, state, invocation.view);
-    fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    if (invocation.filter.isEmpty()) {
+        buildMonthColumns(table, state, invocation.view);
+        fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    } else {
+        const AppState view = filteredState(session.state(), invocation.filter);
+        buildMonthColumns(table, view, invocation.view);
+        fillMonthTable(table, view, invocation.currencyChoice, invocation.modeChoice);
+    }
     console.print(monthTableText(table));
     return 0;
 }
