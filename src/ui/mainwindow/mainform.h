@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/entrymatcher.h"
 #include "session/startup.h"
 #include "toolkit/formbase.h"
 
@@ -7,19 +8,24 @@
 #include <QTimer>
 #include <functional>
 
+class QLabel;
+
 namespace tallyfox {
 
 class DatabaseWatcher;
 class EntryListModel;
+class FilterBar;
 class EntryListView;
 class MainMenu;
 class Prompts;
 class Session;
 
-// The home screen: the entry list, the main menu behind the left soft key and "New item" on the right.
-// Every change ends in refreshList, which rebuilds the rows, writes the database and updates the menu.
-// The window watches its database file, and when another program changed it shows the entries read
-// again, keeping the selected entry.
+// The home screen: the filter bar, the entry list with the totals of what it shows below it, the main
+// menu behind the left soft key and "New item" on the right. Every change ends in refreshList, which
+// rebuilds the rows, writes the database and updates the menu. The list shows the entries the filter lets
+// through, in the entries' order; the entry commands act on the entry of the selected row. The window
+// watches its database file, and when another program changed it shows the entries read again, keeping
+// the selected entry.
 class MainForm : public FormBase
 {
     Q_OBJECT
@@ -41,6 +47,9 @@ public:
     [[nodiscard]] EntryListModel* listModel() const { return m_model; }
     [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
     [[nodiscard]] DatabaseWatcher* databaseWatcher() const { return m_watcher; }
+    [[nodiscard]] FilterBar* filterBar() const { return m_filterBar; }
+    // "N of M entries · expenses X · income Y · balance Z".
+    [[nodiscard]] QLabel* summaryLine() const { return m_summary; }
 
     // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
@@ -58,6 +67,8 @@ public:
     void saveDatabaseAs();
     void exportData();
     void showAbout();
+    void undo();
+    void redo();
     // Brings the window to the front, as a second start asks.
     void bringToFront();
     // Shows the entries again when another program changed the database since the session last read or
@@ -76,6 +87,13 @@ private:
     // Save as; true when the entries are now in the chosen file.
     bool saveAs();
     void applyColumns();
+    // The rows the filter lets through, and the line of their totals; the selected entry stays selected
+    // when it is still shown.
+    void applyFilter();
+    void showShownRows();
+    void updateSummary();
+    void updateHistoryItems();
+    void prepareListMenu();
     void showProblems();
     void startupTick();
     [[nodiscard]] QString databaseFolder() const;
@@ -86,6 +104,9 @@ private:
     EntryListView* m_list;
     MainMenu* m_menu;
     DatabaseWatcher* m_watcher;
+    FilterBar* m_filterBar;
+    QLabel* m_summary;
+    EntryMatcher m_matcher;
     QTimer m_startupTimer;
     // What start-up and the first refresh had to tell, shown once the window is up.
     QStringList m_startupMessages;

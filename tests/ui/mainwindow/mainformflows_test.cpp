@@ -46,7 +46,9 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
     MainForm& form = startWithEntries(3);
     EntryListView* list = form.list();
     QMenu* listMenu = form.mainMenu()->listMenu();
-    EXPECT_EQ(listMenu->actions().size(), 2);
+    // Edit, Delete, and "Show only …" for the cell it opens on.
+    ASSERT_EQ(listMenu->actions().size(), 3);
+    EXPECT_EQ(listMenu->actions().at(1)->text(), u"Delete entry");
     EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
 
     const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
