@@ -47,13 +47,47 @@ bool isAscii(QStringView text)
     return true;
 }
 
+// Appends the folded form of one character: its decomposition folded in turn, a mark dropped, a letter
+// with a mark inside it spelt plainly, anything else case folded.
+void appendFolded(QString& folded, char32_t letter)
+{
+    if (letter < 0x80) {
+        folded += QChar(char16_t(letter >= U'A' && letter <= U'Z' ? letter + 32 : letter));
+        return;
+    }
+    if (const QStringView plain = plainSpelling(letter); !plain.isEmpty()) {
+        folded += plain;
+        return;
+    }
+    const QChar::Category category = QChar::category(letter);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+        category == QChar::Mark_SpacingCombining)
+        return;
+    // Compatibility decompositions too split ligatures ("ﬁ") and full-width letters.
+    if (QChar::decompositionTag(letter) != QChar::NoDecomposition) {
+        const QString parts = QChar::decomposition(letter);
+        for (const char32_t part : parts.toUcs4())
+            appendFolded(folded, part);
+        return;
+    }
+    const char32_t lower = QChar::toCaseFolded(letter);
+    if (QChar::requiresSurrogates(lower)) {
+        folded += QChar(QChar::highSurrogate(lower));
+        folded += QChar(QChar::lowSurrogate(lower));
+    } else {
+        folded += QChar(char16_t(lower));
+    }
+}
+
 } // namespace
 
 QString foldedText(QStringView text)
 {
+    QString folded;
+    folded.reserve(text.size());
     // Most texts are plain ASCII, which only needs its capitals made small.
     if (isAscii(text)) {
-        QString folded(text.size(), Qt::Uninitialized);
+        folded.resize(text.size());
         QChar* out = folded.data();
         for (const QChar c : text) {
             const char16_t unit = c.unicode();
@@ -61,27 +95,13 @@ QString foldedText(QStringView text)
         }
         return folded;
     }
-    // Compatibility decomposition also splits ligatures ("ﬁ") and full-width letters.
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
-    QString folded;
-    folded.reserve(decomposed.size());
-    const QList<uint> letters = decomposed.toUcs4();
-    for (const uint letter : letters) {
-        const QChar::Category category = QChar::category(char32_t(letter));
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
-            category == QChar::Mark_SpacingCombining)
-            continue;
-        if (const QStringView plain = plainSpelling(char32_t(letter)); !plain.isEmpty()) {
-            folded += plain;
-            continue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t letter = text[i].unicode();
+        if (QChar::isHighSurrogate(letter) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            letter = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+            ++i;
         }
-        const char32_t lower = QChar::toCaseFolded(char32_t(letter));
-        if (QChar::requiresSurrogates(lower)) {
-            folded += QChar(QChar::highSurrogate(lower));
-            folded += QChar(QChar::lowSurrogate(lower));
-        } else {
-            folded += QChar(char16_t(lower));
-        }
+        appendFolded(folded, letter);
     }
     return folded;
 }

@@ -97,9 +97,14 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
+    return entryLine(state, type, index, editDate(state));
+}
+
+QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& date) const
+{
     const Expense& entry = state.entries[index];
     const QStringList fields = {
-        editDate(state),
+        date,
         logEditTypeText(type),
         dateText(entry.date, state.locale),
         entry.currency,
@@ -130,9 +135,11 @@ LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vect
         return {};
     QStringList lines;
     lines.reserve(qsizetype(indexes.size()));
+    // Written at once, the lines share their edit date.
+    const QString date = editDate(state);
     for (const int index : indexes) {
         if (index >= 0 && index < state.entryCount())
-            lines << entryLine(state, type, index);
+            lines << entryLine(state, type, index, date);
     }
     if (lines.isEmpty())
         return {};

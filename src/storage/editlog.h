@@ -67,6 +67,8 @@ public:
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
 
 private:
+    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index,
+                                    const QString& date) const;
     LogResult appendLine(const AppState& state, const QString& line);
     LogResult outcome(FileResult result);
 

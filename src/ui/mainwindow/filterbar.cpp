@@ -187,6 +187,12 @@ void FilterBar::focusSearch()
     m_search->selectAll();
 }
 
+void FilterBar::setTakesFocus(bool takes)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{m_search, m_from, m_to})
+        control->setFocusPolicy(takes ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 void FilterBar::chooseRange(const DateRange& range)
 {
     EntryFilter filter = m_filter;

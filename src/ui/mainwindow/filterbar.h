@@ -33,6 +33,8 @@ public:
     void clearFilter();
     // Ctrl+F and "/": the keys go to the search field, its text chosen for typing over.
     void focusSearch();
+    // While the list is rebuilt it takes no input, and the keys must not pass to the bar meanwhile.
+    void setTakesFocus(bool takes);
 
     [[nodiscard]] QLineEdit* searchField() const { return m_search; }
     [[nodiscard]] QToolButton* clearButton() const { return m_clear; }

@@ -188,8 +188,9 @@ void MainForm::applyColumns()
 
 void MainForm::refreshList(bool forceSort)
 {
-    // Disabled for the rebuild, the list would hand the keys on to the search field for good.
+    // Disabled for the rebuild, the list would hand the keys on to the filter bar for good.
     const bool listHadFocus = focusWidget() == m_list;
+    m_filterBar->setTakesFocus(false);
     m_list->setEnabled(false);
     m_list->setUpdatesEnabled(false);
     const std::vector<int> justChanged = m_session.refreshEntries(forceSort);
@@ -201,6 +202,7 @@ void MainForm::refreshList(bool forceSort)
     updateSummary();
     updateMenuStates();
     m_list->setEnabled(true);
+    m_filterBar->setTakesFocus(true);
     if (listHadFocus)
         m_list->setFocus();
     // New, Open and Save as end here too: the watch follows the database, and picks up a file that the
