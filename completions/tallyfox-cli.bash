@@ -1,4 +1,4 @@
-# Completion of tallyfox-cli for bash: commands, options, sort keys, tables and file names.
+# Completion of tallyfox-cli for bash: commands, options, sort keys, tables, charts and file names.
 # Needs nothing beyond bash itself, so it also works when sourced by hand.
 
 _tallyfox_cli_names()
@@ -29,7 +29,7 @@ _tallyfox_cli()
     elif [[ $prev == = && $COMP_CWORD -ge 2 ]]; then
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
-    local commands='list sort report table export add'
+    local commands='list sort report table export add chart'
     local keys='name date amount receipt paidwith source'
     local common='-f --file -d --folder --today -h --help -v --version'
 
@@ -44,7 +44,7 @@ _tallyfox_cli()
     --sort) COMPREPLY=($(compgen -W "$keys" -- "$cur")); return ;;
     --mode) COMPREPLY=($(compgen -W '0 1 2' -- "$cur")); return ;;
     --today | --date | --currency | --type | --amount | --paid-with | --source | --note | --match | --from | \
-        --to) return ;;
+        --to | --size) return ;;
     esac
 
     # The command is the first word that is neither an option nor an option's value.
@@ -52,7 +52,7 @@ _tallyfox_cli()
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         -f | --file | -d | --folder | --today | --sort | --currency | --mode | --out | --type | --amount | \
-            --date | --paid-with | --source | --note | --match | --from | --to)
+            --date | --paid-with | --source | --note | --match | --from | --to | --size)
             [[ ${COMP_WORDS[i + 1]} == = ]] && ((i++))
             ((i++))
             ;;
@@ -76,6 +76,7 @@ _tallyfox_cli()
     report) options="$common $filter" ;;
     table) options="$common --mode $filter" ;;
     export) options="$common --out" ;;
+    chart) options="$common --currency --mode --from --to --out --size" ;;
     add)
         options="$common --type --amount --currency --date --income --expense --paid-with --source --note"
         options+=" --receipt --no-receipt"
@@ -89,6 +90,7 @@ _tallyfox_cli()
     '') COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
     sort) ((arguments == 0)) && COMPREPLY=($(compgen -W "$keys" -- "$cur")) ;;
     table) ((arguments == 0)) && COMPREPLY=($(compgen -W 'types sources methods' -- "$cur")) ;;
+    chart) ((arguments == 0)) && COMPREPLY=($(compgen -W 'months types sources methods' -- "$cur")) ;;
     esac
 }
 

@@ -1,6 +1,6 @@
-# Completion of tallyfox-cli for fish: commands, options, sort keys, tables and file names.
+# Completion of tallyfox-cli for fish: commands, options, sort keys, tables, charts and file names.
 
-set -l commands list sort report table export add
+set -l commands list sort report table export add chart
 set -l keys name date amount receipt paidwith source
 
 complete -c tallyfox-cli -f
@@ -22,6 +22,7 @@ complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a repor
 complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a table -d 'Print a month table'
 complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a export -d 'Write the export file'
 complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a add -d 'Store a new entry'
+complete -c tallyfox-cli -n "not __fish_seen_subcommand_from $commands" -a chart -d 'Draw a chart into a picture'
 
 complete -c tallyfox-cli -s f -l file -x -a '(__tallyfox_cli_databases)' -d 'The database file'
 complete -c tallyfox-cli -s d -l folder -x -a '(__fish_complete_directories)' -d 'The settings folder'
@@ -34,8 +35,14 @@ complete -c tallyfox-cli -n '__fish_seen_subcommand_from list sort' -l reverse -
 complete -c tallyfox-cli -n "__fish_seen_subcommand_from sort; and not __fish_seen_subcommand_from $keys" -a "$keys"
 
 complete -c tallyfox-cli -n "__fish_seen_subcommand_from table; and not __fish_seen_subcommand_from types sources methods" -a 'types sources methods'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add' -l currency -x -d 'table: the currency choice; add: the currency; else: only entries in it'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from table' -l mode -x -a "0\t'Expenses - income' 1\t'Expenses only' 2\t'Income only'" -d 'What the table counts'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table chart add' -l currency -x -d 'table, chart: the currency choice; add: the currency; else: only entries in it'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from table chart' -l mode -x -a "0\t'Expenses - income' 1\t'Expenses only' 2\t'Income only'" -d 'What the table or chart counts'
+
+complete -c tallyfox-cli -n "__fish_seen_subcommand_from chart; and not __fish_seen_subcommand_from months types sources methods" -a 'months types sources methods'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from chart' -l from -x -d 'The first month shown (YYYY-MM)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from chart' -l to -x -d 'The last month shown (YYYY-MM)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from chart' -l size -x -d 'The picture\'s size in pixels (WxH)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from chart' -l out -r -F -d 'The picture to write, .png or .svg'
 
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from export' -l out -r -F -d 'The file to write, - for standard output'
 

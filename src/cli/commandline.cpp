@@ -14,13 +14,14 @@ namespace {
 
 std::optional<Command> commandFromName(const QString& word)
 {
-    static const std::array<std::pair<const char16_t*, Command>, 6> commands = {{
+    static const std::array<std::pair<const char16_t*, Command>, 7> commands = {{
         {u"list", Command::List},
         {u"sort", Command::Sort},
         {u"report", Command::Report},
         {u"table", Command::Table},
         {u"export", Command::Export},
         {u"add", Command::Add},
+        {u"chart", Command::Chart},
     }};
     for (const auto& [text, command] : commands) {
         if (word == QStringView(text))
@@ -81,16 +82,12 @@ bool isChoiceNumber(const QString& value)
            std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
-                                 const QStringList& words)
+// --currency and --mode: the overview's choices. A table's --currency that is no choice number names the
+// currency of the entries shown instead (readFilter).
+std::optional<QString> readChoices(Invocation& invocation, const OptionReader& options, bool currencyFilters)
 {
-    if (words.size() != 2)
-        return QStringLiteral("table needs one of types, sources, methods");
-    const std::optional<int> view = tableViewFromName(words.at(1));
-    if (!view)
-        return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
-    invocation.view = static_cast<OverviewView>(*view);
-    if (const auto currency = options.maybe("currency"); currency && isChoiceNumber(*currency)) {
+    if (const auto currency = options.maybe("currency");
+        currency && (!currencyFilters || isChoiceNumber(*currency))) {
         // The upper bound is the currency table's, known after start-up.
         const std::optional<int> choice = readIndexArgument(*currency, 1000000000);
         if (!choice)
@@ -130,6 +127,55 @@ std::optional<QString> readFilter(EntryFilter& filter, const OptionReader& optio
     if (const auto currency = options.maybe("currency");
         currency && !(command == Command::Table && isChoiceNumber(*currency)))
         filter.value(FilterField::Currency) = currency;
+    return std::nullopt;
+}
+
+std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
+                                 const QStringList& words)
+{
+    if (words.size() != 2)
+        return QStringLiteral("table needs one of types, sources, methods");
+    const std::optional<int> view = tableViewFromName(words.at(1));
+    if (!view)
+        return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
+    invocation.view = static_cast<OverviewView>(*view);
+    return readChoices(invocation, options, true);
+}
+
+std::optional<QString> readChart(Invocation& invocation, const OptionReader& options,
+                                 const QStringList& words)
+{
+    if (words.size() != 2)
+        return QStringLiteral("chart needs one of months, types, sources, methods");
+    const std::optional<ChartKind> kind = chartKindFromName(words.at(1));
+    if (!kind)
+        return QStringLiteral("unknown chart: %1 (months, types, sources or methods)").arg(words.at(1));
+    invocation.chartKind = *kind;
+    if (std::optional<QString> error = readChoices(invocation, options, false))
+        return error;
+    for (const auto& [name, month] :
+         {std::pair{"from", &invocation.chartFrom}, std::pair{"to", &invocation.chartTo}}) {
+        if (const auto text = options.maybe(name)) {
+            *month = readMonthArgument(*text);
+            if (!*month)
+                return QStringLiteral("--%1 must be a month as YYYY-MM (or a date as YYYY-MM-DD): %2")
+                    .arg(optionName(name), *text);
+        }
+    }
+    if (invocation.chartFrom && invocation.chartTo && *invocation.chartFrom > *invocation.chartTo)
+        return QStringLiteral("--from must not be after --to");
+    const std::optional<QString> out = options.maybe("out");
+    if (!out || out->isEmpty())
+        return QStringLiteral("chart needs --out FILE.png or FILE.svg");
+    if (!out->endsWith(u".png", Qt::CaseInsensitive) && !out->endsWith(u".svg", Qt::CaseInsensitive))
+        return QStringLiteral("--out must name a .png or .svg file: %1").arg(*out);
+    invocation.chartPath = *out;
+    if (const auto size = options.maybe("size")) {
+        const std::optional<QSize> pixels = readSizeArgument(*size);
+        if (!pixels)
+            return QStringLiteral("--size must be WxH, each from 16 to 8192 pixels: %1").arg(*size);
+        invocation.chartSize = *pixels;
+    }
     return std::nullopt;
 }
 
@@ -205,6 +251,16 @@ EarlyExit usageError(const QString& message)
     return {kExitUsage, QStringLiteral("%1 (see tallyfox-cli --help)").arg(message)};
 }
 
+bool asksForChart(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addToolOptions(parser);
+    if (!parser.parse(joinReceiptNumber(arguments, valueOptionArguments())))
+        return false;
+    return !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version")) &&
+           parser.positionalArguments().value(0) == u"chart";
+}
+
 ParsedCommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -239,6 +295,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Table:
             error = readTable(invocation, options, words);
             break;
+        case Command::Chart:
+            error = readChart(invocation, options, words);
+            break;
         case Command::Report:
             break;
         case Command::Export:
@@ -258,7 +317,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
             error = readFilter(invocation.filter, options, *command);
     }
     if (!error && words.size() > 1 && *command != Command::Sort && *command != Command::Table &&
-        *command != Command::List)
+        *command != Command::List && *command != Command::Chart)
         error = QStringLiteral("%1 takes no argument: %2").arg(words.first(), words.at(1));
     if (error)
         return usageError(*error);

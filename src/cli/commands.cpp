@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/chartcommand.h"
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
@@ -9,7 +10,8 @@ namespace tallyfox::cli {
 
 namespace {
 
-int runStartedCommand(Session& session, const Invocation& invocation, Console& console)
+int runStartedCommand(Session& session, const Invocation& invocation, const ChartLibrary& charts,
+                      Console& console)
 {
     switch (invocation.command) {
     case Command::List:
@@ -24,19 +26,21 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
         return sortDatabase(session, invocation, console);
     case Command::Add:
         return addEntry(session, invocation, console);
+    case Command::Chart:
+        return drawChart(session, invocation, charts, console);
     }
     return kExitUsage;
 }
 
 } // namespace
 
-int runCommand(const Invocation& invocation, AppState& state, Console& console)
+int runCommand(const Invocation& invocation, AppState& state, const ChartLibrary& charts, Console& console)
 {
     Registry registry(registryFilePath());
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;
-    const int exitCode = runStartedCommand(session, invocation, console);
+    const int exitCode = runStartedCommand(session, invocation, charts, console);
     if (!console.finishOutput())
         return kExitFileError;
     return exitCode;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/settings.h"
+#include "money/chartseries.h"
 #include "money/overviewchoices.h"
 #include "session/entryfilter.h"
 
 #include <QDate>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -19,6 +21,7 @@ enum class Command
     Table,
     Export,
     Add,
+    Chart,
 };
 
 // The fields of a new entry as given on the command line; what is left out takes the values the item
@@ -52,13 +55,20 @@ struct Invocation
     std::optional<SortKey> sortKey;
     bool reverse = false;
 
-    // table: the overview's view and its two choices, counted from 0.
+    // table and chart: the overview's view and its two choices, counted from 0.
     OverviewView view = OverviewView::ExpenseTypes;
     int currencyChoice = 0;
     int modeChoice = 0;
 
     // list, report and table: the entries shown.
     EntryFilter filter;
+    // chart: what it shows, its first and last month (by default the last 12 months), the picture file
+    // and its size in pixels.
+    ChartKind chartKind = ChartKind::Months;
+    std::optional<int> chartFrom;
+    std::optional<int> chartTo;
+    QString chartPath;
+    QSize chartSize{480, 360};
 
     // export: a file, or nothing for standard output.
     std::optional<QString> exportPath;

@@ -16,6 +16,8 @@ constexpr unsigned kAddOnly = commandBit(Command::Add);
 // The commands that show entries through a filter.
 constexpr unsigned kFiltered =
     commandBit(Command::List) | commandBit(Command::Report) | commandBit(Command::Table);
+constexpr unsigned kChartOnly = commandBit(Command::Chart);
+constexpr unsigned kTableOrChart = commandBit(Command::Table) | kChartOnly;
 
 // One option of the tool: its names (the long one last), help, value name (none for a flag) and the
 // commands that take it.
@@ -28,7 +30,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 21> kOptions = {{
+constexpr std::array<OptionDefinition, 22> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -36,22 +38,31 @@ constexpr std::array<OptionDefinition, 21> kOptions = {{
     {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
-     "list, report: only entries in currency C; table: the currency choice N (0 converts to the primary "
-     "currency, 1 is the first currency of the table), or, when not a number, only entries in currency "
-     "C; add: the currency (default: the last used).",
-     "N|C", kFiltered | kAddOnly},
-    {nullptr, "mode", "table: 0 expenses - income, 1 expenses only, 2 income only.", "N",
-     commandBit(Command::Table)},
-    {nullptr, "out", "export: the file to write; - for standard output (the default).", "FILE",
-     commandBit(Command::Export)},
+     "list, report: only entries in currency C; table, chart: the currency choice N (0 converts to the "
+     "primary currency, 1 is the first currency of the table); table: when not a number, only entries in "
+     "currency C; add: the currency (default: the last used).",
+     "N|C", kFiltered | kAddOnly | kChartOnly},
+    {nullptr, "mode", "table, chart: 0 expenses - income, 1 expenses only, 2 income only.", "N",
+     kTableOrChart},
+    {nullptr, "out",
+     "export: the file to write; - for standard output (the default). chart: the picture to write, "
+     "FILE.png or FILE.svg.",
+     "FILE", commandBit(Command::Export) | kChartOnly},
     {nullptr, "match",
      "list, report, table: only entries that show every word of TEXT in some column (case and accents "
      "ignored).",
      "TEXT", kFiltered},
-    {nullptr, "from", "list, report, table: only entries dated on or after that day.", "YYYY-MM-DD",
-     kFiltered},
-    {nullptr, "to", "list, report, table: only entries dated on or before that day.", "YYYY-MM-DD",
-     kFiltered},
+    {nullptr, "from",
+     "list, report, table: only entries dated on or after that day (YYYY-MM-DD); chart: the first month "
+     "shown (YYYY-MM, default: 11 months before --to).",
+     "YYYY-MM[-DD]", kFiltered | kChartOnly},
+    {nullptr, "to",
+     "list, report, table: only entries dated on or before that day (YYYY-MM-DD); chart: the last month "
+     "shown (YYYY-MM, default: this month, or the last month with entries when this month lies outside "
+     "them).",
+     "YYYY-MM[-DD]", kFiltered | kChartOnly},
+    {nullptr, "size", "chart: the picture's width and height in pixels (default: 480x360).", "WxH",
+     kChartOnly},
     {nullptr, "type", "add: the expense type; list, report, table: only entries of type T.", "T",
      kFiltered | kAddOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
@@ -91,7 +102,11 @@ const QString kDescription = QStringLiteral(
     "      the export file\n"
     "  add --type T --amount X [--currency C] [--date YYYY-MM-DD] [--income|--expense]\n"
     "      [--paid-with P] [--source S] [--note N] [--receipt [NUM] | --no-receipt]\n"
-    "      store a new entry as the item editor does; options left out take the last used values\n\n"
+    "      store a new entry as the item editor does; options left out take the last used values\n"
+    "  chart months|types|sources|methods [--currency N] [--mode N] [--from YYYY-MM] [--to YYYY-MM]\n"
+    "      --out FILE.png|FILE.svg [--size WxH]\n"
+    "      the overview's chart as a picture, drawn without a display: the months' expenses, income and\n"
+    "      balance, or the months' shares per type, intended source or payment method\n\n"
     "FILTER shows only the entries that match all of: --match TEXT, --from YYYY-MM-DD, --to YYYY-MM-DD,\n"
     "--type T, --currency C, --source S, --paid-with P, --income or --expense, as the window's filter\n"
     "does (case and accents ignored; --from and --to include their days).\n"
@@ -147,7 +162,7 @@ void addToolOptions(QCommandLineParser& parser)
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("list, sort, report, table, export or add, with its arguments"),
+        QStringLiteral("list, sort, report, table, export, add or chart, with its arguments"),
         QStringLiteral("COMMAND [ARGUMENT]"));
 }
 

@@ -27,8 +27,8 @@ QString sameFileKey(const QString& path)
     return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
 }
 
-// The program's own files, which an export must not replace: the program's dialog asks before it
-// overwrites a file, and the tool cannot ask.
+} // namespace
+
 bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
@@ -40,6 +40,8 @@ bool isProgramFile(const Session& session, const QString& path)
     }
     return false;
 }
+
+namespace {
 
 // A state like the session's that holds only the entries the filter lets through, in their order, for a
 // report of them; the session's entries stay as they are.
@@ -67,8 +69,8 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
-    // The lines hold no CR, so they go to standard output as they are; a failed write is reported when
-    // the output is finished.
+    // The lines hold no CR, so they go to standard output as they are. A failed write leaves its error on
+    // standard output, which the message at the command's end names.
     ChunkedWriter out(console.output());
     const bool filtered = !invocation.filter.isEmpty();
     const std::vector<int> rows = filtered ? matchingEntries(state, invocation.filter) : std::vector<int>();
@@ -83,8 +85,7 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         out.buffer().append('\n');
         out.writeIfFull();
     }
-    (void)out.finish();
-    return 0;
+    return out.finish() ? 0 : kExitFileError;
 }
 
 int printReport(Session& session, const Invocation& invocation, Console& console)

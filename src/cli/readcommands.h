@@ -6,6 +6,10 @@
 
 namespace tallyfox::cli {
 
+// The program's own files, which an export or a chart must not replace: the program's dialog asks before
+// it overwrites a file, and the tool cannot ask.
+[[nodiscard]] bool isProgramFile(const Session& session, const QString& path);
+
 // The commands that only read. None of them writes the database; each returns the exit code.
 
 // One line per entry that the filter lets through, the list's nine cells in column order, tab-separated.

@@ -5,6 +5,7 @@
 #include "session/session.h"
 #include "session/startup.h"
 #include "storage/editlog.h"
+#include "storage/monthlinesetting.h"
 #include "storage/settingssave.h"
 
 #include <QDir>
@@ -64,6 +65,11 @@ FileResult writeOptions(Session& session, const OptionsEdit& edit, ReceiptNumber
     AppState& state = session.state();
     if (FileResult saved = session.storeSettings(receipt); !saved.ok())
         return saved;
+    // Stored only when it changes, as a registry the settings cannot be read from is never written.
+    if (!state.settings.registryUnavailable && edit.showMonthLine != readMonthLineShown(session.registry())) {
+        if (FileResult shown = storeMonthLineShown(session.registry(), edit.showMonthLine); !shown.ok())
+            return shown;
+    }
     const QString target = withTrailingSlash(QDir::cleanPath(edit.location));
     if (!edit.location.isEmpty() && target != state.settingsFolder) {
         if (FileResult moved = moveSettingsFolder(state, target, edit.overwrite); !moved.ok())
@@ -89,6 +95,7 @@ OptionsEdit loadOptions(Session& session)
     edit.quickEnable = settings.quickEnable;
     edit.lastVisibleColumn = settings.lastVisibleColumn;
     edit.columnPositions = settings.columnPositions;
+    edit.showMonthLine = readMonthLineShown(session.registry());
     edit.location = state.settingsFolder;
     ReadResult<DefaultsLists> lists = readDefaultsLists(state);
     session.report(lists.result);

@@ -12,13 +12,15 @@ tool=${3:+$(realpath "$3")}
 
 # A command line (a last empty word after a space), then what each shell offers for it.
 cases=(
-    "tallyfox-cli |list sort report table export add"
+    "tallyfox-cli |list sort report table export add chart"
     "tallyfox-cli re|report"
     "tallyfox-cli list --sort |name date amount receipt paidwith source"
     "tallyfox-cli -f data.tfx list --sort pa|paidwith"
     "tallyfox-cli sort |name date amount receipt paidwith source"
     "tallyfox-cli table |types sources methods"
     "tallyfox-cli table --mode |0 1 2"
+    "tallyfox-cli chart |months types sources methods"
+    "tallyfox-cli chart --si|--size"
     "tallyfox-cli list --r|--reverse"
     "tallyfox-cli add --no|--note --no-receipt"
     "tallyfox-cli add --pa|--paid-with"

@@ -32,7 +32,7 @@ protected:
     {
         seedRegistry("\"NextReceiptNum\"=dword:00000007\r\n");
         writeFileBytes(defaultsFilePath(state), kUserDefaults);
-        (void)session.log().createLogIfMissing(state);
+        EXPECT_TRUE(session.log().createLogIfMissing(state).ok());
         session.logMessage(QStringLiteral("Before the move"));
         loadDefaults(session);
         EXPECT_TRUE(session.takeMessages().isEmpty());

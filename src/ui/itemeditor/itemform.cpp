@@ -30,7 +30,7 @@ constexpr double kFingerAmountLimit = 1000000.0;
 
 ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent)
     : FormBase(QStringLiteral("New item"), parent), m_session(session), m_quickEntry(quickEntry),
-      m_controls(std::make_unique<ItemFormControls>(*this))
+      m_controls(std::make_unique<ItemFormControls>(*this)), m_closeTimer(this)
 {
     setObjectName(QStringLiteral("itemForm"));
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
@@ -38,6 +38,7 @@ ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent
     m_controls->setLocale(m_session.state().locale.locale());
     m_controls->arrange(false);
     m_controls->amountBox->installEventFilter(this);
+    m_closeTimer.setObjectName(QStringLiteral("closeTimer"));
     m_closeTimer.setSingleShot(true);
     m_closeTimer.setInterval(100);
     connectControls();

@@ -24,7 +24,9 @@ Qt::Alignment columnAlignment(int column)
 
 EntryListModel::EntryListModel(const AppState& state, QObject* parent)
     : QAbstractTableModel(parent), m_state(state)
-{}
+{
+    setObjectName(QStringLiteral("entryListModel"));
+}
 
 int EntryListModel::rowCount(const QModelIndex& parent) const
 {

@@ -40,6 +40,7 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
     : QTableView(parent), m_model(model), m_longPress(new LongPress(this))
 {
     setObjectName(QStringLiteral("entryList"));
+    m_longPress->setObjectName(QStringLiteral("longPress"));
     setModel(model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

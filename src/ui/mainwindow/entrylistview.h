@@ -49,11 +49,6 @@ public:
     // entry commands act on.
     void revealRow(int row);
 
-    // Runs from a press on a row until the list menu opens; a release, a move or a drag of the list
-    // stops it.
-    [[nodiscard]] QTimer& longPressTimer() { return m_longPress->timer(); }
-    [[nodiscard]] LongPress& longPress() { return *m_longPress; }
-
 Q_SIGNALS:
     void rowDoubleTapped(int row);
     void headerTapped(int column);

@@ -13,6 +13,7 @@
 #include "ui/mainwindow/filterbar.h"
 #include "ui/mainwindow/keptselection.h"
 #include "ui/mainwindow/mainmenu.h"
+#include "ui/mainwindow/monthline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,9 +31,9 @@ namespace tallyfox {
 MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
       m_model(new EntryListModel(session.state(), this)), m_list(new EntryListView(m_model, content())),
-      m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this)),
+      m_monthLine(new MonthLine(content())), m_menu(new MainMenu(this)), m_watcher(new DatabaseWatcher(this)),
       m_filterBar(new FilterBar(session.clock(), session.state().locale.locale(), content())),
-      m_summary(new QLabel(content()))
+      m_summary(new QLabel(content())), m_startupTimer(this)
 {
     setObjectName(QStringLiteral("mainForm"));
     setWindowFlags(Qt::Window);
@@ -47,6 +48,7 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setContentsMargins(2, 1, 2, 1);
+    layout->addWidget(m_monthLine);
 
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
     softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("New item"));
@@ -76,6 +78,7 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     }
     connect(m_watcher, &DatabaseWatcher::changed, this, &MainForm::reloadIfChangedElsewhere);
 
+    m_startupTimer.setObjectName(QStringLiteral("startupTimer"));
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(1000);
     connect(&m_startupTimer, &QTimer::timeout, this, &MainForm::startupTick);
@@ -101,6 +104,10 @@ void MainForm::connectMenu()
             m_purge();
     });
     connect(menu.overview, &QAction::triggered, this, [this] {
+        if (m_overview)
+            m_overview();
+    });
+    connect(m_monthLine, &MonthLine::tapped, this, [this] {
         if (m_overview)
             m_overview();
     });
@@ -170,6 +177,7 @@ void MainForm::initialise(const StartupOptions& options)
     runStartup(m_session, withDialog);
     m_list->applyWidths(m_session.state().settings.columnWidths);
     applyColumns();
+    applyMonthLineSetting();
     m_session.state().landscape = isLandscape();
     refreshList(false);
     m_startupMessages = m_session.takeMessages();
@@ -198,6 +206,7 @@ void MainForm::refreshList(bool forceSort)
     showShownRows();
     for (int entry : justChanged)
         m_list->revealRow(m_model->rowOf(entry));
+    m_monthLine->refresh(m_session.state(), m_session.clock().today());
     m_list->setUpdatesEnabled(true);
     updateSummary();
     updateMenuStates();
@@ -225,6 +234,7 @@ void MainForm::reloadIfChangedElsewhere()
         showShownRows();
         kept.restore(*m_list, m_session.state());
         updateSummary();
+        m_monthLine->refresh(m_session.state(), m_session.clock().today());
         m_list->setUpdatesEnabled(true);
         updateMenuStates();
     }

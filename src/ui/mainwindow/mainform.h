@@ -1,5 +1,6 @@
 #pragma once
 
+#include "money/entrypick.h"
 #include "session/entrymatcher.h"
 #include "session/startup.h"
 #include "toolkit/formbase.h"
@@ -17,6 +18,7 @@ class EntryListModel;
 class FilterBar;
 class EntryListView;
 class MainMenu;
+class MonthLine;
 class Prompts;
 class Session;
 
@@ -43,13 +45,15 @@ public:
     void updateMenuStates();
 
     [[nodiscard]] EntryListView* list() const { return m_list; }
-    [[nodiscard]] MainMenu* mainMenu() const { return m_menu; }
-    [[nodiscard]] EntryListModel* listModel() const { return m_model; }
-    [[nodiscard]] QTimer& startupTimer() { return m_startupTimer; }
-    [[nodiscard]] DatabaseWatcher* databaseWatcher() const { return m_watcher; }
     [[nodiscard]] FilterBar* filterBar() const { return m_filterBar; }
     // "N of M entries · expenses X · income Y · balance Z".
     [[nodiscard]] QLabel* summaryLine() const { return m_summary; }
+    [[nodiscard]] MonthLine* monthLine() const { return m_monthLine; }
+    // Shows or hides this month's line as the options last stored it.
+    void applyMonthLineSetting();
+    // Shows the entries a chart's part stands for: the first of them, in the list's order, selected and
+    // brought into view (see mainformpicks.cpp).
+    void showEntries(const EntryPick& pick);
 
     // The other forms open through these; the window itself owns none of them (see Forms).
     void setNewItemHandler(std::function<void()> handler) { m_newItem = std::move(handler); }
@@ -102,6 +106,7 @@ private:
     Prompts& m_prompts;
     EntryListModel* m_model;
     EntryListView* m_list;
+    MonthLine* m_monthLine;
     MainMenu* m_menu;
     DatabaseWatcher* m_watcher;
     FilterBar* m_filterBar;

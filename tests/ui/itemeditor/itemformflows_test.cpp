@@ -54,7 +54,7 @@ TEST_F(ItemEditorFlows, TheQuickEntryKeyRunsTheWizardThenTheCheckAsksForAType)
         EXPECT_TRUE(box("typeBox")->hasFocus());
         EXPECT_EQ(rightKey(), u"Quick entry");
         EXPECT_FALSE(rightKeyEnabled()) << "after the quick entry a type is needed";
-        EXPECT_FALSE(item.isClosePending());
+        EXPECT_FALSE(closePending());
         type(QStringLiteral("Bus"));
         EXPECT_TRUE(rightKeyEnabled());
         press(Qt::Key_Escape);
@@ -71,7 +71,7 @@ TEST_F(ItemEditorFlows, WithSkipOverviewTheQuickEntryKeyAcceptsTheEntryOnceTheWi
         ShowWatch wizard(fixture.forms->quickEntry(), [this] { tapQuickItem(QStringLiteral("Dinner")); });
         tapRightKey();
         EXPECT_FALSE(fixture.forms->quickEntry().isVisible());
-        EXPECT_TRUE(item.isClosePending());
+        EXPECT_TRUE(closePending());
         EXPECT_TRUE(item.isVisible()) << "accepted at the timer's next tick, not at once";
         EXPECT_TRUE(QTest::qWaitFor([&] { return !item.isVisible(); }, 5000));
     });
@@ -84,12 +84,12 @@ TEST_F(ItemEditorFlows, CancelBeforeThePendingAcceptStoresNothing)
 {
     startQuiet();
     state().settings.skipOverview = true;
-    newItem([this](ItemForm& item) {
+    newItem([this](ItemForm&) {
         box("typeBox")->setEditText(QStringLiteral("Bus"));
         tapRightKey();
-        ASSERT_TRUE(item.isClosePending());
+        ASSERT_TRUE(closePending());
         press(Qt::Key_Escape);
-        EXPECT_FALSE(item.isClosePending());
+        EXPECT_FALSE(closePending());
     });
     EXPECT_EQ(state().entryCount(), 3);
 }
@@ -120,7 +120,7 @@ TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWitho
     QTest::keyClick(form->list(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(walked);
     EXPECT_FALSE(editor().isVisible());
-    EXPECT_FALSE(editor().isClosePending()) << "closed at once, not at the timer's tick";
+    EXPECT_FALSE(closePending()) << "closed at once, not at the timer's tick";
     ASSERT_EQ(state().entryCount(), 4);
     EXPECT_EQ(entry(3).type, u"Lunch");
     EXPECT_EQ(entry(3).amount, 7.5);
@@ -159,7 +159,8 @@ TEST_F(ItemEditorFlows, TheListPickAndReceiptButtonsOpenTheRealPanels)
         through(control<QWidget>("sourceListButton"), [this] { tapQuickItem(QStringLiteral("Myself")); });
         // A panel left with Cancel changes nothing.
         through(control<QWidget>("paidWithListButton"), [&quick] {
-            QTest::mouseClick(quick.softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+            QTest::mouseClick(test::control<SoftKeyBar>(quick, "softKeyBar")->button(SoftKeyBar::Key::Left),
+                              Qt::LeftButton);
         });
         EXPECT_EQ(box("typeBox")->currentText(), u"Dinner");
         EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
@@ -178,7 +179,8 @@ TEST_F(ItemEditorFlows, TheListPickAndReceiptButtonsOpenTheRealPanels)
 TEST_F(ItemEditorFlows, AQuickEntryOnlyRunStoresOneEntryAndClosesTheMainWindow)
 {
     MainForm& main = startQuiet({QStringLiteral("-sqe")});
-    EXPECT_EQ(main.listModel()->rowCount(), 0) << "the list is never filled";
+    EXPECT_EQ(test::control<EntryListModel>(main, "entryListModel")->rowCount(), 0)
+        << "the list is never filled";
     fixture.runStartupTick();
     EXPECT_FALSE(editor().isVisible());
     EXPECT_FALSE(main.isVisible());
@@ -199,7 +201,7 @@ TEST_F(ItemEditorFlows, AQuickEntryStartOpensTheEditorAndKeepsTheWindow)
               });
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(state().entryCount(), 3);
-    EXPECT_EQ(main.listModel()->rowCount(), 3);
+    EXPECT_EQ(test::control<EntryListModel>(main, "entryListModel")->rowCount(), 3);
 }
 
 TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsItsList)
@@ -269,14 +271,15 @@ TEST_F(ItemEditorFlows, EveryControlLiesInsideTheFormApartFromTheOthersAndCaptio
 {
     start();
     const auto check = [](ItemForm& item, const char* layout) {
+        const QWidget* content = test::control<QWidget>(item, "formContent");
         QList<QWidget*> shown;
-        for (QWidget* control : item.content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control->isVisible())
                 shown << control;
         }
         for (QWidget* control : shown) {
             const std::string name = layout + (u' ' + control->objectName()).toStdString();
-            EXPECT_TRUE(item.content()->rect().contains(control->geometry())) << name;
+            EXPECT_TRUE(content->rect().contains(control->geometry())) << name;
             auto* label = qobject_cast<QLabel*>(control);
             if (label && !label->wordWrap()) {
                 EXPECT_GE(label->height(), label->sizeHint().height()) << name;

@@ -3,16 +3,19 @@
 #include "core/daycount.h"
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
+#include "toolkit/longpress.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace tallyfox::test {
 namespace {
@@ -45,16 +48,17 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
 {
     MainForm& form = startWithEntries(3);
     EntryListView* list = form.list();
-    QMenu* listMenu = form.mainMenu()->listMenu();
+    QMenu* listMenu = test::control<QMenu>(form, "listMenu");
     // Edit, Delete, and "Show only …" for the cell it opens on.
     ASSERT_EQ(listMenu->actions().size(), 3);
     EXPECT_EQ(listMenu->actions().at(1)->text(), u"Delete entry");
     EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
 
-    const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
-    const QPoint thirdRow = list->visualRect(form.listModel()->index(2, 0)).center();
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    const QPoint secondRow = list->visualRect(model->index(1, 0)).center();
+    const QPoint thirdRow = list->visualRect(model->index(2, 0)).center();
     // A press held for 600 ms opens it; the long press's timer is fired at once rather than waited for.
-    QTimer& longPress = list->longPressTimer();
+    QTimer& longPress = test::control<LongPress>(*list, "longPress")->timer();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, thirdRow);
     ASSERT_TRUE(longPress.isActive());
     EXPECT_EQ(longPress.interval(), 600);
@@ -95,9 +99,10 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndSelectedWhereverTheSort
     EXPECT_EQ(form.list()->currentIndex().row(), 1);
     EXPECT_EQ(form.list()->selectedRow(), 1) << "the highlighted row is the one the entry commands act on";
     const QRect visible = form.list()->viewport()->rect();
-    EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
-    EXPECT_TRUE(form.mainMenu()->editEntry->isEnabled());
-    EXPECT_TRUE(form.mainMenu()->deleteEntry->isEnabled());
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    EXPECT_TRUE(visible.contains(form.list()->visualRect(model->index(1, 0))));
+    EXPECT_TRUE(test::control<QAction>(form, "editEntryAction")->isEnabled());
+    EXPECT_TRUE(test::control<QAction>(form, "deleteEntryAction")->isEnabled());
 
     // The Delete key deletes what is highlighted.
     fixture.prompts.answerQuestion(true);
@@ -119,8 +124,9 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
         shownBeforeNewItem = fixture.prompts.texts(Kind::Message);
     });
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
-    EXPECT_TRUE(form.startupTimer().isActive());
-    EXPECT_EQ(form.startupTimer().interval(), 1000);
+    const QTimer* tick = test::control<QTimer>(form, "startupTimer");
+    EXPECT_TRUE(tick->isActive());
+    EXPECT_EQ(tick->interval(), 1000);
     fixture.runStartupTick();
     EXPECT_TRUE(newItemOpened);
     ASSERT_EQ(shownBeforeNewItem.size(), 2);
@@ -136,7 +142,8 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
 struct KeepCase
 {
     const char* name;
-    QAction* MainMenu::*command;
+    // The menu item's object name.
+    const char* command;
     bool keep;
     // The Save as dialog's answer: nothing cancels it.
     bool saved;
@@ -154,7 +161,7 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
     const QString notes = fixture.settingsFolder() + QStringLiteral("notes.txt");
     writeFileBytes(notes, "Shopping list\r\nMilk\r\n");
     fixture.prompts.answerFile(notes);
-    form.mainMenu()->openDatabase->trigger();
+    test::control<QAction>(form, "openDatabaseAction")->trigger();
     ASSERT_EQ(fixture.prompts.texts(Kind::Message).size(), 1) << "said as soon as the file is read";
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message)[0].contains(u"not a Tallyfox database"));
     EntryDraft draft;
@@ -172,14 +179,14 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
         fixture.prompts.answerFile(c.saved ? std::optional<QString>(rescue) : std::nullopt);
     // New and Open are cancelled in their own dialog.
     fixture.prompts.answerFile(std::nullopt);
-    (form.mainMenu()->*c.command)->trigger();
+    test::control<QAction>(form, c.command)->trigger();
 
     ASSERT_FALSE(fixture.prompts.asked().isEmpty());
     EXPECT_EQ(fixture.prompts.asked()[0].kind, Kind::Question);
     EXPECT_TRUE(fixture.prompts.asked()[0].text.contains(u"Save as"))
         << fixture.prompts.asked()[0].text.toStdString();
     const QString lastDialog = fixture.prompts.asked().constLast().dialog.title;
-    if (c.command == &MainMenu::exit)
+    if (c.command == std::string_view("exitAction"))
         EXPECT_EQ(!form.isVisible(), c.wentOn);
     else
         EXPECT_EQ(lastDialog == u"New database file" || lastDialog == u"Open database file", c.wentOn)
@@ -190,13 +197,13 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, EntriesOnlyInMemory,
-    ::testing::Values(KeepCase{"ExitLeavingThem", &MainMenu::exit, false, false, true},
-                      KeepCase{"ExitAfterSavingThem", &MainMenu::exit, true, true, true},
-                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", &MainMenu::exit, true, false, false},
-                      KeepCase{"NewAfterSavingThem", &MainMenu::newDatabase, true, true, true},
-                      KeepCase{"NewStopsWhenSaveAsIsCancelled", &MainMenu::newDatabase, true, false, false},
-                      KeepCase{"OpenLeavingThem", &MainMenu::openDatabase, false, false, true},
-                      KeepCase{"OpenAfterSavingThem", &MainMenu::openDatabase, true, true, true}),
+    ::testing::Values(KeepCase{"ExitLeavingThem", "exitAction", false, false, true},
+                      KeepCase{"ExitAfterSavingThem", "exitAction", true, true, true},
+                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", "exitAction", true, false, false},
+                      KeepCase{"NewAfterSavingThem", "newDatabaseAction", true, true, true},
+                      KeepCase{"NewStopsWhenSaveAsIsCancelled", "newDatabaseAction", true, false, false},
+                      KeepCase{"OpenLeavingThem", "openDatabaseAction", false, false, true},
+                      KeepCase{"OpenAfterSavingThem", "openDatabaseAction", true, true, true}),
     [](const ::testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
@@ -205,10 +212,10 @@ TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
     writeFileBytes(fixture.folder.file(QStringLiteral("plain")), "x");
     const QString impossible = fixture.folder.file(QStringLiteral("plain/export.txt"));
     fixture.prompts.answerFile(impossible);
-    form.mainMenu()->exportData->trigger();
+    test::control<QAction>(form, "exportDataAction")->trigger();
     EXPECT_EQ(fixture.prompts.asked().constLast().kind, Kind::Message);
     EXPECT_TRUE(fixture.prompts.asked().constLast().text.contains(impossible));
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 2);
     const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
     EXPECT_EQ(exportDialog.dialog.title, u"Export file");
     EXPECT_EQ(exportDialog.dialog.filter, u"Text files|*.txt|All files|*.*");
