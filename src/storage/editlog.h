@@ -67,8 +67,9 @@ public:
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
 
 private:
-    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index,
-                                    const QString& date) const;
+    // The line with the edit date and the entry's day as shown, made once for many lines.
+    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index, const QString& date,
+                                    const QString& day) const;
     LogResult appendLine(const AppState& state, const QString& line);
     LogResult outcome(FileResult result);
 
