@@ -46,8 +46,8 @@ _tallyfox_cli()
     --mode) COMPREPLY=($(compgen -W '0 1 2' -- "$cur")); return ;;
     --decimal) COMPREPLY=($(compgen -W '. ,' -- "$cur")); return ;;
     --date-format) COMPREPLY=($(compgen -W 'yyyy-MM-dd d.M.yyyy d/M/yyyy M/d/yyyy' -- "$cur")); return ;;
-    --today | --date | --currency | --type | --amount | --paid-with | --source | --note | --from | --to | \
-        --size | --delimiter | --map) return ;;
+    --today | --date | --currency | --type | --amount | --paid-with | --source | --note | --match | --from | \
+        --to | --size | --delimiter | --map) return ;;
     esac
 
     # The command is the first word that is neither an option nor an option's value.
@@ -55,8 +55,8 @@ _tallyfox_cli()
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         -f | --file | -d | --folder | --today | --sort | --currency | --mode | --out | --type | --amount | \
-            --date | --paid-with | --source | --note | --from | --to | --size | --format | --delimiter | \
-            --decimal | --date-format | --map)
+            --date | --paid-with | --source | --note | --match | --from | --to | --size | --format | \
+            --delimiter | --decimal | --date-format | --map)
             [[ ${COMP_WORDS[i + 1]} == = ]] && ((i++))
             ((i++))
             ;;
@@ -80,12 +80,13 @@ _tallyfox_cli()
     fi
 
     local options
+    local filter='--match --from --to --type --currency --source --paid-with --income --expense'
     case $command in
     '') options=$common ;;
-    list) options="$common --sort --reverse --format" ;;
+    list) options="$common --sort --reverse --format $filter" ;;
     sort) options="$common --reverse" ;;
-    report) options=$common ;;
-    table) options="$common --currency --mode" ;;
+    report) options="$common $filter" ;;
+    table) options="$common --mode $filter" ;;
     export) options="$common --out --format" ;;
     chart) options="$common --currency --mode --from --to --out --size" ;;
     add)

@@ -37,7 +37,7 @@ complete -c tallyfox-cli -n '__fish_seen_subcommand_from list sort' -l reverse -
 complete -c tallyfox-cli -n "__fish_seen_subcommand_from sort; and not __fish_seen_subcommand_from $keys" -a "$keys"
 
 complete -c tallyfox-cli -n "__fish_seen_subcommand_from table; and not __fish_seen_subcommand_from types sources methods" -a 'types sources methods'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from table chart add import' -l currency -x -d 'table, chart: the currency choice; add, import: the currency'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table chart add import' -l currency -x -d 'table, chart: the currency choice; add, import: the currency; else: only entries in it'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from table chart' -l mode -x -a "0\t'Expenses - income' 1\t'Expenses only' 2\t'Income only'" -d 'What the table or chart counts'
 
 complete -c tallyfox-cli -n "__fish_seen_subcommand_from chart; and not __fish_seen_subcommand_from months types sources methods" -a 'months types sources methods'
@@ -59,13 +59,16 @@ complete -c tallyfox-cli -n '__fish_seen_subcommand_from import' -l negative-is-
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from import' -l allow-duplicates -d 'Keep rows that match an entry or an earlier row'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from import' -l dry-run -d 'Show what would be stored, and store nothing'
 
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from add import' -l type -x -d 'The expense type'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table' -l match -x -d 'Only entries that show every word of TEXT'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table' -l from -x -d 'Only entries on or after the day (YYYY-MM-DD)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table' -l to -x -d 'Only entries on or before the day (YYYY-MM-DD)'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add import' -l type -x -d 'add, import: the expense type; else: only entries of it'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l amount -x -d 'The amount, at most two decimals'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l date -x -d 'The date (YYYY-MM-DD)'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l income -d 'An income'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l expense -d 'An expense'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l paid-with -x -d 'The payment method'
-complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l source -x -d 'The intended source'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add' -l income -d 'add: an income; else: only incomes'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add' -l expense -d 'add: an expense; else: only expenses'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add' -l paid-with -x -d 'add: the payment method; else: only entries paid with it'
+complete -c tallyfox-cli -n '__fish_seen_subcommand_from list report table add' -l source -x -d 'add: the intended source; else: only entries for it'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l note -x -d 'The note'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l receipt -d 'The entry has a receipt (--receipt=NUM numbers it)'
 complete -c tallyfox-cli -n '__fish_seen_subcommand_from add' -l no-receipt -d 'The entry has no receipt'

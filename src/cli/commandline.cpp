@@ -6,6 +6,7 @@
 #include "session/importvalues.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 
 namespace tallyfox::cli {
@@ -72,9 +73,23 @@ std::optional<QString> readListOrSort(Invocation& invocation, const OptionReader
     return std::nullopt;
 }
 
-std::optional<QString> readChoices(Invocation& invocation, const OptionReader& options)
+// A table's --currency that is a whole number (signed or not) is the overview's currency choice; any
+// other text names the currency of the entries shown.
+bool isChoiceNumber(const QString& value)
 {
-    if (const auto currency = options.maybe("currency")) {
+    QStringView digits = QStringView(value).trimmed();
+    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+        digits = digits.mid(1);
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// --currency and --mode: the overview's choices. A table's --currency that is no choice number names the
+// currency of the entries shown instead (readFilter).
+std::optional<QString> readChoices(Invocation& invocation, const OptionReader& options, bool currencyFilters)
+{
+    if (const auto currency = options.maybe("currency");
+        currency && (!currencyFilters || isChoiceNumber(*currency))) {
         // The upper bound is the currency table's, known after start-up.
         const std::optional<int> choice = readIndexArgument(*currency, 1000000000);
         if (!choice)
@@ -91,6 +106,32 @@ std::optional<QString> readChoices(Invocation& invocation, const OptionReader& o
     return std::nullopt;
 }
 
+std::optional<QString> readFilter(EntryFilter& filter, const OptionReader& options, Command command)
+{
+    filter.text = options.value("match");
+    for (auto [longName, date] : {std::pair{"from", &filter.from}, std::pair{"to", &filter.to}}) {
+        if (const auto text = options.maybe(longName)) {
+            *date = readDateArgument(*text);
+            if (!*date)
+                return QStringLiteral("--%1 must be a date as YYYY-MM-DD: %2")
+                    .arg(optionName(longName), *text);
+        }
+    }
+    if (filter.from && filter.to && *filter.from > *filter.to)
+        return QStringLiteral("--from is after --to: nothing could match");
+    if (options.isSet("income") && options.isSet("expense"))
+        return QStringLiteral("give --income or --expense, not both");
+    if (options.isSet("income") || options.isSet("expense"))
+        filter.income = options.isSet("income");
+    filter.value(FilterField::Type) = options.maybe("type");
+    filter.value(FilterField::IntendedSource) = options.maybe("source");
+    filter.value(FilterField::PaidWith) = options.maybe("paid-with");
+    if (const auto currency = options.maybe("currency");
+        currency && !(command == Command::Table && isChoiceNumber(*currency)))
+        filter.value(FilterField::Currency) = currency;
+    return std::nullopt;
+}
+
 std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
                                  const QStringList& words)
 {
@@ -100,7 +141,7 @@ std::optional<QString> readTable(Invocation& invocation, const OptionReader& opt
     if (!view)
         return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
     invocation.view = static_cast<OverviewView>(*view);
-    return readChoices(invocation, options);
+    return readChoices(invocation, options, true);
 }
 
 std::optional<QString> readChart(Invocation& invocation, const OptionReader& options,
@@ -112,7 +153,7 @@ std::optional<QString> readChart(Invocation& invocation, const OptionReader& opt
     if (!kind)
         return QStringLiteral("unknown chart: %1 (months, types, sources or methods)").arg(words.at(1));
     invocation.chartKind = *kind;
-    if (std::optional<QString> error = readChoices(invocation, options))
+    if (std::optional<QString> error = readChoices(invocation, options, false))
         return error;
     for (const auto& [name, month] :
          {std::pair{"from", &invocation.chartFrom}, std::pair{"to", &invocation.chartTo}}) {
@@ -325,6 +366,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Chart:
             error = readChart(invocation, options, words);
             break;
+        case Command::Report:
+            break;
         case Command::Export:
             if (const auto out = options.maybe("out"); out && *out != u"-") {
                 if (out->isEmpty())
@@ -338,9 +381,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Import:
             error = readImport(invocation.import, options, words);
             break;
-        case Command::Report:
-            break;
         }
+        const bool filtered =
+            *command == Command::List || *command == Command::Report || *command == Command::Table;
+        if (!error && filtered)
+            error = readFilter(invocation.filter, options, *command);
     }
     if (!error && (*command == Command::List || *command == Command::Export))
         error = readFormat(invocation, options);

@@ -18,7 +18,7 @@ int runStartedCommand(Session& session, const Invocation& invocation, const Char
     case Command::List:
         return listEntries(session, invocation, console);
     case Command::Report:
-        return printReport(session, console);
+        return printReport(session, invocation, console);
     case Command::Table:
         return printMonthTable(session, invocation, console);
     case Command::Export:

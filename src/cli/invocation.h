@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "money/chartseries.h"
 #include "money/overviewchoices.h"
+#include "session/entryfilter.h"
 #include "session/exportfile.h"
 
 #include <QDate>
@@ -86,6 +87,8 @@ struct Invocation
     int currencyChoice = 0;
     int modeChoice = 0;
 
+    // list, report and table: the entries shown.
+    EntryFilter filter;
     // chart: what it shows, its first and last month (by default the last 12 months), the picture file
     // and its size in pixels.
     ChartKind chartKind = ChartKind::Months;

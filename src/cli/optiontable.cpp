@@ -12,10 +12,12 @@ constexpr unsigned commandBit(Command command)
 }
 constexpr unsigned kEveryCommand = ~0u;
 constexpr unsigned kListOrSort = commandBit(Command::List) | commandBit(Command::Sort);
-constexpr unsigned kTableOrAdd = commandBit(Command::Table) | commandBit(Command::Add);
 constexpr unsigned kAddOnly = commandBit(Command::Add);
 constexpr unsigned kImportOnly = commandBit(Command::Import);
 constexpr unsigned kListOrExport = commandBit(Command::List) | commandBit(Command::Export);
+// The commands that show entries through a filter.
+constexpr unsigned kFiltered =
+    commandBit(Command::List) | commandBit(Command::Report) | commandBit(Command::Table);
 constexpr unsigned kChartOnly = commandBit(Command::Chart);
 constexpr unsigned kTableOrChart = commandBit(Command::Table) | kChartOnly;
 
@@ -30,7 +32,7 @@ struct OptionDefinition
     unsigned commands;
 };
 
-constexpr std::array<OptionDefinition, 29> kOptions = {{
+constexpr std::array<OptionDefinition, 30> kOptions = {{
     {"f", "file", "The database file, whether or not it exists (default: the program's).", "FILE",
      kEveryCommand},
     {"d", "folder", "The settings folder (default: the program's).", "FOLDER", kEveryCommand},
@@ -38,32 +40,48 @@ constexpr std::array<OptionDefinition, 29> kOptions = {{
     {nullptr, "sort", "list: order the listing by KEY.", "KEY", commandBit(Command::List)},
     {nullptr, "reverse", "list, sort: reverse the sort order.", nullptr, kListOrSort},
     {nullptr, "currency",
-     "table, chart: the currency choice N (0 converts to the primary currency, 1 is the first currency of "
-     "the table); add: the currency (default: the last used); import: the currency of rows without one "
+     "list, report: only entries in currency C; table, chart: the currency choice N (0 converts to the "
+     "primary currency, 1 is the first currency of the table); table: when not a number, only entries in "
+     "currency C; add: the currency (default: the last used); import: the currency of rows without one "
      "(default: the primary currency).",
-     "N|C", kTableOrAdd | kChartOnly | kImportOnly},
+     "N|C", kFiltered | kAddOnly | kChartOnly | kImportOnly},
     {nullptr, "mode", "table, chart: 0 expenses - income, 1 expenses only, 2 income only.", "N",
      kTableOrChart},
     {nullptr, "out",
      "export: the file to write; - for standard output (the default). chart: the picture to write, "
      "FILE.png or FILE.svg.",
      "FILE", commandBit(Command::Export) | kChartOnly},
-    {nullptr, "from", "chart: the first month shown (default: 11 months before --to).", "YYYY-MM",
-     kChartOnly},
+    {nullptr, "match",
+     "list, report, table: only entries that show every word of TEXT in some column (case and accents "
+     "ignored).",
+     "TEXT", kFiltered},
+    {nullptr, "from",
+     "list, report, table: only entries dated on or after that day (YYYY-MM-DD); chart: the first month "
+     "shown (YYYY-MM, default: 11 months before --to).",
+     "YYYY-MM[-DD]", kFiltered | kChartOnly},
     {nullptr, "to",
-     "chart: the last month shown (default: this month, or the last month with entries when this month "
-     "lies outside them).",
-     "YYYY-MM", kChartOnly},
+     "list, report, table: only entries dated on or before that day (YYYY-MM-DD); chart: the last month "
+     "shown (YYYY-MM, default: this month, or the last month with entries when this month lies outside "
+     "them).",
+     "YYYY-MM[-DD]", kFiltered | kChartOnly},
     {nullptr, "size", "chart: the picture's width and height in pixels (default: 480x360).", "WxH",
      kChartOnly},
-    {nullptr, "type", "add: the expense type; import: the type of rows without one (default: Unknown).", "T",
-     kAddOnly | kImportOnly},
+    {nullptr, "type",
+     "add: the expense type; import: the type of rows without one (default: Unknown); list, report, "
+     "table: only entries of type T.",
+     "T", kFiltered | kAddOnly | kImportOnly},
     {nullptr, "amount", "add: the amount, from 0 up to 999999999.99, at most two decimals.", "X", kAddOnly},
     {nullptr, "date", "add: the date (default: today).", "YYYY-MM-DD", kAddOnly},
-    {nullptr, "income", "add: an income (default: as last time).", nullptr, kAddOnly},
-    {nullptr, "expense", "add: an expense (default: as last time).", nullptr, kAddOnly},
-    {nullptr, "paid-with", "add: the payment method (default: the last used).", "P", kAddOnly},
-    {nullptr, "source", "add: the intended source (default: the last used).", "S", kAddOnly},
+    {nullptr, "income", "add: an income (default: as last time); list, report, table: only incomes.", nullptr,
+     kFiltered | kAddOnly},
+    {nullptr, "expense", "add: an expense (default: as last time); list, report, table: only expenses.",
+     nullptr, kFiltered | kAddOnly},
+    {nullptr, "paid-with",
+     "add: the payment method (default: the last used); list, report, table: only entries paid with P.", "P",
+     kFiltered | kAddOnly},
+    {nullptr, "source",
+     "add: the intended source (default: the last used); list, report, table: only entries for source S.",
+     "S", kFiltered | kAddOnly},
     {nullptr, "note", "add: the note.", "N", kAddOnly},
     {nullptr, "receipt",
      "add: the entry has a receipt, numbered NUM when given, else by the next receipt number "
@@ -98,15 +116,15 @@ const QString kDescription = QStringLiteral(
     "Reads and changes the entries that Tallyfox keeps, in the database, registry and settings folder that "
     "the program uses ($TALLYFOX_REGISTRY, else $XDG_CONFIG_HOME/tallyfox/registry.reg).\n\n"
     "Commands:\n"
-    "  list [--sort KEY] [--reverse] [--format tsv|csv|json]\n"
+    "  list [--sort KEY] [--reverse] [--format tsv|csv|json] [FILTER]\n"
     "      one tab-separated line per entry: What, Receipt, Note, Date (YYYY-MM-DD), Currency, Amount,\n"
     "      Paid with, Int. source, amount in the primary currency; csv: the same with a header line;\n"
     "      json: the entries as export --format json writes them\n"
     "  sort KEY [--reverse]\n"
     "      sort the database file and keep KEY as the sort order\n"
-    "  report\n"
+    "  report [FILTER]\n"
     "      the overview report\n"
-    "  table types|sources|methods [--currency N] [--mode N]\n"
+    "  table types|sources|methods [--currency N] [--mode N] [FILTER]\n"
     "      a month table as the overview copies it to the clipboard\n"
     "  export [--out FILE|-] [--format tsv|csv|json|journal]\n"
     "      the export file; csv with ISO dates; json; a journal for ledger and hledger\n"
@@ -122,6 +140,9 @@ const QString kDescription = QStringLiteral(
     "      --out FILE.png|FILE.svg [--size WxH]\n"
     "      the overview's chart as a picture, drawn without a display: the months' expenses, income and\n"
     "      balance, or the months' shares per type, intended source or payment method\n\n"
+    "FILTER shows only the entries that match all of: --match TEXT, --from YYYY-MM-DD, --to YYYY-MM-DD,\n"
+    "--type T, --currency C, --source S, --paid-with P, --income or --expense, as the window's filter\n"
+    "does (case and accents ignored; --from and --to include their days).\n"
     "KEY is one of name, date, amount, receipt, paidwith, source. list, report, table, export and\n"
     "chart write nothing but their output; with no database file they say so on standard error and\n"
     "list nothing (exit code 0), and add and import create it. add, sort and import store the settings\n"

@@ -7,6 +7,7 @@
 #include "platform/chunkedwriter.h"
 #include "platform/textencoding.h"
 #include "session/entrycells.h"
+#include "session/entrymatcher.h"
 #include "session/exportfile.h"
 #include "session/jsonentries.h"
 #include "storage/defaultsfile.h"
@@ -81,6 +82,22 @@ int printListAs(const AppState& state, ListFormat format, Console& console)
     return 0;
 }
 
+// A state like the session's that holds only the entries the filter lets through, in their order, for a
+// report of them; the session's entries stay as they are.
+AppState filteredState(AppState& state, const EntryFilter& filter)
+{
+    const std::vector<int> rows = matchingEntries(state, filter);
+    ExpenseArray all;
+    // The copy takes everything but the entries.
+    all.swap(state.entries);
+    AppState view = state;
+    all.swap(state.entries);
+    view.entries.reserve(static_cast<int>(rows.size()));
+    for (const int row : rows)
+        view.entries.append(state.entries[row]);
+    return view;
+}
+
 } // namespace
 
 int listEntries(Session& session, const Invocation& invocation, Console& console)
@@ -91,12 +108,19 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
-    if (invocation.listFormat != ListFormat::Tsv)
-        return printListAs(state, invocation.listFormat, console);
+    if (invocation.listFormat != ListFormat::Tsv) {
+        if (invocation.filter.isEmpty())
+            return printListAs(state, invocation.listFormat, console);
+        return printListAs(filteredState(state, invocation.filter), invocation.listFormat, console);
+    }
     // The lines hold no CR, so they go to standard output as they are. A failed write leaves its error on
     // standard output, which the message at the command's end names.
     ChunkedWriter out(console.output());
-    for (const Expense& entry : state.entries) {
+    const bool filtered = !invocation.filter.isEmpty();
+    const std::vector<int> rows = filtered ? matchingEntries(state, invocation.filter) : std::vector<int>();
+    const int count = filtered ? static_cast<int>(rows.size()) : state.entryCount();
+    for (int i = 0; i < count; ++i) {
+        const Expense& entry = state.entries[filtered ? rows[size_t(i)] : i];
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.buffer().append('\t');
@@ -108,9 +132,13 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
     return out.finish() ? 0 : kExitFileError;
 }
 
-int printReport(Session& session, Console& console)
+int printReport(Session& session, const Invocation& invocation, Console& console)
 {
-    console.print(buildOverviewText(session.state(), session.clock()));
+    AppState& state = session.state();
+    if (invocation.filter.isEmpty())
+        console.print(buildOverviewText(state, session.clock()));
+    else
+        console.print(buildOverviewText(filteredState(state, invocation.filter), session.clock()));
     return 0;
 }
 
@@ -125,8 +153,14 @@ int printMonthTable(Session& session, const Invocation& invocation, Console& con
         return kExitUsage;
     }
     MonthTable table;
-    buildMonthColumns(table, state, invocation.view);
-    fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    if (invocation.filter.isEmpty()) {
+        buildMonthColumns(table, state, invocation.view);
+        fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    } else {
+        const AppState view = filteredState(session.state(), invocation.filter);
+        buildMonthColumns(table, view, invocation.view);
+        fillMonthTable(table, view, invocation.currencyChoice, invocation.modeChoice);
+    }
     console.print(monthTableText(table));
     return 0;
 }

@@ -109,11 +109,17 @@ FileResult saveOptions(Session& session, const OptionsEdit& edit)
     const ReceiptNumberSave receipt = edit.nextReceiptNumber != proposedCounter(session)
                                           ? ReceiptNumberSave::AsChosen
                                           : ReceiptNumberSave::NeverBack;
+    const Settings& settings = session.state().settings;
+    const ColumnLayout before{settings.lastVisibleColumn, settings.columnPositions};
     takeSettings(session.state().settings, edit);
     FileResult written = writeOptions(session, edit, receipt);
     // The item editor and the currency table follow the defaults file as it now is on disk.
     loadDefaults(session);
     session.refreshList(false);
+    // The columns' arrangement can be taken back once the registry holds it.
+    const ColumnLayout after{edit.lastVisibleColumn, edit.columnPositions};
+    if (after != before && written.ok())
+        session.history().record({QStringLiteral("column changes"), ChangedColumns{before, after}});
     return written;
 }
 

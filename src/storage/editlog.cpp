@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <cmath>
 
 namespace tallyfox {
 
@@ -97,16 +98,17 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
-    return entryLine(state, type, index, editDate(state));
+    return entryLine(state, type, index, editDate(state), dateText(state.entries[index].date, state.locale));
 }
 
-QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& editDate)
+QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& date,
+                           const QString& day) const
 {
     const Expense& entry = state.entries[index];
     const QStringList fields = {
-        editDate,
+        date,
         logEditTypeText(type),
-        dateText(entry.date, state.locale),
+        day,
         entry.currency,
         entryAmountText(entry, state.settings.incomeIsPositive),
         entry.type,
@@ -133,13 +135,22 @@ LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vect
     state.keepFileIfEmpty = false;
     if (!state.settings.enableLogging || indexes.empty())
         return {};
-    // One change, one moment: every line carries the same edit date.
-    const QString date = editDate(state);
     QStringList lines;
     lines.reserve(qsizetype(indexes.size()));
+    // Written at once, the lines share their edit date.
+    const QString date = editDate(state);
+    // Entries come mostly in date order: the day of the entry before is usually the day again.
+    double lastDay = std::nan("");
+    QString dayText;
     for (const int index : indexes) {
-        if (index >= 0 && index < state.entryCount())
-            lines << entryLine(state, type, index, date);
+        if (index < 0 || index >= state.entryCount())
+            continue;
+        const double day = std::floor(state.entries[index].date);
+        if (!(day == lastDay)) {
+            lastDay = day;
+            dayText = dateText(state.entries[index].date, state.locale);
+        }
+        lines << entryLine(state, type, index, date, dayText);
     }
     if (lines.isEmpty())
         return {};

@@ -65,11 +65,11 @@ public:
     [[nodiscard]] QString editDate(const AppState& state) const;
     // The line for the entry at index, without its line end.
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
-    // The same with the edit date given, as the lines of one change share it.
-    [[nodiscard]] static QString entryLine(const AppState& state, LogEditType type, int index,
-                                           const QString& editDate);
 
 private:
+    // The line with the edit date and the entry's day as shown, made once for many lines.
+    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index, const QString& date,
+                                    const QString& day) const;
     LogResult appendLine(const AppState& state, const QString& line);
     LogResult outcome(FileResult result);
 

@@ -2,7 +2,9 @@
 // the entries that a tap on a chart's part asks for.
 #include "session/session.h"
 #include "storage/monthlinesetting.h"
+#include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
+#include "ui/mainwindow/filterbar.h"
 #include "ui/mainwindow/mainform.h"
 #include "ui/mainwindow/monthline.h"
 
@@ -16,11 +18,14 @@ void MainForm::applyMonthLineSetting()
 
 void MainForm::showEntries(const EntryPick& pick)
 {
-    // The list shows every entry: the first of those asked for is selected and scrolled to, so that the
-    // entry commands act on it. A filter over the list would show them all instead.
-    const int row = firstPickedEntry(m_session.state().entries, pick);
-    if (row >= 0)
-        m_list->revealRow(row);
+    // The first of the entries asked for is selected and scrolled to, so that the entry commands act on
+    // it; a filter that hides it is cleared first.
+    const int entry = firstPickedEntry(m_session.state().entries, pick);
+    if (entry >= 0) {
+        if (m_model->rowOf(entry) < 0)
+            m_filterBar->clearFilter();
+        m_list->revealRow(m_model->rowOf(entry));
+    }
     m_list->setFocus();
 }
 

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +51,9 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
     MainForm& form = startWithEntries(3);
     EntryListView* list = form.list();
     QMenu* listMenu = test::control<QMenu>(form, "listMenu");
-    EXPECT_EQ(listMenu->actions().size(), 2);
+    // Edit, Delete, and "Show only …" for the cell it opens on.
+    ASSERT_EQ(listMenu->actions().size(), 3);
+    EXPECT_EQ(listMenu->actions().at(1)->text(), u"Delete entry");
     EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
 
     const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
@@ -219,6 +223,66 @@ TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
     EXPECT_EQ(exportDialog.dialog.filter,
               u"Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All files|*.*");
     EXPECT_TRUE(exportDialog.dialog.askBeforeOverwrite);
+}
+
+TEST_F(MainWindowFlows, TheFilterShowsWhatMatchesItsTotalsAndEscShowsAllWithTheHighlightKept)
+{
+    MainForm& form = startWithEntries(30);
+    EntryListView* list = form.list();
+    auto* field = control<QLineEdit>(form, "filterField");
+    const auto* summary = control<QLabel>(form, "filterSummary");
+    QTest::keyClicks(field, QStringLiteral("TYPE 017"));
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    list->selectRow(0);
+    EXPECT_EQ(list->selectedEntry(), 17);
+    EXPECT_TRUE(
+        summary->text().simplified().startsWith(u"1 of 30 entries \u00b7 expenses 18.00 \u00b7 income 0.00"))
+        << summary->text().toStdString();
+
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(list->model()->rowCount(), 30);
+    EXPECT_EQ(list->selectedEntry(), 17);
+    EXPECT_FALSE(control<QWidget>(form, "filterClearButton")->isVisibleTo(&form));
+}
+
+TEST_F(MainWindowFlows, AnEntryDeletedFromTheFilteredListComesBackWithUndo)
+{
+    MainForm& form = startWithEntries(30);
+    auto* undo = control<QAction>(form, "undoAction");
+    auto* redo = control<QAction>(form, "redoAction");
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClicks(control<QLineEdit>(form, "filterField"), QStringLiteral("type 017"));
+    ASSERT_TRUE(fixture.session->deleteEntry(17).stored());
+    EXPECT_EQ(form.list()->model()->rowCount(), 0);
+    EXPECT_EQ(undo->text(), u"Undo delete Type 017 18.00");
+
+    undo->trigger();
+    ASSERT_EQ(form.list()->model()->rowCount(), 1);
+    EXPECT_EQ(fixture.state->entries[17].type, u"Type 017");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), u"Redo delete Type 017 18.00");
+
+    // Another database ends what could be taken back or made again.
+    fixture.session->newDatabase(fixture.settingsFolder() + QStringLiteral("other.tfx"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(MainWindowFlows, EntriesAChartAsksForAreShownEvenWhenTheFilterHidThem)
+{
+    MainForm& form = startWithEntries(30);
+    auto* field = control<QLineEdit>(form, "filterField");
+    QTest::keyClicks(field, QStringLiteral("type 017"));
+    EntryPick pick;
+    pick.value = QStringLiteral("Type 003");
+    pick.from = QDate(2010, 1, 1);
+    pick.to = QDate(2010, 1, 31);
+    form.showEntries(pick);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(form.list()->model()->rowCount(), 30);
+    EXPECT_EQ(form.list()->selectedEntry(), 3);
 }
 
 } // namespace
