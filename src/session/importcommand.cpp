@@ -44,7 +44,18 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
     refreshList(false);
     if (held.locked)
         m_database.release();
-    return done(true);
+    CommandOutcome outcome = done(true);
+    if (outcome.stored()) {
+        ImportedEntries imported;
+        imported.entries.reserve(indexes.size());
+        for (size_t i = 0; i < indexes.size(); ++i)
+            imported.entries.push_back({indexes[i], tally.added[i]});
+        const QString what = imported.entries.size() == 1
+                                 ? QStringLiteral("import of 1 entry")
+                                 : QStringLiteral("import of %1 entries").arg(imported.entries.size());
+        m_history.record({what, std::move(imported)});
+    }
+    return outcome;
 }
 
 } // namespace tallyfox

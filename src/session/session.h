@@ -169,6 +169,7 @@ private:
     bool applyStep(AddedEntry& change, bool undoing);
     bool applyStep(EditedEntry& change, bool undoing);
     bool applyStep(RemovedEntries& change, bool undoing);
+    bool applyStep(ImportedEntries& change, bool undoing);
     bool applyStep(ReorderedEntries& change, bool undoing);
     bool applyStep(ChangedColumns& change, bool undoing);
     // Puts the entries back at their places (ascending) and logs them as new.

@@ -161,6 +161,19 @@ bool Session::applyStep(RemovedEntries& change, bool undoing)
     return true;
 }
 
+bool Session::applyStep(ImportedEntries& change, bool undoing)
+{
+    // Taken back, each row goes as a deleted entry; made again, they come back as new ones.
+    if (undoing) {
+        if (!removeStored(change.entries, {}))
+            return false;
+    } else {
+        insertEntries(change.entries);
+    }
+    refreshList(false);
+    return true;
+}
+
 bool Session::applyStep(ReorderedEntries& change, bool undoing)
 {
     // The order is known by places: entries read again from the file since are in another one.

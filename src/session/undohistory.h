@@ -39,6 +39,11 @@ struct RemovedEntries
     std::vector<PlacedEntry> entries;
     QString purgeLine;
 };
+// The rows of one import, by the places they took.
+struct ImportedEntries
+{
+    std::vector<PlacedEntry> entries;
+};
 struct SortState
 {
     SortKey key = SortKey::Name;
@@ -68,7 +73,8 @@ struct ChangedColumns
     ColumnLayout before;
     ColumnLayout after;
 };
-using UndoChange = std::variant<AddedEntry, EditedEntry, RemovedEntries, ReorderedEntries, ChangedColumns>;
+using UndoChange =
+    std::variant<AddedEntry, EditedEntry, RemovedEntries, ImportedEntries, ReorderedEntries, ChangedColumns>;
 
 // One step of the history: the change, and what the menu calls it ("delete Lunch 12.50").
 struct UndoStep

@@ -1,3 +1,4 @@
+#include "session/importrows.h"
 #include "session/purge.h"
 #include "sessionfixture.h"
 
@@ -60,6 +61,19 @@ const UndoCase kUndoCases[] = {
      {"Purge all"},
      {"New", "New", "New", "New", "New"},
      {"Purge all"}},
+    // Rows of a statement, one of them the same day as an entry there.
+    {"Import",
+     [](Session& session) {
+         ImportTally tally;
+         session.importEntries(
+             {{2, test::makeExpense({.type = "Bakery", .amount = 4.2})},
+              {3, test::makeExpense({.type = "Fuel", .amount = 61, .date = QDate(2010, 1, 5)})}},
+             false, tally);
+     },
+     "Undo import of 2 entries",
+     {"New", "New"},
+     {"Delete", "Delete"},
+     {"New", "New"}},
     {"Sort",
      [](Session& session) { session.sortBy(SortKey::Amount, true); },
      "Undo sort by amount",
