@@ -8,11 +8,13 @@ FUZZ_SECONDS ?= 600
 JOBS         ?= $(shell nproc)
 
 PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-                fonts-liberation libqt6svg6 clang-format qt6-wayland \
+                fonts-liberation libqt6svg6 clang-format qt6-wayland qt6-charts-dev libqt6opengl6-dev qt6-svg-dev \
                 appstream desktop-file-utils shared-mime-info man-db zsh fish weston
 # The real-window journeys of `make test`: an X server, a phone shell, a desktop window manager, the
 # pointer and keys, screen pictures, the clipboard and window facts.
 PACKAGES     += xvfb matchbox-window-manager openbox xdotool imagemagick xclip x11-utils
+# The export's journal is read back by ledger in the tests (and by hledger where it is installed).
+PACKAGES     += ledger
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 DEB_PACKAGES  = debhelper dpkg-dev lintian
 DEB_DIR      ?= build-deb

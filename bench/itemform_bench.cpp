@@ -104,7 +104,9 @@ void BM_StoreNewEntry(benchmark::State& state)
                 editor.findChild<QComboBox*>(QStringLiteral("typeBox"))->setEditText(QStringLiteral("Lunch"));
                 editor.findChild<QLineEdit*>(QStringLiteral("amountField"))->setText(QStringLiteral("12.50"));
                 clock.start();
-                editor.softKeys()->button(SoftKeyBar::Key::Right)->click();
+                editor.findChild<SoftKeyBar*>(QStringLiteral("softKeyBar"))
+                    ->button(SoftKeyBar::Key::Right)
+                    ->click();
             });
         program.forms->main().repaint();
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);

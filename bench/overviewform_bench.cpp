@@ -96,7 +96,7 @@ void BM_ChangeMode(benchmark::State& state)
     whileShown(state, [](OverviewForm& overview, int step) {
         if (step == 0)
             overview.chooseView(OverviewView::ExpenseTypes);
-        overview.modeBox()->setCurrentIndex((step + 1) % 3);
+        overview.findChild<QComboBox*>(QStringLiteral("modeChoice"))->setCurrentIndex((step + 1) % 3);
     });
 }
 BENCHMARK(BM_ChangeMode)->Arg(100000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(30);
@@ -106,7 +106,8 @@ void BM_ChangeCurrency(benchmark::State& state)
     whileShown(state, [](OverviewForm& overview, int step) {
         if (step == 0)
             overview.chooseView(OverviewView::PaymentMethods);
-        overview.currencyBox()->setCurrentIndex((step + 1) % overview.currencyBox()->count());
+        auto* currencyBox = overview.findChild<QComboBox*>(QStringLiteral("currencyChoice"));
+        currencyBox->setCurrentIndex((step + 1) % currencyBox->count());
     });
 }
 BENCHMARK(BM_ChangeCurrency)->Arg(100000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(30);

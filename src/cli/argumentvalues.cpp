@@ -1,5 +1,7 @@
 #include "cli/argumentvalues.h"
 
+#include "money/chartseries.h"
+
 #include <QRegularExpression>
 #include <array>
 
@@ -76,6 +78,35 @@ std::optional<SortKey> sortKeyFromName(const QString& name)
             return key;
     }
     return std::nullopt;
+}
+
+std::optional<int> readMonthArgument(const QString& text)
+{
+    static const QRegularExpression month(QStringLiteral("^([0-9]{4})-([0-9]{2})$"));
+    if (const auto date = readDateArgument(text))
+        return monthNumberOf(*date);
+    const QRegularExpressionMatch match = month.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate first(match.captured(1).toInt(), match.captured(2).toInt(), 1);
+    if (!first.isValid() || first.year() < 1)
+        return std::nullopt;
+    return monthNumberOf(first);
+}
+
+std::optional<QSize> readSizeArgument(const QString& text)
+{
+    static const QRegularExpression size(QStringLiteral("^([0-9]{2,4})x([0-9]{2,4})$"));
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    constexpr int kSmallest = 16;
+    constexpr int kLargest = 8192;
+    if (width < kSmallest || height < kSmallest || width > kLargest || height > kLargest)
+        return std::nullopt;
+    return QSize(width, height);
 }
 
 std::optional<int> tableViewFromName(const QString& name)

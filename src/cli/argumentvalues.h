@@ -3,6 +3,7 @@
 #include "core/settings.h"
 
 #include <QDate>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +20,12 @@ inline constexpr double kLargestAmountArgument = 999999999.99;
 
 // A calendar date as YYYY-MM-DD.
 [[nodiscard]] std::optional<QDate> readDateArgument(const QString& text);
+
+// A month as YYYY-MM, or the month of a date as YYYY-MM-DD, numbered as the charts number months.
+[[nodiscard]] std::optional<int> readMonthArgument(const QString& text);
+
+// A picture's size as WxH, each from 16 to 8192 pixels.
+[[nodiscard]] std::optional<QSize> readSizeArgument(const QString& text);
 
 // A choice index: plain decimal digits, below the limit.
 [[nodiscard]] std::optional<int> readIndexArgument(const QString& text, int limit);

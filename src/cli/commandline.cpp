@@ -3,8 +3,10 @@
 #include "cli/argumentvalues.h"
 #include "cli/optiontable.h"
 #include "core/programversion.h"
+#include "session/importvalues.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 
 namespace tallyfox::cli {
@@ -13,13 +15,15 @@ namespace {
 
 std::optional<Command> commandFromName(const QString& word)
 {
-    static const std::array<std::pair<const char16_t*, Command>, 6> commands = {{
+    static const std::array<std::pair<const char16_t*, Command>, 8> commands = {{
         {u"list", Command::List},
         {u"sort", Command::Sort},
         {u"report", Command::Report},
         {u"table", Command::Table},
         {u"export", Command::Export},
         {u"add", Command::Add},
+        {u"import", Command::Import},
+        {u"chart", Command::Chart},
     }};
     for (const auto& [text, command] : commands) {
         if (word == QStringView(text))
@@ -69,16 +73,23 @@ std::optional<QString> readListOrSort(Invocation& invocation, const OptionReader
     return std::nullopt;
 }
 
-std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
-                                 const QStringList& words)
+// A table's --currency that is a whole number (signed or not) is the overview's currency choice; any
+// other text names the currency of the entries shown.
+bool isChoiceNumber(const QString& value)
 {
-    if (words.size() != 2)
-        return QStringLiteral("table needs one of types, sources, methods");
-    const std::optional<int> view = tableViewFromName(words.at(1));
-    if (!view)
-        return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
-    invocation.view = static_cast<OverviewView>(*view);
-    if (const auto currency = options.maybe("currency")) {
+    QStringView digits = QStringView(value).trimmed();
+    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+        digits = digits.mid(1);
+    return !digits.isEmpty() &&
+           std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// --currency and --mode: the overview's choices. A table's --currency that is no choice number names the
+// currency of the entries shown instead (readFilter).
+std::optional<QString> readChoices(Invocation& invocation, const OptionReader& options, bool currencyFilters)
+{
+    if (const auto currency = options.maybe("currency");
+        currency && (!currencyFilters || isChoiceNumber(*currency))) {
         // The upper bound is the currency table's, known after start-up.
         const std::optional<int> choice = readIndexArgument(*currency, 1000000000);
         if (!choice)
@@ -91,6 +102,81 @@ std::optional<QString> readTable(Invocation& invocation, const OptionReader& opt
         if (!choice)
             return QStringLiteral("--mode must be 0, 1 or 2: %1").arg(*mode);
         invocation.modeChoice = *choice;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readFilter(EntryFilter& filter, const OptionReader& options, Command command)
+{
+    filter.text = options.value("match");
+    for (auto [longName, date] : {std::pair{"from", &filter.from}, std::pair{"to", &filter.to}}) {
+        if (const auto text = options.maybe(longName)) {
+            *date = readDateArgument(*text);
+            if (!*date)
+                return QStringLiteral("--%1 must be a date as YYYY-MM-DD: %2")
+                    .arg(optionName(longName), *text);
+        }
+    }
+    if (filter.from && filter.to && *filter.from > *filter.to)
+        return QStringLiteral("--from is after --to: nothing could match");
+    if (options.isSet("income") && options.isSet("expense"))
+        return QStringLiteral("give --income or --expense, not both");
+    if (options.isSet("income") || options.isSet("expense"))
+        filter.income = options.isSet("income");
+    filter.value(FilterField::Type) = options.maybe("type");
+    filter.value(FilterField::IntendedSource) = options.maybe("source");
+    filter.value(FilterField::PaidWith) = options.maybe("paid-with");
+    if (const auto currency = options.maybe("currency");
+        currency && !(command == Command::Table && isChoiceNumber(*currency)))
+        filter.value(FilterField::Currency) = currency;
+    return std::nullopt;
+}
+
+std::optional<QString> readTable(Invocation& invocation, const OptionReader& options,
+                                 const QStringList& words)
+{
+    if (words.size() != 2)
+        return QStringLiteral("table needs one of types, sources, methods");
+    const std::optional<int> view = tableViewFromName(words.at(1));
+    if (!view)
+        return QStringLiteral("unknown table: %1 (types, sources or methods)").arg(words.at(1));
+    invocation.view = static_cast<OverviewView>(*view);
+    return readChoices(invocation, options, true);
+}
+
+std::optional<QString> readChart(Invocation& invocation, const OptionReader& options,
+                                 const QStringList& words)
+{
+    if (words.size() != 2)
+        return QStringLiteral("chart needs one of months, types, sources, methods");
+    const std::optional<ChartKind> kind = chartKindFromName(words.at(1));
+    if (!kind)
+        return QStringLiteral("unknown chart: %1 (months, types, sources or methods)").arg(words.at(1));
+    invocation.chartKind = *kind;
+    if (std::optional<QString> error = readChoices(invocation, options, false))
+        return error;
+    for (const auto& [name, month] :
+         {std::pair{"from", &invocation.chartFrom}, std::pair{"to", &invocation.chartTo}}) {
+        if (const auto text = options.maybe(name)) {
+            *month = readMonthArgument(*text);
+            if (!*month)
+                return QStringLiteral("--%1 must be a month as YYYY-MM (or a date as YYYY-MM-DD): %2")
+                    .arg(optionName(name), *text);
+        }
+    }
+    if (invocation.chartFrom && invocation.chartTo && *invocation.chartFrom > *invocation.chartTo)
+        return QStringLiteral("--from must not be after --to");
+    const std::optional<QString> out = options.maybe("out");
+    if (!out || out->isEmpty())
+        return QStringLiteral("chart needs --out FILE.png or FILE.svg");
+    if (!out->endsWith(u".png", Qt::CaseInsensitive) && !out->endsWith(u".svg", Qt::CaseInsensitive))
+        return QStringLiteral("--out must name a .png or .svg file: %1").arg(*out);
+    invocation.chartPath = *out;
+    if (const auto size = options.maybe("size")) {
+        const std::optional<QSize> pixels = readSizeArgument(*size);
+        if (!pixels)
+            return QStringLiteral("--size must be WxH, each from 16 to 8192 pixels: %1").arg(*size);
+        invocation.chartSize = *pixels;
     }
     return std::nullopt;
 }
@@ -144,6 +230,72 @@ std::optional<QString> readNewEntry(NewEntryOptions& entry, const OptionReader& 
     return std::nullopt;
 }
 
+std::optional<QString> readImport(ImportOptions& import, const OptionReader& options,
+                                  const QStringList& words)
+{
+    if (words.size() != 2 || words.at(1).isEmpty())
+        return QStringLiteral("import needs one FILE");
+    import.file = words.at(1);
+    if (const auto delimiter = options.maybe("delimiter")) {
+        if (*delimiter == u"tab" || *delimiter == u"\\t")
+            import.delimiter = u'\t';
+        else if (delimiter->size() == 1 && QStringView(u",;\t|").contains(delimiter->at(0)))
+            import.delimiter = delimiter->at(0);
+        else
+            return QStringLiteral("--delimiter must be \",\", \";\", \"|\" or tab: %1").arg(*delimiter);
+    }
+    if (const auto decimal = options.maybe("decimal")) {
+        if (*decimal != u"." && *decimal != u",")
+            return QStringLiteral("--decimal must be . or ,: %1").arg(*decimal);
+        import.decimalMark = decimal->at(0);
+    }
+    if (const auto format = options.maybe("date-format")) {
+        if (!DateFormat(*format).isValid())
+            return QStringLiteral("--date-format must be made of d, M, yy or yyyy and separators, such as "
+                                  "d.M.yyyy: %1")
+                .arg(*format);
+        import.dateFormat = *format;
+    }
+    for (const char* longName : {"currency", "type", "map"}) {
+        if (options.isSet(longName) && options.value(longName).trimmed().isEmpty())
+            return QStringLiteral("--%1 needs a text").arg(optionName(longName));
+    }
+    import.columns = options.value("map");
+    import.currency = options.value("currency").trimmed();
+    import.type = options.value("type").trimmed();
+    import.negativeIsIncome = options.isSet("negative-is-income");
+    import.allowDuplicates = options.isSet("allow-duplicates");
+    import.dryRun = options.isSet("dry-run");
+    return std::nullopt;
+}
+
+// --format of list and export.
+std::optional<QString> readFormat(Invocation& invocation, const OptionReader& options)
+{
+    const auto format = options.maybe("format");
+    if (!format)
+        return std::nullopt;
+    if (invocation.command == Command::List) {
+        static const std::array<std::pair<const char16_t*, ListFormat>, 3> formats = {{
+            {u"tsv", ListFormat::Tsv},
+            {u"csv", ListFormat::Csv},
+            {u"json", ListFormat::Json},
+        }};
+        for (const auto& [name, listFormat] : formats) {
+            if (*format == QStringView(name)) {
+                invocation.listFormat = listFormat;
+                return std::nullopt;
+            }
+        }
+        return QStringLiteral("--format of list must be tsv, csv or json: %1").arg(*format);
+    }
+    const std::optional<ExportFormat> exportFormat = exportFormatFromName(*format);
+    if (!exportFormat)
+        return QStringLiteral("--format of export must be tsv, csv, json or journal: %1").arg(*format);
+    invocation.exportFormat = *exportFormat;
+    return std::nullopt;
+}
+
 std::optional<QString> readCommonOptions(Invocation& invocation, const OptionReader& options)
 {
     invocation.databasePath = options.maybe("file");
@@ -165,6 +317,16 @@ std::optional<QString> readCommonOptions(Invocation& invocation, const OptionRea
 EarlyExit usageError(const QString& message)
 {
     return {kExitUsage, QStringLiteral("%1 (see tallyfox-cli --help)").arg(message)};
+}
+
+bool asksForChart(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addToolOptions(parser);
+    if (!parser.parse(joinReceiptNumber(arguments, valueOptionArguments())))
+        return false;
+    return !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version")) &&
+           parser.positionalArguments().value(0) == u"chart";
 }
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments)
@@ -201,6 +363,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Table:
             error = readTable(invocation, options, words);
             break;
+        case Command::Chart:
+            error = readChart(invocation, options, words);
+            break;
+        case Command::Report:
+            break;
         case Command::Export:
             if (const auto out = options.maybe("out"); out && *out != u"-") {
                 if (out->isEmpty())
@@ -211,12 +378,19 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         case Command::Add:
             error = readNewEntry(invocation.entry, options, parser);
             break;
-        case Command::Report:
+        case Command::Import:
+            error = readImport(invocation.import, options, words);
             break;
         }
+        const bool filtered =
+            *command == Command::List || *command == Command::Report || *command == Command::Table;
+        if (!error && filtered)
+            error = readFilter(invocation.filter, options, *command);
     }
+    if (!error && (*command == Command::List || *command == Command::Export))
+        error = readFormat(invocation, options);
     if (!error && words.size() > 1 && *command != Command::Sort && *command != Command::Table &&
-        *command != Command::List)
+        *command != Command::List && *command != Command::Import && *command != Command::Chart)
         error = QStringLiteral("%1 takes no argument: %2").arg(words.first(), words.at(1));
     if (error)
         return usageError(*error);

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/chartcommand.h"
+#include "cli/importcommand.h"
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
@@ -9,13 +11,14 @@ namespace tallyfox::cli {
 
 namespace {
 
-int runStartedCommand(Session& session, const Invocation& invocation, Console& console)
+int runStartedCommand(Session& session, const Invocation& invocation, const ChartLibrary& charts,
+                      Console& console)
 {
     switch (invocation.command) {
     case Command::List:
         return listEntries(session, invocation, console);
     case Command::Report:
-        return printReport(session, console);
+        return printReport(session, invocation, console);
     case Command::Table:
         return printMonthTable(session, invocation, console);
     case Command::Export:
@@ -24,19 +27,31 @@ int runStartedCommand(Session& session, const Invocation& invocation, Console& c
         return sortDatabase(session, invocation, console);
     case Command::Add:
         return addEntry(session, invocation, console);
+    case Command::Import:
+        return importFile(session, invocation, console);
+    case Command::Chart:
+        return drawChart(session, invocation, charts, console);
     }
     return kExitUsage;
 }
 
 } // namespace
 
-int runCommand(const Invocation& invocation, AppState& state, Console& console)
+bool isReadingCommand(Command command)
+{
+    return command == Command::List || command == Command::Report || command == Command::Table ||
+           command == Command::Export || command == Command::Chart;
+}
+
+int runCommand(const Invocation& invocation, AppState& state, const ChartLibrary& charts, Console& console)
 {
     Registry registry(registryFilePath());
+    // The commands that only read leave the registry as it is.
+    registry.setReadOnly(isReadingCommand(invocation.command));
     Session session(state, toolClock(invocation.today), registry);
     if (!startTool(session, invocation, console))
         return kExitFileError;
-    const int exitCode = runStartedCommand(session, invocation, console);
+    const int exitCode = runStartedCommand(session, invocation, charts, console);
     if (!console.finishOutput())
         return kExitFileError;
     return exitCode;

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "core/settings.h"
+#include "money/chartseries.h"
 #include "money/overviewchoices.h"
+#include "session/entryfilter.h"
+#include "session/exportfile.h"
 
 #include <QDate>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -18,6 +22,33 @@ enum class Command
     Table,
     Export,
     Add,
+    Import,
+    Chart,
+};
+
+// How list prints the entries.
+enum class ListFormat
+{
+    Tsv,
+    Csv,
+    Json,
+};
+
+// What import is given besides the file; what is left out is found from the file or remembered for its
+// header.
+struct ImportOptions
+{
+    QString file;
+    QChar delimiter;
+    QChar decimalMark;
+    QString dateFormat;
+    // "date=1,amount=Betrag,…", applied once the header is known.
+    QString columns;
+    QString currency;
+    QString type;
+    bool negativeIsIncome = false;
+    bool allowDuplicates = false;
+    bool dryRun = false;
 };
 
 // The fields of a new entry as given on the command line; what is left out takes the values the item
@@ -51,15 +82,31 @@ struct Invocation
     std::optional<SortKey> sortKey;
     bool reverse = false;
 
-    // table: the overview's view and its two choices, counted from 0.
+    // table and chart: the overview's view and its two choices, counted from 0.
     OverviewView view = OverviewView::ExpenseTypes;
     int currencyChoice = 0;
     int modeChoice = 0;
+
+    // list, report and table: the entries shown.
+    EntryFilter filter;
+    // chart: what it shows, its first and last month (by default the last 12 months), the picture file
+    // and its size in pixels.
+    ChartKind chartKind = ChartKind::Months;
+    std::optional<int> chartFrom;
+    std::optional<int> chartTo;
+    QString chartPath;
+    QSize chartSize{480, 360};
 
     // export: a file, or nothing for standard output.
     std::optional<QString> exportPath;
 
     NewEntryOptions entry;
+
+    // list: the form of the listing; export: the form of the file.
+    ListFormat listFormat = ListFormat::Tsv;
+    ExportFormat exportFormat = ExportFormat::Tsv;
+
+    ImportOptions import;
 };
 
 // What the command line asks for: a command to run, or an exit code with its text (for standard output

@@ -1,12 +1,15 @@
 #include "cli/readcommands.h"
 
+#include "core/daycount.h"
 #include "core/sorting.h"
 #include "money/monthtable.h"
 #include "money/overviewreport.h"
 #include "platform/chunkedwriter.h"
 #include "platform/textencoding.h"
 #include "session/entrycells.h"
+#include "session/entrymatcher.h"
 #include "session/exportfile.h"
+#include "session/jsonentries.h"
 #include "storage/defaultsfile.h"
 #include "storage/editlog.h"
 #include "storage/oldformat.h"
@@ -26,8 +29,8 @@ QString sameFileKey(const QString& path)
     return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
 }
 
-// The program's own files, which an export must not replace: the program's dialog asks before it
-// overwrites a file, and the tool cannot ask.
+} // namespace
+
 bool isProgramFile(const Session& session, const QString& path)
 {
     const AppState& state = session.state();
@@ -40,6 +43,61 @@ bool isProgramFile(const Session& session, const QString& path)
     return false;
 }
 
+namespace {
+
+// A cell as list prints it: the list's text, the date as YYYY-MM-DD whatever the locale.
+QString listCellText(const AppState& state, const Expense& entry, int column)
+{
+    if (column != int(ListColumn::Date))
+        return entryCellText(state, entry, column);
+    const QDate date = qdateFromDayCount(entry.date);
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+// list --format csv and json.
+int printListAs(const AppState& state, ListFormat format, Console& console)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ListFormat::Json) {
+        if (!writeJsonContent(buffer, state))
+            return kExitFileError;
+        console.printBytes(buffer.buffer());
+        return 0;
+    }
+    QStringList captions = {QStringLiteral("What"),      QStringLiteral("Receipt"),
+                            QStringLiteral("Note"),      QStringLiteral("Date"),
+                            QStringLiteral("Currency"),  QStringLiteral("Amount"),
+                            QStringLiteral("Paid with"), QStringLiteral("Int. source")};
+    captions.append(state.currencyCount() > 0 ? state.currencies[0].name : QString());
+    QByteArray& out = buffer.buffer();
+    appendCsvLine(out, captions);
+    for (const Expense& entry : state.entries) {
+        QStringList cells;
+        for (int column = 0; column < kListColumnCount; ++column)
+            cells.append(listCellText(state, entry, column));
+        appendCsvLine(out, cells);
+    }
+    console.printBytes(out);
+    return 0;
+}
+
+// A state like the session's that holds only the entries the filter lets through, in their order, for a
+// report of them; the session's entries stay as they are.
+AppState filteredState(AppState& state, const EntryFilter& filter)
+{
+    const std::vector<int> rows = matchingEntries(state, filter);
+    ExpenseArray all;
+    // The copy takes everything but the entries.
+    all.swap(state.entries);
+    AppState view = state;
+    all.swap(state.entries);
+    view.entries.reserve(static_cast<int>(rows.size()));
+    for (const int row : rows)
+        view.entries.append(state.entries[row]);
+    return view;
+}
+
 } // namespace
 
 int listEntries(Session& session, const Invocation& invocation, Console& console)
@@ -50,25 +108,37 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
         sortEntries(state.entries, state.entryCount(), {*invocation.sortKey, invocation.reverse},
                     state.locale);
     }
-    // The lines hold no CR, so they go to standard output as they are; a failed write is reported when
-    // the output is finished.
+    if (invocation.listFormat != ListFormat::Tsv) {
+        if (invocation.filter.isEmpty())
+            return printListAs(state, invocation.listFormat, console);
+        return printListAs(filteredState(state, invocation.filter), invocation.listFormat, console);
+    }
+    // The lines hold no CR, so they go to standard output as they are. A failed write leaves its error on
+    // standard output, which the message at the command's end names.
     ChunkedWriter out(console.output());
-    for (const Expense& entry : state.entries) {
+    const bool filtered = !invocation.filter.isEmpty();
+    const std::vector<int> rows = filtered ? matchingEntries(state, invocation.filter) : std::vector<int>();
+    const int count = filtered ? static_cast<int>(rows.size()) : state.entryCount();
+    for (int i = 0; i < count; ++i) {
+        const Expense& entry = state.entries[filtered ? rows[size_t(i)] : i];
         for (int column = 0; column < kListColumnCount; ++column) {
             if (column > 0)
                 out.buffer().append('\t');
-            appendUtf8Field(out.buffer(), entryCellText(state, entry, column));
+            appendUtf8Field(out.buffer(), listCellText(state, entry, column));
         }
         out.buffer().append('\n');
         out.writeIfFull();
     }
-    (void)out.finish();
-    return 0;
+    return out.finish() ? 0 : kExitFileError;
 }
 
-int printReport(Session& session, Console& console)
+int printReport(Session& session, const Invocation& invocation, Console& console)
 {
-    console.print(buildOverviewText(session.state(), session.clock()));
+    AppState& state = session.state();
+    if (invocation.filter.isEmpty())
+        console.print(buildOverviewText(state, session.clock()));
+    else
+        console.print(buildOverviewText(filteredState(state, invocation.filter), session.clock()));
     return 0;
 }
 
@@ -83,8 +153,14 @@ int printMonthTable(Session& session, const Invocation& invocation, Console& con
         return kExitUsage;
     }
     MonthTable table;
-    buildMonthColumns(table, state, invocation.view);
-    fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    if (invocation.filter.isEmpty()) {
+        buildMonthColumns(table, state, invocation.view);
+        fillMonthTable(table, state, invocation.currencyChoice, invocation.modeChoice);
+    } else {
+        const AppState view = filteredState(session.state(), invocation.filter);
+        buildMonthColumns(table, view, invocation.view);
+        fillMonthTable(table, view, invocation.currencyChoice, invocation.modeChoice);
+    }
     console.print(monthTableText(table));
     return 0;
 }
@@ -98,7 +174,7 @@ int exportEntries(Session& session, const Invocation& invocation, Console& conso
                                 .arg(*invocation.exportPath));
             return kExitUsage;
         }
-        const FileResult written = session.exportData(*invocation.exportPath);
+        const FileResult written = session.exportData(*invocation.exportPath, invocation.exportFormat);
         if (!written.ok()) {
             console.message(written.message());
             return kExitFileError;
@@ -107,7 +183,7 @@ int exportEntries(Session& session, const Invocation& invocation, Console& conso
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writeExportContent(buffer, session.state()))
+    if (!writeExportContent(buffer, session.state(), invocation.exportFormat))
         return kExitFileError;
     console.printBytes(buffer.buffer());
     return 0;

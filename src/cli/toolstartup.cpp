@@ -1,5 +1,6 @@
 #include "cli/toolstartup.h"
 
+#include "cli/commands.h"
 #include "platform/programfolders.h"
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@ StartupOptions toolStartupOptions(const Invocation& invocation)
     }
     if (invocation.databasePath)
         options.databasePath = QFileInfo(*invocation.databasePath).absoluteFilePath();
+    options.onlyReads = isReadingCommand(invocation.command);
     options.chooseNewDatabase = [](const QString&) {
         return std::optional<QString>();
     };

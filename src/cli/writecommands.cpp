@@ -40,8 +40,8 @@ void tellAfterChange(const QList<Problem>& problems, Console& console, const QSt
     }
 }
 
-// Ends a command that changed the database: tells what went wrong besides and stores the settings. The
-// exit code comes from what the change and the settings' save did.
+} // namespace
+
 int finishChange(Session& session, const CommandOutcome& change, Console& console, const QString& changeMade)
 {
     const QList<Problem> told = session.takeProblems();
@@ -61,8 +61,6 @@ int finishChange(Session& session, const CommandOutcome& change, Console& consol
     tellAfterChange(session.takeProblems(), console, changeMade);
     return change.hasFailures() || saved.hasFailures() ? kExitSettingsNotSaved : 0;
 }
-
-} // namespace
 
 int sortDatabase(Session& session, const Invocation& invocation, Console& console)
 {

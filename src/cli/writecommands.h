@@ -17,6 +17,12 @@ namespace tallyfox::cli {
 // today's date and the next receipt number.
 [[nodiscard]] int addEntry(Session& session, const Invocation& invocation, Console& console);
 
+// Ends a command that changed the database: tells what went wrong besides (each failure as what was not
+// done besides changeMade) and stores the settings. The exit code comes from what the change and the
+// settings' save did.
+[[nodiscard]] int finishChange(Session& session, const CommandOutcome& change, Console& console,
+                               const QString& changeMade);
+
 // The item editor's fields for the new entry.
 [[nodiscard]] EntryDraft newEntryDraft(const NewEntryOptions& given, const Settings& settings, QDate today);
 

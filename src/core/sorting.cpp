@@ -254,4 +254,28 @@ void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLo
     moveIntoOrder(entries, sorted);
 }
 
+std::vector<int> sortEntriesTracked(ExpenseArray& entries, int count, SortOrder order,
+                                    const UserLocale& locale)
+{
+    count = std::min(count, entries.count());
+    if (count <= 1 || sortKeyNumber(order.sortKey) >= kSortKeyCount)
+        return {};
+    std::vector<int> sorted = orderFor(entries, count, order, locale);
+    bool moved = false;
+    for (int i = 0; i < count && !moved; ++i)
+        moved = sorted[size_t(i)] != i;
+    if (!moved)
+        return {};
+    std::vector<int> from = sorted;
+    moveIntoOrder(entries, sorted);
+    return from;
+}
+
+void reorderEntries(ExpenseArray& entries, std::vector<int> order)
+{
+    if (static_cast<int>(order.size()) > entries.count())
+        return;
+    moveIntoOrder(entries, order);
+}
+
 } // namespace tallyfox

@@ -5,6 +5,7 @@
 #include "platform/userlocale.h"
 
 #include <QtGlobal>
+#include <vector>
 
 namespace tallyfox {
 
@@ -27,5 +28,13 @@ struct SortOrder
 // nor ordered (receipts "A1" and "a1") land after the pivot. A key beyond the known ones leaves the order
 // alone.
 void sortEntries(ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale);
+
+// Sorts as sortEntries does and says where each entry came from: the entry now at slot i was at slot
+// order[i] before. Empty when every entry stayed where it was.
+std::vector<int> sortEntriesTracked(ExpenseArray& entries, int count, SortOrder order,
+                                    const UserLocale& locale);
+// Moves the first order.size() entries so that the entry at slot order[i] goes to slot i; order must
+// name each of those slots once.
+void reorderEntries(ExpenseArray& entries, std::vector<int> order);
 
 } // namespace tallyfox

@@ -133,8 +133,10 @@ void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice
     // The row values are distinct, so numbering them first gives each its row; a text numbered later
     // has no row.
     TextIds values;
-    for (const QString& value : table.m_rowValues)
-        (void)values.idOf(value);
+    for (int row = 0; row < valueRows; ++row) {
+        const int id = values.idOf(table.m_rowValues[row]);
+        Q_ASSERT(id == row);
+    }
 
     const TableMode mode = tableModeOfChoice(modeChoice);
     const int firstMonth = table.m_firstYear * 12 + (table.m_firstMonth - 1);

@@ -19,6 +19,8 @@ QString viewMenuText(OverviewView view)
         return QStringLiteral("Int. sources / month");
     case OverviewView::PaymentMethods:
         return QStringLiteral("Paym. methods / month");
+    case OverviewView::Charts:
+        return QStringLiteral("Charts");
     }
     return QString();
 }
@@ -33,6 +35,7 @@ QString viewFieldCaption(OverviewView view)
     case OverviewView::PaymentMethods:
         return QStringLiteral("Paym. method");
     case OverviewView::Overview:
+    case OverviewView::Charts:
         break;
     }
     return QString();

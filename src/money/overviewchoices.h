@@ -7,17 +7,19 @@
 
 namespace tallyfox {
 
-// The overview's four views; 1 to 3 are the month tables.
+// The overview's views; 1 to 3 are the month tables, 4 the charts.
 enum class OverviewView
 {
     Overview = 0,
     ExpenseTypes = 1,
     IntendedSources = 2,
     PaymentMethods = 3,
+    Charts = 4,
 };
 
 [[nodiscard]] bool isTableView(OverviewView view);
-// The view's menu item: "Overview", "Expense types / month", "Int. sources / month", "Paym. methods / month".
+// The view's menu item: "Overview", "Expense types / month", "Int. sources / month", "Paym. methods / month",
+// "Charts".
 [[nodiscard]] QString viewMenuText(OverviewView view);
 // The caption of a month table's first and last column: "Type", "Int. Source", "Paym. method".
 [[nodiscard]] QString viewFieldCaption(OverviewView view);

@@ -4,6 +4,7 @@
 #include "core/daycount.h"
 #include "core/textforms.h"
 #include "core/textids.h"
+#include "money/convertedtotals.h"
 #include "money/currencylookup.h"
 #include "money/sectiontotals.h"
 #include "platform/clock.h"
@@ -51,26 +52,13 @@ void appendBalanceLine(QString& out, QStringView label, double income, double ex
 void appendSectionTotals(QString& out, const SectionTotals& section, const CurrencyLookup& lookup,
                          const QString& primaryName)
 {
-    double convertedIncome = 0.0;
-    double convertedExpense = 0.0;
-    bool hasConverted = false;
-    bool notAllFound = false;
-    for (const SectionTotals::Group& group : section.groups()) {
+    for (const SectionTotals::Group& group : section.groups())
         appendBalanceLine(out, lookup.groupText(group.currency), group.income, group.expense);
-        // A currency whose rate cannot convert counts as missing from the table.
-        if (!lookup.converts(group.currency)) {
-            notAllFound = true;
-            continue;
-        }
-        convertedIncome += lookup.toPrimary(group.currency, group.income);
-        convertedExpense += lookup.toPrimary(group.currency, group.expense);
-        if (lookup.tableIndex(group.currency) > 0)
-            hasConverted = true;
-    }
-    if (!hasConverted)
+    const ConvertedTotals converted = convertSection(section, lookup);
+    if (!converted.hasConverted)
         return;
-    appendBalanceLine(out, QString(QStringLiteral("In ") + primaryName), convertedIncome, convertedExpense);
-    if (notAllFound) {
+    appendBalanceLine(out, QString(QStringLiteral("In ") + primaryName), converted.income, converted.expense);
+    if (converted.notAllFound) {
         out += u"(Not all currencies found in list!)";
         out += kLineEnd;
     }

@@ -56,6 +56,8 @@ std::shared_ptr<RegistryStore> Registry::store()
     if (std::shared_ptr<RegistryStore> open = m_store.lock())
         return open;
     auto fresh = std::make_shared<RegistryStore>(QDir::cleanPath(QFileInfo(m_filePath).absoluteFilePath()));
+    if (m_readOnly)
+        fresh->setReadOnly();
     m_store = fresh;
     return fresh;
 }

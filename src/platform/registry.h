@@ -28,6 +28,10 @@ public:
 
     // The file as it was given.
     [[nodiscard]] const QString& filePath() const { return m_filePath; }
+    // A registry that only reads: what its keys set stays in memory, and closing them writes nothing.
+    // Commands that only read the user's data use one, so that they leave the file as it is.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    [[nodiscard]] bool isReadOnly() const { return m_readOnly; }
 
     // The key below HKEY_LOCAL_MACHINE, e.g. "Software\Tallyfox", if it exists. It does not when the
     // registry has no such key, or when the file cannot be read (the key's openFailure() says why).
@@ -43,6 +47,7 @@ private:
 
     QString m_filePath;
     std::weak_ptr<RegistryStore> m_store;
+    bool m_readOnly = false;
 };
 
 } // namespace tallyfox

@@ -95,7 +95,9 @@ FileResult RegistryStore::takeInChangesOnDisk()
 
 FileResult RegistryStore::writeChanges(std::chrono::milliseconds wait)
 {
-    if (!isReadable())
+    if (m_readOnly)
+        m_changes.clear();
+    if (!isReadable() || m_readOnly)
         return {};
     if (m_changes.isEmpty()) {
         // Nothing to write; a save killed earlier may still have left its temporary file, and a store that

@@ -38,6 +38,8 @@ public:
     // it, starts from the file as it is now. After a failure the changes stay pending, so the next call
     // tries again.
     FileResult writeChanges(std::chrono::milliseconds wait = kWriterLockWait);
+    // A store that only reads: writeChanges drops the changes and touches no file, its lock's neither.
+    void setReadOnly() { m_readOnly = true; }
 
 private:
     struct Change
@@ -57,6 +59,7 @@ private:
     // The version of the file the content stands on; nothing when there was no file.
     std::optional<FileStamp> m_stamp;
     std::optional<quint64> m_hash;
+    bool m_readOnly = false;
 };
 
 } // namespace tallyfox

@@ -99,7 +99,8 @@ void DatabaseSync::tellNotApplied(const std::vector<Expense>& entries)
 FileLock& DatabaseSync::writeLock()
 {
     // A lock that is held is never swapped: the path cannot change while one transaction runs.
-    if ((!m_writeLock || m_writeLockPath != m_state.databasePath) && (!m_writeLock || !m_writeLock->isLocked())) {
+    if ((!m_writeLock || m_writeLockPath != m_state.databasePath) &&
+        (!m_writeLock || !m_writeLock->isLocked())) {
         m_writeLock = std::make_unique<FileLock>(m_state.databasePath, LockPurpose::Write);
         m_writeLockPath = m_state.databasePath;
     }

@@ -5,6 +5,7 @@
 #include "session/session.h"
 #include "session/startup.h"
 #include "storage/editlog.h"
+#include "storage/monthlinesetting.h"
 #include "storage/settingssave.h"
 
 #include <QDir>
@@ -64,6 +65,11 @@ FileResult writeOptions(Session& session, const OptionsEdit& edit, ReceiptNumber
     AppState& state = session.state();
     if (FileResult saved = session.storeSettings(receipt); !saved.ok())
         return saved;
+    // Stored only when it changes, as a registry the settings cannot be read from is never written.
+    if (!state.settings.registryUnavailable && edit.showMonthLine != readMonthLineShown(session.registry())) {
+        if (FileResult shown = storeMonthLineShown(session.registry(), edit.showMonthLine); !shown.ok())
+            return shown;
+    }
     const QString target = withTrailingSlash(QDir::cleanPath(edit.location));
     if (!edit.location.isEmpty() && target != state.settingsFolder) {
         if (FileResult moved = moveSettingsFolder(state, target, edit.overwrite); !moved.ok())
@@ -89,6 +95,7 @@ OptionsEdit loadOptions(Session& session)
     edit.quickEnable = settings.quickEnable;
     edit.lastVisibleColumn = settings.lastVisibleColumn;
     edit.columnPositions = settings.columnPositions;
+    edit.showMonthLine = readMonthLineShown(session.registry());
     edit.location = state.settingsFolder;
     ReadResult<DefaultsLists> lists = readDefaultsLists(state);
     session.report(lists.result);
@@ -102,11 +109,17 @@ FileResult saveOptions(Session& session, const OptionsEdit& edit)
     const ReceiptNumberSave receipt = edit.nextReceiptNumber != proposedCounter(session)
                                           ? ReceiptNumberSave::AsChosen
                                           : ReceiptNumberSave::NeverBack;
+    const Settings& settings = session.state().settings;
+    const ColumnLayout before{settings.lastVisibleColumn, settings.columnPositions};
     takeSettings(session.state().settings, edit);
     FileResult written = writeOptions(session, edit, receipt);
     // The item editor and the currency table follow the defaults file as it now is on disk.
     loadDefaults(session);
     session.refreshList(false);
+    // The columns' arrangement can be taken back once the registry holds it.
+    const ColumnLayout after{edit.lastVisibleColumn, edit.columnPositions};
+    if (after != before && written.ok())
+        session.history().record({QStringLiteral("column changes"), ChangedColumns{before, after}});
     return written;
 }
 

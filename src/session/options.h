@@ -24,6 +24,8 @@ struct OptionsEdit
     bool skipOverview = false;
     quint16 nextReceiptNumber = 0;
     std::array<bool, kQuickStepCount> quickEnable{};
+    // The main window's line of this month's totals, kept in a registry value of its own.
+    bool showMonthLine = true;
     // The columns as the settings hold them: the display position of each column by identifier index.
     quint16 lastVisibleColumn = 0;
     ColumnArray<int> columnPositions{};

@@ -4,6 +4,8 @@
 #include "core/textforms.h"
 #include "session/session.h"
 
+#include <functional>
+
 namespace tallyfox {
 
 QDate proposedPurgeCutOff(const Session& session)
@@ -22,38 +24,59 @@ int countEntriesBefore(const AppState& state, QDate cutOff)
     return count;
 }
 
-void purgeAllEntries(Session& session)
+namespace {
+
+// Logs the purge's line, removes the entries that go, each noted with its place, and refreshes; a
+// purge that removed entries and was stored can be taken back.
+CommandOutcome purge(Session& session, const QString& logLine,
+                     const std::function<bool(const Expense&)>& goes)
 {
     AppState& state = session.state();
-    session.logMessage(QStringLiteral("Purge all"));
-    // Removing entries is a change the file must follow, even when it leaves the table empty after Open.
-    if (state.entryCount() > 0)
-        state.keepFileIfEmpty = false;
-    for (const Expense& entry : state.entries)
-        session.noteRemoved(entry);
-    state.entries.clear();
-    session.refreshList(false);
+    RemovedEntries removed{{}, logLine};
+    const CommandOutcome outcome = session.runCommand([&] {
+        session.logMessage(logLine);
+        // One pass that keeps the later entries in their order: what removing the earlier ones one at a
+        // time, from the last index down, leaves, without moving the tail of a large table once per removal.
+        ExpenseArray kept;
+        kept.reserve(state.entryCount());
+        for (int i = 0; i < state.entryCount(); ++i) {
+            Expense& entry = state.entries[i];
+            if (!goes(entry)) {
+                kept.append(std::move(entry));
+                continue;
+            }
+            session.noteRemoved(entry);
+            entry.justChanged = false;
+            removed.entries.push_back({i, std::move(entry)});
+        }
+        // Removing entries is a change the file must follow, even when it leaves the table empty after Open.
+        if (kept.count() < state.entryCount())
+            state.keepFileIfEmpty = false;
+        state.entries.swap(kept);
+        session.refreshList(false);
+        return true;
+    });
+    if (outcome.stored() && !removed.entries.empty()) {
+        const QString what = removed.entries.size() == 1
+                                 ? QStringLiteral("purge of 1 entry")
+                                 : QStringLiteral("purge of %1 entries").arg(removed.entries.size());
+        session.history().record({what, std::move(removed)});
+    }
+    return outcome;
 }
 
-void purgeEntriesBefore(Session& session, QDate cutOff)
+} // namespace
+
+CommandOutcome purgeAllEntries(Session& session)
 {
-    AppState& state = session.state();
+    return purge(session, QStringLiteral("Purge all"), [](const Expense&) { return true; });
+}
+
+CommandOutcome purgeEntriesBefore(Session& session, QDate cutOff)
+{
     const double day = dayCountFromQDate(cutOff);
-    session.logMessage(QStringLiteral("Purge all before ") + dateText(day, state.locale));
-    // One pass that keeps the later entries in their order: what removing the earlier ones one at a time,
-    // from the last index down, leaves, without moving the tail of a large table once per removal.
-    ExpenseArray kept;
-    kept.reserve(state.entryCount());
-    for (Expense& entry : state.entries) {
-        if (!(entry.date < day))
-            kept.append(std::move(entry));
-        else
-            session.noteRemoved(entry);
-    }
-    if (kept.count() < state.entryCount())
-        state.keepFileIfEmpty = false;
-    state.entries.swap(kept);
-    session.refreshList(false);
+    return purge(session, QStringLiteral("Purge all before ") + dateText(day, session.state().locale),
+                 [day](const Expense& entry) { return entry.date < day; });
 }
 
 } // namespace tallyfox

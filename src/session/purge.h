@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/outcome.h"
+
 #include <QDate>
 
 namespace tallyfox {
@@ -15,11 +17,11 @@ class Session;
 // cut-off day itself stay.
 [[nodiscard]] int countEntriesBefore(const AppState& state, QDate cutOff);
 
-// Logs "Purge all", removes every entry and refreshes.
-void purgeAllEntries(Session& session);
+// Logs "Purge all", removes every entry and refreshes. Once stored, undo puts them all back.
+CommandOutcome purgeAllEntries(Session& session);
 
 // Logs "Purge all before " with the cut-off day, removes the entries dated before it and refreshes. The
-// entries that stay keep their order.
-void purgeEntriesBefore(Session& session, QDate cutOff);
+// entries that stay keep their order; once stored, undo puts the others back in their places.
+CommandOutcome purgeEntriesBefore(Session& session, QDate cutOff);
 
 } // namespace tallyfox

@@ -5,35 +5,12 @@
 #include "core/textforms.h"
 #include "session/exportfile.h"
 #include "session/receiptnumbers.h"
+#include "session/sessioncommand.h"
 #include "storage/settingssave.h"
 
 #include <algorithm>
 
 namespace tallyfox {
-
-// One command: what it met, and whether its refresh wrote the database.
-class Session::Command
-{
-public:
-    explicit Command(Session& session)
-        : m_session(session), m_recording(session.m_problems), m_refreshesBefore(session.m_refreshes)
-    {}
-
-    [[nodiscard]] CommandOutcome done(bool applied = true) const
-    {
-        CommandOutcome outcome;
-        outcome.applied = applied;
-        if (m_session.m_refreshes != m_refreshesBefore)
-            outcome.database = m_session.m_database.lastWrite();
-        outcome.problems = m_recording.problems();
-        return outcome;
-    }
-
-private:
-    Session& m_session;
-    ProblemList::Recording m_recording;
-    int m_refreshesBefore;
-};
 
 Session::Session(AppState& state, const Clock& clock, Registry& registry)
     : m_state(state), m_clock(clock), m_registry(registry), m_log(clock), m_database(state, m_problems)
@@ -59,9 +36,11 @@ std::vector<int> Session::refreshEntries(bool forceSort)
     const DatabaseSync::Transaction transaction = m_database.begin(
         std::exchange(m_lockJustFailed, false) ? std::chrono::milliseconds(0) : kWriterLockWait);
     const Settings& settings = m_state.settings;
+    if (transaction.reloaded)
+        ++m_reloads;
     if (settings.autoSort || forceSort)
-        sortEntries(m_state.entries, m_state.entryCount(), {settings.sortKey, settings.sortReverse},
-                    m_state.locale);
+        m_lastSortOrder = sortEntriesTracked(m_state.entries, m_state.entryCount(),
+                                             {settings.sortKey, settings.sortReverse}, m_state.locale);
     std::vector<int> justChanged;
     if (!m_state.quickEntryOnly) {
         for (int i = 0; i < m_state.entryCount(); ++i) {
@@ -80,6 +59,7 @@ bool Session::reloadIfChangedElsewhere()
 {
     if (!m_database.catchUp())
         return false;
+    ++m_reloads;
     // The changes made again on the file's entries are written at once.
     if (!m_database.journal().isEmpty())
         refreshList(false);
@@ -100,6 +80,7 @@ CommandOutcome Session::newDatabase(const QString& path)
     m_state.keepFileIfEmpty = false;
     m_database.endProtection();
     m_database.forget();
+    m_history.clear();
     refreshList(false);
     logMessage(QStringLiteral("New file: ") + path);
     return command.done();
@@ -123,6 +104,7 @@ CommandOutcome Session::openDatabase(const QString& path)
         return command.done(false);
     }
     m_state.keepFileIfEmpty = true;
+    m_history.clear();
     refreshList(false);
     logMessage(QStringLiteral("Open file: ") + path);
     return command.done();
@@ -138,6 +120,7 @@ CommandOutcome Session::saveDatabaseAs(const QString& path)
     // The chosen file is written even when the table is empty.
     m_state.keepFileIfEmpty = false;
     m_database.endProtection();
+    m_history.clear();
     refreshList(false);
     logMessage(QStringLiteral("Save as file: ") + path);
     return command.done();
@@ -148,9 +131,17 @@ CommandOutcome Session::deleteEntry(int index)
     const Command command(*this);
     if (index < 0 || index >= m_state.entryCount())
         return command.done(false);
+    Expense deleted = m_state.entries[index];
+    deleted.justChanged = false;
     removeEntryAt(index, true);
     refreshList(false);
-    return command.done();
+    CommandOutcome outcome = command.done();
+    if (outcome.stored()) {
+        m_history.record(
+            {QStringLiteral("delete ") + entryCaption(deleted, m_state.settings.incomeIsPositive),
+             RemovedEntries{{{index, deleted}}, {}}});
+    }
+    return outcome;
 }
 
 void Session::removeEntryAt(int index, bool logIt)
@@ -163,39 +154,69 @@ void Session::removeEntryAt(int index, bool logIt)
     m_state.entries.removeAt(index);
 }
 
+SortState Session::sortState() const
+{
+    const Settings& settings = m_state.settings;
+    return {settings.sortKey, settings.sortReverse, settings.autoSort};
+}
+
+void Session::recordSort(const QString& what, const SortState& before, const CommandOutcome& outcome)
+{
+    if (outcome.stored())
+        m_history.record(
+            {what, ReorderedEntries{before, sortState(), std::move(m_lastSortOrder), m_reloads}});
+    m_lastSortOrder.clear();
+}
+
 CommandOutcome Session::chooseSortKey(SortKey key)
 {
     const Command command(*this);
+    const SortState before = sortState();
     Settings& settings = m_state.settings;
     settings.sortReverse = key == settings.sortKey ? !settings.sortReverse : false;
     settings.sortKey = key;
+    m_lastSortOrder.clear();
     refreshList(true);
-    return command.done();
+    CommandOutcome outcome = command.done();
+    recordSort(sortCaption(key), before, outcome);
+    return outcome;
 }
 
 CommandOutcome Session::toggleAutoSort()
 {
     const Command command(*this);
+    const SortState before = sortState();
     m_state.settings.autoSort = !m_state.settings.autoSort;
+    m_lastSortOrder.clear();
     refreshList(false);
-    return command.done();
+    CommandOutcome outcome = command.done();
+    recordSort(QStringLiteral("autosort"), before, outcome);
+    return outcome;
 }
 
 CommandOutcome Session::sortBy(SortKey key, bool reverse)
 {
     const Command command(*this);
+    const SortState before = sortState();
     m_state.settings.sortKey = key;
     m_state.settings.sortReverse = reverse;
+    m_lastSortOrder.clear();
     refreshList(true);
-    return command.done();
+    CommandOutcome outcome = command.done();
+    recordSort(sortCaption(key), before, outcome);
+    return outcome;
 }
 
 CommandOutcome Session::toggleReverse()
 {
     const Command command(*this);
+    const SortState before = sortState();
     m_state.settings.sortReverse = !m_state.settings.sortReverse;
+    m_lastSortOrder.clear();
     refreshList(true);
-    return command.done();
+    CommandOutcome outcome = command.done();
+    recordSort(QStringLiteral("reverse order"), before, outcome);
+    return outcome;
 }
 
 qint64 Session::proposedReceiptNumber() const
@@ -256,10 +277,23 @@ CommandOutcome Session::storeEntry(const EntryDraft& draft, std::optional<int> e
     settings.lastUsedCurrency = draft.currency;
     settings.lastPaidWith = draft.paidWith;
     settings.lastIntendedSource = draft.intendedSource;
+    Expense stored = entry;
+    stored.justChanged = false;
     refreshList(false);
     if (held && held->locked)
         m_database.release();
-    return command.done();
+    CommandOutcome outcome = command.done();
+    if (outcome.stored()) {
+        const QString caption = entryCaption(stored, settings.incomeIsPositive);
+        if (before) {
+            Expense original = *before;
+            original.justChanged = false;
+            m_history.record({QStringLiteral("edit ") + caption, EditedEntry{original, stored}});
+        } else {
+            m_history.record({QStringLiteral("new ") + caption, AddedEntry{stored}});
+        }
+    }
+    return outcome;
 }
 
 CommandOutcome Session::storeEntry(const EntryDraft& draft, int editIndex, const Expense& original)
@@ -283,6 +317,13 @@ CommandOutcome Session::storeEntry(const EntryDraft& draft, int editIndex, const
     }
     const CommandOutcome stored = storeEntry(draft, index);
     return command.done(stored.applied);
+}
+
+CommandOutcome Session::runCommand(const std::function<bool()>& change)
+{
+    const Command command(*this);
+    const bool applied = change();
+    return command.done(applied);
 }
 
 FileResult Session::exportData(const QString& path)

@@ -6,8 +6,11 @@
 #include "platform/registry.h"
 #include "session/databasesync.h"
 #include "session/entrydraft.h"
+#include "session/exportfile.h"
+#include "session/importrows.h"
 #include "session/outcome.h"
 #include "session/problems.h"
+#include "session/undohistory.h"
 #include "storage/databasefile.h"
 #include "storage/editlog.h"
 #include "storage/settingssave.h"
@@ -122,6 +125,20 @@ public:
     // and when it is gone the user is told and nothing changes.
     CommandOutcome storeEntry(const EntryDraft& draft, int editIndex, const Expense& original);
 
+    // The changes of this run that undo takes back, newest last. New, Open and Save as clear it.
+    [[nodiscard]] UndoHistory& history() { return m_history; }
+    [[nodiscard]] const UndoHistory& history() const { return m_history; }
+    // Takes back the newest change, or makes the last change taken back again. Each is a change like any
+    // other: it logs what it does (a deleted entry put back is logged as new) and ends in the refresh.
+    // Entries are found by their stored line; one that is gone is named and the step is dropped.
+    CommandOutcome undo();
+    CommandOutcome redo();
+    // How often the entries were replaced by what another program wrote to the file.
+    [[nodiscard]] int reloadCount() const { return m_reloads; }
+    // A change made through the session's public calls (a purge) as one command: what it met and whether
+    // its refresh wrote the database. The change returns whether it changed anything.
+    CommandOutcome runCommand(const std::function<bool()>& change);
+
     // Writes the export file; changes nothing else.
     [[nodiscard]] FileResult exportData(const QString& path);
 
@@ -129,11 +146,42 @@ public:
     // another process stored meanwhile stay. saveSettings reports a failure, storeSettings returns it.
     CommandOutcome saveSettings();
     [[nodiscard]] FileResult storeSettings(ReceiptNumberSave receipt = ReceiptNumberSave::NeverBack);
+
+    // Stores the rows of an import as one change (importcommand.cpp): under one hold of the database's
+    // lock the rows are checked for duplicates against the entries as the file holds them now (unless
+    // duplicates are allowed), appended, logged as "New" one line each, and written by one refresh. The
+    // entries added, in the order appended (what an undo takes back), and the duplicates left out are
+    // given back in the tally. Nothing to add changes nothing (applied is false).
+    CommandOutcome importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally);
+    // Writes the export file in the format given; changes nothing else.
+    [[nodiscard]] FileResult exportData(const QString& path, ExportFormat format)
+    {
+        return writeExportFile(m_state, path, format);
+    }
     // Start-up records the settings as the registry held them, before it closes the keys it read.
     void rememberStoredSettings(const StoredSettings& stored) { m_settingsAsStored = stored; }
 
 private:
     class Command;
+
+    // undo.cpp: each step taken back (undoing) or made again; false when it could not be applied.
+    CommandOutcome replayStep(bool undoing);
+    bool applyStep(AddedEntry& change, bool undoing);
+    bool applyStep(EditedEntry& change, bool undoing);
+    bool applyStep(RemovedEntries& change, bool undoing);
+    bool applyStep(ImportedEntries& change, bool undoing);
+    bool applyStep(ReorderedEntries& change, bool undoing);
+    bool applyStep(ChangedColumns& change, bool undoing);
+    // Puts the entries back at their places (ascending) and logs them as new.
+    void insertEntries(const std::vector<PlacedEntry>& entries);
+    // Removes the entries stored as these, found by value, each logged as deleted unless a purge line is
+    // given (logged once); the places they had are written back. False when none was there; the others
+    // are named.
+    bool removeStored(std::vector<PlacedEntry>& entries, const QString& purgeLine);
+    // Changes the entry stored as current to wanted, logged as an edit.
+    bool replaceStored(const Expense& current, const Expense& wanted);
+    [[nodiscard]] SortState sortState() const;
+    void recordSort(const QString& what, const SortState& before, const CommandOutcome& outcome);
 
     AppState& m_state;
     Clock m_clock;
@@ -147,6 +195,10 @@ private:
     // Counts the refreshes, so that a command knows whether it wrote the database.
     int m_refreshes = 0;
     StoredSettings m_settingsAsStored;
+    UndoHistory m_history;
+    int m_reloads = 0;
+    // Where the entries of the last refresh's sort came from (sortEntriesTracked).
+    std::vector<int> m_lastSortOrder;
 };
 
 } // namespace tallyfox

@@ -2,10 +2,13 @@
 
 #include "core/programversion.h"
 #include "money/currencytable.h"
+#include "money/currencyupgrade.h"
+#include "platform/programfolders.h"
 #include "platform/userfolders.h"
 #include "session/defaultsupgrade.h"
 #include "storage/databasefile.h"
 #include "storage/defaultsfile.h"
+#include "storage/inireader.h"
 #include "storage/oldformat.h"
 #include "storage/settingsload.h"
 
@@ -60,7 +63,8 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
         state.databasePath =
             QFileInfo::exists(txt) ? txt : state.settingsFolder + QStringLiteral("TallyfoxData.tfx");
     }
-    if (QFileInfo::exists(state.databasePath))
+    // A command that only reads makes no database; loading says it is missing.
+    if (QFileInfo::exists(state.databasePath) || options.onlyReads)
         return false;
     const bool convert = QFileInfo::exists(oldDatabasePath(state));
     session.tell(QString::fromUtf16(convert ? kOldFormatFoundMessage : kNoDatabaseMessage));
@@ -89,9 +93,14 @@ void prepareSettingsFolder(Session& session)
     session.report(upgrade.log);
 }
 
-void loadEntries(Session& session, bool convertOldFormat)
+void loadEntries(Session& session, bool convertOldFormat, bool onlyReads)
 {
     AppState& state = session.state();
+    if (onlyReads && !QFileInfo::exists(state.databasePath)) {
+        session.report(FileResult::readFailure(FileError::NotFound, state.databasePath,
+                                               QStringLiteral("No such file, so there are no entries.")));
+        return;
+    }
     if (convertOldFormat) {
         const FileResult converted = convertOldDatabase(state, session.clock().now());
         if (!converted.ok()) {
@@ -115,7 +124,27 @@ void loadEntries(Session& session, bool convertOldFormat)
         else
             session.database().protectUnread();
     }
-    session.logMessage(QStringLiteral("Load file: ") + state.databasePath);
+    if (!onlyReads)
+        session.logMessage(QStringLiteral("Load file: ") + state.databasePath);
+}
+
+// The currency table for a command that only reads: from the defaults file, or the shipped one while
+// there is none, a names-only section given its rates in memory.
+void loadDefaultsToRead(Session& session)
+{
+    AppState& state = session.state();
+    QString path = defaultsFilePath(state);
+    if (!QFileInfo::exists(path))
+        path = findShippedFile(state.programFolder, QString::fromUtf16(kShippedDefaultsFileName));
+    QStringList lines;
+    if (!path.isEmpty()) {
+        const IniReader ini(path, state.locale);
+        session.report(ini.loadResult());
+        lines = ini.section(QString::fromUtf16(kCurrenciesSection)).lines();
+    }
+    if (const std::optional<CurrencySectionUpgrade> upgraded = upgradedCurrencySection(lines))
+        lines = upgraded->lines;
+    buildCurrencyTable(state, lines);
 }
 
 } // namespace
@@ -139,7 +168,7 @@ void runStartup(Session& session, const StartupOptions& options)
     SettingsKeys keys = openSettingsKeys(state.settings, session.registry());
     session.report(keys.settingsKey.openFailure());
 
-    if (readVersion(keys) < kProgramVersionNumber) {
+    if (readVersion(keys) < kProgramVersionNumber && !options.onlyReads) {
         session.tell(QString::fromUtf16(kWelcomeMessage));
         writeVersion(keys, kProgramVersionNumber);
     }
@@ -148,7 +177,8 @@ void runStartup(Session& session, const StartupOptions& options)
                                ? QFileInfo(options.arguments.folderArgument).absoluteFilePath()
                                : readDataLocation(keys, defaultSettingsFolder());
     state.settingsFolder = withTrailingSlash(QDir::cleanPath(folder));
-    prepareSettingsFolder(session);
+    if (!options.onlyReads)
+        prepareSettingsFolder(session);
     readMainSettings(keys, state.settings);
 
     const bool convertOldFormat = chooseDatabasePath(session, keys, options);
@@ -156,8 +186,11 @@ void runStartup(Session& session, const StartupOptions& options)
     session.rememberStoredSettings(StoredSettings::readFrom(keys.settingsKey, keys.columnsKey));
     session.report(closeSettingsKeys(keys));
 
-    loadDefaults(session);
-    loadEntries(session, convertOldFormat);
+    if (options.onlyReads)
+        loadDefaultsToRead(session);
+    else
+        loadDefaults(session);
+    loadEntries(session, convertOldFormat, options.onlyReads);
     // The defaults file is read for the upgrade and again for the table: one failure, told once.
     session.problems().removeRepeated();
 }

@@ -26,6 +26,11 @@ struct StartupOptions
     std::function<std::optional<QString>(const QString& settingsFolder)> chooseNewDatabase;
     // The command-line tool names its database outright: used whether or not the file exists.
     std::optional<QString> databasePath;
+    // A start-up for a command that only reads (list, report, table, export): nothing is made or
+    // written, no welcome is said and no log line added; a database that does not exist is said to be
+    // missing, and the currency table comes from the shipped defaults file while the settings folder
+    // has none. The registry it is given should only read too.
+    bool onlyReads = false;
 };
 
 // Start-up up to the first refresh, without a window: the registry and version check, the settings

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <cmath>
 
 namespace tallyfox {
 
@@ -97,11 +98,17 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
+    return entryLine(state, type, index, editDate(state), dateText(state.entries[index].date, state.locale));
+}
+
+QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& date,
+                           const QString& day) const
+{
     const Expense& entry = state.entries[index];
     const QStringList fields = {
-        editDate(state),
+        date,
         logEditTypeText(type),
-        dateText(entry.date, state.locale),
+        day,
         entry.currency,
         entryAmountText(entry, state.settings.incomeIsPositive),
         entry.type,
@@ -121,6 +128,34 @@ LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
     if (!state.settings.enableLogging || index < 0 || index >= state.entryCount())
         return {};
     return appendLine(state, entryLine(state, type, index));
+}
+
+LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes)
+{
+    state.keepFileIfEmpty = false;
+    if (!state.settings.enableLogging || indexes.empty())
+        return {};
+    QStringList lines;
+    lines.reserve(qsizetype(indexes.size()));
+    // Written at once, the lines share their edit date.
+    const QString date = editDate(state);
+    // Entries come mostly in date order: the day of the entry before is usually the day again.
+    double lastDay = std::nan("");
+    QString dayText;
+    for (const int index : indexes) {
+        if (index < 0 || index >= state.entryCount())
+            continue;
+        const double day = std::floor(state.entries[index].date);
+        if (!(day == lastDay)) {
+            lastDay = day;
+            dayText = dateText(state.entries[index].date, state.locale);
+        }
+        lines << entryLine(state, type, index, date, dayText);
+    }
+    if (lines.isEmpty())
+        return {};
+    // The lines go in one append, each ended as the log ends its lines.
+    return appendLine(state, lines.join(QStringLiteral("\r\n")));
 }
 
 } // namespace tallyfox

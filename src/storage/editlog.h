@@ -5,6 +5,7 @@
 #include "platform/filesystem.h"
 
 #include <QString>
+#include <vector>
 
 namespace tallyfox {
 
@@ -57,6 +58,8 @@ public:
     // Appends a line with the values of the entry at index when logging is on. An entry change also lets
     // later refreshes write the database even when it becomes empty, logged or not.
     LogResult logEntry(AppState& state, LogEditType type, int index);
+    // The same for several entries at once, in one append.
+    LogResult logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes);
 
     // The current date and time as the log writes it: short date, a space, the time with seconds.
     [[nodiscard]] QString editDate(const AppState& state) const;
@@ -64,6 +67,9 @@ public:
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
 
 private:
+    // The line with the edit date and the entry's day as shown, made once for many lines.
+    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index, const QString& date,
+                                    const QString& day) const;
     LogResult appendLine(const AppState& state, const QString& line);
     LogResult outcome(FileResult result);
 

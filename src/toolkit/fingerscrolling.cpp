@@ -18,8 +18,7 @@ namespace {
 class ScrollingSelectsNothing : public QObject
 {
 public:
-    explicit ScrollingSelectsNothing(QAbstractItemView& view)
-        : QObject(&view), m_scroller(QScroller::scroller(view.viewport()))
+    explicit ScrollingSelectsNothing(QAbstractItemView& view) : QObject(&view)
     {
         view.viewport()->installEventFilter(this);
     }
@@ -27,15 +26,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const QScroller::State state = m_scroller->state();
-        if (event->type() == QEvent::MouseMove &&
-            (state == QScroller::Dragging || state == QScroller::Scrolling))
-            return true;
+        // The scroller is asked for afresh: it goes before the viewport does, and the viewport's last
+        // events still pass through here.
+        if (event->type() == QEvent::MouseMove && QScroller::hasScroller(watched)) {
+            const QScroller::State state = QScroller::scroller(watched)->state();
+            if (state == QScroller::Dragging || state == QScroller::Scrolling)
+                return true;
+        }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    QScroller* m_scroller;
 };
 
 } // namespace

@@ -24,9 +24,6 @@ public:
 
     explicit FormBase(const QString& caption, QWidget* parent = nullptr);
 
-    [[nodiscard]] SoftKeyBar* softKeys() const { return m_softKeys; }
-    [[nodiscard]] QWidget* content() const { return m_content; }
-
     // Shows the form modally and returns kResultOk or kResultCancel. Once it has closed, the window below
     // it has the keyboard again.
     int showModal();
@@ -50,6 +47,9 @@ public:
     void setFillsContent(bool fills) { m_fillsContent = fills; }
 
 protected:
+    // The soft-key bar ("softKeyBar") and the content area ("formContent") of the form.
+    [[nodiscard]] SoftKeyBar* softKeys() const { return m_softKeys; }
+    [[nodiscard]] QWidget* content() const { return m_content; }
     // Forms that arrange their controls by orientation move them here.
     virtual void orientationChanged(bool landscape);
     void resizeEvent(QResizeEvent* event) override;

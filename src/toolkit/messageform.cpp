@@ -8,17 +8,18 @@
 namespace tallyfox {
 
 MessageForm::MessageForm(Kind kind, const QString& text, QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), parent), m_text(new QLabel(text))
+    : FormBase(QStringLiteral("Tallyfox"), parent)
 {
     setObjectName(QStringLiteral("messageForm"));
-    m_text->setObjectName(QStringLiteral("messageText"));
-    m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_text->setTextFormat(Qt::PlainText);
+    auto* label = new QLabel(text);
+    label->setObjectName(QStringLiteral("messageText"));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setTextFormat(Qt::PlainText);
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(m_text, 1);
+    layout->addWidget(label, 1);
 
     const bool question = kind == Kind::Question;
     softKeys()->setCaption(SoftKeyBar::Key::Left, question ? QStringLiteral("Yes") : QString());

@@ -2,8 +2,6 @@
 
 #include "toolkit/formbase.h"
 
-class QLabel;
-
 namespace tallyfox {
 
 // A message or a question as a phone shows it: a form of its own over the whole screen, captioned
@@ -23,12 +21,8 @@ public:
 
     MessageForm(Kind kind, const QString& text, QWidget* parent = nullptr);
 
-    [[nodiscard]] QLabel* textLabel() const { return m_text; }
     // Shows the form; true for OK or Yes.
     [[nodiscard]] bool ask();
-
-private:
-    QLabel* m_text;
 };
 
 } // namespace tallyfox

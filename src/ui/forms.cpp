@@ -20,13 +20,15 @@ void showMessages(Session& session, Prompts& prompts, QWidget* parent)
 Forms::Forms(Session& session, Prompts& prompts)
     : m_prompts(prompts), m_sizes(session), m_main(session, prompts), m_about(&m_main),
       m_quickEntry(session, &m_main), m_item(session, m_quickEntry, &m_main),
-      m_purge(session, prompts, m_quickEntry, &m_main), m_listEditor(&m_main),
-      m_options(session, prompts, m_listEditor, &m_main), m_overview(session, &m_main)
+      m_purge(session, prompts, m_quickEntry, &m_main), m_listEditor(prompts, &m_main),
+      m_options(session, prompts, m_listEditor, &m_main), m_overview(session, prompts, &m_main),
+      m_import(session, prompts, &m_main)
 {
-    m_listEditor.setPrompts(prompts);
     for (FormBase* form : std::initializer_list<FormBase*>{&m_about, &m_quickEntry, &m_item, &m_purge,
                                                            &m_listEditor, &m_options, &m_overview})
         form->setSizeMemory(&m_sizes);
+    m_import.setSizeMemory(&m_sizes);
+    m_main.setImportHandler([this](const QString& folder) { m_import.showImport(folder); });
     m_main.setAboutHandler([this] { m_about.showModal(); });
     // A run started only to add one entry ends when the editor closes.
     const auto afterEditor = [this, &session] {
@@ -49,9 +51,15 @@ Forms::Forms(Session& session, Prompts& prompts)
         const AppState& state = session.state();
         m_main.list()->applyColumns(state.settings,
                                     state.currencyCount() > 0 ? state.currencies[0].name : QString());
+        m_main.applyMonthLineSetting();
     });
     m_main.setPurgeHandler([this] { m_purge.showPurge(); });
     m_main.setOverviewHandler([this] { m_overview.showOverview(); });
+    // A tap on a chart's part closes the overview on the main list, which shows those entries.
+    QObject::connect(&m_overview, &OverviewForm::entriesRequested, &m_main, [this](const EntryPick& pick) {
+        m_overview.closeWith(FormBase::kResultOk);
+        m_main.showEntries(pick);
+    });
 }
 
 } // namespace tallyfox

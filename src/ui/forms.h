@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/about/aboutform.h"
+#include "ui/importer/importform.h"
 #include "ui/itemeditor/itemform.h"
 #include "ui/listeditor/listeditorform.h"
 #include "ui/mainwindow/mainform.h"
@@ -33,6 +34,7 @@ public:
     [[nodiscard]] ListEditorForm& listEditor() { return m_listEditor; }
     [[nodiscard]] OptionsForm& options() { return m_options; }
     [[nodiscard]] OverviewForm& overview() { return m_overview; }
+    [[nodiscard]] ImportForm& importer() { return m_import; }
 
 private:
     Prompts& m_prompts;
@@ -48,6 +50,7 @@ private:
     ListEditorForm m_listEditor;
     OptionsForm m_options;
     OverviewForm m_overview;
+    ImportForm m_import;
 };
 
 } // namespace tallyfox

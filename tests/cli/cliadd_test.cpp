@@ -94,8 +94,8 @@ TEST_F(CliAdd, PresetsComeFromTheRegistry)
                 QStringLiteral("8"), QStringLiteral("--expense"), QStringLiteral("--today"),
                 QStringLiteral("2011-05-06")});
     // 1 EUR = 0.95 CHF in the shipped table.
-    EXPECT_EQ(list(), QByteArray("Salary\t65535\t\t2/15/10\tCHF\t2000.00\tCash\tEmployer\t2105.26\n"
-                                 "Lunch\t0\t\t5/6/11\tCHF\t-8.00\tCash\tEmployer\t-8.42\n"));
+    EXPECT_EQ(list(), QByteArray("Salary\t65535\t\t2010-02-15\tCHF\t2000.00\tCash\tEmployer\t2105.26\n"
+                                 "Lunch\t0\t\t2011-05-06\tCHF\t-8.00\tCash\tEmployer\t-8.42\n"));
     // The receipt counter is 16 bits wide and wraps.
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("NextReceiptNum")), QStringLiteral("dword:00000001"));
     EXPECT_EQ(sandbox.registryValue(QStringLiteral("LastIncome")), QStringLiteral("dword:00000001"));
@@ -140,8 +140,8 @@ TEST_F(CliAdd, AmountsMustBePlainNumbersInRange)
         {QStringLiteral("--type"), QStringLiteral("Free"), QStringLiteral("--amount"), QStringLiteral("0")});
     addChecked({QStringLiteral("--type"), QStringLiteral("Lunch"), QStringLiteral("--amount"),
                 QStringLiteral(" 007.10 ")});
-    EXPECT_EQ(list(), QByteArray("Free\t-\t\t2/15/10\tEUR\t0.00\tCash\tEmployer\t?\n"
-                                 "Lunch\t-\t\t2/15/10\tEUR\t7.10\tCash\tEmployer\t7.10\n"));
+    EXPECT_EQ(list(), QByteArray("Free\t-\t\t2010-02-15\tEUR\t0.00\tCash\tEmployer\t?\n"
+                                 "Lunch\t-\t\t2010-02-15\tEUR\t7.10\tCash\tEmployer\t7.10\n"));
 }
 
 TEST_F(CliAdd, OtherMistakesAreUsageErrors)
@@ -176,7 +176,7 @@ TEST_F(CliAdd, OtherMistakesAreUsageErrors)
     // A note may read like an option.
     addChecked({type, QStringLiteral("Lunch"), amount, QStringLiteral("5"), QStringLiteral("--note"),
                 QStringLiteral("--receipt")});
-    EXPECT_TRUE(list().endsWith("\t--receipt\t2/15/10\tEUR\t5.00\tCash\tEmployer\t5.00\n"));
+    EXPECT_TRUE(list().endsWith("\t--receipt\t2010-02-15\tEUR\t5.00\tCash\tEmployer\t5.00\n"));
 }
 
 TEST_F(CliAdd, ADatabaseThatCannotBeWrittenExitsWithOneAndNamesIt)

@@ -240,7 +240,8 @@ protected:
         probe.databasePath = sandbox.file(QStringLiteral("probe.tfx"));
         writeFileBytes(probe.databasePath, QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()));
         DatabaseReadSummary summary;
-        (void)readDatabaseFile(probe, nullptr, &summary);
+        const FileResult read = readDatabaseFile(probe, nullptr, &summary);
+        ASSERT_TRUE(read.ok()) << read.message().toStdString();
         if (!summary.headerSeen)
             GTEST_SKIP() << "the database reader does not yet tell the header from other lines";
     }

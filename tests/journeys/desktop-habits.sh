@@ -13,15 +13,15 @@ start_tallyfox
 shot sorted-by-name
 
 # The Date column's header, right of What (80) and Receipt (hidden) and Note (hidden).
-changing tap_in "$J_MAIN" 110 7
+changing tap_in "$J_MAIN" 110 "$(header_middle)"
 shot sorted-by-date
 expect_eq "the first entry by date" "$(cli list 2>/dev/null | head -n 1 | cut -f 1)" Train
-changing tap_in "$J_MAIN" 110 7
+changing tap_in "$J_MAIN" 110 "$(header_middle)"
 shot reversed
 expect_eq "the first entry, reversed" "$(cli list 2>/dev/null | head -n 1 | cut -f 1)" Lunch
 # Two quick taps on What are two taps, though the window system makes a double click of them: sorted by
 # name, then reversed.
-changing double_tap_in "$J_MAIN" 40 7
+changing double_tap_in "$J_MAIN" 40 "$(header_middle)"
 shot two-quick-taps
 wait_until "the entries by name, reversed" test "$(cli list 2>/dev/null | head -n 1 | cut -f 1)" = Train
 

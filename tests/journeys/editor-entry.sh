@@ -27,5 +27,5 @@ wait_entries 2
 shot stored
 expect_eq "the stored amount" "$(field_of Taxi 6)" 12.30
 expect_eq "the stored note" "$(field_of Taxi 3)" "to the station"
-expect_eq "the stored date" "$(field_of Taxi 4)" 3/15/24
+expect_eq "the stored date" "$(field_of Taxi 4)" 2024-03-15
 journey_end

@@ -442,22 +442,33 @@ tap_menu_row()
 
 # Opens the main menu with the left soft key and taps one of its rows; prints the window that opens.
 # Rows: 0 Exit, 1 About, 2 Options, 3 Purge, 4 Show info and totals, 5 File, 6 Sort, 7 Delete entry,
-# 8 Edit entry.
+# 8 Edit entry, 9 Undo, 10 Redo.
 main_menu()
 {
     local row=$1 separators=0 menu
     [ "$row" -lt 6 ] || separators=1
     [ "$row" -lt 7 ] || separators=2
+    [ "$row" -lt 9 ] || separators=3
     menu=$(new_window_after tap_soft_key "$J_MAIN" left)
     new_window_after tap_menu_row "$menu" "$row" "$separators"
 }
 
-# The middle of a row of the entry list, counted from 0, below the header: finger-sized on a phone.
+# The height of the filter bar above the entry list, in layout pixels: a finger-sized row.
+readonly FILTER_BAR=26
+
+# The middle of the list's header, in layout pixels from the window's top.
+header_middle()
+{
+    echo $((FILTER_BAR + 7))
+}
+
+# The middle of a row of the entry list, counted from 0, below the filter bar and the header: the
+# header is finger-sized on a phone.
 row_middle()
 {
     local header=15
     on_phone && header=26
-    echo $((header + 10 + 20 * $1))
+    echo $((FILTER_BAR + header + 10 + 20 * $1))
 }
 
 # Taps a row of the entry list, counted from 0.

@@ -44,5 +44,5 @@ wait_gone "$editor"
 wait_entries 2
 shot stored
 entry=$(entry_of Lunch)
-expect_eq "the stored entry" "$(cut -f 3-7 <<<"$entry")" "$(printf 'with Ann\t3/16/24\tUS$\t8.00\tCredit card')"
+expect_eq "the stored entry" "$(cut -f 3-7 <<<"$entry")" "$(printf 'with Ann\t2024-03-16\tUS$\t8.00\tCredit card')"
 journey_end

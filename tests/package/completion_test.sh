@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The shells complete tallyfox-cli's commands, options, sort keys, tables and file names, and every
-# option of its --help.
+# The shells complete tallyfox-cli's commands, options, sort keys, tables, formats and file names,
+# and every option of its --help.
 #   completion_test.sh bash|zsh|fish COMPLETION_FOLDER
 #   completion_test.sh options COMPLETION_FOLDER TALLYFOX_CLI
 set -euo pipefail
@@ -12,19 +12,25 @@ tool=${3:+$(realpath "$3")}
 
 # A command line (a last empty word after a space), then what each shell offers for it.
 cases=(
-    "tallyfox-cli |list sort report table export add"
+    "tallyfox-cli |list sort report table export add import chart"
     "tallyfox-cli re|report"
     "tallyfox-cli list --sort |name date amount receipt paidwith source"
     "tallyfox-cli -f data.tfx list --sort pa|paidwith"
     "tallyfox-cli sort |name date amount receipt paidwith source"
     "tallyfox-cli table |types sources methods"
     "tallyfox-cli table --mode |0 1 2"
+    "tallyfox-cli chart |months types sources methods"
+    "tallyfox-cli chart --si|--size"
     "tallyfox-cli list --r|--reverse"
     "tallyfox-cli add --no|--note --no-receipt"
     "tallyfox-cli add --pa|--paid-with"
     "tallyfox-cli -f |trip.tfx OLD.TXT trips"
     "tallyfox-cli -d |trips"
     "tallyfox-cli export --out t|trip.tfx trips"
+    "tallyfox-cli export --format |tsv csv json journal"
+    "tallyfox-cli list --format |tsv csv json"
+    "tallyfox-cli import n|notes.csv"
+    "tallyfox-cli import --neg|--negative-is-income"
 )
 
 # Folders and files to complete, in the folder the shells run in.

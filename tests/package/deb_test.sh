@@ -11,6 +11,7 @@ deb=$1/tallyfox_${version}_$(dpkg --print-architecture).deb
 
 expected="./usr/bin/tallyfox
 ./usr/bin/tallyfox-cli
+./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -dumpmachine)/tallyfox/libtallyfox-charts.so
 ./usr/share/applications/io.github.tallyfox.Tallyfox.desktop
 ./usr/share/bash-completion/completions/tallyfox-cli
 ./usr/share/doc/tallyfox/NEWS.gz
@@ -37,7 +38,7 @@ for program in tallyfox tallyfox-cli; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6svg6 fonts-liberation libqt6widgets6 libqt6network6; do
+for package in libqt6svg6 libqt6charts6 fonts-liberation libqt6widgets6 libqt6network6; do
     grep -qw -- "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

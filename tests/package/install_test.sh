@@ -10,8 +10,10 @@ cmake --install "$1" --prefix "$root" >"$scratch/install.log" || {
     exit 1
 }
 
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$1/CMakeCache.txt")
 expected="bin/tallyfox
 bin/tallyfox-cli
+${libdir:-lib}/tallyfox/libtallyfox-charts.so
 share/applications/io.github.tallyfox.Tallyfox.desktop
 share/bash-completion/completions/tallyfox-cli
 share/fish/vendor_completions.d/tallyfox-cli.fish
@@ -39,11 +41,16 @@ else
     fail "update-mime-database is not installed (make test installs shared-mime-info)"
 fi
 
-# The installed tool copies the shipped defaults file from share/tallyfox into a new settings folder.
+# The installed tool copies the shipped defaults file from share/tallyfox into a new settings folder
+# when it stores something (reading commands write nothing).
 settings=$scratch/settings
 mkdir "$settings"
-"$root/bin/tallyfox-cli" -d "$settings" -f "$settings/data.tfx" report >/dev/null 2>"$scratch/err" ||
+"$root/bin/tallyfox-cli" -d "$settings" -f "$settings/data.tfx" add --type Coffee --amount 2.40 \
+    >/dev/null 2>"$scratch/err" ||
     fail "the installed tallyfox-cli failed: $(cat "$scratch/err")"
 cmp -s "$settings/TallyfoxDefaults.ini" "$root/share/tallyfox/TallyfoxDefaultsOriginal.ini" ||
     fail "the installed tallyfox-cli did not find its shipped defaults file"
+# And its chart library, in the library folder.
+"$root/bin/tallyfox-cli" -d "$settings" -f "$settings/data.tfx" chart months --out "$scratch/chart.png" \
+    2>"$scratch/err" || fail "the installed tallyfox-cli drew no chart: $(cat "$scratch/err")"
 finish

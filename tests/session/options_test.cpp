@@ -32,7 +32,7 @@ protected:
     {
         seedRegistry("\"NextReceiptNum\"=dword:00000007\r\n");
         writeFileBytes(defaultsFilePath(state), kUserDefaults);
-        (void)session.log().createLogIfMissing(state);
+        EXPECT_TRUE(session.log().createLogIfMissing(state).ok());
         session.logMessage(QStringLiteral("Before the move"));
         loadDefaults(session);
         EXPECT_TRUE(session.takeMessages().isEmpty());
@@ -100,6 +100,38 @@ TEST_F(Options, SaveStoresTheSettingsAndListsThenRebuildsTheCurrenciesAndRefresh
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
     // Save writes no log line of its own.
     EXPECT_EQ(logTexts(), QStringList{"Before the move"});
+}
+
+TEST_F(Options, TheColumnsChangedAreOneStepThatUndoTakesBackInTheRegistry)
+{
+    addEntries({{.type = "Lunch"}});
+    session.refreshList(false);
+    const QByteArray database = readFileBytes(state.databasePath);
+    const QStringList logged = logTexts();
+    const quint16 lastVisible = state.settings.lastVisibleColumn;
+    const ColumnArray<int> positions = state.settings.columnPositions;
+    OptionsEdit edit = loadOptions(session);
+    edit.lastVisibleColumn = 3;
+    edit.columnPositions = {8, 0, 1, 2, 3, 4, 5, 6, 7};
+    ASSERT_TRUE(saveOptions(session, edit).ok());
+    EXPECT_EQ(session.history().undoText(), QStringLiteral("Undo column changes"));
+
+    const QString columns = QStringLiteral("Software\\Tallyfox\\Columns");
+    EXPECT_TRUE(session.undo().stored());
+    EXPECT_EQ(state.settings.lastVisibleColumn, lastVisible);
+    EXPECT_EQ(state.settings.columnPositions, positions);
+    EXPECT_EQ(storedNumber(u"LastVisibleColumn", columns), lastVisible);
+    EXPECT_EQ(storedNumber(u"OrderType", columns), quint32(positions[0]));
+    EXPECT_EQ(session.history().redoText(), QStringLiteral("Redo column changes"));
+
+    EXPECT_TRUE(session.redo().stored());
+    EXPECT_EQ(state.settings.lastVisibleColumn, 3);
+    EXPECT_EQ(storedNumber(u"LastVisibleColumn", columns), 3u);
+    EXPECT_EQ(storedNumber(u"OrderType", columns), 8u);
+    // The entries and the log are as they were: only the columns changed.
+    EXPECT_EQ(readFileBytes(state.databasePath), database);
+    EXPECT_EQ(logTexts(), logged);
+    EXPECT_TRUE(session.takeMessages().isEmpty());
 }
 
 TEST_F(Options, MovingToAnEmptyFolderCarriesBothFilesAndSwitchesToIt)

@@ -1,9 +1,11 @@
 #include "session/picklists.h"
 #include "sessionfixture.h"
 #include "storage/defaultsfile.h"
+#include "support/entrybuilder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tallyfox {
 namespace {
@@ -54,6 +56,43 @@ TEST_F(LoadPickLists, AFileThatCannotBeReadIsReportedAndChangesNoList)
     const QStringList problems = session.takeMessages();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains(defaultsFilePath(state))) << problems[0].toStdString();
+}
+
+TEST(AddEntryValues, OffersWhatTheEntriesUseAndTheListsLackOnceAndSorted)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<test::EntryValues> entries;
+        EntryPicks expected;
+    } cases[] = {
+        {"values in the lists add nothing", {{}, {.type = "Lunch", .paidWith = "Debit card"}}, {}},
+        {"each value once, sorted with case ignored, blank ones left out",
+         {{.type = "Taxi", .currency = "CHF", .source = "", .paidWith = "Voucher"},
+          {.type = "apples", .currency = "CHF", .paidWith = " "},
+          {.type = "Taxi", .paidWith = "Voucher"},
+          {.type = "dinner"},
+          {.type = "Zoo", .source = "Grant"}},
+         {{"CHF"}, {"apples", "dinner", "Taxi", "Zoo"}, {"Grant"}, {"Voucher"}}},
+        {"a value that differs only in case from another is offered too",
+         {{.type = "taxi"}, {.type = "Taxi"}},
+         {{}, {"Taxi", "taxi"}, {}, {}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ExpenseArray entries;
+        for (const test::EntryValues& values : c.entries)
+            entries.append(test::makeExpense(values));
+        PickLists lists;
+        addEntryValues(entries, lists);
+        EXPECT_EQ(lists.fromEntries.currencies, c.expected.currencies);
+        EXPECT_EQ(lists.fromEntries.expenseTypes, c.expected.expenseTypes);
+        EXPECT_EQ(lists.fromEntries.intendedSources, c.expected.intendedSources);
+        EXPECT_EQ(lists.fromEntries.paymentMethods, c.expected.paymentMethods);
+        PickLists own = lists;
+        own.fromEntries = {};
+        EXPECT_EQ(own, PickLists()) << "the lists' own items stay as they were";
+    }
 }
 
 } // namespace

@@ -60,7 +60,8 @@ inline bool readerSummarisesLines(const QString& folder)
     probe.databasePath = folder + QStringLiteral("/probe.tfx");
     writeFileBytes(probe.databasePath, QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n");
     DatabaseReadSummary summary;
-    (void)readDatabaseFile(probe, nullptr, &summary);
+    const FileResult read = readDatabaseFile(probe, nullptr, &summary);
+    EXPECT_TRUE(read.ok()) << read.message().toStdString();
     QFile::remove(probe.databasePath);
     return summary.headerSeen;
 }

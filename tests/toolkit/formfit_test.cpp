@@ -1,6 +1,7 @@
 // How forms and messages meet a desktop's screen (the test's screen is a desktop's, at scale 1 and 3):
 // a form opens at its content's size and keeps a size the person gives it; a message form answers
 // only "Yes" with yes.
+#include "support/controls.h"
 #include "toolkit/formbase.h"
 #include "toolkit/formsizes.h"
 #include "toolkit/messageform.h"
@@ -56,7 +57,7 @@ TEST(FormFit, ADesktopFormOpensAtItsContentsSizeAndKeepsTheSizeItWasGiven)
     form.setObjectName(QStringLiteral("purgeForm"));
     form.setSizeMemory(&sizes);
     form.place(new QPushButton(QStringLiteral("Pick")), 10, 20, 100, 30);
-    const int keys = form.softKeys()->sizeHint().height();
+    const int keys = test::control<SoftKeyBar>(form, "softKeyBar")->sizeHint().height();
     EXPECT_EQ(form.sizeName(), u"PurgeForm");
     EXPECT_EQ(form.naturalSize(), QSize(116, 56 + keys));
 
@@ -116,7 +117,7 @@ TEST(MessageForm, OnlyYesOrOkAnswersYes)
 {
     const auto tap = [](SoftKeyBar::Key key) {
         return [key](MessageForm& form) {
-            QTest::mouseClick(form.softKeys()->button(key), Qt::LeftButton);
+            QTest::mouseClick(test::control<SoftKeyBar>(form, "softKeyBar")->button(key), Qt::LeftButton);
         };
     };
     const auto press = [](Qt::Key key) {
@@ -137,12 +138,14 @@ TEST(MessageForm, OnlyYesOrOkAnswersYes)
         const QString text = QStringLiteral("Do you really want to delete this entry?");
         MessageForm form(answer.kind, text);
         EXPECT_EQ(form.windowTitle(), u"Tallyfox");
-        EXPECT_EQ(form.textLabel()->text(), text);
-        EXPECT_TRUE(form.textLabel()->wordWrap());
+        const auto* label = test::control<QLabel>(form, "messageText");
+        EXPECT_EQ(label->text(), text);
+        EXPECT_TRUE(label->wordWrap());
         const bool question = answer.kind == MessageForm::Kind::Question;
-        EXPECT_EQ(form.softKeys()->caption(SoftKeyBar::Key::Left), question ? u"Yes" : u"");
-        EXPECT_EQ(form.softKeys()->caption(SoftKeyBar::Key::Right), question ? u"No" : u"OK");
-        EXPECT_EQ(form.softKeys()->isKeyEnabled(SoftKeyBar::Key::Left), question);
+        const SoftKeyBar* keys = test::control<SoftKeyBar>(form, "softKeyBar");
+        EXPECT_EQ(keys->caption(SoftKeyBar::Key::Left), question ? u"Yes" : u"");
+        EXPECT_EQ(keys->caption(SoftKeyBar::Key::Right), question ? u"No" : u"OK");
+        EXPECT_EQ(keys->isKeyEnabled(SoftKeyBar::Key::Left), question);
         QTimer::singleShot(0, &form, [&] { answer.gesture(form); });
         EXPECT_EQ(form.ask(), answer.yes);
     }

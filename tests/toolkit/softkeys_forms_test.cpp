@@ -1,3 +1,4 @@
+#include "support/controls.h"
 #include "toolkit/canvas.h"
 #include "toolkit/formbase.h"
 #include "toolkit/paintbox.h"
@@ -84,7 +85,7 @@ TEST(FormBase, PlacesControlsInDeviceIndependentPixelsThatQtScales)
     FormBase form(QStringLiteral("Tallyfox"));
     auto* button = new QPushButton;
     form.place(button, 10, 20, 100, 30);
-    EXPECT_EQ(button->parentWidget(), form.content());
+    EXPECT_EQ(button->parentWidget(), test::control<QWidget>(form, "formContent"));
     EXPECT_EQ(button->geometry(), QRect(10, 20, 100, 30));
     EXPECT_EQ(form.size(), QSize(240, 320));
     // On screen the whole form is larger by the program's one factor, whatever runs the test.

@@ -1,10 +1,10 @@
 // The program's forms as the program builds them: every command of the main window reaches its form.
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -53,12 +53,13 @@ TEST(CommandOpeningTheOptions, ShowsThemOnTheFirstPageAndCancelChangesNothing)
     bool shown = false;
     QTimer::singleShot(0, &options, [&] {
         shown = options.isVisible();
-        EXPECT_EQ(options.tabs()->currentIndex(), 0);
-        options.tabs()->setCurrentIndex(2);
-        options.findChild<QCheckBox*>(QStringLiteral("enableLoggingBox"))->toggle();
+        auto* tabs = test::control<QTabWidget>(options, "optionsTabs");
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        tabs->setCurrentIndex(2);
+        test::control<QCheckBox>(options, "enableLoggingBox")->toggle();
         QTest::keyClick(&options, Qt::Key_Escape);
     });
-    form.mainMenu()->options->trigger();
+    test::control<QAction>(form, "optionsAction")->trigger();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(options.isVisible());
     EXPECT_TRUE(fixture.prompts.asked().isEmpty());
@@ -90,38 +91,40 @@ TEST_P(CommandOpeningTheEditor, ShowsItOverTheMainWindowOnItsEntry)
         shown = item.isVisible();
         type = item.fields().type;
         EXPECT_EQ(item.isEditing(), GetParam().editing);
-        QTest::mouseClick(item.softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+        QTest::mouseClick(test::control<SoftKeyBar>(item, "softKeyBar")->button(SoftKeyBar::Key::Left),
+                          Qt::LeftButton);
     });
     GetParam().give(form);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(item.isVisible());
     EXPECT_EQ(type, GetParam().editing ? u"Breakfast" : u"");
     EXPECT_TRUE(fixture.prompts.asked().isEmpty());
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, CommandOpeningTheEditor,
-    ::testing::Values(EditorCommand{"NewItemKey",
-                                    [](MainForm& form) {
-                                        QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right),
-                                                          Qt::LeftButton);
-                                    },
-                                    false},
-                      EditorCommand{"EditEntryMenu",
-                                    [](MainForm& form) {
-                                        selectSecondRow(form);
-                                        form.mainMenu()->editEntry->trigger();
-                                    },
-                                    true},
-                      EditorCommand{"DoubleTapOnARow",
-                                    [](MainForm& form) {
-                                        const QRect row =
-                                            form.list()->visualRect(form.listModel()->index(1, 0));
-                                        QTest::mouseDClick(form.list()->viewport(), Qt::LeftButton, {},
-                                                           row.center());
-                                    },
-                                    true}),
+    ::testing::Values(
+        EditorCommand{"NewItemKey",
+                      [](MainForm& form) {
+                          QTest::mouseClick(
+                              test::control<SoftKeyBar>(form, "softKeyBar")->button(SoftKeyBar::Key::Right),
+                              Qt::LeftButton);
+                      },
+                      false},
+        EditorCommand{"EditEntryMenu",
+                      [](MainForm& form) {
+                          selectSecondRow(form);
+                          test::control<QAction>(form, "editEntryAction")->trigger();
+                      },
+                      true},
+        EditorCommand{"DoubleTapOnARow",
+                      [](MainForm& form) {
+                          const QRect row = form.list()->visualRect(
+                              test::control<EntryListModel>(form, "entryListModel")->index(1, 0));
+                          QTest::mouseDClick(form.list()->viewport(), Qt::LeftButton, {}, row.center());
+                      },
+                      true}),
     [](const ::testing::TestParamInfo<EditorCommand>& info) { return std::string(info.param.name); });
 
 TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
@@ -133,9 +136,10 @@ TEST(Forms, AboutOpensTheOneAboutBoxOverTheMainWindow)
     bool shown = false;
     QTimer::singleShot(0, &about, [&] {
         shown = about.isVisible();
-        QTest::mouseClick(about.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+        QTest::mouseClick(test::control<SoftKeyBar>(about, "softKeyBar")->button(SoftKeyBar::Key::Right),
+                          Qt::LeftButton);
     });
-    form.mainMenu()->about->trigger();
+    test::control<QAction>(form, "aboutAction")->trigger();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(about.isVisible());
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
@@ -152,9 +156,9 @@ TEST(Forms, OverviewOpensTheOverviewOverTheMainWindowAndChangesNothing)
     bool shown = false;
     QTimer::singleShot(0, &overview, [&] {
         shown = overview.isVisible();
-        QTest::keyClick(overview.textBox(), Qt::Key_Return);
+        QTest::keyClick(test::control<QPlainTextEdit>(overview, "overviewText"), Qt::Key_Return);
     });
-    form.mainMenu()->overview->trigger();
+    test::control<QAction>(form, "overviewAction")->trigger();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(overview.isVisible());
     EXPECT_TRUE(fixture.prompts.asked().isEmpty());
@@ -172,17 +176,18 @@ TEST(Forms, PurgeOpensThePurgeFormOverTheMainWindowAndItsPurgeReachesTheList)
     bool shown = false;
     QTimer::singleShot(0, &purge, [&] {
         shown = purge.isVisible();
-        QTest::mouseClick(purge.findChild<QRadioButton*>(QStringLiteral("purgeAllButton")), Qt::LeftButton);
-        QTest::mouseClick(purge.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+        QTest::mouseClick(test::control<QRadioButton>(purge, "purgeAllButton"), Qt::LeftButton);
+        QTest::mouseClick(test::control<SoftKeyBar>(purge, "softKeyBar")->button(SoftKeyBar::Key::Right),
+                          Qt::LeftButton);
         if (purge.isVisible())
             purge.closeWith(FormBase::kResultCancel);
     });
-    form.mainMenu()->purge->trigger();
+    test::control<QAction>(form, "purgeAction")->trigger();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(purge.isVisible());
     EXPECT_EQ(fixture.prompts.texts(Kind::Question),
               QStringList{QStringLiteral("Do you really want to delete all entries?")});
-    EXPECT_EQ(form.listModel()->rowCount(), 0);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 0);
     QBuffer empty;
     empty.open(QIODevice::WriteOnly);
     ASSERT_TRUE(writeDatabaseContent(empty, ExpenseArray(), 0));

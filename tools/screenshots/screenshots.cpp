@@ -1,6 +1,7 @@
 // Renders every form offscreen into PNG files for the README and for review, on the sample database at
 // the scale Qt is given in QT_SCALE_FACTOR: the main window, the about box, the quick entry's panels, the
-// item editor, the purge form, the list editor, the options' pages and the overview, each in portrait
+// item editor, the purge form, the list editor, the options' pages, the overview and the import form, each
+// in portrait
 // and, where the form has one, in its landscape layout. Run once per scale:
 // tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
 #include "core/appstate.h"
@@ -13,6 +14,7 @@
 #include "toolkit/screenfit.h"
 #include "toolkit/scriptedprompts.h"
 #include "ui/forms.h"
+#include "ui/overview/chartpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -57,16 +59,29 @@ bool saveModal(tallyfox::FormBase& form, const QString& folder, const QString& n
     return ok;
 }
 
+// A single-field picker of the quick entry pictured and cancelled; false too when it took a value instead,
+// which would show in the pictures after it.
+bool savePicker(tallyfox::QuickEntryForm& form, const QString& folder, const QString& name,
+                const std::function<bool()>& pick)
+{
+    bool taken = false;
+    const bool saved = saveModal(form, folder, name, [&] { taken = pick(); });
+    if (taken)
+        std::fprintf(stderr, "%s: the picker took a value instead of being cancelled\n", qPrintable(name));
+    return saved && !taken;
+}
+
 bool saveOptionsPages(tallyfox::OptionsForm& form, const QString& folder)
 {
     static const std::array<const char*, 3> names = {"options-general", "options-finger", "options-columns"};
     form.prepare();
     form.show();
+    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("optionsTabs"));
     bool ok = true;
     for (const bool landscape : {false, true}) {
         form.resize(landscape ? QSize(320, 240) : QSize(240, 320));
-        for (int page = 0; page < form.tabs()->count(); ++page) {
-            form.tabs()->setCurrentIndex(page);
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
             const QString name = QString::fromLatin1(names[size_t(page)]);
             ok = save(form, folder, landscape ? name + QStringLiteral("-landscape") : name) && ok;
         }
@@ -88,12 +103,13 @@ bool saveQuickEntry(tallyfox::QuickEntryForm& form, tallyfox::Settings& settings
     fields.amountText = QStringLiteral("12.50");
     fields.hasReceipt = true;
     fields.receipt = QStringLiteral("0042");
-    bool ok = saveModal(form, folder, QStringLiteral("quick-amount"), [&] { (void)form.editAmount(fields); });
-    ok = saveModal(form, folder, QStringLiteral("quick-date"), [&] { (void)form.editDate(fields.date); }) &&
+    bool ok =
+        savePicker(form, folder, QStringLiteral("quick-amount"), [&] { return form.editAmount(fields); });
+    ok = savePicker(form, folder, QStringLiteral("quick-date"), [&] { return form.editDate(fields.date); }) &&
          ok;
     form.resize(320, 240);
-    ok = saveModal(form, folder, QStringLiteral("quick-date-landscape"),
-                   [&] { (void)form.editDate(fields.date); }) &&
+    ok = savePicker(form, folder, QStringLiteral("quick-date-landscape"),
+                    [&] { return form.editDate(fields.date); }) &&
          ok;
     form.resize(240, 320);
     // The wizard's own panels: the type list with "Custom", and the note.
@@ -187,7 +203,9 @@ bool saveListEditor(tallyfox::ListEditorForm& form, const QString& folder)
     return ok;
 }
 
-// The overview on its report and on the expense types' month table.
+// The overview on its report, on the expense types' month table and on its charts: the months' bars (in
+// portrait and landscape), the expense types' ring of a year and of the month a tap on its bars chose, and
+// the payment methods' ring in "Expenses only".
 bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
 {
     bool ok = false;
@@ -196,10 +214,53 @@ bool saveOverview(tallyfox::OverviewForm& form, const QString& folder)
         ok = save(form, folder, QStringLiteral("overview-report"));
         form.chooseView(tallyfox::OverviewView::ExpenseTypes);
         ok = save(form, folder, QStringLiteral("overview-table")) && ok;
+        form.chooseView(tallyfox::OverviewView::Charts);
+        tallyfox::ChartPanel& charts = *form.charts();
+        charts.chooseKind(tallyfox::ChartKind::Months);
+        ok = save(form, folder, QStringLiteral("overview-chart-months")) && ok;
+        form.resize(320, 240);
+        ok = save(form, folder, QStringLiteral("overview-chart-months-landscape")) && ok;
+        form.resize(240, 320);
+        charts.chooseKind(tallyfox::ChartKind::ExpenseTypes);
+        ok = save(form, folder, QStringLiteral("overview-chart-types")) && ok;
+        charts.showMonth(charts.shownSpan().last() - 1);
+        ok = save(form, folder, QStringLiteral("overview-chart-month")) && ok;
+        form.findChild<QComboBox*>(QStringLiteral("modeChoice"))->setCurrentIndex(1);
+        charts.chooseKind(tallyfox::ChartKind::PaymentMethods);
+        ok = save(form, folder, QStringLiteral("overview-chart-methods")) && ok;
+        form.findChild<QComboBox*>(QStringLiteral("modeChoice"))->setCurrentIndex(0);
+        charts.choosePeriod(0);
+        charts.chooseKind(tallyfox::ChartKind::Months);
         form.chooseView(tallyfox::OverviewView::Overview);
         form.closeWith(tallyfox::FormBase::kResultOk);
     });
     form.showOverview();
+    return ok;
+}
+
+// The import form on a small statement whose dates read either way, on its preview and its columns.
+bool saveImport(tallyfox::ImportForm& form, const QString& sandbox, const QString& folder)
+{
+    const QString statement = sandbox + QStringLiteral("/statement.csv");
+    QFile file(statement);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("Date,Payee,Category,Amount,Memo\n"
+               "1/3/2023,Corner Cafe,Coffee,-3.50,\"flat white, to go\"\n"
+               "1/4/2023,ACME Corp,Salary,\"2,500.00\",January pay\n"
+               "1/5/2023,Hardware Store,Home,(42.10),\"paint\nbrushes\"\n"
+               "1/6/2023,Landlord,Rent,\"-1,200.00\",\n"
+               "1/7/2023,Market,Groceries,,no amount here\n"
+               "2/1/2023,Friend,Gift,25,\n");
+    file.close();
+    if (!form.open(statement))
+        return false;
+    form.show();
+    bool ok = save(form, folder, QStringLiteral("import-preview"));
+    if (auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("importTabs")))
+        tabs->setCurrentIndex(1);
+    ok = save(form, folder, QStringLiteral("import-columns")) && ok;
+    form.hide();
     return ok;
 }
 
@@ -264,5 +325,6 @@ int main(int argc, char* argv[])
     ok = saveListEditor(forms.listEditor(), out) && ok;
     ok = saveOverview(forms.overview(), out) && ok;
     ok = saveOptionsPages(forms.options(), out) && ok;
+    ok = saveImport(forms.importer(), sandbox.path(), out) && ok;
     return ok ? 0 : 1;
 }

@@ -42,7 +42,6 @@ public:
     bool tap(int x, int y, int width, int height, DigitAmount& value, bool increase9Is0) const;
 
     [[nodiscard]] const Boundaries& boundaries() const { return m_boundaries; }
-    [[nodiscard]] bool hasPainted() const { return m_painted; }
 
 private:
     Boundaries m_boundaries{};

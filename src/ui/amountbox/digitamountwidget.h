@@ -24,8 +24,6 @@ public:
     // Whether a digit wraps within itself (9 + 1 gives 0) instead of carrying.
     void setIncrease9Is0(bool wraps) { m_increase9Is0 = wraps; }
     [[nodiscard]] bool increase9Is0() const { return m_increase9Is0; }
-    // The columns as last painted, which taps are measured against.
-    [[nodiscard]] const DigitAmountBox& box() const { return m_box; }
 
 Q_SIGNALS:
     // The amount, the columns or the decimals changed, by a tap, a key or a paint that had to show more.
@@ -60,6 +58,7 @@ private:
 
     DigitAmount m_value;
     bool m_increase9Is0 = false;
+    // The columns as last painted, which taps are measured against.
     DigitAmountBox m_box;
     // The number being typed, with "." for the separator; only while m_typing.
     QString m_typed;

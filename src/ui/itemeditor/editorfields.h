@@ -57,6 +57,9 @@ enum class PickTarget
     return fields.type;
 }
 
+// What marks the values that come from the entries in the pick lists, after the lists' own items.
+inline constexpr auto kFromEntriesCaption = u"From the entries";
+
 [[nodiscard]] inline const QStringList& pickItems(const EditorFields& fields, PickTarget target)
 {
     switch (target) {
@@ -70,6 +73,23 @@ enum class PickTarget
         return fields.lists.intendedSources;
     }
     return fields.lists.expenseTypes;
+}
+
+// The values from the entries offered after a pick target's own items.
+[[nodiscard]] inline const QStringList& pickEntryItems(const EditorFields& fields, PickTarget target)
+{
+    const EntryPicks& picks = fields.lists.fromEntries;
+    switch (target) {
+    case PickTarget::Type:
+        return picks.expenseTypes;
+    case PickTarget::Currency:
+        return picks.currencies;
+    case PickTarget::PaidWith:
+        return picks.paymentMethods;
+    case PickTarget::IntendedSource:
+        return picks.intendedSources;
+    }
+    return picks.expenseTypes;
 }
 
 } // namespace tallyfox

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <initializer_list>
+#include <utility>
 
 namespace tallyfox {
 
@@ -30,7 +32,7 @@ constexpr double kFingerAmountLimit = 1000000.0;
 
 ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent)
     : FormBase(QStringLiteral("New item"), parent), m_session(session), m_quickEntry(quickEntry),
-      m_controls(std::make_unique<ItemFormControls>(*this))
+      m_controls(std::make_unique<ItemFormControls>(*this)), m_closeTimer(this)
 {
     setObjectName(QStringLiteral("itemForm"));
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
@@ -38,6 +40,7 @@ ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent
     m_controls->setLocale(m_session.state().locale.locale());
     m_controls->arrange(false);
     m_controls->amountBox->installEventFilter(this);
+    m_closeTimer.setObjectName(QStringLiteral("closeTimer"));
     m_closeTimer.setSingleShot(true);
     m_closeTimer.setInterval(100);
     connectControls();
@@ -166,13 +169,27 @@ void ItemForm::runModal()
 
 void ItemForm::loadPickLists()
 {
-    PickLists loaded{{}, {}, {}, {}};
+    PickLists loaded{{}, {}, {}, {}, {}};
     tallyfox::loadPickLists(m_session, loaded);
+    // The values from the entries are found against the lists as they will show.
+    PickLists shown = m_lists;
+    for (auto [list, section] : {std::pair{&shown.currencies, &loaded.currencies},
+                                 std::pair{&shown.expenseTypes, &loaded.expenseTypes},
+                                 std::pair{&shown.intendedSources, &loaded.intendedSources},
+                                 std::pair{&shown.paymentMethods, &loaded.paymentMethods}}) {
+        if (!section->isEmpty())
+            *list = *section;
+    }
+    addEntryValues(m_session.state().entries, shown);
+    m_lists.fromEntries = shown.fromEntries;
+    const EntryPicks& picks = m_lists.fromEntries;
     ItemFormControls& c = *m_controls;
-    ItemFormControls::replaceItems(c.currency, m_lists.currencies, loaded.currencies);
-    ItemFormControls::replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes);
-    ItemFormControls::replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources);
-    ItemFormControls::replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods);
+    ItemFormControls::replaceItems(c.currency, m_lists.currencies, loaded.currencies, picks.currencies);
+    ItemFormControls::replaceItems(c.type, m_lists.expenseTypes, loaded.expenseTypes, picks.expenseTypes);
+    ItemFormControls::replaceItems(c.source, m_lists.intendedSources, loaded.intendedSources,
+                                   picks.intendedSources);
+    ItemFormControls::replaceItems(c.paidWith, m_lists.paymentMethods, loaded.paymentMethods,
+                                   picks.paymentMethods);
 }
 
 void ItemForm::applyFingerMode()

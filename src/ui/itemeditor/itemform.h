@@ -35,10 +35,6 @@ public:
     void applyFields(const EditorFields& fields);
 
     [[nodiscard]] bool isEditing() const { return m_editing; }
-    // The amount is taken with the painted digit-column box rather than the plain field.
-    [[nodiscard]] bool isFingerMode() const { return m_fingerMode; }
-    // Due to accept the form at the next tick of its timer, once the quick entry has closed.
-    [[nodiscard]] bool isClosePending() const { return m_closePending; }
 
     void done(int result) override;
 
@@ -86,6 +82,7 @@ private:
     QDateTime m_date;
     bool m_editing = false;
     int m_entryIndex = -1;
+    // The amount is taken with the painted digit-column box rather than the plain field.
     bool m_fingerMode = false;
     // The painted box's amount; kept apart from the box for an amount too large for it.
     double m_amount = 0.0;
@@ -97,6 +94,7 @@ private:
     bool m_quickKey = false;
     // Set by the entry check: from then on the right soft key needs a type.
     bool m_typeRequired = false;
+    // Due to accept the form at the next tick of its timer, once the quick entry has closed.
     bool m_closePending = false;
     QTimer m_closeTimer;
 };

@@ -217,21 +217,40 @@ void ItemFormControls::showTexts(const EditorFields& fields)
 
 void ItemFormControls::showLists(const PickLists& lists)
 {
-    const auto show = [](QComboBox* box, const QStringList& items) {
+    const auto show = [](QComboBox* box, const QStringList& items, const QStringList& fromEntries) {
         const QString text = box->currentText();
-        box->clear();
-        box->addItems(items);
+        fillItems(box, items, fromEntries);
         setBoxText(box, text);
     };
-    show(currency, lists.currencies);
-    show(type, lists.expenseTypes);
-    show(source, lists.intendedSources);
-    show(paidWith, lists.paymentMethods);
+    const EntryPicks& picks = lists.fromEntries;
+    show(currency, lists.currencies, picks.currencies);
+    show(type, lists.expenseTypes, picks.expenseTypes);
+    show(source, lists.intendedSources, picks.intendedSources);
+    show(paidWith, lists.paymentMethods, picks.paymentMethods);
+}
+
+void ItemFormControls::fillItems(QComboBox* box, const QStringList& items, const QStringList& fromEntries)
+{
+    box->clear();
+    box->addItems(items);
+    if (fromEntries.isEmpty())
+        return;
+    box->insertSeparator(box->count());
+    QFont italic = box->font();
+    italic.setItalic(true);
+    const QString mark = QString::fromUtf16(kFromEntriesCaption);
+    for (const QString& value : fromEntries) {
+        box->addItem(value);
+        const int index = box->count() - 1;
+        box->setItemData(index, italic, Qt::FontRole);
+        box->setItemData(index, mark, Qt::ToolTipRole);
+    }
 }
 
 void ItemFormControls::setBoxText(QComboBox* box, const QString& text)
 {
-    const int index = box->findText(text);
+    // No text is no item, never the separator.
+    const int index = text.isEmpty() ? -1 : box->findText(text);
     box->setCurrentIndex(index);
     if (index < 0)
         box->setEditText(text);
@@ -239,13 +258,17 @@ void ItemFormControls::setBoxText(QComboBox* box, const QString& text)
     box->lineEdit()->setCursorPosition(0);
 }
 
-void ItemFormControls::replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded)
+void ItemFormControls::replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded,
+                                    const QStringList& fromEntries)
 {
-    if (loaded.isEmpty())
+    if (loaded.isEmpty()) {
+        const QString text = box->currentText();
+        fillItems(box, shown, fromEntries);
+        setBoxText(box, text);
         return;
+    }
     shown = loaded;
-    box->clear();
-    box->addItems(loaded);
+    fillItems(box, shown, fromEntries);
     box->setCurrentIndex(-1);
 }
 

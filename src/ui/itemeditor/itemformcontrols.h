@@ -38,9 +38,12 @@ struct ItemFormControls
     void showLists(const PickLists& lists);
     // An item that matches is selected, so that the box's list shows it; any other text is kept as typed.
     static void setBoxText(QComboBox* box, const QString& text);
-    // A section of the defaults file replaces the box's items and empties it; a missing one (no lines)
-    // leaves both.
-    static void replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded);
+    // The list's own items, then, after a separator and in italics, the values from the entries.
+    static void fillItems(QComboBox* box, const QStringList& items, const QStringList& fromEntries);
+    // A section of the defaults file replaces the box's own items and empties it; a missing one (no
+    // lines) leaves both. Either way the values from the entries follow.
+    static void replaceItems(QComboBox* box, QStringList& shown, const QStringList& loaded,
+                             const QStringList& fromEntries);
 
     // The buttons that open the quick entry's pickers: shown only in finger mode.
     [[nodiscard]] QList<QWidget*> pickerButtons() const;

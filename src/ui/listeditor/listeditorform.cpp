@@ -1,6 +1,6 @@
 #include "ui/listeditor/listeditorform.h"
 
-#include "toolkit/qtprompts.h"
+#include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
 #include "ui/listeditor/editedlistview.h"
@@ -25,9 +25,9 @@ QPushButton* makeButton(const QString& caption, const QString& name)
 
 } // namespace
 
-ListEditorForm::ListEditorForm(QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), parent), m_panel(new ListEditPanel), m_main(new QWidget),
-      m_tree(new EditedListView(m_main)),
+ListEditorForm::ListEditorForm(Prompts& prompts, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), parent), m_prompts(prompts), m_panel(new ListEditPanel),
+      m_main(new QWidget), m_tree(new EditedListView(m_main)),
       m_edit(makeButton(QStringLiteral("Edit"), QStringLiteral("listEditButton"))),
       m_delete(makeButton(QStringLiteral("Delete"), QStringLiteral("listDeleteButton"))),
       m_makePrimary(makeButton(QStringLiteral("Make\nprimary"), QStringLiteral("listMakePrimaryButton"))),
@@ -297,7 +297,7 @@ void ListEditorForm::deleteRow()
     const int row = m_tree->selectedRow();
     if (!m_list.buttons(row).remove)
         return;
-    if (!prompts().question(this, QStringLiteral("Do you really want to delete this entry?")))
+    if (!m_prompts.question(this, QStringLiteral("Do you really want to delete this entry?")))
         return;
     m_list.removeRow(row);
     fillList();
@@ -316,12 +316,6 @@ void ListEditorForm::makePrimary()
 {
     if (m_list.makePrimary(m_tree->selectedRow()))
         fillList();
-}
-
-Prompts& ListEditorForm::prompts() const
-{
-    static QtPrompts qtPrompts;
-    return m_prompts ? *m_prompts : qtPrompts;
 }
 
 } // namespace tallyfox

@@ -20,10 +20,8 @@ class ListEditorForm : public FormBase
     Q_OBJECT
 
 public:
-    explicit ListEditorForm(QWidget* parent = nullptr);
-
-    // Where "Delete" asks its question; until set, Qt's message boxes.
-    void setPrompts(Prompts& prompts) { m_prompts = &prompts; }
+    // "Delete" asks its question through prompts.
+    explicit ListEditorForm(Prompts& prompts, QWidget* parent = nullptr);
 
     // Edits names, and with rates (not null) the currencies' rate texts beside them, row 0 being the
     // primary currency. True when the user chose "OK": the lists then hold the result.
@@ -32,7 +30,6 @@ public:
     // What editList does before the form appears: the working copy, the list, the buttons for the
     // orientation the form has now.
     void prepare(const QStringList& names, const QStringList* rates);
-    [[nodiscard]] const EditedList& workingList() const { return m_list; }
     [[nodiscard]] bool isEditing() const;
     // Opens a row in the edit panel, as "Edit" or a double tap does.
     void editRow(int row);
@@ -60,12 +57,11 @@ private:
     void deleteRow();
     void moveRow(int step);
     void makePrimary();
-    Prompts& prompts() const;
 
+    Prompts& m_prompts;
     EditedList m_list;
     int m_editRow = -1;
     bool m_editIsNew = false;
-    Prompts* m_prompts = nullptr;
     ListEditPanel* m_panel;
     QWidget* m_main;
     EditedListView* m_tree;

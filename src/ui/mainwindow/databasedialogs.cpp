@@ -7,13 +7,16 @@ namespace tallyfox {
 namespace {
 
 const QString kDatabaseFilter = QStringLiteral("Tallyfox files|*.tfx|Text files|*.txt");
-const QString kTextFilter = QStringLiteral("Text files|*.txt|All files|*.*");
 
 } // namespace
 
 FileDialogOptions exportDialog(const QString& initialFolder)
 {
-    return {QStringLiteral("Export file"), kTextFilter, QStringLiteral("txt"), initialFolder, true};
+    // The name's extension chooses the format (exportFormatOfFile).
+    return {QStringLiteral("Export file"),
+            QStringLiteral("Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All "
+                           "files|*.*"),
+            QStringLiteral("txt"), initialFolder, true};
 }
 
 FileDialogOptions newDatabaseDialog(const QString& initialFolder)

@@ -6,6 +6,7 @@ namespace tallyfox {
 
 DatabaseWatcher::DatabaseWatcher(QObject* parent) : QObject(parent)
 {
+    setObjectName(QStringLiteral("databaseWatcher"));
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleTime);
     connect(&m_settle, &QTimer::timeout, this, &DatabaseWatcher::changed);

@@ -2,6 +2,7 @@
 
 #include "session/entrycells.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tallyfox {
@@ -23,7 +24,9 @@ Qt::Alignment columnAlignment(int column)
 
 EntryListModel::EntryListModel(const AppState& state, QObject* parent)
     : QAbstractTableModel(parent), m_state(state)
-{}
+{
+    setObjectName(QStringLiteral("entryListModel"));
+}
 
 int EntryListModel::rowCount(const QModelIndex& parent) const
 {
@@ -37,12 +40,13 @@ int EntryListModel::columnCount(const QModelIndex& parent) const
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_state.entryCount())
+    const int entry = index.isValid() ? entryAt(index.row()) : -1;
+    if (entry < 0)
         return {};
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return entryCellText(m_state, m_state.entries[index.row()], index.column());
+        return entryCellText(m_state, m_state.entries[entry], index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));
     default:
@@ -66,8 +70,30 @@ QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, in
 void EntryListModel::reset()
 {
     beginResetModel();
-    m_rows = m_state.quickEntryOnly ? 0 : m_state.entryCount();
+    m_rows =
+        m_state.quickEntryOnly ? 0 : (m_shown ? static_cast<int>(m_shown->size()) : m_state.entryCount());
     endResetModel();
+}
+
+int EntryListModel::entryAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return -1;
+    const int entry = m_shown ? (*m_shown)[size_t(row)] : row;
+    return entry < m_state.entryCount() ? entry : -1;
+}
+
+int EntryListModel::rowOf(int entry) const
+{
+    if (entry < 0 || entry >= m_state.entryCount())
+        return -1;
+    if (!m_shown)
+        return entry < m_rows ? entry : -1;
+    const auto found = std::lower_bound(m_shown->begin(), m_shown->end(), entry);
+    if (found == m_shown->end() || *found != entry)
+        return -1;
+    const int row = static_cast<int>(found - m_shown->begin());
+    return row < m_rows ? row : -1;
 }
 
 void EntryListModel::setPrimaryCaption(const QString& caption)

@@ -3,11 +3,14 @@
 #include "core/appstate.h"
 
 #include <QAbstractTableModel>
+#include <optional>
+#include <vector>
 
 namespace tallyfox {
 
-// The entries as the list shows them: one row per entry in array order, nine logical columns. Rows are
-// not copied: the view asks only for the cells it draws, and a refresh is one model reset.
+// The entries as the list shows them: one row per entry in array order (or per entry a filter lets
+// through, in the same order), nine logical columns. Rows are not copied: the view asks only for the cells
+// it draws, and a refresh or a new filter is one model reset.
 class EntryListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,12 +27,22 @@ public:
 
     // Rebuilds all rows from the entries (none while the run only adds one entry).
     void reset();
+    // The entries the rows show, by index, ascending; every entry when none are given. Takes effect at
+    // the next reset.
+    void setShownEntries(std::optional<std::vector<int>> entries) { m_shown = std::move(entries); }
+    [[nodiscard]] bool isFiltered() const { return m_shown.has_value(); }
+    [[nodiscard]] const std::optional<std::vector<int>>& shownEntries() const { return m_shown; }
+    // The index of the entry a row shows, or -1.
+    [[nodiscard]] int entryAt(int row) const;
+    // The row that shows an entry, or -1 when it is not shown.
+    [[nodiscard]] int rowOf(int entry) const;
     // The caption of the primary amount column: the primary currency's name.
     void setPrimaryCaption(const QString& caption);
 
 private:
     const AppState& m_state;
     int m_rows = 0;
+    std::optional<std::vector<int>> m_shown;
     QString m_primaryCaption = QStringLiteral("EUR");
 };
 

@@ -40,6 +40,7 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
     : QTableView(parent), m_model(model), m_longPress(new LongPress(this))
 {
     setObjectName(QStringLiteral("entryList"));
+    m_longPress->setObjectName(QStringLiteral("longPress"));
     setModel(model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -83,7 +84,7 @@ EntryListView::EntryListView(EntryListModel* model, QWidget* parent)
         header->setMinimumHeight(ProgramStyle::kTouchHeight);
     m_longPress->followScroller(QScroller::scroller(viewport()));
     connect(m_longPress, &LongPress::held, this,
-            [this](QPoint at) { Q_EMIT listMenuRequested(viewport()->mapToGlobal(at)); });
+            [this](QPoint at) { requestMenu(at, viewport()->mapToGlobal(at)); });
 }
 
 int EntryListView::selectedRow() const
@@ -100,6 +101,35 @@ int EntryListView::selectedRow() const
 void EntryListView::selectRow(int row)
 {
     QTableView::selectRow(row);
+}
+
+int EntryListView::selectedEntry() const
+{
+    return m_model->entryAt(selectedRow());
+}
+
+void EntryListView::selectEntry(int entry)
+{
+    const int row = rowOfEntry(entry);
+    if (row < 0) {
+        clearSelection();
+        return;
+    }
+    scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+    selectRow(row);
+}
+
+int EntryListView::rowOfEntry(int entry) const
+{
+    return m_model->rowOf(entry);
+}
+
+void EntryListView::requestMenu(const QPoint& at, const QPoint& globalPosition)
+{
+    const QModelIndex index = indexAt(at);
+    m_menuEntry = index.isValid() ? m_model->entryAt(index.row()) : -1;
+    m_menuColumn = index.isValid() ? index.column() : -1;
+    Q_EMIT listMenuRequested(globalPosition);
 }
 
 void EntryListView::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -236,7 +266,7 @@ void EntryListView::contextMenuEvent(QContextMenuEvent* event)
     const QModelIndex index = indexAt(event->pos());
     if (index.isValid())
         selectRow(index.row());
-    Q_EMIT listMenuRequested(event->globalPos());
+    requestMenu(event->pos(), event->globalPos());
 }
 
 } // namespace tallyfox

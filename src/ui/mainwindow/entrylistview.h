@@ -23,6 +23,16 @@ public:
     // The first selected row, or -1.
     [[nodiscard]] int selectedRow() const;
     void selectRow(int row);
+    // The index of the entry the selected row shows, or -1; rows and entries differ while a filter is on.
+    [[nodiscard]] int selectedEntry() const;
+    // Selects the entry's row and brings it into view; clears the selection when the entry is not shown.
+    void selectEntry(int entry);
+    // The row that shows the entry, or -1.
+    [[nodiscard]] int rowOfEntry(int entry) const;
+    // The entry and the list column of the cell that the list menu was last asked for on; -1 when it was
+    // asked for below the rows.
+    [[nodiscard]] int menuEntry() const { return m_menuEntry; }
+    [[nodiscard]] int menuColumn() const { return m_menuColumn; }
 
     // Stored widths (device-independent pixels), applied as start-up reads them.
     void applyWidths(const ColumnArray<int>& widths);
@@ -39,11 +49,6 @@ public:
     // entry commands act on.
     void revealRow(int row);
 
-    // Runs from a press on a row until the list menu opens; a release, a move or a drag of the list
-    // stops it.
-    [[nodiscard]] QTimer& longPressTimer() { return m_longPress->timer(); }
-    [[nodiscard]] LongPress& longPress() { return *m_longPress; }
-
 Q_SIGNALS:
     void rowDoubleTapped(int row);
     void headerTapped(int column);
@@ -58,6 +63,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void requestMenu(const QPoint& at, const QPoint& globalPosition);
     [[nodiscard]] int columnWidth(int column) const;
     [[nodiscard]] int lastVisibleSection() const;
     // The width a column is given, at least what its fixed-form texts need.
@@ -67,6 +73,8 @@ private:
     // Each column's width as set, by logical column: the last one may show wider to fill the window.
     std::array<int, kListColumnCount> m_widths{};
     LongPress* m_longPress;
+    int m_menuEntry = -1;
+    int m_menuColumn = -1;
 };
 
 } // namespace tallyfox

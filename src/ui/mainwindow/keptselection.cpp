@@ -22,10 +22,10 @@ bool storedAlike(const Expense& a, const Expense& b)
 } // namespace
 
 KeptSelection::KeptSelection(const EntryListView& list, const AppState& state)
-    : m_row(list.selectedRow()), m_scroll(list.verticalScrollBar()->value())
+    : m_entryIndex(list.selectedEntry()), m_scroll(list.verticalScrollBar()->value())
 {
-    if (m_row >= 0 && m_row < state.entryCount())
-        m_entry = state.entries[m_row];
+    if (m_entryIndex >= 0 && m_entryIndex < state.entryCount())
+        m_entry = state.entries[m_entryIndex];
 }
 
 void KeptSelection::restore(EntryListView& list, const AppState& state) const
@@ -35,7 +35,7 @@ void KeptSelection::restore(EntryListView& list, const AppState& state) const
     list.verticalScrollBar()->setValue(m_scroll);
     if (!m_entry)
         return;
-    const int row = findStoredEntry(state.entries, *m_entry, m_row);
+    const int row = list.rowOfEntry(findStoredEntry(state.entries, *m_entry, m_entryIndex));
     if (row >= 0)
         list.selectRow(row);
     else

@@ -25,7 +25,7 @@ public:
 
 private:
     std::optional<Expense> m_entry;
-    int m_row = -1;
+    int m_entryIndex = -1;
     int m_scroll = 0;
 };
 

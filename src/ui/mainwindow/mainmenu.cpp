@@ -1,6 +1,7 @@
 #include "ui/mainwindow/mainmenu.h"
 
 #include "core/settings.h"
+#include "toolkit/fingerscrolling.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,6 +42,9 @@ MainMenu::MainMenu(QWidget* parent)
     saveDatabaseAs = addItem(file, QStringLiteral("Save as..."), "saveDatabaseAsAction",
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
+    importData =
+        addItem(file, QStringLiteral("Import..."), "importDataAction", QKeySequence(Qt::CTRL | Qt::Key_I));
+    parent->addAction(importData);
     exportData = addItem(file, QStringLiteral("Export data..."), "exportDataAction",
                          QKeySequence(Qt::CTRL | Qt::Key_E));
 
@@ -71,13 +75,41 @@ MainMenu::MainMenu(QWidget* parent)
         addItem(m_menu, QStringLiteral("Edit entry"), "editEntryAction", QKeySequence(Qt::Key_Return));
     m_menu->setDefaultAction(editEntry);
 
+    m_menu->addSeparator();
+    undo = addItem(m_menu, QStringLiteral("Undo"), "undoAction", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo =
+        addItem(m_menu, QStringLiteral("Redo"), "redoAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+
     listEditEntry = addItem(m_listMenu, QStringLiteral("Edit entry"), "listEditEntryAction");
     listDeleteEntry = addItem(m_listMenu, QStringLiteral("Delete entry"), "listDeleteEntryAction");
+    listShowOnly = addItem(m_listMenu, QStringLiteral("Show only"), "listShowOnlyAction");
+    listShowOnly->setVisible(false);
     m_listMenu->setDefaultAction(listEditEntry);
 
     // The menu's shortcuts work while the menu is closed.
-    for (QAction* action : {exit, openDatabase, saveDatabaseAs, exportData, deleteEntry, editEntry})
+    for (QAction* action :
+         {exit, openDatabase, saveDatabaseAs, exportData, deleteEntry, editEntry, undo, redo})
         parent->addAction(action);
+    // A phone has no keys to name, and the room they take would push the menu off its screen.
+    if (fingerscrolling::isOnPhone(*parent)) {
+        QList<QMenu*> menus = m_menu->findChildren<QMenu*>();
+        menus << m_menu;
+        for (QMenu* menu : menus) {
+            for (QAction* action : menu->actions())
+                action->setShortcutVisibleInContextMenu(false);
+        }
+    }
+}
+
+void MainMenu::updateHistory(const QString& undoText, bool canUndo, const QString& redoText, bool canRedo)
+{
+    // An "&" of an entry's type is shown, not taken for the item's key.
+    undo->setText(QString(undoText).replace(u'&', QStringLiteral("&&")));
+    undo->setEnabled(canUndo);
+    redo->setText(QString(redoText).replace(u'&', QStringLiteral("&&")));
+    redo->setEnabled(canRedo);
 }
 
 void MainMenu::update(bool rowSelected, const Settings& settings)

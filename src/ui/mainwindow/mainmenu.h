@@ -25,6 +25,8 @@ public:
     // Enablement and check marks: the entry commands need a selected row; the key in use carries a mark
     // only while entries are sorted automatically.
     void update(bool rowSelected, const Settings& settings);
+    // "Undo delete Lunch 12.50" and "Redo …", enabled when there is something to take back or make again.
+    void updateHistory(const QString& undoText, bool canUndo, const QString& redoText, bool canRedo);
 
     // The Sort menu's item for a key.
     [[nodiscard]] QAction* sortKeyAction(SortKey key) const { return m_sortKeyActions[sortKeyNumber(key)]; }
@@ -38,12 +40,17 @@ public:
     QAction* openDatabase = nullptr;
     QAction* saveDatabaseAs = nullptr;
     QAction* exportData = nullptr;
+    QAction* importData = nullptr;
     QAction* autoSort = nullptr;
     QAction* reverseOrder = nullptr;
     QAction* deleteEntry = nullptr;
     QAction* editEntry = nullptr;
     QAction* listEditEntry = nullptr;
     QAction* listDeleteEntry = nullptr;
+    // "Show only …" with the value of the cell the list menu was opened on; hidden on other cells.
+    QAction* listShowOnly = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
 
 private:
     QMenu* m_menu;

@@ -23,13 +23,6 @@ public:
     [[nodiscard]] const ColumnArrangement& arrangement() const { return m_arrangement; }
     void arrange(bool landscape);
 
-    [[nodiscard]] QListWidget* visibleList() const { return m_visible; }
-    [[nodiscard]] QListWidget* hiddenList() const { return m_hidden; }
-    [[nodiscard]] QPushButton* upButton() const { return m_up; }
-    [[nodiscard]] QPushButton* downButton() const { return m_down; }
-    [[nodiscard]] QPushButton* hideButton() const { return m_hide; }
-    [[nodiscard]] QPushButton* showButton() const { return m_show; }
-
     void moveUp();
     void moveDown();
     void hideSelected();

@@ -34,13 +34,6 @@ public:
     void changeLocation();
     void editList(GeneralPage::List list);
 
-    [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
-    [[nodiscard]] GeneralPage* generalPage() const { return m_general; }
-    [[nodiscard]] FingerPage* fingerPage() const { return m_finger; }
-    [[nodiscard]] ColumnsPage* columnsPage() const { return m_columns; }
-    // The working copy: what Save stores besides the controls' values.
-    [[nodiscard]] const OptionsEdit& edit() const { return m_edit; }
-
 protected:
     void orientationChanged(bool landscape) override;
 
@@ -54,6 +47,7 @@ private:
     GeneralPage* m_general;
     FingerPage* m_finger;
     ColumnsPage* m_columns;
+    // The working copy: what Save stores besides the controls' values.
     OptionsEdit m_edit;
 };
 

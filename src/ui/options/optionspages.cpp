@@ -68,6 +68,9 @@ QCheckBox* wrappedBox(const QString& text, const char* name, QWidget* page, int 
 // The list buttons and the column buttons change places with the orientation.
 constexpr std::array<Spot, 4> kListPortrait = {{{2, 162}, {118, 162}, {2, 199}, {118, 199}}};
 constexpr std::array<Spot, 4> kListLandscape = {{{190, 42}, {190, 72}, {190, 102}, {190, 132}}};
+// Below the list buttons; beside the receipt number's row when they move to the right.
+constexpr Spot kMonthLinePortrait = {5, 233};
+constexpr Spot kMonthLineLandscape = {5, 160};
 
 } // namespace
 
@@ -75,7 +78,8 @@ GeneralPage::GeneralPage(QWidget* parent)
     : QWidget(parent), m_location(new QLabel),
       m_changeLocation(new QPushButton(QStringLiteral("Change location"))), m_receipt(new QLineEdit),
       m_enableLogging(new QCheckBox(QStringLiteral("Enable logging"))),
-      m_incomeIsPositive(new QCheckBox(QStringLiteral("Show income as positive")))
+      m_incomeIsPositive(new QCheckBox(QStringLiteral("Show income as positive"))),
+      m_showMonthLine(new QCheckBox(QStringLiteral("Show this month's totals")))
 {
     setObjectName(QStringLiteral("generalPage"));
     auto* locationCaption = new QLabel(QStringLiteral("Setting files location:"));
@@ -104,6 +108,8 @@ GeneralPage::GeneralPage(QWidget* parent)
         putOnPage(m_lists[i], this, kListPortrait[i].x, kListPortrait[i].y, 114, 27);
         connect(m_lists[i], &QPushButton::clicked, this, [this, i] { Q_EMIT listClicked(List(i)); });
     }
+    m_showMonthLine->setObjectName(QStringLiteral("showMonthLineBox"));
+    putOnPage(m_showMonthLine, this, kMonthLinePortrait.x, kMonthLinePortrait.y, 185, 19);
     connect(m_changeLocation, &QPushButton::clicked, this, &GeneralPage::changeLocationClicked);
 
     setTabOrder(m_changeLocation, m_receipt);
@@ -112,6 +118,7 @@ GeneralPage::GeneralPage(QWidget* parent)
     setTabOrder(m_incomeIsPositive, m_lists[0]);
     for (size_t i = 1; i < m_lists.size(); ++i)
         setTabOrder(m_lists[i - 1], m_lists[i]);
+    setTabOrder(m_lists.back(), m_showMonthLine);
 }
 
 void GeneralPage::load(const OptionsEdit& edit)
@@ -120,6 +127,7 @@ void GeneralPage::load(const OptionsEdit& edit)
     m_receipt->setText(QString::number(edit.nextReceiptNumber));
     m_enableLogging->setChecked(edit.enableLogging);
     m_incomeIsPositive->setChecked(edit.incomeIsPositive);
+    m_showMonthLine->setChecked(edit.showMonthLine);
 }
 
 void GeneralPage::store(OptionsEdit& edit) const
@@ -127,6 +135,7 @@ void GeneralPage::store(OptionsEdit& edit) const
     edit.nextReceiptNumber = receiptNumberFromText(m_receipt->text());
     edit.enableLogging = m_enableLogging->isChecked();
     edit.incomeIsPositive = m_incomeIsPositive->isChecked();
+    edit.showMonthLine = m_showMonthLine->isChecked();
 }
 
 void GeneralPage::showLocation(const QString& location)
@@ -141,6 +150,7 @@ void GeneralPage::arrange(bool landscape)
 {
     for (size_t i = 0; i < m_lists.size(); ++i)
         moveOnPage(m_lists[i], landscape ? kListLandscape[i] : kListPortrait[i]);
+    moveOnPage(m_showMonthLine, landscape ? kMonthLineLandscape : kMonthLinePortrait);
 }
 
 FingerPage::FingerPage(QWidget* parent)

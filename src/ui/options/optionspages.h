@@ -13,8 +13,9 @@ namespace tallyfox {
 
 struct OptionsEdit;
 
-// The options' first page: the settings folder, the receipt number, two settings and the four list
-// buttons. Controls are placed in device-independent pixels on the page.
+// The options' first page: the settings folder, the receipt number, two settings, the four list
+// buttons and whether the main window shows this month's line. Controls are placed in device-independent
+// pixels on the page.
 class GeneralPage : public QWidget
 {
     Q_OBJECT
@@ -35,10 +36,6 @@ public:
     void showLocation(const QString& location);
     void arrange(bool landscape);
 
-    [[nodiscard]] QPushButton* changeLocationButton() const { return m_changeLocation; }
-    [[nodiscard]] QPushButton* listButton(List list) const { return m_lists[size_t(list)]; }
-    [[nodiscard]] QLineEdit* receiptEdit() const { return m_receipt; }
-
 Q_SIGNALS:
     void changeLocationClicked();
     void listClicked(List list);
@@ -50,6 +47,7 @@ private:
     QCheckBox* m_enableLogging;
     QCheckBox* m_incomeIsPositive;
     std::array<QPushButton*, 4> m_lists{};
+    QCheckBox* m_showMonthLine;
 };
 
 // The second page: the finger-friendly settings and which steps the quick entry asks.
@@ -64,13 +62,11 @@ public:
     void store(OptionsEdit& edit) const;
     void arrange(bool landscape);
 
-    // The box of a quick entry step, by its place among the settings' seven flags.
-    [[nodiscard]] QCheckBox* quickStepBox(int flag) const { return m_quickSteps[size_t(flag)]; }
-
 private:
     QCheckBox* m_fingerFriendly;
     QCheckBox* m_startWithQuick;
     QGroupBox* m_quickGroup;
+    // The box of each quick entry step, by its place among the settings' seven flags.
     std::array<QCheckBox*, 7> m_quickSteps{};
     QCheckBox* m_increase9Is0;
     QCheckBox* m_skipOverview;

@@ -1,16 +1,22 @@
 #include "ui/overview/overviewform.h"
 
 #include "money/overviewreport.h"
+#include "platform/filesystem.h"
 #include "session/session.h"
 #include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
+#include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
+#include "ui/overview/chartpanel.h"
+#include "ui/overview/chartpicture.h"
+#include "ui/overview/chartview.h"
 #include "ui/overview/monthtablemodel.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,7 +35,9 @@ constexpr int kNumberColumnWidth = 50;
 constexpr int kTablePixelSize = 12;
 
 constexpr OverviewView kViews[] = {OverviewView::Overview, OverviewView::ExpenseTypes,
-                                   OverviewView::IntendedSources, OverviewView::PaymentMethods};
+                                   OverviewView::IntendedSources, OverviewView::PaymentMethods,
+                                   OverviewView::Charts};
+constexpr int kViewCount = 5;
 
 bool isCopyKey(const QEvent* event)
 {
@@ -39,11 +47,12 @@ bool isCopyKey(const QEvent* event)
 
 } // namespace
 
-OverviewForm::OverviewForm(Session& session, QWidget* parent)
-    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session),
+OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
+    : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
       m_model(new MonthTableModel(m_monthTable, this)), m_textBox(new QPlainTextEdit),
       m_tablePanel(new QWidget), m_currencyBox(new QComboBox(m_tablePanel)),
-      m_modeBox(new QComboBox(m_tablePanel)), m_table(new QTableView(m_tablePanel)), m_menu(new QMenu(this))
+      m_modeBox(new QComboBox(m_tablePanel)), m_table(new QTableView(m_tablePanel)),
+      m_charts(new ChartPanel(session.state(), session.clock(), m_tablePanel)), m_menu(new QMenu(this))
 {
     setObjectName(QStringLiteral("overviewForm"));
     setFillsContent(true);
@@ -59,6 +68,7 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
     m_modeBox->addItems(modeChoiceItems());
     m_table->setObjectName(QStringLiteral("monthTable"));
+    m_menu->setObjectName(QStringLiteral("overviewMenu"));
     m_table->setModel(m_model);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -77,16 +87,21 @@ OverviewForm::OverviewForm(Session& session, QWidget* parent)
     m_modeBox->setGeometry(kChoiceWidth, 0, kChoiceWidth, kChoiceHeight);
     setTabOrder(m_currencyBox, m_modeBox);
     setTabOrder(m_modeBox, m_table);
+    setTabOrder(m_table, m_charts);
+    connect(m_charts, &ChartPanel::entriesRequested, this, &OverviewForm::entriesRequested);
     content()->installEventFilter(this);
     m_textBox->installEventFilter(this);
     m_table->installEventFilter(this);
+    m_charts->view()->installEventFilter(this);
 
     QAction* copy =
         m_menu->addAction(QStringLiteral("Copy to clipboard"), this, &OverviewForm::copyToClipboard);
     copy->setObjectName(QStringLiteral("copyToClipboard"));
+    m_saveAs = m_menu->addAction(QStringLiteral("Save as..."), this, &OverviewForm::saveChartAs);
+    m_saveAs->setObjectName(QStringLiteral("saveChartAs"));
     m_menu->addSeparator();
-    // The tables from the last to the first, then the report, as the menu lists them.
-    for (int i = 3; i >= 0; --i) {
+    // The charts, the tables from the last to the first, then the report.
+    for (int i = kViewCount - 1; i >= 0; --i) {
         const OverviewView view = kViews[i];
         QAction* action = m_menu->addAction(viewMenuText(view), this, [this, view] { chooseView(view); });
         action->setCheckable(true);
@@ -140,6 +155,7 @@ void OverviewForm::release()
     m_model->beginChange();
     m_monthTable = MonthTable();
     m_model->endChange();
+    m_charts->release();
 }
 
 void OverviewForm::chooseView(OverviewView view)
@@ -157,13 +173,20 @@ void OverviewForm::showCurrentView()
 {
     placeControls();
     const bool table = isTableView(m_view);
-    m_textBox->setVisible(!table);
-    m_tablePanel->setVisible(table);
-    for (int i = 0; i < 4; ++i)
+    const bool charts = m_view == OverviewView::Charts;
+    m_textBox->setVisible(!table && !charts);
+    m_tablePanel->setVisible(table || charts);
+    m_table->setVisible(table);
+    m_charts->setVisible(charts);
+    m_saveAs->setEnabled(charts);
+    for (int i = 0; i < kViewCount; ++i)
         m_viewActions[i]->setChecked(kViews[i] == m_view);
     if (table) {
         fillTable();
         m_table->setFocus();
+    } else if (charts) {
+        fillTable();
+        m_charts->setFocus();
     } else {
         setBoxText(buildOverviewText(m_session.state(), m_session.clock()));
         m_textBox->setFocus();
@@ -172,6 +195,8 @@ void OverviewForm::showCurrentView()
 
 void OverviewForm::fillTable()
 {
+    if (m_view == OverviewView::Charts)
+        m_charts->showChart(m_currencyBox->currentIndex(), m_modeBox->currentIndex());
     if (!isTableView(m_view))
         return;
     m_model->beginChange();
@@ -196,12 +221,34 @@ void OverviewForm::setBoxText(const QString& text)
 
 void OverviewForm::copyToClipboard()
 {
+    if (m_view == OverviewView::Charts) {
+        QGuiApplication::clipboard()->setImage(m_charts->view()->picture());
+        return;
+    }
     if (isTableView(m_view))
         setBoxText(monthTableText(m_monthTable));
     if (m_boxText.isEmpty())
         QGuiApplication::clipboard()->clear();
     else
         setClipboardText(m_boxText);
+}
+
+void OverviewForm::saveChartAs()
+{
+    if (m_view != OverviewView::Charts)
+        return;
+    const FileDialogOptions dialog{QStringLiteral("Save chart as"),
+                                   QStringLiteral("PNG images|*.png|SVG images|*.svg"), QStringLiteral("png"),
+                                   QFileInfo(m_session.state().databasePath).absolutePath() + u'/', true};
+    const std::optional<QString> path = m_prompts.saveFile(this, dialog);
+    if (!path)
+        return;
+    const ChartImageFormat format = chartpicture::formatOfFileName(*path).value_or(ChartImageFormat::Png);
+    const QByteArray bytes = m_charts->view()->encoded(format);
+    m_session.report(
+        writeFileAtomically(*path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); }));
+    for (const QString& message : m_session.takeMessages())
+        m_prompts.message(this, message);
 }
 
 void OverviewForm::placeControls()
@@ -211,6 +258,7 @@ void OverviewForm::placeControls()
     m_tablePanel->setGeometry(0, 0, area.width(), area.height());
     m_table->setGeometry(-1, kChoiceHeight - 1, std::max(0, area.width() - 4),
                          std::max(0, area.height() - (kChoiceHeight + 4)));
+    m_charts->setGeometry(0, kChoiceHeight, area.width(), std::max(0, area.height() - kChoiceHeight));
 }
 
 void OverviewForm::resizeEvent(QResizeEvent* event)
@@ -237,7 +285,8 @@ bool OverviewForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == content() && event->type() == QEvent::Resize) {
         placeControls();
-    } else if ((watched == m_textBox || watched == m_table) && isCopyKey(event)) {
+    } else if ((watched == m_textBox || watched == m_table || watched == m_charts->view()) &&
+               isCopyKey(event)) {
         // The box and the table would copy only their selection; Ctrl+C copies the whole view.
         copyToClipboard();
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "money/entrypick.h"
 #include "money/monthtable.h"
 #include "money/overviewchoices.h"
 #include "toolkit/formbase.h"
@@ -12,17 +13,19 @@ class QTableView;
 
 namespace tallyfox {
 
+class ChartPanel;
 class MonthTableModel;
+class Prompts;
 class Session;
 
-// Totals and month tables of the entries, converted to the primary currency, with a copy to the
-// clipboard.
+// Totals, month tables and charts of the entries, converted to the primary currency, with a copy to the
+// clipboard (a chart as a picture) and a chart saved as PNG or SVG.
 class OverviewForm : public FormBase
 {
     Q_OBJECT
 
 public:
-    explicit OverviewForm(Session& session, QWidget* parent = nullptr);
+    OverviewForm(Session& session, Prompts& prompts, QWidget* parent = nullptr);
     ~OverviewForm() override;
 
     // Builds the chosen view from the entries and shows the form.
@@ -35,18 +38,19 @@ public:
     void release();
     // A view item of the menu: a table view gets its columns anew, then the view is shown.
     void chooseView(OverviewView view);
-    // "Copy to clipboard": what is shown, as text.
+    // "Copy to clipboard": what is shown, as text, or the chart as a picture.
     void copyToClipboard();
+    // "Save as...": the chart shown, as a PNG or SVG file the user names.
+    void saveChartAs();
+
+    [[nodiscard]] ChartPanel* charts() const { return m_charts; }
 
     // The view shown now and at the next opening.
     [[nodiscard]] OverviewView view() const { return m_view; }
-    [[nodiscard]] QPlainTextEdit* textBox() const { return m_textBox; }
-    [[nodiscard]] QWidget* tablePanel() const { return m_tablePanel; }
-    [[nodiscard]] QTableView* table() const { return m_table; }
-    [[nodiscard]] QComboBox* currencyBox() const { return m_currencyBox; }
-    [[nodiscard]] QComboBox* modeBox() const { return m_modeBox; }
-    [[nodiscard]] QMenu* menu() const { return m_menu; }
-    [[nodiscard]] const MonthTable& monthTable() const { return m_monthTable; }
+
+Q_SIGNALS:
+    // A tap on a part of a chart: the main list is to show these entries.
+    void entriesRequested(const EntryPick& pick);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -60,6 +64,7 @@ private:
     void setBoxText(const QString& text);
 
     Session& m_session;
+    Prompts& m_prompts;
     OverviewView m_view = OverviewView::Overview;
     // Kept between openings, as the view is; the currency choice starts anew each time.
     int m_modeChoice = 0;
@@ -72,8 +77,10 @@ private:
     QComboBox* m_currencyBox;
     QComboBox* m_modeBox;
     QTableView* m_table;
+    ChartPanel* m_charts;
     QMenu* m_menu;
-    QAction* m_viewActions[4] = {};
+    QAction* m_saveAs = nullptr;
+    QAction* m_viewActions[5] = {};
 };
 
 } // namespace tallyfox

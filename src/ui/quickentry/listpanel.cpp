@@ -2,9 +2,9 @@
 
 #include "toolkit/fingerscrolling.h"
 #include "toolkit/programfont.h"
+#include "ui/itemeditor/editorfields.h"
 
 #include <QStyledItemDelegate>
-#include <algorithm>
 
 namespace tallyfox {
 
@@ -37,10 +37,15 @@ ListPanel::ListPanel(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fingerscrolling::enable(*this);
-    connect(this, &QListWidget::itemClicked, this, &ListPanel::chosen);
+    // The heading above the values from the entries is no choice.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item->flags().testFlag(Qt::ItemIsSelectable))
+            Q_EMIT chosen();
+    });
 }
 
-void ListPanel::fill(const QStringList& items, const QString& current, bool withCustom)
+void ListPanel::fill(const QStringList& items, const QStringList& fromEntries, const QString& current,
+                     bool withCustom)
 {
     clear();
     m_withCustom = withCustom;
@@ -48,15 +53,30 @@ void ListPanel::fill(const QStringList& items, const QString& current, bool with
         addItem(QString::fromUtf16(kCustom));
     const int firstItem = count();
     addItems(items);
+    int firstFromEntries = -1;
+    if (!fromEntries.isEmpty()) {
+        auto* heading = new QListWidgetItem(QString::fromUtf16(kFromEntriesCaption), this);
+        heading->setFlags(Qt::NoItemFlags);
+        heading->setTextAlignment(Qt::AlignCenter);
+        firstFromEntries = count();
+        QFont italic = font();
+        italic.setItalic(true);
+        for (const QString& value : fromEntries) {
+            auto* item = new QListWidgetItem(value, this);
+            item->setFont(italic);
+        }
+    }
     setCurrentRow(-1);
     int chosen = -1;
     if (current.isEmpty()) {
         chosen = withCustom ? 0 : -1;
+    } else if (const qsizetype own = items.indexOf(current); own >= 0) {
+        chosen = firstItem + int(own);
+    } else if (const qsizetype fromData = fromEntries.indexOf(current); fromData >= 0) {
+        chosen = firstFromEntries + int(fromData);
     } else {
-        chosen = int(items.indexOf(current));
-        if (chosen < 0)
-            insertItem(firstItem, current);
-        chosen = firstItem + std::max(chosen, 0);
+        insertItem(firstItem, current);
+        chosen = firstItem;
     }
     if (chosen >= 0) {
         setCurrentRow(chosen);

@@ -18,10 +18,12 @@ public:
 
     explicit ListPanel(QWidget* parent = nullptr);
 
-    // Shows the items (after "Custom" when asked) with the current text chosen, so that what shows as
-    // chosen is what "OK" keeps: the first item that equals it, or the text itself added at the top when
-    // no item does. An empty text is "Custom" where that is offered; otherwise nothing is chosen.
-    void fill(const QStringList& items, const QString& current, bool withCustom);
+    // Shows the items (after "Custom" when asked), then under a heading and in italics the values from
+    // the entries, with the current text chosen, so that what shows as chosen is what "OK" keeps: the
+    // first item or value that equals it, or the text itself added at the top when none does. An empty
+    // text is "Custom" where that is offered; otherwise nothing is chosen.
+    void fill(const QStringList& items, const QStringList& fromEntries, const QString& current,
+              bool withCustom);
     // What the user chose: the chosen item's text, empty for "Custom"; nothing when no item is chosen.
     [[nodiscard]] std::optional<QString> choice() const;
 

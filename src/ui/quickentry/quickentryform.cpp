@@ -155,7 +155,8 @@ void QuickEntryForm::openList(PickTarget target)
 {
     m_listTarget = target;
     const bool withCustom = m_running && target == PickTarget::Type;
-    m_listPanel->fill(pickItems(*m_fields, target), pickText(*m_fields, target), withCustom);
+    m_listPanel->fill(pickItems(*m_fields, target), pickEntryItems(*m_fields, target),
+                      pickText(*m_fields, target), withCustom);
     showPanel(Panel::List);
 }
 

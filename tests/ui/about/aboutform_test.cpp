@@ -1,3 +1,4 @@
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "ui/about/aboutform.h"
 
@@ -12,8 +13,7 @@ namespace {
 
 QString labelText(const AboutForm& form, const char* name)
 {
-    const auto* label = form.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QString();
+    return test::control<QLabel>(form, name)->text();
 }
 
 TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
@@ -26,8 +26,9 @@ TEST(AboutBox, NamesTheProductAndClosesOnlyWithOk)
     EXPECT_EQ(labelText(form, "aboutDate"), u"January 3rd, 2010");
     EXPECT_TRUE(labelText(form, "aboutInvitation").startsWith(u"If you like this program"));
 
-    QPushButton* blank = form.softKeys()->button(SoftKeyBar::Key::Left);
-    QPushButton* ok = form.softKeys()->button(SoftKeyBar::Key::Right);
+    const SoftKeyBar* keys = test::control<SoftKeyBar>(form, "softKeyBar");
+    QPushButton* blank = keys->button(SoftKeyBar::Key::Left);
+    QPushButton* ok = keys->button(SoftKeyBar::Key::Right);
     EXPECT_EQ(blank->text(), u" ");
     EXPECT_FALSE(blank->isEnabled());
     EXPECT_EQ(ok->text(), u"OK");
@@ -46,7 +47,8 @@ TEST(AboutBox, EveryLineShowsWholeAndApartFromTheOthers)
 {
     AboutForm form;
     form.show();
-    const QList<QLabel*> labels = form.content()->findChildren<QLabel*>();
+    const QWidget* content = test::control<QWidget>(form, "formContent");
+    const QList<QLabel*> labels = content->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 5);
     for (const QLabel* label : labels) {
         const QRect room = label->geometry();
@@ -55,7 +57,7 @@ TEST(AboutBox, EveryLineShowsWholeAndApartFromTheOthers)
         EXPECT_GE(room.height(), needed) << label->objectName().toStdString();
         EXPECT_GE(room.width(), label->wordWrap() ? 0 : label->sizeHint().width())
             << label->objectName().toStdString();
-        EXPECT_TRUE(form.content()->rect().contains(room)) << label->objectName().toStdString();
+        EXPECT_TRUE(content->rect().contains(room)) << label->objectName().toStdString();
         for (const QLabel* other : labels) {
             if (other == label)
                 continue;
@@ -69,9 +71,9 @@ TEST(AboutBox, TurningTheScreenMovesNoLine)
 {
     AboutForm form;
     form.show();
-    const QRect title = form.findChild<QLabel*>(QStringLiteral("aboutTitle"))->geometry();
+    const QRect title = test::control<QLabel>(form, "aboutTitle")->geometry();
     form.resize(320, 240);
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("aboutTitle"))->geometry(), title);
+    EXPECT_EQ(test::control<QLabel>(form, "aboutTitle")->geometry(), title);
 }
 
 } // namespace

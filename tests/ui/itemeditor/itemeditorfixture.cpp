@@ -34,12 +34,13 @@ MainForm& ItemEditorFixture::start(const QStringList& extra)
 
 QString ItemEditorFixture::rightKey() const
 {
-    return fixture.forms->item().softKeys()->caption(SoftKeyBar::Key::Right);
+    return test::control<SoftKeyBar>(fixture.forms->item(), "softKeyBar")->caption(SoftKeyBar::Key::Right);
 }
 
 bool ItemEditorFixture::rightKeyEnabled() const
 {
-    return fixture.forms->item().softKeys()->isKeyEnabled(SoftKeyBar::Key::Right);
+    return test::control<SoftKeyBar>(fixture.forms->item(), "softKeyBar")
+        ->isKeyEnabled(SoftKeyBar::Key::Right);
 }
 
 ShowWatch::ShowWatch(QWidget& form, std::function<void()> shown) : m_shown(std::move(shown))
@@ -103,12 +104,13 @@ void ItemEditorFixture::press(Qt::Key key)
 
 void ItemEditorFixture::tapRightKey()
 {
-    QTest::mouseClick(editor().softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+    QTest::mouseClick(test::control<SoftKeyBar>(editor(), "softKeyBar")->button(SoftKeyBar::Key::Right),
+                      Qt::LeftButton);
 }
 
 void ItemEditorFixture::tapQuickItem(const QString& text)
 {
-    auto* list = fixture.forms->quickEntry().findChild<QListWidget*>(QStringLiteral("listPanel"));
+    auto* list = test::control<QListWidget>(fixture.forms->quickEntry(), "listPanel");
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
@@ -116,8 +118,7 @@ void ItemEditorFixture::tapQuickItem(const QString& text)
 
 void ItemEditorFixture::tapQuick(const char* name, QPoint at)
 {
-    auto* control = fixture.forms->quickEntry().findChild<QWidget*>(QString::fromLatin1(name));
-    ASSERT_NE(control, nullptr) << name;
+    auto* control = test::control<QWidget>(fixture.forms->quickEntry(), name);
     QTest::mouseClick(control, Qt::LeftButton, {}, at.isNull() ? control->rect().center() : at);
 }
 

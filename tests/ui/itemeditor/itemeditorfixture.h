@@ -1,13 +1,16 @@
 #pragma once
 
 #include "mainwindow/mainformfixture.h"
+#include "support/controls.h"
 #include "ui/itemeditor/itemform.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <source_location>
 
 namespace tallyfox::test {
 
@@ -43,12 +46,25 @@ public:
     [[nodiscard]] AppState& state() { return *fixture.state; }
     [[nodiscard]] const Expense& entry(int index) { return fixture.state->entries[index]; }
 
-    template <typename Control> [[nodiscard]] Control* control(const char* name)
+    // The editor's controls, through test::control.
+    template <typename Control>
+    [[nodiscard]] Control* control(const char* name,
+                                   const std::source_location& where = std::source_location::current())
     {
-        return editor().findChild<Control*>(QString::fromLatin1(name));
+        return test::control<Control>(editor(), name, where);
     }
-    [[nodiscard]] QComboBox* box(const char* name) { return control<QComboBox>(name); }
-    [[nodiscard]] QString labelText(const char* name) { return control<QLabel>(name)->text(); }
+    [[nodiscard]] QComboBox* box(const char* name,
+                                 const std::source_location& where = std::source_location::current())
+    {
+        return control<QComboBox>(name, where);
+    }
+    [[nodiscard]] QString labelText(const char* name,
+                                    const std::source_location& where = std::source_location::current())
+    {
+        return control<QLabel>(name, where)->text();
+    }
+    // Due to accept the editor at the next tick of its close timer, once the quick entry has closed.
+    [[nodiscard]] bool closePending() { return control<QTimer>("closeTimer")->isActive(); }
     [[nodiscard]] QString rightKey() const;
     [[nodiscard]] bool rightKeyEnabled() const;
 

@@ -1,5 +1,6 @@
 // The item editor driven as a user drives it: new entries typed at a desk or made with the painted amount
 // box, existing entries changed, the receipt numbers, Cancel, and the plain field for large amounts.
+#include "amountbox/paintcount.h"
 #include "core/daycount.h"
 #include "itemeditor/itemeditorfixture.h"
 #include "toolkit/softkeybar.h"
@@ -77,7 +78,7 @@ TEST_F(ItemEditor, ANewEntryTypedAtADeskIsStoredLoggedAndWritten)
     EXPECT_EQ(stored.date, dayCountFromDate(2010, 1, 3)) << "today, without its time";
     EXPECT_EQ(stored.receipt, u"00");
     EXPECT_FALSE(stored.income);
-    EXPECT_EQ(form->listModel()->rowCount(), 4);
+    EXPECT_EQ(test::control<EntryListModel>(*form, "entryListModel")->rowCount(), 4);
     EXPECT_TRUE(readFileBytes(database()).contains("\tUS$\t12.50\tfalse\tTaxi\tEmployer\tCash\tfalse\t00\t"));
     EXPECT_TRUE(fixture.logText().contains(QStringLiteral("Taxi"))) << fixture.logText().toStdString();
     EXPECT_TRUE(fixture.prompts.asked().isEmpty());
@@ -90,7 +91,8 @@ TEST_F(ItemEditor, TapsOnThePaintedBoxMakeTheAmountOfANewEntry)
     start();
     ASSERT_TRUE(state().settings.fingerFriendly);
     state().settings.lastUsedCurrency = QStringLiteral("GBP");
-    newItem([this](ItemForm&) {
+    const PaintCount painted(*control<DigitAmountWidget>("digitAmountBox"));
+    newItem([this, &painted](ItemForm&) {
         auto* amountBox = control<DigitAmountWidget>("digitAmountBox");
         EXPECT_FALSE(control<QLineEdit>("amountField")->isVisible());
         for (const char* name :
@@ -98,7 +100,7 @@ TEST_F(ItemEditor, TapsOnThePaintedBoxMakeTheAmountOfANewEntry)
             EXPECT_TRUE(control<QPushButton>(name)->isVisible()) << name;
         EXPECT_TRUE(amountBox->hasFocus());
         EXPECT_EQ(amountBox->value().amount, 0.0);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return amountBox->box().hasPainted(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return painted.paints() > 0; }, 5000));
         for (const int x : {73, 111, 111})
             QTest::mouseClick(amountBox, Qt::LeftButton, {}, QPoint(x, 10));
         EXPECT_TRUE(QTest::qWaitFor([&] { return amountBox->value().amount == 12.0; }, 5000));
@@ -166,8 +168,7 @@ TEST_F(ItemEditor, AnAmountTooLargeForThePaintedBoxIsEditedInThePlainField)
 {
     start();
     ASSERT_TRUE(state().settings.fingerFriendly);
-    editRow(2, [this](ItemForm& item) {
-        EXPECT_FALSE(item.isFingerMode());
+    editRow(2, [this](ItemForm&) {
         auto* amount = control<QLineEdit>("amountField");
         EXPECT_TRUE(amount->isVisible());
         EXPECT_FALSE(control<QWidget>("digitAmountBox")->isVisible());
@@ -179,8 +180,9 @@ TEST_F(ItemEditor, AnAmountTooLargeForThePaintedBoxIsEditedInThePlainField)
     EXPECT_EQ(entry(2).amount, 1500000.0);
     EXPECT_TRUE(entry(2).income);
 
-    editRow(0, [](ItemForm& item) {
-        EXPECT_TRUE(item.isFingerMode());
+    editRow(0, [this](ItemForm&) {
+        EXPECT_TRUE(control<QWidget>("digitAmountBox")->isVisible());
+        EXPECT_FALSE(control<QLineEdit>("amountField")->isVisible());
         press(Qt::Key_Escape);
     });
 }
@@ -301,7 +303,8 @@ TEST_F(ItemEditor, CancelStoresNothingButRefreshesTheListAndItsFile)
     for (const auto& cancel : std::vector<std::function<void()>>{
              [] { press(Qt::Key_Escape); },
              [this] {
-                 QTest::mouseClick(editor().softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+                 QTest::mouseClick(control<SoftKeyBar>("softKeyBar")->button(SoftKeyBar::Key::Left),
+                                   Qt::LeftButton);
              }}) {
         newItem([&](ItemForm&) {
             type(QStringLiteral("5"));
@@ -354,7 +357,9 @@ TEST_F(ItemEditor, TheConversionLabelShowsWhatWouldBeStoredAndACurrencyNotInTheT
     EXPECT_EQ(entry(3).currency, u"XYZ");
     EXPECT_EQ(state().settings.lastUsedCurrency, u"XYZ");
     const int primaryColumn = 8;
-    EXPECT_EQ(form->listModel()->index(3, primaryColumn).data().toString(), u"?");
+    EXPECT_EQ(
+        test::control<EntryListModel>(*form, "entryListModel")->index(3, primaryColumn).data().toString(),
+        u"?");
 }
 
 TEST_F(ItemEditor, AStoreThatCannotBeWrittenKeepsTheEntryAndSaysSo)
@@ -375,7 +380,7 @@ TEST_F(ItemEditor, AStoreThatCannotBeWrittenKeepsTheEntryAndSaysSo)
     });
     ASSERT_EQ(state().entryCount(), 4);
     EXPECT_EQ(entry(3).type, u"Parking");
-    EXPECT_EQ(form->listModel()->rowCount(), 4);
+    EXPECT_EQ(test::control<EntryListModel>(*form, "entryListModel")->rowCount(), 4);
     const QStringList shown = fixture.prompts.texts(Kind::Message);
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].contains(state().databasePath)) << shown[0].toStdString();

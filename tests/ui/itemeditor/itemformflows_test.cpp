@@ -3,6 +3,7 @@
 // landscape layout.
 #include "core/daycount.h"
 #include "itemeditor/itemeditorfixture.h"
+#include "support/entrybuilder.h"
 #include "toolkit/softkeybar.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -54,7 +56,7 @@ TEST_F(ItemEditorFlows, TheQuickEntryKeyRunsTheWizardThenTheCheckAsksForAType)
         EXPECT_TRUE(box("typeBox")->hasFocus());
         EXPECT_EQ(rightKey(), u"Quick entry");
         EXPECT_FALSE(rightKeyEnabled()) << "after the quick entry a type is needed";
-        EXPECT_FALSE(item.isClosePending());
+        EXPECT_FALSE(closePending());
         type(QStringLiteral("Bus"));
         EXPECT_TRUE(rightKeyEnabled());
         press(Qt::Key_Escape);
@@ -71,7 +73,7 @@ TEST_F(ItemEditorFlows, WithSkipOverviewTheQuickEntryKeyAcceptsTheEntryOnceTheWi
         ShowWatch wizard(fixture.forms->quickEntry(), [this] { tapQuickItem(QStringLiteral("Dinner")); });
         tapRightKey();
         EXPECT_FALSE(fixture.forms->quickEntry().isVisible());
-        EXPECT_TRUE(item.isClosePending());
+        EXPECT_TRUE(closePending());
         EXPECT_TRUE(item.isVisible()) << "accepted at the timer's next tick, not at once";
         EXPECT_TRUE(QTest::qWaitFor([&] { return !item.isVisible(); }, 5000));
     });
@@ -84,12 +86,12 @@ TEST_F(ItemEditorFlows, CancelBeforeThePendingAcceptStoresNothing)
 {
     startQuiet();
     state().settings.skipOverview = true;
-    newItem([this](ItemForm& item) {
+    newItem([this](ItemForm&) {
         box("typeBox")->setEditText(QStringLiteral("Bus"));
         tapRightKey();
-        ASSERT_TRUE(item.isClosePending());
+        ASSERT_TRUE(closePending());
         press(Qt::Key_Escape);
-        EXPECT_FALSE(item.isClosePending());
+        EXPECT_FALSE(closePending());
     });
     EXPECT_EQ(state().entryCount(), 3);
 }
@@ -120,7 +122,7 @@ TEST_F(ItemEditorFlows, StartWithQuickOpensOnTheWizardAndSkipOverviewStoresWitho
     QTest::keyClick(form->list(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(walked);
     EXPECT_FALSE(editor().isVisible());
-    EXPECT_FALSE(editor().isClosePending()) << "closed at once, not at the timer's tick";
+    EXPECT_FALSE(closePending()) << "closed at once, not at the timer's tick";
     ASSERT_EQ(state().entryCount(), 4);
     EXPECT_EQ(entry(3).type, u"Lunch");
     EXPECT_EQ(entry(3).amount, 7.5);
@@ -159,7 +161,8 @@ TEST_F(ItemEditorFlows, TheListPickAndReceiptButtonsOpenTheRealPanels)
         through(control<QWidget>("sourceListButton"), [this] { tapQuickItem(QStringLiteral("Myself")); });
         // A panel left with Cancel changes nothing.
         through(control<QWidget>("paidWithListButton"), [&quick] {
-            QTest::mouseClick(quick.softKeys()->button(SoftKeyBar::Key::Left), Qt::LeftButton);
+            QTest::mouseClick(test::control<SoftKeyBar>(quick, "softKeyBar")->button(SoftKeyBar::Key::Left),
+                              Qt::LeftButton);
         });
         EXPECT_EQ(box("typeBox")->currentText(), u"Dinner");
         EXPECT_EQ(control<QDateEdit>("datePicker")->date(), QDate(2010, 1, 3));
@@ -178,7 +181,8 @@ TEST_F(ItemEditorFlows, TheListPickAndReceiptButtonsOpenTheRealPanels)
 TEST_F(ItemEditorFlows, AQuickEntryOnlyRunStoresOneEntryAndClosesTheMainWindow)
 {
     MainForm& main = startQuiet({QStringLiteral("-sqe")});
-    EXPECT_EQ(main.listModel()->rowCount(), 0) << "the list is never filled";
+    EXPECT_EQ(test::control<EntryListModel>(main, "entryListModel")->rowCount(), 0)
+        << "the list is never filled";
     fixture.runStartupTick();
     EXPECT_FALSE(editor().isVisible());
     EXPECT_FALSE(main.isVisible());
@@ -199,7 +203,7 @@ TEST_F(ItemEditorFlows, AQuickEntryStartOpensTheEditorAndKeepsTheWindow)
               });
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(state().entryCount(), 3);
-    EXPECT_EQ(main.listModel()->rowCount(), 3);
+    EXPECT_EQ(test::control<EntryListModel>(main, "entryListModel")->rowCount(), 3);
 }
 
 TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsItsList)
@@ -217,15 +221,57 @@ TEST_F(ItemEditorFlows, TheListsComeFromTheDefaultsFileAndAMissingSectionKeepsIt
                   "[Intended sources]\r\n[Payment methods]\r\n");
     state().settings.lastUsedCurrency = QStringLiteral("EUR");
     newItem([this](ItemForm& item) {
-        EXPECT_EQ(items(box("typeBox")), u"Bus|Taxi");
+        // The types and the currency the entries use but the lists lack follow a separator.
+        EXPECT_EQ(items(box("typeBox")), u"Bus|Taxi||Breakfast|Car rental|Dinner");
         EXPECT_EQ(box("typeBox")->currentText(), u"");
-        EXPECT_EQ(items(box("currencyBox")), u"CHF|EUR");
+        EXPECT_EQ(items(box("currencyBox")), u"CHF|EUR||US$");
         EXPECT_EQ(box("currencyBox")->currentText(), u"EUR");
         EXPECT_EQ(items(box("sourceBox")), u"Employer|Client|Myself");
         EXPECT_EQ(items(box("paidWithBox")), u"Cash|Credit card|Debit card");
         EXPECT_EQ(item.fields().lists.expenseTypes.join(u'|'), u"Bus|Taxi");
         press(Qt::Key_Escape);
     });
+}
+
+TEST_F(ItemEditorFlows, ValuesOnlyTheEntriesUseArePickedAgainAndTheDefaultsFileStaysAsItWas)
+{
+    start();
+    state().entries.append(makeExpense({.type = "Ferry", .currency = "CHF", .paidWith = "Voucher"}));
+    state().entries.append(makeExpense({.type = "bus", .paidWith = "Voucher"}));
+    const QString defaults = fixture.settingsFolder() + QStringLiteral("TallyfoxDefaults.ini");
+    const QByteArray defaultsBefore = readFileBytes(defaults);
+    QuickEntryForm& quick = fixture.forms->quickEntry();
+    QStringList panel;
+    editRow(0, [&](ItemForm&) {
+        QComboBox* type = box("typeBox");
+        EXPECT_EQ(items(type), u"Train|Car rental|Dinner|Lunch|Breakfast||bus|Ferry");
+        const int ferry = type->findText(QStringLiteral("Ferry"));
+        EXPECT_EQ(type->itemData(ferry, Qt::ToolTipRole).toString(), u"From the entries");
+        EXPECT_TRUE(type->itemData(ferry, Qt::FontRole).value<QFont>().italic());
+        EXPECT_FALSE(type->itemData(0, Qt::FontRole).isValid()) << "the list's own items look as before";
+        EXPECT_TRUE(items(box("paidWithBox")).endsWith(u"||Voucher"));
+        EXPECT_TRUE(items(box("currencyBox")).contains(u"CHF")) << "in the shipped list";
+        EXPECT_FALSE(items(box("sourceBox")).contains(u"||")) << "every source is in the list";
+
+        // The quick entry's list: a heading that is no choice, then the values.
+        ShowWatch watch(quick, [&] {
+            const auto* list = test::control<QListWidget>(quick, "listPanel");
+            for (int row = 0; row < list->count(); ++row)
+                panel << list->item(row)->text();
+            const QListWidgetItem* heading = list->item(int(panel.indexOf(u"From the entries")));
+            ASSERT_NE(heading, nullptr);
+            EXPECT_FALSE(heading->flags().testFlag(Qt::ItemIsSelectable));
+            tapQuickItem(QStringLiteral("From the entries"));
+            EXPECT_TRUE(quick.isVisible()) << "a tap on the heading chooses nothing";
+            tapQuickItem(QStringLiteral("Ferry"));
+        });
+        QTest::mouseClick(control<QWidget>("typeListButton"), Qt::LeftButton);
+        EXPECT_EQ(type->currentText(), u"Ferry");
+        tapRightKey();
+    });
+    EXPECT_EQ(panel.join(u'|'), u"Train|Car rental|Dinner|Lunch|Breakfast|From the entries|bus|Ferry");
+    EXPECT_EQ(entry(0).type, u"Ferry");
+    EXPECT_EQ(readFileBytes(defaults), defaultsBefore);
 }
 
 TEST_F(ItemEditorFlows, WithoutATypeSectionANewEntryKeepsTheTypeTheBoxShowed)
@@ -269,14 +315,15 @@ TEST_F(ItemEditorFlows, EveryControlLiesInsideTheFormApartFromTheOthersAndCaptio
 {
     start();
     const auto check = [](ItemForm& item, const char* layout) {
+        const QWidget* content = test::control<QWidget>(item, "formContent");
         QList<QWidget*> shown;
-        for (QWidget* control : item.content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control->isVisible())
                 shown << control;
         }
         for (QWidget* control : shown) {
             const std::string name = layout + (u' ' + control->objectName()).toStdString();
-            EXPECT_TRUE(item.content()->rect().contains(control->geometry())) << name;
+            EXPECT_TRUE(content->rect().contains(control->geometry())) << name;
             auto* label = qobject_cast<QLabel*>(control);
             if (label && !label->wordWrap()) {
                 EXPECT_GE(label->height(), label->sizeHint().height()) << name;

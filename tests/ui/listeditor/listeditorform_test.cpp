@@ -1,5 +1,6 @@
 // The list editor driven as a user drives it: its buttons and their states, the edit panel with the rate
 // and its hint, the keys at a desk, and what "OK" and "Cancel" leave in the caller's lists.
+#include "support/controls.h"
 #include "toolkit/scriptedprompts.h"
 #include "toolkit/softkeybar.h"
 #include "ui/listeditor/listeditorform.h"
@@ -13,6 +14,7 @@
 #include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <source_location>
 
 namespace tallyfox {
 namespace {
@@ -23,17 +25,18 @@ const QStringList kRates{QStringLiteral("Primary"), QStringLiteral("1.44"), QStr
 class ListEditorTest : public ::testing::Test
 {
 protected:
-    ListEditorTest()
-    {
-        form.setPrompts(prompts);
-        form.show();
-    }
+    ListEditorTest() { form.show(); }
 
-    template <typename T> T* control(const char* name) const
+    template <typename T>
+    T* control(const char* name, const std::source_location& where = std::source_location::current()) const
     {
-        return form.findChild<T*>(QString::fromLatin1(name));
+        return test::control<T>(form, name, where);
     }
-    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    QPushButton* button(const char* name,
+                        const std::source_location& where = std::source_location::current()) const
+    {
+        return control<QPushButton>(name, where);
+    }
     QTreeWidget* tree() const { return control<QTreeWidget>("listTree"); }
     QLineEdit* nameBox() const { return control<QLineEdit>("listNameBox"); }
     QLineEdit* rateBox() const { return control<QLineEdit>("listRateBox"); }
@@ -41,7 +44,10 @@ protected:
     QWidget* panel() const { return control<QWidget>("listEditPanel"); }
 
     void select(int row) { tree()->setCurrentItem(tree()->topLevelItem(row)); }
-    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void click(const char* name, const std::source_location& where = std::source_location::current())
+    {
+        QTest::mouseClick(button(name, where), Qt::LeftButton);
+    }
 
     // The rows as the list shows them, "name rate" with rates.
     QStringList shownRows() const
@@ -66,7 +72,7 @@ protected:
     }
 
     ScriptedPrompts prompts;
-    ListEditorForm form;
+    ListEditorForm form{prompts};
 };
 
 TEST_F(ListEditorTest, RowsMoveAndGoAroundThePrimaryRowWhichStays)
@@ -135,7 +141,7 @@ TEST_F(ListEditorTest, OkReplacesTheCallersListsAndCancelLeavesThem)
     EXPECT_FALSE(runEditList(names, &rates, [this] {
         select(2);
         click("listMakePrimaryButton");
-        form.softKeys()->pressKey(SoftKeyBar::Key::Left);
+        test::control<SoftKeyBar>(form, "softKeyBar")->pressKey(SoftKeyBar::Key::Left);
     }));
     EXPECT_EQ(names, kNames);
     EXPECT_EQ(rates, kRates);
@@ -149,7 +155,7 @@ TEST_F(ListEditorTest, OkReplacesTheCallersListsAndCancelLeavesThem)
         QTest::keyClick(rateBox(), Qt::Key_Return);
         QTest::keyClick(tree(), Qt::Key_N, Qt::ControlModifier);
         QTest::keyClicks(nameBox(), QStringLiteral("JPY"));
-        form.softKeys()->pressKey(SoftKeyBar::Key::Right);
+        test::control<SoftKeyBar>(form, "softKeyBar")->pressKey(SoftKeyBar::Key::Right);
     }));
     EXPECT_EQ(names, QStringList({"EUR", "US$", "GBP", "CHF"}));
     EXPECT_EQ(rates, QStringList({"Primary", "1.44", "0.89", "1,6"}));

@@ -91,8 +91,8 @@ TEST(EntryListModelBehindTheWindow, KeepsTheModelRulesWhileEntriesAreStoredSorte
     const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
     writeFileBytes(database, QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n");
     MainForm& form = fixture.start({QStringLiteral("-f"), database});
-    QAbstractItemModelTester checks(form.listModel(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    QAbstractItemModelTester checks(model, QAbstractItemModelTester::FailureReportingMode::Warning);
 
     for (const char* type : {"Rent", "Bread", "Coffee"}) {
         EntryDraft draft;
@@ -102,11 +102,11 @@ TEST(EntryListModelBehindTheWindow, KeepsTheModelRulesWhileEntriesAreStoredSorte
         draft.amount = 4;
         fixture.session->storeEntry(draft);
         // Each refresh resets the model and then selects the stored entry's row.
-        EXPECT_EQ(form.list()->selectedRow(), form.listModel()->rowCount() - 1);
+        EXPECT_EQ(form.list()->selectedRow(), model->rowCount() - 1);
     }
     fixture.session->chooseSortKey(SortKey::Name);
     fixture.session->deleteEntry(0);
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(model->rowCount(), 2);
     EXPECT_TRUE(ModelTesterReports::reports().isEmpty()) << joined(ModelTesterReports::reports());
 }
 

@@ -2,6 +2,7 @@
 // the list that follows the change, and a change made in the window at the same moment.
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "ui/mainwindow/databasewatcher.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
@@ -78,7 +79,7 @@ protected:
 TEST_F(ExternalChange, TheWatchSeesEveryReplacementAndFollowsSaveAs)
 {
     MainForm& form = start();
-    DatabaseWatcher& watcher = *form.databaseWatcher();
+    DatabaseWatcher& watcher = *test::control<DatabaseWatcher>(form, "databaseWatcher");
     EXPECT_EQ(watcher.path(), database());
     QSignalSpy changes(&watcher, &DatabaseWatcher::changed);
     for (int replacement = 1; replacement <= 2; ++replacement) {
@@ -102,8 +103,9 @@ TEST_F(ExternalChange, TheWatchSeesEveryReplacementAndFollowsSaveAs)
 TEST_F(ExternalChange, TheWindowsOwnSaveIsNoChangeElsewhere)
 {
     MainForm& form = start();
-    QSignalSpy changes(form.databaseWatcher(), &DatabaseWatcher::changed);
-    QSignalSpy resets(form.listModel(), &QAbstractItemModel::modelReset);
+    QSignalSpy changes(test::control<DatabaseWatcher>(form, "databaseWatcher"), &DatabaseWatcher::changed);
+    EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
     EntryDraft draft;
     draft.type = QStringLiteral("Tea");
     draft.currency = QStringLiteral("EUR");
@@ -114,17 +116,18 @@ TEST_F(ExternalChange, TheWindowsOwnSaveIsNoChangeElsewhere)
     ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() > 0; }, kChangeWaitMs));
     QCoreApplication::processEvents();
     EXPECT_EQ(resets.count(), 1);
-    EXPECT_EQ(form.listModel()->rowCount(), 4);
+    EXPECT_EQ(model->rowCount(), 4);
 }
 
 TEST_F(ExternalChange, TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileKeepsIt)
 {
     MainForm& form = start();
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
     form.list()->selectRow(1);
     ASSERT_EQ(selectedType(), u"Salary");
 
     addElsewhere(QStringLiteral("Cab"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.listModel()->rowCount() == 4; }, kChangeWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount() == 4; }, kChangeWaitMs));
     EXPECT_EQ(selectedType(), u"Salary");
     // Sorted elsewhere, the entry moves and the selection with it.
     elsewhere({QStringLiteral("sort"), QStringLiteral("name")});
@@ -145,7 +148,7 @@ TEST_F(ExternalChange, TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileK
     for (const char* type : {"\tCab\t", "\tBus\t", "\tLunch\t", "\tSalary\t"})
         EXPECT_TRUE(file.contains(type)) << type;
     EXPECT_EQ(file.count("\r\nitem\t"), 6);
-    EXPECT_EQ(form.listModel()->rowCount(), 6);
+    EXPECT_EQ(model->rowCount(), 6);
 }
 
 // The file keeps the day and the amount in cents; of equal entries the one nearest the old row is taken.

@@ -2,13 +2,13 @@
 // program (menus and message boxes included) shares the list's face and scale. CTest runs these at
 // scale 1 and again with QT_SCALE_FACTOR=3.
 #include "mainwindow/mainformfixture.h"
+#include "support/controls.h"
 #include "toolkit/programfont.h"
 #include "toolkit/programstyle.h"
 #include "toolkit/qtprompts.h"
 #include "toolkit/screenfit.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -123,7 +123,7 @@ TEST_F(ListFit, MenusAndMessageBoxesShareTheListsFaceAndScale)
     EXPECT_DOUBLE_EQ(scale, screenfit::scaleInEffect());
     const int pixelSize = list().font().pixelSize();
 
-    QMenu* menu = form->mainMenu()->menu();
+    QMenu* menu = test::control<QMenu>(*form, "mainMenu");
     menu->popup(form->mapToGlobal(QPoint(0, 0)));
     ASSERT_TRUE(menu->windowHandle());
     EXPECT_DOUBLE_EQ(menu->windowHandle()->devicePixelRatio(), scale);

@@ -3,9 +3,10 @@
 // where the list stands.
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "support/testenvironment.h"
+#include "toolkit/longpress.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -74,12 +75,13 @@ TEST_F(ListHabits, APressThatTurnsIntoADragOpensNoMenuAndKeepsTheSelectedRow)
     qint64 time = 1000;
     scroller->handleInput(QScroller::InputPress, onRow, time);
     QTest::mousePress(viewport, Qt::LeftButton, {}, onRow);
-    ASSERT_TRUE(list().longPress().isPending());
+    const LongPress* longPress = test::control<LongPress>(list(), "longPress");
+    ASSERT_TRUE(longPress->isPending());
     ASSERT_EQ(list().selectedRow(), 5) << "the press selects its row at once";
     for (int step = 1; step <= 10; ++step)
         scroller->handleInput(QScroller::InputMove, onRow - QPoint(0, 12 * step), time += 20);
     ASSERT_EQ(scroller->state(), QScroller::Dragging);
-    EXPECT_FALSE(list().longPress().isPending());
+    EXPECT_FALSE(longPress->isPending());
     EXPECT_EQ(list().selectedRow(), 1) << "the drag meant to scroll, not to choose a row";
     // A move that does reach the list while it scrolls (as a touch screen's do) selects nothing either.
     QTest::mouseMove(viewport, QPoint(onRow.x(), list().rowViewportPosition(8) + 3));
@@ -87,7 +89,7 @@ TEST_F(ListHabits, APressThatTurnsIntoADragOpensNoMenuAndKeepsTheSelectedRow)
     scroller->handleInput(QScroller::InputRelease, onRow - QPoint(0, 120), time += 20);
     scroller->stop();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(form->mainMenu()->listMenu()->isVisible());
+    EXPECT_FALSE(test::control<QMenu>(*form, "listMenu")->isVisible());
 }
 
 TEST_F(ListHabits, KeysMoveTheRowAndNeverScrollSideways)

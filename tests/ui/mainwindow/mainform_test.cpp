@@ -2,6 +2,7 @@
 #include "core/daycount.h"
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
@@ -38,10 +39,16 @@ const QByteArray kThreeEntries = databaseWith({
 QStringList columnTexts(const MainForm& form, int column)
 {
     QStringList texts;
-    const EntryListModel* model = form.listModel();
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->data(model->index(row, column), Qt::DisplayRole).toString();
     return texts;
+}
+
+// The Sort menu's item for a key.
+QAction* sortItem(const MainForm& form, SortKey key)
+{
+    return test::control<QAction>(form, QStringLiteral("sortKey%1Action").arg(sortKeyNumber(key)));
 }
 
 class MainWindow : public ::testing::Test
@@ -80,7 +87,7 @@ TEST_F(MainWindow, AFirstStartCreatesTheSettingsAndAsksForANewDatabase)
     EXPECT_TRUE(registry.contains(QStringLiteral("\"Lastusedcurrency\"=\"EUR\"")));
     EXPECT_FALSE(registry.contains(QStringLiteral("\"Database\"")));
 
-    EXPECT_FALSE(form.softKeys()->isKeyEnabled(SoftKeyBar::Key::Left) == false);
+    EXPECT_FALSE(test::control<SoftKeyBar>(form, "softKeyBar")->isKeyEnabled(SoftKeyBar::Key::Left) == false);
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
     fixture.runStartupTick();
     EXPECT_EQ(fixture.prompts.texts(Kind::Message),
@@ -96,7 +103,7 @@ TEST_F(MainWindow, AFirstStartCreatesTheSettingsAndAsksForANewDatabase)
 TEST_F(MainWindow, CancellingTheNewDatabaseDialogUsesTheDefaultName)
 {
     MainForm& form = fixture.start();
-    EXPECT_EQ(form.listModel()->rowCount(), 0);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 0);
     EXPECT_EQ(fixture.state->databasePath, fixture.settingsFolder() + QStringLiteral("TallyfoxData.tfx"));
     EXPECT_TRUE(QFile::exists(fixture.state->databasePath));
     EXPECT_TRUE(fixture.logText().contains(QStringLiteral("\tNew file: ") + fixture.state->databasePath));
@@ -122,7 +129,7 @@ TEST_F(MainWindow, StartsWithTheFileAndFolderOfTheCommandLine)
     MainForm& form = fixture.start({QStringLiteral("-d"), otherFolder, QStringLiteral("-F"), database()});
     EXPECT_EQ(fixture.state->settingsFolder, otherFolder + u'/');
     EXPECT_EQ(fixture.state->databasePath, database());
-    EXPECT_EQ(form.listModel()->rowCount(), 3);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 3);
     EXPECT_TRUE(QFile::exists(otherFolder + QStringLiteral("/Tallyfox.log")));
     fixture.close();
     EXPECT_TRUE(fixture.registryText().contains(QStringLiteral("\"DataLocation\"=\"%1/\"").arg(otherFolder)));
@@ -139,7 +146,10 @@ TEST_F(MainWindow, ShowsTheEntriesInTheirColumns)
               (QStringList{QStringLiteral("12.50"), QStringLiteral("-20.00"), QStringLiteral("3.20")}));
     EXPECT_EQ(columnTexts(form, 8),
               (QStringList{QStringLiteral("12.50"), QStringLiteral("-13.89"), QStringLiteral("3.20")}));
-    EXPECT_EQ(form.listModel()->headerData(8, Qt::Horizontal, Qt::DisplayRole).toString(), u"EUR");
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")
+                  ->headerData(8, Qt::Horizontal, Qt::DisplayRole)
+                  .toString(),
+              u"EUR");
     // By default the primary amount column is hidden and the others follow their default order.
     const QHeaderView* header = form.list()->horizontalHeader();
     EXPECT_TRUE(header->isSectionHidden(8));
@@ -150,19 +160,20 @@ TEST_F(MainWindow, ShowsTheEntriesInTheirColumns)
 TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
 {
     MainForm& form = startWith(kThreeEntries);
-    MainMenu& menu = *form.mainMenu();
-    menu.sortKeyAction(SortKey::Date)->trigger();
+    QAction* autoSort = test::control<QAction>(form, "autoSortAction");
+    QAction* reverseOrder = test::control<QAction>(form, "reverseOrderAction");
+    sortItem(form, SortKey::Date)->trigger();
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Salary"), QStringLiteral("Breakfast"), QStringLiteral("Dinner")}));
-    EXPECT_FALSE(menu.sortKeyAction(SortKey::Date)->isChecked()) << "without Autosort no key carries a mark";
-    menu.sortKeyAction(SortKey::Date)->trigger(); // again: reversed
+    EXPECT_FALSE(sortItem(form, SortKey::Date)->isChecked()) << "without Autosort no key carries a mark";
+    sortItem(form, SortKey::Date)->trigger(); // again: reversed
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Dinner"), QStringLiteral("Breakfast"), QStringLiteral("Salary")}));
-    EXPECT_TRUE(menu.reverseOrder->isChecked());
+    EXPECT_TRUE(reverseOrder->isChecked());
 
-    menu.autoSort->trigger();
-    EXPECT_TRUE(menu.autoSort->isChecked());
-    EXPECT_TRUE(menu.sortKeyAction(SortKey::Date)->isChecked());
+    autoSort->trigger();
+    EXPECT_TRUE(autoSort->isChecked());
+    EXPECT_TRUE(sortItem(form, SortKey::Date)->isChecked());
 
     // A tap on the header of "What" sorts by name, forwards.
     QHeaderView* header = form.list()->horizontalHeader();
@@ -170,9 +181,9 @@ TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, whatHeader);
     EXPECT_EQ(columnTexts(form, 0),
               (QStringList{QStringLiteral("Breakfast"), QStringLiteral("Dinner"), QStringLiteral("Salary")}));
-    EXPECT_TRUE(menu.sortKeyAction(SortKey::Name)->isChecked());
-    EXPECT_FALSE(menu.sortKeyAction(SortKey::Date)->isChecked());
-    EXPECT_FALSE(menu.reverseOrder->isChecked());
+    EXPECT_TRUE(sortItem(form, SortKey::Name)->isChecked());
+    EXPECT_FALSE(sortItem(form, SortKey::Date)->isChecked());
+    EXPECT_FALSE(reverseOrder->isChecked());
     // The note column chooses no key.
     const QPoint noteHeader(header->sectionViewportPosition(2) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, noteHeader);
@@ -185,41 +196,44 @@ TEST_F(MainWindow, SortsFromTheMenuAndFromTheHeaderWithCheckMarks)
 TEST_F(MainWindow, DeletingAsksFirstAndOnlyYesDeletes)
 {
     MainForm& form = startWith(kThreeEntries);
-    MainMenu& menu = *form.mainMenu();
-    EXPECT_FALSE(menu.deleteEntry->isEnabled());
-    EXPECT_FALSE(menu.editEntry->isEnabled());
+    QAction* deleteEntry = test::control<QAction>(form, "deleteEntryAction");
+    EXPECT_FALSE(deleteEntry->isEnabled());
+    EXPECT_FALSE(test::control<QAction>(form, "editEntryAction")->isEnabled());
 
     EntryListView* list = form.list();
-    const QRect secondRow = list->visualRect(form.listModel()->index(1, 0));
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    const QRect secondRow = list->visualRect(model->index(1, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow.center());
     EXPECT_EQ(list->selectedRow(), 1);
-    EXPECT_TRUE(menu.deleteEntry->isEnabled());
+    EXPECT_TRUE(deleteEntry->isEnabled());
 
     fixture.prompts.answerQuestion(false);
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(fixture.prompts.texts(Kind::Question),
               QStringList{QStringLiteral("Do you really want to delete this entry?")});
-    EXPECT_EQ(form.listModel()->rowCount(), 3);
+    EXPECT_EQ(model->rowCount(), 3);
     EXPECT_EQ(readFileBytes(database()), kThreeEntries);
     EXPECT_FALSE(fixture.logText().contains(QStringLiteral("\tDelete\t")));
 
     fixture.prompts.answerQuestion(true);
-    menu.deleteEntry->trigger();
+    deleteEntry->trigger();
     EXPECT_EQ(columnTexts(form, 0), (QStringList{QStringLiteral("Dinner"), QStringLiteral("Breakfast")}));
     EXPECT_FALSE(readFileBytes(database()).contains("Salary"));
     EXPECT_TRUE(fixture.logText().contains(QStringLiteral("\tDelete\t12/31/09\tUS$\t-20.00\tSalary")));
-    EXPECT_FALSE(menu.deleteEntry->isEnabled());
+    EXPECT_FALSE(deleteEntry->isEnabled());
 }
 
 TEST_F(MainWindow, NewOpenAndSaveAs)
 {
     MainForm& form = startWith(kThreeEntries);
-    MainMenu& menu = *form.mainMenu();
+    const auto menuItem = [&form](const char* name) {
+        return test::control<QAction>(form, name);
+    };
 
     // Save as writes the entries to the new file; the old one stays as it was.
     const QString copy = fixture.settingsFolder() + QStringLiteral("copy.tfx");
     fixture.prompts.answerFile(copy);
-    menu.saveDatabaseAs->trigger();
+    menuItem("saveDatabaseAsAction")->trigger();
     EXPECT_EQ(fixture.prompts.asked().constLast().dialog.title, u"Save as database file");
     EXPECT_EQ(fixture.prompts.asked().constLast().dialog.initialFolder, fixture.settingsFolder());
     EXPECT_EQ(readFileBytes(copy), kThreeEntries);
@@ -228,12 +242,12 @@ TEST_F(MainWindow, NewOpenAndSaveAs)
     // An export file opened as a database shows no entry and stays unchanged.
     const QString exported = fixture.settingsFolder() + QStringLiteral("export.txt");
     fixture.prompts.answerFile(exported);
-    menu.exportData->trigger();
+    menuItem("exportDataAction")->trigger();
     const QByteArray exportBytes = readFileBytes(exported);
     EXPECT_TRUE(exportBytes.startsWith("Date\tCurrency\tAmount\tEUR\t"));
     fixture.prompts.answerFile(exported);
-    menu.openDatabase->trigger();
-    EXPECT_EQ(form.listModel()->rowCount(), 0);
+    menuItem("openDatabaseAction")->trigger();
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 0);
     EXPECT_EQ(readFileBytes(exported), exportBytes);
     EXPECT_TRUE(fixture.logText().contains(QStringLiteral("\tOpen file: ") + exported));
 
@@ -241,9 +255,9 @@ TEST_F(MainWindow, NewOpenAndSaveAs)
     const QString fresh = fixture.settingsFolder() + QStringLiteral("fresh.tfx");
     fixture.prompts.answerFile(fresh);
     fixture.prompts.answerFile(std::nullopt);
-    menu.newDatabase->trigger();
+    menuItem("newDatabaseAction")->trigger();
     EXPECT_EQ(fixture.state->databasePath, fresh);
-    menu.openDatabase->trigger(); // cancelled: nothing changes
+    menuItem("openDatabaseAction")->trigger(); // cancelled: nothing changes
     EXPECT_EQ(fixture.state->databasePath, fresh);
     EXPECT_EQ(readFileBytes(copy), kThreeEntries);
 }
@@ -274,16 +288,16 @@ TEST_F(MainWindow, AFailedWriteIsShownAndTheEntriesAreKept)
     fixture.state->databasePath = blocked + QStringLiteral("/data.tfx");
     fixture.prompts.answerQuestion(true);
     form.list()->selectRow(0);
-    form.mainMenu()->deleteEntry->trigger();
+    test::control<QAction>(form, "deleteEntryAction")->trigger();
     const QStringList messages = fixture.prompts.texts(Kind::Message);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(fixture.state->databasePath)) << messages[0].toStdString();
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 2);
 
     // Save as writes the entries that could not be written.
     const QString rescue = fixture.settingsFolder() + QStringLiteral("rescue.tfx");
     fixture.prompts.answerFile(rescue);
-    form.mainMenu()->saveDatabaseAs->trigger();
+    test::control<QAction>(form, "saveDatabaseAsAction")->trigger();
     ExpenseArray saved;
     parseDatabase(readFileBytes(rescue), saved);
     EXPECT_EQ(saved.count(), 2);
@@ -292,21 +306,24 @@ TEST_F(MainWindow, AFailedWriteIsShownAndTheEntriesAreKept)
 TEST_F(MainWindow, SoftKeysAndKeyboard)
 {
     MainForm& form = startWith(kThreeEntries);
-    QPushButton* menuKey = form.softKeys()->button(SoftKeyBar::Key::Left);
+    const SoftKeyBar* keys = test::control<SoftKeyBar>(form, "softKeyBar");
+    QPushButton* menuKey = keys->button(SoftKeyBar::Key::Left);
     EXPECT_EQ(menuKey->text(), u"Menu");
-    EXPECT_EQ(form.softKeys()->caption(SoftKeyBar::Key::Right), u"New item");
+    EXPECT_EQ(keys->caption(SoftKeyBar::Key::Right), u"New item");
     QTest::mouseClick(menuKey, Qt::LeftButton);
-    EXPECT_TRUE(form.mainMenu()->menu()->isVisible());
-    EXPECT_EQ(form.mainMenu()->menu()->defaultAction(), form.mainMenu()->editEntry);
-    form.mainMenu()->menu()->hide();
+    QMenu* menu = test::control<QMenu>(form, "mainMenu");
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->defaultAction(), test::control<QAction>(form, "editEntryAction"));
+    menu->hide();
     QTest::keyClick(&form, Qt::Key_F10);
-    EXPECT_TRUE(form.mainMenu()->menu()->isVisible());
-    form.mainMenu()->menu()->hide();
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
 
     int edited = -1;
     form.setEditEntryHandler([&edited](int row) { edited = row; });
     EntryListView* list = form.list();
-    const QRect thirdRow = list->visualRect(form.listModel()->index(2, 0));
+    const QRect thirdRow =
+        list->visualRect(test::control<EntryListModel>(form, "entryListModel")->index(2, 0));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, thirdRow.center());
     EXPECT_EQ(edited, 2);
     list->selectRow(0);
@@ -316,7 +333,7 @@ TEST_F(MainWindow, SoftKeysAndKeyboard)
     int newItems = 0;
     form.setNewItemHandler([&newItems] { ++newItems; });
     QTest::keyClick(list, Qt::Key_N, Qt::ControlModifier);
-    QTest::mouseClick(form.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+    QTest::mouseClick(keys->button(SoftKeyBar::Key::Right), Qt::LeftButton);
     EXPECT_EQ(newItems, 2);
 }
 

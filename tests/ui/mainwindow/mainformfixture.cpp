@@ -1,10 +1,12 @@
 #include "mainwindow/mainformfixture.h"
 
+#include "support/controls.h"
 #include "toolkit/programstyle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tallyfox::test {
@@ -64,7 +66,7 @@ void MainFormFixture::close()
 
 void MainFormFixture::runStartupTick()
 {
-    QTimer& tick = form->startupTimer();
+    QTimer& tick = *test::control<QTimer>(*form, "startupTimer");
     ASSERT_TRUE(tick.isActive());
     tick.start(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tick.isActive(); }));

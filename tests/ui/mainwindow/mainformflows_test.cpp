@@ -3,16 +3,21 @@
 #include "core/daycount.h"
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
+#include "toolkit/longpress.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace tallyfox::test {
 namespace {
@@ -45,14 +50,17 @@ TEST_F(MainWindowFlows, TheListMenuOpensOnARightClickAndOnALongPress)
 {
     MainForm& form = startWithEntries(3);
     EntryListView* list = form.list();
-    QMenu* listMenu = form.mainMenu()->listMenu();
-    EXPECT_EQ(listMenu->actions().size(), 2);
+    QMenu* listMenu = test::control<QMenu>(form, "listMenu");
+    // Edit, Delete, and "Show only …" for the cell it opens on.
+    ASSERT_EQ(listMenu->actions().size(), 3);
+    EXPECT_EQ(listMenu->actions().at(1)->text(), u"Delete entry");
     EXPECT_EQ(listMenu->defaultAction()->text(), u"Edit entry");
 
-    const QPoint secondRow = list->visualRect(form.listModel()->index(1, 0)).center();
-    const QPoint thirdRow = list->visualRect(form.listModel()->index(2, 0)).center();
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    const QPoint secondRow = list->visualRect(model->index(1, 0)).center();
+    const QPoint thirdRow = list->visualRect(model->index(2, 0)).center();
     // A press held for 600 ms opens it; the long press's timer is fired at once rather than waited for.
-    QTimer& longPress = list->longPressTimer();
+    QTimer& longPress = test::control<LongPress>(*list, "longPress")->timer();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, thirdRow);
     ASSERT_TRUE(longPress.isActive());
     EXPECT_EQ(longPress.interval(), 600);
@@ -93,9 +101,10 @@ TEST_F(MainWindowFlows, AStoredEntryIsScrolledIntoViewAndSelectedWhereverTheSort
     EXPECT_EQ(form.list()->currentIndex().row(), 1);
     EXPECT_EQ(form.list()->selectedRow(), 1) << "the highlighted row is the one the entry commands act on";
     const QRect visible = form.list()->viewport()->rect();
-    EXPECT_TRUE(visible.contains(form.list()->visualRect(form.listModel()->index(1, 0))));
-    EXPECT_TRUE(form.mainMenu()->editEntry->isEnabled());
-    EXPECT_TRUE(form.mainMenu()->deleteEntry->isEnabled());
+    const EntryListModel* model = test::control<EntryListModel>(form, "entryListModel");
+    EXPECT_TRUE(visible.contains(form.list()->visualRect(model->index(1, 0))));
+    EXPECT_TRUE(test::control<QAction>(form, "editEntryAction")->isEnabled());
+    EXPECT_TRUE(test::control<QAction>(form, "deleteEntryAction")->isEnabled());
 
     // The Delete key deletes what is highlighted.
     fixture.prompts.answerQuestion(true);
@@ -117,8 +126,9 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
         shownBeforeNewItem = fixture.prompts.texts(Kind::Message);
     });
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message).isEmpty());
-    EXPECT_TRUE(form.startupTimer().isActive());
-    EXPECT_EQ(form.startupTimer().interval(), 1000);
+    const QTimer* tick = test::control<QTimer>(form, "startupTimer");
+    EXPECT_TRUE(tick->isActive());
+    EXPECT_EQ(tick->interval(), 1000);
     fixture.runStartupTick();
     EXPECT_TRUE(newItemOpened);
     ASSERT_EQ(shownBeforeNewItem.size(), 2);
@@ -134,7 +144,8 @@ TEST_F(MainWindowFlows, TheStartupTickShowsTheMessagesThenOpensTheNewEntryFlow)
 struct KeepCase
 {
     const char* name;
-    QAction* MainMenu::*command;
+    // The menu item's object name.
+    const char* command;
     bool keep;
     // The Save as dialog's answer: nothing cancels it.
     bool saved;
@@ -152,7 +163,7 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
     const QString notes = fixture.settingsFolder() + QStringLiteral("notes.txt");
     writeFileBytes(notes, "Shopping list\r\nMilk\r\n");
     fixture.prompts.answerFile(notes);
-    form.mainMenu()->openDatabase->trigger();
+    test::control<QAction>(form, "openDatabaseAction")->trigger();
     ASSERT_EQ(fixture.prompts.texts(Kind::Message).size(), 1) << "said as soon as the file is read";
     EXPECT_TRUE(fixture.prompts.texts(Kind::Message)[0].contains(u"not a Tallyfox database"));
     EntryDraft draft;
@@ -170,14 +181,14 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
         fixture.prompts.answerFile(c.saved ? std::optional<QString>(rescue) : std::nullopt);
     // New and Open are cancelled in their own dialog.
     fixture.prompts.answerFile(std::nullopt);
-    (form.mainMenu()->*c.command)->trigger();
+    test::control<QAction>(form, c.command)->trigger();
 
     ASSERT_FALSE(fixture.prompts.asked().isEmpty());
     EXPECT_EQ(fixture.prompts.asked()[0].kind, Kind::Question);
     EXPECT_TRUE(fixture.prompts.asked()[0].text.contains(u"Save as"))
         << fixture.prompts.asked()[0].text.toStdString();
     const QString lastDialog = fixture.prompts.asked().constLast().dialog.title;
-    if (c.command == &MainMenu::exit)
+    if (c.command == std::string_view("exitAction"))
         EXPECT_EQ(!form.isVisible(), c.wentOn);
     else
         EXPECT_EQ(lastDialog == u"New database file" || lastDialog == u"Open database file", c.wentOn)
@@ -188,13 +199,13 @@ TEST_P(EntriesOnlyInMemory, AreOfferedToSaveAsBeforeTheyAreLeft)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, EntriesOnlyInMemory,
-    ::testing::Values(KeepCase{"ExitLeavingThem", &MainMenu::exit, false, false, true},
-                      KeepCase{"ExitAfterSavingThem", &MainMenu::exit, true, true, true},
-                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", &MainMenu::exit, true, false, false},
-                      KeepCase{"NewAfterSavingThem", &MainMenu::newDatabase, true, true, true},
-                      KeepCase{"NewStopsWhenSaveAsIsCancelled", &MainMenu::newDatabase, true, false, false},
-                      KeepCase{"OpenLeavingThem", &MainMenu::openDatabase, false, false, true},
-                      KeepCase{"OpenAfterSavingThem", &MainMenu::openDatabase, true, true, true}),
+    ::testing::Values(KeepCase{"ExitLeavingThem", "exitAction", false, false, true},
+                      KeepCase{"ExitAfterSavingThem", "exitAction", true, true, true},
+                      KeepCase{"ExitStopsWhenSaveAsIsCancelled", "exitAction", true, false, false},
+                      KeepCase{"NewAfterSavingThem", "newDatabaseAction", true, true, true},
+                      KeepCase{"NewStopsWhenSaveAsIsCancelled", "newDatabaseAction", true, false, false},
+                      KeepCase{"OpenLeavingThem", "openDatabaseAction", false, false, true},
+                      KeepCase{"OpenAfterSavingThem", "openDatabaseAction", true, true, true}),
     [](const ::testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
@@ -203,14 +214,75 @@ TEST_F(MainWindowFlows, AnExportThatCannotBeWrittenIsShownByName)
     writeFileBytes(fixture.folder.file(QStringLiteral("plain")), "x");
     const QString impossible = fixture.folder.file(QStringLiteral("plain/export.txt"));
     fixture.prompts.answerFile(impossible);
-    form.mainMenu()->exportData->trigger();
+    test::control<QAction>(form, "exportDataAction")->trigger();
     EXPECT_EQ(fixture.prompts.asked().constLast().kind, Kind::Message);
     EXPECT_TRUE(fixture.prompts.asked().constLast().text.contains(impossible));
-    EXPECT_EQ(form.listModel()->rowCount(), 2);
+    EXPECT_EQ(test::control<EntryListModel>(form, "entryListModel")->rowCount(), 2);
     const auto& exportDialog = fixture.prompts.asked()[fixture.prompts.asked().size() - 2];
     EXPECT_EQ(exportDialog.dialog.title, u"Export file");
-    EXPECT_EQ(exportDialog.dialog.filter, u"Text files|*.txt|All files|*.*");
+    EXPECT_EQ(exportDialog.dialog.filter,
+              u"Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All files|*.*");
     EXPECT_TRUE(exportDialog.dialog.askBeforeOverwrite);
+}
+
+TEST_F(MainWindowFlows, TheFilterShowsWhatMatchesItsTotalsAndEscShowsAllWithTheHighlightKept)
+{
+    MainForm& form = startWithEntries(30);
+    EntryListView* list = form.list();
+    auto* field = control<QLineEdit>(form, "filterField");
+    const auto* summary = control<QLabel>(form, "filterSummary");
+    QTest::keyClicks(field, QStringLiteral("TYPE 017"));
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    list->selectRow(0);
+    EXPECT_EQ(list->selectedEntry(), 17);
+    EXPECT_TRUE(
+        summary->text().simplified().startsWith(u"1 of 30 entries \u00b7 expenses 18.00 \u00b7 income 0.00"))
+        << summary->text().toStdString();
+
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(list->model()->rowCount(), 30);
+    EXPECT_EQ(list->selectedEntry(), 17);
+    EXPECT_FALSE(control<QWidget>(form, "filterClearButton")->isVisibleTo(&form));
+}
+
+TEST_F(MainWindowFlows, AnEntryDeletedFromTheFilteredListComesBackWithUndo)
+{
+    MainForm& form = startWithEntries(30);
+    auto* undo = control<QAction>(form, "undoAction");
+    auto* redo = control<QAction>(form, "redoAction");
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClicks(control<QLineEdit>(form, "filterField"), QStringLiteral("type 017"));
+    ASSERT_TRUE(fixture.session->deleteEntry(17).stored());
+    EXPECT_EQ(form.list()->model()->rowCount(), 0);
+    EXPECT_EQ(undo->text(), u"Undo delete Type 017 18.00");
+
+    undo->trigger();
+    ASSERT_EQ(form.list()->model()->rowCount(), 1);
+    EXPECT_EQ(fixture.state->entries[17].type, u"Type 017");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), u"Redo delete Type 017 18.00");
+
+    // Another database ends what could be taken back or made again.
+    fixture.session->newDatabase(fixture.settingsFolder() + QStringLiteral("other.tfx"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(MainWindowFlows, EntriesAChartAsksForAreShownEvenWhenTheFilterHidThem)
+{
+    MainForm& form = startWithEntries(30);
+    auto* field = control<QLineEdit>(form, "filterField");
+    QTest::keyClicks(field, QStringLiteral("type 017"));
+    EntryPick pick;
+    pick.value = QStringLiteral("Type 003");
+    pick.from = QDate(2010, 1, 1);
+    pick.to = QDate(2010, 1, 31);
+    form.showEntries(pick);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(form.list()->model()->rowCount(), 30);
+    EXPECT_EQ(form.list()->selectedEntry(), 3);
 }
 
 } // namespace

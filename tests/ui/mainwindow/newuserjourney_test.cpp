@@ -4,13 +4,12 @@
 #include "itemeditor/itemeditorfixture.h"
 #include "session/entrycells.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
 #include "ui/listeditor/listeditorform.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
-#include "ui/options/optionscolumnspage.h"
 #include "ui/options/optionsform.h"
 #include "ui/overview/overviewform.h"
 #include "ui/purge/purgeform.h"
@@ -45,7 +44,7 @@ void tapControl(QWidget* control)
 
 void tapRightKeyOf(FormBase& form)
 {
-    tapControl(form.softKeys()->button(SoftKeyBar::Key::Right));
+    tapControl(test::control<SoftKeyBar>(form, "softKeyBar")->button(SoftKeyBar::Key::Right));
 }
 
 // Runs steps once the modal form that open brings up is on screen; a form the steps leave open fails.
@@ -79,7 +78,7 @@ protected:
     [[nodiscard]] QStringList shownList() const
     {
         QStringList rows;
-        const EntryListModel* model = form->listModel();
+        const EntryListModel* model = test::control<EntryListModel>(*form, "entryListModel");
         for (int row = 0; row < model->rowCount(); ++row) {
             QStringList cells;
             for (int column = 0; column < model->columnCount(); ++column)
@@ -92,7 +91,7 @@ protected:
     {
         OptionsForm& form = fixture.forms->options();
         whileFormShown(
-            form, [this] { fixture.form->mainMenu()->options->trigger(); },
+            form, [this] { test::control<QAction>(*fixture.form, "optionsAction")->trigger(); },
             [&] {
                 steps(form);
                 tapRightKeyOf(form);
@@ -109,7 +108,7 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
         form = &fixture.start();
         EXPECT_EQ(fixture.prompts.texts(Kind::SaveFile), QStringList{QStringLiteral("New database file")});
         EXPECT_EQ(fixture.state->databasePath, databasePath());
-        EXPECT_EQ(form->listModel()->rowCount(), 0);
+        EXPECT_EQ(test::control<EntryListModel>(*form, "entryListModel")->rowCount(), 0);
         // Typing at a desk: the plain editor rather than the finger-sized one.
         state().settings.fingerFriendly = false;
     };
@@ -179,18 +178,17 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
     const auto restart = [&] {
         form = &fixture.start();
         EXPECT_EQ(fixture.state->databasePath, databasePath());
-        EXPECT_EQ(form->listModel()->rowCount(), 3);
+        EXPECT_EQ(test::control<EntryListModel>(*form, "entryListModel")->rowCount(), 3);
     };
     const auto makeGbpPrimary = [&] {
         ListEditorForm& listEditor = fixture.forms->listEditor();
         options([&](OptionsForm& form) {
             whileFormShown(
-                listEditor,
-                [&] { tapControl(form.generalPage()->listButton(GeneralPage::List::Currencies)); },
+                listEditor, [&] { tapControl(test::control<QPushButton>(form, "currenciesButton")); },
                 [&] {
-                    auto* tree = listEditor.findChild<QTreeWidget*>(QStringLiteral("listTree"));
+                    auto* tree = test::control<QTreeWidget>(listEditor, "listTree");
                     tree->setCurrentItem(tree->findItems(QStringLiteral("GBP"), Qt::MatchExactly).value(0));
-                    tapControl(listEditor.findChild<QPushButton*>(QStringLiteral("listMakePrimaryButton")));
+                    tapControl(test::control<QPushButton>(listEditor, "listMakePrimaryButton"));
                     tapRightKeyOf(listEditor);
                 });
         });
@@ -200,10 +198,9 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
         const QHeaderView* header = form->list()->horizontalHeader();
         const int hiddenBefore = header->hiddenSectionCount();
         options([](OptionsForm& form) {
-            form.tabs()->setCurrentIndex(2);
-            ColumnsPage* page = form.columnsPage();
-            page->visibleList()->setCurrentRow(0);
-            tapControl(page->hideButton());
+            test::control<QTabWidget>(form, "optionsTabs")->setCurrentIndex(2);
+            test::control<QListWidget>(form, "visibleColumnsList")->setCurrentRow(0);
+            tapControl(test::control<QPushButton>(form, "hideButton"));
         });
         EXPECT_EQ(header->hiddenSectionCount(), hiddenBefore + 1);
         EXPECT_TRUE(header->isSectionHidden(listSectionOf(ColumnId::Type)))
@@ -212,12 +209,13 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
     const auto copyAMonthTable = [&] {
         OverviewForm& overview = fixture.forms->overview();
         whileFormShown(
-            overview, [&] { fixture.form->mainMenu()->overview->trigger(); },
+            overview, [&] { test::control<QAction>(*fixture.form, "overviewAction")->trigger(); },
             [&] {
-                for (QAction* action : overview.menu()->actions())
+                for (QAction* action : test::control<QMenu>(overview, "overviewMenu")->actions())
                     if (action->text() == u"Expense types / month")
                         action->trigger();
-                QTest::keyClick(overview.table(), Qt::Key_C, Qt::ControlModifier);
+                QTest::keyClick(test::control<QTableView>(overview, "monthTable"), Qt::Key_C,
+                                Qt::ControlModifier);
                 tapRightKeyOf(overview);
             });
         // In pounds at the rebased rate; the quick-entry run's entry, without a type or an amount, has a
@@ -233,18 +231,18 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
         PurgeForm& purge = fixture.forms->purge();
         fixture.prompts.answerQuestion(true);
         whileFormShown(
-            purge, [&] { fixture.form->mainMenu()->purge->trigger(); },
+            purge, [&] { test::control<QAction>(*fixture.form, "purgeAction")->trigger(); },
             [&] {
-                purge.findChild<QDateEdit*>(QStringLiteral("purgeCutOff"))->setDate(QDate(2009, 12, 1));
+                test::control<QDateEdit>(purge, "purgeCutOff")->setDate(QDate(2009, 12, 1));
                 tapRightKeyOf(purge);
             });
         EXPECT_EQ(state().entryCount(), 2);
-        EXPECT_EQ(form->listModel()->rowCount(), 2);
+        EXPECT_EQ(test::control<EntryListModel>(*form, "entryListModel")->rowCount(), 2);
     };
     const QString exportPath = fixture.folder.file(QStringLiteral("export.txt"));
     const auto exportAll = [&] {
         fixture.prompts.answerFile(exportPath);
-        form->mainMenu()->exportData->trigger();
+        test::control<QAction>(*form, "exportDataAction")->trigger();
         EXPECT_EQ(readFileBytes(exportPath),
                   "Date\tCurrency\tAmount\tGBP\tType\tIntended source\tPaid with\tReceipt\tNote\r\n"
                   "1/3/10\tEUR\t12.50\t11.12\tTaxi\tEmployer\tCash\t-\t\r\n"
@@ -253,7 +251,7 @@ TEST_F(NewUserJourney, FromTheFirstStartToTheSecond)
     QStringList listAtQuit;
     const auto quit = [&] {
         listAtQuit = shownList();
-        form->mainMenu()->exit->trigger();
+        test::control<QAction>(*form, "exitAction")->trigger();
         EXPECT_FALSE(form->isVisible());
         fixture.close();
     };

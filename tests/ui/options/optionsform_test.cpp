@@ -1,9 +1,9 @@
 // The options form driven as a user drives it: its three pages, the columns, the settings folder and Save.
 #include "mainwindow/mainformfixture.h"
 #include "session/entrycells.h"
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "ui/mainwindow/entrylistview.h"
-#include "ui/mainwindow/mainmenu.h"
 #include "ui/options/optionscolumnspage.h"
 
 #include <QAction>
@@ -37,6 +37,28 @@ void click(QWidget* control)
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
+// The columns page's lists and buttons.
+struct ColumnControls
+{
+    explicit ColumnControls(const OptionsForm& options)
+        : page(test::control<ColumnsPage>(options, "columnsPage")),
+          visible(test::control<QListWidget>(*page, "visibleColumnsList")),
+          hidden(test::control<QListWidget>(*page, "hiddenColumnsList")),
+          up(test::control<QPushButton>(*page, "upButton")),
+          down(test::control<QPushButton>(*page, "downButton")),
+          hide(test::control<QPushButton>(*page, "hideButton")),
+          show(test::control<QPushButton>(*page, "showButton"))
+    {}
+
+    ColumnsPage* page;
+    QListWidget* visible;
+    QListWidget* hidden;
+    QPushButton* up;
+    QPushButton* down;
+    QPushButton* hide;
+    QPushButton* show;
+};
+
 class OptionsFormTest : public ::testing::Test
 {
 protected:
@@ -64,14 +86,14 @@ TEST_F(OptionsFormTest, ShowsAndStoresTheColumnOrderInverted)
         open("[HKEY_LOCAL_MACHINE\\Software\\Tallyfox\\Columns]\r\n"
              "\"OrderType\"=dword:00000002\r\n\"OrderDate\"=dword:00000000\r\n"
              "\"OrderCurrency\"=dword:00000001\r\n\"LastVisibleColumn\"=dword:00000003\r\n");
-    ColumnsPage* page = options.columnsPage();
-    EXPECT_EQ(texts(page->visibleList()), (QStringList{"Date", "Currency", "What/name", "Amount"}));
-    EXPECT_EQ(texts(page->hiddenList()).first(), u"Paid with");
+    const ColumnControls columns(options);
+    EXPECT_EQ(texts(columns.visible), (QStringList{"Date", "Currency", "What/name", "Amount"}));
+    EXPECT_EQ(texts(columns.hidden).first(), u"Paid with");
 
-    page->visibleList()->setCurrentRow(0);
-    EXPECT_FALSE(page->upButton()->isEnabled());
-    click(page->downButton());
-    EXPECT_EQ(page->visibleList()->currentRow(), 1);
+    columns.visible->setCurrentRow(0);
+    EXPECT_FALSE(columns.up->isEnabled());
+    click(columns.down);
+    EXPECT_EQ(columns.visible->currentRow(), 1);
     ASSERT_TRUE(options.save());
 
     const ColumnArray<int> expected = {{2, 1, 0, 3, 4, 5, 6, 7, 8}};
@@ -84,31 +106,31 @@ TEST_F(OptionsFormTest, ShowsAndStoresTheColumnOrderInverted)
 // the visible list, the first hidden column filling its place.
 TEST_F(OptionsFormTest, HidesAndShowsInPlaceAndKeepsOneColumnVisible)
 {
-    ColumnsPage* page = open().columnsPage();
-    page->visibleList()->setCurrentRow(2);
-    click(page->hideButton());
-    EXPECT_EQ(texts(page->hiddenList()).mid(0, 2), (QStringList{"Currency", "Primary amount"}));
-    EXPECT_EQ(page->hiddenList()->currentRow(), 0);
-    EXPECT_FALSE(page->hideButton()->isEnabled());
+    const ColumnControls columns(open());
+    columns.visible->setCurrentRow(2);
+    click(columns.hide);
+    EXPECT_EQ(texts(columns.hidden).mid(0, 2), (QStringList{"Currency", "Primary amount"}));
+    EXPECT_EQ(columns.hidden->currentRow(), 0);
+    EXPECT_FALSE(columns.hide->isEnabled());
 
-    page->visibleList()->setCurrentRow(0);
-    EXPECT_TRUE(page->hiddenList()->selectedItems().isEmpty());
-    click(page->hideButton());
-    page->hiddenList()->setCurrentRow(2);
-    click(page->showButton());
-    EXPECT_EQ(texts(page->visibleList()).last(), u"Primary amount");
-    EXPECT_EQ(texts(page->hiddenList()), (QStringList{"Currency", "What/name"}));
+    columns.visible->setCurrentRow(0);
+    EXPECT_TRUE(columns.hidden->selectedItems().isEmpty());
+    click(columns.hide);
+    columns.hidden->setCurrentRow(2);
+    click(columns.show);
+    EXPECT_EQ(texts(columns.visible).last(), u"Primary amount");
+    EXPECT_EQ(texts(columns.hidden), (QStringList{"Currency", "What/name"}));
 
-    while (page->visibleList()->count() > 1) {
-        page->visibleList()->setCurrentRow(0);
-        ASSERT_TRUE(page->hideButton()->isEnabled());
-        click(page->hideButton());
+    while (columns.visible->count() > 1) {
+        columns.visible->setCurrentRow(0);
+        ASSERT_TRUE(columns.hide->isEnabled());
+        click(columns.hide);
     }
-    page->visibleList()->setCurrentRow(0);
-    EXPECT_FALSE(page->hideButton()->isEnabled());
-    EXPECT_FALSE(page->upButton()->isEnabled());
-    EXPECT_FALSE(page->downButton()->isEnabled());
-    EXPECT_EQ(page->arrangement().lastVisible(), 0);
+    columns.visible->setCurrentRow(0);
+    EXPECT_FALSE(columns.hide->isEnabled());
+    EXPECT_FALSE(columns.up->isEnabled());
+    EXPECT_FALSE(columns.down->isEnabled());
+    EXPECT_EQ(columns.page->arrangement().lastVisible(), 0);
 }
 
 // From the menu to Save: the settings reach the registry file and the list shows the new columns.
@@ -118,16 +140,16 @@ TEST_F(OptionsFormTest, SavedSettingsReachTheRegistryAndTheList)
     fixture.prompts.clear();
     OptionsForm& options = fixture.forms->options();
     QTimer::singleShot(0, &options, [&] {
-        EXPECT_EQ(options.tabs()->currentIndex(), 0);
-        options.findChild<QCheckBox*>(QStringLiteral("incomeIsPositiveBox"))->setChecked(true);
-        options.generalPage()->receiptEdit()->setText(QStringLiteral("12abc"));
-        options.fingerPage()->quickStepBox(3)->setChecked(false);
-        ColumnsPage* page = options.columnsPage();
-        page->visibleList()->setCurrentRow(1);
-        click(page->hideButton());
-        QTest::keyClick(page->visibleList(), Qt::Key_Return);
+        EXPECT_EQ(test::control<QTabWidget>(options, "optionsTabs")->currentIndex(), 0);
+        test::control<QCheckBox>(options, "incomeIsPositiveBox")->setChecked(true);
+        test::control<QLineEdit>(options, "receiptEdit")->setText(QStringLiteral("12abc"));
+        test::control<QCheckBox>(options, "quickAmountBox")->setChecked(false);
+        const ColumnControls columns(options);
+        columns.visible->setCurrentRow(1);
+        click(columns.hide);
+        QTest::keyClick(columns.visible, Qt::Key_Return);
     });
-    main.mainMenu()->options->trigger();
+    test::control<QAction>(main, "optionsAction")->trigger();
     EXPECT_FALSE(options.isVisible());
 
     const QString registry = fixture.registryText();
@@ -165,8 +187,8 @@ TEST_P(SettingsFolderMove, CopiesOrKeepsTheFilesThere)
     fixture.prompts.answerFolder(fixture.folder.file(QStringLiteral("moved")));
     if (GetParam().holdsFiles)
         fixture.prompts.answerQuestion(GetParam().answer);
-    click(options.generalPage()->changeLocationButton());
-    EXPECT_EQ(options.findChild<QLabel*>(QStringLiteral("locationLabel"))->text(), target);
+    click(test::control<QPushButton>(options, "changeLocationButton"));
+    EXPECT_EQ(test::control<QLabel>(options, "locationLabel")->text(), target);
     const QStringList asked = fixture.prompts.texts(Kind::Question);
     const QStringList expected = {QStringLiteral("Setting files already exist on new location. Do you want "
                                                  "to overwrite with files from old location?")};
@@ -200,17 +222,17 @@ TEST_F(OptionsFormTest, FailedWriteKeepsTheFormAndItsValues)
     QCheckBox* logging = nullptr;
     bool openAfterFailure = false;
     QTimer::singleShot(0, &options, [&] {
-        logging = options.findChild<QCheckBox*>(QStringLiteral("enableLoggingBox"));
+        logging = test::control<QCheckBox>(options, "enableLoggingBox");
         logging->setChecked(!logging->isChecked());
         QFile::remove(defaultsFile());
         QDir().mkpath(defaultsFile());
-        click(options.softKeys()->button(SoftKeyBar::Key::Right));
+        click(test::control<SoftKeyBar>(options, "softKeyBar")->button(SoftKeyBar::Key::Right));
         openAfterFailure = options.isVisible();
         QDir(defaultsFile()).removeRecursively();
-        click(options.softKeys()->button(SoftKeyBar::Key::Right));
+        click(test::control<SoftKeyBar>(options, "softKeyBar")->button(SoftKeyBar::Key::Right));
     });
     const bool loggingBefore = fixture.state->settings.enableLogging;
-    main.mainMenu()->options->trigger();
+    test::control<QAction>(main, "optionsAction")->trigger();
     EXPECT_TRUE(openAfterFailure);
     const QStringList messages = fixture.prompts.texts(Kind::Message);
     ASSERT_FALSE(messages.isEmpty());

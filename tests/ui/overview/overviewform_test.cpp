@@ -2,9 +2,9 @@
 // menu, choice boxes and keys, over a database written for each case.
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"
+#include "support/controls.h"
 #include "toolkit/softkeybar.h"
 #include "toolkit/systemservices.h"
-#include "ui/mainwindow/mainmenu.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,16 +53,18 @@ protected:
         QTimer::singleShot(0, &overview, [&] {
             ran = overview.isVisible();
             work(overview);
-            QTest::mouseClick(overview.softKeys()->button(SoftKeyBar::Key::Right), Qt::LeftButton);
+            QTest::mouseClick(
+                test::control<SoftKeyBar>(overview, "softKeyBar")->button(SoftKeyBar::Key::Right),
+                Qt::LeftButton);
         });
-        fixture.form->mainMenu()->overview->trigger();
+        test::control<QAction>(*fixture.form, "overviewAction")->trigger();
         EXPECT_TRUE(ran);
         EXPECT_FALSE(overview.isVisible());
     }
 
     static QAction* menuItem(OverviewForm& form, const QString& text)
     {
-        for (QAction* action : form.menu()->actions())
+        for (QAction* action : test::control<QMenu>(form, "overviewMenu")->actions())
             if (action->text() == text)
                 return action;
         return nullptr;
@@ -71,7 +73,7 @@ protected:
     static QStringList headers(const OverviewForm& form)
     {
         QStringList captions;
-        const QAbstractItemModel* model = form.table()->model();
+        const QAbstractItemModel* model = test::control<QTableView>(form, "monthTable")->model();
         for (int column = 0; column < model->columnCount(); ++column)
             captions.append(model->headerData(column, Qt::Horizontal).toString());
         return captions;
@@ -128,7 +130,7 @@ TEST_F(OverviewFormTest, CopiesATableOfTwoMonthsWithItsHeaderTheEmptyRowAndTheTo
           entryLine("2010-01-02", "3.20", false, "Lunch") + entryLine("2010-01-03", "20.00", true, "Dinner"));
     whileOpen([](OverviewForm& overview) {
         menuItem(overview, QStringLiteral("Expense types / month"))->trigger();
-        QTest::keyClick(overview.table(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(test::control<QTableView>(overview, "monthTable"), Qt::Key_C, Qt::ControlModifier);
     });
     EXPECT_EQ(clipboardText(), QStringLiteral("Type\tTotal\t12-2009\t1-2010\t\r\n"
                                               "Dinner\t-7.50\t12.50\t-20.00\t\r\n"
@@ -143,25 +145,29 @@ TEST_F(OverviewFormTest, KeepsTheViewAndTheModeBetweenOpeningsButNotTheCurrency)
           entryLine("2010-01-03", "14.40", false, "Taxi", "US$"));
     QStringList totals;
     const auto total = [&](OverviewForm& overview) {
-        totals.append(overview.table()->model()->index(0, 1).data().toString());
+        totals.append(
+            test::control<QTableView>(overview, "monthTable")->model()->index(0, 1).data().toString());
     };
     whileOpen([&](OverviewForm& overview) {
         menuItem(overview, QStringLiteral("Int. sources / month"))->trigger();
-        EXPECT_EQ(overview.currencyBox()->currentText(), QStringLiteral("Converted to EUR"));
-        overview.currencyBox()->setCurrentIndex(2);
-        overview.modeBox()->setCurrentIndex(1);
+        EXPECT_EQ(test::control<QComboBox>(overview, "currencyChoice")->currentText(),
+                  QStringLiteral("Converted to EUR"));
+        test::control<QComboBox>(overview, "currencyChoice")->setCurrentIndex(2);
+        test::control<QComboBox>(overview, "modeChoice")->setCurrentIndex(1);
         total(overview);
     });
     whileOpen([&](OverviewForm& overview) {
         EXPECT_EQ(overview.view(), OverviewView::IntendedSources);
         EXPECT_TRUE(menuItem(overview, QStringLiteral("Int. sources / month"))->isChecked());
-        EXPECT_TRUE(overview.tablePanel()->isVisible());
-        EXPECT_EQ(overview.currencyBox()->currentText(), QStringLiteral("Converted to EUR"));
-        EXPECT_EQ(overview.modeBox()->currentText(), QStringLiteral("Expenses only"));
+        EXPECT_TRUE(test::control<QWidget>(overview, "overviewTablePanel")->isVisible());
+        EXPECT_EQ(test::control<QComboBox>(overview, "currencyChoice")->currentText(),
+                  QStringLiteral("Converted to EUR"));
+        EXPECT_EQ(test::control<QComboBox>(overview, "modeChoice")->currentText(),
+                  QStringLiteral("Expenses only"));
         total(overview);
         // The mode changes the numbers, not the columns.
         const QStringList before = headers(overview);
-        overview.modeBox()->setCurrentIndex(0);
+        test::control<QComboBox>(overview, "modeChoice")->setCurrentIndex(0);
         EXPECT_EQ(headers(overview), before);
         total(overview);
     });
@@ -169,7 +175,7 @@ TEST_F(OverviewFormTest, KeepsTheViewAndTheModeBetweenOpeningsButNotTheCurrency)
     EXPECT_EQ(totals,
               (QStringList{QStringLiteral("14.40"), QStringLiteral("13.20"), QStringLiteral("-6.80")}));
     // Closing lets the table go.
-    EXPECT_EQ(fixture.forms->overview().monthTable().rowCount(), 0);
+    EXPECT_EQ(test::control<QTableView>(fixture.forms->overview(), "monthTable")->model()->rowCount(), 0);
 }
 
 TEST_F(OverviewFormTest, SwitchesBetweenTheReportAndTheTablesFromItsMenu)
@@ -178,37 +184,39 @@ TEST_F(OverviewFormTest, SwitchesBetweenTheReportAndTheTablesFromItsMenu)
     whileOpen([](OverviewForm& overview) {
         const auto checked = [&] {
             QStringList items;
-            for (QAction* action : overview.menu()->actions())
+            for (QAction* action : test::control<QMenu>(overview, "overviewMenu")->actions())
                 if (action->isChecked())
                     items.append(action->text());
             return items;
         };
         EXPECT_EQ(overview.view(), OverviewView::Overview);
         EXPECT_EQ(checked(), QStringList{QStringLiteral("Overview")});
-        EXPECT_TRUE(overview.textBox()->isVisible());
-        EXPECT_FALSE(overview.tablePanel()->isVisible());
-        const QString report = overview.textBox()->toPlainText();
+        EXPECT_TRUE(test::control<QPlainTextEdit>(overview, "overviewText")->isVisible());
+        EXPECT_FALSE(test::control<QWidget>(overview, "overviewTablePanel")->isVisible());
+        const QString report = test::control<QPlainTextEdit>(overview, "overviewText")->toPlainText();
         EXPECT_TRUE(report.startsWith(QStringLiteral("Filename:\n")));
 
         // The report is copied with its CR LF line ends.
-        QTest::keyClick(overview.textBox(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(test::control<QPlainTextEdit>(overview, "overviewText"), Qt::Key_C,
+                        Qt::ControlModifier);
         QString expected = report;
         EXPECT_EQ(clipboardText(), expected.replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 
         menuItem(overview, QStringLiteral("Paym. methods / month"))->trigger();
         EXPECT_EQ(checked(), QStringList{QStringLiteral("Paym. methods / month")});
-        EXPECT_FALSE(overview.textBox()->isVisible());
-        EXPECT_TRUE(overview.tablePanel()->isVisible());
+        EXPECT_FALSE(test::control<QPlainTextEdit>(overview, "overviewText")->isVisible());
+        EXPECT_TRUE(test::control<QWidget>(overview, "overviewTablePanel")->isVisible());
         EXPECT_EQ(headers(overview).constFirst(), QStringLiteral("Paym. method"));
-        EXPECT_EQ(overview.table()->model()->index(0, 0).data().toString(), QStringLiteral("Cash"));
+        EXPECT_EQ(test::control<QTableView>(overview, "monthTable")->model()->index(0, 0).data().toString(),
+                  QStringLiteral("Cash"));
         menuItem(overview, QStringLiteral("Copy to clipboard"))->trigger();
         EXPECT_TRUE(clipboardText().startsWith(QStringLiteral("Paym. method\tTotal\t1-2010\t\r\n")));
 
         // Back on the report, the copied table is not what the box shows.
         menuItem(overview, QStringLiteral("Overview"))->trigger();
         EXPECT_EQ(checked(), QStringList{QStringLiteral("Overview")});
-        EXPECT_TRUE(overview.textBox()->isVisible());
-        EXPECT_EQ(overview.textBox()->toPlainText(), report);
+        EXPECT_TRUE(test::control<QPlainTextEdit>(overview, "overviewText")->isVisible());
+        EXPECT_EQ(test::control<QPlainTextEdit>(overview, "overviewText")->toPlainText(), report);
     });
 }
 

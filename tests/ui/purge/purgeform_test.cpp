@@ -1,6 +1,7 @@
 // The purge form driven as a user drives it: the proposed cut-off, the radio buttons, the questions,
 // and what a purge leaves in the list, the log and the database file.
 #include "../session/sessionfixture.h"
+#include "support/controls.h"
 #include "toolkit/scriptedprompts.h"
 #include "toolkit/softkeybar.h"
 #include "ui/purge/purgeform.h"
@@ -33,12 +34,12 @@ QString beforeQuestion(int count)
 struct PurgeControls
 {
     explicit PurgeControls(PurgeForm& form)
-        : all(form.findChild<QRadioButton*>(QStringLiteral("purgeAllButton"))),
-          before(form.findChild<QRadioButton*>(QStringLiteral("purgeBeforeButton"))),
-          cutOff(form.findChild<QDateEdit*>(QStringLiteral("purgeCutOff"))),
-          pick(form.findChild<QPushButton*>(QStringLiteral("purgePickButton"))),
-          cancel(form.softKeys()->button(SoftKeyBar::Key::Left)),
-          purge(form.softKeys()->button(SoftKeyBar::Key::Right))
+        : all(test::control<QRadioButton>(form, "purgeAllButton")),
+          before(test::control<QRadioButton>(form, "purgeBeforeButton")),
+          cutOff(test::control<QDateEdit>(form, "purgeCutOff")),
+          pick(test::control<QPushButton>(form, "purgePickButton")),
+          cancel(test::control<SoftKeyBar>(form, "softKeyBar")->button(SoftKeyBar::Key::Left)),
+          purge(test::control<SoftKeyBar>(form, "softKeyBar")->button(SoftKeyBar::Key::Right))
     {}
 
     QRadioButton* all;
@@ -105,10 +106,12 @@ TEST_F(PurgeFormTest, PickTakesTheCutOffFromTheDatePanel)
     const auto pick = [&](const char* leave) {
         runModal([&] {
             QTimer::singleShot(0, &quickEntry, [&] {
-                auto* day = quickEntry.findChild<QWidget*>(QStringLiteral("dayBox"));
+                auto* day = test::control<QWidget>(quickEntry, "dayBox");
                 QTest::mouseClick(day, Qt::LeftButton, {}, QPoint(day->width() / 2, day->height() - 3));
-                auto* button = leave ? quickEntry.findChild<QPushButton*>(QString::fromLatin1(leave))
-                                     : quickEntry.softKeys()->button(SoftKeyBar::Key::Left);
+                auto* button =
+                    leave
+                        ? test::control<QPushButton>(quickEntry, leave)
+                        : test::control<SoftKeyBar>(quickEntry, "softKeyBar")->button(SoftKeyBar::Key::Left);
                 QTest::mouseClick(button, Qt::LeftButton);
             });
             QTest::mouseClick(controls.pick, Qt::LeftButton);
@@ -257,8 +260,7 @@ TEST(PurgeFormCutOff, OnThirtyFirstOfMarchIsTheLastDayOfFebruary)
         QuickEntryForm quickEntry(session);
         PurgeForm form(session, prompts, quickEntry);
         form.prepare();
-        EXPECT_EQ(form.findChild<QDateEdit*>(QStringLiteral("purgeCutOff"))->date(), proposed)
-            << today.year();
+        EXPECT_EQ(test::control<QDateEdit>(form, "purgeCutOff")->date(), proposed) << today.year();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "session/session.h"
+#include "support/controls.h"
 #include "support/printers.h"
 #include "support/testenvironment.h"
 #include "toolkit/softkeybar.h"
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <source_location>
 #include <type_traits>
 
 namespace tallyfox::test {
@@ -50,19 +52,19 @@ protected:
 
     static inline const QDateTime kNow{QDate(2010, 1, 3), QTime(12, 30, 45)};
 
-    template <typename Widget = QWidget> Widget* child(const char* name) const
+    // The form's controls, through test::control.
+    template <typename Widget = QWidget>
+    Widget* child(const char* name, const std::source_location& where = std::source_location::current()) const
     {
-        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return test::control<Widget>(*form, name, where);
     }
+    SoftKeyBar* softKeys() const { return child<SoftKeyBar>("softKeyBar"); }
 
-    void tapKey(Key which) const { QTest::mouseClick(form->softKeys()->button(which), Qt::LeftButton); }
+    void tapKey(Key which) const { QTest::mouseClick(softKeys()->button(which), Qt::LeftButton); }
     void tap(const char* name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
     QString captions() const
     {
-        return form->softKeys()->button(Key::Left)->text() + u'/' +
-               form->softKeys()->button(Key::Right)->text();
+        return softKeys()->button(Key::Left)->text() + u'/' + softKeys()->button(Key::Right)->text();
     }
 
     // A key as the user presses it: to the control that has the focus.

@@ -15,7 +15,7 @@ TEST_F(QuickEntryList, ATapOnAFingerHighRowChoosesTheItemAndCloses)
         EXPECT_EQ(list()->currentItem()->text(), u"Cash");
         // Rows a finger high, in a list filling the panel.
         EXPECT_EQ(list()->visualItemRect(list()->item(1)).height(), 30);
-        EXPECT_EQ(list()->size(), form->content()->size());
+        EXPECT_EQ(list()->size(), child("formContent")->size());
         tapRow(2);
     }));
     EXPECT_EQ(fields.paidWith, u"Debit card");

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Times `tallyfox-cli import` of a spreadsheet's CSV file as a user runs it, the whole process with its
+# start-up, into an empty database, and `tallyfox-cli report` on the database the import wrote, each in a
+# registry and settings folder of its own. The CSV file is the export (--format csv) of a generated
+# database, so every row is read: dates, amounts in the primary currency beside the own ones, receipts.
+#
+# Usage: bench/cli_import.sh [BUILD_DIR] [RUNS] [ENTRIES]     (defaults: build 7 100000)
+# Prints the median and fastest wall time of each and how many times the report the import takes.
+set -euo pipefail
+
+build=${1:-build}
+runs=${2:-7}
+entries=${3:-100000}
+cli=$build/bin/tallyfox-cli
+gen=$build/bin/tallyfox-gen
+for program in "$cli" "$gen"; do
+    if [[ ! -x $program ]]; then
+        echo "cli_import.sh: $program is missing; build the tallyfox-cli and tallyfox-gen targets first" >&2
+        exit 2
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export TALLYFOX_REGISTRY=$work/registry.reg
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data HOME=$work
+export LC_ALL=C.UTF-8 TALLYFOX_NOW=2024-06-15T12:00:00
+
+"$gen" --entries "$entries" --years 20 --last-year 2024 --seed 1 --out "$work/generated.tfx"
+statement=$work/statement.csv
+"$cli" -f "$work/generated.tfx" export --format csv --out "$statement" 2>/dev/null
+imported=$work/imported.tfx
+
+# An import into an empty database: the one before it, its backup and the edit log are gone.
+import_once() {
+    rm -f "$imported" "$imported.bak" "$work"/settings/*.log
+    "$cli" -f "$imported" -d "$work/settings" import "$statement"
+}
+mkdir -p "$work/settings"
+# The first run creates the registry and the settings files, as any first run does; its tally is shown.
+import_once 2>/dev/null
+
+# Runs the command RUNS times; sets result to "median fastest" in milliseconds.
+time_runs() {
+    local times=() start end
+    for ((run = 0; run < runs; run++)); do
+        start=${EPOCHREALTIME/[.,]/}
+        "$@" >/dev/null 2>&1
+        end=${EPOCHREALTIME/[.,]/}
+        times+=($((end - start)))
+    done
+    result=$(printf '%s\n' "${times[@]}" | sort -n |
+        awk -v n="$runs" '{ t[NR] = $1 / 1000 } END { printf "%.1f %.1f\n", t[int((n + 1) / 2)], t[1] }')
+}
+
+time_runs import_once
+read -r import_median import_fastest <<<"$result"
+time_runs "$cli" -f "$imported" -d "$work/settings" report
+read -r report_median report_fastest <<<"$result"
+
+echo "$entries rows, $(du -h "$statement" | cut -f1) CSV file, $runs runs each, load $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-44s median %7s ms  fastest %7s ms\n' \
+    "tallyfox-cli -f NEW import FILE.csv" "$import_median" "$import_fastest" \
+    "tallyfox-cli -f NEW report" "$report_median" "$report_fastest"
+awk -v i="$import_median" -v r="$report_median" 'BEGIN { printf "import / report: %.1f times\n", i / r }'

@@ -1,0 +1,61 @@
+#include "session/session.h"
+
+namespace tallyfox {
+
+CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally)
+{
+    const ProblemList::Recording recording(m_problems);
+    const int refreshesBefore = m_refreshes;
+    const auto done = [&](bool applied) {
+        CommandOutcome outcome;
+        outcome.applied = applied;
+        if (m_refreshes != refreshesBefore)
+            outcome.database = m_database.lastWrite();
+        outcome.problems = recording.problems();
+        return outcome;
+    };
+    tally = {};
+    // The duplicates are found among the entries as the file holds them now, and nobody else may write
+    // before the rows are in it: the lock is held until the refresh has written them.
+    const DatabaseSync::Transaction held = m_database.begin();
+    m_lockJustFailed = !held.locked;
+    if (!allowDuplicates)
+        tally.duplicates = leaveOutDuplicates(rows, m_state.entries);
+    if (rows.empty()) {
+        m_lockJustFailed = false;
+        if (held.locked)
+            m_database.release();
+        return done(false);
+    }
+    std::vector<int> indexes;
+    indexes.reserve(rows.size());
+    tally.added.reserve(rows.size());
+    m_state.entries.reserve(m_state.entryCount() + int(rows.size()));
+    for (ImportRow& row : rows) {
+        row.entry.justChanged = false;
+        indexes.push_back(m_state.entryCount());
+        m_database.journal().added(row.entry);
+        tally.added.push_back(row.entry);
+        m_state.entries.append(std::move(row.entry));
+    }
+    // The list shows where the import ended.
+    m_state.entries[indexes.back()].justChanged = true;
+    report(m_log.logEntries(m_state, LogEditType::New, indexes));
+    refreshList(false);
+    if (held.locked)
+        m_database.release();
+    CommandOutcome outcome = done(true);
+    if (outcome.stored()) {
+        ImportedEntries imported;
+        imported.entries.reserve(indexes.size());
+        for (size_t i = 0; i < indexes.size(); ++i)
+            imported.entries.push_back({indexes[i], tally.added[i]});
+        const QString what = imported.entries.size() == 1
+                                 ? QStringLiteral("import of 1 entry")
+                                 : QStringLiteral("import of %1 entries").arg(imported.entries.size());
+        m_history.record({what, std::move(imported)});
+    }
+    return outcome;
+}
+
+} // namespace tallyfox

@@ -1,0 +1,100 @@
+#include "session/undohistory.h"
+
+#include "core/textforms.h"
+
+namespace tallyfox {
+
+void UndoHistory::record(UndoStep step)
+{
+    if (m_replaying > 0)
+        return;
+    m_undo.push_back(std::move(step));
+    m_redo.clear();
+    changed();
+}
+
+void UndoHistory::clear()
+{
+    m_undo.clear();
+    m_redo.clear();
+    changed();
+}
+
+void UndoHistory::pushUndo(UndoStep step)
+{
+    m_undo.push_back(std::move(step));
+    changed();
+}
+
+void UndoHistory::pushRedo(UndoStep step)
+{
+    m_redo.push_back(std::move(step));
+    changed();
+}
+
+void UndoHistory::changed() const
+{
+    if (m_changed)
+        m_changed();
+}
+
+QString UndoHistory::undoText() const
+{
+    return m_undo.empty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + m_undo.back().what;
+}
+
+QString UndoHistory::redoText() const
+{
+    return m_redo.empty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + m_redo.back().what;
+}
+
+std::optional<UndoStep> UndoHistory::takeUndo()
+{
+    if (m_undo.empty())
+        return std::nullopt;
+    UndoStep step = std::move(m_undo.back());
+    m_undo.pop_back();
+    changed();
+    return step;
+}
+
+std::optional<UndoStep> UndoHistory::takeRedo()
+{
+    if (m_redo.empty())
+        return std::nullopt;
+    UndoStep step = std::move(m_redo.back());
+    m_redo.pop_back();
+    changed();
+    return step;
+}
+
+QString entryCaption(const Expense& entry, bool incomeIsPositive)
+{
+    // A long type is cut, so that the menu item stays on the screen.
+    constexpr qsizetype kLongestType = 16;
+    QString type = entry.type.isEmpty() ? QStringLiteral("entry") : entry.type;
+    if (type.size() > kLongestType)
+        type = type.left(kLongestType - 1) + u'\u2026';
+    return type + u' ' + entryAmountText(entry, incomeIsPositive);
+}
+
+QString sortCaption(SortKey key)
+{
+    switch (key) {
+    case SortKey::Name:
+        return QStringLiteral("sort by name");
+    case SortKey::Date:
+        return QStringLiteral("sort by date");
+    case SortKey::Amount:
+        return QStringLiteral("sort by amount");
+    case SortKey::Receipt:
+        return QStringLiteral("sort by receipt nr.");
+    case SortKey::PaidWith:
+        return QStringLiteral("sort by paid with");
+    case SortKey::IntendedSource:
+        break;
+    }
+    return QStringLiteral("sort by intended source");
+}
+
+} // namespace tallyfox
