@@ -429,5 +429,27 @@ TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
     }
 }
 
+// The room for the entries is guessed from the first chunk's lines; a file whose later lines are much
+// shorter than its first ones still reads whole.
+TEST(DatabaseChunkedReading, ShortLinesAfterLongOnesAllRead)
+{
+    TempFolder folder;
+    const QByteArray longLine = "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t" +
+                                QByteArray(4000, 'n') + "\r\n";
+    const QByteArray shortLine = "item\t2010\t1\t3\tEUR\t1\r\n";
+    QByteArray content = QByteArray(kHeader);
+    int lines = 0;
+    for (; content.size() < (1 << 20); ++lines)
+        content += longLine;
+    for (int i = 0; i < 200000; ++i, ++lines)
+        content += shortLine;
+    AppState state(test::pinnedLocale());
+    state.databasePath = folder.file(QStringLiteral("mixed.tfx"));
+    writeFileBytes(state.databasePath, content);
+    ASSERT_TRUE(readDatabaseFile(state).ok());
+    EXPECT_EQ(state.entryCount(), lines);
+    EXPECT_EQ(state.entries[lines - 1], parsed(QByteArray(kHeader) + shortLine)[0]);
+}
+
 } // namespace
 } // namespace tallyfox
