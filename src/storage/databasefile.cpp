@@ -73,7 +73,7 @@ enum class FileRead
 // Reads the open file into the reader in one pass, a chunk at a time through one buffer, so a large
 // file never needs room for all of its bytes at once; its bytes are hashed as they come. Stops at once
 // when the first bytes show that the file is no database.
-FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, ContentHasher& hasher)
+FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, ContentHasher* hasher)
 {
     const qint64 fileSize = file.size();
     qsizetype carried = 0;
@@ -91,7 +91,8 @@ FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, 
                 return FileRead::NoDatabase;
             reader.reserve(guessedLines(fresh, fileSize));
         }
-        hasher.add(fresh);
+        if (hasher)
+            hasher->add(fresh);
         QByteArrayView bytes(buffer.constData(), carried + got);
         if (skipping) {
             // The rest of an overlong line goes up to the next line end.
@@ -159,7 +160,8 @@ bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int co
     return out.finish();
 }
 
-FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary)
+FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary,
+                            DatabaseReadPurpose purpose)
 {
     const QString& path = state.databasePath;
     QFile file;
@@ -178,8 +180,10 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     const std::optional<FileStamp> stamp = fileStamp(file);
     QByteArray buffer;
     ContentHasher hasher;
-    DatabaseReader reader;
-    const FileRead read = readFileLines(file, buffer, reader, hasher);
+    DatabaseReader reader(purpose);
+    // Entries read for their totals are never written, so nothing asks whether the file still holds them.
+    const bool hashing = purpose == DatabaseReadPurpose::Everything;
+    const FileRead read = readFileLines(file, buffer, reader, hashing ? &hasher : nullptr);
     if (read == FileRead::NoDatabase) {
         parseDatabase({}, state.entries);
         if (version)
@@ -193,7 +197,7 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     state.entries.swap(reader.entries());
     if (version) {
         version->stamp = stamp;
-        version->hash = hasher.result();
+        version->hash = hashing ? hasher.result() : 0;
     }
     if (summary)
         *summary = reader.summary();

@@ -399,6 +399,21 @@ TEST(DatabaseRoundTrip, AnUnknownEntryThatWritesAsZeroIsDroppedOnTheFirstRead)
     EXPECT_EQ(parsed(written(entries)).count(), 1);
 }
 
+TEST_F(DatabaseFile, AReadForTotalsKeepsAllButReceiptNumbersAndNotes)
+{
+    state.databasePath = folder.file(QStringLiteral("data.tfx"));
+    state.entries.append(dinner());
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
+    AppState totals(test::pinnedLocale());
+    totals.databasePath = state.databasePath;
+    ASSERT_TRUE(readDatabaseFile(totals, nullptr, nullptr, DatabaseReadPurpose::Totals).ok());
+    ASSERT_EQ(totals.entryCount(), 1);
+    Expense expected = dinner();
+    expected.receipt = QStringLiteral("00");
+    expected.note.clear();
+    EXPECT_EQ(totals.entries[0], expected);
+}
+
 // The file is read a megabyte at a time: line ends cut by the chunk's end, and lines longer than a chunk,
 // give the same entries as reading the whole content at once.
 TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
