@@ -16,12 +16,42 @@ void MainForm::applyMonthLineSetting()
                           m_session.clock().today());
 }
 
+namespace {
+
+// The filter that shows what a chart's part counts: its value, its days, and the chart's narrowing to
+// expenses or incomes and to one currency.
+EntryFilter filterOfPick(const EntryPick& pick)
+{
+    EntryFilter filter;
+    filter.from = pick.from;
+    filter.to = pick.to;
+    filter.income = pick.income;
+    switch (pick.view) {
+    case OverviewView::IntendedSources:
+        filter.value(FilterField::IntendedSource) = pick.value;
+        break;
+    case OverviewView::PaymentMethods:
+        filter.value(FilterField::PaidWith) = pick.value;
+        break;
+    default:
+        filter.value(FilterField::Type) = pick.value;
+        break;
+    }
+    if (pick.currency)
+        filter.value(FilterField::Currency) = *pick.currency;
+    return filter;
+}
+
+} // namespace
+
 void MainForm::showEntries(const EntryPick& pick)
 {
-    // The first of the entries asked for is selected and scrolled to, so that the entry commands act on
-    // it; a filter that hides it is cleared first.
+    // The list shows the part's entries through the filter, the first of them selected so that the entry
+    // commands act on it. Should the filter's looser matching (case and accents ignored) still hide it,
+    // the filter is cleared instead.
     const int entry = firstPickedEntry(m_session.state().entries, pick);
     if (entry >= 0) {
+        m_filterBar->setFilter(filterOfPick(pick));
         if (m_model->rowOf(entry) < 0)
             m_filterBar->clearFilter();
         m_list->revealRow(m_model->rowOf(entry));

@@ -270,7 +270,7 @@ TEST_F(MainWindowFlows, AnEntryDeletedFromTheFilteredListComesBackWithUndo)
     EXPECT_FALSE(redo->isEnabled());
 }
 
-TEST_F(MainWindowFlows, EntriesAChartAsksForAreShownEvenWhenTheFilterHidThem)
+TEST_F(MainWindowFlows, APartOfAChartIsShownThroughTheFilter)
 {
     MainForm& form = startWithEntries(30);
     auto* field = control<QLineEdit>(form, "filterField");
@@ -280,9 +280,15 @@ TEST_F(MainWindowFlows, EntriesAChartAsksForAreShownEvenWhenTheFilterHidThem)
     pick.from = QDate(2010, 1, 1);
     pick.to = QDate(2010, 1, 31);
     form.showEntries(pick);
+    // The typed words give way to the part's value and days.
     EXPECT_TRUE(field->text().isEmpty());
-    EXPECT_EQ(form.list()->model()->rowCount(), 30);
+    ASSERT_EQ(form.list()->model()->rowCount(), 1);
     EXPECT_EQ(form.list()->selectedEntry(), 3);
+
+    // A part of no entry leaves the list as it is.
+    pick.value = QStringLiteral("Nothing of this");
+    form.showEntries(pick);
+    EXPECT_EQ(form.list()->model()->rowCount(), 1);
 }
 
 } // namespace
