@@ -94,10 +94,9 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_table->installEventFilter(this);
     m_charts->view()->installEventFilter(this);
 
-    QAction* copy =
-        m_menu->addAction(QStringLiteral("Copy to clipboard"), this, &OverviewForm::copyToClipboard);
+    QAction* copy = m_menu->addAction(tr("Copy to clipboard"), this, &OverviewForm::copyToClipboard);
     copy->setObjectName(QStringLiteral("copyToClipboard"));
-    m_saveAs = m_menu->addAction(QStringLiteral("Save as..."), this, &OverviewForm::saveChartAs);
+    m_saveAs = m_menu->addAction(tr("Save as..."), this, &OverviewForm::saveChartAs);
     m_saveAs->setObjectName(QStringLiteral("saveChartAs"));
     m_menu->addSeparator();
     // The charts, the tables from the last to the first, then the report.
@@ -109,9 +108,9 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     }
     m_menu->setDefaultAction(m_viewActions[0]);
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Menu"));
     softKeys()->setMenu(SoftKeyBar::Key::Left, m_menu);
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("OK"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Right)
             closeWith(kResultOk);
@@ -237,8 +236,8 @@ void OverviewForm::saveChartAs()
 {
     if (m_view != OverviewView::Charts)
         return;
-    const FileDialogOptions dialog{QStringLiteral("Save chart as"),
-                                   QStringLiteral("PNG images|*.png|SVG images|*.svg"), QStringLiteral("png"),
+    const FileDialogOptions dialog{tr("Save chart as"), tr("PNG images|*.png|SVG images|*.svg"),
+                                   QStringLiteral("png"),
                                    QFileInfo(m_session.state().databasePath).absolutePath() + u'/', true};
     const std::optional<QString> path = m_prompts.saveFile(this, dialog);
     if (!path)
