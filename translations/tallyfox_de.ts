@@ -428,7 +428,7 @@ Oder tippen Sie den Betrag: Ziffern, &quot;.&quot; oder &quot;,&quot;, Rücktast
     </message>
     <message>
         <source>Start new item with quick edit</source>
-        <translation>Neuen Eintrag mit Schnelleingabe beginnen</translation>
+        <translation>Neuer Eintrag in Schnelleingabe</translation>
     </message>
     <message>
         <source>Increasing 9 gives 0, not 10</source>
@@ -436,7 +436,7 @@ Oder tippen Sie den Betrag: Ziffern, &quot;.&quot; oder &quot;,&quot;, Rücktast
     </message>
     <message>
         <source>Skip overview after quick entry</source>
-        <translation>Übersicht nach Schnelleingabe überspringen</translation>
+        <translation>Schnelleingabe ohne Übersicht</translation>
     </message>
     <message>
         <source>Type</source>
@@ -487,11 +487,11 @@ Oder tippen Sie den Betrag: Ziffern, &quot;.&quot; oder &quot;,&quot;, Rücktast
     </message>
     <message>
         <source>Setting files location:</source>
-        <translation>Ort der Einstellungsdateien:</translation>
+        <translation>Einstellungsdateien in:</translation>
     </message>
     <message>
         <source>Next receipt nr:</source>
-        <translation>Nächste Beleg-Nr.:</translation>
+        <translation>Beleg-Nr. ab:</translation>
     </message>
     <message>
         <source>Currencies</source>
@@ -666,7 +666,7 @@ Oder tippen Sie den Betrag: Ziffern, &quot;.&quot; oder &quot;,&quot;, Rücktast
     </message>
     <message>
         <source>cancel</source>
-        <translation>abbrechen</translation>
+        <translation>zurück</translation>
     </message>
     <message>
         <source>Type a name</source>

@@ -34,7 +34,7 @@ ColumnsPage::ColumnsPage(QWidget* parent)
     setObjectName(QStringLiteral("columnsPage"));
     auto* columnsCaption = new QLabel(tr("Columns"));
     putOnColumnsPage(columnsCaption, this, 13, 1, columnsCaption->sizeHint().width(), 16);
-    putOnColumnsPage(new QLabel(tr("Hidden")), this, 145, 1, 55, 16);
+    putOnColumnsPage(new QLabel(tr("Hidden")), this, 145, 1, 80, 16);
     m_visible->setObjectName(QStringLiteral("visibleColumnsList"));
     m_hidden->setObjectName(QStringLiteral("hiddenColumnsList"));
     putOnColumnsPage(m_visible, this, 3, 17, 87, 158);
