@@ -150,6 +150,25 @@ zu zeigen</translation>
     </message>
 </context>
 <context>
+    <name>FilterField</name>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Int. source</source>
+        <translation>Kostenträger</translation>
+    </message>
+    <message>
+        <source>Paid with</source>
+        <translation>Bezahlt mit</translation>
+    </message>
+</context>
+<context>
     <name>ItemForm</name>
     <message>
         <source>List</source>
@@ -216,6 +235,45 @@ zu zeigen</translation>
     <message>
         <source>Note</source>
         <translation>Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewChoices</name>
+    <message>
+        <source>Converted to %1</source>
+        <translation>Summe in %1</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Expense types / month</source>
+        <translation>Ausgabenarten / Monat</translation>
+    </message>
+    <message>
+        <source>Int. sources / month</source>
+        <translation>Kostenträger / Monat</translation>
+    </message>
+    <message>
+        <source>Paym. methods / month</source>
+        <translation>Zahlungsarten / Monat</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Expenses - Income</source>
+        <translation>Ausg. - Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses only</source>
+        <translation>Nur Ausgaben</translation>
+    </message>
+    <message>
+        <source>Income only</source>
+        <translation>Nur Einnahmen</translation>
     </message>
 </context>
 <context>

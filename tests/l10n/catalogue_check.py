@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Every catalogue is complete and up to date with the sources.
 
-Usage: catalogue_check.py LUPDATE SOURCE_ROOT CATALOGUE...
+Usage: catalogue_check.py LUPDATE INCLUDE_ROOT CATALOGUE... -- SOURCE...
 
-Each catalogue is brought up to date with the window's sources in a temporary copy, as
+Each catalogue is brought up to date with the sources (folders or files) in a temporary copy, as
 `update-translations` would, and then fails on a text that is new, unfinished, obsolete or empty, and on a
 translation whose placeholders (%1, %n), keyboard accelerators (&) or file filter parts (|) differ from its
 English source.
@@ -45,13 +45,12 @@ def faults_of(message, context):
     return faults
 
 
-def check(lupdate, source_root, catalogue, folder):
+def check(lupdate, include_root, sources, catalogue, folder):
     copy = os.path.join(folder, os.path.basename(catalogue))
     shutil.copyfile(catalogue, copy)
     # Without -no-obsolete, so that a text the sources lost shows as obsolete rather than going.
-    subprocess.run([lupdate, "-silent", "-locations", "none", "-I", os.path.join(source_root, "src"),
-                    os.path.join(source_root, "src", "ui"), os.path.join(source_root, "src", "toolkit"),
-                    "-ts", copy], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run([lupdate, "-silent", "-locations", "none", "-I", include_root, *sources, "-ts", copy],
+                   check=True, stdout=subprocess.DEVNULL)
     faults = []
     count = 0
     for context in ElementTree.parse(copy).getroot().iter("context"):
@@ -65,14 +64,16 @@ def check(lupdate, source_root, catalogue, folder):
 
 
 def main(arguments):
-    if len(arguments) < 3:
+    if "--" not in arguments or arguments.index("--") < 3 or arguments[-1] == "--":
         print(__doc__, file=sys.stderr)
         return 2
-    lupdate, source_root, catalogues = arguments[0], arguments[1], arguments[2:]
+    split = arguments.index("--")
+    lupdate, include_root = arguments[0], arguments[1]
+    catalogues, sources = arguments[2:split], arguments[split + 1:]
     failed = False
     with tempfile.TemporaryDirectory() as folder:
         for catalogue in catalogues:
-            count, faults = check(lupdate, source_root, catalogue, folder)
+            count, faults = check(lupdate, include_root, sources, catalogue, folder)
             for fault in faults:
                 print(f"{os.path.basename(catalogue)}: {fault}")
             print(f"{os.path.basename(catalogue)}: {count} texts, {len(faults)} faults")

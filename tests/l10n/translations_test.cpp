@@ -1,10 +1,13 @@
 // The window in the user's language, and files that stay the same in every language.
 #include "app/translations.h"
 #include "mainwindow/mainformfixture.h"
+#include "money/overviewchoices.h"
+#include "session/entryfilter.h"
 #include "storage/databasefile.h"
 #include "support/controls.h"
 #include "ui/mainwindow/entrylistmodel.h"
 #include "ui/mainwindow/entrylistview.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,6 +138,18 @@ TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
         EXPECT_EQ(german.at(path), bytes) << path.toStdString();
     }
     EXPECT_TRUE(german.at(QStringLiteral("settings/Tallyfox.log")).contains("\tDelete\t"));
+}
+
+TEST_F(GermanWindow, ShowsTheFixedTextsOfTheLayersBelowInGermanWhileTheyStayEnglish)
+{
+    installTranslations(*qApp, {QStringLiteral("de")}, kCatalogues);
+    EXPECT_EQ(filterFieldCaption(FilterField::PaidWith), u"Paid with");
+    EXPECT_EQ(shownEnglish("FilterField", filterFieldCaption(FilterField::PaidWith)), u"Bezahlt mit");
+    EXPECT_EQ(viewMenuText(OverviewView::Charts), u"Charts");
+    EXPECT_EQ(shownEnglish("OverviewChoices", viewMenuText(OverviewView::Charts)), u"Diagramme");
+    EXPECT_EQ(shownEnglish("OverviewChoices", modeChoiceItems().value(1)), u"Nur Ausgaben");
+    // A text nobody marked is shown as it is.
+    EXPECT_EQ(shownEnglish("OverviewChoices", QStringLiteral("EUR")), u"EUR");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "toolkit/programfont.h"
 #include "toolkit/programstyle.h"
 #include "ui/widgets/datepicker.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -255,7 +256,7 @@ void FilterBar::showFilter()
         action->setChecked(value.has_value());
         if (value) {
             const QString shown = value->isEmpty() ? tr("(none)") : *value;
-            action->setText(filterFieldCaption(field) + QStringLiteral(": ") +
+            action->setText(shownEnglish("FilterField", filterFieldCaption(field)) + QStringLiteral(": ") +
                             QString(shown).replace(u'&', QStringLiteral("&&")));
         }
     }

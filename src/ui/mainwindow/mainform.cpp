@@ -14,6 +14,7 @@
 #include "ui/mainwindow/keptselection.h"
 #include "ui/mainwindow/mainmenu.h"
 #include "ui/mainwindow/monthline.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QApplication>
@@ -307,8 +308,10 @@ void MainForm::prepareListMenu()
     // A long value is cut in the menu, so that the item stays on the screen; the filter takes it whole.
     constexpr qsizetype kLongestShown = 20;
     const QString shown = value.size() > kLongestShown ? value.left(kLongestShown - 1) + u'\u2026' : value;
-    const QString text = value.isEmpty() ? tr("Show only entries without %1").arg(filterFieldCaption(*field))
-                                         : tr("Show only \u201c%1\u201d").arg(shown);
+    const QString text =
+        value.isEmpty()
+            ? tr("Show only entries without %1").arg(shownEnglish("FilterField", filterFieldCaption(*field)))
+            : tr("Show only \u201c%1\u201d").arg(shown);
     showOnly->setText(QString(text).replace(u'&', QStringLiteral("&&")));
 }
 

@@ -12,6 +12,7 @@
 #include "ui/overview/chartpicture.h"
 #include "ui/overview/chartview.h"
 #include "ui/overview/monthtablemodel.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -66,7 +67,8 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
-    m_modeBox->addItems(modeChoiceItems());
+    for (const QString& mode : modeChoiceItems())
+        m_modeBox->addItem(shownEnglish("OverviewChoices", mode));
     m_table->setObjectName(QStringLiteral("monthTable"));
     m_menu->setObjectName(QStringLiteral("overviewMenu"));
     m_table->setModel(m_model);
@@ -102,7 +104,8 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     // The charts, the tables from the last to the first, then the report.
     for (int i = kViewCount - 1; i >= 0; --i) {
         const OverviewView view = kViews[i];
-        QAction* action = m_menu->addAction(viewMenuText(view), this, [this, view] { chooseView(view); });
+        QAction* action = m_menu->addAction(shownEnglish("OverviewChoices", viewMenuText(view)), this,
+                                            [this, view] { chooseView(view); });
         action->setCheckable(true);
         m_viewActions[i] = action;
     }
@@ -137,7 +140,12 @@ void OverviewForm::prepare()
         const QSignalBlocker currencyBlocker(m_currencyBox);
         const QSignalBlocker modeBlocker(m_modeBox);
         m_currencyBox->clear();
-        m_currencyBox->addItems(currencyChoiceItems(m_session.state().currencies));
+        const CurrencyArray& currencies = m_session.state().currencies;
+        QStringList choices = currencyChoiceItems(currencies);
+        // The first choice is the sum converted to the primary currency.
+        choices[0] = QCoreApplication::translate("OverviewChoices", "Converted to %1")
+                         .arg(currencies.isEmpty() ? QString() : currencies[0].name);
+        m_currencyBox->addItems(choices);
         m_currencyBox->setCurrentIndex(0);
         m_modeBox->setCurrentIndex(m_modeChoice);
     }
