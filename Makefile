@@ -15,6 +15,8 @@ PACKAGES      = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev lib
 PACKAGES     += xvfb matchbox-window-manager openbox xdotool imagemagick xclip x11-utils
 # The export's journal is read back by ledger in the tests (and by hledger where it is installed).
 PACKAGES     += ledger
+# The window's translations: lrelease and lupdate, and Qt's own texts in the same languages.
+PACKAGES     += qt6-l10n-tools qt6-translations-l10n
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 DEB_PACKAGES  = debhelper dpkg-dev lintian
 DEB_DIR      ?= build-deb

@@ -1,5 +1,6 @@
 #include "app/programinfo.h"
 #include "app/programoptions.h"
+#include "app/translations.h"
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/filelock.h"
@@ -104,6 +105,10 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.tallyfox.Tallyfox"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
     tallyfox::ProgramStyle::install();
+    // The window speaks the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); what it writes to files
+    // stays as it is in any language.
+    tallyfox::installTranslations(app, QLocale::system().uiLanguages(),
+                                  QString::fromUtf16(tallyfox::kProgramCatalogueFolder));
 
     // Held until the process ends; the kernel lets go of it however the process ends.
     tallyfox::FileLock instanceLock(registry.filePath(), tallyfox::LockPurpose::Instance);

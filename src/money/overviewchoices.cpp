@@ -1,5 +1,7 @@
 #include "money/overviewchoices.h"
 
+// The fixed texts the overview's window shows are marked for its translation; here they stay English, as
+// tallyfox-cli prints them and the copied tables hold them.
 namespace tallyfox {
 
 bool isTableView(OverviewView view)
@@ -12,15 +14,15 @@ QString viewMenuText(OverviewView view)
 {
     switch (view) {
     case OverviewView::Overview:
-        return QStringLiteral("Overview");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Overview"));
     case OverviewView::ExpenseTypes:
-        return QStringLiteral("Expense types / month");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Expense types / month"));
     case OverviewView::IntendedSources:
-        return QStringLiteral("Int. sources / month");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Int. sources / month"));
     case OverviewView::PaymentMethods:
-        return QStringLiteral("Paym. methods / month");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Paym. methods / month"));
     case OverviewView::Charts:
-        return QStringLiteral("Charts");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Charts"));
     }
     return QString();
 }
@@ -44,7 +46,8 @@ QString viewFieldCaption(OverviewView view)
 QStringList currencyChoiceItems(const CurrencyArray& currencies)
 {
     const QString primaryName = currencies.isEmpty() ? QString() : currencies[0].name;
-    QStringList items{QStringLiteral("Converted to ") + primaryName};
+    QStringList items{
+        QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Converted to %1")).arg(primaryName)};
     for (const Currency& currency : currencies)
         items.append(currency.name);
     return items;
@@ -52,8 +55,9 @@ QStringList currencyChoiceItems(const CurrencyArray& currencies)
 
 QStringList modeChoiceItems()
 {
-    return {QStringLiteral("Expenses - Income"), QStringLiteral("Expenses only"),
-            QStringLiteral("Income only")};
+    return {QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Expenses - Income")),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Expenses only")),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("OverviewChoices", "Income only"))};
 }
 
 TableMode tableModeOfChoice(int index)

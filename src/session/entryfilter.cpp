@@ -97,15 +97,15 @@ QString filterFieldCaption(FilterField field)
 {
     switch (field) {
     case FilterField::Type:
-        return QStringLiteral("What");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("FilterField", "What"));
     case FilterField::Currency:
-        return QStringLiteral("Currency");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("FilterField", "Currency"));
     case FilterField::IntendedSource:
-        return QStringLiteral("Int. source");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("FilterField", "Int. source"));
     case FilterField::PaidWith:
         break;
     }
-    return QStringLiteral("Paid with");
+    return QString::fromLatin1(QT_TRANSLATE_NOOP("FilterField", "Paid with"));
 }
 
 } // namespace tallyfox

@@ -22,9 +22,9 @@ MessageForm::MessageForm(Kind kind, const QString& text, QWidget* parent)
     layout->addWidget(label, 1);
 
     const bool question = kind == Kind::Question;
-    softKeys()->setCaption(SoftKeyBar::Key::Left, question ? QStringLiteral("Yes") : QString());
+    softKeys()->setCaption(SoftKeyBar::Key::Left, question ? tr("Yes") : QString());
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, question);
-    softKeys()->setCaption(SoftKeyBar::Key::Right, question ? QStringLiteral("No") : QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, question ? tr("No") : tr("OK"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this, question](SoftKeyBar::Key key) {
         closeWith(question && key == SoftKeyBar::Key::Right ? kResultCancel : kResultOk);
     });

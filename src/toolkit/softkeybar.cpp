@@ -8,6 +8,16 @@
 
 namespace tallyfox {
 
+namespace {
+
+// The forms give their keys' captions in the window's language; a cancelling key is Esc in any of them.
+bool isCancel(const QString& caption)
+{
+    return caption == u"Cancel" || caption == SoftKeyBar::tr("Cancel");
+}
+
+} // namespace
+
 SoftKeyBar::SoftKeyBar(QWidget* parent)
     : QWidget(parent), m_left(new QPushButton(this)), m_right(new QPushButton(this))
 {
@@ -51,9 +61,9 @@ void SoftKeyBar::updateToolTip(Key key)
     const QString caption = keyButton->text().trimmed();
     QString hint = key == Key::Left ? m_leftHint : m_rightHint;
     if (hint.isEmpty())
-        hint = key == Key::Right      ? QStringLiteral("Enter")
-               : caption == u"Cancel" ? QStringLiteral("Esc")
-                                      : QString();
+        hint = key == Key::Right   ? QStringLiteral("Enter")
+               : isCancel(caption) ? QStringLiteral("Esc")
+                                   : QString();
     if (caption.isEmpty())
         keyButton->setToolTip(QString());
     else

@@ -185,7 +185,7 @@ shown_windows()
 # Starts the program with the arguments given and waits for its main window.
 start_tallyfox()
 {
-    env LC_ALL="$J_LOCALE" LANG="$J_LOCALE" "$TALLYFOX_BIN_DIR/tallyfox" "$@" >"$J_TMP/tallyfox.log" 2>&1 &
+    env LC_ALL="$J_LOCALE" LANG="$J_LOCALE" LANGUAGE= "$TALLYFOX_BIN_DIR/tallyfox" "$@" >"$J_TMP/tallyfox.log" 2>&1 &
     J_TALLYFOX=$!
     J_PIDS+=("$J_TALLYFOX")
     wait_until "the main window" main_window_shown

@@ -4,6 +4,7 @@
 // in portrait
 // and, where the form has one, in its landscape layout. Run once per scale:
 // tallyfox-screenshots SAMPLE.tfx OUT_FOLDER
+#include "app/translations.h"
 #include "core/appstate.h"
 #include "platform/clock.h"
 #include "platform/programfolders.h"
@@ -276,11 +277,15 @@ int main(int argc, char* argv[])
         return 1;
     qputenv("TALLYFOX_REGISTRY", (sandbox.path() + QStringLiteral("/registry.reg")).toUtf8());
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tallyfox-screenshots SAMPLE.tfx OUT_FOLDER [LANGUAGE]\n");
         return 2;
     }
     tallyfox::ProgramStyle::install();
+    // The windows in another language ("de"), as the program shows them to a user who speaks it.
+    if (argc == 4)
+        tallyfox::installTranslations(app, {QString::fromLocal8Bit(argv[3])},
+                                      QString::fromUtf16(tallyfox::kProgramCatalogueFolder));
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
     const QString database = sandbox.path() + QStringLiteral("/sample.tfx");

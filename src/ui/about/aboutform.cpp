@@ -45,18 +45,17 @@ AboutForm::AboutForm(QWidget* parent) : FormBase(QStringLiteral("Tallyfox"), par
     shadow->setColor(Qt::gray);
     title->setGraphicsEffect(shadow);
     placeLine(title, 20, 8, 200);
-    placeLine(centredLabel(QStringLiteral("The Tallyfox developers"), "aboutAuthor"), 16, 40, 200);
-    QLabel* invitation =
-        centredLabel(QStringLiteral("If you like this program, want to know more or buy me a beer, visit:"),
-                     "aboutInvitation", 14);
+    placeLine(centredLabel(tr("The Tallyfox developers"), "aboutAuthor"), 16, 40, 200);
+    QLabel* invitation = centredLabel(
+        tr("If you like this program, want to know more or buy me a beer, visit:"), "aboutInvitation", 14);
     invitation->setWordWrap(true);
     placeLine(invitation, 20, 88, 200);
     placeLine(centredLabel(QStringLiteral("tallyfox.example.org"), "aboutAddress", 14), 8, 120, 220);
-    placeLine(centredLabel(QStringLiteral("January 3rd, 2010"), "aboutDate"), 24, 168, 200);
+    placeLine(centredLabel(tr("January 3rd, 2010"), "aboutDate"), 24, 168, 200);
 
     softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral(" "));
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Left, false);
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("OK"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this] { closeWith(kResultOk); });
 }
 

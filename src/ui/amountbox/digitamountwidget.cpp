@@ -32,10 +32,10 @@ DigitAmountWidget::DigitAmountWidget(QWidget* parent) : PaintBox(parent)
 {
     setObjectName(QStringLiteral("digitAmountBox"));
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QStringLiteral("Tap the upper half of a digit to add one to it, the lower half to take one "
-                              "away.\nThe strip at the left shows more or fewer digits, the one at the "
-                              "right the decimals.\nOr type the amount: digits, \".\" or \",\", "
-                              "Backspace, Up and Down."));
+    setToolTip(tr("Tap the upper half of a digit to add one to it, the lower half to take one "
+                  "away.\nThe strip at the left shows more or fewer digits, the one at the "
+                  "right the decimals.\nOr type the amount: digits, \".\" or \",\", "
+                  "Backspace, Up and Down."));
     setPaintHandler([this](Canvas& canvas, int width, int height) { paintBox(canvas, width, height); });
     setTapHandler([this](int x, int y, int width, int height) { tapBox(x, y, width, height); });
 }

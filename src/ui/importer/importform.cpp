@@ -43,12 +43,12 @@ const QColor kDuplicateColour(0x70, 0x70, 0x70);
 } // namespace
 
 ImportForm::ImportForm(Session& session, Prompts& prompts, QWidget* parent)
-    : FormBase(QStringLiteral("Import"), parent), m_session(session), m_prompts(prompts), m_file(new QLabel),
+    : FormBase(tr("Import"), parent), m_session(session), m_prompts(prompts), m_file(new QLabel),
       m_summary(new QLabel), m_tabs(new QTabWidget), m_dateFormat(new QComboBox), m_dateNote(new QLabel),
       m_preview(new QListWidget), m_decimalMark(new QComboBox), m_currency(new QComboBox),
-      m_type(new QComboBox), m_hasHeader(new QCheckBox(QStringLiteral("The first row names the columns"))),
-      m_negativeIsIncome(new QCheckBox(QStringLiteral("Negative amounts are incomes"))),
-      m_allowDuplicates(new QCheckBox(QStringLiteral("Keep duplicates"))), m_progress(new QProgressBar)
+      m_type(new QComboBox), m_hasHeader(new QCheckBox(tr("The first row names the columns"))),
+      m_negativeIsIncome(new QCheckBox(tr("Negative amounts are incomes"))),
+      m_allowDuplicates(new QCheckBox(tr("Keep duplicates"))), m_progress(new QProgressBar)
 {
     setObjectName(QStringLiteral("importForm"));
     setFillsContent(true);
@@ -68,7 +68,7 @@ ImportForm::ImportForm(Session& session, Prompts& prompts, QWidget* parent)
 
     m_summary->setWordWrap(true);
     m_dateNote->setWordWrap(true);
-    m_dateNote->setText(QStringLiteral("Day and month read either way here: choose the order."));
+    m_dateNote->setText(tr("Day and month read either way here: choose the order."));
     m_preview->setWordWrap(true);
     // Each row takes two lines; the shading tells one row from the next.
     m_preview->setAlternatingRowColors(true);
@@ -93,11 +93,11 @@ ImportForm::ImportForm(Session& session, Prompts& prompts, QWidget* parent)
     previewLayout->setSpacing(2);
     auto* dates = new QFormLayout;
     dates->setContentsMargins(0, 0, 0, 0);
-    dates->addRow(QStringLiteral("Dates:"), m_dateFormat);
+    dates->addRow(tr("Dates:"), m_dateFormat);
     previewLayout->addLayout(dates);
     previewLayout->addWidget(m_dateNote);
     previewLayout->addWidget(m_preview, 1);
-    m_tabs->addTab(previewPage, QStringLiteral("Preview"));
+    m_tabs->addTab(previewPage, tr("Preview"));
     auto* columnsPage = new QScrollArea;
     columnsPage->setObjectName(QStringLiteral("importColumnsPage"));
     columnsPage->setWidgetResizable(true);
@@ -107,10 +107,10 @@ ImportForm::ImportForm(Session& session, Prompts& prompts, QWidget* parent)
     buildColumnsPage(columns);
     columnsPage->setWidget(columns);
     fingerscrolling::enable(*columnsPage);
-    m_tabs->addTab(columnsPage, QStringLiteral("Columns"));
+    m_tabs->addTab(columnsPage, tr("Columns"));
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("Import"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("Import"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Left)
             reject();
@@ -136,21 +136,21 @@ void ImportForm::buildColumnsPage(QWidget* page)
         form->addRow(importFieldCaption(field) + u':', box);
         connect(box, &QComboBox::currentIndexChanged, this, &ImportForm::takeChoices);
     }
-    m_decimalMark->addItem(QStringLiteral("Point: 1,234.50"), QStringLiteral("."));
-    m_decimalMark->addItem(QStringLiteral("Comma: 1.234,50"), QStringLiteral(","));
-    form->addRow(QStringLiteral("Decimals:"), m_decimalMark);
+    m_decimalMark->addItem(tr("Point: 1,234.50"), QStringLiteral("."));
+    m_decimalMark->addItem(tr("Comma: 1.234,50"), QStringLiteral(","));
+    form->addRow(tr("Decimals:"), m_decimalMark);
     for (QComboBox* box : {m_currency, m_type}) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(6);
     }
-    m_currency->lineEdit()->setPlaceholderText(QStringLiteral("primary"));
+    m_currency->lineEdit()->setPlaceholderText(tr("primary"));
     m_type->lineEdit()->setPlaceholderText(QStringLiteral("Unknown"));
-    m_currency->setToolTip(QStringLiteral("The currency of rows without one"));
-    m_type->setToolTip(QStringLiteral("The type of rows without one"));
-    form->addRow(QStringLiteral("Currency:"), m_currency);
-    form->addRow(QStringLiteral("Type:"), m_type);
+    m_currency->setToolTip(tr("The currency of rows without one"));
+    m_type->setToolTip(tr("The type of rows without one"));
+    form->addRow(tr("Currency:"), m_currency);
+    form->addRow(tr("Type:"), m_type);
     form->addRow(m_hasHeader);
     form->addRow(m_negativeIsIncome);
     form->addRow(m_allowDuplicates);
@@ -172,10 +172,9 @@ void ImportForm::buildColumnsPage(QWidget* page)
 void ImportForm::showImport(const QString& initialFolder)
 {
     const FileDialogOptions dialog = {
-        QStringLiteral("Import file"),
-        QStringLiteral(
-            "Bank and spreadsheet files|*.csv *.tsv *.txt|Tallyfox files|*.tfx *.json *.journal|All "
-            "files|*.*"),
+        tr("Import file"),
+        tr("Bank and spreadsheet files|*.csv *.tsv *.txt|Tallyfox files|*.tfx *.json *.journal|All "
+           "files|*.*"),
         QString(), initialFolder, false};
     const std::optional<QString> path = m_prompts.openFile(parentWidget(), dialog);
     if (!path || !open(*path))
@@ -188,7 +187,7 @@ bool ImportForm::open(const QString& path)
     const FileContent content = readWholeFile(path);
     FileResult read = content.result;
     if (read.ok() && content.missing)
-        read = FileResult::readFailure(FileError::NotFound, path, QStringLiteral("No such file."));
+        read = FileResult::readFailure(FileError::NotFound, path, tr("No such file."));
     if (!read.ok()) {
         m_session.report(read);
         for (const QString& message : m_session.takeMessages())
@@ -358,15 +357,13 @@ void ImportForm::showPreview()
     m_preview->setUpdatesEnabled(false);
     m_preview->clear();
     for (const RejectedRow& row : m_converted.rejected) {
-        auto* item =
-            new QListWidgetItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.reason), m_preview);
+        auto* item = new QListWidgetItem(tr("Line %1: %2").arg(row.line).arg(row.reason), m_preview);
         item->setForeground(kRejectedColour);
     }
     for (const DuplicateRow& row : m_duplicates) {
-        const QString text =
-            row.sameAsLine == 0
-                ? QStringLiteral("Line %1: left out, already stored").arg(row.line)
-                : QStringLiteral("Line %1: left out, as line %2").arg(row.line).arg(row.sameAsLine);
+        const QString text = row.sameAsLine == 0
+                                 ? tr("Line %1: left out, already stored").arg(row.line)
+                                 : tr("Line %1: left out, as line %2").arg(row.line).arg(row.sameAsLine);
         auto* item = new QListWidgetItem(text, m_preview);
         item->setForeground(kDuplicateColour);
     }
@@ -384,12 +381,12 @@ void ImportForm::updateSummary()
 {
     const qsizetype duplicates = qsizetype(m_duplicates.size());
     const qsizetype rows = qsizetype(m_converted.rows.size()) - duplicates;
-    QString text = QStringLiteral("%1 to import, %2 duplicates left out, %3 rejected")
+    QString text = tr("%1 to import, %2 duplicates left out, %3 rejected")
                        .arg(rows)
                        .arg(duplicates)
                        .arg(m_converted.rejected.size());
     if (m_source.isTable() && !m_mapping.isComplete())
-        text = QStringLiteral("Choose the columns of the date and the amount.");
+        text = tr("Choose the columns of the date and the amount.");
     m_summary->setText(text);
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, m_source.isTable() ? m_mapping.isComplete() : true);
 }
@@ -419,7 +416,7 @@ bool ImportForm::importRows()
             m_prompts.message(this, problem);
         return true;
     }
-    m_prompts.message(this, QStringLiteral("%1 imported, %2 duplicates left out, %3 rejected.")
+    m_prompts.message(this, tr("%1 imported, %2 duplicates left out, %3 rejected.")
                                 .arg(tally.added.size())
                                 .arg(tally.duplicates.size())
                                 .arg(m_converted.rejected.size()));

@@ -2,6 +2,7 @@
 
 #include "session/picklists.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -58,7 +59,10 @@ enum class PickTarget
 }
 
 // What marks the values that come from the entries in the pick lists, after the lists' own items.
-inline constexpr auto kFromEntriesCaption = u"From the entries";
+[[nodiscard]] inline QString fromEntriesCaption()
+{
+    return QCoreApplication::translate("EditorFields", "From the entries");
+}
 
 [[nodiscard]] inline const QStringList& pickItems(const EditorFields& fields, PickTarget target)
 {

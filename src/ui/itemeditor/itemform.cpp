@@ -31,12 +31,12 @@ constexpr double kFingerAmountLimit = 1000000.0;
 } // namespace
 
 ItemForm::ItemForm(Session& session, QuickEntryForm& quickEntry, QWidget* parent)
-    : FormBase(QStringLiteral("New item"), parent), m_session(session), m_quickEntry(quickEntry),
+    : FormBase(tr("New item"), parent), m_session(session), m_quickEntry(quickEntry),
       m_controls(std::make_unique<ItemFormControls>(*this)), m_closeTimer(this)
 {
     setObjectName(QStringLiteral("itemForm"));
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("Quick entry"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("Quick entry"));
     m_controls->setLocale(m_session.state().locale.locale());
     m_controls->arrange(false);
     m_controls->amountBox->installEventFilter(this);
@@ -263,8 +263,7 @@ void ItemForm::done(int result)
 
 void ItemForm::refreshReceiptText()
 {
-    m_controls->receipt->setText(m_hasReceipt ? QStringLiteral("Receipt nr:\n") + m_receipt
-                                              : QStringLiteral("No receipt"));
+    m_controls->receipt->setText(m_hasReceipt ? tr("Receipt nr:\n%1").arg(m_receipt) : tr("No receipt"));
     refreshAmountDisplay();
 }
 
@@ -302,8 +301,7 @@ void ItemForm::followAmount()
 void ItemForm::updateRightKey()
 {
     SoftKeyBar& keys = *softKeys();
-    keys.setCaption(SoftKeyBar::Key::Right,
-                    m_quickKey ? QStringLiteral("Quick entry") : QStringLiteral("OK"));
+    keys.setCaption(SoftKeyBar::Key::Right, m_quickKey ? tr("Quick entry") : tr("OK"));
     // Once there is an amount (or the quick entry has ended) an entry needs its type; and "OK" takes only
     // an amount that reads as one ("Quick entry" sets the amount anew).
     const bool typeNeeded = m_typeRequired || currentAmount() > 0;
@@ -360,13 +358,13 @@ void ItemForm::showAmountProblem()
     QString reason;
     switch (typedAmount().problem) {
     case TypedAmountProblem::Empty:
-        reason = QStringLiteral("Type an amount");
+        reason = tr("Type an amount");
         break;
     case TypedAmountProblem::NotANumber:
-        reason = QStringLiteral("Amount must be a number");
+        reason = tr("Amount must be a number");
         break;
     case TypedAmountProblem::Negative:
-        reason = QStringLiteral("Amount must not be negative");
+        reason = tr("Amount must not be negative");
         break;
     case TypedAmountProblem::None:
         break;

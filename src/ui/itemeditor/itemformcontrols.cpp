@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,43 +130,47 @@ QList<Place> places(const ItemFormControls& c)
 ItemFormControls::ItemFormControls(FormBase& form)
     : form(form),
       currency(pickBox("currencyBox", {QStringLiteral("EUR"), QStringLiteral("US$"), QStringLiteral("GBP")})),
-      currencyList(button(QStringLiteral("List"), "currencyListButton")),
-      income(named(new QCheckBox(QStringLiteral("Is income")), "incomeBox")),
+      currencyList(button(QCoreApplication::translate("ItemForm", "List"), "currencyListButton")),
+      income(named(new QCheckBox(QCoreApplication::translate("ItemForm", "Is income")), "incomeBox")),
       amountBox(new DigitAmountWidget), amountField(named(new QLineEdit, "amountField")),
       amountHint(reasonLabel("amountHint")),
-      typeCaption(caption(QStringLiteral("Expense type"), "typeCaption", 14)),
+      typeCaption(caption(QCoreApplication::translate("ItemForm", "Expense type"), "typeCaption", 14)),
       conversion(caption(QString(), "conversionLabel", 14)),
       type(
           pickBox("typeBox", {QStringLiteral("Train"), QStringLiteral("Car rental"), QStringLiteral("Dinner"),
                               QStringLiteral("Lunch"), QStringLiteral("Breakfast")})),
-      typeList(button(QStringLiteral("List"), "typeListButton")),
-      dateCaption(caption(QStringLiteral("Expense date"), "dateCaption", 14)),
+      typeList(button(QCoreApplication::translate("ItemForm", "List"), "typeListButton")),
+      dateCaption(caption(QCoreApplication::translate("ItemForm", "Expense date"), "dateCaption", 14)),
       receipt(named(new TapLabel, "receiptText")), date(named(new QDateEdit, "datePicker")),
-      pick(button(QStringLiteral("Pick"), "pickButton")),
-      sourceCaption(caption(QStringLiteral("Intended source"), "sourceCaption", 14)),
-      paidWithCaption(caption(QStringLiteral("Paid with"), "paidWithCaption", 14)),
+      pick(button(QCoreApplication::translate("ItemForm", "Pick"), "pickButton")),
+      sourceCaption(caption(QCoreApplication::translate("ItemForm", "Intended source"), "sourceCaption", 14)),
+      paidWithCaption(caption(QCoreApplication::translate("ItemForm", "Paid with"), "paidWithCaption", 14)),
       source(pickBox("sourceBox",
                      {QStringLiteral("Employer"), QStringLiteral("Client"), QStringLiteral("Myself")})),
-      sourceList(button(QStringLiteral("List"), "sourceListButton")),
+      sourceList(button(QCoreApplication::translate("ItemForm", "List"), "sourceListButton")),
       paidWith(pickBox("paidWithBox", {QStringLiteral("Cash"), QStringLiteral("Credit card"),
                                        QStringLiteral("Debit card")})),
-      paidWithList(button(QStringLiteral("List"), "paidWithListButton")),
-      noteCaption(caption(QStringLiteral("Note:"), "noteCaption", 16)),
+      paidWithList(button(QCoreApplication::translate("ItemForm", "List"), "paidWithListButton")),
+      noteCaption(caption(QCoreApplication::translate("ItemForm", "Note:"), "noteCaption", 16)),
       note(named(new QLineEdit, "noteField")), okReason(reasonLabel("okReason"))
 {
-    currencyList->setToolTip(QStringLiteral("Choose the currency from a finger-sized list"));
-    typeList->setToolTip(QStringLiteral("Choose the expense type from a finger-sized list"));
-    sourceList->setToolTip(QStringLiteral("Choose the intended source from a finger-sized list"));
-    paidWithList->setToolTip(QStringLiteral("Choose the payment method from a finger-sized list"));
-    pick->setToolTip(QStringLiteral("Choose the date on a finger-sized panel"));
-    receipt->setText(QStringLiteral("Receipt nr:\n01234"));
+    currencyList->setToolTip(
+        QCoreApplication::translate("ItemForm", "Choose the currency from a finger-sized list"));
+    typeList->setToolTip(
+        QCoreApplication::translate("ItemForm", "Choose the expense type from a finger-sized list"));
+    sourceList->setToolTip(
+        QCoreApplication::translate("ItemForm", "Choose the intended source from a finger-sized list"));
+    paidWithList->setToolTip(
+        QCoreApplication::translate("ItemForm", "Choose the payment method from a finger-sized list"));
+    pick->setToolTip(QCoreApplication::translate("ItemForm", "Choose the date on a finger-sized panel"));
+    receipt->setText(QCoreApplication::translate("ItemForm", "Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));
     receipt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     okReason->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    okReason->setText(QStringLiteral("Choose an expense type"));
-    note->setText(QStringLiteral("Note"));
+    okReason->setText(QCoreApplication::translate("ItemForm", "Choose an expense type"));
+    note->setText(QCoreApplication::translate("ItemForm", "Note"));
     date->setCalendarPopup(true);
     // The picker's own lower limit would move old entries' dates; 100 is as early as it goes.
     date->setMinimumDate(QDate(100, 1, 1));
@@ -238,7 +243,7 @@ void ItemFormControls::fillItems(QComboBox* box, const QStringList& items, const
     box->insertSeparator(box->count());
     QFont italic = box->font();
     italic.setItalic(true);
-    const QString mark = QString::fromUtf16(kFromEntriesCaption);
+    const QString mark = fromEntriesCaption();
     for (const QString& value : fromEntries) {
         box->addItem(value);
         const int index = box->count() - 1;

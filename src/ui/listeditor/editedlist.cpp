@@ -3,6 +3,7 @@
 #include "money/currencytable.h"
 #include "money/ratetext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -23,9 +24,9 @@ QString rateProblemText(RateProblem problem)
 {
     switch (problem) {
     case RateProblem::NotANumber:
-        return QStringLiteral("Rate must be a number");
+        return QCoreApplication::translate("EditedList", "Rate must be a number");
     case RateProblem::NotAboveZero:
-        return QStringLiteral("Rate must be above 0");
+        return QCoreApplication::translate("EditedList", "Rate must be above 0");
     case RateProblem::None:
         break;
     }

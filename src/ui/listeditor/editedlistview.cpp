@@ -36,7 +36,7 @@ void EditedListView::fill(const EditedList& list)
     const bool withRates = list.withRates();
     if (withRates) {
         setColumnCount(2);
-        setHeaderLabels({QStringLiteral("Currency"), QStringLiteral("Rate")});
+        setHeaderLabels({tr("Currency"), tr("Rate")});
         setColumnWidth(0, kNameColumnWidth);
         setColumnWidth(1, kRateColumnWidth);
     } else {

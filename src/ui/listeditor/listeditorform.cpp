@@ -28,12 +28,12 @@ QPushButton* makeButton(const QString& caption, const QString& name)
 ListEditorForm::ListEditorForm(Prompts& prompts, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_prompts(prompts), m_panel(new ListEditPanel),
       m_main(new QWidget), m_tree(new EditedListView(m_main)),
-      m_edit(makeButton(QStringLiteral("Edit"), QStringLiteral("listEditButton"))),
-      m_delete(makeButton(QStringLiteral("Delete"), QStringLiteral("listDeleteButton"))),
-      m_makePrimary(makeButton(QStringLiteral("Make\nprimary"), QStringLiteral("listMakePrimaryButton"))),
-      m_new(makeButton(QStringLiteral("New"), QStringLiteral("listNewButton"))),
-      m_up(makeButton(QStringLiteral("Up"), QStringLiteral("listUpButton"))),
-      m_down(makeButton(QStringLiteral("Down"), QStringLiteral("listDownButton")))
+      m_edit(makeButton(tr("Edit"), QStringLiteral("listEditButton"))),
+      m_delete(makeButton(tr("Delete"), QStringLiteral("listDeleteButton"))),
+      m_makePrimary(makeButton(tr("Make\nprimary"), QStringLiteral("listMakePrimaryButton"))),
+      m_new(makeButton(tr("New"), QStringLiteral("listNewButton"))),
+      m_up(makeButton(tr("Up"), QStringLiteral("listUpButton"))),
+      m_down(makeButton(tr("Down"), QStringLiteral("listDownButton")))
 {
     setObjectName(QStringLiteral("listEditorForm"));
     setFillsContent(true);
@@ -65,8 +65,8 @@ ListEditorForm::ListEditorForm(Prompts& prompts, QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
 
     content()->installEventFilter(this);
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("OK"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Left)
             reject();
@@ -297,7 +297,7 @@ void ListEditorForm::deleteRow()
     const int row = m_tree->selectedRow();
     if (!m_list.buttons(row).remove)
         return;
-    if (!m_prompts.question(this, QStringLiteral("Do you really want to delete this entry?")))
+    if (!m_prompts.question(this, tr("Do you really want to delete this entry?")))
         return;
     m_list.removeRow(row);
     fillList();

@@ -18,8 +18,8 @@ constexpr int kHintPixelSize = 10;
 } // namespace
 
 ListEditPanel::ListEditPanel(QWidget* parent)
-    : QWidget(parent), m_name(new QLineEdit(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
-      m_cancel(new QPushButton(QStringLiteral("cancel"), this)), m_rateRow(new QWidget(this)),
+    : QWidget(parent), m_name(new QLineEdit(this)), m_ok(new QPushButton(tr("OK"), this)),
+      m_cancel(new QPushButton(tr("cancel"), this)), m_rateRow(new QWidget(this)),
       m_rateBefore(new QLabel(m_rateRow)), m_rate(new QLineEdit(m_rateRow)),
       m_rateAfter(new QLabel(m_rateRow)), m_hint(new QLabel(this))
 {
@@ -38,7 +38,7 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     const QFont boxFont = programfont::forLineHeight(18);
     m_name->setFont(boxFont);
     // What a disabled "OK" waits for.
-    m_name->setPlaceholderText(QStringLiteral("Type a name"));
+    m_name->setPlaceholderText(tr("Type a name"));
     m_rate->setFont(boxFont);
     m_rate->setAlignment(Qt::AlignCenter);
     m_rateBefore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

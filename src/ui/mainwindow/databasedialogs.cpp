@@ -1,40 +1,46 @@
 #include "ui/mainwindow/databasedialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tallyfox {
 
 namespace {
 
-const QString kDatabaseFilter = QStringLiteral("Tallyfox files|*.tfx|Text files|*.txt");
+QString databaseFilter()
+{
+    return QCoreApplication::translate("DatabaseDialogs", "Tallyfox files|*.tfx|Text files|*.txt");
+}
 
 } // namespace
 
 FileDialogOptions exportDialog(const QString& initialFolder)
 {
     // The name's extension chooses the format (exportFormatOfFile).
-    return {QStringLiteral("Export file"),
-            QStringLiteral("Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All "
-                           "files|*.*"),
+    return {QCoreApplication::translate("DatabaseDialogs", "Export file"),
+            QCoreApplication::translate(
+                "DatabaseDialogs",
+                "Text files|*.txt|CSV files|*.csv|JSON files|*.json|Journal files|*.journal|All "
+                "files|*.*"),
             QStringLiteral("txt"), initialFolder, true};
 }
 
 FileDialogOptions newDatabaseDialog(const QString& initialFolder)
 {
-    return {QStringLiteral("New database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
-            false};
+    return {QCoreApplication::translate("DatabaseDialogs", "New database file"), databaseFilter(),
+            QStringLiteral(".tfx"), initialFolder, false};
 }
 
 FileDialogOptions openDatabaseDialog(const QString& initialFolder)
 {
-    return {QStringLiteral("Open database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
-            false};
+    return {QCoreApplication::translate("DatabaseDialogs", "Open database file"), databaseFilter(),
+            QStringLiteral(".tfx"), initialFolder, false};
 }
 
 FileDialogOptions saveDatabaseAsDialog(const QString& initialFolder)
 {
-    return {QStringLiteral("Save as database file"), kDatabaseFilter, QStringLiteral(".tfx"), initialFolder,
-            true};
+    return {QCoreApplication::translate("DatabaseDialogs", "Save as database file"), databaseFilter(),
+            QStringLiteral(".tfx"), initialFolder, true};
 }
 
 QString folderOf(const QString& filePath)
@@ -50,9 +56,10 @@ std::optional<QString> askNewDatabaseName(Prompts& prompts, QWidget* parent, con
         const std::optional<QString> chosen = prompts.saveFile(parent, newDatabaseDialog(folder));
         if (!chosen || !QFileInfo::exists(*chosen))
             return chosen;
-        if (prompts.question(parent,
-                             QStringLiteral("The file %1 already exists. Replace it with an empty database?")
-                                 .arg(*chosen)))
+        if (prompts.question(parent, QCoreApplication::translate(
+                                         "DatabaseDialogs",
+                                         "The file %1 already exists. Replace it with an empty database?")
+                                         .arg(*chosen)))
             return chosen;
         folder = folderOf(*chosen);
     }

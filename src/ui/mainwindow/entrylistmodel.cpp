@@ -2,6 +2,7 @@
 
 #include "session/entrycells.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -9,8 +10,12 @@ namespace tallyfox {
 
 namespace {
 
-constexpr std::array<const char16_t*, kListColumnCount - 1> kCaptions = {
-    u"What", u"Receipt", u"Note", u"Date", u"Currency", u"Amount", u"Paid with", u"Int. source",
+// Translated when shown.
+constexpr std::array<const char*, kListColumnCount - 1> kCaptions = {
+    QT_TRANSLATE_NOOP("EntryListModel", "What"),      QT_TRANSLATE_NOOP("EntryListModel", "Receipt"),
+    QT_TRANSLATE_NOOP("EntryListModel", "Note"),      QT_TRANSLATE_NOOP("EntryListModel", "Date"),
+    QT_TRANSLATE_NOOP("EntryListModel", "Currency"),  QT_TRANSLATE_NOOP("EntryListModel", "Amount"),
+    QT_TRANSLATE_NOOP("EntryListModel", "Paid with"), QT_TRANSLATE_NOOP("EntryListModel", "Int. source"),
 };
 
 Qt::Alignment columnAlignment(int column)
@@ -61,7 +66,7 @@ QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return section == static_cast<int>(ListColumn::PrimaryAmount)
                    ? m_primaryCaption
-                   : QStringView(kCaptions[size_t(section)]).toString();
+                   : QCoreApplication::translate("EntryListModel", kCaptions[size_t(section)]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(columnAlignment(section));
     return {};

@@ -4,6 +4,7 @@
 #include "toolkit/programfont.h"
 #include "toolkit/programstyle.h"
 #include "ui/widgets/datepicker.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -44,7 +45,7 @@ QToolButton* makeKey(const QString& text, const char* objectName)
 FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
     : QWidget(parent), m_clock(clock), m_search(new QLineEdit),
       m_clear(makeKey(QStringLiteral("\u00d7"), "filterClearButton")),
-      m_choices(makeKey(QStringLiteral("Filter"), "filterChoicesButton")), m_menu(new QMenu(this)),
+      m_choices(makeKey(tr("Filter"), "filterChoicesButton")), m_menu(new QMenu(this)),
       m_rangeRow(new QWidget), m_from(new QDateEdit), m_to(new QDateEdit)
 {
     setObjectName(QStringLiteral("filterBar"));
@@ -56,13 +57,12 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
 
     // A finger-sized row on a phone, as its soft keys are.
     m_search->setFixedHeight(ProgramStyle::kTouchHeight);
-    m_search->setPlaceholderText(fingerscrolling::isOnPhone(*this) ? QStringLiteral("Find")
-                                                                   : QStringLiteral("Find (Ctrl+F)"));
-    m_search->setToolTip(QStringLiteral("Shows the entries that show every word typed in some column; "
-                                        "Esc clears the filter"));
+    m_search->setPlaceholderText(fingerscrolling::isOnPhone(*this) ? tr("Find") : tr("Find (Ctrl+F)"));
+    m_search->setToolTip(tr("Shows the entries that show every word typed in some column; "
+                            "Esc clears the filter"));
     m_search->installEventFilter(this);
-    m_clear->setToolTip(QStringLiteral("Show every entry"));
-    m_choices->setToolTip(QStringLiteral("Dates, expenses or income"));
+    m_clear->setToolTip(tr("Show every entry"));
+    m_choices->setToolTip(tr("Dates, expenses or income"));
     // The menu opens below the key, which shows no arrow of its own in the little room it has.
     connect(m_choices, &QToolButton::clicked, this,
             [this] { m_menu->popup(m_choices->mapToGlobal(QPoint(0, m_choices->height()))); });
@@ -82,9 +82,9 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
     auto* range = new QHBoxLayout(m_rangeRow);
     range->setContentsMargins(0, 0, 0, 0);
     range->setSpacing(2);
-    range->addWidget(new QLabel(QStringLiteral("From")));
+    range->addWidget(new QLabel(tr("From")));
     range->addWidget(m_from, 1);
-    range->addWidget(new QLabel(QStringLiteral("to")));
+    range->addWidget(new QLabel(tr("to")));
     range->addWidget(m_to, 1);
     m_rangeRow->hide();
 
@@ -127,13 +127,13 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
 
 void FilterBar::buildMenu()
 {
-    m_thisMonth = addChoice(m_menu, QStringLiteral("This month"), "filterThisMonthAction");
-    m_lastMonth = addChoice(m_menu, QStringLiteral("Last month"), "filterLastMonthAction");
-    m_thisYear = addChoice(m_menu, QStringLiteral("This year"), "filterThisYearAction");
-    m_range = addChoice(m_menu, QStringLiteral("From a day to a day"), "filterRangeAction");
+    m_thisMonth = addChoice(m_menu, tr("This month"), "filterThisMonthAction");
+    m_lastMonth = addChoice(m_menu, tr("Last month"), "filterLastMonthAction");
+    m_thisYear = addChoice(m_menu, tr("This year"), "filterThisYearAction");
+    m_range = addChoice(m_menu, tr("From a day to a day"), "filterRangeAction");
     m_menu->addSeparator();
-    m_expenses = addChoice(m_menu, QStringLiteral("Expenses only"), "filterExpensesAction");
-    m_income = addChoice(m_menu, QStringLiteral("Income only"), "filterIncomeAction");
+    m_expenses = addChoice(m_menu, tr("Expenses only"), "filterExpensesAction");
+    m_income = addChoice(m_menu, tr("Income only"), "filterIncomeAction");
     m_menu->addSeparator();
     for (const FilterField field : kFilterFields) {
         QAction* action = addChoice(m_menu, QString(), "filterValueAction");
@@ -145,7 +145,7 @@ void FilterBar::buildMenu()
             change(filter);
         });
     }
-    m_clearAll = m_menu->addAction(QStringLiteral("Clear filter"));
+    m_clearAll = m_menu->addAction(tr("Clear filter"));
     m_clearAll->setObjectName(QStringLiteral("filterClearAction"));
 
     connect(m_thisMonth, &QAction::triggered, this, [this] { chooseRange(thisMonthRange(m_clock.today())); });
@@ -237,7 +237,7 @@ void FilterBar::showFilter()
     m_rangeRow->setVisible(ranged);
     m_clear->setVisible(!m_filter.isEmpty());
     const int choices = m_filter.choiceCount();
-    m_choices->setText(choices > 0 ? QStringLiteral("Filter (%1)").arg(choices) : QStringLiteral("Filter"));
+    m_choices->setText(choices > 0 ? tr("Filter (%1)").arg(choices) : tr("Filter"));
 
     const QDate today = m_clock.today();
     const auto isRange = [this](const DateRange& range) {
@@ -255,8 +255,8 @@ void FilterBar::showFilter()
         action->setVisible(value.has_value());
         action->setChecked(value.has_value());
         if (value) {
-            const QString shown = value->isEmpty() ? QStringLiteral("(none)") : *value;
-            action->setText(filterFieldCaption(field) + QStringLiteral(": ") +
+            const QString shown = value->isEmpty() ? tr("(none)") : *value;
+            action->setText(shownEnglish("FilterField", filterFieldCaption(field)) + QStringLiteral(": ") +
                             QString(shown).replace(u'&', QStringLiteral("&&")));
         }
     }

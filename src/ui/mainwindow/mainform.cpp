@@ -14,6 +14,7 @@
 #include "ui/mainwindow/keptselection.h"
 #include "ui/mainwindow/mainmenu.h"
 #include "ui/mainwindow/monthline.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,8 +51,8 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
     m_summary->setContentsMargins(2, 1, 2, 1);
     layout->addWidget(m_monthLine);
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("New item"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Menu"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("New item"));
     softKeys()->setKeyHint(SoftKeyBar::Key::Left,
                            QKeySequence(Qt::Key_F10).toString(QKeySequence::NativeText));
     softKeys()->setKeyHint(SoftKeyBar::Key::Right,
@@ -307,9 +308,10 @@ void MainForm::prepareListMenu()
     // A long value is cut in the menu, so that the item stays on the screen; the filter takes it whole.
     constexpr qsizetype kLongestShown = 20;
     const QString shown = value.size() > kLongestShown ? value.left(kLongestShown - 1) + u'\u2026' : value;
-    const QString text = value.isEmpty()
-                             ? QStringLiteral("Show only entries without %1").arg(filterFieldCaption(*field))
-                             : QStringLiteral("Show only \u201c%1\u201d").arg(shown);
+    const QString text =
+        value.isEmpty()
+            ? tr("Show only entries without %1").arg(shownEnglish("FilterField", filterFieldCaption(*field)))
+            : tr("Show only \u201c%1\u201d").arg(shown);
     showOnly->setText(QString(text).replace(u'&', QStringLiteral("&&")));
 }
 
@@ -383,7 +385,7 @@ void MainForm::deleteSelectedEntry()
     const int entry = m_list->selectedEntry();
     if (entry < 0)
         return;
-    if (!m_prompts.question(this, QStringLiteral("Do you really want to delete this entry?")))
+    if (!m_prompts.question(this, tr("Do you really want to delete this entry?")))
         return;
     m_session.deleteEntry(entry);
     showProblems();
@@ -393,8 +395,8 @@ bool MainForm::offerToKeepEntriesInMemory()
 {
     if (!m_session.hasEntriesOnlyInMemory())
         return true;
-    if (!m_prompts.question(this, QStringLiteral("The entries are kept in memory only, not in a database "
-                                                 "file. Do you want to keep them with Save as?")))
+    if (!m_prompts.question(this, tr("The entries are kept in memory only, not in a database "
+                                     "file. Do you want to keep them with Save as?")))
         return true;
     return saveAs();
 }

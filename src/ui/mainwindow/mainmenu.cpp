@@ -28,63 +28,58 @@ MainMenu::MainMenu(QWidget* parent)
     m_menu->setObjectName(QStringLiteral("mainMenu"));
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
 
-    exit = addItem(m_menu, QStringLiteral("Exit"), "exitAction", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    about = addItem(m_menu, QStringLiteral("About..."), "aboutAction");
-    options = addItem(m_menu, QStringLiteral("Options..."), "optionsAction");
-    purge = addItem(m_menu, QStringLiteral("Purge entries..."), "purgeAction");
-    overview = addItem(m_menu, QStringLiteral("Show info and totals"), "overviewAction");
+    exit = addItem(m_menu, tr("Exit"), "exitAction", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    about = addItem(m_menu, tr("About..."), "aboutAction");
+    options = addItem(m_menu, tr("Options..."), "optionsAction");
+    purge = addItem(m_menu, tr("Purge entries..."), "purgeAction");
+    overview = addItem(m_menu, tr("Show info and totals"), "overviewAction");
 
-    QMenu* file = m_menu->addMenu(QStringLiteral("File"));
+    QMenu* file = m_menu->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    newDatabase = addItem(file, QStringLiteral("New..."), "newDatabaseAction");
-    openDatabase =
-        addItem(file, QStringLiteral("Open..."), "openDatabaseAction", QKeySequence(Qt::CTRL | Qt::Key_O));
-    saveDatabaseAs = addItem(file, QStringLiteral("Save as..."), "saveDatabaseAsAction",
+    newDatabase = addItem(file, tr("New..."), "newDatabaseAction");
+    openDatabase = addItem(file, tr("Open..."), "openDatabaseAction", QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveDatabaseAs = addItem(file, tr("Save as..."), "saveDatabaseAsAction",
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    importData =
-        addItem(file, QStringLiteral("Import..."), "importDataAction", QKeySequence(Qt::CTRL | Qt::Key_I));
+    importData = addItem(file, tr("Import..."), "importDataAction", QKeySequence(Qt::CTRL | Qt::Key_I));
     parent->addAction(importData);
-    exportData = addItem(file, QStringLiteral("Export data..."), "exportDataAction",
-                         QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportData = addItem(file, tr("Export data..."), "exportDataAction", QKeySequence(Qt::CTRL | Qt::Key_E));
 
     m_menu->addSeparator();
-    QMenu* sort = m_menu->addMenu(QStringLiteral("Sort"));
+    QMenu* sort = m_menu->addMenu(tr("Sort"));
     sort->setObjectName(QStringLiteral("sortMenu"));
     // By the keys' numbers.
-    const std::array<const char*, kSortKeyCount> keyNames = {"Name",        "Date",      "Amount",
-                                                             "Receipt nr.", "Paid with", "Intended source"};
+    const std::array<const char*, kSortKeyCount> keyNames = {
+        QT_TR_NOOP("Name"),        QT_TR_NOOP("Date"),      QT_TR_NOOP("Amount"),
+        QT_TR_NOOP("Receipt nr."), QT_TR_NOOP("Paid with"), QT_TR_NOOP("Intended source")};
     for (SortKey key : kSortKeys) {
         const quint16 number = sortKeyNumber(key);
-        QAction* action = addItem(sort, QString::fromLatin1(keyNames[number]), "sortKeyAction");
+        QAction* action = addItem(sort, tr(keyNames[number]), "sortKeyAction");
         action->setObjectName(QStringLiteral("sortKey%1Action").arg(number));
         action->setCheckable(true);
         m_sortKeyActions[number] = action;
     }
     sort->addSeparator();
-    autoSort = addItem(sort, QStringLiteral("Autosort"), "autoSortAction");
+    autoSort = addItem(sort, tr("Autosort"), "autoSortAction");
     autoSort->setCheckable(true);
-    reverseOrder = addItem(sort, QStringLiteral("Reverse order"), "reverseOrderAction");
+    reverseOrder = addItem(sort, tr("Reverse order"), "reverseOrderAction");
     reverseOrder->setCheckable(true);
 
     m_menu->addSeparator();
     // Their keys work on the list (and only while a row is selected); the menu shows them.
-    deleteEntry =
-        addItem(m_menu, QStringLiteral("Delete entry"), "deleteEntryAction", QKeySequence(Qt::Key_Delete));
-    editEntry =
-        addItem(m_menu, QStringLiteral("Edit entry"), "editEntryAction", QKeySequence(Qt::Key_Return));
+    deleteEntry = addItem(m_menu, tr("Delete entry"), "deleteEntryAction", QKeySequence(Qt::Key_Delete));
+    editEntry = addItem(m_menu, tr("Edit entry"), "editEntryAction", QKeySequence(Qt::Key_Return));
     m_menu->setDefaultAction(editEntry);
 
     m_menu->addSeparator();
-    undo = addItem(m_menu, QStringLiteral("Undo"), "undoAction", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo =
-        addItem(m_menu, QStringLiteral("Redo"), "redoAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    undo = addItem(m_menu, tr("Undo"), "undoAction", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo = addItem(m_menu, tr("Redo"), "redoAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     undo->setEnabled(false);
     redo->setEnabled(false);
 
-    listEditEntry = addItem(m_listMenu, QStringLiteral("Edit entry"), "listEditEntryAction");
-    listDeleteEntry = addItem(m_listMenu, QStringLiteral("Delete entry"), "listDeleteEntryAction");
-    listShowOnly = addItem(m_listMenu, QStringLiteral("Show only"), "listShowOnlyAction");
+    listEditEntry = addItem(m_listMenu, tr("Edit entry"), "listEditEntryAction");
+    listDeleteEntry = addItem(m_listMenu, tr("Delete entry"), "listDeleteEntryAction");
+    listShowOnly = addItem(m_listMenu, tr("Show only"), "listShowOnlyAction");
     listShowOnly->setVisible(false);
     m_listMenu->setDefaultAction(listEditEntry);
 

@@ -14,7 +14,6 @@ constexpr int kOneLinePixelSize = 13;
 // Two lines of it, and the margins, fill a finger's height.
 constexpr int kTwoLinesPixelSize = 10;
 constexpr int kMargin = 2;
-const auto kWarning = QStringLiteral("(Not all currencies found in list!)");
 
 } // namespace
 
@@ -25,7 +24,7 @@ MonthLine::MonthLine(QWidget* parent) : QLabel(parent)
     setMargin(kMargin);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Open the overview"));
+    setToolTip(tr("Open the overview"));
     setBackgroundRole(QPalette::AlternateBase);
     setAutoFillBackground(true);
 }
@@ -48,7 +47,7 @@ void MonthLine::fit()
     setFont(shown);
     const int lines = (oneLine ? 1 : 2) + (m_warning ? 1 : 0);
     setFixedHeight(std::max(ProgramStyle::kTouchHeight, lines * QFontMetrics(shown).height() + 2 * kMargin));
-    setText(m_warning ? m_sums + u'\n' + kWarning : m_sums);
+    setText(m_warning ? m_sums + u'\n' + tr("(Not all currencies found in list!)") : m_sums);
 }
 
 void MonthLine::resizeEvent(QResizeEvent* event)

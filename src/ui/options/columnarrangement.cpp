@@ -1,5 +1,6 @@
 #include "ui/options/columnarrangement.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -56,17 +57,17 @@ void ColumnArrangement::show(int hidden)
 QString ColumnArrangement::caption(ColumnId column)
 {
     static constexpr ColumnArray<const char*> kCaptions = {{
-        "What/name",
-        "Date",
-        "Currency",
-        "Amount",
-        "Paid with",
-        "Intended source",
-        "Receipt",
-        "Note",
-        "Primary amount",
+        QT_TRANSLATE_NOOP("ColumnArrangement", "What/name"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Date"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Currency"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Amount"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Paid with"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Intended source"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Receipt"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Note"),
+        QT_TRANSLATE_NOOP("ColumnArrangement", "Primary amount"),
     }};
-    return QString::fromLatin1(kCaptions[column]);
+    return QCoreApplication::translate("ColumnArrangement", kCaptions[column]);
 }
 
 } // namespace tallyfox

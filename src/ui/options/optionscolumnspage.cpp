@@ -28,15 +28,13 @@ QPushButton* columnButton(const QString& caption, const char* name)
 
 ColumnsPage::ColumnsPage(QWidget* parent)
     : QWidget(parent), m_visible(new QListWidget), m_hidden(new QListWidget),
-      m_up(columnButton(QStringLiteral("Up"), "upButton")),
-      m_down(columnButton(QStringLiteral("Down"), "downButton")),
-      m_hide(columnButton(QStringLiteral("Hide"), "hideButton")),
-      m_show(columnButton(QStringLiteral("Show"), "showButton"))
+      m_up(columnButton(tr("Up"), "upButton")), m_down(columnButton(tr("Down"), "downButton")),
+      m_hide(columnButton(tr("Hide"), "hideButton")), m_show(columnButton(tr("Show"), "showButton"))
 {
     setObjectName(QStringLiteral("columnsPage"));
-    auto* columnsCaption = new QLabel(QStringLiteral("Columns"));
+    auto* columnsCaption = new QLabel(tr("Columns"));
     putOnColumnsPage(columnsCaption, this, 13, 1, columnsCaption->sizeHint().width(), 16);
-    putOnColumnsPage(new QLabel(QStringLiteral("Hidden")), this, 145, 1, 55, 16);
+    putOnColumnsPage(new QLabel(tr("Hidden")), this, 145, 1, 80, 16);
     m_visible->setObjectName(QStringLiteral("visibleColumnsList"));
     m_hidden->setObjectName(QStringLiteral("hiddenColumnsList"));
     putOnColumnsPage(m_visible, this, 3, 17, 87, 158);

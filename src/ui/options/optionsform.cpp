@@ -21,16 +21,16 @@ OptionsForm::OptionsForm(Session& session, Prompts& prompts, ListEditorForm& lis
 {
     setObjectName(QStringLiteral("optionsForm"));
     m_tabs->setObjectName(QStringLiteral("optionsTabs"));
-    m_tabs->addTab(m_general, QStringLiteral("General"));
-    m_tabs->addTab(m_finger, QStringLiteral("FingerFriendly"));
-    m_tabs->addTab(m_columns, QStringLiteral("Columns"));
+    m_tabs->addTab(m_general, tr("General"));
+    m_tabs->addTab(m_finger, tr("FingerFriendly"));
+    m_tabs->addTab(m_columns, tr("Columns"));
     // The tabs fill the form, whatever its size.
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("Save"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("Save"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Left)
             reject();
@@ -85,17 +85,16 @@ bool OptionsForm::save()
 void OptionsForm::changeLocation()
 {
     const std::optional<QString> chosen =
-        m_prompts.chooseFolder(this, QStringLiteral("Setting files location"), m_edit.location);
+        m_prompts.chooseFolder(this, tr("Setting files location"), m_edit.location);
     if (!chosen)
         return;
     m_edit.location = withTrailingSlash(*chosen);
     m_general->showLocation(m_edit.location);
     if (m_edit.location == m_session.state().settingsFolder)
         return;
-    m_edit.overwrite =
-        !holdsSettingsFiles(m_edit.location) ||
-        m_prompts.question(this, QStringLiteral("Setting files already exist on new location. Do "
-                                                "you want to overwrite with files from old location?"));
+    m_edit.overwrite = !holdsSettingsFiles(m_edit.location) ||
+                       m_prompts.question(this, tr("Setting files already exist on new location. Do "
+                                                   "you want to overwrite with files from old location?"));
 }
 
 void OptionsForm::editList(GeneralPage::List list)

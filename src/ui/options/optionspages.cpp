@@ -75,14 +75,13 @@ constexpr Spot kMonthLineLandscape = {5, 160};
 } // namespace
 
 GeneralPage::GeneralPage(QWidget* parent)
-    : QWidget(parent), m_location(new QLabel),
-      m_changeLocation(new QPushButton(QStringLiteral("Change location"))), m_receipt(new QLineEdit),
-      m_enableLogging(new QCheckBox(QStringLiteral("Enable logging"))),
-      m_incomeIsPositive(new QCheckBox(QStringLiteral("Show income as positive"))),
-      m_showMonthLine(new QCheckBox(QStringLiteral("Show this month's totals")))
+    : QWidget(parent), m_location(new QLabel), m_changeLocation(new QPushButton(tr("Change location"))),
+      m_receipt(new QLineEdit), m_enableLogging(new QCheckBox(tr("Enable logging"))),
+      m_incomeIsPositive(new QCheckBox(tr("Show income as positive"))),
+      m_showMonthLine(new QCheckBox(tr("Show this month's totals")))
 {
     setObjectName(QStringLiteral("generalPage"));
-    auto* locationCaption = new QLabel(QStringLiteral("Setting files location:"));
+    auto* locationCaption = new QLabel(tr("Setting files location:"));
     putOnPage(locationCaption, this, 0, 0, 128, 18);
     m_location->setObjectName(QStringLiteral("locationLabel"));
     // The label is one 14-pixel line high: a face of that line height keeps the path's underscores.
@@ -90,7 +89,7 @@ GeneralPage::GeneralPage(QWidget* parent)
     putOnPage(m_location, this, 2, 22, 230, 14);
     m_changeLocation->setObjectName(QStringLiteral("changeLocationButton"));
     putOnPage(m_changeLocation, this, 2, 42, 117, 32);
-    putOnPage(new QLabel(QStringLiteral("Next receipt nr:")), this, 2, 83, 88, 16);
+    putOnPage(new QLabel(tr("Next receipt nr:")), this, 2, 83, 88, 16);
     m_receipt->setObjectName(QStringLiteral("receiptEdit"));
     putOnPage(m_receipt, this, 97, 82, 48, 19);
     m_enableLogging->setObjectName(QStringLiteral("enableLoggingBox"));
@@ -98,12 +97,13 @@ GeneralPage::GeneralPage(QWidget* parent)
     m_incomeIsPositive->setObjectName(QStringLiteral("incomeIsPositiveBox"));
     putOnPage(m_incomeIsPositive, this, 5, 133, 185, 19);
 
-    static const std::array<const char*, 4> captions = {"Currencies", "Expense types", "Payment methods",
-                                                        "Intended sources"};
+    static const std::array<const char*, 4> captions = {QT_TR_NOOP("Currencies"), QT_TR_NOOP("Expense types"),
+                                                        QT_TR_NOOP("Payment methods"),
+                                                        QT_TR_NOOP("Intended sources")};
     static const std::array<const char*, 4> names = {"currenciesButton", "expenseTypesButton",
                                                      "paymentMethodsButton", "intendedSourcesButton"};
     for (size_t i = 0; i < m_lists.size(); ++i) {
-        m_lists[i] = new QPushButton(QString::fromLatin1(captions[i]));
+        m_lists[i] = new QPushButton(tr(captions[i]));
         m_lists[i]->setObjectName(QString::fromLatin1(names[i]));
         putOnPage(m_lists[i], this, kListPortrait[i].x, kListPortrait[i].y, 114, 27);
         connect(m_lists[i], &QPushButton::clicked, this, [this, i] { Q_EMIT listClicked(List(i)); });
@@ -154,19 +154,18 @@ void GeneralPage::arrange(bool landscape)
 }
 
 FingerPage::FingerPage(QWidget* parent)
-    : QWidget(parent), m_quickGroup(new QGroupBox(QStringLiteral("Quick entry items")))
+    : QWidget(parent), m_quickGroup(new QGroupBox(tr("Quick entry items")))
 {
     setObjectName(QStringLiteral("fingerPage"));
-    m_fingerFriendly = wrappedBox(QStringLiteral("Finger friendly entry\n(max amount=999999.99)"),
-                                  "fingerFriendlyBox", this, 4, 0, 175, 30);
-    m_startWithQuick = wrappedBox(QStringLiteral("Start new item with quick edit"), "startWithQuickBox", this,
-                                  4, 30, 120, 30);
+    m_fingerFriendly = wrappedBox(tr("Finger friendly entry\n(max amount=999999.99)"), "fingerFriendlyBox",
+                                  this, 4, 0, 175, 30);
+    m_startWithQuick =
+        wrappedBox(tr("Start new item with quick edit"), "startWithQuickBox", this, 4, 30, 120, 30);
     m_quickGroup->setObjectName(QStringLiteral("quickEntryGroup"));
     putOnPage(m_quickGroup, this, 2, 62, 230, 104);
-    m_increase9Is0 =
-        wrappedBox(QStringLiteral("Increasing 9 gives 0, not 10"), "increase9Is0Box", this, 4, 170, 128, 30);
-    m_skipOverview = wrappedBox(QStringLiteral("Skip overview after quick entry"), "skipOverviewBox", this, 4,
-                                205, 125, 30);
+    m_increase9Is0 = wrappedBox(tr("Increasing 9 gives 0, not 10"), "increase9Is0Box", this, 4, 170, 128, 30);
+    m_skipOverview =
+        wrappedBox(tr("Skip overview after quick entry"), "skipOverviewBox", this, 4, 205, 125, 30);
 
     // By settings flag, that is by step 0, 1, 2, 3, 4, 5 and 7.
     struct Step
@@ -176,16 +175,16 @@ FingerPage::FingerPage(QWidget* parent)
         Spot spot;
     };
     static const std::array<Step, 7> steps = {{
-        {"Type", "quickTypeBox", {8, 16}},
-        {"Date", "quickDateBox", {8, 36}},
-        {"Currency", "quickCurrencyBox", {8, 56}},
-        {"Amount", "quickAmountBox", {8, 76}},
-        {"Paid with", "quickPaidWithBox", {115, 36}},
-        {"Int. source", "quickSourceBox", {115, 16}},
-        {"Note", "quickNoteBox", {115, 56}},
+        {QT_TR_NOOP("Type"), "quickTypeBox", {8, 16}},
+        {QT_TR_NOOP("Date"), "quickDateBox", {8, 36}},
+        {QT_TR_NOOP("Currency"), "quickCurrencyBox", {8, 56}},
+        {QT_TR_NOOP("Amount"), "quickAmountBox", {8, 76}},
+        {QT_TR_NOOP("Paid with"), "quickPaidWithBox", {115, 36}},
+        {QT_TR_NOOP("Int. source"), "quickSourceBox", {115, 16}},
+        {QT_TR_NOOP("Note"), "quickNoteBox", {115, 56}},
     }};
     for (size_t i = 0; i < steps.size(); ++i) {
-        m_quickSteps[i] = new QCheckBox(QString::fromLatin1(steps[i].caption));
+        m_quickSteps[i] = new QCheckBox(tr(steps[i].caption));
         m_quickSteps[i]->setObjectName(QString::fromLatin1(steps[i].name));
         putOnPage(m_quickSteps[i], m_quickGroup, steps[i].spot.x, steps[i].spot.y, 100, 20);
     }

@@ -7,6 +7,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
@@ -119,8 +120,11 @@ QChart* monthsChart(const MonthSeries& series, const ChartLook& look, const QStr
 {
     QChart* chart = emptyChart(look, title);
     auto* bars = new QBarSeries;
-    QBarSet* expenses = series.showsExpenses ? barSet(QStringLiteral("Expenses"), look.expenses) : nullptr;
-    QBarSet* income = series.showsIncome ? barSet(QStringLiteral("Income"), look.income) : nullptr;
+    QBarSet* expenses = series.showsExpenses
+                            ? barSet(QCoreApplication::translate("Charts", "Expenses"), look.expenses)
+                            : nullptr;
+    QBarSet* income =
+        series.showsIncome ? barSet(QCoreApplication::translate("Charts", "Income"), look.income) : nullptr;
     auto* balance = series.showsBalance ? new QLineSeries : nullptr;
     QStringList months;
     double lowest = 0.0;
@@ -162,7 +166,7 @@ QChart* monthsChart(const MonthSeries& series, const ChartLook& look, const QStr
     bars->attachAxis(monthAxis);
     bars->attachAxis(valueAxis);
     if (balance) {
-        balance->setName(QStringLiteral("Balance"));
+        balance->setName(QCoreApplication::translate("Charts", "Balance"));
         QPen pen(look.balance);
         pen.setWidth(2);
         balance->setPen(pen);
@@ -183,7 +187,8 @@ QChart* sharesChart(const ShareSeries& series, const ChartLook& look, const QStr
     ring->setPieSize(0.95);
     for (size_t i = 0; i < series.slices.size(); ++i) {
         const ShareSlice& part = series.slices[i];
-        const QString name = part.value.isEmpty() ? QStringLiteral("(none)") : part.value;
+        const QString name =
+            part.value.isEmpty() ? QCoreApplication::translate("Charts", "(none)") : part.value;
         QPieSlice* slice = ring->append(name + u' ' + amountText(part.amount), part.amount);
         const QColor colour = part.others ? look.grid : look.parts[static_cast<int>(i) % look.parts.size()];
         slice->setColor(colour);
@@ -197,7 +202,9 @@ QChart* sharesChart(const ShareSeries& series, const ChartLook& look, const QStr
     const int parts = static_cast<int>(series.slices.size());
     QObject::connect(chart, &QGraphicsWidget::geometryChanged, chart,
                      [chart, look, parts] { placeRingLegend(chart, look, parts); });
-    putInMiddle(chart, series.slices.empty() ? QStringLiteral("Nothing\nto show") : amountText(series.total),
+    putInMiddle(chart,
+                series.slices.empty() ? QCoreApplication::translate("Charts", "Nothing\nto show")
+                                      : amountText(series.total),
                 look);
     return chart;
 }

@@ -69,8 +69,7 @@ void ChartPanel::fillPeriods()
                                     : m_tables.shares);
     const QSignalBlocker blocker(m_periodBox);
     m_periodBox->clear();
-    m_periodBox->addItems(
-        {QStringLiteral("Last 12 months"), QStringLiteral("Last 24 months"), QStringLiteral("All months")});
+    m_periodBox->addItems({tr("Last 12 months"), tr("Last 24 months"), tr("All months")});
     for (int month = months.last(); months.count > 0 && month >= months.first; --month)
         m_periodBox->addItem(monthCaption(month), month);
     int item = m_month ? m_periodBox->findData(*m_month) : m_periodItem;

@@ -12,6 +12,7 @@
 #include "ui/overview/chartpicture.h"
 #include "ui/overview/chartview.h"
 #include "ui/overview/monthtablemodel.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -66,7 +67,8 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
-    m_modeBox->addItems(modeChoiceItems());
+    for (const QString& mode : modeChoiceItems())
+        m_modeBox->addItem(shownEnglish("OverviewChoices", mode));
     m_table->setObjectName(QStringLiteral("monthTable"));
     m_menu->setObjectName(QStringLiteral("overviewMenu"));
     m_table->setModel(m_model);
@@ -94,24 +96,24 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_table->installEventFilter(this);
     m_charts->view()->installEventFilter(this);
 
-    QAction* copy =
-        m_menu->addAction(QStringLiteral("Copy to clipboard"), this, &OverviewForm::copyToClipboard);
+    QAction* copy = m_menu->addAction(tr("Copy to clipboard"), this, &OverviewForm::copyToClipboard);
     copy->setObjectName(QStringLiteral("copyToClipboard"));
-    m_saveAs = m_menu->addAction(QStringLiteral("Save as..."), this, &OverviewForm::saveChartAs);
+    m_saveAs = m_menu->addAction(tr("Save as..."), this, &OverviewForm::saveChartAs);
     m_saveAs->setObjectName(QStringLiteral("saveChartAs"));
     m_menu->addSeparator();
     // The charts, the tables from the last to the first, then the report.
     for (int i = kViewCount - 1; i >= 0; --i) {
         const OverviewView view = kViews[i];
-        QAction* action = m_menu->addAction(viewMenuText(view), this, [this, view] { chooseView(view); });
+        QAction* action = m_menu->addAction(shownEnglish("OverviewChoices", viewMenuText(view)), this,
+                                            [this, view] { chooseView(view); });
         action->setCheckable(true);
         m_viewActions[i] = action;
     }
     m_menu->setDefaultAction(m_viewActions[0]);
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Menu"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Menu"));
     softKeys()->setMenu(SoftKeyBar::Key::Left, m_menu);
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("OK"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Right)
             closeWith(kResultOk);
@@ -138,7 +140,12 @@ void OverviewForm::prepare()
         const QSignalBlocker currencyBlocker(m_currencyBox);
         const QSignalBlocker modeBlocker(m_modeBox);
         m_currencyBox->clear();
-        m_currencyBox->addItems(currencyChoiceItems(m_session.state().currencies));
+        const CurrencyArray& currencies = m_session.state().currencies;
+        QStringList choices = currencyChoiceItems(currencies);
+        // The first choice is the sum converted to the primary currency.
+        choices[0] = QCoreApplication::translate("OverviewChoices", "Converted to %1")
+                         .arg(currencies.isEmpty() ? QString() : currencies[0].name);
+        m_currencyBox->addItems(choices);
         m_currencyBox->setCurrentIndex(0);
         m_modeBox->setCurrentIndex(m_modeChoice);
     }
@@ -237,8 +244,8 @@ void OverviewForm::saveChartAs()
 {
     if (m_view != OverviewView::Charts)
         return;
-    const FileDialogOptions dialog{QStringLiteral("Save chart as"),
-                                   QStringLiteral("PNG images|*.png|SVG images|*.svg"), QStringLiteral("png"),
+    const FileDialogOptions dialog{tr("Save chart as"), tr("PNG images|*.png|SVG images|*.svg"),
+                                   QStringLiteral("png"),
                                    QFileInfo(m_session.state().databasePath).absolutePath() + u'/', true};
     const std::optional<QString> path = m_prompts.saveFile(this, dialog);
     if (!path)

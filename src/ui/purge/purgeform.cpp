@@ -16,9 +16,9 @@ namespace tallyfox {
 
 PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEntry, QWidget* parent)
     : FormBase(QStringLiteral("Tallyfox"), parent), m_session(session), m_prompts(prompts),
-      m_quickEntry(quickEntry), m_all(new QRadioButton(QStringLiteral("Delete all entries"))),
-      m_before(new QRadioButton(QStringLiteral("Delete entries before:"))), m_cutOff(new QDateEdit),
-      m_pick(new QPushButton(QStringLiteral("Pick")))
+      m_quickEntry(quickEntry), m_all(new QRadioButton(tr("Delete all entries"))),
+      m_before(new QRadioButton(tr("Delete entries before:"))), m_cutOff(new QDateEdit),
+      m_pick(new QPushButton(tr("Pick")))
 {
     setObjectName(QStringLiteral("purgeForm"));
     m_all->setObjectName(QStringLiteral("purgeAllButton"));
@@ -33,7 +33,7 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
     m_pick->setAutoDefault(false);
-    m_pick->setToolTip(QStringLiteral("Choose the date on a finger-sized panel"));
+    m_pick->setToolTip(tr("Choose the date on a finger-sized panel"));
 
     place(m_all, 16, 24, 144, 24);
     place(m_before, 16, 56, 160, 24);
@@ -44,8 +44,8 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     setTabOrder(m_before, m_cutOff);
     setTabOrder(m_cutOff, m_pick);
 
-    softKeys()->setCaption(SoftKeyBar::Key::Left, QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, QStringLiteral("Purge"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, tr("Purge"));
     connect(softKeys(), &SoftKeyBar::keyPressed, this, [this](SoftKeyBar::Key key) {
         if (key == SoftKeyBar::Key::Left)
             reject();
@@ -88,15 +88,13 @@ void PurgeForm::pickCutOff()
 bool PurgeForm::purge()
 {
     if (m_all->isChecked()) {
-        if (!m_prompts.question(this, QStringLiteral("Do you really want to delete all entries?")))
+        if (!m_prompts.question(this, tr("Do you really want to delete all entries?")))
             return false;
         purgeAllEntries(m_session);
     } else {
         const QDate cutOff = m_cutOff->date();
         const int count = countEntriesBefore(m_session.state(), cutOff);
-        if (!m_prompts.question(this,
-                                QString::number(count) +
-                                    QStringLiteral(" entries will be deleted. Do you want to continue?")))
+        if (!m_prompts.question(this, tr("%1 entries will be deleted. Do you want to continue?").arg(count)))
             return false;
         purgeEntriesBefore(m_session, cutOff);
     }

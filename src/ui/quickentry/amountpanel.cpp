@@ -25,11 +25,10 @@ QString conversionText(const CurrencyArray& currencies, const QString& currency,
 }
 
 AmountPanel::AmountPanel(const AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_receipt(new QCheckBox(QStringLiteral("Receipt"), this)),
-      m_receiptLabel(new QLabel(QStringLiteral("Receipt nr:"), this)), m_receiptEdit(new QLineEdit(this)),
+    : QWidget(parent), m_state(state), m_receipt(new QCheckBox(tr("Receipt"), this)),
+      m_receiptLabel(new QLabel(tr("Receipt nr:"), this)), m_receiptEdit(new QLineEdit(this)),
       m_amount(new DigitAmountWidget(this)), m_conversion(new QLabel(this)),
-      m_income(new QCheckBox(QStringLiteral("Is income"), this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this))
+      m_income(new QCheckBox(tr("Is income"), this)), m_ok(new QPushButton(tr("OK"), this))
 {
     setObjectName(QStringLiteral("amountPanel"));
     m_receipt->setObjectName(QStringLiteral("receiptCheck"));

@@ -32,13 +32,12 @@ DatePanel::DatePanel(const UserLocale& locale, const Clock& clock, QWidget* pare
     : QWidget(parent), m_locale(locale), m_clock(clock), m_day(makeBox("dayBox", 19, 19, kSmallBoxWidth)),
       m_month(makeBox("monthBox", 128, 19, kSmallBoxWidth)),
       m_year(makeBox("yearBox", 37, 107, kYearBoxWidth)), m_weekday(new QLabel(this)),
-      m_today(new QPushButton(QStringLiteral("Today"), this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this))
+      m_today(new QPushButton(tr("Today"), this)), m_ok(new QPushButton(tr("OK"), this))
 {
     setObjectName(QStringLiteral("datePanel"));
-    caption(QStringLiteral("Day"), this, 19, 3);
-    caption(QStringLiteral("Month"), this, 128, 3);
-    caption(QStringLiteral("Year"), this, 37, 91);
+    caption(tr("Day"), this, 19, 3);
+    caption(tr("Month"), this, 128, 3);
+    caption(tr("Year"), this, 37, 91);
 
     m_day->setPaintHandler([this](Canvas& canvas, int width, int height) {
         dateboxes::paintUpDown(canvas, width, height, twoDigitText(m_date.date().day()), m_day->hasFocus());

@@ -49,13 +49,15 @@ void ListPanel::fill(const QStringList& items, const QStringList& fromEntries, c
 {
     clear();
     m_withCustom = withCustom;
+    // The first item of the type list during the wizard: choosing it leaves the type for the user to type
+    // in the editor.
     if (withCustom)
-        addItem(QString::fromUtf16(kCustom));
+        addItem(tr("Custom"));
     const int firstItem = count();
     addItems(items);
     int firstFromEntries = -1;
     if (!fromEntries.isEmpty()) {
-        auto* heading = new QListWidgetItem(QString::fromUtf16(kFromEntriesCaption), this);
+        auto* heading = new QListWidgetItem(fromEntriesCaption(), this);
         heading->setFlags(Qt::NoItemFlags);
         heading->setTextAlignment(Qt::AlignCenter);
         firstFromEntries = count();

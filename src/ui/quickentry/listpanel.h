@@ -12,10 +12,6 @@ class ListPanel : public QListWidget
     Q_OBJECT
 
 public:
-    // The first item of the type list during the wizard: choosing it leaves the type for the user to
-    // type in the editor.
-    static constexpr auto kCustom = u"Custom";
-
     explicit ListPanel(QWidget* parent = nullptr);
 
     // Shows the items (after "Custom" when asked), then under a heading and in italics the values from

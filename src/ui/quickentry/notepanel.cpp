@@ -17,7 +17,7 @@ constexpr int kNoteEditHeight = 32;
 NotePanel::NotePanel(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("notePanel"));
-    auto* label = new QLabel(QStringLiteral("Note"), this);
+    auto* label = new QLabel(tr("Note"), this);
     label->setObjectName(QStringLiteral("noteLabel"));
     label->setFont(programfont::forLineHeight(kNoteLineHeight));
     label->setGeometry(7, 3, 105, 32);

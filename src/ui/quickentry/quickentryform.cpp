@@ -27,7 +27,7 @@ std::vector<ColumnId> enabledSteps(const Settings& settings)
 } // namespace
 
 QuickEntryForm::QuickEntryForm(Session& session, QWidget* parent)
-    : FormBase(QStringLiteral("New item"), parent), m_session(session),
+    : FormBase(tr("New item"), parent), m_session(session),
       m_amountPanel(new AmountPanel(session.state(), content())),
       m_datePanel(new DatePanel(session.state().locale, session.clock(), content())),
       m_listPanel(new ListPanel(content())), m_notePanel(new NotePanel(content())),
@@ -210,9 +210,8 @@ void QuickEntryForm::updateSoftKeys()
 {
     const bool previous = m_running && m_position > 0;
     const bool next = m_running && m_position + 1 < static_cast<int>(m_steps.size());
-    softKeys()->setCaption(SoftKeyBar::Key::Left,
-                           previous ? QStringLiteral("Previous") : QStringLiteral("Cancel"));
-    softKeys()->setCaption(SoftKeyBar::Key::Right, next ? QStringLiteral("Next") : QStringLiteral("OK"));
+    softKeys()->setCaption(SoftKeyBar::Key::Left, previous ? tr("Previous") : tr("Cancel"));
+    softKeys()->setCaption(SoftKeyBar::Key::Right, next ? tr("Next") : tr("OK"));
 }
 
 void QuickEntryForm::leftKey()

@@ -1,0 +1,156 @@
+// The window in the user's language, and files that stay the same in every language.
+#include "app/translations.h"
+#include "mainwindow/mainformfixture.h"
+#include "money/overviewchoices.h"
+#include "session/entryfilter.h"
+#include "storage/databasefile.h"
+#include "support/controls.h"
+#include "ui/mainwindow/entrylistmodel.h"
+#include "ui/mainwindow/entrylistview.h"
+#include "ui/widgets/shownenglish.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTranslator>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tallyfox::test {
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+const QString kCatalogues = QStringLiteral(TALLYFOX_CATALOGUE_FOLDER);
+
+QByteArray twoEntries()
+{
+    return kDatabaseHeader.toByteArray() +
+           "\r\nitem\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\tclient\r\n"
+           "item\t2010\t1\t2\tEUR\t3.20\tfalse\tBreakfast\tEmployer\tCash\tfalse\t00\t\r\n";
+}
+
+// Takes every translator the test installed off the application again.
+void removeTranslations()
+{
+    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+}
+
+struct LanguageCase
+{
+    QStringList uiLanguages;
+    QString chosen;
+};
+
+class CatalogueLanguage : public ::testing::TestWithParam<LanguageCase>
+{};
+
+TEST_P(CatalogueLanguage, IsTheFirstLanguageSpokenUnlessEnglishComesFirst)
+{
+    EXPECT_EQ(catalogueLanguage(GetParam().uiLanguages, kCatalogues), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Translations, CatalogueLanguage,
+    ::testing::Values(LanguageCase{{QStringLiteral("de-DE"), QStringLiteral("de")}, QStringLiteral("de_DE")},
+                      LanguageCase{{QStringLiteral("de")}, QStringLiteral("de")},
+                      LanguageCase{{QStringLiteral("fr-FR"), QStringLiteral("de-AT")},
+                                   QStringLiteral("de_AT")},
+                      LanguageCase{{QStringLiteral("en-US"), QStringLiteral("de-DE")}, QString()},
+                      LanguageCase{{QStringLiteral("en_GB")}, QString()},
+                      LanguageCase{{QStringLiteral("C")}, QString()},
+                      LanguageCase{{QStringLiteral("fr-FR")}, QString()}, LanguageCase{{}, QString()}));
+
+// Every file under a folder by its path below it, the folder's own path in their texts made neutral.
+std::map<QString, QByteArray> filesUnder(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] =
+            readFileBytes(path).replace(folder.toUtf8(), QByteArrayLiteral("FOLDER"));
+    }
+    return files;
+}
+
+class GermanWindow : public ::testing::Test
+{
+protected:
+    void TearDown() override { removeTranslations(); }
+
+    // The same steps in a window in the languages given: a sort, a deleted entry, an edit of nothing
+    // and the window closed. Returns every file they left, and records what the window showed.
+    std::map<QString, QByteArray> useTheWindow(const QStringList& uiLanguages)
+    {
+        removeTranslations();
+        installTranslations(*qApp, uiLanguages, kCatalogues);
+        MainFormFixture fixture;
+        const QString database = fixture.settingsFolder() + QStringLiteral("mine.tfx");
+        writeFileBytes(database, twoEntries());
+        MainForm& form = fixture.start({QStringLiteral("-f"), database});
+
+        m_exit = test::control<QAction>(form, "exitAction")->text();
+        m_exitKey = test::control<QAction>(form, "exitAction")->shortcut().toString(QKeySequence::NativeText);
+        m_options = test::control<QAction>(form, "optionsAction")->text();
+        m_deleteEntry = test::control<QAction>(form, "deleteEntryAction")->text();
+        m_leftKey = test::control<QPushButton>(form, "softKeyLeft")->text();
+        const auto* model = test::control<EntryListModel>(form, "entryListModel");
+        m_dateColumn = model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString();
+
+        test::control<QAction>(form, "sortKey1Action")->trigger();
+        form.list()->selectRow(1);
+        fixture.prompts.answerQuestion(true);
+        test::control<QAction>(form, "deleteEntryAction")->trigger();
+        m_question = fixture.prompts.texts(Kind::Question).value(0);
+        fixture.close();
+        return filesUnder(fixture.folder.path());
+    }
+
+    QString m_exit, m_exitKey, m_options, m_deleteEntry, m_leftKey, m_dateColumn, m_question;
+};
+
+TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
+{
+    const std::map<QString, QByteArray> english = useTheWindow({QStringLiteral("en-US")});
+    EXPECT_EQ(m_exit, u"Exit");
+    EXPECT_EQ(m_question, u"Do you really want to delete this entry?");
+
+    const std::map<QString, QByteArray> german =
+        useTheWindow({QStringLiteral("de-DE"), QStringLiteral("de")});
+    EXPECT_EQ(m_exit, u"Beenden");
+    EXPECT_EQ(m_options, u"Optionen...");
+    EXPECT_EQ(m_deleteEntry, u"Eintrag löschen");
+    EXPECT_EQ(m_leftKey, u"Menü");
+    EXPECT_EQ(m_dateColumn, u"Datum");
+    EXPECT_EQ(m_question, u"Wollen Sie diesen Eintrag wirklich löschen?");
+    // Qt's own texts too: the shortcut's key names.
+    EXPECT_EQ(m_exitKey, u"Strg+Q");
+
+    // The database, the settings files, the registry and the log, byte for byte.
+    ASSERT_FALSE(english.empty());
+    EXPECT_EQ(german.size(), english.size());
+    for (const auto& [path, bytes] : english) {
+        ASSERT_TRUE(german.count(path)) << path.toStdString();
+        EXPECT_EQ(german.at(path), bytes) << path.toStdString();
+    }
+    EXPECT_TRUE(german.at(QStringLiteral("settings/Tallyfox.log")).contains("\tDelete\t"));
+}
+
+TEST_F(GermanWindow, ShowsTheFixedTextsOfTheLayersBelowInGermanWhileTheyStayEnglish)
+{
+    installTranslations(*qApp, {QStringLiteral("de")}, kCatalogues);
+    EXPECT_EQ(filterFieldCaption(FilterField::PaidWith), u"Paid with");
+    EXPECT_EQ(shownEnglish("FilterField", filterFieldCaption(FilterField::PaidWith)), u"Bezahlt mit");
+    EXPECT_EQ(viewMenuText(OverviewView::Charts), u"Charts");
+    EXPECT_EQ(shownEnglish("OverviewChoices", viewMenuText(OverviewView::Charts)), u"Diagramme");
+    EXPECT_EQ(shownEnglish("OverviewChoices", modeChoiceItems().value(1)), u"Nur Ausgaben");
+    // A text nobody marked is shown as it is.
+    EXPECT_EQ(shownEnglish("OverviewChoices", QStringLiteral("EUR")), u"EUR");
+}
+
+} // namespace
+} // namespace tallyfox::test
