@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of BUILD_DIR (bin/tallyfox-bench-*) and prints the median of each
 # benchmark: 5 repetitions for up to 100k entries, 3 for 1M entries. Then, for scale, times an awk
-# one-liner that sums the same 100k-entry file per currency and type.
+# one-liner that sums the same 100k-entry file per currency and type, and last prints the goals' table
+# (goals.sh): the waits that matter as ratios to an awk pass at 10k, 100k and 1M entries.
 # BENCH_REPETITIONS and BENCH_LARGE_REPETITIONS change the repetitions.
 set -euo pipefail
 
@@ -58,5 +59,7 @@ echo
 echo "== awk ($(readlink -f "$(command -v awk)")) summing 100k entries ($(stat -c %s "$work/100k.tfx") bytes) per currency and type"
 echo "runs (s): ${times[*]}"
 echo "median: $(awk -v s="$median" 'BEGIN { printf "%.1f ms", s * 1000 }')"
+echo
+"$(dirname "${BASH_SOURCE[0]}")/goals.sh" "$build_dir"
 echo
 echo "== load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -27,6 +27,10 @@ StartupOptions toolStartupOptions(const Invocation& invocation)
     if (invocation.databasePath)
         options.databasePath = QFileInfo(*invocation.databasePath).absoluteFilePath();
     options.onlyReads = isReadingCommand(invocation.command);
+    // The report and the month table sum the entries; a filter may look at their notes.
+    if ((invocation.command == Command::Report || invocation.command == Command::Table) &&
+        invocation.filter.isEmpty())
+        options.readPurpose = DatabaseReadPurpose::Totals;
     options.chooseNewDatabase = [](const QString&) {
         return std::optional<QString>();
     };

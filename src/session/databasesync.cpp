@@ -38,13 +38,16 @@ DatabaseSync::DatabaseSync(AppState& state, ProblemList& problems) : m_state(sta
 
 DatabaseSync::~DatabaseSync() = default;
 
-FileResult DatabaseSync::load()
+FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
 {
     DatabaseFileVersion version;
     DatabaseReadSummary summary;
-    const FileResult read = readDatabaseFile(m_state, &version, &summary);
+    const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose);
     if (!read.ok())
         return read;
+    if (purpose == DatabaseReadPurpose::Totals)
+        protectUnread(QStringLiteral("It was read for its totals alone, without receipt numbers and notes, "
+                                     "so writing it would lose them."));
     m_journal.clear();
     m_knownVersion = version;
     m_knownPath = m_state.databasePath;

@@ -93,9 +93,10 @@ void prepareSettingsFolder(Session& session)
     session.report(upgrade.log);
 }
 
-void loadEntries(Session& session, bool convertOldFormat, bool onlyReads)
+void loadEntries(Session& session, bool convertOldFormat, const StartupOptions& options)
 {
     AppState& state = session.state();
+    const bool onlyReads = options.onlyReads;
     if (onlyReads && !QFileInfo::exists(state.databasePath)) {
         session.report(FileResult::readFailure(FileError::NotFound, state.databasePath,
                                                QStringLiteral("No such file, so there are no entries.")));
@@ -113,7 +114,7 @@ void loadEntries(Session& session, bool convertOldFormat, bool onlyReads)
                            QStringLiteral(" to: ") + state.databasePath);
         return;
     }
-    const FileResult read = session.database().load();
+    const FileResult read = session.database().load(options.readPurpose);
     if (!read.ok()) {
         session.report(read);
         // The file holds entries that could not be read, or something else than a database: no refresh
@@ -190,7 +191,7 @@ void runStartup(Session& session, const StartupOptions& options)
         loadDefaultsToRead(session);
     else
         loadDefaults(session);
-    loadEntries(session, convertOldFormat, options.onlyReads);
+    loadEntries(session, convertOldFormat, options);
     // The defaults file is read for the upgrade and again for the table: one failure, told once.
     session.problems().removeRepeated();
 }

@@ -31,6 +31,8 @@ struct StartupOptions
     // missing, and the currency table comes from the shipped defaults file while the settings folder
     // has none. The registry it is given should only read too.
     bool onlyReads = false;
+    // A command that only sums the entries needs less of them (DatabaseReadPurpose::Totals).
+    DatabaseReadPurpose readPurpose = DatabaseReadPurpose::Everything;
 };
 
 // Start-up up to the first refresh, without a window: the registry and version check, the settings

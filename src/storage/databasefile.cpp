@@ -50,47 +50,49 @@ qsizetype databaseLinesBound(qsizetype lineFeeds, qsizetype bytes)
     return std::min(lineFeeds + 1, bytes / 8 + 1);
 }
 
-// What the first pass over a file found.
-struct LineCount
+// The room a file of this size is likely to need, guessed from the lines of its first chunk and a
+// little over, so that the entries' array is seldom made twice and never far too large.
+qsizetype guessedLines(QByteArrayView firstChunk, qint64 fileSize)
 {
-    bool readable = true;
-    bool noDatabase = false;
-    qsizetype lines = 0;
-};
-
-// The number of lines of a file, counted a chunk at a time, while its bytes are hashed; stops at once
-// when the first bytes show that the file is no database.
-LineCount countFileLines(QFile& file, QByteArray& buffer, ContentHasher& hasher)
-{
-    qsizetype lineFeeds = 0;
-    qsizetype bytes = 0;
-    buffer.resize(kReadChunk);
-    for (;;) {
-        const qint64 got = file.read(buffer.data(), kReadChunk);
-        if (got < 0)
-            return {.readable = false};
-        if (got == 0)
-            return {.lines = databaseLinesBound(lineFeeds, bytes)};
-        const QByteArrayView chunk(buffer.constData(), got);
-        if (bytes == 0 && got > kJudgedBytes && startsLikeNoDatabase(chunk.first(kJudgedBytes)))
-            return {.noDatabase = true};
-        lineFeeds += countLineFeeds(chunk);
-        hasher.add(chunk);
-        bytes += got;
-    }
+    const qsizetype chunkLines = countLineFeeds(firstChunk) + 1;
+    if (firstChunk.size() >= fileSize)
+        return databaseLinesBound(chunkLines - 1, firstChunk.size());
+    const double perByte = double(chunkLines) / double(std::max<qsizetype>(1, firstChunk.size()));
+    const qint64 guess = qint64(perByte * double(fileSize) * 1.125) + 64;
+    return qsizetype(std::min<qint64>(guess, fileSize / 8 + 1));
 }
 
-// Reads the open file into the reader a chunk at a time through one buffer, so a large file never
-// needs room for all of its bytes at once. False when the file cannot be read.
-bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
+// How reading a file went.
+enum class FileRead
 {
+    Read,
+    Unreadable,
+    NoDatabase,
+};
+
+// Reads the open file into the reader in one pass, a chunk at a time through one buffer, so a large
+// file never needs room for all of its bytes at once; its bytes are hashed as they come. Stops at once
+// when the first bytes show that the file is no database.
+FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, ContentHasher* hasher)
+{
+    const qint64 fileSize = file.size();
     qsizetype carried = 0;
     bool skipping = false;
+    bool first = true;
     for (;;) {
         buffer.resize(carried + kReadChunk);
         const qint64 got = file.read(buffer.data() + carried, kReadChunk);
         if (got < 0)
-            return false;
+            return FileRead::Unreadable;
+        const QByteArrayView fresh(buffer.constData() + carried, got);
+        if (first) {
+            first = false;
+            if (got > kJudgedBytes && startsLikeNoDatabase(fresh.first(kJudgedBytes)))
+                return FileRead::NoDatabase;
+            reader.reserve(guessedLines(fresh, fileSize));
+        }
+        if (hasher)
+            hasher->add(fresh);
         QByteArrayView bytes(buffer.constData(), carried + got);
         if (skipping) {
             // The rest of an overlong line goes up to the next line end.
@@ -107,7 +109,7 @@ bool readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader)
         if (got == 0) {
             // The last line needs no line end.
             reader.readLines(bytes);
-            return true;
+            return FileRead::Read;
         }
         // The complete lines go on; the start of the next line waits for the next chunk. A CR LF cut
         // in two leaves an empty line, which is no entry. The bytes carried over hold no line end, so
@@ -158,7 +160,8 @@ bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int co
     return out.finish();
 }
 
-FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary)
+FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary,
+                            DatabaseReadPurpose purpose)
 {
     const QString& path = state.databasePath;
     QFile file;
@@ -177,9 +180,11 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     const std::optional<FileStamp> stamp = fileStamp(file);
     QByteArray buffer;
     ContentHasher hasher;
-    DatabaseReader reader;
-    const LineCount count = countFileLines(file, buffer, hasher);
-    if (count.noDatabase) {
+    DatabaseReader reader(purpose);
+    // Entries read for their totals are never written, so nothing asks whether the file still holds them.
+    const bool hashing = purpose == DatabaseReadPurpose::Everything;
+    const FileRead read = readFileLines(file, buffer, reader, hashing ? &hasher : nullptr);
+    if (read == FileRead::NoDatabase) {
         parseDatabase({}, state.entries);
         if (version)
             *version = {stamp, 0};
@@ -187,15 +192,12 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
             *summary = {.otherLines = 1};
         return {};
     }
-    if (!count.readable || !file.seek(0))
-        return FileResult::deviceFailure(FileAction::Read, path, file);
-    reader.reserve(count.lines);
-    if (!readFileLines(file, buffer, reader))
+    if (read == FileRead::Unreadable)
         return FileResult::deviceFailure(FileAction::Read, path, file);
     state.entries.swap(reader.entries());
     if (version) {
         version->stamp = stamp;
-        version->hash = hasher.result();
+        version->hash = hashing ? hasher.result() : 0;
     }
     if (summary)
         *summary = reader.summary();

@@ -36,6 +36,14 @@ struct DatabaseFileVersion
     quint64 hash = 0;
 };
 
+// What the entries are read for. A read for totals alone (a report, a month table) leaves out the
+// receipt numbers and notes, which it does not sum, and makes no hash; its entries must never be written.
+enum class DatabaseReadPurpose
+{
+    Everything,
+    Totals,
+};
+
 // What reading a database file found besides its entries.
 struct DatabaseReadSummary
 {
@@ -51,7 +59,8 @@ struct DatabaseReadSummary
 // cannot be read is reported and the entries in memory stay as they were. The version read and what the
 // file held besides entries are given back when asked for.
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = nullptr,
-                            DatabaseReadSummary* summary = nullptr);
+                            DatabaseReadSummary* summary = nullptr,
+                            DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything);
 
 // Writes the entries to state.databasePath through a temporary file, so a failed write leaves the old
 // file whole. Skipped while KeepFileIfEmpty is set and there is no entry. The version written is given

@@ -146,7 +146,7 @@ void countOtherLine(const DatabaseLine& line, DatabaseReadSummary& summary)
 }
 
 void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries,
-                       DatabaseReadSummary& summary)
+                       DatabaseReadSummary& summary, bool keepNotes)
 {
     using enum DatabaseField;
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
@@ -169,8 +169,8 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.intendedSource = reader.textOr(line.field(IntendedSource), kUnknown);
     entry.paidWith = reader.textOr(line.field(PaidWith), kUnknown);
     entry.hasReceipt = reader.flag(line.field(HasReceipt));
-    entry.receipt = reader.rareTextOr(line.field(Receipt), kDefaultReceipt);
-    entry.note = reader.rareTextOr(line.field(Note), QString());
+    entry.receipt = keepNotes ? reader.rareTextOr(line.field(Receipt), kDefaultReceipt) : kDefaultReceipt;
+    entry.note = keepNotes ? reader.rareTextOr(line.field(Note), QString()) : QString();
     entry.date = dayCountFromDate(wholeNumberOr(line.field(Year), 2009), wholeNumberOr(line.field(Month), 1),
                                   wholeNumberOr(line.field(Day), 1));
     entry.justChanged = false;
@@ -183,7 +183,9 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
 
 } // namespace
 
-DatabaseReader::DatabaseReader() : m_caches(std::make_unique<Caches>()) {}
+DatabaseReader::DatabaseReader(DatabaseReadPurpose purpose)
+    : m_caches(std::make_unique<Caches>()), m_keepNotes(purpose == DatabaseReadPurpose::Everything)
+{}
 
 DatabaseReader::~DatabaseReader() = default;
 
@@ -198,7 +200,7 @@ void DatabaseReader::readLines(QByteArrayView content)
     const char* const end = content.data() + content.size();
     for (const char* lineStart = content.data(); lineStart < end;) {
         lineStart = readDatabaseLine(lineStart, end, line);
-        readDatabaseEntry(line, *m_caches, m_entries, m_summary);
+        readDatabaseEntry(line, *m_caches, m_entries, m_summary, m_keepNotes);
     }
 }
 

@@ -15,7 +15,7 @@ class DatabaseReader
 public:
     struct Caches;
 
-    DatabaseReader();
+    explicit DatabaseReader(DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything);
     ~DatabaseReader();
 
     // Room for this many entries, so the array is allocated once.
@@ -33,6 +33,7 @@ private:
     std::unique_ptr<Caches> m_caches;
     ExpenseArray m_entries;
     DatabaseReadSummary m_summary;
+    bool m_keepNotes = true;
 };
 
 } // namespace tallyfox

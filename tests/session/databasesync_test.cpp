@@ -220,6 +220,18 @@ using test::writeFileBytes;
 
 // What a command tells its caller: whether the change was made, whether the database holds it, and what
 // failed on the way; and what a refused save leaves on the disk.
+// A command that only sums the entries reads them without their notes; nothing it does writes them back.
+TEST_F(ChangesElsewhere, EntriesReadForTheirTotalsAreNeverWritten)
+{
+    writeElsewhere({{.type = "Lunch", .amount = 8.0, .note = "with Ann"}});
+    const QByteArray before = readFileBytes(state.databasePath);
+    ASSERT_TRUE(session.database().load(DatabaseReadPurpose::Totals).ok());
+    EXPECT_EQ(types(), QStringList({"Lunch"}));
+    session.storeEntry(makeDraft({.type = "Taxi"}));
+    EXPECT_EQ(session.lastDatabaseWrite().error(), FileError::ContentNotRead);
+    EXPECT_EQ(readFileBytes(state.databasePath), before);
+}
+
 TEST_F(ChangesElsewhere, EachCommandSaysWhatItDidAndWhatFailed)
 {
     CommandOutcome stored = session.storeEntry(makeDraft({.type = "Taxi"}));

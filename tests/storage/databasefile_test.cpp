@@ -399,6 +399,21 @@ TEST(DatabaseRoundTrip, AnUnknownEntryThatWritesAsZeroIsDroppedOnTheFirstRead)
     EXPECT_EQ(parsed(written(entries)).count(), 1);
 }
 
+TEST_F(DatabaseFile, AReadForTotalsKeepsAllButReceiptNumbersAndNotes)
+{
+    state.databasePath = folder.file(QStringLiteral("data.tfx"));
+    state.entries.append(dinner());
+    ASSERT_TRUE(writeDatabaseFile(state).ok());
+    AppState totals(test::pinnedLocale());
+    totals.databasePath = state.databasePath;
+    ASSERT_TRUE(readDatabaseFile(totals, nullptr, nullptr, DatabaseReadPurpose::Totals).ok());
+    ASSERT_EQ(totals.entryCount(), 1);
+    Expense expected = dinner();
+    expected.receipt = QStringLiteral("00");
+    expected.note.clear();
+    EXPECT_EQ(totals.entries[0], expected);
+}
+
 // The file is read a megabyte at a time: line ends cut by the chunk's end, and lines longer than a chunk,
 // give the same entries as reading the whole content at once.
 TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
@@ -427,6 +442,28 @@ TEST(DatabaseChunkedReading, LinesAcrossChunkEndsReadAsInOnePiece)
                 EXPECT_EQ(state.entries[i], whole[i]) << "entry " << i;
         }
     }
+}
+
+// The room for the entries is guessed from the first chunk's lines; a file whose later lines are much
+// shorter than its first ones still reads whole.
+TEST(DatabaseChunkedReading, ShortLinesAfterLongOnesAllRead)
+{
+    TempFolder folder;
+    const QByteArray longLine = "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\t" +
+                                QByteArray(4000, 'n') + "\r\n";
+    const QByteArray shortLine = "item\t2010\t1\t3\tEUR\t1\r\n";
+    QByteArray content = QByteArray(kHeader);
+    int lines = 0;
+    for (; content.size() < (1 << 20); ++lines)
+        content += longLine;
+    for (int i = 0; i < 200000; ++i, ++lines)
+        content += shortLine;
+    AppState state(test::pinnedLocale());
+    state.databasePath = folder.file(QStringLiteral("mixed.tfx"));
+    writeFileBytes(state.databasePath, content);
+    ASSERT_TRUE(readDatabaseFile(state).ok());
+    EXPECT_EQ(state.entryCount(), lines);
+    EXPECT_EQ(state.entries[lines - 1], parsed(QByteArray(kHeader) + shortLine)[0]);
 }
 
 } // namespace
