@@ -8,6 +8,7 @@
 #include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
+#include "toolkit/accessiblepaintbox.h"
 #include "toolkit/programstyle.h"
 #include "toolkit/qtprompts.h"
 #include "toolkit/screenfit.h"
@@ -104,6 +105,8 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.tallyfox.Tallyfox"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
     tallyfox::ProgramStyle::install();
+    // Before any form exists: a control's interface, once made, is kept for its life.
+    tallyfox::installPaintBoxAccessibility();
 
     // Held until the process ends; the kernel lets go of it however the process ends.
     tallyfox::FileLock instanceLock(registry.filePath(), tallyfox::LockPurpose::Instance);

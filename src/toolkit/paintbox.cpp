@@ -12,6 +12,13 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+std::optional<PresentedValue> PaintBox::presentedValue() const
+{
+    if (!m_value)
+        return std::nullopt;
+    return m_value();
+}
+
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -147,6 +147,8 @@ void ImportForm::buildColumnsPage(QWidget* page)
     }
     m_currency->lineEdit()->setPlaceholderText(QStringLiteral("primary"));
     m_type->lineEdit()->setPlaceholderText(QStringLiteral("Unknown"));
+    m_currency->lineEdit()->setAccessibleName(QStringLiteral("Currency"));
+    m_type->lineEdit()->setAccessibleName(QStringLiteral("Type"));
     m_currency->setToolTip(QStringLiteral("The currency of rows without one"));
     m_type->setToolTip(QStringLiteral("The type of rows without one"));
     form->addRow(QStringLiteral("Currency:"), m_currency);

@@ -158,6 +158,24 @@ ItemFormControls::ItemFormControls(FormBase& form)
     sourceList->setToolTip(QStringLiteral("Choose the intended source from a finger-sized list"));
     paidWithList->setToolTip(QStringLiteral("Choose the payment method from a finger-sized list"));
     pick->setToolTip(QStringLiteral("Choose the date on a finger-sized panel"));
+    // What a screen reader says of each control: the caption beside it, and for the "List" buttons the
+    // list they open. An editable box's line takes the box's name, as it is the line that has the focus.
+    const auto nameBox = [](QComboBox* box, const QString& name) {
+        box->setAccessibleName(name);
+        box->lineEdit()->setAccessibleName(name);
+    };
+    nameBox(currency, QStringLiteral("Currency"));
+    currencyList->setAccessibleName(QStringLiteral("Currency list"));
+    amountField->setAccessibleName(QStringLiteral("Amount"));
+    nameBox(type, QStringLiteral("Expense type"));
+    typeList->setAccessibleName(QStringLiteral("Expense type list"));
+    date->setAccessibleName(QStringLiteral("Expense date"));
+    pick->setAccessibleName(QStringLiteral("Pick the date"));
+    nameBox(source, QStringLiteral("Intended source"));
+    sourceList->setAccessibleName(QStringLiteral("Intended source list"));
+    nameBox(paidWith, QStringLiteral("Paid with"));
+    paidWithList->setAccessibleName(QStringLiteral("Payment method list"));
+    note->setAccessibleName(QStringLiteral("Note"));
     receipt->setText(QStringLiteral("Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));

@@ -32,6 +32,8 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     m_rate->setObjectName(QStringLiteral("listRateBox"));
     m_rateAfter->setObjectName(QStringLiteral("listRateAfter"));
     m_hint->setObjectName(QStringLiteral("listRateHint"));
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_rate->setAccessibleName(QStringLiteral("Exchange rate"));
 
     // The panel stands out from the list below it.
     setAutoFillBackground(true);

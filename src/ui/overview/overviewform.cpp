@@ -66,6 +66,9 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
+    m_textBox->setAccessibleName(QStringLiteral("Overview"));
+    m_currencyBox->setAccessibleName(QStringLiteral("Currency"));
+    m_modeBox->setAccessibleName(QStringLiteral("Sums"));
     m_modeBox->addItems(modeChoiceItems());
     m_table->setObjectName(QStringLiteral("monthTable"));
     m_menu->setObjectName(QStringLiteral("overviewMenu"));

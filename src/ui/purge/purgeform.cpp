@@ -30,6 +30,8 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     const QLocale& locale = m_session.state().locale.locale();
     showDatesAsTheUserWrites(*m_cutOff, locale);
     m_cutOff->setCalendarPopup(true);
+    m_cutOff->setAccessibleName(QStringLiteral("Delete entries before"));
+    m_pick->setAccessibleName(QStringLiteral("Pick the date"));
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
     m_pick->setAutoDefault(false);

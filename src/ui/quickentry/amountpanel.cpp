@@ -38,6 +38,7 @@ AmountPanel::AmountPanel(const AppState& state, QWidget* parent)
     m_receiptLabel->setGeometry(115, 4, m_receiptLabel->sizeHint().width(), 16);
     m_receiptEdit->setObjectName(QStringLiteral("receiptEdit"));
     m_receiptEdit->setGeometry(187, 3, 47, 19);
+    m_receiptEdit->setAccessibleName(QStringLiteral("Receipt number"));
     m_amount->setGeometry(-1, 27, 236, 88);
     m_conversion->setObjectName(QStringLiteral("conversionLabel"));
     m_conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -8,6 +8,7 @@
 #include "support/controls.h"
 #include "support/printers.h"
 #include "support/testenvironment.h"
+#include "toolkit/accessiblepaintbox.h"
 #include "toolkit/softkeybar.h"
 #include "ui/itemeditor/editorfields.h"
 #include "ui/quickentry/quickentryform.h"
@@ -47,6 +48,8 @@ protected:
         fields.intendedSource = QStringLiteral("Employer");
         fields.amountText = QStringLiteral("0.00");
         fields.receipt = QStringLiteral("1");
+        // As the program does, before any box exists: an interface, once made, is kept for the box's life.
+        installPaintBoxAccessibility();
         form = std::make_unique<QuickEntryForm>(session);
     }
 
