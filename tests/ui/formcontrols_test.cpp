@@ -1,4 +1,5 @@
-// What every form tells a screen reader about its controls: a name for each.
+// What every form tells a phone's keyboard and a screen reader about its controls: the kind of keys each
+// field takes, and a name for each control.
 #include "accessibletree.h"
 #include "mainwindow/mainformfixture.h"
 #include "support/controls.h"
@@ -45,6 +46,35 @@ QWidget& formOf(Forms& forms, Form form)
         return forms.about();
     }
     return forms.main();
+}
+
+TEST(FormFields, AskThePhoneForTheKeysTheyTake)
+{
+    MainFormFixture fixture;
+    fixture.start();
+    const Qt::InputMethodHints date = Qt::ImhDate | Qt::ImhPreferNumbers;
+    const struct
+    {
+        Form form;
+        const char* field;
+        Qt::InputMethodHints hints;
+    } cases[] = {
+        {Form::Item, "amountField", Qt::ImhFormattedNumbersOnly},
+        {Form::Item, "digitAmountBox", Qt::ImhFormattedNumbersOnly},
+        {Form::Item, "datePicker", date},
+        {Form::QuickEntry, "receiptEdit", Qt::ImhPreferNumbers},
+        {Form::QuickEntry, "digitAmountBox", Qt::ImhFormattedNumbersOnly},
+        {Form::Options, "receiptEdit", Qt::ImhDigitsOnly},
+        {Form::Purge, "purgeCutOff", date},
+        {Form::ListEditor, "listRateBox", Qt::ImhFormattedNumbersOnly},
+        {Form::Main, "filterFrom", date},
+        {Form::Main, "filterTo", date},
+    };
+    for (const auto& field : cases) {
+        SCOPED_TRACE(field.field);
+        EXPECT_EQ(control<QWidget>(formOf(*fixture.forms, field.form), field.field)->inputMethodHints(),
+                  field.hints);
+    }
 }
 
 TEST(FormControls, AllHaveANameForScreenReaders)

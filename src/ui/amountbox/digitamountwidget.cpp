@@ -43,6 +43,8 @@ DigitAmountWidget::DigitAmountWidget(QWidget* parent) : PaintBox(parent)
     setValueHandler([this] {
         return PresentedValue{m_value.amount, 0.0, kLargestAmount, 1.0, amountText(m_value.amount)};
     });
+    // It takes typed digits and the separator.
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly);
 }
 
 void DigitAmountWidget::setValue(const DigitAmount& value)

@@ -176,6 +176,9 @@ ItemFormControls::ItemFormControls(FormBase& form)
     nameBox(paidWith, QStringLiteral("Paid with"));
     paidWithList->setAccessibleName(QStringLiteral("Payment method list"));
     note->setAccessibleName(QStringLiteral("Note"));
+    // A phone's keyboard for what each field takes.
+    amountField->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    date->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
     receipt->setText(QStringLiteral("Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));

@@ -34,6 +34,7 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     m_hint->setObjectName(QStringLiteral("listRateHint"));
     m_name->setAccessibleName(QStringLiteral("Name"));
     m_rate->setAccessibleName(QStringLiteral("Exchange rate"));
+    m_rate->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
 
     // The panel stands out from the list below it.
     setAutoFillBackground(true);

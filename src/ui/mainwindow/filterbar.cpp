@@ -82,6 +82,7 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
         showDatesAsTheUserWrites(*picker, locale);
         picker->setCalendarPopup(true);
         picker->setFixedHeight(ProgramStyle::kTouchHeight);
+        picker->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
     }
     auto* range = new QHBoxLayout(m_rangeRow);
     range->setContentsMargins(0, 0, 0, 0);

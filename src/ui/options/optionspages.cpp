@@ -94,6 +94,7 @@ GeneralPage::GeneralPage(QWidget* parent)
     m_receipt->setObjectName(QStringLiteral("receiptEdit"));
     putOnPage(m_receipt, this, 97, 82, 48, 19);
     m_receipt->setAccessibleName(QStringLiteral("Next receipt nr"));
+    m_receipt->setInputMethodHints(Qt::ImhDigitsOnly);
     m_enableLogging->setObjectName(QStringLiteral("enableLoggingBox"));
     putOnPage(m_enableLogging, this, 5, 106, 132, 19);
     m_incomeIsPositive->setObjectName(QStringLiteral("incomeIsPositiveBox"));

@@ -31,6 +31,7 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     showDatesAsTheUserWrites(*m_cutOff, locale);
     m_cutOff->setCalendarPopup(true);
     m_cutOff->setAccessibleName(QStringLiteral("Delete entries before"));
+    m_cutOff->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
     m_pick->setAccessibleName(QStringLiteral("Pick the date"));
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.

@@ -39,6 +39,8 @@ AmountPanel::AmountPanel(const AppState& state, QWidget* parent)
     m_receiptEdit->setObjectName(QStringLiteral("receiptEdit"));
     m_receiptEdit->setGeometry(187, 3, 47, 19);
     m_receiptEdit->setAccessibleName(QStringLiteral("Receipt number"));
+    // Numbered receipts are the rule, but the entry keeps any text typed.
+    m_receiptEdit->setInputMethodHints(Qt::ImhPreferNumbers);
     m_amount->setGeometry(-1, 27, 236, 88);
     m_conversion->setObjectName(QStringLiteral("conversionLabel"));
     m_conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
