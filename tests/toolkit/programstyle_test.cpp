@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The program's style over the one the user chose for Qt programs, and Fusion where the user chose none.
 #include "toolkit/programfont.h"
 #include "toolkit/programstyle.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // What every form tells a phone's keyboard and a screen reader about its controls: the kind of keys each
 // field takes, and a name for each control.
 #include "accessibletree.h"

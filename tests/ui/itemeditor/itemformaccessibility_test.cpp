@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The item editor as a screen reader meets it: every control named, the painted amount box and the date
 // picker telling their values, and the amount box stepped by the keys it takes.
 #include "accessibletree.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry's date panel: taps on the day, month and year boxes, the day's name, "Today", the keys
 // of a desk.
 #include "quickentry/quickentryfixture.h"
