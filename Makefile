@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Tallyfox: `make run` builds and starts the program, `make test` builds and runs every test.
 # Both install the Debian packages they need first (as root), or print the apt-get line to run.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The overview's charts and the main window's line of this month over large databases (twenty years of
 // generated entries), driven offscreen through the program's forms: opening the overview on its charts
 // until they are on screen and painted, switching charts, and a refresh of the main window with and

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Times `tallyfox-cli import` of a spreadsheet's CSV file as a user runs it, the whole process with its
 # start-up, into an empty database, and `tallyfox-cli report` on the database the import wrote, each in a
 # registry and settings folder of its own. The CSV file is the export (--format csv) of a generated

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Times `tallyfox-cli report` as a user runs it: the whole process, start-up included, on a generated
 # database, in a registry and settings folder of its own. For comparison it times an awk one-liner that
 # sums the same file per currency and type (income and expenses apart).

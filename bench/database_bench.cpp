@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Reading and writing database files of generated entries, and the memory the entries hold.
 #include "benchfiles.h"
 #include "core/appstate.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The generated databases: the same options give the same bytes, and the entries look like a person's.
 #include "core/daycount.h"
 #include "core/textforms.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // What one writer's guard costs at each save: taking and letting go of the database's lock, and the
 // check under it that the file is still the version last read or written (its stamp; the hash is made
 // only when the stamp differs, so it is timed on its own for the rarer case).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The entry filter below the window, on entries read from generated database files: building the index
 // of folded texts (what the first word typed after a change waits for), and each key typed into the
 // search field once it is built, with the totals of what is shown.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window's filter and undo over large databases, offscreen: each key typed into the search field
 // until the list and the line of totals are repainted, and at 100k entries a change and its undo, each
 // through the window's one refresh with the database written.

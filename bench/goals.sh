@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The work a person waits for, at 10k, 100k and 1M entries, each as a ratio to one awk pass over the same
 # file in the same run: `tallyfox-cli report`, `sort date` and `add` as whole processes (with their peak
 # memory), and, in process, reading the database, the window's start-up to a shown list and one stored or

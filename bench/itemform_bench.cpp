@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The item editor over a large database, driven offscreen through the program's forms: opening it on a
 // new entry and on an existing one until it is on screen and painted, and storing a new entry from OK to
 // the refreshed list with the database written.

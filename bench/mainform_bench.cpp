@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window with a large database, driven offscreen: start-up to the shown window, deleting or
 // storing an entry (one whole refresh with the database write), and scrolling a page.
 #include "benchfiles.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The overview over a large database (the generator spreads the entries over twenty years), driven
 // offscreen through the program's forms: opening it until it is on screen and painted, in the report
 // and in a month table, and switching views and choices while it is open, each until repainted.

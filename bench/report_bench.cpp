@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The overview report and the month tables over entries read from generated database files (twenty
 // years of entries, several currencies, one of them missing from the table).
 #include "benchfiles.h"

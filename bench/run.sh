@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Runs every benchmark program of BUILD_DIR (bin/tallyfox-bench-*) and prints the median of each
 # benchmark: 5 repetitions for up to 100k entries, 3 for 1M entries. Then, for scale, times an awk
 # one-liner that sums the same 100k-entry file per currency and type, and last prints the goals' table

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // sortEntries by each of the six keys on entries read from generated database files.
 #include "benchfiles.h"
 #include "core/settings.h"

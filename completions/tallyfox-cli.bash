@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Completion of tallyfox-cli for bash: commands, options, sort keys, tables, charts, formats and file
 # names.
 # Needs nothing beyond bash itself, so it also works when sourced by hand.

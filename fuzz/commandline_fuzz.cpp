@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Any words on the command line, of the program and of tallyfox-cli: nothing crashes, what the
 // program's switches collect is trimmed, and the tool either ends at once (help, version, or a usage
 // error with its message) or runs a command whose new entry has a type and an amount it can store.

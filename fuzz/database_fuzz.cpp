@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Any bytes read as a database file: nothing crashes, and what is read, written and read again gives
 // the same entries (amounts compared in their two-decimal form, which is all the file keeps), written
 // the same way the second time. Read from a file, the bytes give the same entries, unless its first

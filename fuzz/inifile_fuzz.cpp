@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Any bytes read as an INI file: nothing crashes, what is read, written and read again has the same
 // lines, and so do the lines after values, lists and erasures were written into them.
 #include "storage/inifiletext.h"

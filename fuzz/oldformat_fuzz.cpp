@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Any bytes read as an old-format database: nothing crashes, every entry has a calendar day and an amount
 // that the database file can hold, and the entries can be written in the current format.
 #include "core/daycount.h"

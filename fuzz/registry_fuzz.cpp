@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Any bytes read as a registry file: nothing crashes, and what is read, written and read again has the
 // same keys, values and comments, written the same way the second time.
 #include "platform/registryformat.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Runs every fuzz target in FUZZ_DIR/bin for SECONDS each. A target NAME_fuzz works in the corpus folder
 # fuzz/corpus-NAME (not committed), which starts from the committed seeds in fuzz/seeds/NAME/; faults
 # are kept in fuzz/artifacts-NAME/. Prints each target's executions and result; fails if any target

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Starts Tallyfox from the build tree with the user's own settings and data.
 set -euo pipefail
 build_dir=${1:-build}

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "app/programinfo.h"
 #include "app/programoptions.h"
 #include "app/translations.h"
@@ -9,6 +12,7 @@
 #include "platform/registry.h"
 #include "session/session.h"
 #include "session/startup.h"
+#include "toolkit/accessiblepaintbox.h"
 #include "toolkit/programstyle.h"
 #include "toolkit/qtprompts.h"
 #include "toolkit/screenfit.h"
@@ -88,7 +92,9 @@ int main(int argc, char* argv[])
     // Past a file size limit a write then fails with "File too large", which is shown and leaves the old
     // file whole, instead of the signal ending the program and its unsaved changes without a word.
     std::signal(SIGXFSZ, SIG_IGN);
-    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(argumentsOf(argc, argv));
+    // Read before the application takes its own options (such as -style) out of argv.
+    const QStringList arguments = argumentsOf(argc, argv);
+    const tallyfox::ProgramOptions options = tallyfox::parseProgramOptions(arguments);
     // Printed before any display, registry or settings file is touched, so it works anywhere.
     if (options.info)
         return printInfo(tallyfox::programInfoText(*options.info));
@@ -104,7 +110,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tallyfox.Tallyfox"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tallyfox.svg")));
-    tallyfox::ProgramStyle::install();
+    // The user's -style or QT_STYLE_OVERRIDE keeps its style; Fusion where the user chose none.
+    tallyfox::ProgramStyle::install(
+        tallyfox::ProgramStyle::chosenStyle(arguments, qEnvironmentVariable("QT_STYLE_OVERRIDE")));
+    // Before any form exists: a control's interface, once made, is kept for its life.
+    tallyfox::installPaintBoxAccessibility();
     // The window speaks the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); what it writes to files
     // stays as it is in any language.
     tallyfox::installTranslations(app, QLocale::system().uiLanguages(),

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "money/overviewchoices.h"
 
 // The fixed texts the overview's window shows are marked for its translation; here they stay English, as

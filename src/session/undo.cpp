@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The session's undo and redo: each step taken back or made again through the same steps as the change
 // a person makes, with its log lines, the journal of changes for the file, and the one refresh.
 #include "core/sorting.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "toolkit/paintbox.h"
 
 #include "toolkit/canvas.h"
@@ -10,6 +13,13 @@ namespace tallyfox {
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::optional<PresentedValue> PaintBox::presentedValue() const
+{
+    if (!m_value)
+        return std::nullopt;
+    return m_value();
 }
 
 void PaintBox::paintEvent(QPaintEvent*)

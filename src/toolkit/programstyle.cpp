@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "toolkit/programstyle.h"
 
 #include "toolkit/programfont.h"
@@ -8,7 +11,25 @@
 
 namespace tallyfox {
 
-ProgramStyle::ProgramStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+ProgramStyle::ProgramStyle(const QString& baseStyle)
+    : QProxyStyle(baseStyle.isEmpty() ? QStringLiteral("Fusion") : baseStyle)
+{}
+
+QString ProgramStyle::chosenStyle(const QStringList& arguments, const QString& styleOverride)
+{
+    // Read as Qt reads its own options: the last one given counts.
+    QString chosen;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QStringView argument = arguments[i];
+        if (argument.startsWith(u"--"))
+            argument = argument.sliced(1);
+        if (argument == u"-style" && i + 1 < arguments.size())
+            chosen = arguments[++i];
+        else if (argument.startsWith(u"-style="))
+            chosen = argument.sliced(7).toString();
+    }
+    return chosen.isEmpty() ? styleOverride.trimmed() : chosen;
+}
 
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
@@ -32,10 +53,16 @@ QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     return wanted;
 }
 
-void ProgramStyle::install()
+void ProgramStyle::install(const QString& chosenStyle)
 {
-    QApplication::setStyle(new ProgramStyle);
-    QApplication::setFont(programfont::font());
+    QApplication::setStyle(new ProgramStyle(chosenStyle));
+    if (chosenStyle.isEmpty()) {
+        QApplication::setFont(programfont::font());
+        return;
+    }
+    QFont usersFace = QApplication::font();
+    usersFace.setPixelSize(programfont::kTextPixelSize);
+    QApplication::setFont(usersFace);
 }
 
 } // namespace tallyfox

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "toolkit/softkeybar.h"
 
 #include "toolkit/programstyle.h"
@@ -34,6 +37,8 @@ SoftKeyBar::SoftKeyBar(QWidget* parent)
         button->setAutoDefault(false);
         layout->addWidget(button, 1);
     }
+    setCaption(Key::Left, {});
+    setCaption(Key::Right, {});
     connect(m_left, &QPushButton::clicked, this, [this] { press(Key::Left); });
     connect(m_right, &QPushButton::clicked, this, [this] { press(Key::Right); });
 }
@@ -46,6 +51,10 @@ QPushButton* SoftKeyBar::button(Key key) const
 void SoftKeyBar::setCaption(Key key, const QString& caption)
 {
     button(key)->setText(caption);
+    // A screen reader says the caption; a key with none (or only a space) is named by its place.
+    const QString place =
+        key == Key::Left ? QStringLiteral("Left soft key") : QStringLiteral("Right soft key");
+    button(key)->setAccessibleName(caption.trimmed().isEmpty() ? place : QString());
     updateToolTip(key);
 }
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli as a user runs it: listing, sorting, usage errors, help and version.
 #include "clisandbox.h"
 

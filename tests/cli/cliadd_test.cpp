@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli add stores a new entry as the item editor does.
 #include "clisandbox.h"
 #include "platform/filelock.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli chart on a household in three currencies: every kind drawn into a PNG of the size asked for
 // or an SVG, without a display, and the command lines it refuses.
 #include "clisandbox.h"

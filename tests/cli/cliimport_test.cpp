@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli import and the formats of export and list, as a user runs them: what is printed and
 // stored, the exit codes, the mapping remembered per header, and a journal that ledger reads.
 #include "clisandbox.h"

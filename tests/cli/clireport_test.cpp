@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli report, table and export on a household in three currencies and one the table lacks.
 #include "clisandbox.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // A window that runs while tallyfox-cli stores settings keeps them when it saves its own at exit.
 #include "clisandbox.h"
 #include "core/appstate.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli starts as the program does: the user's registry, settings folder and database, or those
 // that -f and -d name.
 #include "clisandbox.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // tallyfox-cli among other writers of the same database: the write lock, fresh receipt numbers, files
 // that are no database, and exit codes that tell what happened.
 #include "clisandbox.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The fast entry sort against the plain procedure, on many random arrays full of ties, case variants
 // and receipts whose numbers agree while their texts differ.
 #include "core/sorting.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # A delete: a tap on a row, then "Delete entry" in the menu (which names its key). The question takes
 # the whole screen on a phone, its text wrapped at the screen's width, Yes and No on the soft keys.
 # No keeps the entry, Yes deletes it.

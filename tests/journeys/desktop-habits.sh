@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Desktop habits: the list's header shows the sort key and its direction, a header tap sorts and a
 # second one reverses, however quickly it follows; the soft keys and the editor's List buttons explain themselves in tooltips; a
 # form opens at the size of its content, can be made larger, and opens at that size again, also after

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # An entry by the digit box alone: taps on the upper and lower halves of the digit columns, a carry from
 # the units into the tens, a tap that would go below zero (ignored), and the strip that shows one more
 # column; what the box shows is what is stored.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # An edit: a double tap on a row opens the editor on that entry over the whole screen; the note is typed
 # anew and the amount tapped down; OK stores the change in place.
 source "$(dirname "$0")/lib.sh"

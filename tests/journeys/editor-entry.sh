@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # An entry by the item editor on a phone: "New item" opens it over the whole screen with its soft keys
 # along the bottom edge; the type is typed, the amount tapped on the digit columns, the note typed.
 source "$(dirname "$0")/lib.sh"

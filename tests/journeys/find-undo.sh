@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Finding an entry by typing, deleting it and taking the delete back: a few letters typed into the search
 # field above the list leave only the matching entry, which is deleted from the list menu; undo (the
 # menu's "Undo delete …" on a phone, Ctrl+Z at a desk) puts it back into the file and into the list,

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # A first start: no settings and no database. The program asks for a new database's name in a file
 # dialog that fits the screen, then greets the new user in messages as wide as the screen.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The keyboard after a form closes, with no window manager to hand it back: Ctrl+N opens the editor,
 # Esc closes it, and Ctrl+Q at once ends the program, without a tap on the list first.
 source "$(dirname "$0")/lib.sh"

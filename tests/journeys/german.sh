@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The window under LANG=de_DE.UTF-8: the program picks its German texts from the locale ("Neuer Eintrag"
 # names the item editor), and a delete answered Yes on the soft keys writes the log's line, the database
 # and the registry in their one English form.

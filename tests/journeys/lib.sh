@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The journeys' library: each journey starts the built program in an X server of its own (Xvfb, with a
 # phone shell or a desktop window manager, or none), drives it with taps, drags and keys as a person
 # does, checks what it stored through the database file and tallyfox-cli, and keeps a picture of the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Options: "Options..." opens its pages (over the whole screen on a phone, and so does the folder picker
 # of "Change location"); a tap on "Show income as positive" and "Save" store the setting in the registry.
 source "$(dirname "$0")/lib.sh"

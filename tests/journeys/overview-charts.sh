@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The overview's charts: a tap on this month's line below the list opens the overview, "Charts" in its
 # menu shows the months' bars, a tap on this month's bars shows the month's ring of expense types, the
 # chart is copied as a picture, and a tap on the ring's largest part closes the overview on that type's

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The overview's copy: "Show info and totals", then "Copy to clipboard" in its menu puts the report on
 # the clipboard, the same text tallyfox-cli reports.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # A purge: "Purge entries..." opens over the whole screen, proposing the entries before a month ago;
 # "Purge" deletes them and keeps the others.
 source "$(dirname "$0")/lib.sh"

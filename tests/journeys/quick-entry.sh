@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # An entry by the quick entry on a phone: the editor's "Quick entry" key walks through the type, the
 # date, the currency, the amount, the payment method, the source and the note, one full-screen panel
 # at a time, with taps; the editor then shows what was chosen and stores it.

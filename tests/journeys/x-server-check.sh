@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Says in one line when the real-window journeys cannot run here (they then count as skipped): no X
 # server can be started, or a tool they drive it with is missing.
 for tool in Xvfb xdotool xwininfo xprop import xclip matchbox-window-manager openbox; do

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The window in the user's language, and files that stay the same in every language.
 #include "app/translations.h"
 #include "mainwindow/mainformfixture.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/perl
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Every message with placeholders numbers them %1, %2, ... without a gap, so that each .arg() fills the
 # place meant for it: QString::arg() fills the lowest number first, and a gap shifts every argument.
 # Adjacent string literals are read as the one text they make. Usage: placeholders.pl FILE...

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The shells complete tallyfox-cli's commands, options, sort keys, tables, formats and file names,
 # and every option of its --help.
 #   completion_test.sh bash|zsh|fish COMPLETION_FOLDER

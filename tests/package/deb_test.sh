@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The Debian package that `make deb` built holds every file where Debian keeps it, and declares what it
 # needs. Skipped until `make deb` has run for this version.
 #   deb_test.sh FOLDER VERSION

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # `cmake --install` puts every file where a Linux desktop, the shells and man look for it, and the
 # installed programs find their shipped defaults file.
 #   install_test.sh BUILD_FOLDER

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # What a desktop and a software centre read of Tallyfox, checked with the distributions' own validators.
 #   metadata_test.sh metainfo METAINFO
 #   metadata_test.sh desktop DESKTOP MIMEXML

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # `tallyfox --help`, `-h` and `--version` print and exit 0 where no display is, as packaging smoke tests
 # run them, and touch no registry, settings or runtime file; `--help` after -f is a word of the file name.
 #   programinfo_test.sh TALLYFOX VERSION

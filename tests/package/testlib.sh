@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Shared by the package tests: a temporary home, registry and runtime folder of the test's own, a pinned
 # clock and language, and the failure count. Sourced, after `set -euo pipefail`.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tallyfox-package-test.XXXXXX")

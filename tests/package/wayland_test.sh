@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The program starts on a Wayland compositor, as on Phosh and Plasma Mobile: a headless weston of the
 # test's own, Qt's wayland platform and nothing to fall back to. Skipped when weston cannot start here.
 #   wayland_test.sh TALLYFOX

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Prints, one a line, what zsh's completion offers for a command line, run in an interactive zsh of its
 # own on a pseudo-terminal.
 #   zsh -f zshcomplete.zsh COMPLETION_FOLDER LINE OUT

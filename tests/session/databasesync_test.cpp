@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Writing the database when another program may have changed it: the journal made again on a file
 // changed elsewhere, the backup, fresh receipt numbers and files that are no database.
 #include "session/changejournal.h"

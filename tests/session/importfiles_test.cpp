@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Real-looking statements imported as a person would: each stored as it must be, rejected rows named,
 // duplicates left out on a second import, and every export format read back as the entries it came from.
 #include "money/currencytable.h"

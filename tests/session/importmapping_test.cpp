@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The columns a header proposes, the command line's column list, and the mapping kept per header.
 #include "session/importmapping.h"
 #include "session/importmemory.h"

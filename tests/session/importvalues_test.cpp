@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // How imported cells read: amounts as banks write them, dates in the usual orders, and the guesses made
 // from a whole column.
 #include "session/importvalues.h"

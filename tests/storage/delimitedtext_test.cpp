@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Delimited text as banks and spreadsheets write it: RFC 4180 quoting, the delimiter found, the encodings.
 #include "storage/delimitedtext.h"
 

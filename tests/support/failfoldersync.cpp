@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Loaded into a program under test with LD_PRELOAD: syncing the folder named by
 // TALLYFOX_TEST_FAIL_SYNC_OF fails with EIO, as a failing disk or network folder does; every other
 // sync is the system's.

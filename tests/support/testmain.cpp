@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Every test program runs in a sandbox of its own: a temporary home, configuration and data folder,
 // registry file, a pinned clock and a pinned locale, so that nothing touches the user's real files.
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // test::control, the one way tests reach a form's controls: by object name among all the form's
 // descendants, nearest first, and a test that ends naming a control that is missing or of another type.
 #include "support/controls.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // How forms and messages meet a desktop's screen (the test's screen is a desktop's, at scale 1 and 3):
 // a form opens at its content's size and keeps a size the person gives it; a message form answers
 // only "Yes" with yes.

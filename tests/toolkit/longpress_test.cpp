@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The long press: what a finger does between going down and the menu that a held press opens.
 #include "toolkit/fingerscrolling.h"
 #include "toolkit/longpress.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "support/controls.h"
 #include "toolkit/canvas.h"
 #include "toolkit/formbase.h"

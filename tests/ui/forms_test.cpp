@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The program's forms as the program builds them: every command of the main window reaches its form.
 #include "mainwindow/mainformfixture.h"
 #include "storage/databasefile.h"

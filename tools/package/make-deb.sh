@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Builds tallyfox_VERSION_ARCH.deb with Debian's own tools, from a copy of the source tree as it is on the
 # disk (the files git knows and new ones it does not ignore), in FOLDER; then checks the package with
 # lintian and with the list of the files it must hold. JOBS: parallel compile jobs (default 2).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // Renders every form offscreen into PNG files for the README and for review, on the sample database at
 // the scale Qt is given in QT_SCALE_FACTOR: the main window, the about box, the quick entry's panels, the
 // item editor, the purge form, the list editor, the options' pages, the overview and the import form, each

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The experiments of soak.sh on what lies beside the database: the user's files named like the
 # program's own, and what stands at the backup's name. Sourced after soaklib.sh.
 

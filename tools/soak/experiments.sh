@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The experiments of soak.sh on saves, concurrent writers, the window and full disks, one function each.
 # Sourced after soaklib.sh.
 

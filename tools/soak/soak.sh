@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Soak run: the built programs under kills, concurrent writers (also by other paths to the file, from
 # other runtime folders and as two users), the open window, a full disk, files that are no database,
 # databases that must be refused, and the user's files beside the database, checking after each trial

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # Helpers of soak.sh: settings of their own for each experiment, running the programs, and checking a
 # database file. Sourced; expects $work, $cli, $program and $failed.
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The experiments of soak.sh on files that are not what a database should be: a FIFO, and files that
 # hold something else. Sourced after soaklib.sh.
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 # The experiments of soak.sh on writers that reach one database in different ways: by other paths, and
 # from other runtime folders (other sessions or users). Sourced after soaklib.sh.
 

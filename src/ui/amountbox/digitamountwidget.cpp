@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/amountbox/digitamountwidget.h"
 
 #include "core/textforms.h"
@@ -38,6 +41,13 @@ DigitAmountWidget::DigitAmountWidget(QWidget* parent) : PaintBox(parent)
                   "Backspace, Up and Down."));
     setPaintHandler([this](Canvas& canvas, int width, int height) { paintBox(canvas, width, height); });
     setTapHandler([this](int x, int y, int width, int height) { tapBox(x, y, width, height); });
+    setAccessibleName(QStringLiteral("Amount"));
+    // Up and Down step the units.
+    setValueHandler([this] {
+        return PresentedValue{m_value.amount, 0.0, kLargestAmount, 1.0, amountText(m_value.amount)};
+    });
+    // It takes typed digits and the separator.
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly);
 }
 
 void DigitAmountWidget::setValue(const DigitAmount& value)

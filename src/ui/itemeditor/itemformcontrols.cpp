@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/itemeditor/itemformcontrols.h"
 
 #include "toolkit/formbase.h"
@@ -163,6 +166,27 @@ ItemFormControls::ItemFormControls(FormBase& form)
     paidWithList->setToolTip(
         QCoreApplication::translate("ItemForm", "Choose the payment method from a finger-sized list"));
     pick->setToolTip(QCoreApplication::translate("ItemForm", "Choose the date on a finger-sized panel"));
+    // What a screen reader says of each control: the caption beside it, and for the "List" buttons the
+    // list they open. An editable box's line takes the box's name, as it is the line that has the focus.
+    const auto nameBox = [](QComboBox* box, const QString& name) {
+        box->setAccessibleName(name);
+        box->lineEdit()->setAccessibleName(name);
+    };
+    nameBox(currency, QStringLiteral("Currency"));
+    currencyList->setAccessibleName(QStringLiteral("Currency list"));
+    amountField->setAccessibleName(QStringLiteral("Amount"));
+    nameBox(type, QStringLiteral("Expense type"));
+    typeList->setAccessibleName(QStringLiteral("Expense type list"));
+    date->setAccessibleName(QStringLiteral("Expense date"));
+    pick->setAccessibleName(QStringLiteral("Pick the date"));
+    nameBox(source, QStringLiteral("Intended source"));
+    sourceList->setAccessibleName(QStringLiteral("Intended source list"));
+    nameBox(paidWith, QStringLiteral("Paid with"));
+    paidWithList->setAccessibleName(QStringLiteral("Payment method list"));
+    note->setAccessibleName(QStringLiteral("Note"));
+    // A phone's keyboard for what each field takes.
+    amountField->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    date->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
     receipt->setText(QCoreApplication::translate("ItemForm", "Receipt nr:\n01234"));
     receipt->setWordWrap(true);
     receipt->setFont(programfont::forLineHeight(15));

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The item editor's side of the quick entry: what it hands over, what it takes back, and the entry check
 // when the wizard has ended.
 #include "session/session.h"

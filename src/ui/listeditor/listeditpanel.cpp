@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/listeditor/listeditpanel.h"
 
 #include "toolkit/programfont.h"
@@ -32,6 +35,9 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     m_rate->setObjectName(QStringLiteral("listRateBox"));
     m_rateAfter->setObjectName(QStringLiteral("listRateAfter"));
     m_hint->setObjectName(QStringLiteral("listRateHint"));
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_rate->setAccessibleName(QStringLiteral("Exchange rate"));
+    m_rate->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
 
     // The panel stands out from the list below it.
     setAutoFillBackground(true);

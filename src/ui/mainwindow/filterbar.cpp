@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/mainwindow/filterbar.h"
 
 #include "toolkit/fingerscrolling.h"
@@ -62,6 +65,10 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
                             "Esc clears the filter"));
     m_search->installEventFilter(this);
     m_clear->setToolTip(tr("Show every entry"));
+    m_search->setAccessibleName(QStringLiteral("Find"));
+    m_clear->setAccessibleName(QStringLiteral("Show every entry"));
+    m_from->setAccessibleName(QStringLiteral("From"));
+    m_to->setAccessibleName(QStringLiteral("to"));
     m_choices->setToolTip(tr("Dates, expenses or income"));
     // The menu opens below the key, which shows no arrow of its own in the little room it has.
     connect(m_choices, &QToolButton::clicked, this,
@@ -78,6 +85,7 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
         showDatesAsTheUserWrites(*picker, locale);
         picker->setCalendarPopup(true);
         picker->setFixedHeight(ProgramStyle::kTouchHeight);
+        picker->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
     }
     auto* range = new QHBoxLayout(m_rangeRow);
     range->setContentsMargins(0, 0, 0, 0);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // What the main window does for the overview's charts: this month's line as the options choose it, and
 // the entries that a tap on a chart's part asks for.
 #include "session/session.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/options/optionspages.h"
 
 #include "session/options.h"
@@ -92,6 +95,8 @@ GeneralPage::GeneralPage(QWidget* parent)
     putOnPage(new QLabel(tr("Next receipt nr:")), this, 2, 83, 88, 16);
     m_receipt->setObjectName(QStringLiteral("receiptEdit"));
     putOnPage(m_receipt, this, 97, 82, 48, 19);
+    m_receipt->setAccessibleName(QStringLiteral("Next receipt nr"));
+    m_receipt->setInputMethodHints(Qt::ImhDigitsOnly);
     m_enableLogging->setObjectName(QStringLiteral("enableLoggingBox"));
     putOnPage(m_enableLogging, this, 5, 106, 132, 19);
     m_incomeIsPositive->setObjectName(QStringLiteral("incomeIsPositiveBox"));

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The chart library that tallyfox-cli loads for its chart command: the application object that drawing
 // needs, on the offscreen platform, and the chart drawn into a picture file's bytes.
 #include "money/chartimage.h"

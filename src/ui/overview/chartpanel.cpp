@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/overview/chartpanel.h"
 
 #include "core/appstate.h"
@@ -28,6 +31,8 @@ ChartPanel::ChartPanel(const AppState& state, const Clock& clock, QWidget* paren
     setObjectName(QStringLiteral("chartPanel"));
     m_kindBox->setObjectName(QStringLiteral("chartChoice"));
     m_periodBox->setObjectName(QStringLiteral("periodChoice"));
+    m_kindBox->setAccessibleName(QStringLiteral("Chart"));
+    m_periodBox->setAccessibleName(QStringLiteral("Period"));
     m_kindBox->addItems(chartKindItems());
     m_kindBox->setGeometry(0, 0, kChoiceWidth, kChoiceHeight);
     m_periodBox->setGeometry(kChoiceWidth, 0, kChoiceWidth, kChoiceHeight);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/overview/overviewform.h"
 
 #include "money/overviewreport.h"
@@ -67,6 +70,9 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
+    m_textBox->setAccessibleName(QStringLiteral("Overview"));
+    m_currencyBox->setAccessibleName(QStringLiteral("Currency"));
+    m_modeBox->setAccessibleName(QStringLiteral("Sums"));
     for (const QString& mode : modeChoiceItems())
         m_modeBox->addItem(shownEnglish("OverviewChoices", mode));
     m_table->setObjectName(QStringLiteral("monthTable"));

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/purge/purgeform.h"
 
 #include "session/purge.h"
@@ -30,6 +33,9 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     const QLocale& locale = m_session.state().locale.locale();
     showDatesAsTheUserWrites(*m_cutOff, locale);
     m_cutOff->setCalendarPopup(true);
+    m_cutOff->setAccessibleName(QStringLiteral("Delete entries before"));
+    m_cutOff->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
+    m_pick->setAccessibleName(QStringLiteral("Pick the date"));
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
     m_pick->setAutoDefault(false);

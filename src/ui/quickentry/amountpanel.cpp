@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/quickentry/amountpanel.h"
 
 #include "core/appstate.h"
@@ -37,6 +40,9 @@ AmountPanel::AmountPanel(const AppState& state, QWidget* parent)
     m_receiptLabel->setGeometry(115, 4, m_receiptLabel->sizeHint().width(), 16);
     m_receiptEdit->setObjectName(QStringLiteral("receiptEdit"));
     m_receiptEdit->setGeometry(187, 3, 47, 19);
+    m_receiptEdit->setAccessibleName(QStringLiteral("Receipt number"));
+    // Numbered receipts are the rule, but the entry keeps any text typed.
+    m_receiptEdit->setInputMethodHints(Qt::ImhPreferNumbers);
     m_amount->setGeometry(-1, 27, 236, 88);
     m_conversion->setObjectName(QStringLiteral("conversionLabel"));
     m_conversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #include "ui/quickentry/datepanel.h"
 
 #include "money/ratetext.h"
@@ -56,6 +59,21 @@ DatePanel::DatePanel(const UserLocale& locale, const Clock& clock, QWidget* pare
                                   m_year->hasFocus());
     });
     m_year->setTapHandler([this](int x, int, int width, int) { stepBox(m_year, x > width / 2 ? 1 : -1); });
+    m_day->setAccessibleName(QStringLiteral("Day"));
+    m_month->setAccessibleName(QStringLiteral("Month"));
+    m_year->setAccessibleName(QStringLiteral("Year"));
+    m_day->setValueHandler([this] {
+        const int day = m_date.date().day();
+        return PresentedValue{double(day), 1.0, double(m_date.date().daysInMonth()), 1.0, twoDigitText(day)};
+    });
+    m_month->setValueHandler([this] {
+        const int month = m_date.date().month();
+        return PresentedValue{double(month), 1.0, 12.0, 1.0, twoDigitText(month)};
+    });
+    m_year->setValueHandler([this] {
+        const int year = m_date.date().year();
+        return PresentedValue{double(year), 1.0, 9999.0, 1.0, QString::number(year)};
+    });
 
     m_weekday->setObjectName(QStringLiteral("weekdayLabel"));
     m_weekday->setAlignment(Qt::AlignCenter);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The digit-column amount box without a widget: where its columns lie, what it draws, and what a tap
 // does to the caller's amount, columns and decimals.
 #include "amountbox/digitamountprinter.h"

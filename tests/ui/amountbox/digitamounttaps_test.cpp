@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // What a tap on the digit-column amount box does: digits up and down with carries or wrapping, the
 // strips, the limits, and taps that belong to no column.
 #include "amountbox/digitamountprinter.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The amount box on screen: tapped with the mouse, typed into at a desk, and telling its owner about
 // every change.
 #include "amountbox/digitamountprinter.h"

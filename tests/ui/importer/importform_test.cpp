@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The import form as a person uses it: the preview of a statement with its rejected rows, the columns
 // proposed from the header and changed, the order of day and month chosen, a large file read with the
 // progress bar, and what the import stores and remembers.

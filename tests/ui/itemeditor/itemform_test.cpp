@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The item editor driven as a user drives it: new entries typed at a desk or made with the painted amount
 // box, existing entries changed, the receipt numbers, Cancel, and the plain field for large amounts.
 #include "amountbox/paintcount.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The item editor around the quick entry: the "Quick entry" key and the entry check after it, the editor
 // that starts with the quick entry or accepts itself, the lists from the defaults file, and the
 // landscape layout.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The list editor's rules for its buttons, as a table over the selected row.
 #include "ui/listeditor/editedlist.h"
 

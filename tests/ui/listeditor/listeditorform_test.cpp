@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The list editor driven as a user drives it: its buttons and their states, the edit panel with the rate
 // and its hint, the keys at a desk, and what "OK" and "Cancel" leave in the caller's lists.
 #include "support/controls.h"

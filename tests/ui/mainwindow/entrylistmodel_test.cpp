@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The entry list's model: rows follow the entries on a reset, and Qt's model tester finds nothing wrong on
 // the way, alone and behind the main window.
 #include "core/appstate.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window and a database that another program changes while it is open: the watch on the file,
 // the list that follows the change, and a change made in the window at the same moment.
 #include "mainwindow/mainformfixture.h"

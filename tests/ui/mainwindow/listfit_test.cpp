@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The list's default columns hold their captions and their widest texts whole, and every window of the
 // program (menus and message boxes included) shares the list's face and scale. CTest runs these at
 // scale 1 and again with QT_SCALE_FACTOR=3.

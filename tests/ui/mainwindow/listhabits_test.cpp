@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The list as fingers and keyboards use it: a finger drags it without choosing a row or opening its
 // menu, keys move the selected row without ever scrolling sideways, and a right click selects its row
 // where the list stands.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window driven as a user would: soft keys, menus, header taps, keys and answered questions.
 #include "core/daycount.h"
 #include "mainwindow/mainformfixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window's gestures and flows beyond the menu: the list menu, the highlighted new row, the
 // start-up tick with -qe, and failures shown.
 #include "core/daycount.h"

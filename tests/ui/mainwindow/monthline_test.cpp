@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The main window's line of this month's totals: what it says after start-up and after a change, that a
 // tap opens the overview, and that the options' first page turns it off for good.
 #include "mainwindow/mainformfixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // A new user's first days with the program, through its real window and forms: a first start, three
 // entries made three ways, the currency list and the columns changed, the overview copied, a purge, an
 // export and a second start. Each step checks what it changed; the files are checked at the end.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The real program started with -sqe: it adds one entry and ends by itself.
 #include "mainwindow/mainformfixture.h"
 

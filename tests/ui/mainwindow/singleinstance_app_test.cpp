@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The real program started twice: the second copy steps aside while the first runs, and nothing a
 // killed copy leaves behind keeps the next one from starting.
 #include "mainwindow/mainformfixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The options form driven as a user drives it: its three pages, the columns, the settings folder and Save.
 #include "mainwindow/mainformfixture.h"
 #include "session/entrycells.h"

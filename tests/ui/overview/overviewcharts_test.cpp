@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The overview's charts driven as a user drives them: the chart view from the form's menu, its choices,
 // taps on a month and on a part, the copy and "Save as...", over a database written for each case. The
 // drawn charts are checked by their size and a few pixels, not against pictures.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The overview form driven as a user drives it: through the main window's command and the form's own
 // menu, choice boxes and keys, over a database written for each case.
 #include "mainwindow/mainformfixture.h"

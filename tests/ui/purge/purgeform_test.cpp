@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The purge form driven as a user drives it: the proposed cut-off, the radio buttons, the questions,
 // and what a purge leaves in the list, the log and the database file.
 #include "../session/sessionfixture.h"

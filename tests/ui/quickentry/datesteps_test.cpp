@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The date panel's steps over month, year and leap-day boundaries, and at the ends of the calendar, and
 // its painted boxes.
 #include "support/recordingcanvas.h"

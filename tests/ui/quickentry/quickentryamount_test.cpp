@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry's amount panel: where it starts from, the receipt area, the conversion label, and what
 // its confirmation writes into the editor's fields and the settings.
 #include "quickentry/quickentryfixture.h"

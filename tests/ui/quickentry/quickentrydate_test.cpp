@@ -1,7 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry's date panel: taps on the day, month and year boxes, the day's name, "Today", the keys
 // of a desk.
 #include "quickentry/quickentryfixture.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
 #include <QLabel>
 
 namespace tallyfox::test {
@@ -117,6 +123,45 @@ TEST_F(QuickEntryDate, BoxesTakeTheArrowKeysAndTabGoesInReadingOrder)
         press(Qt::Key_Return);
     }));
     EXPECT_EQ(date.date(), QDate(2011, 1, 1));
+}
+
+TEST_F(QuickEntryDate, BoxesTellAScreenReaderTheirNumbersAndStepByItsActions)
+{
+    QDateTime date(QDate(2010, 1, 31), QTime(12, 0));
+    EXPECT_TRUE(runDate(date, [&] {
+        const struct
+        {
+            const char* box;
+            const char* name;
+            const char* value;
+            double minimum;
+            double maximum;
+        } cases[] = {
+            {"dayBox", "Day", "31", 1, 31},
+            {"monthBox", "Month", "01", 1, 12},
+            {"yearBox", "Year", "2010", 1, 9999},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.box);
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(child(c.box));
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->role(), QAccessible::SpinBox);
+            EXPECT_EQ(box->text(QAccessible::Name), QLatin1String(c.name));
+            EXPECT_EQ(box->text(QAccessible::Value), QLatin1String(c.value));
+            ASSERT_NE(box->valueInterface(), nullptr);
+            EXPECT_EQ(box->valueInterface()->currentValue().toDouble(),
+                      QString::fromLatin1(c.value).toDouble());
+            EXPECT_EQ(box->valueInterface()->minimumValue().toDouble(), c.minimum);
+            EXPECT_EQ(box->valueInterface()->maximumValue().toDouble(), c.maximum);
+        }
+        // Increase does what Up does in each box: a day, a month and a year later.
+        for (const char* name : {"dayBox", "monthBox", "yearBox"})
+            QAccessible::queryAccessibleInterface(child(name))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::increaseAction());
+        tap("dateOkButton");
+    }));
+    EXPECT_EQ(date.date(), QDate(2011, 3, 1));
 }
 
 } // namespace

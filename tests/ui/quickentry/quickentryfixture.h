@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 #pragma once
 
 #include "core/appstate.h"
@@ -8,6 +11,7 @@
 #include "support/controls.h"
 #include "support/printers.h"
 #include "support/testenvironment.h"
+#include "toolkit/accessiblepaintbox.h"
 #include "toolkit/softkeybar.h"
 #include "ui/itemeditor/editorfields.h"
 #include "ui/quickentry/quickentryform.h"
@@ -47,6 +51,8 @@ protected:
         fields.intendedSource = QStringLiteral("Employer");
         fields.amountText = QStringLiteral("0.00");
         fields.receipt = QStringLiteral("1");
+        // As the program does, before any box exists: an interface, once made, is kept for the box's life.
+        installPaintBoxAccessibility();
         form = std::make_unique<QuickEntryForm>(session);
     }
 

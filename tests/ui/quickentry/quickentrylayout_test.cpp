@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry's panels as laid out at the scale the tests run at (CTest runs them at 1 and 3): every
 // control inside its panel, apart from the others, and wide enough for its text, in portrait, in landscape
 // and in portrait again.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry's pick list as the item editor's "List" buttons open it: a tap chooses, the arrow keys
 // only move, Enter chooses, Cancel writes nothing, and it opens on the value it keeps.
 #include "quickentry/quickentryfixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
 // The quick entry as a wizard: its steps in order, the soft keys' captions, going back, cancelling, and
 // every confirmed value written into the editor's fields at once.
 #include "quickentry/quickentryfixture.h"
