@@ -11,11 +11,24 @@
 #include "ui/forms.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <functional>
 #include <memory>
 
 namespace tallyfox::bench {
+
+// A defaults file with the generated entries' currencies, so that every amount converts and the overview's
+// currency choice has them all.
+inline const QByteArray kGeneratedCurrencies =
+    "[Currencies]\r\nEUR=Primary\r\nUS$=1.09\r\nGBP=0.855\r\nCHF=0.955\r\n"
+    "SEK=11.45\r\nNOK=11.6\r\nDKK=7.46\r\nPLN=4.32\r\nJPY=161\r\n";
+
+// A manual-time benchmark's iteration time.
+[[nodiscard]] inline double seconds(const QElapsedTimer& clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
 
 // What a window of the program needs around it: a private copy of the generated database with this many
 // entries, a registry of its own that points the settings folder beside it, a pinned clock and locale,

@@ -17,20 +17,11 @@
 namespace tallyfox::bench {
 namespace {
 
-// The generated entries' currencies, so that every amount converts.
-const QByteArray kCurrencies = "[Currencies]\r\nEUR=Primary\r\nUS$=1.09\r\nGBP=0.855\r\nCHF=0.955\r\n"
-                               "SEK=11.45\r\nNOK=11.6\r\nDKK=7.46\r\nPLN=4.32\r\nJPY=161\r\n";
-
-double seconds(const QElapsedTimer& clock)
-{
-    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
-}
-
 // From the command to the overview shown and painted on the chart; closing is not timed. The overview
 // keeps its view and its chart between openings, so it is opened once on them first.
 void openOnChart(benchmark::State& state, ChartKind kind)
 {
-    BenchForms program(QStringLiteral("charts"), static_cast<int>(state.range(0)), kCurrencies);
+    BenchForms program(QStringLiteral("charts"), static_cast<int>(state.range(0)), kGeneratedCurrencies);
     OverviewForm& overview = program.forms->overview();
     BenchForms::whileOpen(
         overview, [&] { overview.showOverview(); },
@@ -80,7 +71,7 @@ BENCHMARK(BM_OpenOnTheTypesRing)
 // A tap on a month: the ring of that month, summed anew, until repainted.
 void BM_TapOnAMonth(benchmark::State& state)
 {
-    BenchForms program(QStringLiteral("charts"), static_cast<int>(state.range(0)), kCurrencies);
+    BenchForms program(QStringLiteral("charts"), static_cast<int>(state.range(0)), kGeneratedCurrencies);
     OverviewForm& overview = program.forms->overview();
     BenchForms::whileOpen(
         overview, [&] { overview.showOverview(); },
@@ -119,7 +110,7 @@ BENCHMARK(BM_ThisMonthTotals)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMilli
 // The main window's whole refresh (rows, the database written, the line), with the line shown and hidden.
 void refresh(benchmark::State& state, bool lineShown)
 {
-    BenchForms program(QStringLiteral("refresh"), static_cast<int>(state.range(0)), kCurrencies);
+    BenchForms program(QStringLiteral("refresh"), static_cast<int>(state.range(0)), kGeneratedCurrencies);
     MainForm& main = program.forms->main();
     main.monthLine()->setShown(lineShown, *program.program.state, program.program.session->clock().today());
     for (auto _ : state) {

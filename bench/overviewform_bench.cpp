@@ -14,19 +14,10 @@
 namespace tallyfox::bench {
 namespace {
 
-// The generated entries' currencies, so that every amount converts and the currency choice has them all.
-const QByteArray kCurrencies = "[Currencies]\r\nEUR=Primary\r\nUS$=1.09\r\nGBP=0.855\r\nCHF=0.955\r\n"
-                               "SEK=11.45\r\nNOK=11.6\r\nDKK=7.46\r\nPLN=4.32\r\nJPY=161\r\n";
-
-double seconds(const QElapsedTimer& clock)
-{
-    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
-}
-
 // From the command to the form shown and painted in the view it opens in; closing is not timed.
 void openOverview(benchmark::State& state, OverviewView view)
 {
-    BenchForms program(QStringLiteral("overview"), static_cast<int>(state.range(0)), kCurrencies);
+    BenchForms program(QStringLiteral("overview"), static_cast<int>(state.range(0)), kGeneratedCurrencies);
     OverviewForm& overview = program.forms->overview();
     // The view is kept between openings: open it once in the view to measure.
     BenchForms::whileOpen(
@@ -66,7 +57,7 @@ BENCHMARK(BM_OpenOnAMonthTable)->Arg(100000)->Unit(benchmark::kMillisecond)->Use
 // Runs change on the open form, each time until it is repainted.
 void whileShown(benchmark::State& state, const std::function<void(OverviewForm&, int)>& change)
 {
-    BenchForms program(QStringLiteral("overview"), static_cast<int>(state.range(0)), kCurrencies);
+    BenchForms program(QStringLiteral("overview"), static_cast<int>(state.range(0)), kGeneratedCurrencies);
     OverviewForm& overview = program.forms->overview();
     BenchForms::whileOpen(
         overview, [&] { overview.showOverview(); },

@@ -8,25 +8,9 @@
 
 namespace tallyfox {
 
-namespace {
-
-const QString& pickedField(const Expense& entry, OverviewView view)
-{
-    switch (view) {
-    case OverviewView::IntendedSources:
-        return entry.intendedSource;
-    case OverviewView::PaymentMethods:
-        return entry.paidWith;
-    default:
-        return entry.type;
-    }
-}
-
-} // namespace
-
 bool isPicked(const Expense& entry, const EntryPick& pick)
 {
-    if (pickedField(entry, pick.view) != pick.value)
+    if (viewField(entry, pick.view) != pick.value)
         return false;
     if (pick.income && entry.income != *pick.income)
         return false;

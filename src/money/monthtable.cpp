@@ -20,18 +20,6 @@ namespace {
 constexpr int kNameColumnWidth = 80;
 constexpr int kNumberColumnWidth = 50;
 
-const QString& tableField(const Expense& entry, OverviewView view)
-{
-    switch (view) {
-    case OverviewView::IntendedSources:
-        return entry.intendedSource;
-    case OverviewView::PaymentMethods:
-        return entry.paidWith;
-    default:
-        return entry.type;
-    }
-}
-
 // Months counted from year 0, so that two dates' distance in months is a difference.
 int monthNumber(const CalendarDay& day)
 {
@@ -99,8 +87,8 @@ void buildMonthColumns(MonthTable& table, const AppState& state, OverviewView vi
     int earliest = std::numeric_limits<int>::max();
     int latest = std::numeric_limits<int>::min();
     for (const Expense& entry : state.entries) {
-        if (values.idOf(tableField(entry, view)) == static_cast<int>(table.m_rowValues.size()))
-            table.m_rowValues.append(tableField(entry, view));
+        if (values.idOf(viewField(entry, view)) == static_cast<int>(table.m_rowValues.size()))
+            table.m_rowValues.append(viewField(entry, view));
         // An entry without a calendar day widens no month range.
         if (const int month = monthOf(entry.date); month >= 0) {
             earliest = std::min(earliest, month);
@@ -146,7 +134,7 @@ void fillMonthTable(MonthTable& table, const AppState& state, int currencyChoice
     CurrencyLookup lookup(state.currencies);
     MonthOfDate monthOf;
     for (const Expense& entry : state.entries) {
-        const int row = values.idOf(tableField(entry, table.m_view));
+        const int row = values.idOf(viewField(entry, table.m_view));
         // Only entries that changed since the columns were built can miss their row.
         if (row >= valueRows)
             continue;

@@ -30,6 +30,18 @@ QString viewMenuText(OverviewView view)
     return QString();
 }
 
+const QString& viewField(const Expense& entry, OverviewView view)
+{
+    switch (view) {
+    case OverviewView::IntendedSources:
+        return entry.intendedSource;
+    case OverviewView::PaymentMethods:
+        return entry.paidWith;
+    default:
+        return entry.type;
+    }
+}
+
 QString viewFieldCaption(OverviewView view)
 {
     switch (view) {

@@ -26,6 +26,9 @@ enum class OverviewView
 [[nodiscard]] QString viewMenuText(OverviewView view);
 // The caption of a month table's first and last column: "Type", "Int. Source", "Paym. method".
 [[nodiscard]] QString viewFieldCaption(OverviewView view);
+// The field of an entry that a month table (and its chart) counts: the type, the intended source or the
+// payment method.
+[[nodiscard]] const QString& viewField(const Expense& entry, OverviewView view);
 
 // The currency choice: "Converted to " + the primary currency's name, then every currency of the table
 // in table order, the primary included.
