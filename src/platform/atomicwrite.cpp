@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -53,17 +54,18 @@ bool isTemporaryName(QByteArrayView name, const QByteArray& prefix)
     return true;
 }
 
-qint64 nanoseconds(const struct timespec& time)
+// A file's stamp (seconds and nanoseconds) in nanoseconds of the wall clock.
+template <typename FileTime> qint64 nanoseconds(const FileTime& time)
 {
     return qint64(time.tv_sec) * 1000 * 1000 * 1000 + time.tv_nsec;
 }
 
+// The wall clock, as file stamps are taken.
 qint64 nowNs()
 {
-    struct timespec now
-    {};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return nanoseconds(now);
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 // A save killed between creating its temporary file and the rename leaves that file behind; a later
