@@ -141,6 +141,7 @@ int main(int argc, char* argv[])
     startup.arguments = tallyfox::parseProgramArguments(options.parameters);
     startup.programFolder = tallyfox::programFolder();
     tallyfox::windowplacement::show(mainForm, registry);
+    mainForm.writeInBackground();
     mainForm.initialise(startup);
     app.exec();
     if (const tallyfox::FileResult saved = tallyfox::windowplacement::save(mainForm, registry); !saved.ok())

@@ -6,6 +6,7 @@
 #include "core/expense.h"
 
 #include <QtGlobal>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -14,23 +15,28 @@ namespace tallyfox {
 // A growable array of records with an authoritative count. The array may hold more slots than the
 // count (a reader that drops a blank entry leaves one spare slot); slots at and beyond the count are
 // ignored by everyone, and the next append reuses them.
+//
+// Copies share their records until one of them changes (copy on write), so that a copy taken for a
+// background write costs nothing while the original goes on. A copy may be read on another thread as long
+// as nobody changes that copy; the original may change meanwhile.
 template <typename Record> class GrowableArray
 {
 public:
     [[nodiscard]] int count() const { return m_count; }
-    [[nodiscard]] int slotCount() const { return static_cast<int>(m_slots.size()); }
+    [[nodiscard]] int slotCount() const { return static_cast<int>(slots().size()); }
     [[nodiscard]] bool isEmpty() const { return m_count == 0; }
 
-    Record& operator[](int index) { return m_slots[static_cast<size_t>(index)]; }
-    const Record& operator[](int index) const { return m_slots[static_cast<size_t>(index)]; }
+    Record& operator[](int index) { return ownSlots()[static_cast<size_t>(index)]; }
+    const Record& operator[](int index) const { return slots()[static_cast<size_t>(index)]; }
 
     // Makes room for one more record and returns its slot. A newly grown slot is zeroed; a reused
     // spare slot still holds old values, so the caller sets every field.
     Record& append()
     {
+        std::vector<Record>& own = ownSlots();
         if (m_count == slotCount())
-            m_slots.emplace_back();
-        return m_slots[static_cast<size_t>(m_count++)];
+            own.emplace_back();
+        return own[static_cast<size_t>(m_count++)];
     }
 
     void append(Record record) { append() = std::move(record); }
@@ -48,15 +54,16 @@ public:
     {
         if (index < 0 || index >= m_count)
             return;
-        m_slots.erase(m_slots.begin() + index);
+        std::vector<Record>& own = ownSlots();
+        own.erase(own.begin() + index);
         --m_count;
-        m_slots.resize(static_cast<size_t>(m_count));
+        own.resize(static_cast<size_t>(m_count));
     }
 
     void clear() { m_count = 0; }
 
     // Room for this many slots without reallocating (a reader that knows the size asks for it).
-    void reserve(int slotsWanted) { m_slots.reserve(static_cast<size_t>(slotsWanted)); }
+    void reserve(int slotsWanted) { ownSlots().reserve(static_cast<size_t>(slotsWanted)); }
 
     void swap(GrowableArray& other) noexcept
     {
@@ -64,14 +71,29 @@ public:
         std::swap(m_count, other.m_count);
     }
 
+    // Whether the records are shared with a copy (the next change copies them first).
+    [[nodiscard]] bool isShared() const { return m_slots.use_count() > 1; }
+
     // The valid records, for range-for.
-    Record* begin() { return m_slots.data(); }
-    Record* end() { return m_slots.data() + m_count; }
-    const Record* begin() const { return m_slots.data(); }
-    const Record* end() const { return m_slots.data() + m_count; }
+    Record* begin() { return ownSlots().data(); }
+    Record* end() { return begin() + m_count; }
+    const Record* begin() const { return slots().data(); }
+    const Record* end() const { return slots().data() + m_count; }
 
 private:
-    std::vector<Record> m_slots;
+    const std::vector<Record>& slots() const { return m_slots ? *m_slots : kNoSlots; }
+    // The records for changing: copied first while a copy of the array shares them.
+    std::vector<Record>& ownSlots()
+    {
+        if (!m_slots)
+            m_slots = std::make_shared<std::vector<Record>>();
+        else if (m_slots.use_count() > 1)
+            m_slots = std::make_shared<std::vector<Record>>(*m_slots);
+        return *m_slots;
+    }
+
+    static inline const std::vector<Record> kNoSlots;
+    std::shared_ptr<std::vector<Record>> m_slots;
     int m_count = 0;
 };
 

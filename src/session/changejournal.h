@@ -7,6 +7,8 @@
 #include "core/growablearray.h"
 
 #include <QByteArray>
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace tallyfox {
@@ -40,6 +42,12 @@ public:
     [[nodiscard]] bool isEmpty() const { return m_changes.empty(); }
     [[nodiscard]] const std::vector<EntryChange>& changes() const { return m_changes; }
     void clear() { m_changes.clear(); }
+    // Forgets the oldest count changes (the file holds them now); later ones stay.
+    void dropFirst(size_t count)
+    {
+        m_changes.erase(m_changes.begin(),
+                        m_changes.begin() + static_cast<std::ptrdiff_t>(std::min(count, m_changes.size())));
+    }
 
     // Makes the changes on entries read from the file: an added entry is appended; an edited or deleted
     // one is looked up by its fields. A change whose entry is not there is dropped from the journal and

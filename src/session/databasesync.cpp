@@ -24,25 +24,18 @@ FileResult lockFailure(const FileLock& lock, const QString& path)
                                              "Nothing was changed; try again."));
 }
 
-// A database that may not be replaced is left as it is; its entries can still go to another file.
-FileResult withSaveAsHint(const FileResult& result)
-{
-    if (result.error() != FileError::ReadOnly && result.error() != FileError::HardLinked)
-        return result;
-    return FileResult::writeFailure(
-        result.error(), result.path(),
-        result.reason() +
-            QStringLiteral(" It was left as it is; use Save as to keep the changes in another file."));
-}
-
 } // namespace
 
 DatabaseSync::DatabaseSync(AppState& state, ProblemList& problems) : m_state(state), m_problems(problems) {}
 
-DatabaseSync::~DatabaseSync() = default;
+DatabaseSync::~DatabaseSync()
+{
+    settle();
+}
 
 FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
 {
+    settle();
     DatabaseFileVersion version;
     DatabaseReadSummary summary;
     const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose);
@@ -67,6 +60,7 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
 
 void DatabaseSync::forget()
 {
+    settle();
     m_knownVersion.reset();
     m_knownPath.clear();
     m_journal.clear();
@@ -80,6 +74,7 @@ bool DatabaseSync::isKnownFile(const QString& path) const
 
 void DatabaseSync::protectUnread(const QString& reason)
 {
+    settle();
     m_unreadDatabase = m_state.databasePath;
     m_unreadReason = reason;
     m_unreadReported = false;
@@ -115,6 +110,7 @@ FileLock& DatabaseSync::writeLock()
 
 DatabaseSync::Transaction DatabaseSync::begin(std::chrono::milliseconds wait)
 {
+    settle();
     Transaction transaction;
     transaction.locked = writeLock().lock(wait);
     if (transaction.locked && !isProtected())
@@ -144,6 +140,7 @@ void DatabaseSync::finish(const Transaction& transaction, bool forceWrite)
 
 bool DatabaseSync::catchUp()
 {
+    settle();
     if (isProtected())
         return false;
     FileLock& lock = writeLock();
@@ -189,41 +186,6 @@ bool DatabaseSync::reloadIfChanged(FileResult& failure)
     return true;
 }
 
-FileResult DatabaseSync::keepBackup()
-{
-    const QString& path = m_state.databasePath;
-    const bool dropsLines = m_otherLines > 0;
-    if (!dropsLines && m_backedUp.contains(path))
-        return {};
-    // Beside the file itself, however it is reached, so that every path to it keeps one backup.
-    const QString backup = FileLock::realPath(path) + QStringLiteral(".bak");
-    if (fileStamp(path)) {
-        const FileResult copied = copyFileAtomically(path, backup);
-        if (copied.error() == FileError::NotOwned) {
-            // A database that two users share: the other's backup stays, and the save goes on.
-            m_problems.tell(QStringLiteral("The previous version of \"%1\" was not kept: \"%2\" belongs to "
-                                           "another user and is left as it is.")
-                                .arg(path, backup));
-        } else if (!copied.replaced()) {
-            return FileResult::writeFailure(
-                copied.error(), path,
-                QStringLiteral("its previous version could not be kept as \"%1\" (%2), so it was not "
-                               "changed.")
-                    .arg(backup, copied.reason()));
-        }
-    }
-    m_backedUp.insert(path);
-    if (dropsLines) {
-        m_problems.tell(
-            m_otherLines == 1
-                ? QStringLiteral("1 line of \"%1\" was not an entry; the file as it was is kept as \"%2\".")
-                      .arg(path, backup)
-                : QStringLiteral("%1 lines of \"%2\" were not entries; the file as it was is kept as \"%3\".")
-                      .arg(QString::number(m_otherLines), path, backup));
-    }
-    return {};
-}
-
 void DatabaseSync::write()
 {
     if (isProtected()) {
@@ -245,22 +207,65 @@ void DatabaseSync::write()
     m_lastWrite = {};
     if (m_state.keepFileIfEmpty && m_state.entryCount() == 0)
         return;
-    // A file that may not be replaced is refused before anything, its backup too, is written.
-    m_lastWrite = withSaveAsHint(checkReplaceable(m_state.databasePath, HardLinks::Refuse));
-    if (m_lastWrite.ok())
-        m_lastWrite = keepBackup();
-    if (m_lastWrite.ok()) {
-        DatabaseFileVersion written;
-        m_lastWrite = withSaveAsHint(writeDatabaseFile(m_state, &written));
-        // Not synced is written all the same: the file holds the change, and the journal is done.
-        if (m_lastWrite.replaced()) {
-            m_knownVersion = written;
-            m_knownPath = m_state.databasePath;
-            m_journal.clear();
-            m_otherLines = 0;
-        }
+    DatabaseWriteJob job;
+    job.path = m_state.databasePath;
+    job.entries = m_state.entries;
+    job.count = m_state.entryCount();
+    job.otherLines = m_otherLines;
+    job.keepBackup = m_otherLines > 0 || !m_backedUp.contains(job.path);
+    job.journalChanges = m_journal.changes().size();
+    if (!m_inBackground) {
+        takeIn(job, runDatabaseWrite(job));
+        return;
+    }
+    // The lock is held for the write: finish() lets go of its own hold, settle() of this one.
+    if (!writeLock().lock(std::chrono::milliseconds(0))) {
+        takeIn(job, runDatabaseWrite(job));
+        return;
+    }
+    m_running = std::make_unique<BackgroundWrite>(std::move(job), m_written);
+}
+
+void DatabaseSync::takeIn(const DatabaseWriteJob& job, const DatabaseWriteOutcome& outcome)
+{
+    for (const QString& text : outcome.told)
+        m_problems.tell(text);
+    if (outcome.backedUp)
+        m_backedUp.insert(job.path);
+    m_lastWrite = outcome.result;
+    // Not synced is written all the same: the file holds the change, and the journal is done.
+    if (m_lastWrite.replaced()) {
+        m_knownVersion = outcome.written;
+        m_knownPath = job.path;
+        m_journal.dropFirst(job.journalChanges);
+        m_otherLines = 0;
     }
     m_problems.report(m_lastWrite, ProblemTopic::Database);
+}
+
+void DatabaseSync::writeInBackground(std::function<void()> written)
+{
+    settle();
+    m_inBackground = static_cast<bool>(written);
+    m_written = std::move(written);
+}
+
+void DatabaseSync::settleIfWritten()
+{
+    if (m_running && m_running->isDone())
+        settle();
+}
+
+void DatabaseSync::settle()
+{
+    if (!m_running)
+        return;
+    // Taken off first: what the outcome reports may lead back here.
+    const std::unique_ptr<BackgroundWrite> running = std::move(m_running);
+    const DatabaseWriteOutcome& outcome = running->wait();
+    takeIn(running->job(), outcome);
+    // The lock taken for the write; it is never swapped while held.
+    m_writeLock->unlock();
 }
 
 } // namespace tallyfox

@@ -7,12 +7,14 @@
 #include "platform/filelock.h"
 #include "platform/filesystem.h"
 #include "session/changejournal.h"
+#include "session/databasewrite.h"
 #include "session/problems.h"
 #include "storage/databasefile.h"
 
 #include <QSet>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -72,15 +74,29 @@ public:
     // journal's changes, made again, are for the caller to write.
     [[nodiscard]] bool catchUp();
 
-    // The outcome of the last write: a failure means entries in memory are not in the file.
+    // The outcome of the last write: a failure means entries in memory are not in the file. A write
+    // still running counts as a success until it is settled.
     [[nodiscard]] const FileResult& lastWrite() const { return m_lastWrite; }
+
+    // From now on the file is written on a thread of its own, so that a change does not wait for the
+    // disk; the write lock stays held until the write is settled. written is called on the writing
+    // thread when a write is done: its owner then calls settle() on its own thread. Nothing (an empty
+    // function) makes writes wait for the disk again, as they do at first.
+    void writeInBackground(std::function<void()> written);
+    // Waits for a write still running and takes in its outcome: the version written, the journal's
+    // changes it holds, what it reports. Every other call here settles first, and so does the end.
+    void settle();
+    // The same for a write that has ended; one still running goes on (a notice of an earlier write may
+    // arrive after the next one began).
+    void settleIfWritten();
+    [[nodiscard]] bool isWriting() const { return m_running != nullptr; }
 
 private:
     FileLock& writeLock();
     // Under the lock: reads the file afresh when another program changed it and replays the journal.
     [[nodiscard]] bool reloadIfChanged(FileResult& failure);
     void write();
-    FileResult keepBackup();
+    void takeIn(const DatabaseWriteJob& job, const DatabaseWriteOutcome& outcome);
 
     AppState& m_state;
     ProblemList& m_problems;
@@ -98,6 +114,9 @@ private:
     qsizetype m_otherLines = 0;
     // The files whose previous version this run has kept.
     QSet<QString> m_backedUp;
+    std::function<void()> m_written;
+    bool m_inBackground = false;
+    std::unique_ptr<BackgroundWrite> m_running;
 };
 
 } // namespace tallyfox

@@ -211,18 +211,24 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
 {
     if (state.keepFileIfEmpty && state.entryCount() == 0)
         return {};
+    return writeDatabaseEntries(state.databasePath, state.entries, state.entryCount(), version);
+}
+
+FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
+                                DatabaseFileVersion* version)
+{
     ContentHasher hasher;
     FileResult result = writeFileAtomically(
-        state.databasePath,
+        path,
         [&](QIODevice& device) {
             hasher = {};
             ChunkedWriter out(device, &hasher);
-            writeDatabaseLines(out, state.entries, state.entryCount());
+            writeDatabaseLines(out, entries, count);
             return out.finish();
         },
         HardLinks::Refuse);
     if (version && result.replaced()) {
-        version->stamp = fileStamp(state.databasePath);
+        version->stamp = fileStamp(path);
         version->hash = hasher.result();
     }
     return result;

@@ -69,5 +69,9 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = null
 // file whole. Skipped while KeepFileIfEmpty is set and there is no entry. The version written is given
 // back when asked for.
 FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version = nullptr);
+// The same for the first count entries and any path; it touches nothing else, so it may run on a thread of
+// its own over a copy of the entries.
+FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
+                                DatabaseFileVersion* version = nullptr);
 
 } // namespace tallyfox

@@ -224,6 +224,55 @@ window_and_cli() {
     rm -rf "$folder"
 }
 
+# SIGKILL at a random moment of the window's start-up, whose write of the database runs on a thread of its
+# own while the list is shown: the file is whole and holds every entry, as it was or as written.
+kill_window_writes() {
+    local folder=$work/window-kill db=$work/window-kill/db/db.tfx trials=$kill_large_trials
+    fresh_folder "$folder" "$work/large.tfx"
+    inspect "$db" ""
+    local base=$signature entries
+    entries=$(grep -c $'^item\t' "$db")
+    # One start-up that runs until its write has ended (the backup is there and no temporary file is
+    # left) sets the range of the kill points.
+    local started ended=0 window
+    started=$(now_ms)
+    TALLYFOX_REGISTRY=$folder/registry.reg "$program" -f "$db" >"$folder/window.out" 2>&1 &
+    window=$!
+    local hundredths
+    for ((hundredths = 0; hundredths < 3000; ++hundredths)); do
+        if [ -e "$db.bak" ] && [ -z "$(temporaries_beside "$db")" ]; then
+            ended=$(($(now_ms) - started))
+            break
+        fi
+        sleep 0.01
+    done
+    kill -KILL "$window" 2>/dev/null
+    wait "$window" 2>/dev/null
+    local details=("a start-up and its write take about $ended ms; killed at 0-$((ended * 2)) ms")
+    ((ended > 0)) || details+=("the window's write did not end: $(first_message "$folder/window.out")")
+    local trial whole=0 corrupt=0 found=0
+    for ((trial = 1; trial <= trials; ++trial)); do
+        cp "$work/large.tfx" "$db"
+        rm -f "$db.bak"
+        TALLYFOX_REGISTRY=$folder/registry.reg "$program" -f "$db" >"$folder/window.out" 2>&1 &
+        window=$!
+        sleep_ms "$(random_below $((ended * 2 + 1)))"
+        kill -KILL "$window" 2>/dev/null
+        wait "$window" 2>/dev/null
+        inspect "$db" ""
+        if [ "$parsed" = 1 ] && [ "$signature" = "$base" ]; then
+            whole=$((whole + 1))
+            found=$((found + entries))
+        else
+            corrupt=$((corrupt + 1))
+        fi
+    done
+    details+=("files whole after the kill: $whole of $trials, $entries entries each")
+    # Temporary files of killed writes stay until a later save finds them two minutes old.
+    report kill-window-writes "$trials" $((trials * entries)) "$found" "$corrupt" 0 "${details[@]}"
+    rm -rf "$folder"
+}
+
 # Adds on a disk that fills up: each either succeeds (its entry in the file) or fails with a non-zero
 # exit (the file as it was), and the file is never cut. disk_trials NAME FOLDER KIND (tmpfs or fsize)
 run_disk_trials() {

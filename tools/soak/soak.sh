@@ -106,7 +106,7 @@ start_time=$SECONDS
 "$gen" --entries 2000 --seed 20240601 --out "$work/disk.tfx" >/dev/null || exit 2
 db_header=$(head -n 1 "$work/small.tfx")
 
-for experiment in kill_saves concurrent_pairs two_paths two_runtime_folders two_users window_and_cli \
+for experiment in kill_saves kill_window_writes concurrent_pairs two_paths two_runtime_folders two_users window_and_cli \
     full_disk file_size_limit fifo not_a_database hard_linked read_only beside_files linked_backup; do
     if [ -n "$only" ] && [[ ",$only," != *",$experiment,"* ]]; then
         continue

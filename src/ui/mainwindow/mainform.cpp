@@ -90,6 +90,8 @@ MainForm::MainForm(Session& session, Prompts& prompts, QWidget* parent)
 
 MainForm::~MainForm()
 {
+    // No write may come back to a window that is gone.
+    m_session.database().writeInBackground({});
     m_session.setRefreshHandler({});
     m_session.history().setChangeHandler({});
 }
@@ -349,6 +351,25 @@ void MainForm::updateMenuStates()
         header->setSortIndicator(sortColumn, settings.sortReverse ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
+void MainForm::writeInBackground()
+{
+    m_session.database().writeInBackground([this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_session.database().settleIfWritten();
+                showProblems();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MainForm::settleWrite()
+{
+    m_session.database().settle();
+    showProblems();
+}
+
 void MainForm::showProblems()
 {
     for (const QString& problem : m_session.takeMessages())
@@ -468,6 +489,7 @@ void MainForm::bringToFront()
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
+    settleWrite();
     if (!offerToKeepEntriesInMemory()) {
         event->ignore();
         return;

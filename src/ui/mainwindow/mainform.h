@@ -42,6 +42,9 @@ public:
     // Start-up: the windowless steps, then the columns, the first refresh, the soft keys and the
     // one-second tick that shows the start-up messages.
     void initialise(const StartupOptions& options);
+    // From now on the database is written on a thread of its own, so that the window is ready again as
+    // soon as a change is made; a failed write is shown when it is known, and closing waits for the write.
+    void writeInBackground();
 
     // The one refresh path.
     void refreshList(bool forceSort);
@@ -104,6 +107,8 @@ private:
     void updateHistoryItems();
     void prepareListMenu();
     void showProblems();
+    // Takes in the outcome of the database write that has just ended.
+    void settleWrite();
     void startupTick();
     [[nodiscard]] QString databaseFolder() const;
 

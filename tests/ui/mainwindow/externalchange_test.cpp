@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tallyfox::test {
 namespace {
@@ -120,6 +121,42 @@ TEST_F(ExternalChange, TheWindowsOwnSaveIsNoChangeElsewhere)
     QCoreApplication::processEvents();
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(model->rowCount(), 4);
+}
+
+// Written on a thread of its own, as the program writes: the own save is still no change elsewhere, a
+// failed write is shown once it has ended, and closing right after a change leaves it on disk.
+TEST_F(ExternalChange, AWriteInTheBackgroundIsShownWhenItFailsAndClosingWaitsForIt)
+{
+    MainForm& form = start();
+    form.writeInBackground();
+    QSignalSpy changes(test::control<DatabaseWatcher>(form, "databaseWatcher"), &DatabaseWatcher::changed);
+    EntryDraft draft;
+    draft.type = QStringLiteral("Tea");
+    draft.currency = QStringLiteral("EUR");
+    draft.date = QDate(2010, 1, 3);
+    draft.amount = 2.0;
+    fixture.session->storeEntry(draft);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() > 0; }, kChangeWaitMs));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fixture.session->reloadCount(), 0);
+    EXPECT_FALSE(fixture.session->database().isWriting());
+
+    // A second name for the file: it may not be replaced, and the window says so when the write ends.
+    const QString secondName = fixture.folder.file(QStringLiteral("second name.tfx"));
+    ASSERT_EQ(::link(qPrintable(database()), qPrintable(secondName)), 0);
+    draft.type = QStringLiteral("Cake");
+    fixture.session->storeEntry(draft);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !fixture.prompts.texts(ScriptedPrompts::Kind::Message).isEmpty(); }, kChangeWaitMs));
+    EXPECT_TRUE(fixture.prompts.texts(ScriptedPrompts::Kind::Message).constFirst().contains(u"Save as"));
+    EXPECT_FALSE(readFileBytes(database()).contains("Cake"));
+
+    ASSERT_TRUE(QFile::remove(secondName));
+    draft.type = QStringLiteral("Scone");
+    fixture.session->storeEntry(draft);
+    fixture.close();
+    const QByteArray written = readFileBytes(database());
+    EXPECT_TRUE(written.contains("\tCake\t") && written.contains("\tScone\t"));
 }
 
 TEST_F(ExternalChange, TheListShowsAnEntryAddedElsewhereAndAChangeMadeMeanwhileKeepsIt)
