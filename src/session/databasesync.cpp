@@ -5,6 +5,8 @@
 
 #include "core/textforms.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -14,14 +16,15 @@ constexpr size_t kNotAppliedToldOneByOne = 3;
 
 QString entryDescription(const Expense& entry, const UserLocale& locale)
 {
-    return QStringLiteral("\"%1\" of %2 (%3 %4)")
+    return QCoreApplication::translate("Problems", "\"%1\" of %2 (%3 %4)")
         .arg(entry.type, dateText(entry.date, locale), amountText(entry.amount), entry.currency);
 }
 
 FileResult lockFailure(const FileLock& lock, const QString& path)
 {
-    return lock.failure(path, QStringLiteral("the database is busy: another program is writing it. "
-                                             "Nothing was changed; try again."));
+    return lock.failure(
+        path, QCoreApplication::translate("Problems", "the database is busy: another program is writing it. "
+                                                      "Nothing was changed; try again."));
 }
 
 // A database that may not be replaced is left as it is; its entries can still go to another file.
@@ -31,8 +34,9 @@ FileResult withSaveAsHint(const FileResult& result)
         return result;
     return FileResult::writeFailure(
         result.error(), result.path(),
-        result.reason() +
-            QStringLiteral(" It was left as it is; use Save as to keep the changes in another file."));
+        QCoreApplication::translate(
+            "Problems", "%1 It was left as it is; use Save as to keep the changes in another file.")
+            .arg(result.reason()));
 }
 
 } // namespace
@@ -49,8 +53,9 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
     if (!read.ok())
         return read;
     if (purpose == DatabaseReadPurpose::Totals)
-        protectUnread(QStringLiteral("It was read for its totals alone, without receipt numbers and notes, "
-                                     "so writing it would lose them."));
+        protectUnread(QCoreApplication::translate(
+            "Problems", "It was read for its totals alone, without receipt numbers and notes, "
+                        "so writing it would lose them."));
     m_journal.clear();
     m_knownVersion = version;
     m_knownPath = m_state.databasePath;
@@ -58,9 +63,10 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
     if (summary.isNotDatabase()) {
         m_state.entries.clear();
         m_otherLines = 0;
-        return FileResult::readFailure(FileError::UnknownContent, m_state.databasePath,
-                                       QStringLiteral("This is not a Tallyfox database, so it is left as "
-                                                      "it is."));
+        return FileResult::readFailure(
+            FileError::UnknownContent, m_state.databasePath,
+            QCoreApplication::translate("Problems", "This is not a Tallyfox database, so it is left as "
+                                                    "it is."));
     }
     return {};
 }
@@ -94,11 +100,13 @@ void DatabaseSync::tellNotApplied(const std::vector<Expense>& entries)
 {
     for (size_t i = 0; i < entries.size() && i < kNotAppliedToldOneByOne; ++i)
         m_problems.tell(
-            QStringLiteral("The entry %1 was changed or deleted elsewhere; your change was not applied.")
+            QCoreApplication::translate(
+                "Problems", "The entry %1 was changed or deleted elsewhere; your change was not applied.")
                 .arg(entryDescription(entries[i], m_state.locale)));
     if (entries.size() > kNotAppliedToldOneByOne)
-        m_problems.tell(QStringLiteral("%1 more entries were changed or deleted elsewhere; your changes to "
-                                       "them were not applied.")
+        m_problems.tell(QCoreApplication::translate(
+                            "Problems", "%1 more entries were changed or deleted elsewhere; your changes to "
+                                        "them were not applied.")
                             .arg(entries.size() - kNotAppliedToldOneByOne));
 }
 
@@ -177,9 +185,10 @@ bool DatabaseSync::reloadIfChanged(FileResult& failure)
     DatabaseReadSummary summary;
     failure = readDatabaseFile(fresh, &version, &summary);
     if (failure.ok() && summary.isNotDatabase())
-        failure = FileResult::readFailure(FileError::UnknownContent, path,
-                                          QStringLiteral("Another program replaced it with something that "
-                                                         "is not a Tallyfox database; it is left as it is."));
+        failure = FileResult::readFailure(
+            FileError::UnknownContent, path,
+            QCoreApplication::translate("Problems", "Another program replaced it with something that "
+                                                    "is not a Tallyfox database; it is left as it is."));
     if (!failure.ok())
         return false;
     tellNotApplied(m_journal.replayOn(fresh.entries));
@@ -201,14 +210,16 @@ FileResult DatabaseSync::keepBackup()
         const FileResult copied = copyFileAtomically(path, backup);
         if (copied.error() == FileError::NotOwned) {
             // A database that two users share: the other's backup stays, and the save goes on.
-            m_problems.tell(QStringLiteral("The previous version of \"%1\" was not kept: \"%2\" belongs to "
-                                           "another user and is left as it is.")
+            m_problems.tell(QCoreApplication::translate(
+                                "Problems", "The previous version of \"%1\" was not kept: \"%2\" belongs to "
+                                            "another user and is left as it is.")
                                 .arg(path, backup));
         } else if (!copied.replaced()) {
             return FileResult::writeFailure(
                 copied.error(), path,
-                QStringLiteral("its previous version could not be kept as \"%1\" (%2), so it was not "
-                               "changed.")
+                QCoreApplication::translate(
+                    "Problems", "its previous version could not be kept as \"%1\" (%2), so it was not "
+                                "changed.")
                     .arg(backup, copied.reason()));
         }
     }
@@ -216,9 +227,12 @@ FileResult DatabaseSync::keepBackup()
     if (dropsLines) {
         m_problems.tell(
             m_otherLines == 1
-                ? QStringLiteral("1 line of \"%1\" was not an entry; the file as it was is kept as \"%2\".")
+                ? QCoreApplication::translate(
+                      "Problems", "1 line of \"%1\" was not an entry; the file as it was is kept as \"%2\".")
                       .arg(path, backup)
-                : QStringLiteral("%1 lines of \"%2\" were not entries; the file as it was is kept as \"%3\".")
+                : QCoreApplication::translate(
+                      "Problems",
+                      "%1 lines of \"%2\" were not entries; the file as it was is kept as \"%3\".")
                       .arg(QString::number(m_otherLines), path, backup));
     }
     return {};
@@ -232,8 +246,9 @@ void DatabaseSync::write()
             return;
         const QString reason = !m_unreadReason.isEmpty()
                                    ? m_unreadReason
-                                   : QStringLiteral("It could not be read, so writing it would replace the "
-                                                    "entries it holds. Use Save as to keep the changes.");
+                                   : QCoreApplication::translate(
+                                         "Problems", "It could not be read, so writing it would replace the "
+                                                     "entries it holds. Use Save as to keep the changes.");
         m_lastWrite = FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase, reason);
         if (!m_unreadReported) {
             m_unreadReported = true;
