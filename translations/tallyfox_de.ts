@@ -254,6 +254,18 @@ zu zeigen</translation>
         <source>The folder &quot;%1&quot; cannot be created.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>It is a symbolic link; a copy is never written through one.</source>
+        <translation>Es ist ein symbolischer Link; eine Kopie wird nie durch einen geschrieben.</translation>
+    </message>
+    <message>
+        <source>Its lock file &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Ihre Sperrdatei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 GB; no Tallyfox file is.</source>
+        <translation>Sie ist größer als 1 GB; keine Tallyfox-Datei ist so groß.</translation>
+    </message>
 </context>
 <context>
     <name>FilterField</name>
@@ -272,6 +284,49 @@ zu zeigen</translation>
     <message>
         <source>Paid with</source>
         <translation>Bezahlt mit</translation>
+    </message>
+</context>
+<context>
+    <name>ImportMapping</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Haben</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Intended source</source>
+        <translation>Kostenträger</translation>
+    </message>
+    <message>
+        <source>Paid with</source>
+        <translation>Bezahlt mit</translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Beleg</translation>
     </message>
 </context>
 <context>

@@ -139,11 +139,10 @@ struct AtomicTarget
     std::optional<mode_t> oldMode;
 };
 
-const QString& linkedBackupReason()
+QString linkedBackupReason()
 {
-    static const QString reason =
-        QStringLiteral("It is a symbolic link; a copy is never written through one.");
-    return reason;
+    return QCoreApplication::translate("FileResult",
+                                       "It is a symbolic link; a copy is never written through one.");
 }
 
 // Checks what lies at the target before anything is written.

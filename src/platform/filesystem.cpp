@@ -107,10 +107,9 @@ FileStamp stampOf(const struct stat& info)
     return stamp;
 }
 
-const QString& tooLargeReason()
+QString tooLargeReason()
 {
-    static const QString reason = QStringLiteral("It is larger than 1 GB; no Tallyfox file is.");
-    return reason;
+    return QCoreApplication::translate("FileResult", "It is larger than 1 GB; no Tallyfox file is.");
 }
 
 } // namespace
