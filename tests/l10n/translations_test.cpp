@@ -8,6 +8,7 @@
 #include "money/overviewreport.h"
 #include "money/thismonth.h"
 #include "session/entryfilter.h"
+#include "session/importmapping.h"
 #include "session/showntotals.h"
 #include "session/undohistory.h"
 #include "storage/databasefile.h"
@@ -187,6 +188,7 @@ TEST_F(GermanWindow, HasTheTextsMadeBelowTheWindowInItsLanguage)
             buildOverviewText(state, clock).section(u'\r', 0, 0),
             viewFieldCaption(OverviewView::ExpenseTypes),
             sortCaption(SortKey::Date),
+            importFieldCaption(ImportField::Debit),
         };
     };
     const QStringList english{
@@ -196,6 +198,7 @@ TEST_F(GermanWindow, HasTheTextsMadeBelowTheWindowInItsLanguage)
         QStringLiteral("Filename:"),
         QStringLiteral("Type"),
         QStringLiteral("sort by date"),
+        QStringLiteral("Debit"),
     };
     EXPECT_EQ(texts(), english);
 
@@ -209,6 +212,7 @@ TEST_F(GermanWindow, HasTheTextsMadeBelowTheWindowInItsLanguage)
             QStringLiteral("Dateiname:"),
             QStringLiteral("Art"),
             QStringLiteral("nach Datum sortieren"),
+            QStringLiteral("Soll"),
         }));
 
     removeTranslations();
