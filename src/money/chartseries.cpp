@@ -3,6 +3,7 @@
 
 #include "money/chartseries.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -25,8 +26,10 @@ double totalRowCell(const MonthTable& table, int month)
 
 QStringList chartKindItems()
 {
-    return {QStringLiteral("Months"), QStringLiteral("Expense types"), QStringLiteral("Int. sources"),
-            QStringLiteral("Paym. methods")};
+    return {QString::fromLatin1(QT_TRANSLATE_NOOP("ChartSeries", "Months")),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("ChartSeries", "Expense types")),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("ChartSeries", "Int. sources")),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("ChartSeries", "Paym. methods"))};
 }
 
 QString chartKindName(ChartKind kind)

@@ -9,6 +9,7 @@
 #include "core/textids.h"
 #include "money/currencylookup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -104,7 +105,8 @@ void buildMonthColumns(MonthTable& table, const AppState& state, OverviewView vi
     const QString caption = viewFieldCaption(view);
     table.m_columns.reserve(static_cast<size_t>(table.m_monthCount) + 3);
     table.m_columns.push_back({caption, ColumnAlignment::Left, kNameColumnWidth});
-    table.m_columns.push_back({QStringLiteral("Total"), ColumnAlignment::Right, kNumberColumnWidth});
+    table.m_columns.push_back(
+        {QCoreApplication::translate("MonthTable", "Total"), ColumnAlignment::Right, kNumberColumnWidth});
     for (int i = 0; i < table.m_monthCount; ++i) {
         const int month = earliest + i;
         table.m_columns.push_back({QString::number(month % 12 + 1) + u'-' + QString::number(month / 12),
@@ -155,7 +157,7 @@ QString MonthTable::cellText(int row, int column) const
         return QString();
     const bool totalRow = row == valueRows + 1;
     if (column == 0 || column == lastColumn)
-        return totalRow ? QStringLiteral("Total") : m_rowValues[row];
+        return totalRow ? QCoreApplication::translate("MonthTable", "Total") : m_rowValues[row];
     const int gridRow = totalRow ? valueRows : row;
     // "-" only when the text is not 0.00, so sums that cancel out do not read -0.00.
     return amountText(column == 1 ? m_grid.total(gridRow) : m_grid.cell(gridRow, column - 2));

@@ -3,8 +3,11 @@
 
 #include "money/overviewchoices.h"
 
-// The fixed texts the overview's window shows are marked for its translation; here they stay English, as
-// tallyfox-cli prints them and the copied tables hold them.
+#include <QCoreApplication>
+
+// The menu and choice texts are marked for the window's translation and stay English here; the window
+// translates them. The month table's captions come in the language of the translator installed, which
+// tallyfox-cli never installs.
 namespace tallyfox {
 
 bool isTableView(OverviewView view)
@@ -46,11 +49,11 @@ QString viewFieldCaption(OverviewView view)
 {
     switch (view) {
     case OverviewView::ExpenseTypes:
-        return QStringLiteral("Type");
+        return QCoreApplication::translate("MonthTable", "Type");
     case OverviewView::IntendedSources:
-        return QStringLiteral("Int. Source");
+        return QCoreApplication::translate("MonthTable", "Int. Source");
     case OverviewView::PaymentMethods:
-        return QStringLiteral("Paym. method");
+        return QCoreApplication::translate("MonthTable", "Paym. method");
     case OverviewView::Overview:
     case OverviewView::Charts:
         break;

@@ -12,6 +12,7 @@
 #include "money/sectiontotals.h"
 #include "platform/clock.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace tallyfox {
@@ -60,9 +61,10 @@ void appendSectionTotals(QString& out, const SectionTotals& section, const Curre
     const ConvertedTotals converted = convertSection(section, lookup);
     if (!converted.hasConverted)
         return;
-    appendBalanceLine(out, QString(QStringLiteral("In ") + primaryName), converted.income, converted.expense);
+    appendBalanceLine(out, QCoreApplication::translate("OverviewReport", "In %1").arg(primaryName),
+                      converted.income, converted.expense);
     if (converted.notAllFound) {
-        out += u"(Not all currencies found in list!)";
+        out += QCoreApplication::translate("OverviewReport", "(Not all currencies found in list!)");
         out += kLineEnd;
     }
 }
@@ -126,26 +128,30 @@ QString buildOverviewText(const AppState& state, const Clock& clock)
 
     const QString primaryName = state.currencies.isEmpty() ? QString() : state.currencies[0].name;
     QString out;
-    for (const QStringView line :
-         {QStringView(u"Filename:"), QStringView(state.databasePath), QStringView(),
-          QStringView(u"Values are shown as:"), QStringView(u"Income - Expenses = Balance"), QStringView()}) {
+    for (const QString& line :
+         {QCoreApplication::translate("OverviewReport", "Filename:"), state.databasePath, QString(),
+          QCoreApplication::translate("OverviewReport", "Values are shown as:"),
+          QCoreApplication::translate("OverviewReport", "Income - Expenses = Balance"), QString()}) {
         out += line;
         out += kLineEnd;
     }
 
-    appendHeading(out, u"Grand totals", state.entryCount());
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "Grand totals"), state.entryCount());
     appendSectionTotals(out, all, lookup, primaryName);
     out += kLineEnd;
-    appendHeading(out, u"This month", thisMonth.count());
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "This month"), thisMonth.count());
     appendSectionTotals(out, thisMonth, lookup, primaryName);
     out += kLineEnd;
-    appendHeading(out, u"Last month", lastMonth.count());
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "Last month"), lastMonth.count());
     appendSectionTotals(out, lastMonth, lookup, primaryName);
     out += kLineEnd;
 
-    appendFieldSections(out, u"Per type:", perType, lookup, primaryName);
-    appendFieldSections(out, u"Per intended source:", perSource, lookup, primaryName);
-    appendFieldSections(out, u"Per payment method:", perMethod, lookup, primaryName);
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per type:"), perType, lookup,
+                        primaryName);
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per intended source:"), perSource,
+                        lookup, primaryName);
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per payment method:"), perMethod,
+                        lookup, primaryName);
     return out;
 }
 

@@ -9,6 +9,8 @@
 #include "money/overviewreport.h"
 #include "money/sectiontotals.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 ConvertedTotals thisMonthTotals(const AppState& state, QDate today)
@@ -26,7 +28,7 @@ ConvertedTotals thisMonthTotals(const AppState& state, QDate today)
 QString thisMonthText(const ConvertedTotals& totals)
 {
     // The amount stays with its word when the line breaks.
-    return QStringLiteral("This month: expenses\u00a0%1 · income\u00a0%2")
+    return QCoreApplication::translate("ThisMonth", "This month: expenses\u00a0%1 · income\u00a0%2")
         .arg(amountText(totals.expense), amountText(totals.income));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/filesystem.h"
 #include "platform/recordlock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -138,11 +139,10 @@ struct AtomicTarget
     std::optional<mode_t> oldMode;
 };
 
-const QString& linkedBackupReason()
+QString linkedBackupReason()
 {
-    static const QString reason =
-        QStringLiteral("It is a symbolic link; a copy is never written through one.");
-    return reason;
+    return QCoreApplication::translate("FileResult",
+                                       "It is a symbolic link; a copy is never written through one.");
 }
 
 // Checks what lies at the target before anything is written.
@@ -160,14 +160,17 @@ FileResult checkExisting(const QString& path, const AtomicTarget& target, const 
         return FileResult::writeFailure(FileError::NotRegularFile, path,
                                         notRegularFileReason(status.st_mode));
     if (!rules.followLinks && status.st_uid != ::geteuid())
-        return FileResult::writeFailure(FileError::NotOwned, path,
-                                        QStringLiteral("It belongs to another user."));
+        return FileResult::writeFailure(
+            FileError::NotOwned, path,
+            QCoreApplication::translate("FileResult", "It belongs to another user."));
     if (!mayWrite(target.path, status))
-        return FileResult::writeFailure(FileError::ReadOnly, path, QStringLiteral("It is read-only."));
+        return FileResult::writeFailure(FileError::ReadOnly, path,
+                                        QCoreApplication::translate("FileResult", "It is read-only."));
     if (rules.refuseHardLinks && status.st_nlink > 1)
         return FileResult::writeFailure(
             FileError::HardLinked, path,
-            QStringLiteral("It has %1 names (hard links), and replacing it would part them.")
+            QCoreApplication::translate("FileResult",
+                                        "It has %1 names (hard links), and replacing it would part them.")
                 .arg(status.st_nlink));
     return {};
 }
@@ -290,8 +293,9 @@ FileResult writeThroughDevice(const QString& path, int fd,
         return {};
     if (device.systemError() != 0)
         return FileResult::systemFailure(FileAction::Write, path, device.systemError());
-    return FileResult::writeFailure(FileError::NotWritable, path,
-                                    QStringLiteral("The content was not complete."));
+    return FileResult::writeFailure(
+        FileError::NotWritable, path,
+        QCoreApplication::translate("FileResult", "The content was not complete."));
 }
 
 // Copies the bytes of the open source to the descriptor at the same places; holes stay holes, so the

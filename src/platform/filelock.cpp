@@ -5,6 +5,7 @@
 
 #include "platform/recordlock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -102,10 +103,10 @@ FileResult FileLock::failure(const QString& path, const QString& busyReason) con
         return FileResult::writeFailure(FileError::Busy, path, busyReason);
     // A lock file that is there but cannot be opened is another user's, made before this one shared it.
     if (QFileInfo::exists(m_lockFilePath))
-        return FileResult::writeFailure(m_lastError == EACCES ? FileError::NotOwned : FileError::NotWritable,
-                                        path,
-                                        QStringLiteral("Its lock file \"%1\" cannot be opened: %2")
-                                            .arg(m_lockFilePath, systemReason(m_lastError)));
+        return FileResult::writeFailure(
+            m_lastError == EACCES ? FileError::NotOwned : FileError::NotWritable, path,
+            QCoreApplication::translate("FileResult", "Its lock file \"%1\" cannot be opened: %2")
+                .arg(m_lockFilePath, systemReason(m_lastError)));
     return folderWriteFailure(path, QFileInfo(m_lockFilePath).absolutePath(), m_lastError);
 }
 

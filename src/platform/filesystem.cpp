@@ -5,6 +5,7 @@
 
 #include "platform/descriptordevice.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -51,9 +52,12 @@ QString FileResult::message() const
     if (ok())
         return {};
     if (m_error == FileError::NotSynced)
-        return QStringLiteral("\"%1\" is written, but may not be on the disk yet: %2").arg(m_path, m_reason);
-    const QString format = m_action == FileAction::Read ? QStringLiteral("Cannot read \"%1\": %2")
-                                                        : QStringLiteral("Cannot write \"%1\": %2");
+        return QCoreApplication::translate("FileResult",
+                                           "\"%1\" is written, but may not be on the disk yet: %2")
+            .arg(m_path, m_reason);
+    const QString format = m_action == FileAction::Read
+                               ? QCoreApplication::translate("FileResult", "Cannot read \"%1\": %2")
+                               : QCoreApplication::translate("FileResult", "Cannot write \"%1\": %2");
     return format.arg(m_path, m_reason);
 }
 
@@ -64,7 +68,7 @@ QString systemReason(int errorNumber)
         if (const char* description = strerrordesc_np(errorNumber))
             return QString::fromUtf8(description);
     }
-    return QStringLiteral("System error %1").arg(errorNumber);
+    return QCoreApplication::translate("FileResult", "System error %1").arg(errorNumber);
 }
 
 FileResult folderWriteFailure(const QString& path, const QString& folder, int errorNumber)
@@ -73,20 +77,21 @@ FileResult folderWriteFailure(const QString& path, const QString& folder, int er
         return FileResult::systemFailure(FileAction::Write, path, errorNumber);
     return FileResult::writeFailure(
         errorNumber == EROFS ? FileError::ReadOnly : FileError::NotWritable, path,
-        QStringLiteral("The folder \"%1\" cannot be written: %2").arg(folder, systemReason(errorNumber)));
+        QCoreApplication::translate("FileResult", "The folder \"%1\" cannot be written: %2")
+            .arg(folder, systemReason(errorNumber)));
 }
 
 QString notRegularFileReason(unsigned int mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("It is a folder, not a file.");
+        return QCoreApplication::translate("FileResult", "It is a folder, not a file.");
     if (S_ISFIFO(mode))
-        return QStringLiteral("It is a FIFO, not a regular file.");
+        return QCoreApplication::translate("FileResult", "It is a FIFO, not a regular file.");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("It is a device, not a regular file.");
+        return QCoreApplication::translate("FileResult", "It is a device, not a regular file.");
     if (S_ISSOCK(mode))
-        return QStringLiteral("It is a socket, not a regular file.");
-    return QStringLiteral("It is not a regular file.");
+        return QCoreApplication::translate("FileResult", "It is a socket, not a regular file.");
+    return QCoreApplication::translate("FileResult", "It is not a regular file.");
 }
 
 namespace {
@@ -102,10 +107,9 @@ FileStamp stampOf(const struct stat& info)
     return stamp;
 }
 
-const QString& tooLargeReason()
+QString tooLargeReason()
 {
-    static const QString reason = QStringLiteral("It is larger than 1 GB; no Tallyfox file is.");
-    return reason;
+    return QCoreApplication::translate("FileResult", "It is larger than 1 GB; no Tallyfox file is.");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/registryformat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -24,7 +25,8 @@ FileResult lockFailure(const FileLock& lock, const QString& path)
 {
     return lock.failure(
         path,
-        QStringLiteral("The settings file is busy: another Tallyfox is saving it. Nothing was changed."));
+        QCoreApplication::translate(
+            "FileResult", "The settings file is busy: another Tallyfox is saving it. Nothing was changed."));
 }
 
 } // namespace
@@ -44,8 +46,9 @@ RegistryStore::RegistryStore(const QString& path) : m_path(path)
         m_hash = hashOf(file.bytes);
     ParsedRegistry parsed = parseRegistryFile(file.bytes);
     if (!parsed.recognised) {
-        m_readResult = FileResult::readFailure(FileError::UnknownContent, path,
-                                               QStringLiteral("It is not a registry file."));
+        m_readResult =
+            FileResult::readFailure(FileError::UnknownContent, path,
+                                    QCoreApplication::translate("FileResult", "It is not a registry file."));
         return;
     }
     m_content = std::move(parsed.content);
@@ -78,8 +81,9 @@ FileResult RegistryStore::takeInChangesOnDisk()
     if (hash != m_hash) {
         ParsedRegistry parsed = parseRegistryFile(file.bytes);
         if (!parsed.recognised)
-            return FileResult::writeFailure(FileError::ContentNotRead, m_path,
-                                            QStringLiteral("It is no longer a registry file."));
+            return FileResult::writeFailure(
+                FileError::ContentNotRead, m_path,
+                QCoreApplication::translate("FileResult", "It is no longer a registry file."));
         RegistryContent merged = std::move(parsed.content);
         for (const Change& change : std::as_const(m_changes)) {
             RegistryKeyContent& key = merged.addKey(change.keyPath);
@@ -114,8 +118,9 @@ FileResult RegistryStore::writeChanges(std::chrono::milliseconds wait)
     }
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return FileResult::writeFailure(FileError::FolderNotCreated, m_path,
-                                        QStringLiteral("The folder \"%1\" cannot be created.").arg(folder));
+        return FileResult::writeFailure(
+            FileError::FolderNotCreated, m_path,
+            QCoreApplication::translate("FileResult", "The folder \"%1\" cannot be created.").arg(folder));
     FileLock lock(m_path, LockPurpose::Write);
     const FileLockHolder held(lock, wait);
     if (!held.locked())

@@ -5,6 +5,8 @@
 
 #include "core/textforms.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -14,14 +16,15 @@ constexpr size_t kNotAppliedToldOneByOne = 3;
 
 QString entryDescription(const Expense& entry, const UserLocale& locale)
 {
-    return QStringLiteral("\"%1\" of %2 (%3 %4)")
+    return QCoreApplication::translate("Problems", "\"%1\" of %2 (%3 %4)")
         .arg(entry.type, dateText(entry.date, locale), amountText(entry.amount), entry.currency);
 }
 
 FileResult lockFailure(const FileLock& lock, const QString& path)
 {
-    return lock.failure(path, QStringLiteral("the database is busy: another program is writing it. "
-                                             "Nothing was changed; try again."));
+    return lock.failure(
+        path, QCoreApplication::translate("Problems", "the database is busy: another program is writing it. "
+                                                      "Nothing was changed; try again."));
 }
 
 } // namespace
@@ -42,8 +45,9 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
     if (!read.ok())
         return read;
     if (purpose == DatabaseReadPurpose::Totals)
-        protectUnread(QStringLiteral("It was read for its totals alone, without receipt numbers and notes, "
-                                     "so writing it would lose them."));
+        protectUnread(QCoreApplication::translate(
+            "Problems", "It was read for its totals alone, without receipt numbers and notes, "
+                        "so writing it would lose them."));
     m_journal.clear();
     m_knownVersion = version;
     m_knownPath = m_state.databasePath;
@@ -51,9 +55,10 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
     if (summary.isNotDatabase()) {
         m_state.entries.clear();
         m_otherLines = 0;
-        return FileResult::readFailure(FileError::UnknownContent, m_state.databasePath,
-                                       QStringLiteral("This is not a Tallyfox database, so it is left as "
-                                                      "it is."));
+        return FileResult::readFailure(
+            FileError::UnknownContent, m_state.databasePath,
+            QCoreApplication::translate("Problems", "This is not a Tallyfox database, so it is left as "
+                                                    "it is."));
     }
     return {};
 }
@@ -89,11 +94,13 @@ void DatabaseSync::tellNotApplied(const std::vector<Expense>& entries)
 {
     for (size_t i = 0; i < entries.size() && i < kNotAppliedToldOneByOne; ++i)
         m_problems.tell(
-            QStringLiteral("The entry %1 was changed or deleted elsewhere; your change was not applied.")
+            QCoreApplication::translate(
+                "Problems", "The entry %1 was changed or deleted elsewhere; your change was not applied.")
                 .arg(entryDescription(entries[i], m_state.locale)));
     if (entries.size() > kNotAppliedToldOneByOne)
-        m_problems.tell(QStringLiteral("%1 more entries were changed or deleted elsewhere; your changes to "
-                                       "them were not applied.")
+        m_problems.tell(QCoreApplication::translate(
+                            "Problems", "%1 more entries were changed or deleted elsewhere; your changes to "
+                                        "them were not applied.")
                             .arg(entries.size() - kNotAppliedToldOneByOne));
 }
 
@@ -174,9 +181,10 @@ bool DatabaseSync::reloadIfChanged(FileResult& failure)
     DatabaseReadSummary summary;
     failure = readDatabaseFile(fresh, &version, &summary);
     if (failure.ok() && summary.isNotDatabase())
-        failure = FileResult::readFailure(FileError::UnknownContent, path,
-                                          QStringLiteral("Another program replaced it with something that "
-                                                         "is not a Tallyfox database; it is left as it is."));
+        failure = FileResult::readFailure(
+            FileError::UnknownContent, path,
+            QCoreApplication::translate("Problems", "Another program replaced it with something that "
+                                                    "is not a Tallyfox database; it is left as it is."));
     if (!failure.ok())
         return false;
     tellNotApplied(m_journal.replayOn(fresh.entries));
@@ -194,8 +202,9 @@ void DatabaseSync::write()
             return;
         const QString reason = !m_unreadReason.isEmpty()
                                    ? m_unreadReason
-                                   : QStringLiteral("It could not be read, so writing it would replace the "
-                                                    "entries it holds. Use Save as to keep the changes.");
+                                   : QCoreApplication::translate(
+                                         "Problems", "It could not be read, so writing it would replace the "
+                                                     "entries it holds. Use Save as to keep the changes.");
         m_lastWrite = FileResult::writeFailure(FileError::ContentNotRead, m_unreadDatabase, reason);
         if (!m_unreadReported) {
             m_unreadReported = true;

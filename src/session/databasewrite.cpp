@@ -5,6 +5,8 @@
 
 #include "platform/filelock.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -16,8 +18,9 @@ FileResult withSaveAsHint(const FileResult& result)
         return result;
     return FileResult::writeFailure(
         result.error(), result.path(),
-        result.reason() +
-            QStringLiteral(" It was left as it is; use Save as to keep the changes in another file."));
+        QCoreApplication::translate(
+            "Problems", "%1 It was left as it is; use Save as to keep the changes in another file.")
+            .arg(result.reason()));
 }
 
 FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome)
@@ -29,25 +32,29 @@ FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome
         const FileResult copied = copyFileAtomically(path, backup);
         if (copied.error() == FileError::NotOwned) {
             // A database that two users share: the other's backup stays, and the save goes on.
-            outcome.told << QStringLiteral("The previous version of \"%1\" was not kept: \"%2\" belongs to "
-                                           "another user and is left as it is.")
+            outcome.told << QCoreApplication::translate("Problems",
+                                                        "The previous version of \"%1\" was not kept: \"%2\" "
+                                                        "belongs to another user and is left as it is.")
                                 .arg(path, backup);
         } else if (!copied.replaced()) {
             return FileResult::writeFailure(
                 copied.error(), path,
-                QStringLiteral("its previous version could not be kept as \"%1\" (%2), so it was not "
-                               "changed.")
+                QCoreApplication::translate("Problems",
+                                            "its previous version could not be kept as \"%1\" (%2), so it "
+                                            "was not changed.")
                     .arg(backup, copied.reason()));
         }
     }
     outcome.backedUp = true;
     if (job.otherLines > 0) {
         outcome.told << (job.otherLines == 1
-                             ? QStringLiteral("1 line of \"%1\" was not an entry; the file as it was is kept "
-                                              "as \"%2\".")
+                             ? QCoreApplication::translate("Problems",
+                                                           "1 line of \"%1\" was not an entry; the "
+                                                           "file as it was is kept as \"%2\".")
                                    .arg(path, backup)
-                             : QStringLiteral("%1 lines of \"%2\" were not entries; the file as it was is "
-                                              "kept as \"%3\".")
+                             : QCoreApplication::translate("Problems",
+                                                           "%1 lines of \"%2\" were not entries; "
+                                                           "the file as it was is kept as \"%3\".")
                                    .arg(QString::number(job.otherLines), path, backup));
     }
     return {};

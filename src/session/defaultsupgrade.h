@@ -10,8 +10,8 @@
 namespace tallyfox {
 
 // Told at start-up when a names-only currency section of several lines got rates.
-inline constexpr char16_t kCurrencyRatesMessage[] =
-    u"This new version contains currency exchange rates. To edit them, please go to options.";
+inline constexpr char kCurrencyRatesMessage[] = QT_TRANSLATE_NOOP(
+    "Startup", "This new version contains currency exchange rates. To edit them, please go to options.");
 // The edit log's entry for the rewritten section.
 inline constexpr char16_t kCurrencyUpgradeLogText[] = u"Converted currency names and exchange rates";
 

@@ -3,6 +3,8 @@
 
 #include "session/session.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally)
@@ -54,8 +56,9 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
         for (size_t i = 0; i < indexes.size(); ++i)
             imported.entries.push_back({indexes[i], tally.added[i]});
         const QString what = imported.entries.size() == 1
-                                 ? QStringLiteral("import of 1 entry")
-                                 : QStringLiteral("import of %1 entries").arg(imported.entries.size());
+                                 ? QCoreApplication::translate("UndoHistory", "import of 1 entry")
+                                 : QCoreApplication::translate("UndoHistory", "import of %1 entries")
+                                       .arg(imported.entries.size());
         m_history.record({what, std::move(imported)});
     }
     return outcome;

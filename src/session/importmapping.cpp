@@ -3,6 +3,7 @@
 
 #include "session/importmapping.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace tallyfox {
@@ -13,20 +14,21 @@ struct FieldNames
 {
     ImportField field;
     const char16_t* name;
-    const char16_t* caption;
+    // English; the window shows it translated.
+    const char* caption;
 };
 
 constexpr std::array<FieldNames, kImportFieldCount> kFieldNames = {{
-    {ImportField::Date, u"date", u"Date"},
-    {ImportField::Amount, u"amount", u"Amount"},
-    {ImportField::Debit, u"debit", u"Debit"},
-    {ImportField::Credit, u"credit", u"Credit"},
-    {ImportField::Currency, u"currency", u"Currency"},
-    {ImportField::Type, u"type", u"Type"},
-    {ImportField::Note, u"note", u"Note"},
-    {ImportField::IntendedSource, u"source", u"Intended source"},
-    {ImportField::PaidWith, u"paid-with", u"Paid with"},
-    {ImportField::Receipt, u"receipt", u"Receipt"},
+    {ImportField::Date, u"date", QT_TRANSLATE_NOOP("ImportMapping", "Date")},
+    {ImportField::Amount, u"amount", QT_TRANSLATE_NOOP("ImportMapping", "Amount")},
+    {ImportField::Debit, u"debit", QT_TRANSLATE_NOOP("ImportMapping", "Debit")},
+    {ImportField::Credit, u"credit", QT_TRANSLATE_NOOP("ImportMapping", "Credit")},
+    {ImportField::Currency, u"currency", QT_TRANSLATE_NOOP("ImportMapping", "Currency")},
+    {ImportField::Type, u"type", QT_TRANSLATE_NOOP("ImportMapping", "Type")},
+    {ImportField::Note, u"note", QT_TRANSLATE_NOOP("ImportMapping", "Note")},
+    {ImportField::IntendedSource, u"source", QT_TRANSLATE_NOOP("ImportMapping", "Intended source")},
+    {ImportField::PaidWith, u"paid-with", QT_TRANSLATE_NOOP("ImportMapping", "Paid with")},
+    {ImportField::Receipt, u"receipt", QT_TRANSLATE_NOOP("ImportMapping", "Receipt")},
 }};
 
 // The names a header gives each field, normalised (lower case, words separated by one blank), the
@@ -131,7 +133,7 @@ std::optional<ImportField> importFieldFromName(QStringView name)
 
 QString importFieldCaption(ImportField field)
 {
-    return QString::fromUtf16(kFieldNames[static_cast<size_t>(field)].caption);
+    return QCoreApplication::translate("ImportMapping", kFieldNames[static_cast<size_t>(field)].caption);
 }
 
 ImportMapping proposeColumns(const QStringList& header)

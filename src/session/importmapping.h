@@ -35,7 +35,7 @@ inline constexpr std::array<ImportField, kImportFieldCount> kImportFields = {
 // note, source, paid-with, receipt.
 [[nodiscard]] QString importFieldName(ImportField field);
 [[nodiscard]] std::optional<ImportField> importFieldFromName(QStringView name);
-// The field as the import form names it: "Date", "Amount", "Debit", … "Intended source", "Paid with".
+// The field as the import form names it: "Date", "Amount", … "Paid with", in the catalogue's language.
 [[nodiscard]] QString importFieldCaption(ImportField field);
 
 // No column.

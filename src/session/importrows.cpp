@@ -7,6 +7,7 @@
 #include "platform/textencoding.h"
 #include "session/importvalues.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cmath>
 #include <optional>
@@ -37,14 +38,16 @@ QString amountProblemText(AmountProblem problem, const QString& cell, QChar deci
     case AmountProblem::None:
         break;
     case AmountProblem::Empty:
-        return QStringLiteral("no amount");
+        return QCoreApplication::translate("ImportRows", "no amount");
     case AmountProblem::NotANumber:
-        return QStringLiteral("amount \"%1\" is not a number").arg(cell.trimmed());
+        return QCoreApplication::translate("ImportRows", "amount \"%1\" is not a number").arg(cell.trimmed());
     case AmountProblem::WrongDecimalMark:
-        return QStringLiteral("amount \"%1\" does not read with the decimal mark \"%2\"")
+        return QCoreApplication::translate("ImportRows",
+                                           "amount \"%1\" does not read with the decimal mark \"%2\"")
             .arg(cell.trimmed(), QString(decimalMark));
     case AmountProblem::TooLarge:
-        return QStringLiteral("amount \"%1\" is larger than 999999999.99").arg(cell.trimmed());
+        return QCoreApplication::translate("ImportRows", "amount \"%1\" is larger than 999999999.99")
+            .arg(cell.trimmed());
     }
     return {};
 }
@@ -103,9 +106,9 @@ RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapp
     const bool hasDebit = debit.problem == AmountProblem::None;
     const bool hasCredit = credit.problem == AmountProblem::None;
     if (!hasDebit && !hasCredit) {
-        result.problem = QStringLiteral("no amount");
+        result.problem = QCoreApplication::translate("ImportRows", "no amount");
     } else if (hasDebit && hasCredit && debit.value != 0.0 && credit.value != 0.0) {
-        result.problem = QStringLiteral("both a debit and a credit");
+        result.problem = QCoreApplication::translate("ImportRows", "both a debit and a credit");
     } else if (hasCredit && credit.value != 0.0) {
         result.magnitude = std::abs(credit.value);
         result.income = true;
@@ -169,13 +172,14 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
             progress(i);
         const QString dateCell = cellOf(record, mapping.column(ImportField::Date)).trimmed();
         if (dateCell.isEmpty()) {
-            converted.rejected.append({record.line, QStringLiteral("no date")});
+            converted.rejected.append({record.line, QCoreApplication::translate("ImportRows", "no date")});
             continue;
         }
         const std::optional<QDate> date = dateFormat.read(dateCell, defaults.locale, defaults.today);
         if (!date) {
             converted.rejected.append(
-                {record.line, QStringLiteral("date \"%1\" is not %2").arg(dateCell, converted.dateFormat)});
+                {record.line, QCoreApplication::translate("ImportRows", "date \"%1\" is not %2")
+                                  .arg(dateCell, converted.dateFormat)});
             continue;
         }
         const RowAmount amount = readRowAmount(record, mapping, converted.decimalMark);
@@ -198,7 +202,8 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
         entry.hasReceipt = !receipt.isEmpty() && receipt != u"-";
         entry.receipt = entry.hasReceipt ? receipt : QStringLiteral("00");
         if (entry.amount == 0.0 && entry.type == QStringView(kUnknownType)) {
-            converted.rejected.append({record.line, QStringLiteral("amount 0 and no type")});
+            converted.rejected.append(
+                {record.line, QCoreApplication::translate("ImportRows", "amount 0 and no type")});
             continue;
         }
         converted.rows.push_back(std::move(row));

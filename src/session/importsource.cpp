@@ -8,6 +8,8 @@
 #include "session/jsonentries.h"
 #include "storage/databasefile.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -105,7 +107,8 @@ ReadResult<ImportSource> readImportFile(const QString& path, QChar delimiter, co
     ReadResult<ImportSource> read;
     const FileContent content = readWholeFile(path);
     if (content.missing) {
-        read.result = FileResult::readFailure(FileError::NotFound, path, QStringLiteral("No such file."));
+        read.result = FileResult::readFailure(FileError::NotFound, path,
+                                              QCoreApplication::translate("Problems", "No such file."));
         return read;
     }
     read.result = content.result;

@@ -9,6 +9,7 @@
 #include "platform/textencoding.h"
 #include "session/importvalues.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cmath>
 
@@ -163,11 +164,11 @@ void finishTransaction(const JournalTransaction& transaction, const ImportDefaul
         date = tagged.isValid() ? std::optional(tagged) : std::nullopt;
     }
     if (!date) {
-        converted.rejected.append({transaction.line, QStringLiteral("no date")});
+        converted.rejected.append({transaction.line, QCoreApplication::translate("ImportRows", "no date")});
         return;
     }
     if (!transaction.hasCategory || transaction.amount < 0.0) {
-        converted.rejected.append({transaction.line, QStringLiteral("no amount")});
+        converted.rejected.append({transaction.line, QCoreApplication::translate("ImportRows", "no amount")});
         return;
     }
     ImportRow row;

@@ -10,6 +10,7 @@
 #include "platform/textencoding.h"
 #include "session/importvalues.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,16 +124,19 @@ std::optional<ConvertedRows> readJsonEntries(QByteArrayView bytes, const ImportD
         const std::optional<QDate> date = iso.read(dateText, defaults.locale, defaults.today);
         if (!date) {
             converted.rejected.append(
-                {line, dateText.isEmpty() ? QStringLiteral("no date")
-                                          : QStringLiteral("date \"%1\" is not yyyy-MM-dd").arg(dateText)});
+                {line, dateText.isEmpty()
+                           ? QCoreApplication::translate("ImportRows", "no date")
+                           : QCoreApplication::translate("ImportRows", "date \"%1\" is not yyyy-MM-dd")
+                                 .arg(dateText)});
             continue;
         }
         const QJsonValue amount = object.value(QLatin1StringView("amount"));
         if (!amount.isDouble() || amount.toDouble() < 0.0 || amount.toDouble() > kLargestImportedAmount) {
             converted.rejected.append(
                 {line, amount.isUndefined()
-                           ? QStringLiteral("no amount")
-                           : QStringLiteral("amount is not a number from 0 to 999999999.99")});
+                           ? QCoreApplication::translate("ImportRows", "no amount")
+                           : QCoreApplication::translate("ImportRows",
+                                                         "amount is not a number from 0 to 999999999.99")});
             continue;
         }
         ImportRow row;

@@ -11,6 +11,7 @@
 #include "storage/monthlinesetting.h"
 #include "storage/settingssave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -47,8 +48,9 @@ const std::array<const char16_t*, 2> kSettingsFileNames = {kDefaultsFileName, kL
 FileResult moveSettingsFolder(AppState& state, const QString& target, bool overwrite)
 {
     if (!QDir().mkpath(target))
-        return FileResult::writeFailure(FileError::FolderNotCreated, target,
-                                        QStringLiteral("The folder cannot be created."));
+        return FileResult::writeFailure(
+            FileError::FolderNotCreated, target,
+            QCoreApplication::translate("Problems", "The folder cannot be created."));
     for (const char16_t* name : kSettingsFileNames) {
         const QString source = state.settingsFolder + QString::fromUtf16(name);
         const QString copy = target + QString::fromUtf16(name);
@@ -122,7 +124,8 @@ FileResult saveOptions(Session& session, const OptionsEdit& edit)
     // The columns' arrangement can be taken back once the registry holds it.
     const ColumnLayout after{edit.lastVisibleColumn, edit.columnPositions};
     if (after != before && written.ok())
-        session.history().record({QStringLiteral("column changes"), ChangedColumns{before, after}});
+        session.history().record(
+            {QCoreApplication::translate("UndoHistory", "column changes"), ChangedColumns{before, after}});
     return written;
 }
 

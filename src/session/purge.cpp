@@ -7,6 +7,7 @@
 #include "core/textforms.h"
 #include "session/session.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace tallyfox {
@@ -61,8 +62,9 @@ CommandOutcome purge(Session& session, const QString& logLine,
     });
     if (outcome.stored() && !removed.entries.empty()) {
         const QString what = removed.entries.size() == 1
-                                 ? QStringLiteral("purge of 1 entry")
-                                 : QStringLiteral("purge of %1 entries").arg(removed.entries.size());
+                                 ? QCoreApplication::translate("UndoHistory", "purge of 1 entry")
+                                 : QCoreApplication::translate("UndoHistory", "purge of %1 entries")
+                                       .arg(removed.entries.size());
         session.history().record({what, std::move(removed)});
     }
     return outcome;

@@ -11,6 +11,7 @@
 #include "session/sessioncommand.h"
 #include "storage/settingssave.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tallyfox {
@@ -99,7 +100,7 @@ CommandOutcome Session::openDatabase(const QString& path)
     if (read.error() == FileError::UnknownContent) {
         // Said at once, and shown as the empty list it reads as, but never replaced.
         report(read, ProblemTopic::Database);
-        m_database.protectUnread(QString::fromUtf16(kNotDatabaseKeptInMemory));
+        m_database.protectUnread(QCoreApplication::translate("Problems", kNotDatabaseKeptInMemory));
     } else if (!read.ok()) {
         // The entries in memory stay with the file they came from.
         m_state.databasePath = previous;
@@ -140,9 +141,9 @@ CommandOutcome Session::deleteEntry(int index)
     refreshList(false);
     CommandOutcome outcome = command.done();
     if (outcome.stored()) {
-        m_history.record(
-            {QStringLiteral("delete ") + entryCaption(deleted, m_state.settings.incomeIsPositive),
-             RemovedEntries{{{index, deleted}}, {}}});
+        m_history.record({QCoreApplication::translate("UndoHistory", "delete %1")
+                              .arg(entryCaption(deleted, m_state.settings.incomeIsPositive)),
+                          RemovedEntries{{{index, deleted}}, {}}});
     }
     return outcome;
 }
@@ -193,7 +194,7 @@ CommandOutcome Session::toggleAutoSort()
     m_lastSortOrder.clear();
     refreshList(false);
     CommandOutcome outcome = command.done();
-    recordSort(QStringLiteral("autosort"), before, outcome);
+    recordSort(QCoreApplication::translate("UndoHistory", "autosort"), before, outcome);
     return outcome;
 }
 
@@ -218,7 +219,7 @@ CommandOutcome Session::toggleReverse()
     m_lastSortOrder.clear();
     refreshList(true);
     CommandOutcome outcome = command.done();
-    recordSort(QStringLiteral("reverse order"), before, outcome);
+    recordSort(QCoreApplication::translate("UndoHistory", "reverse order"), before, outcome);
     return outcome;
 }
 
@@ -291,9 +292,11 @@ CommandOutcome Session::storeEntry(const EntryDraft& draft, std::optional<int> e
         if (before) {
             Expense original = *before;
             original.justChanged = false;
-            m_history.record({QStringLiteral("edit ") + caption, EditedEntry{original, stored}});
+            m_history.record({QCoreApplication::translate("UndoHistory", "edit %1").arg(caption),
+                              EditedEntry{original, stored}});
         } else {
-            m_history.record({QStringLiteral("new ") + caption, AddedEntry{stored}});
+            m_history.record(
+                {QCoreApplication::translate("UndoHistory", "new %1").arg(caption), AddedEntry{stored}});
         }
     }
     return outcome;

@@ -29,9 +29,9 @@
 namespace tallyfox {
 
 // Why storing entries does not write a file that Open or start-up found to be no database.
-inline constexpr char16_t kNotDatabaseKeptInMemory[] =
-    u"It is not a Tallyfox database, so the entries are kept "
-    u"in memory only. Use Save as to keep them in a database.";
+inline constexpr char kNotDatabaseKeptInMemory[] = QT_TRANSLATE_NOOP(
+    "Problems", "It is not a Tallyfox database, so the entries are kept in memory only. Use "
+                "Save as to keep them in a database.");
 
 // The program's work without windows, shared by the forms and the command-line tool: every change to
 // the entries or files, with its log lines. Failures never stop the work: each leaves a message, naming

@@ -6,6 +6,8 @@
 #include "core/appstate.h"
 #include "core/textforms.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 QString shownTotalsText(const ShownTotals& totals, const AppState& state)
@@ -13,13 +15,14 @@ QString shownTotalsText(const ShownTotals& totals, const AppState& state)
     const QString mark = totals.notAllConverted ? QStringLiteral("?") : QString();
     const QString primary = state.currencies.isEmpty() ? QString() : state.currencies[0].name;
     QString text =
-        QStringLiteral("%1 of %2 entries \u00b7 expenses %3%4 \u00b7 income %5%6 \u00b7 balance %7%8")
+        QCoreApplication::translate(
+            "ShownTotals", "%1 of %2 entries \u00b7 expenses %3%4 \u00b7 income %5%6 \u00b7 balance %7%8")
             .arg(QString::number(totals.shown), QString::number(totals.total), amountText(totals.expenses),
                  mark, amountText(totals.income), mark, amountText(totals.income - totals.expenses), mark);
     if (!primary.isEmpty())
         text += u' ' + primary;
     if (totals.notAllConverted)
-        text += QStringLiteral("\n(Not all currencies found in list!)");
+        text += u'\n' + QCoreApplication::translate("ShownTotals", "(Not all currencies found in list!)");
     return text;
 }
 

@@ -15,6 +15,7 @@
 #include "storage/oldformat.h"
 #include "storage/settingsload.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -70,7 +71,8 @@ bool chooseDatabasePath(Session& session, SettingsKeys& keys, const StartupOptio
     if (QFileInfo::exists(state.databasePath) || options.onlyReads)
         return false;
     const bool convert = QFileInfo::exists(oldDatabasePath(state));
-    session.tell(QString::fromUtf16(convert ? kOldFormatFoundMessage : kNoDatabaseMessage));
+    session.tell(
+        QCoreApplication::translate("Startup", convert ? kOldFormatFoundMessage : kNoDatabaseMessage));
     chooseNewDatabase(session, options);
     return convert;
 }
@@ -81,14 +83,15 @@ void prepareSettingsFolder(Session& session)
     AppState& state = session.state();
     FileResult folderMade;
     if (!QDir().mkpath(state.settingsFolder))
-        folderMade = FileResult::writeFailure(FileError::FolderNotCreated, state.settingsFolder,
-                                              QStringLiteral("The folder cannot be created."));
+        folderMade = FileResult::writeFailure(
+            FileError::FolderNotCreated, state.settingsFolder,
+            QCoreApplication::translate("Problems", "The folder cannot be created."));
     const LogResult logMade = session.log().createLogIfMissing(state);
     const FileResult defaultsInstalled = installDefaultsFile(state);
     const CurrencyUpgradeResult upgrade = upgradeDefaultsCurrencies(state, session.log());
     // The user hears of the new rates first, then of whatever these steps could not do.
     if (upgrade.announce)
-        session.tell(QString::fromUtf16(kCurrencyRatesMessage));
+        session.tell(QCoreApplication::translate("Startup", kCurrencyRatesMessage));
     session.report(folderMade);
     session.report(logMade);
     session.report(defaultsInstalled);
@@ -101,8 +104,9 @@ void loadEntries(Session& session, bool convertOldFormat, const StartupOptions& 
     AppState& state = session.state();
     const bool onlyReads = options.onlyReads;
     if (onlyReads && !QFileInfo::exists(state.databasePath)) {
-        session.report(FileResult::readFailure(FileError::NotFound, state.databasePath,
-                                               QStringLiteral("No such file, so there are no entries.")));
+        session.report(FileResult::readFailure(
+            FileError::NotFound, state.databasePath,
+            QCoreApplication::translate("Problems", "No such file, so there are no entries.")));
         return;
     }
     if (convertOldFormat) {
@@ -124,7 +128,8 @@ void loadEntries(Session& session, bool convertOldFormat, const StartupOptions& 
         // may write over it.
         state.keepFileIfEmpty = true;
         if (read.error() == FileError::UnknownContent)
-            session.database().protectUnread(QString::fromUtf16(kNotDatabaseKeptInMemory));
+            session.database().protectUnread(
+                QCoreApplication::translate("Problems", kNotDatabaseKeptInMemory));
         else
             session.database().protectUnread();
     }
@@ -173,7 +178,8 @@ void runStartup(Session& session, const StartupOptions& options)
     session.report(keys.settingsKey.openFailure());
 
     if (readVersion(keys) < kProgramVersionNumber && !options.onlyReads) {
-        session.tell(QString::fromUtf16(kWelcomeMessage));
+        session.tell(
+            QCoreApplication::translate("Startup", kWelcomeMessage).arg(QStringLiteral(TALLYFOX_VERSION)));
         writeVersion(keys, kProgramVersionNumber);
     }
 

@@ -12,12 +12,14 @@
 
 namespace tallyfox {
 
-inline constexpr char16_t kWelcomeMessage[] =
-    u"Welcome to Tallyfox " TALLYFOX_VERSION ". Tallyfox is free software: you may use, copy and share it.";
-inline constexpr char16_t kOldFormatFoundMessage[] = u"Database in old format found. It will be converted to "
-                                                     u"the new format. Please give a filename for new DB.";
-inline constexpr char16_t kNoDatabaseMessage[] =
-    u"No database file found. Please give a filename for a new database.";
+// The messages of start-up in English; the window shows them in its language. %1 is the version.
+inline constexpr char kWelcomeMessage[] = QT_TRANSLATE_NOOP(
+    "Startup", "Welcome to Tallyfox %1. Tallyfox is free software: you may use, copy and share it.");
+inline constexpr char kOldFormatFoundMessage[] = QT_TRANSLATE_NOOP(
+    "Startup", "Database in old format found. It will be converted to the new format. Please give a filename "
+               "for new DB.");
+inline constexpr char kNoDatabaseMessage[] =
+    QT_TRANSLATE_NOOP("Startup", "No database file found. Please give a filename for a new database.");
 
 struct StartupOptions
 {

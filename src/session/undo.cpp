@@ -8,6 +8,7 @@
 #include "session/sessioncommand.h"
 #include "session/storedentries.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tallyfox {
@@ -187,8 +188,9 @@ bool Session::applyStep(ReorderedEntries& change, bool undoing)
     }
     if (change.reloads != m_reloads ||
         (!change.order.empty() && static_cast<int>(change.order.size()) > m_state.entryCount())) {
-        tell(QStringLiteral("The entries were read again from the file since they were sorted, so their "
-                            "order before cannot be put back."));
+        tell(QCoreApplication::translate(
+            "Problems", "The entries were read again from the file since they were sorted, so their "
+                        "order before cannot be put back."));
         return false;
     }
     const SortState& wanted = undoing ? change.before : change.after;

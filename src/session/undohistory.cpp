@@ -5,6 +5,8 @@
 
 #include "core/textforms.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 void UndoHistory::record(UndoStep step)
@@ -43,12 +45,14 @@ void UndoHistory::changed() const
 
 QString UndoHistory::undoText() const
 {
-    return m_undo.empty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + m_undo.back().what;
+    return m_undo.empty() ? QCoreApplication::translate("UndoHistory", "Undo")
+                          : QCoreApplication::translate("UndoHistory", "Undo %1").arg(m_undo.back().what);
 }
 
 QString UndoHistory::redoText() const
 {
-    return m_redo.empty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + m_redo.back().what;
+    return m_redo.empty() ? QCoreApplication::translate("UndoHistory", "Redo")
+                          : QCoreApplication::translate("UndoHistory", "Redo %1").arg(m_redo.back().what);
 }
 
 std::optional<UndoStep> UndoHistory::takeUndo()
@@ -75,7 +79,7 @@ QString entryCaption(const Expense& entry, bool incomeIsPositive)
 {
     // A long type is cut, so that the menu item stays on the screen.
     constexpr qsizetype kLongestType = 16;
-    QString type = entry.type.isEmpty() ? QStringLiteral("entry") : entry.type;
+    QString type = entry.type.isEmpty() ? QCoreApplication::translate("UndoHistory", "entry") : entry.type;
     if (type.size() > kLongestType)
         type = type.left(kLongestType - 1) + u'\u2026';
     return type + u' ' + entryAmountText(entry, incomeIsPositive);
@@ -85,19 +89,19 @@ QString sortCaption(SortKey key)
 {
     switch (key) {
     case SortKey::Name:
-        return QStringLiteral("sort by name");
+        return QCoreApplication::translate("UndoHistory", "sort by name");
     case SortKey::Date:
-        return QStringLiteral("sort by date");
+        return QCoreApplication::translate("UndoHistory", "sort by date");
     case SortKey::Amount:
-        return QStringLiteral("sort by amount");
+        return QCoreApplication::translate("UndoHistory", "sort by amount");
     case SortKey::Receipt:
-        return QStringLiteral("sort by receipt nr.");
+        return QCoreApplication::translate("UndoHistory", "sort by receipt nr.");
     case SortKey::PaidWith:
-        return QStringLiteral("sort by paid with");
+        return QCoreApplication::translate("UndoHistory", "sort by paid with");
     case SortKey::IntendedSource:
         break;
     }
-    return QStringLiteral("sort by intended source");
+    return QCoreApplication::translate("UndoHistory", "sort by intended source");
 }
 
 } // namespace tallyfox

@@ -8,6 +8,7 @@
 #include "storage/inireader.h"
 #include "storage/iniwriter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tallyfox {
@@ -24,7 +25,7 @@ FileResult copyTextFile(const QString& source, const QString& target)
         return content.result;
     if (content.missing)
         return FileResult::readFailure(FileError::NotFound, source,
-                                       QStringLiteral("The file does not exist."));
+                                       QCoreApplication::translate("FileResult", "The file does not exist."));
     const QStringList lines = splitTextLines(content.bytes);
     return writeFileAtomically(target, [&lines](QIODevice& device) { return writeTextLines(device, lines); });
 }

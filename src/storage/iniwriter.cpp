@@ -5,6 +5,8 @@
 
 #include "storage/inifiletext.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -97,7 +99,8 @@ FileResult IniWriter::save() const
     if (!m_loadResult.ok())
         return FileResult::writeFailure(
             FileError::ContentNotRead, m_fileName,
-            QStringLiteral("It could not be read, so writing it would lose its content."));
+            QCoreApplication::translate("FileResult",
+                                        "It could not be read, so writing it would lose its content."));
     return writeFileAtomically(m_fileName,
                                [this](QIODevice& device) { return writeTextLines(device, m_lines); });
 }

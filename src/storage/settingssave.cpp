@@ -6,6 +6,8 @@
 #include "storage/settingscolumns.h"
 #include "storage/settingsload.h"
 
+#include <QCoreApplication>
+
 namespace tallyfox {
 
 namespace {
@@ -73,7 +75,8 @@ FileResult saveChanged(Registry& registry, const QString& subKey, const QList<Se
             return key.openFailure();
         return FileResult::writeFailure(
             FileError::NotWritable, registry.filePath(),
-            QStringLiteral("It holds no key \"HKEY_LOCAL_MACHINE\\%1\" for them.").arg(subKey));
+            QCoreApplication::translate("FileResult", "It holds no key \"HKEY_LOCAL_MACHINE\\%1\" for them.")
+                .arg(subKey));
     }
     QList<SettingValue> written;
     for (const SettingValue& setting : values) {

@@ -52,8 +52,7 @@ void SoftKeyBar::setCaption(Key key, const QString& caption)
 {
     button(key)->setText(caption);
     // A screen reader says the caption; a key with none (or only a space) is named by its place.
-    const QString place =
-        key == Key::Left ? QStringLiteral("Left soft key") : QStringLiteral("Right soft key");
+    const QString place = key == Key::Left ? tr("Left soft key") : tr("Right soft key");
     button(key)->setAccessibleName(caption.trimmed().isEmpty() ? place : QString());
     updateToolTip(key);
 }

@@ -5,7 +5,12 @@
 #include "app/translations.h"
 #include "mainwindow/mainformfixture.h"
 #include "money/overviewchoices.h"
+#include "money/overviewreport.h"
+#include "money/thismonth.h"
 #include "session/entryfilter.h"
+#include "session/importmapping.h"
+#include "session/showntotals.h"
+#include "session/undohistory.h"
 #include "storage/databasefile.h"
 #include "support/controls.h"
 #include "ui/mainwindow/entrylistmodel.h"
@@ -17,6 +22,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -109,11 +115,16 @@ protected:
         fixture.prompts.answerQuestion(true);
         test::control<QAction>(form, "deleteEntryAction")->trigger();
         m_question = fixture.prompts.texts(Kind::Question).value(0);
+        m_summary = test::control<QLabel>(form, "filterSummary")->text();
+        // The step back writes the file and the log again, under the language of the menu item.
+        m_undo = test::control<QAction>(form, "undoAction")->text();
+        test::control<QAction>(form, "undoAction")->trigger();
         fixture.close();
         return filesUnder(fixture.folder.path());
     }
 
-    QString m_exit, m_exitKey, m_options, m_deleteEntry, m_leftKey, m_dateColumn, m_question;
+    QString m_exit, m_exitKey, m_options, m_deleteEntry, m_leftKey, m_dateColumn, m_question, m_summary,
+        m_undo;
 };
 
 TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
@@ -121,6 +132,8 @@ TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
     const std::map<QString, QByteArray> english = useTheWindow({QStringLiteral("en-US")});
     EXPECT_EQ(m_exit, u"Exit");
     EXPECT_EQ(m_question, u"Do you really want to delete this entry?");
+    EXPECT_EQ(m_undo, u"Undo delete Dinner 12.50");
+    EXPECT_TRUE(m_summary.startsWith(u"1\u00a0of\u00a01\u00a0entries")) << m_summary.toStdString();
 
     const std::map<QString, QByteArray> german =
         useTheWindow({QStringLiteral("de-DE"), QStringLiteral("de")});
@@ -130,6 +143,8 @@ TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
     EXPECT_EQ(m_leftKey, u"Menü");
     EXPECT_EQ(m_dateColumn, u"Datum");
     EXPECT_EQ(m_question, u"Wollen Sie diesen Eintrag wirklich löschen?");
+    EXPECT_EQ(m_undo, u"Rückgängig: Dinner 12.50 löschen");
+    EXPECT_TRUE(m_summary.startsWith(u"1\u00a0von\u00a01\u00a0Einträgen")) << m_summary.toStdString();
     // Qt's own texts too: the shortcut's key names.
     EXPECT_EQ(m_exitKey, u"Strg+Q");
 
@@ -141,6 +156,7 @@ TEST_F(GermanWindow, ShowsItsMenuAndMessagesInGermanAndWritesTheSameFiles)
         EXPECT_EQ(german.at(path), bytes) << path.toStdString();
     }
     EXPECT_TRUE(german.at(QStringLiteral("settings/Tallyfox.log")).contains("\tDelete\t"));
+    EXPECT_TRUE(german.at(QStringLiteral("settings/Tallyfox.log")).contains("\tNew\t"));
 }
 
 TEST_F(GermanWindow, ShowsTheFixedTextsOfTheLayersBelowInGermanWhileTheyStayEnglish)
@@ -153,6 +169,54 @@ TEST_F(GermanWindow, ShowsTheFixedTextsOfTheLayersBelowInGermanWhileTheyStayEngl
     EXPECT_EQ(shownEnglish("OverviewChoices", modeChoiceItems().value(1)), u"Nur Ausgaben");
     // A text nobody marked is shown as it is.
     EXPECT_EQ(shownEnglish("OverviewChoices", QStringLiteral("EUR")), u"EUR");
+}
+
+// Texts the layers below the window make: English without a catalogue, as tallyfox-cli has none, and in
+// the window's language once it is installed.
+TEST_F(GermanWindow, HasTheTextsMadeBelowTheWindowInItsLanguage)
+{
+    AppState state(pinnedLocale());
+    state.databasePath = QStringLiteral("/data/mine.tfx");
+    const Clock clock(QDateTime(QDate(2010, 1, 15), QTime(12, 0)));
+    const auto texts = [&state, &clock] {
+        return QStringList{
+            shownTotalsText({1, 2, 3.2, 0.0, false}, state),
+            thisMonthText({0.0, 12.5, false, false}),
+            FileResult::readFailure(FileError::NotFound, QStringLiteral("/data/mine.tfx"),
+                                    QStringLiteral("r"))
+                .message(),
+            buildOverviewText(state, clock).section(u'\r', 0, 0),
+            viewFieldCaption(OverviewView::ExpenseTypes),
+            sortCaption(SortKey::Date),
+            importFieldCaption(ImportField::Debit),
+        };
+    };
+    const QStringList english{
+        QStringLiteral("1 of 2 entries \u00b7 expenses 3.20 \u00b7 income 0.00 \u00b7 balance -3.20"),
+        QStringLiteral("This month: expenses\u00a012.50 \u00b7 income\u00a00.00"),
+        QStringLiteral("Cannot read \"/data/mine.tfx\": r"),
+        QStringLiteral("Filename:"),
+        QStringLiteral("Type"),
+        QStringLiteral("sort by date"),
+        QStringLiteral("Debit"),
+    };
+    EXPECT_EQ(texts(), english);
+
+    installTranslations(*qApp, {QStringLiteral("de")}, kCatalogues);
+    EXPECT_EQ(
+        texts(),
+        (QStringList{
+            QStringLiteral("1 von 2 Einträgen \u00b7 Ausgaben 3.20 \u00b7 Einnahmen 0.00 \u00b7 Saldo -3.20"),
+            QStringLiteral("Dieser Monat: Ausgaben\u00a012.50 \u00b7 Einnahmen\u00a00.00"),
+            QStringLiteral("\u201e/data/mine.tfx\u201c kann nicht gelesen werden: r"),
+            QStringLiteral("Dateiname:"),
+            QStringLiteral("Art"),
+            QStringLiteral("nach Datum sortieren"),
+            QStringLiteral("Soll"),
+        }));
+
+    removeTranslations();
+    EXPECT_EQ(texts(), english);
 }
 
 } // namespace

@@ -137,7 +137,7 @@ TEST_F(Startup, TheQueueFollowsTheOrderOfTheSteps)
     writeFileBytes(settings + QStringLiteral("TallyfoxDefaults.ini"), "[Currencies]\r\nEUR\r\nUS$\r\n");
     EXPECT_TRUE(start().isEmpty());
     EXPECT_EQ(startupMessages,
-              QStringList({welcome(), QString::fromUtf16(kCurrencyRatesMessage), noDatabase()}));
+              QStringList({welcome(), QString::fromUtf8(kCurrencyRatesMessage), noDatabase()}));
     const QStringList log = logTexts();
     ASSERT_EQ(log.size(), 3);
     EXPECT_EQ(log[0], QString::fromUtf16(kCurrencyUpgradeLogText));
@@ -174,7 +174,7 @@ TEST_F(Startup, TheNewRatesAreToldBeforeTheTroubleOfTheSettingsFolder)
     EXPECT_TRUE(start().isEmpty());
     ASSERT_EQ(startupMessages.size(), 4) << startupMessages.join(u'\n').toStdString();
     EXPECT_EQ(startupMessages[0], welcome());
-    EXPECT_EQ(startupMessages[1], QString::fromUtf16(kCurrencyRatesMessage));
+    EXPECT_EQ(startupMessages[1], QString::fromUtf8(kCurrencyRatesMessage));
     EXPECT_TRUE(startupMessages[2].startsWith(QStringLiteral("Cannot write \"%1\"").arg(log)))
         << startupMessages[2].toStdString();
     EXPECT_EQ(startupMessages[3], noDatabase());

@@ -56,9 +56,12 @@ protected:
     // Places an empty database file (header only) at path.
     static void placeDatabase(const QString& path) { writeFileBytes(path, databaseBytes(ExpenseArray())); }
 
-    [[nodiscard]] static QString welcome() { return QString::fromUtf16(kWelcomeMessage); }
-    [[nodiscard]] static QString noDatabase() { return QString::fromUtf16(kNoDatabaseMessage); }
-    [[nodiscard]] static QString oldFormatFound() { return QString::fromUtf16(kOldFormatFoundMessage); }
+    [[nodiscard]] static QString welcome()
+    {
+        return QString::fromUtf8(kWelcomeMessage).arg(QStringLiteral(TALLYFOX_VERSION));
+    }
+    [[nodiscard]] static QString noDatabase() { return QString::fromUtf8(kNoDatabaseMessage); }
+    [[nodiscard]] static QString oldFormatFound() { return QString::fromUtf8(kOldFormatFoundMessage); }
 
     TempFolder dataHome;
     ScopedEnvironment dataHomeVariable{"XDG_DATA_HOME", dataHome.path()};

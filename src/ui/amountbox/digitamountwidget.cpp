@@ -41,7 +41,7 @@ DigitAmountWidget::DigitAmountWidget(QWidget* parent) : PaintBox(parent)
                   "Backspace, Up and Down."));
     setPaintHandler([this](Canvas& canvas, int width, int height) { paintBox(canvas, width, height); });
     setTapHandler([this](int x, int y, int width, int height) { tapBox(x, y, width, height); });
-    setAccessibleName(QStringLiteral("Amount"));
+    setAccessibleName(tr("Amount"));
     // Up and Down step the units.
     setValueHandler([this] {
         return PresentedValue{m_value.amount, 0.0, kLargestAmount, 1.0, amountText(m_value.amount)};

@@ -150,8 +150,8 @@ void ImportForm::buildColumnsPage(QWidget* page)
     }
     m_currency->lineEdit()->setPlaceholderText(tr("primary"));
     m_type->lineEdit()->setPlaceholderText(QStringLiteral("Unknown"));
-    m_currency->lineEdit()->setAccessibleName(QStringLiteral("Currency"));
-    m_type->lineEdit()->setAccessibleName(QStringLiteral("Type"));
+    m_currency->lineEdit()->setAccessibleName(tr("Currency"));
+    m_type->lineEdit()->setAccessibleName(tr("Type"));
     m_currency->setToolTip(tr("The currency of rows without one"));
     m_type->setToolTip(tr("The type of rows without one"));
     form->addRow(tr("Currency:"), m_currency);

@@ -173,17 +173,17 @@ ItemFormControls::ItemFormControls(FormBase& form)
         box->lineEdit()->setAccessibleName(name);
     };
     nameBox(currency, QStringLiteral("Currency"));
-    currencyList->setAccessibleName(QStringLiteral("Currency list"));
-    amountField->setAccessibleName(QStringLiteral("Amount"));
+    currencyList->setAccessibleName(QCoreApplication::translate("ItemForm", "Currency list"));
+    amountField->setAccessibleName(QCoreApplication::translate("ItemForm", "Amount"));
     nameBox(type, QStringLiteral("Expense type"));
-    typeList->setAccessibleName(QStringLiteral("Expense type list"));
-    date->setAccessibleName(QStringLiteral("Expense date"));
-    pick->setAccessibleName(QStringLiteral("Pick the date"));
+    typeList->setAccessibleName(QCoreApplication::translate("ItemForm", "Expense type list"));
+    date->setAccessibleName(QCoreApplication::translate("ItemForm", "Expense date"));
+    pick->setAccessibleName(QCoreApplication::translate("ItemForm", "Pick the date"));
     nameBox(source, QStringLiteral("Intended source"));
-    sourceList->setAccessibleName(QStringLiteral("Intended source list"));
+    sourceList->setAccessibleName(QCoreApplication::translate("ItemForm", "Intended source list"));
     nameBox(paidWith, QStringLiteral("Paid with"));
-    paidWithList->setAccessibleName(QStringLiteral("Payment method list"));
-    note->setAccessibleName(QStringLiteral("Note"));
+    paidWithList->setAccessibleName(QCoreApplication::translate("ItemForm", "Payment method list"));
+    note->setAccessibleName(QCoreApplication::translate("ItemForm", "Note"));
     // A phone's keyboard for what each field takes.
     amountField->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     date->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);

@@ -35,8 +35,8 @@ ListEditPanel::ListEditPanel(QWidget* parent)
     m_rate->setObjectName(QStringLiteral("listRateBox"));
     m_rateAfter->setObjectName(QStringLiteral("listRateAfter"));
     m_hint->setObjectName(QStringLiteral("listRateHint"));
-    m_name->setAccessibleName(QStringLiteral("Name"));
-    m_rate->setAccessibleName(QStringLiteral("Exchange rate"));
+    m_name->setAccessibleName(tr("Name"));
+    m_rate->setAccessibleName(tr("Exchange rate"));
     m_rate->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
 
     // The panel stands out from the list below it.

@@ -65,10 +65,10 @@ FilterBar::FilterBar(const Clock& clock, const QLocale& locale, QWidget* parent)
                             "Esc clears the filter"));
     m_search->installEventFilter(this);
     m_clear->setToolTip(tr("Show every entry"));
-    m_search->setAccessibleName(QStringLiteral("Find"));
-    m_clear->setAccessibleName(QStringLiteral("Show every entry"));
-    m_from->setAccessibleName(QStringLiteral("From"));
-    m_to->setAccessibleName(QStringLiteral("to"));
+    m_search->setAccessibleName(tr("Find"));
+    m_clear->setAccessibleName(tr("Show every entry"));
+    m_from->setAccessibleName(tr("From"));
+    m_to->setAccessibleName(tr("to"));
     m_choices->setToolTip(tr("Dates, expenses or income"));
     // The menu opens below the key, which shows no arrow of its own in the little room it has.
     connect(m_choices, &QToolButton::clicked, this,

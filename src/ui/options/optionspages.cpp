@@ -95,7 +95,7 @@ GeneralPage::GeneralPage(QWidget* parent)
     putOnPage(new QLabel(tr("Next receipt nr:")), this, 2, 83, 88, 16);
     m_receipt->setObjectName(QStringLiteral("receiptEdit"));
     putOnPage(m_receipt, this, 97, 82, 48, 19);
-    m_receipt->setAccessibleName(QStringLiteral("Next receipt nr"));
+    m_receipt->setAccessibleName(tr("Next receipt nr"));
     m_receipt->setInputMethodHints(Qt::ImhDigitsOnly);
     m_enableLogging->setObjectName(QStringLiteral("enableLoggingBox"));
     putOnPage(m_enableLogging, this, 5, 106, 132, 19);

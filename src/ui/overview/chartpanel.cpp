@@ -7,6 +7,7 @@
 #include "money/currencytable.h"
 #include "platform/clock.h"
 #include "ui/overview/chartview.h"
+#include "ui/widgets/shownenglish.h"
 
 #include <QComboBox>
 
@@ -31,9 +32,10 @@ ChartPanel::ChartPanel(const AppState& state, const Clock& clock, QWidget* paren
     setObjectName(QStringLiteral("chartPanel"));
     m_kindBox->setObjectName(QStringLiteral("chartChoice"));
     m_periodBox->setObjectName(QStringLiteral("periodChoice"));
-    m_kindBox->setAccessibleName(QStringLiteral("Chart"));
-    m_periodBox->setAccessibleName(QStringLiteral("Period"));
-    m_kindBox->addItems(chartKindItems());
+    m_kindBox->setAccessibleName(tr("Chart"));
+    m_periodBox->setAccessibleName(tr("Period"));
+    for (const QString& kind : chartKindItems())
+        m_kindBox->addItem(shownEnglish("ChartSeries", kind));
     m_kindBox->setGeometry(0, 0, kChoiceWidth, kChoiceHeight);
     m_periodBox->setGeometry(kChoiceWidth, 0, kChoiceWidth, kChoiceHeight);
     setTabOrder(m_kindBox, m_periodBox);

@@ -70,9 +70,9 @@ OverviewForm::OverviewForm(Session& session, Prompts& prompts, QWidget* parent)
     m_tablePanel->setFont(programfont::font(kTablePixelSize));
     m_currencyBox->setObjectName(QStringLiteral("currencyChoice"));
     m_modeBox->setObjectName(QStringLiteral("modeChoice"));
-    m_textBox->setAccessibleName(QStringLiteral("Overview"));
-    m_currencyBox->setAccessibleName(QStringLiteral("Currency"));
-    m_modeBox->setAccessibleName(QStringLiteral("Sums"));
+    m_textBox->setAccessibleName(tr("Overview"));
+    m_currencyBox->setAccessibleName(tr("Currency"));
+    m_modeBox->setAccessibleName(tr("Sums"));
     for (const QString& mode : modeChoiceItems())
         m_modeBox->addItem(shownEnglish("OverviewChoices", mode));
     m_table->setObjectName(QStringLiteral("monthTable"));

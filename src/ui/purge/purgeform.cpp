@@ -33,9 +33,9 @@ PurgeForm::PurgeForm(Session& session, Prompts& prompts, QuickEntryForm& quickEn
     const QLocale& locale = m_session.state().locale.locale();
     showDatesAsTheUserWrites(*m_cutOff, locale);
     m_cutOff->setCalendarPopup(true);
-    m_cutOff->setAccessibleName(QStringLiteral("Delete entries before"));
+    m_cutOff->setAccessibleName(tr("Delete entries before"));
     m_cutOff->setInputMethodHints(Qt::ImhDate | Qt::ImhPreferNumbers);
-    m_pick->setAccessibleName(QStringLiteral("Pick the date"));
+    m_pick->setAccessibleName(tr("Pick the date"));
     m_before->setChecked(true);
     // Enter in the form purges; only a focused "Pick" takes Enter for itself.
     m_pick->setAutoDefault(false);

@@ -40,7 +40,7 @@ AmountPanel::AmountPanel(const AppState& state, QWidget* parent)
     m_receiptLabel->setGeometry(115, 4, m_receiptLabel->sizeHint().width(), 16);
     m_receiptEdit->setObjectName(QStringLiteral("receiptEdit"));
     m_receiptEdit->setGeometry(187, 3, 47, 19);
-    m_receiptEdit->setAccessibleName(QStringLiteral("Receipt number"));
+    m_receiptEdit->setAccessibleName(tr("Receipt number"));
     // Numbered receipts are the rule, but the entry keeps any text typed.
     m_receiptEdit->setInputMethodHints(Qt::ImhPreferNumbers);
     m_amount->setGeometry(-1, 27, 236, 88);

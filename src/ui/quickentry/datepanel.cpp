@@ -59,9 +59,9 @@ DatePanel::DatePanel(const UserLocale& locale, const Clock& clock, QWidget* pare
                                   m_year->hasFocus());
     });
     m_year->setTapHandler([this](int x, int, int width, int) { stepBox(m_year, x > width / 2 ? 1 : -1); });
-    m_day->setAccessibleName(QStringLiteral("Day"));
-    m_month->setAccessibleName(QStringLiteral("Month"));
-    m_year->setAccessibleName(QStringLiteral("Year"));
+    m_day->setAccessibleName(tr("Day"));
+    m_month->setAccessibleName(tr("Month"));
+    m_year->setAccessibleName(tr("Year"));
     m_day->setValueHandler([this] {
         const int day = m_date.date().day();
         return PresentedValue{double(day), 1.0, double(m_date.date().daysInMonth()), 1.0, twoDigitText(day)};

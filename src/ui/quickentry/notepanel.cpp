@@ -25,7 +25,7 @@ NotePanel::NotePanel(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(th
     label->setFont(programfont::forLineHeight(kNoteLineHeight));
     label->setGeometry(7, 3, 105, 32);
     m_edit->setObjectName(QStringLiteral("noteEdit"));
-    m_edit->setAccessibleName(QStringLiteral("Note"));
+    m_edit->setAccessibleName(tr("Note"));
     // The line of text and the edit's frame share its 32 pixels: the text gives up what the frame needs,
     // so that no descender is cut.
     m_edit->setFont(programfont::forLineHeight(kNoteLineHeight));
