@@ -7,7 +7,15 @@
 
 namespace tallyfox {
 
-CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally)
+namespace {
+
+// How many rows are stored between two reports of the progress.
+constexpr size_t kRowsPerProgress = 2048;
+
+} // namespace
+
+CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally,
+                                      const ImportProgress& progress)
 {
     const ProblemList::Recording recording(m_problems);
     const int refreshesBefore = m_refreshes;
@@ -22,10 +30,19 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
     tally = {};
     // The duplicates are found among the entries as the file holds them now, and nobody else may write
     // before the rows are in it: the lock is held until the refresh has written them.
+    // The steps: the duplicates checked, each row appended, then the log and the write as much again.
+    const qsizetype steps = qsizetype(rows.size()) * 3;
+    const auto tell = [&progress, steps](qsizetype done) {
+        if (progress)
+            progress(done, steps);
+    };
+    tell(0);
     const DatabaseSync::Transaction held = m_database.begin();
     m_lockJustFailed = !held.locked;
     if (!allowDuplicates)
         tally.duplicates = leaveOutDuplicates(rows, m_state.entries);
+    const qsizetype checked = qsizetype(rows.size() + tally.duplicates.size());
+    tell(checked);
     if (rows.empty()) {
         m_lockJustFailed = false;
         if (held.locked)
@@ -37,6 +54,8 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
     tally.added.reserve(rows.size());
     m_state.entries.reserve(m_state.entryCount() + int(rows.size()));
     for (ImportRow& row : rows) {
+        if (indexes.size() % kRowsPerProgress == 0)
+            tell(checked + qsizetype(indexes.size()));
         row.entry.justChanged = false;
         indexes.push_back(m_state.entryCount());
         m_database.journal().added(row.entry);
@@ -45,8 +64,11 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
     }
     // The list shows where the import ended.
     m_state.entries[indexes.back()].justChanged = true;
+    tell(checked * 2);
     report(m_log.logEntries(m_state, LogEditType::New, indexes));
+    tell(checked * 5 / 2);
     refreshList(false);
+    tell(steps);
     if (held.locked)
         m_database.release();
     CommandOutcome outcome = done(true);

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QHashFunctions>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -22,13 +24,18 @@ constexpr char16_t kUnknownType[] = u"Unknown";
 
 QString storedText(const QString& text)
 {
-    return fieldText(text).trimmed();
+    // Most cells are stored as they are: shared, not copied.
+    const bool edged = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    const bool clean = !edged && std::none_of(text.cbegin(), text.cend(),
+                                              [](QChar c) { return fieldChar(c.unicode()) != c.unicode(); });
+    return clean ? text : fieldText(text).trimmed();
 }
 
-QString cellOf(const DelimitedRecord& record, int column)
+const QString& cellOf(const DelimitedRecord& record, int column)
 {
+    static const QString none;
     if (column < 0 || column >= record.fields.size())
-        return {};
+        return none;
     return record.fields[column];
 }
 
@@ -83,7 +90,7 @@ RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapp
 {
     RowAmount result;
     if (mapping.column(ImportField::Amount) != kNoColumn) {
-        const QString cell = cellOf(record, mapping.column(ImportField::Amount));
+        const QString& cell = cellOf(record, mapping.column(ImportField::Amount));
         const ImportedAmount amount = readImportedAmount(cell, decimalMark);
         if (amount.problem != AmountProblem::None) {
             result.problem = amountProblemText(amount.problem, cell, decimalMark);
@@ -93,8 +100,8 @@ RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapp
         result.income = mapping.negativeIsIncome ? amount.value < 0 : amount.value > 0;
         return result;
     }
-    const QString debitCell = cellOf(record, mapping.column(ImportField::Debit));
-    const QString creditCell = cellOf(record, mapping.column(ImportField::Credit));
+    const QString& debitCell = cellOf(record, mapping.column(ImportField::Debit));
+    const QString& creditCell = cellOf(record, mapping.column(ImportField::Credit));
     const ImportedAmount debit = readImportedAmount(debitCell, decimalMark);
     const ImportedAmount credit = readImportedAmount(creditCell, decimalMark);
     for (const auto& [amount, cell] : {std::pair{debit, debitCell}, std::pair{credit, creditCell}}) {
@@ -170,7 +177,7 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
         const DelimitedRecord& record = records[i];
         if (progress && i % 4096 == 0)
             progress(i);
-        const QString dateCell = cellOf(record, mapping.column(ImportField::Date)).trimmed();
+        const QStringView dateCell = QStringView(cellOf(record, mapping.column(ImportField::Date))).trimmed();
         if (dateCell.isEmpty()) {
             converted.rejected.append({record.line, QCoreApplication::translate("ImportRows", "no date")});
             continue;
@@ -214,67 +221,133 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
 namespace {
 
 // What two duplicates share: the day, the signed amount in cents and the currency, then the type or
-// the note (an entry has a key for each).
+// the note (an entry has a key for each). The keys are found by a 64-bit hash of these and confirmed
+// against the entry, so that no texts are copied.
 struct SameKey
 {
+    quint64 hash = 0;
     qint64 day = 0;
     qint64 cents = 0;
-    QString currency;
+    const Expense* entry = nullptr;
     bool byNote = false;
-    QString text;
+    // The line the key was first seen on; 0 for the entries already there.
+    qsizetype line = 0;
 
-    friend bool operator==(const SameKey&, const SameKey&) = default;
+    [[nodiscard]] const QString& text() const { return byNote ? entry->note : entry->type; }
+    [[nodiscard]] bool sameAs(const SameKey& other) const
+    {
+        return hash == other.hash && day == other.day && cents == other.cents && byNote == other.byNote &&
+               entry->currency == other.entry->currency && text() == other.text();
+    }
 };
 
-size_t qHash(const SameKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.day, key.cents, key.currency, key.byNote, key.text);
-}
-
 // The entry's keys: by type, and by note when it has one.
-std::pair<SameKey, std::optional<SameKey>> sameKeys(const Expense& entry)
+std::pair<SameKey, std::optional<SameKey>> sameKeys(const Expense& entry, qsizetype line)
 {
     const qint64 cents = std::llround(entry.amount * 100.0);
-    SameKey byType{qint64(std::floor(entry.date)), entry.income ? cents : -cents, entry.currency, false,
-                   entry.type};
+    SameKey byType{0, qint64(std::floor(entry.date)), entry.income ? cents : -cents, &entry, false, line};
+    const size_t common = qHashMulti(0, byType.day, byType.cents, entry.currency);
+    byType.hash = qHashMulti(common, false, entry.type);
     if (entry.note.isEmpty())
-        return {std::move(byType), std::nullopt};
+        return {byType, std::nullopt};
     SameKey byNote = byType;
     byNote.byNote = true;
-    byNote.text = entry.note;
-    return {std::move(byType), std::move(byNote)};
+    byNote.hash = qHashMulti(common, true, entry.note);
+    return {byType, byNote};
 }
+
+// The keys seen, in an open-addressed table of their places in a list.
+class SeenKeys
+{
+public:
+    explicit SeenKeys(qsizetype expected)
+    {
+        size_t size = 16;
+        while (size < size_t(expected) * 2)
+            size *= 2;
+        m_places.assign(size, -1);
+        m_keys.reserve(size_t(expected));
+    }
+
+    [[nodiscard]] const SameKey* find(const SameKey& key) const
+    {
+        for (size_t at = key.hash & (m_places.size() - 1);; at = (at + 1) & (m_places.size() - 1)) {
+            const qsizetype place = m_places[at];
+            if (place < 0)
+                return nullptr;
+            if (m_keys[size_t(place)].sameAs(key))
+                return &m_keys[size_t(place)];
+        }
+    }
+    // Keeps the first line a key was seen on.
+    void insert(const SameKey& key)
+    {
+        if (find(key))
+            return;
+        if ((m_keys.size() + 1) * 2 > m_places.size())
+            grow();
+        place(key.hash, qsizetype(m_keys.size()));
+        m_keys.push_back(key);
+    }
+
+private:
+    void place(quint64 hash, qsizetype index)
+    {
+        size_t at = hash & (m_places.size() - 1);
+        while (m_places[at] >= 0)
+            at = (at + 1) & (m_places.size() - 1);
+        m_places[at] = index;
+    }
+    void grow()
+    {
+        m_places.assign(m_places.size() * 2, -1);
+        for (size_t i = 0; i < m_keys.size(); ++i)
+            place(m_keys[i].hash, qsizetype(i));
+    }
+
+    std::vector<qsizetype> m_places;
+    std::vector<SameKey> m_keys;
+};
 
 } // namespace
 
 std::vector<DuplicateRow> leaveOutDuplicates(std::vector<ImportRow>& rows, const ExpenseArray& existing)
 {
-    // The line each key was first seen on; 0 for the entries already there.
-    QHash<SameKey, qsizetype> seen;
-    seen.reserve(existing.count() * 2 + qsizetype(rows.size()) * 2);
-    const auto remember = [&seen](const std::pair<SameKey, std::optional<SameKey>>& keys, qsizetype line) {
-        seen.insert(keys.first, line);
+    SeenKeys seen(existing.count() * 2 + qsizetype(rows.size()) * 2);
+    const auto remember = [&seen](const std::pair<SameKey, std::optional<SameKey>>& keys) {
+        seen.insert(keys.first);
         if (keys.second)
-            seen.insert(*keys.second, line);
+            seen.insert(*keys.second);
     };
     for (const Expense& entry : existing)
-        remember(sameKeys(entry), 0);
+        remember(sameKeys(entry, 0));
     std::vector<DuplicateRow> duplicates;
-    std::vector<ImportRow> kept;
-    kept.reserve(rows.size());
-    for (ImportRow& row : rows) {
-        const std::pair<SameKey, std::optional<SameKey>> keys = sameKeys(row.entry);
-        auto found = seen.constFind(keys.first);
-        if (found == seen.constEnd() && keys.second)
-            found = seen.constFind(*keys.second);
-        if (found != seen.constEnd()) {
-            duplicates.push_back({row.line, *found});
+    // The rows stay where they are while their keys point at them; the duplicates go afterwards.
+    std::vector<bool> left(rows.size(), false);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ImportRow& row = rows[i];
+        const std::pair<SameKey, std::optional<SameKey>> keys = sameKeys(row.entry, row.line);
+        const SameKey* found = seen.find(keys.first);
+        if (!found && keys.second)
+            found = seen.find(*keys.second);
+        if (found) {
+            duplicates.push_back({row.line, found->line});
+            left[i] = true;
             continue;
         }
-        remember(keys, row.line);
-        kept.push_back(std::move(row));
+        remember(keys);
     }
-    rows.swap(kept);
+    if (!duplicates.empty()) {
+        size_t kept = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (!left[i]) {
+                if (kept != i)
+                    rows[kept] = std::move(rows[i]);
+                ++kept;
+            }
+        }
+        rows.erase(rows.begin() + qsizetype(kept), rows.end());
+    }
     return duplicates;
 }
 

@@ -49,6 +49,9 @@ struct ImportTally
     std::vector<DuplicateRow> duplicates;
 };
 
+// Told how much of a piece of work is done: done of total steps.
+using ImportProgress = std::function<void(qsizetype done, qsizetype total)>;
+
 // What rows take that the file does not give: the mapping's currency and type first, then these.
 struct ImportDefaults
 {
@@ -75,9 +78,10 @@ struct ConvertedRows
 // Makes entries of the records after the header (all records when the mapping has none). Texts are
 // kept as the database keeps them: trimmed, with tabs and line ends as blanks. A record whose date or
 // amount cannot be read is rejected with the reason; so is one with an amount of 0 and no type, which
-// the database would not keep.
+// the database would not keep. Progress, when given, is told the records done now and then.
 [[nodiscard]] ConvertedRows convertRecords(const QList<DelimitedRecord>& records,
-                                           const ImportMapping& mapping, const ImportDefaults& defaults);
+                                           const ImportMapping& mapping, const ImportDefaults& defaults,
+                                           const std::function<void(qsizetype)>& progress = {});
 
 // The cells of one column in the records after the header, for finding formats.
 [[nodiscard]] QStringList columnCells(const QList<DelimitedRecord>& records, int column, bool skipHeader);

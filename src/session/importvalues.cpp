@@ -10,6 +10,9 @@ namespace tallyfox {
 
 namespace {
 
+// Digits that whole cents hold exactly, in a double as well.
+constexpr int kDigitsInCents = 15;
+
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -84,15 +87,21 @@ ImportedAmount readImportedAmount(QStringView text, QChar decimalMark)
         return {0.0, AmountProblem::NotANumber};
 
     const QChar otherMark = decimalMark == u',' ? QChar(u'.') : QChar(u',');
-    QString whole;
-    QString fraction;
+    const QStringView number = text.sliced(first, last - first + 1);
+    // The digits as whole cents, as long as they fit and say no more than cents: most amounts.
+    qint64 cents = 0;
+    int wholeDigits = 0;
+    int fractionDigits = 0;
     bool inFraction = false;
     // The digits since the last thousands separator, and whether there was one.
     int groupDigits = 0;
     bool grouped = false;
-    for (const QChar c : text.sliced(first, last - first + 1)) {
+    for (const QChar c : number) {
         if (isDigit(c)) {
-            (inFraction ? fraction : whole).append(c);
+            ++(inFraction ? fractionDigits : wholeDigits);
+            cents = cents * 10 + (c.unicode() - u'0');
+            if (wholeDigits + fractionDigits > kDigitsInCents)
+                cents = 0;
             ++groupDigits;
         } else if (c == decimalMark) {
             if (inFraction || (grouped && groupDigits != 3))
@@ -111,9 +120,26 @@ ImportedAmount readImportedAmount(QStringView text, QChar decimalMark)
     }
     if (grouped && !inFraction && groupDigits != 3)
         return {0.0, AmountProblem::WrongDecimalMark};
-    if (whole.isEmpty())
-        whole = QStringLiteral("0");
-    const double magnitude = std::round((whole + u'.' + fraction + u'0').toDouble() * 100.0) / 100.0;
+    double magnitude = 0.0;
+    if (wholeDigits + fractionDigits <= kDigitsInCents && fractionDigits <= 2) {
+        // Exactly what the number read as text and rounded to cents gives.
+        for (int i = fractionDigits; i < 2; ++i)
+            cents *= 10;
+        magnitude = double(cents) / 100.0;
+    } else {
+        QString whole;
+        QString fraction;
+        bool afterMark = false;
+        for (const QChar c : number) {
+            if (isDigit(c))
+                (afterMark ? fraction : whole).append(c);
+            else if (c == decimalMark)
+                afterMark = true;
+        }
+        if (whole.isEmpty())
+            whole = QStringLiteral("0");
+        magnitude = std::round((whole + u'.' + fraction + u'0').toDouble() * 100.0) / 100.0;
+    }
     if (magnitude > kLargestImportedAmount)
         return {0.0, AmountProblem::TooLarge};
     return {minus + open > 0 ? -magnitude : magnitude, AmountProblem::None};

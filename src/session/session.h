@@ -154,8 +154,10 @@ public:
     // lock the rows are checked for duplicates against the entries as the file holds them now (unless
     // duplicates are allowed), appended, logged as "New" one line each, and written by one refresh. The
     // entries added, in the order appended (what an undo takes back), and the duplicates left out are
-    // given back in the tally. Nothing to add changes nothing (applied is false).
-    CommandOutcome importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally);
+    // given back in the tally. Nothing to add changes nothing (applied is false). Progress, when given,
+    // is told how far the storing has come, now and then, so that a window can show it.
+    CommandOutcome importEntries(std::vector<ImportRow> rows, bool allowDuplicates, ImportTally& tally,
+                                 const ImportProgress& progress = {});
     // Writes the export file in the format given; changes nothing else.
     [[nodiscard]] FileResult exportData(const QString& path, ExportFormat format)
     {

@@ -45,6 +45,9 @@ LogResult EditLog::outcome(FileResult result)
 
 namespace {
 
+// About what a log line of an entry takes, for reserving the buffer of many.
+constexpr qsizetype kLogLineBytesGuess = 96;
+
 // What a log cut short (by a kill mid-write) needs before the next line, so that the cut record and the
 // next one never merge: nothing after a whole line, else the rest of a line end.
 QByteArray lineEndMissing(const AppendStart& start)
@@ -73,14 +76,22 @@ LogResult EditLog::createLogIfMissing(const AppState& state)
 
 LogResult EditLog::appendLine(const AppState& state, const QString& line)
 {
-    return outcome(appendToFile(logFilePath(state), [&line](const AppendStart& start) {
+    QByteArray bytes;
+    appendUtf8(bytes, line);
+    return appendBytes(state, bytes);
+}
+
+LogResult EditLog::appendBytes(const AppState& state, const QByteArray& lines)
+{
+    return outcome(appendToFile(logFilePath(state), [&lines](const AppendStart& start) {
         QByteArray bytes;
         // A log removed while the program runs starts again with its header.
         if (start.created)
             bytes.append(kLogHeader).append("\r\n");
         else
             bytes.append(lineEndMissing(start));
-        appendUtf8(bytes, line);
+        bytes.reserve(bytes.size() + lines.size() + 2);
+        bytes.append(lines);
         bytes.append("\r\n");
         return bytes;
     }));
@@ -101,14 +112,17 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
-    return entryLine(state, type, index, editDate(state), dateText(state.entries[index].date, state.locale));
+    QByteArray line;
+    appendEntryLine(line, state, type, index, editDate(state),
+                    dateText(state.entries[index].date, state.locale));
+    return QString::fromUtf8(line);
 }
 
-QString EditLog::entryLine(const AppState& state, LogEditType type, int index, const QString& date,
-                           const QString& day) const
+void EditLog::appendEntryLine(QByteArray& out, const AppState& state, LogEditType type, int index,
+                              const QString& date, const QString& day) const
 {
     const Expense& entry = state.entries[index];
-    const QStringList fields = {
+    const QString fields[] = {
         date,
         logEditTypeText(type),
         day,
@@ -120,7 +134,13 @@ QString EditLog::entryLine(const AppState& state, LogEditType type, int index, c
         entry.paidWith,
         receiptText(entry),
     };
-    return fields.join(u'\t');
+    bool first = true;
+    for (const QString& field : fields) {
+        if (!first)
+            out.append('\t');
+        first = false;
+        appendUtf8(out, field);
+    }
 }
 
 LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
@@ -130,7 +150,10 @@ LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
     state.keepFileIfEmpty = false;
     if (!state.settings.enableLogging || index < 0 || index >= state.entryCount())
         return {};
-    return appendLine(state, entryLine(state, type, index));
+    QByteArray line;
+    appendEntryLine(line, state, type, index, editDate(state),
+                    dateText(state.entries[index].date, state.locale));
+    return appendBytes(state, line);
 }
 
 LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes)
@@ -138,10 +161,10 @@ LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vect
     state.keepFileIfEmpty = false;
     if (!state.settings.enableLogging || indexes.empty())
         return {};
-    QStringList lines;
-    lines.reserve(qsizetype(indexes.size()));
-    // Written at once, the lines share their edit date.
+    // Written at once, the lines share their edit date; they are made in one buffer.
     const QString date = editDate(state);
+    QByteArray lines;
+    lines.reserve(qsizetype(indexes.size()) * kLogLineBytesGuess);
     // Entries come mostly in date order: the day of the entry before is usually the day again.
     double lastDay = std::nan("");
     QString dayText;
@@ -153,12 +176,14 @@ LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vect
             lastDay = day;
             dayText = dateText(state.entries[index].date, state.locale);
         }
-        lines << entryLine(state, type, index, date, dayText);
+        if (!lines.isEmpty())
+            lines.append("\r\n");
+        appendEntryLine(lines, state, type, index, date, dayText);
     }
     if (lines.isEmpty())
         return {};
     // The lines go in one append, each ended as the log ends its lines.
-    return appendLine(state, lines.join(QStringLiteral("\r\n")));
+    return appendBytes(state, lines);
 }
 
 } // namespace tallyfox

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/filesystem.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -70,10 +71,12 @@ public:
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
 
 private:
-    // The line with the edit date and the entry's day as shown, made once for many lines.
-    [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index, const QString& date,
-                                    const QString& day) const;
+    // Appends the line as UTF-8, with the edit date and the entry's day as shown, made once for many lines.
+    void appendEntryLine(QByteArray& out, const AppState& state, LogEditType type, int index,
+                         const QString& date, const QString& day) const;
     LogResult appendLine(const AppState& state, const QString& line);
+    // Appends lines already in UTF-8, without their last line end.
+    LogResult appendBytes(const AppState& state, const QByteArray& lines);
     LogResult outcome(FileResult result);
 
     Clock m_clock;

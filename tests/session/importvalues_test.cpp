@@ -5,6 +5,7 @@
 // from a whole column.
 #include "session/importvalues.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tallyfox {
@@ -59,6 +60,32 @@ TEST(ImportedAmount, ReadsTheWaysBanksAndSpreadsheetsWriteAmounts)
         const ImportedAmount amount = readImportedAmount(QString::fromUtf16(c.text), QChar(c.mark));
         EXPECT_EQ(amount.problem, c.problem);
         EXPECT_DOUBLE_EQ(amount.value, c.value);
+    }
+}
+
+TEST(ImportedAmount, EveryAmountIsTheNumberItsTextReadsAsRoundedToCents)
+{
+    // Short amounts are read digit by digit, long ones as text; both must give the very same double.
+    const auto asText = [](const QString& digits) {
+        const QString number = digits + (digits.contains(u'.') ? QStringLiteral("0") : QStringLiteral(".0"));
+        return std::round(number.toDouble() * 100.0) / 100.0;
+    };
+    quint64 state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const qint64 cents = qint64((state >> 20) % 10000000000ULL);
+        const int fractionDigits = int((state >> 8) % 4);
+        QString text = QString::number(cents / 100);
+        if (fractionDigits > 0)
+            text += u'.' + QString::number(cents % 100).rightJustified(2, u'0').left(fractionDigits) +
+                    (fractionDigits > 2 ? QStringLiteral("7") : QString());
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(readImportedAmount(text, u'.').value, asText(text));
+    }
+    for (const char16_t* text : {u"000000000000000012.345", u"0.1234567890123456", u"12345678.9999999",
+                                 u"99999999.995", u"0000000000000000000001"}) {
+        SCOPED_TRACE(QString::fromUtf16(text).toStdString());
+        EXPECT_EQ(readImportedAmount(QString::fromUtf16(text), u'.').value, asText(QString::fromUtf16(text)));
     }
 }
 

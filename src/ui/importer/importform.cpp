@@ -12,9 +12,12 @@
 #include "toolkit/prompts.h"
 #include "toolkit/softkeybar.h"
 #include "ui/importer/backgroundwork.h"
+#include "ui/itemeditor/itemformcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -223,11 +226,11 @@ bool ImportForm::open(const QString& path)
     m_file->setToolTip(path);
     PickLists lists;
     loadPickLists(m_session, lists);
+    // As in the item editor: the lists' own items, then the values the entries use.
+    addEntryValues(m_session.state().entries, lists);
     m_showing = true;
-    m_currency->clear();
-    m_currency->addItems(lists.currencies);
-    m_type->clear();
-    m_type->addItems(lists.expenseTypes);
+    ItemFormControls::fillItems(m_currency, lists.currencies, lists.fromEntries.currencies);
+    ItemFormControls::fillItems(m_type, lists.expenseTypes, lists.fromEntries.expenseTypes);
     m_showing = false;
     m_tabs->setCurrentIndex(0);
     showMapping();
@@ -396,16 +399,34 @@ void ImportForm::updateSummary()
     softKeys()->setKeyEnabled(SoftKeyBar::Key::Right, m_source.isTable() ? m_mapping.isComplete() : true);
 }
 
+void ImportForm::showStoring(qsizetype done, qsizetype total)
+{
+    // The bar counts in thousandths, so that any count fits its int.
+    m_progress->setRange(0, 1000);
+    m_progress->setValue(int(total > 0 ? std::min<qsizetype>(1000, done * 1000 / total) : 0));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 bool ImportForm::importRows()
 {
     if (m_source.isTable() && !m_mapping.isComplete())
         return false;
     ImportTally tally;
-    m_progress->setRange(0, 0);
-    m_progress->show();
-    m_progress->repaint();
+    // The rows are stored on the window's thread, which the session holds meanwhile; the bar follows
+    // the storing, and the window is drawn while it moves. The form stays modal over the window, so
+    // nothing else changes the entries meanwhile.
+    ImportProgress progress;
+    if (qsizetype(m_converted.rows.size()) > kRowsWithProgress) {
+        progress = [this](qsizetype done, qsizetype total) {
+            showStoring(done, total);
+        };
+        showStoring(0, 1);
+        m_progress->show();
+    }
+    setEnabled(false);
     const CommandOutcome outcome =
-        m_session.importEntries(m_converted.rows, m_allowDuplicates->isChecked(), tally);
+        m_session.importEntries(m_converted.rows, m_allowDuplicates->isChecked(), tally, progress);
+    setEnabled(true);
     m_progress->hide();
     if (m_source.format == ImportFormat::Table && m_mapping.hasHeader) {
         ImportMapping used = m_mapping;

@@ -61,6 +61,8 @@ private:
     void refresh();
     void showPreview();
     void updateSummary();
+    // The bar while the rows are stored: done of total steps, the window drawn meanwhile.
+    void showStoring(qsizetype done, qsizetype total);
     [[nodiscard]] QString rowText(const ImportRow& row) const;
 
     Session& m_session;

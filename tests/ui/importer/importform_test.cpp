@@ -19,7 +19,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string_view>
+#include <tuple>
 
 namespace tallyfox {
 namespace {
@@ -149,9 +152,35 @@ TEST_F(ImportFormTest, ALargeFileIsReadWithTheProgressBarAndStoredInOneWrite)
     EXPECT_TRUE(control<QProgressBar>(form, "importProgress")->isHidden()) << "hidden once done";
     EXPECT_EQ(summary(), QStringLiteral("%1 to import, 0 duplicates left out, 0 rejected").arg(rows));
     EXPECT_EQ(previewLines().size(), ImportForm::kPreviewRows);
+    // The bar follows the storing too, from the start to the end, never back.
+    auto* bar = control<QProgressBar>(form, "importProgress");
+    QList<int> values;
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [&values](int value) { values << value; });
     EXPECT_TRUE(form.importRows());
+    ASSERT_GE(values.size(), 3) << "it moves while the rows are stored";
+    EXPECT_EQ(values.last(), 1000);
+    EXPECT_TRUE(std::is_sorted(values.cbegin(), values.cend()));
+    EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(state.entryCount(), rows);
     EXPECT_EQ(logTexts().size(), rows);
+    EXPECT_EQ(session.history().undoCount(), 1) << "one undo step";
+}
+
+TEST_F(ImportFormTest, TheCurrencyAndTypeOfferTheValuesOfTheEntriesAfterTheirOwn)
+{
+    addEntries({{.type = "Ferry", .currency = "CHF"}, {.type = "Lunch", .currency = "EUR"}});
+    ASSERT_TRUE(form.open(testDataPath(QStringLiteral("import/spreadsheet.csv"))));
+    for (const auto& [name, value, own] :
+         {std::tuple{"importType", "Ferry", "Breakfast"}, std::tuple{"importCurrency", "CHF", "GBP"}}) {
+        SCOPED_TRACE(name);
+        auto* box = control<QComboBox>(form, name);
+        const int fromEntries = box->findText(QString::fromUtf8(value));
+        ASSERT_GT(fromEntries, box->findText(QString::fromUtf8(own)));
+        EXPECT_EQ(box->itemData(fromEntries, Qt::ToolTipRole).toString(), u"From the entries");
+        EXPECT_EQ(box->findText(QStringLiteral("Lunch")), name == std::string_view("importType") ? 3 : -1)
+            << "a value of the list is not offered twice";
+        EXPECT_TRUE(box->currentText().isEmpty()) << "the mapping's choice, none, is kept";
+    }
 }
 
 TEST_F(ImportFormTest, AFileThatCannotBeReadIsToldAndOpensNothing)
