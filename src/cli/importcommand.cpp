@@ -102,15 +102,14 @@ int importFile(Session& session, const Invocation& invocation, Console& console)
     ImportTally tally;
     const CommandOutcome stored =
         session.importEntries(std::move(converted.rows), given.allowDuplicates, tally);
-    const bool anyStored = stored.applied && !tally.added.empty();
+    const bool anyStored = stored.applied && tally.added > 0;
     if (anyStored && !stored.stored()) {
         // The entries live only as long as this process unless the database holds them.
         for (const QString& text : session.takeMessages())
             console.message(text);
         return stored.database.error() == FileError::Busy ? kExitBusy : kExitFileError;
     }
-    printTally(console, qsizetype(tally.added.size()), qsizetype(tally.duplicates.size()), converted.rejected,
-               false);
+    printTally(console, tally.added, qsizetype(tally.duplicates.size()), converted.rejected, false);
     // The next statement with this header maps as this one did.
     if (source.format == ImportFormat::Table && mapping.hasHeader)
         session.report(rememberImportMapping(session.registry(), source.firstRecord(), mapping),

@@ -38,6 +38,8 @@ public:
     void added(const Expense& entry);
     void edited(const Expense& before, const Expense& after);
     void deleted(const Expense& entry);
+    // Room for count changes in all, so that a large import does not move the ones before.
+    void reserve(size_t count) { m_changes.reserve(count); }
 
     [[nodiscard]] bool isEmpty() const { return m_changes.empty(); }
     [[nodiscard]] const std::vector<EntryChange>& changes() const { return m_changes; }

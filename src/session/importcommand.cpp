@@ -49,19 +49,24 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
             m_database.release();
         return done(false);
     }
+    // Each entry is copied once for the journal and once for the history; the list takes the row's own.
     std::vector<int> indexes;
     indexes.reserve(rows.size());
-    tally.added.reserve(rows.size());
+    std::vector<PlacedEntry> placed;
+    placed.reserve(rows.size());
     m_state.entries.reserve(m_state.entryCount() + int(rows.size()));
+    ChangeJournal& journal = m_database.journal();
+    journal.reserve(journal.changes().size() + rows.size());
     for (ImportRow& row : rows) {
         if (indexes.size() % kRowsPerProgress == 0)
             tell(checked + qsizetype(indexes.size()));
         row.entry.justChanged = false;
         indexes.push_back(m_state.entryCount());
-        m_database.journal().added(row.entry);
-        tally.added.push_back(row.entry);
+        journal.added(row.entry);
+        placed.push_back({m_state.entryCount(), row.entry});
         m_state.entries.append(std::move(row.entry));
     }
+    tally.added = qsizetype(placed.size());
     // The list shows where the import ended.
     m_state.entries[indexes.back()].justChanged = true;
     tell(checked * 2);
@@ -74,9 +79,7 @@ CommandOutcome Session::importEntries(std::vector<ImportRow> rows, bool allowDup
     CommandOutcome outcome = done(true);
     if (outcome.stored()) {
         ImportedEntries imported;
-        imported.entries.reserve(indexes.size());
-        for (size_t i = 0; i < indexes.size(); ++i)
-            imported.entries.push_back({indexes[i], tally.added[i]});
+        imported.entries = std::move(placed);
         const QString what = imported.entries.size() == 1
                                  ? QCoreApplication::translate("UndoHistory", "import of 1 entry")
                                  : QCoreApplication::translate("UndoHistory", "import of %1 entries")

@@ -42,10 +42,10 @@ struct DuplicateRow
     qsizetype sameAsLine = 0;
 };
 
-// What an import stored: the entries added, in the order appended, and the rows left out as duplicates.
+// What an import stored: how many entries were added, and the rows left out as duplicates.
 struct ImportTally
 {
-    std::vector<Expense> added;
+    qsizetype added = 0;
     std::vector<DuplicateRow> duplicates;
 };
 

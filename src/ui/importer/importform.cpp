@@ -443,7 +443,7 @@ bool ImportForm::importRows()
         return true;
     }
     m_prompts.message(this, tr("%1 imported, %2 duplicates left out, %3 rejected.")
-                                .arg(tally.added.size())
+                                .arg(tally.added)
                                 .arg(tally.duplicates.size())
                                 .arg(m_converted.rejected.size()));
     for (const QString& problem : problems)
