@@ -6,6 +6,7 @@
 #include "core/expense.h"
 
 #include <QtGlobal>
+#include <atomic>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -89,6 +90,9 @@ private:
             m_slots = std::make_shared<std::vector<Record>>();
         else if (m_slots.use_count() > 1)
             m_slots = std::make_shared<std::vector<Record>>(*m_slots);
+        else
+            // A copy let go on another thread: what it read is done before the records change here.
+            std::atomic_thread_fence(std::memory_order_acquire);
         return *m_slots;
     }
 

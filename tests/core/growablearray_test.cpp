@@ -4,6 +4,8 @@
 #include "core/growablearray.h"
 
 #include <gtest/gtest.h>
+#include <thread>
+#include <utility>
 
 namespace tallyfox {
 namespace {
@@ -135,6 +137,34 @@ TEST(GrowableArray, SwapExchangesEntriesAndCounts)
     CurrencyArray currencies;
     currencies.append({QStringLiteral("EUR"), 1.0});
     EXPECT_EQ(currencies[0].name, u"EUR");
+}
+
+// A copy shares the records until one side changes; a copy read on another thread sees what it was
+// given whatever the original does meanwhile.
+TEST(GrowableArray, ACopyKeepsWhatItWasGivenWhileTheOriginalChanges)
+{
+    ExpenseArray original;
+    for (int i = 0; i < 1000; ++i)
+        original.append(namedEntry(QString::number(i)));
+    const ExpenseArray copy = original;
+    EXPECT_TRUE(original.isShared());
+    EXPECT_EQ(&copy[0], &std::as_const(original)[0]);
+
+    QStringList seen;
+    std::thread reader([&copy, &seen] { seen = typesOf(copy); });
+    original[0].type = QStringLiteral("changed");
+    original.removeAt(1);
+    original.append(namedEntry(QStringLiteral("added")));
+    reader.join();
+
+    EXPECT_EQ(seen.size(), 1000);
+    EXPECT_EQ(seen.first(), u"0");
+    EXPECT_EQ(seen[1], u"1");
+    EXPECT_EQ(copy[0].type, u"0");
+    EXPECT_EQ(original[0].type, u"changed");
+    EXPECT_EQ(original[1].type, u"2");
+    EXPECT_EQ(original.count(), 1000);
+    EXPECT_FALSE(original.isShared());
 }
 
 } // namespace
