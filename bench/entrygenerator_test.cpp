@@ -76,12 +76,12 @@ TEST(EntryGenerator, EntriesLookLikeAPersonsExpenses)
         incomes += entry.income ? 1 : 0;
         if (entry.hasReceipt) {
             ++receipts;
-            EXPECT_EQ(entry.receipt.toInt(), lastReceipt + 1) << "receipts are numbered upwards";
-            lastReceipt = entry.receipt.toInt();
+            EXPECT_EQ(entry.receipt.view().toInt(), lastReceipt + 1) << "receipts are numbered upwards";
+            lastReceipt = entry.receipt.view().toInt();
         } else {
             EXPECT_EQ(entry.receipt, QStringLiteral("00"));
         }
-        for (QChar c : entry.note)
+        for (QChar c : entry.note.view())
             nonAsciiNotes += c.unicode() >= 0x80 ? 1 : 0;
         currencies.insert(entry.currency);
         types.insert(entry.type);

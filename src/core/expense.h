@@ -3,20 +3,23 @@
 
 #pragma once
 
+#include "core/storedtext.h"
+
 #include <QString>
 
 namespace tallyfox {
 
 // One entry: an expense or an income. The amount is a non-negative magnitude; income says which way
 // the money went, and signs appear only in texts.
+// The texts are numbers in the shared store of texts, so an entry is 48 plain bytes.
 struct Expense
 {
-    QString type;
-    QString currency;
-    QString intendedSource;
-    QString paidWith;
-    QString note;
-    QString receipt;
+    StoredText type;
+    StoredText currency;
+    StoredText intendedSource;
+    StoredText paidWith;
+    StoredText note;
+    StoredText receipt;
     bool income = false;
     // Set when the item editor stores the entry; the next list refresh reveals its row and clears it.
     bool justChanged = false;

@@ -136,7 +136,7 @@ std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder orde
         for (int i = 0; i < count; ++i) {
             const Expense& entry = entries[i];
             keys.keys.push_back(
-                {entry.hasReceipt, receipts.idOf(entry.receipt), readNumber(QStringView(entry.receipt))});
+                {entry.hasReceipt, receipts.idOf(entry.receipt), readNumber(entry.receipt.view())});
         }
         return sortedOrder(count, keys, order.sortReverse);
     }
@@ -212,8 +212,8 @@ bool entryLess(const Expense& entry, const Expense& pivot, SortOrder order, cons
         if (entry.hasReceipt != pivot.hasReceipt) {
             less = pivot.hasReceipt;
         } else {
-            const double number = readNumber(QStringView(entry.receipt));
-            const double pivotNumber = readNumber(QStringView(pivot.receipt));
+            const double number = readNumber(entry.receipt.view());
+            const double pivotNumber = readNumber(pivot.receipt.view());
             less = number != pivotNumber ? number < pivotNumber
                                          : textBefore(entry.receipt, pivot.receipt, locale);
         }

@@ -9,7 +9,7 @@ namespace tallyfox::sortkeys {
 
 // The fast sort compares precomputed keys instead of records. Texts are replaced by their rank among
 // the distinct texts in locale order, which gives the same answers as comparing the texts themselves.
-std::vector<int> textRanks(const ExpenseArray& entries, int count, QString Expense::*field,
+std::vector<int> textRanks(const ExpenseArray& entries, int count, StoredText Expense::*field,
                            const UserLocale& locale)
 {
     TextIds distinct;

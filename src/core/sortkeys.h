@@ -32,7 +32,7 @@ inline double signedAmount(const Expense& entry)
 
 // The fast sort compares precomputed keys instead of records. Texts are replaced by their rank among
 // the distinct texts in locale order, which gives the same answers as comparing the texts themselves.
-std::vector<int> textRanks(const ExpenseArray& entries, int count, QString Expense::*field,
+std::vector<int> textRanks(const ExpenseArray& entries, int count, StoredText Expense::*field,
                            const UserLocale& locale);
 
 // Each key set answers equal() and less() as entryEqual and entryLess (before reversing) would, and

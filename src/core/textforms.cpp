@@ -142,7 +142,7 @@ QString entryAmountText(const Expense& entry, bool incomeIsPositive)
 
 QString receiptText(const Expense& entry)
 {
-    return entry.hasReceipt ? entry.receipt : QStringLiteral("-");
+    return entry.hasReceipt ? entry.receipt.text() : QStringLiteral("-");
 }
 
 QString dateText(double date, const UserLocale& locale)

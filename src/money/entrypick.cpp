@@ -15,7 +15,7 @@ bool isPicked(const Expense& entry, const EntryPick& pick)
     if (pick.income && entry.income != *pick.income)
         return false;
     // The currency choice finds an entry's currency by its trimmed name, as the tables do.
-    if (pick.currency && trimText(entry.currency) != *pick.currency)
+    if (pick.currency && trimText(entry.currency.view()) != *pick.currency)
         return false;
     const QDate day = qdateFromDayCount(entry.date);
     return day.isValid() && day >= pick.from && day <= pick.to;

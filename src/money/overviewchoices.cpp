@@ -33,7 +33,7 @@ QString viewMenuText(OverviewView view)
     return QString();
 }
 
-const QString& viewField(const Expense& entry, OverviewView view)
+StoredText viewField(const Expense& entry, OverviewView view)
 {
     switch (view) {
     case OverviewView::IntendedSources:

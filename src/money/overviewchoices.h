@@ -28,7 +28,7 @@ enum class OverviewView
 [[nodiscard]] QString viewFieldCaption(OverviewView view);
 // The field of an entry that a month table (and its chart) counts: the type, the intended source or the
 // payment method.
-[[nodiscard]] const QString& viewField(const Expense& entry, OverviewView view);
+[[nodiscard]] StoredText viewField(const Expense& entry, OverviewView view);
 
 // The currency choice: "Converted to " + the primary currency's name, then every currency of the table
 // in table order, the primary included.

@@ -51,7 +51,7 @@ QString entryCellText(const AppState& state, const Expense& entry, int column)
     case ListColumn::IntendedSource:
         return entry.intendedSource;
     case ListColumn::PrimaryAmount:
-        return primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
+        return primaryAmountText(state.currencies, entry.amount, entry.currency.view(), entry.income,
                                  state.settings.incomeIsPositive);
     }
     return {};

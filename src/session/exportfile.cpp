@@ -75,7 +75,7 @@ bool writeCsvContent(QIODevice& device, const AppState& state)
         appendCsvLine(out.buffer(),
                       {date.isValid() ? date.toString(Qt::ISODate) : QString(), entry.currency,
                        entryAmountText(entry, incomeIsPositive),
-                       primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
+                       primaryAmountText(state.currencies, entry.amount, entry.currency.view(), entry.income,
                                          incomeIsPositive),
                        entry.type, entry.intendedSource, entry.paidWith, receiptText(entry), entry.note});
         out.writeIfFull();
@@ -162,7 +162,7 @@ bool writeExportContent(QIODevice& device, const AppState& state)
         appendExportLine(out.buffer(),
                          {dateText(entry.date, state.locale), entry.currency,
                           entryAmountText(entry, incomeIsPositive),
-                          primaryAmountText(state.currencies, entry.amount, entry.currency, entry.income,
+                          primaryAmountText(state.currencies, entry.amount, entry.currency.view(), entry.income,
                                             incomeIsPositive),
                           entry.type, entry.intendedSource, entry.paidWith, receiptText(entry), entry.note});
         out.writeIfFull();

@@ -233,7 +233,7 @@ struct SameKey
     // The line the key was first seen on; 0 for the entries already there.
     qsizetype line = 0;
 
-    [[nodiscard]] const QString& text() const { return byNote ? entry->note : entry->type; }
+    [[nodiscard]] StoredText text() const { return byNote ? entry->note : entry->type; }
     [[nodiscard]] bool sameAs(const SameKey& other) const
     {
         return hash == other.hash && day == other.day && cents == other.cents && byNote == other.byNote &&

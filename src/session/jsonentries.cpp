@@ -83,16 +83,16 @@ bool writeJsonContent(QIODevice& device, const AppState& state)
             appendMember(buffer, "date", date.toString(Qt::ISODate), true);
         else
             buffer.append("\"date\": null");
-        appendMember(buffer, "type", entry.type);
+        appendMember(buffer, "type", entry.type.view());
         appendRaw(buffer, "amount", amountText(entry.amount).toLatin1());
-        appendMember(buffer, "currency", entry.currency);
+        appendMember(buffer, "currency", entry.currency.view());
         appendRaw(buffer, "income", entry.income ? "true" : "false");
-        appendMember(buffer, "intendedSource", entry.intendedSource);
-        appendMember(buffer, "paidWith", entry.paidWith);
+        appendMember(buffer, "intendedSource", entry.intendedSource.view());
+        appendMember(buffer, "paidWith", entry.paidWith.view());
         appendRaw(buffer, "hasReceipt", entry.hasReceipt ? "true" : "false");
-        appendMember(buffer, "receipt", entry.receipt);
-        appendMember(buffer, "note", entry.note);
-        const double primary = convertToPrimary(state.currencies, entry.amount, entry.currency);
+        appendMember(buffer, "receipt", entry.receipt.view());
+        appendMember(buffer, "note", entry.note.view());
+        const double primary = convertToPrimary(state.currencies, entry.amount, entry.currency.view());
         appendRaw(buffer, "primaryAmount",
                   primary > 0.0 ? amountText(primary).toLatin1() : QByteArray("null"));
         buffer.append('}');

@@ -17,7 +17,7 @@ std::optional<qint64> receiptNumber(const Expense& entry)
     if (!entry.hasReceipt)
         return std::nullopt;
     bool ok = false;
-    const qint64 number = entry.receipt.toLongLong(&ok);
+    const qint64 number = entry.receipt.view().toLongLong(&ok);
     if (!ok || number < 0 || number > kLargestReceiptNumber)
         return std::nullopt;
     return number;

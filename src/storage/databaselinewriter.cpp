@@ -96,7 +96,7 @@ void DatabaseLineWriter::appendEntry(const Expense& entry)
     *p++ = '\t';
     p = putTextWithDefault(p, entry.receipt);
     *p++ = '\t';
-    p = putUtf8Field(p, entry.note);
+    p = putUtf8Field(p, entry.note.view());
     *p++ = '\r';
     *p++ = '\n';
     shrinkTo(p);

@@ -50,13 +50,13 @@ public:
         : m_encoding(encoding), m_commonTexts(commonTexts), m_rareTexts(rareTexts)
     {}
 
-    QString textOr(QByteArrayView field, const QString& fallback) const
+    StoredText textOr(QByteArrayView field, StoredText fallback) const
     {
         return field.isEmpty() ? fallback : trimmedText(field, m_commonTexts);
     }
 
     // For notes and receipt numbers, which seldom repeat.
-    QString rareTextOr(QByteArrayView field, const QString& fallback) const
+    StoredText rareTextOr(QByteArrayView field, StoredText fallback) const
     {
         return field.isEmpty() ? fallback : trimmedText(field, m_rareTexts);
     }
@@ -68,7 +68,7 @@ public:
             return true;
         if (field.isEmpty() || isDatabaseWord(field, "false"))
             return false;
-        const QString text = trimmedText(field, m_commonTexts);
+        const QStringView text = trimmedText(field, m_commonTexts).view();
         if (text.size() != 4)
             return false;
         for (qsizetype i = 0; i < 4; ++i) {
@@ -81,7 +81,7 @@ public:
     }
 
 private:
-    QString trimmedText(QByteArrayView field, TextPool& pool) const
+    StoredText trimmedText(QByteArrayView field, TextPool& pool) const
     {
         const QByteArrayView bytes = trimDatabaseSpace(field);
         if (m_encoding == LineEncoding::Utf8)
@@ -159,9 +159,9 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     }
     ++summary.entryLines;
 
-    static const QString kUnknown = QStringLiteral("Unknown");
-    static const QString kDefaultCurrency = QStringLiteral("US$");
-    static const QString kDefaultReceipt = QStringLiteral("00");
+    static const StoredText kUnknown(u"Unknown");
+    static const StoredText kDefaultCurrency(u"US$");
+    static const StoredText kDefaultReceipt(u"00");
 
     const DatabaseFieldReader reader(encoding, caches.commonTexts, caches.rareTexts);
     Expense& entry = entries.append();
@@ -173,13 +173,13 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.paidWith = reader.textOr(line.field(PaidWith), kUnknown);
     entry.hasReceipt = reader.flag(line.field(HasReceipt));
     entry.receipt = keepNotes ? reader.rareTextOr(line.field(Receipt), kDefaultReceipt) : kDefaultReceipt;
-    entry.note = keepNotes ? reader.rareTextOr(line.field(Note), QString()) : QString();
+    entry.note = keepNotes ? reader.rareTextOr(line.field(Note), {}) : StoredText();
     entry.date = dayCountFromDate(wholeNumberOr(line.field(Year), 2009), wholeNumberOr(line.field(Month), 1),
                                   wholeNumberOr(line.field(Day), 1));
     entry.justChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
-    if (entry.type.size() == kUnknown.size() && entry.type == kUnknown &&
+    if (entry.type == kUnknown &&
         (entry.amount == 0.0 || amountText(entry.amount) == u"0.00"))
         entries.dropLast();
 }

@@ -78,7 +78,7 @@ bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
            samePoolBytes(m_keyBytes.data() + slot.offset, utf8.data(), static_cast<size_t>(utf8.size()));
 }
 
-QString TextPool::trimmedText(QByteArrayView utf8)
+StoredText TextPool::trimmedText(QByteArrayView utf8)
 {
     if (utf8.size() > kLongestPooledText)
         return QString::fromUtf8(utf8).trimmed();
@@ -93,13 +93,13 @@ QString TextPool::trimmedText(QByteArrayView utf8)
                 return m_texts[slot.indexPlusOne - 1];
         }
     }
-    QString text = QString::fromUtf8(utf8).trimmed();
+    const StoredText text = QString::fromUtf8(utf8).trimmed();
     if (m_texts.size() < m_maxTexts)
         insert(hash, utf8, text);
     return text;
 }
 
-void TextPool::insert(quint32 hash, QByteArrayView utf8, const QString& text)
+void TextPool::insert(quint32 hash, QByteArrayView utf8, StoredText text)
 {
     if ((m_texts.size() + 1) * 2 > m_slots.size())
         growTable();

@@ -3,25 +3,26 @@
 
 #pragma once
 
+#include "core/storedtext.h"
+
 #include <QByteArrayView>
-#include <QString>
 #include <QtGlobal>
 #include <string>
 #include <vector>
 
 namespace tallyfox {
 
-// Shares one QString among all entries that hold the same text: types, currencies, sources and payment
-// methods repeat on almost every line, so a large database keeps one copy of each. The pool stops
-// growing at a bound, so a file of unique texts costs no more than decoding them one by one; a reader
-// keeps a small pool for texts that seldom repeat (notes), so that they do not crowd out the others.
+// Finds the stored text of a field's bytes without decoding them: types, currencies, sources and payment
+// methods repeat on almost every line. The pool stops growing at a bound, so a file of unique texts costs
+// no more than decoding them one by one; a reader keeps a small pool for texts that seldom repeat
+// (notes), so that they do not crowd out the others.
 class TextPool
 {
 public:
     explicit TextPool(size_t maxTexts);
 
     // The UTF-8 bytes decoded and trimmed of white space.
-    [[nodiscard]] QString trimmedText(QByteArrayView utf8);
+    [[nodiscard]] StoredText trimmedText(QByteArrayView utf8);
 
 private:
     // One slot of the open-addressed table: the hash, where the text's bytes lie in m_keyBytes, and the
@@ -36,11 +37,11 @@ private:
     };
 
     [[nodiscard]] bool sameKey(const Slot& slot, QByteArrayView utf8) const;
-    void insert(quint32 hash, QByteArrayView utf8, const QString& text);
+    void insert(quint32 hash, QByteArrayView utf8, StoredText text);
     void growTable();
 
     std::vector<Slot> m_slots; // a power of two in size, at most half full
-    std::vector<QString> m_texts;
+    std::vector<StoredText> m_texts;
     std::string m_keyBytes;
     size_t m_maxTexts;
 };

@@ -386,7 +386,7 @@ TEST(DatabaseRoundTrip, EmptyTextsStayEmptyInsteadOfTakingTheirDefaults)
     entries.append(blank); // empty type and amount 0: must not read back as a dropped "Unknown" line
     const ExpenseArray back = parsed(written(entries));
     ASSERT_EQ(back.count(), 1);
-    for (const QString* text : {&back[0].type, &back[0].currency, &back[0].intendedSource, &back[0].paidWith,
+    for (const StoredText* text : {&back[0].type, &back[0].currency, &back[0].intendedSource, &back[0].paidWith,
                                 &back[0].receipt, &back[0].note})
         EXPECT_TRUE(text->isEmpty()) << text->toStdString();
     EXPECT_EQ(written(back), written(entries));

@@ -72,7 +72,7 @@ protected:
     [[nodiscard]] QString selectedType() const
     {
         const int row = fixture.form->list()->selectedRow();
-        return row < 0 ? QString() : fixture.state->entries[row].type;
+        return row < 0 ? QString() : fixture.state->entries[row].type.text();
     }
 
     MainFormFixture fixture;

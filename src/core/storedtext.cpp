@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
+#include "core/storedtext.h"
+
+#include <QHashFunctions>
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace tallyfox {
+
+namespace {
+
+constexpr int kSlotBits = 16;
+constexpr quint32 kSlotsPerChunk = 1U << kSlotBits;
+constexpr size_t kChunkCount = size_t(1) << (32 - kSlotBits);
+// Characters are handed out from blocks of this many; a longer text gets a block of its own.
+constexpr qsizetype kBlockCharacters = 1 << 18;
+constexpr size_t kFirstTableSize = 1024;
+
+struct Slot
+{
+    const char16_t* characters = nullptr;
+    qsizetype size = 0;
+};
+
+struct Chunk
+{
+    Slot slots[kSlotsPerChunk];
+};
+
+// Where each text's characters lie, by number, and a hash table to find a text's number. Numbers are
+// handed out under a lock; a number's slot never changes once it is handed out, so reading a text takes
+// no lock: whoever holds a number got it after its slot was written.
+class TextStore
+{
+public:
+    TextStore() : m_chunks(new std::atomic<Chunk*>[kChunkCount]), m_table(kFirstTableSize, 0)
+    {
+        for (size_t i = 0; i < kChunkCount; ++i)
+            m_chunks[i].store(nullptr, std::memory_order_relaxed);
+        m_chunks[0].store(new Chunk, std::memory_order_release);
+    }
+
+    // Never destroyed: texts may be read until the very end, from any thread.
+    static TextStore& instance()
+    {
+        static TextStore* const store = new TextStore;
+        return *store;
+    }
+
+    [[nodiscard]] QStringView view(quint32 id) const
+    {
+        const Chunk* chunk = m_chunks[id >> kSlotBits].load(std::memory_order_acquire);
+        const Slot& slot = chunk->slots[id & (kSlotsPerChunk - 1)];
+        return {slot.characters, slot.size};
+    }
+
+    quint32 intern(QStringView text)
+    {
+        if (text.isEmpty())
+            return 0;
+        const auto hash = static_cast<quint32>(qHash(text, 0));
+        const std::lock_guard lock(m_mutex);
+        size_t mask = m_table.size() - 1;
+        size_t i = hash & mask;
+        for (; m_table[i] != 0; i = (i + 1) & mask) {
+            const auto id = static_cast<quint32>(m_table[i]);
+            if (quint32(m_table[i] >> 32) == hash && view(id) == text)
+                return id;
+        }
+        const quint32 id = append(text);
+        m_table[i] = (quint64(hash) << 32) | id;
+        if (size_t(m_count) * 2 > m_table.size())
+            growTable();
+        return id;
+    }
+
+    quint32 count()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_count;
+    }
+
+private:
+    quint32 append(QStringView text)
+    {
+        const quint32 id = m_count++;
+        std::atomic<Chunk*>& chunkPointer = m_chunks[id >> kSlotBits];
+        Chunk* chunk = chunkPointer.load(std::memory_order_relaxed);
+        if (!chunk) {
+            chunk = new Chunk;
+            chunkPointer.store(chunk, std::memory_order_release);
+        }
+        chunk->slots[id & (kSlotsPerChunk - 1)] = {copyCharacters(text), text.size()};
+        return id;
+    }
+
+    const char16_t* copyCharacters(QStringView text)
+    {
+        const qsizetype size = text.size();
+        if (size > m_blockLeft) {
+            const qsizetype blockSize = std::max(size, kBlockCharacters);
+            m_blocks.push_back(std::make_unique<char16_t[]>(size_t(blockSize)));
+            m_blockFree = m_blocks.back().get();
+            m_blockLeft = blockSize;
+        }
+        char16_t* characters = m_blockFree;
+        std::memcpy(characters, text.utf16(), size_t(size) * sizeof(char16_t));
+        m_blockFree += size;
+        m_blockLeft -= size;
+        return characters;
+    }
+
+    void growTable()
+    {
+        std::vector<quint64> old(m_table.size() * 2, 0);
+        old.swap(m_table);
+        const size_t mask = m_table.size() - 1;
+        for (const quint64 cell : old) {
+            if (cell == 0)
+                continue;
+            size_t i = (cell >> 32) & mask;
+            while (m_table[i] != 0)
+                i = (i + 1) & mask;
+            m_table[i] = cell;
+        }
+    }
+
+    std::unique_ptr<std::atomic<Chunk*>[]> m_chunks;
+    std::mutex m_mutex;
+    // Each cell: the text's hash above its number; 0 is a free cell, as no text but the empty one has
+    // the number 0.
+    std::vector<quint64> m_table;
+    std::vector<std::unique_ptr<char16_t[]>> m_blocks;
+    char16_t* m_blockFree = nullptr;
+    qsizetype m_blockLeft = 0;
+    quint32 m_count = 1;
+};
+
+} // namespace
+
+StoredText::StoredText(QStringView text) : m_id(TextStore::instance().intern(text)) {}
+
+QString StoredText::text() const
+{
+    if (m_id == 0)
+        return {};
+    const QStringView characters = view();
+    return QString::fromRawData(reinterpret_cast<const QChar*>(characters.utf16()), characters.size());
+}
+
+QStringView StoredText::view() const
+{
+    return TextStore::instance().view(m_id);
+}
+
+quint32 StoredText::storedCount()
+{
+    return TextStore::instance().count();
+}
+
+} // namespace tallyfox

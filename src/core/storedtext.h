@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+
+#pragma once
+
+#include <QHashFunctions>
+#include <QLatin1StringView>
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+#include <string>
+
+namespace tallyfox {
+
+// A text that an entry holds, kept as a number in one store of texts that the whole program shares. The
+// store keeps each distinct text once and never lets go of it, so a million entries that repeat a few
+// dozen types and currencies cost four bytes a text, entries copy as plain bytes, and equal texts have
+// equal numbers. Texts may be stored and read on any thread.
+class StoredText
+{
+public:
+    StoredText() = default;
+    // Implicit, so that a text is given to an entry as to a QString.
+    StoredText(QStringView text);
+    StoredText(const QString& text) : StoredText(QStringView(text)) {}
+    StoredText(const char16_t* text) : StoredText(QStringView(text)) {}
+    StoredText(QLatin1StringView text) : StoredText(QString(text)) {}
+    StoredText(const char* utf8) : StoredText(QString::fromUtf8(utf8)) {}
+
+    // The characters stay in the store, so the QString copies none of them.
+    [[nodiscard]] QString text() const;
+    operator QString() const { return text(); }
+    [[nodiscard]] QStringView view() const;
+    [[nodiscard]] std::string toStdString() const { return view().toString().toStdString(); }
+
+    [[nodiscard]] bool isEmpty() const { return m_id == 0; }
+    [[nodiscard]] qsizetype size() const { return view().size(); }
+    void clear() { m_id = 0; }
+    // The text's number in the store: equal for equal texts, 0 for the empty one.
+    [[nodiscard]] quint32 id() const { return m_id; }
+    // The number of distinct texts stored so far, the empty one included.
+    [[nodiscard]] static quint32 storedCount();
+
+    friend bool operator==(StoredText a, StoredText b) { return a.m_id == b.m_id; }
+    friend bool operator==(StoredText a, QStringView b) { return a.view() == b; }
+    friend bool operator==(StoredText a, const QString& b) { return a.view() == QStringView(b); }
+    friend bool operator==(StoredText a, QLatin1StringView b) { return a.view() == b; }
+    friend bool operator==(StoredText a, const char16_t* b) { return a.view() == QStringView(b); }
+
+private:
+    quint32 m_id = 0;
+};
+
+inline size_t qHash(StoredText text, size_t seed = 0)
+{
+    return ::qHash(text.id(), seed);
+}
+
+} // namespace tallyfox
