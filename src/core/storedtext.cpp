@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kSlotBits = 16;
 constexpr quint32 kSlotsPerChunk = 1U << kSlotBits;
-constexpr size_t kChunkCount = size_t(1) << (32 - kSlotBits);
+// The top bit of a number marks an unshared text; the others count texts.
+constexpr size_t kChunkCount = size_t(1) << (31 - kSlotBits);
+constexpr quint32 kIndexMask = ~StoredText::kUnsharedBit;
 // Characters are handed out from blocks of this many; a longer text gets a block of its own.
 constexpr qsizetype kBlockCharacters = 1 << 18;
 constexpr size_t kFirstTableSize = 1024;
@@ -55,6 +57,7 @@ public:
 
     [[nodiscard]] QStringView view(quint32 id) const
     {
+        id &= kIndexMask;
         const Chunk* chunk = m_chunks[id >> kSlotBits].load(std::memory_order_acquire);
         const Slot& slot = chunk->slots[id & (kSlotsPerChunk - 1)];
         return {slot.characters, slot.size};
@@ -80,6 +83,14 @@ public:
         return id;
     }
 
+    quint32 keepUnshared(QStringView text)
+    {
+        if (text.isEmpty())
+            return 0;
+        const std::lock_guard lock(m_mutex);
+        return append(text) | StoredText::kUnsharedBit;
+    }
+
     quint32 count()
     {
         const std::lock_guard lock(m_mutex);
@@ -89,6 +100,7 @@ public:
 private:
     quint32 append(QStringView text)
     {
+        // Two thousand million texts are more than any memory holds.
         const quint32 id = m_count++;
         std::atomic<Chunk*>& chunkPointer = m_chunks[id >> kSlotBits];
         Chunk* chunk = chunkPointer.load(std::memory_order_relaxed);
@@ -145,6 +157,13 @@ private:
 } // namespace
 
 StoredText::StoredText(QStringView text) : m_id(TextStore::instance().intern(text)) {}
+
+StoredText StoredText::unshared(QStringView text)
+{
+    StoredText stored;
+    stored.m_id = TextStore::instance().keepUnshared(text);
+    return stored;
+}
 
 QString StoredText::text() const
 {

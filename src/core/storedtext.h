@@ -14,8 +14,9 @@ namespace tallyfox {
 
 // A text that an entry holds, kept as a number in one store of texts that the whole program shares. The
 // store keeps each distinct text once and never lets go of it, so a million entries that repeat a few
-// dozen types and currencies cost four bytes a text, entries copy as plain bytes, and equal texts have
-// equal numbers. Texts may be stored and read on any thread.
+// dozen types and currencies cost four bytes a text, and entries copy as plain bytes. Texts that seldom
+// repeat (receipt numbers and notes read from a file) may be kept unshared, without looking for an equal
+// one; equal shared texts have equal numbers. Texts may be stored and read on any thread.
 class StoredText
 {
 public:
@@ -26,6 +27,8 @@ public:
     StoredText(const char16_t* text) : StoredText(QStringView(text)) {}
     StoredText(QLatin1StringView text) : StoredText(QString(text)) {}
     StoredText(const char* utf8) : StoredText(QString::fromUtf8(utf8)) {}
+    // Kept as it is, without looking for an equal text: quicker for a text that is unlikely to repeat.
+    [[nodiscard]] static StoredText unshared(QStringView text);
 
     // The characters stay in the store, so the QString copies none of them.
     [[nodiscard]] QString text() const;
@@ -36,16 +39,21 @@ public:
     [[nodiscard]] bool isEmpty() const { return m_id == 0; }
     [[nodiscard]] qsizetype size() const { return view().size(); }
     void clear() { m_id = 0; }
-    // The text's number in the store: equal for equal texts, 0 for the empty one.
+    // The text's number in the store: equal for equal shared texts, 0 for the empty one.
     [[nodiscard]] quint32 id() const { return m_id; }
     // The number of distinct texts stored so far, the empty one included.
     [[nodiscard]] static quint32 storedCount();
 
-    friend bool operator==(StoredText a, StoredText b) { return a.m_id == b.m_id; }
+    friend bool operator==(StoredText a, StoredText b)
+    {
+        return a.m_id == b.m_id || (((a.m_id | b.m_id) & kUnsharedBit) != 0 && a.view() == b.view());
+    }
     friend bool operator==(StoredText a, QStringView b) { return a.view() == b; }
     friend bool operator==(StoredText a, const QString& b) { return a.view() == QStringView(b); }
     friend bool operator==(StoredText a, QLatin1StringView b) { return a.view() == b; }
     friend bool operator==(StoredText a, const char16_t* b) { return a.view() == QStringView(b); }
+
+    static constexpr quint32 kUnsharedBit = 0x80000000U;
 
 private:
     quint32 m_id = 0;
@@ -53,7 +61,7 @@ private:
 
 inline size_t qHash(StoredText text, size_t seed = 0)
 {
-    return ::qHash(text.id(), seed);
+    return ::qHash(text.view(), seed);
 }
 
 } // namespace tallyfox

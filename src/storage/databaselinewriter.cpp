@@ -59,7 +59,7 @@ char* putDate(char* p, double date)
 
 // An empty field reads back as the field's default ("Unknown", "US$", "00"), so an empty text is written as
 // one space, which reads back as the empty text it is.
-char* putTextWithDefault(char* p, const QString& text)
+char* putTextWithDefault(char* p, QStringView text)
 {
     if (text.isEmpty()) {
         *p++ = ' ';
@@ -69,6 +69,21 @@ char* putTextWithDefault(char* p, const QString& text)
 }
 
 } // namespace
+
+char* DatabaseLineWriter::putText(char* p, StoredText text)
+{
+    if ((text.id() & StoredText::kUnsharedBit) != 0)
+        return putTextWithDefault(p, text.view());
+    CachedField& cached = m_cachedFields[text.id() % m_cachedFields.size()];
+    if (cached.id != text.id()) {
+        const QStringView characters = text.view();
+        cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
+        const char* end = putTextWithDefault(cached.bytes.data(), characters);
+        cached.bytes.resize(end - cached.bytes.constData());
+        cached.id = text.id();
+    }
+    return putBytes(p, cached.bytes);
+}
 
 void DatabaseLineWriter::appendEntry(const Expense& entry)
 {
@@ -80,21 +95,21 @@ void DatabaseLineWriter::appendEntry(const Expense& entry)
     p = putBytes(p, "item\t");
     p = putDate(p, entry.date);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.currency);
+    p = putText(p, entry.currency);
     *p++ = '\t';
     p = putBytes(p, m_amount);
     *p++ = '\t';
     p = putFlag(p, entry.income);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.type);
+    p = putText(p, entry.type);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.intendedSource);
+    p = putText(p, entry.intendedSource);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.paidWith);
+    p = putText(p, entry.paidWith);
     *p++ = '\t';
     p = putFlag(p, entry.hasReceipt);
     *p++ = '\t';
-    p = putTextWithDefault(p, entry.receipt);
+    p = putText(p, entry.receipt);
     *p++ = '\t';
     p = putUtf8Field(p, entry.note.view());
     *p++ = '\r';

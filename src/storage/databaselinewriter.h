@@ -6,6 +6,7 @@
 #include "core/expense.h"
 
 #include <QByteArray>
+#include <array>
 
 namespace tallyfox {
 
@@ -20,11 +21,21 @@ public:
     void appendEntry(const Expense& entry);
 
 private:
+    // A field's bytes, kept for the next entries that hold the same shared text.
+    struct CachedField
+    {
+        quint32 id = 0xffffffffU;
+        QByteArray bytes;
+    };
+
+    char* putText(char* p, StoredText text);
     char* grow(qsizetype count);
     void shrinkTo(const char* end);
 
     QByteArray& m_out;
     QByteArray m_amount; // the amount's text, kept to reuse its room
+    // Types, currencies, sources and payment methods repeat on almost every line.
+    std::array<CachedField, 64> m_cachedFields;
 };
 
 } // namespace tallyfox

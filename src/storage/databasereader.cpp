@@ -130,8 +130,8 @@ struct DatabaseReader::Caches
 {
     // Types, currencies, sources and payment methods come from short lists; of the notes and receipt
     // numbers, few repeat.
-    TextPool commonTexts{4096};
-    TextPool rareTexts{1024};
+    TextPool commonTexts{4096, TextPool::Sharing::Shared};
+    TextPool rareTexts{1024, TextPool::Sharing::Unshared};
 };
 
 namespace {
@@ -179,8 +179,7 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.justChanged = false;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
-    if (entry.type == kUnknown &&
-        (entry.amount == 0.0 || amountText(entry.amount) == u"0.00"))
+    if (entry.type == kUnknown && (entry.amount == 0.0 || amountText(entry.amount) == u"0.00"))
         entries.dropLast();
 }
 

@@ -70,7 +70,13 @@ bool samePoolBytes(const char* a, const char* b, size_t size)
 
 } // namespace
 
-TextPool::TextPool(size_t maxTexts) : m_maxTexts(maxTexts) {}
+TextPool::TextPool(size_t maxTexts, Sharing sharing) : m_maxTexts(maxTexts), m_sharing(sharing) {}
+
+StoredText TextPool::stored(QByteArrayView utf8) const
+{
+    const QString text = QString::fromUtf8(utf8).trimmed();
+    return m_sharing == Sharing::Shared ? StoredText(text) : StoredText::unshared(text);
+}
 
 bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
 {
@@ -81,7 +87,7 @@ bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
 StoredText TextPool::trimmedText(QByteArrayView utf8)
 {
     if (utf8.size() > kLongestPooledText)
-        return QString::fromUtf8(utf8).trimmed();
+        return stored(utf8);
     const quint32 hash = hashPoolKey(utf8);
     if (!m_slots.empty()) {
         const size_t mask = m_slots.size() - 1;
@@ -93,7 +99,7 @@ StoredText TextPool::trimmedText(QByteArrayView utf8)
                 return m_texts[slot.indexPlusOne - 1];
         }
     }
-    const StoredText text = QString::fromUtf8(utf8).trimmed();
+    const StoredText text = stored(utf8);
     if (m_texts.size() < m_maxTexts)
         insert(hash, utf8, text);
     return text;

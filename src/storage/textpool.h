@@ -19,7 +19,14 @@ namespace tallyfox {
 class TextPool
 {
 public:
-    explicit TextPool(size_t maxTexts);
+    // Unshared texts are stored without looking for an equal one elsewhere (see StoredText).
+    enum class Sharing
+    {
+        Shared,
+        Unshared,
+    };
+
+    TextPool(size_t maxTexts, Sharing sharing);
 
     // The UTF-8 bytes decoded and trimmed of white space.
     [[nodiscard]] StoredText trimmedText(QByteArrayView utf8);
@@ -36,6 +43,7 @@ private:
         quint32 indexPlusOne;
     };
 
+    [[nodiscard]] StoredText stored(QByteArrayView utf8) const;
     [[nodiscard]] bool sameKey(const Slot& slot, QByteArrayView utf8) const;
     void insert(quint32 hash, QByteArrayView utf8, StoredText text);
     void growTable();
@@ -44,6 +52,7 @@ private:
     std::vector<StoredText> m_texts;
     std::string m_keyBytes;
     size_t m_maxTexts;
+    Sharing m_sharing;
 };
 
 } // namespace tallyfox
