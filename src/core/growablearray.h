@@ -42,6 +42,15 @@ public:
 
     void append(Record record) { append() = std::move(record); }
 
+    // Appends the valid records of another array, in their order.
+    void appendAll(const GrowableArray& other)
+    {
+        std::vector<Record>& own = ownSlots();
+        own.resize(static_cast<size_t>(m_count));
+        own.insert(own.end(), other.begin(), other.end());
+        m_count += other.count();
+    }
+
     // Forgets the last record; its slot stays as a spare for the next append. Nothing on an empty array.
     void dropLast()
     {

@@ -10,45 +10,62 @@ namespace tallyfox {
 
 namespace {
 
-// The bytes are hashed in blocks of this size at fixed offsets, each seeded with the state so far, so
-// the result does not depend on where add() calls split the content.
-constexpr qsizetype kHashBlock = 64 * 1024;
-
-quint64 hashBlock(const char* data, qsizetype size, quint64 seed)
+quint64 hashBlock(const char* data, qsizetype size, qint64 index)
 {
-    return quint64(qHashBits(data, size_t(size), size_t(seed)));
+    const auto seed = quint64(index + 1) * 0x9E3779B97F4A7C15ULL;
+    const auto hash = quint64(qHashBits(data, size_t(size), size_t(seed)));
+    // Mixed, so that blocks that trade places do not add up to the same sum.
+    return (hash ^ (hash >> 31)) * (seed | 1);
 }
 
 } // namespace
 
+void ContentHasher::addBlock(const char* data, qsizetype size)
+{
+    m_sum += hashBlock(data, size, (m_start + m_total) / kBlock);
+    m_total += size;
+}
+
 void ContentHasher::add(QByteArrayView bytes)
 {
-    m_total += bytes.size();
     if (!m_block.isEmpty()) {
-        const qsizetype take = std::min(kHashBlock - m_block.size(), bytes.size());
+        const qsizetype take = std::min(kBlock - m_block.size(), bytes.size());
         m_block.append(bytes.first(take));
         bytes = bytes.sliced(take);
-        if (m_block.size() < kHashBlock)
+        if (m_block.size() < kBlock)
             return;
-        m_state = hashBlock(m_block.constData(), kHashBlock, m_state);
+        addBlock(m_block.constData(), kBlock);
         m_block.resize(0);
     }
     // Whole blocks are hashed where they lie, without copying.
-    while (bytes.size() >= kHashBlock) {
-        m_state = hashBlock(bytes.data(), kHashBlock, m_state);
-        bytes = bytes.sliced(kHashBlock);
+    while (bytes.size() >= kBlock) {
+        addBlock(bytes.data(), kBlock);
+        bytes = bytes.sliced(kBlock);
     }
     if (!bytes.isEmpty()) {
-        m_block.reserve(kHashBlock);
+        m_block.reserve(kBlock);
         m_block.append(bytes);
     }
 }
 
+void ContentHasher::join(const ContentHasher& following)
+{
+    // A file cut short while it was read leaves a gap; the hash then differs from the file's, as the
+    // file itself does.
+    if (!m_block.isEmpty() || m_start + m_total != following.m_start)
+        m_sum ^= 0x8000000000000001ULL;
+    m_sum += following.m_sum;
+    m_total += following.m_total;
+    m_block = following.m_block;
+}
+
 quint64 ContentHasher::result() const
 {
-    // The length goes into the last seed, so that content and content plus a last empty block differ.
-    return hashBlock(m_block.constData(), m_block.size(),
-                     m_state ^ (quint64(m_total) * 0x9E3779B97F4A7C15ULL));
+    // The length goes into the last block's hash, so that content and content plus a last empty block
+    // differ.
+    const qint64 last = (m_start + m_total) / kBlock;
+    return m_sum + hashBlock(m_block.constData(), m_block.size(), last) +
+           quint64(m_start + m_total + m_block.size()) * 0xC2B2AE3D27D4EB4FULL;
 }
 
 } // namespace tallyfox

@@ -138,15 +138,28 @@ struct FileStamp
 
 // A fast 64-bit hash of a byte stream. The result depends only on the bytes, not on how they were
 // split among add() calls, so content hashed while it was written matches the same content read back.
+// The bytes are hashed in blocks at fixed offsets, each on its own, so two hashers may take two parts
+// of the content at once and be joined.
 class ContentHasher
 {
 public:
+    static constexpr qsizetype kBlock = 64 * 1024;
+
+    ContentHasher() = default;
+    // For the content from this offset on, a multiple of kBlock.
+    explicit ContentHasher(qint64 startOffset) : m_start(startOffset) {}
+
     void add(QByteArrayView bytes);
+    // Takes in the hash of the content that follows this one's; this one ends on a block boundary.
+    void join(const ContentHasher& following);
     [[nodiscard]] quint64 result() const;
 
 private:
+    void addBlock(const char* data, qsizetype size);
+
     QByteArray m_block;
-    quint64 m_state = 0;
+    quint64 m_sum = 0;
+    qint64 m_start = 0;
     qint64 m_total = 0;
 };
 

@@ -11,8 +11,11 @@
 #include <QByteArray>
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
+#include <thread>
+#include <unistd.h>
 
 namespace tallyfox {
 
@@ -24,6 +27,9 @@ constexpr qint64 kReadChunk = 1 << 20;
 constexpr qsizetype kJudgedBytes = 8192;
 // No entry line comes near this length; a longer line is skipped as it is read, never held whole.
 constexpr qsizetype kLongestLine = 1 << 20;
+// A file of this size or more is read by two threads at once, each taking one half; a smaller one is
+// read before a second thread would have started.
+constexpr qint64 kSplitFileSize = qint64(4) << 20;
 
 bool isLineEnd(char c)
 {
@@ -73,29 +79,60 @@ enum class FileRead
     NoDatabase,
 };
 
-// Reads the open file into the reader in one pass, a chunk at a time through one buffer, so a large
-// file never needs room for all of its bytes at once; its bytes are hashed as they come. Stops at once
-// when the first bytes show that the file is no database.
-FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, ContentHasher* hasher)
+qint64 readAt(int fd, char* into, qint64 size, qint64 offset)
 {
-    const qint64 fileSize = file.size();
+    for (;;) {
+        const ssize_t got = ::pread(fd, into, size_t(size), off_t(offset));
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
+// A part of a file to read: its lines from begin up to end (-1: to the end of the file); the bytes
+// before hashEnd (-1: all) are hashed; room is made for the entries of roomFor bytes.
+struct FilePart
+{
+    qint64 begin = 0;
+    qint64 end = -1;
+    qint64 hashEnd = -1;
+    qint64 roomFor = 0;
+};
+
+struct PartRead
+{
+    FileRead read = FileRead::Read;
+    int error = 0;
+};
+
+// Reads a part of the open file into the reader in one pass, a chunk at a time through one buffer, so
+// a large file never needs room for all of its bytes at once; its bytes are hashed as they come. The
+// part from the start of the file stops at once when its first bytes show that the file is no database.
+PartRead readFileLines(int fd, const FilePart& part, DatabaseReader& reader, ContentHasher* hasher)
+{
+    QByteArray buffer;
+    qint64 position = part.begin;
     qsizetype carried = 0;
     bool skipping = false;
     bool first = true;
     for (;;) {
         buffer.resize(carried + kReadChunk);
-        const qint64 got = file.read(buffer.data() + carried, kReadChunk);
+        const qint64 wanted = part.end < 0 ? kReadChunk : std::min(kReadChunk, part.end - position);
+        const qint64 got = wanted > 0 ? readAt(fd, buffer.data() + carried, wanted, position) : 0;
         if (got < 0)
-            return FileRead::Unreadable;
+            return {FileRead::Unreadable, errno};
         const QByteArrayView fresh(buffer.constData() + carried, got);
         if (first) {
             first = false;
-            if (got > kJudgedBytes && startsLikeNoDatabase(fresh.first(kJudgedBytes)))
-                return FileRead::NoDatabase;
-            reader.reserve(guessedLines(fresh, fileSize));
+            if (part.begin == 0 && got > kJudgedBytes && startsLikeNoDatabase(fresh.first(kJudgedBytes)))
+                return {FileRead::NoDatabase};
+            reader.reserve(guessedLines(fresh, part.roomFor));
         }
-        if (hasher)
-            hasher->add(fresh);
+        if (hasher) {
+            const qint64 hashed =
+                part.hashEnd < 0 ? got : std::clamp<qint64>(part.hashEnd - position, 0, got);
+            hasher->add(fresh.first(hashed));
+        }
+        position += got;
         QByteArrayView bytes(buffer.constData(), carried + got);
         if (skipping) {
             // The rest of an overlong line goes up to the next line end.
@@ -112,7 +149,7 @@ FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, 
         if (got == 0) {
             // The last line needs no line end.
             reader.readLines(bytes);
-            return FileRead::Read;
+            return {};
         }
         // The complete lines go on; the start of the next line waits for the next chunk. A CR LF cut
         // in two leaves an empty line, which is no entry. The bytes carried over hold no line end, so
@@ -133,6 +170,75 @@ FileRead readFileLines(QFile& file, QByteArray& buffer, DatabaseReader& reader, 
         carried = bytes.size() - complete;
         std::memmove(buffer.data(), buffer.constData() + complete, static_cast<size_t>(carried));
     }
+}
+
+// Where a large file is cut for two readers: the start of the first line after the middle. The bytes
+// between the middle (a block boundary of the hash) and the cut are given back for the second hasher.
+// Nothing when no line ends soon after the middle.
+std::optional<qint64> cutForTwoReaders(int fd, qint64 fileSize, qint64 middle, QByteArray& beforeCut)
+{
+    beforeCut.resize(kReadChunk);
+    qint64 position = middle;
+    qsizetype held = 0;
+    while (held < kLongestLine && position < fileSize) {
+        beforeCut.resize(held + kReadChunk);
+        const qint64 got = readAt(fd, beforeCut.data() + held, kReadChunk, position);
+        if (got <= 0)
+            return std::nullopt;
+        for (qsizetype i = held; i < held + got; ++i) {
+            if (isLineEnd(beforeCut[i])) {
+                beforeCut.resize(i + 1);
+                return middle + i + 1;
+            }
+        }
+        held += got;
+        position += got;
+    }
+    return std::nullopt;
+}
+
+void mergeSummaries(DatabaseReadSummary& into, const DatabaseReadSummary& later)
+{
+    into.headerSeen = into.headerSeen || later.headerSeen;
+    into.entryLines += later.entryLines;
+    into.otherLines += later.otherLines;
+}
+
+// Reads the whole file: a large one in two halves at once, on this thread and another.
+PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentHasher* hasher,
+                       DatabaseReadPurpose purpose)
+{
+    const qint64 middle = fileSize / 2 / ContentHasher::kBlock * ContentHasher::kBlock;
+    QByteArray beforeCut;
+    const std::optional<qint64> cut = fileSize >= kSplitFileSize && middle > 0
+                                          ? cutForTwoReaders(fd, fileSize, middle, beforeCut)
+                                          : std::nullopt;
+    if (!cut)
+        return readFileLines(fd, {.roomFor = fileSize}, reader, hasher);
+
+    DatabaseReader secondReader(purpose);
+    ContentHasher secondHasher(middle);
+    PartRead secondRead;
+    std::thread second([&] {
+        if (hasher)
+            secondHasher.add(beforeCut);
+        secondRead = readFileLines(fd, {.begin = *cut, .roomFor = fileSize - *cut}, secondReader,
+                                   hasher ? &secondHasher : nullptr);
+    });
+    PartRead firstRead =
+        readFileLines(fd, {.end = *cut, .hashEnd = middle, .roomFor = fileSize}, reader, hasher);
+    second.join();
+    if (firstRead.read != FileRead::Read)
+        return firstRead;
+    if (secondRead.read != FileRead::Read)
+        return secondRead;
+    if (hasher)
+        hasher->join(secondHasher);
+    reader.entries().appendAll(secondReader.entries());
+    DatabaseReadSummary summary = reader.summary();
+    mergeSummaries(summary, secondReader.summary());
+    reader.setSummary(summary);
+    return {};
 }
 
 void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count)
@@ -181,13 +287,13 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     if (!opened.ok())
         return opened;
     const std::optional<FileStamp> stamp = fileStamp(file);
-    QByteArray buffer;
     ContentHasher hasher;
     DatabaseReader reader(purpose);
     // Entries read for their totals are never written, so nothing asks whether the file still holds them.
     const bool hashing = purpose == DatabaseReadPurpose::Everything;
-    const FileRead read = readFileLines(file, buffer, reader, hashing ? &hasher : nullptr);
-    if (read == FileRead::NoDatabase) {
+    const PartRead read =
+        readWholeFile(file.handle(), file.size(), reader, hashing ? &hasher : nullptr, purpose);
+    if (read.read == FileRead::NoDatabase) {
         parseDatabase({}, state.entries);
         if (version)
             *version = {stamp, 0};
@@ -195,8 +301,8 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
             *summary = {.otherLines = 1};
         return {};
     }
-    if (read == FileRead::Unreadable)
-        return FileResult::deviceFailure(FileAction::Read, path, file);
+    if (read.read == FileRead::Unreadable)
+        return FileResult::systemFailure(FileAction::Read, path, read.error);
     state.entries.swap(reader.entries());
     if (version) {
         version->stamp = stamp;

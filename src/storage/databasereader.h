@@ -31,6 +31,7 @@ public:
     [[nodiscard]] ExpenseArray& entries() { return m_entries; }
     // The header, entry and other lines seen so far.
     [[nodiscard]] const DatabaseReadSummary& summary() const { return m_summary; }
+    void setSummary(const DatabaseReadSummary& summary) { m_summary = summary; }
 
 private:
     std::unique_ptr<Caches> m_caches;

@@ -259,6 +259,15 @@ TEST(ContentHasher, TheHashDependsOnTheBytesNotOnHowTheyArrive)
             split.add(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
         EXPECT_EQ(split.result(), whole.result()) << piece;
     }
+    // Two parts hashed apart, the second from a block boundary, join to the hash of the whole.
+    for (const qsizetype boundary : {qsizetype(0), ContentHasher::kBlock, 3 * ContentHasher::kBlock}) {
+        ContentHasher first;
+        first.add(QByteArrayView(bytes).first(boundary));
+        ContentHasher second(boundary);
+        second.add(QByteArrayView(bytes).sliced(boundary));
+        first.join(second);
+        EXPECT_EQ(first.result(), whole.result()) << boundary;
+    }
     QByteArray changed = bytes;
     changed[100000] = char(changed[100000] ^ 1);
     ContentHasher other;

@@ -493,5 +493,39 @@ TEST(DatabaseChunkedReading, ShortLinesAfterLongOnesAllRead)
     EXPECT_EQ(state.entries[lines - 1], parsed(QByteArray(kHeader) + shortLine)[0]);
 }
 
+// A large file is read in two halves at once, cut at the first line end after its middle: wherever the
+// middle falls in a line, even between CR and LF, the entries, their order and the file's hash are
+// those of one pass.
+TEST(DatabaseChunkedReading, ALargeFileReadInTwoHalvesGivesWhatOnePassGives)
+{
+    TempFolder folder;
+    QByteArray lines;
+    const qsizetype lineLength =
+        QByteArray("item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\t\t\ttrue\t1\tn0000000\r\n").size();
+    for (int i = 0; lines.size() < (qsizetype(9) << 19); ++i)
+        lines += "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\t\t\ttrue\t1\tn" +
+                 QByteArray::number(i).rightJustified(7, '0') + "\r\n";
+    for (qsizetype filler = 0; filler <= lineLength + 1; filler += filler == 3 ? lineLength - 6 : 1) {
+        SCOPED_TRACE(filler);
+        const QByteArray content = QByteArray(kHeader) +
+                                   "item\t2010\t1\t3\tEUR\t1\tfalse\tTaxi\t\t\tfalse\t\t" +
+                                   QByteArray(filler, 'f') + "\r\n" + lines;
+        AppState state(test::pinnedLocale());
+        state.databasePath = folder.file(QStringLiteral("large.tfx"));
+        writeFileBytes(state.databasePath, content);
+        DatabaseFileVersion version;
+        DatabaseReadSummary summary;
+        ASSERT_TRUE(readDatabaseFile(state, &version, &summary).ok());
+        const ExpenseArray whole = parsed(content);
+        ASSERT_EQ(state.entryCount(), whole.count());
+        for (int i = 0; i < whole.count(); ++i)
+            ASSERT_EQ(state.entries[i], whole[i]) << "entry " << i;
+        EXPECT_EQ(version.hash, hashFile(state.databasePath));
+        EXPECT_TRUE(summary.headerSeen);
+        EXPECT_EQ(summary.entryLines, whole.count());
+        EXPECT_EQ(summary.otherLines, 0);
+    }
+}
+
 } // namespace
 } // namespace tallyfox
