@@ -23,6 +23,9 @@ constexpr quint32 kIndexMask = ~StoredText::kUnsharedBit;
 // Characters are handed out from blocks of this many; a longer text gets a block of its own.
 constexpr qsizetype kBlockCharacters = 1 << 18;
 constexpr size_t kFirstTableSize = 1024;
+// Numbers a thread takes at a time for its unshared texts.
+constexpr quint32 kUnsharedBatch = 1024;
+constexpr qsizetype kUnsharedCharacters = 16 * 1024;
 
 struct Slot
 {
@@ -83,46 +86,82 @@ public:
         return id;
     }
 
+    // Unshared texts are kept without the lock, in numbers and characters that each thread takes for
+    // itself a batch at a time: two threads reading halves of one file would otherwise wait for each
+    // other.
     quint32 keepUnshared(QStringView text)
     {
         if (text.isEmpty())
             return 0;
-        const std::lock_guard lock(m_mutex);
-        return append(text) | StoredText::kUnsharedBit;
-    }
-
-    quint32 count()
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_count;
+        thread_local UnsharedBatch batch;
+        if (batch.nextId == batch.endId || text.size() > batch.charactersLeft) {
+            const std::lock_guard lock(m_mutex);
+            if (batch.nextId == batch.endId) {
+                batch.nextId = m_count;
+                m_count += kUnsharedBatch;
+                batch.endId = m_count;
+                for (quint32 id = batch.nextId; id < batch.endId;
+                     id += kSlotsPerChunk - (id & (kSlotsPerChunk - 1)))
+                    chunkOf(id);
+            }
+            if (text.size() > batch.charactersLeft) {
+                // What is left of the last room stays unused.
+                const qsizetype room = std::max(text.size(), kUnsharedCharacters);
+                batch.characters = takeCharacters(room);
+                batch.charactersLeft = room;
+            }
+        }
+        const quint32 id = batch.nextId++;
+        std::memcpy(batch.characters, text.utf16(), size_t(text.size()) * sizeof(char16_t));
+        m_chunks[id >> kSlotBits].load(std::memory_order_relaxed)->slots[id & (kSlotsPerChunk - 1)] = {
+            batch.characters, text.size()};
+        batch.characters += text.size();
+        batch.charactersLeft -= text.size();
+        return id | StoredText::kUnsharedBit;
     }
 
 private:
-    quint32 append(QStringView text)
+    struct UnsharedBatch
     {
-        // Two thousand million texts are more than any memory holds.
-        const quint32 id = m_count++;
+        quint32 nextId = 0;
+        quint32 endId = 0;
+        char16_t* characters = nullptr;
+        qsizetype charactersLeft = 0;
+    };
+
+    // Under the lock.
+    Chunk* chunkOf(quint32 id)
+    {
         std::atomic<Chunk*>& chunkPointer = m_chunks[id >> kSlotBits];
         Chunk* chunk = chunkPointer.load(std::memory_order_relaxed);
         if (!chunk) {
             chunk = new Chunk;
             chunkPointer.store(chunk, std::memory_order_release);
         }
-        chunk->slots[id & (kSlotsPerChunk - 1)] = {copyCharacters(text), text.size()};
+        return chunk;
+    }
+
+    // Under the lock.
+    quint32 append(QStringView text)
+    {
+        // Two thousand million texts are more than any memory holds.
+        const quint32 id = m_count++;
+        char16_t* characters = takeCharacters(text.size());
+        std::memcpy(characters, text.utf16(), size_t(text.size()) * sizeof(char16_t));
+        chunkOf(id)->slots[id & (kSlotsPerChunk - 1)] = {characters, text.size()};
         return id;
     }
 
-    const char16_t* copyCharacters(QStringView text)
+    // Under the lock: room for this many characters.
+    char16_t* takeCharacters(qsizetype size)
     {
-        const qsizetype size = text.size();
         if (size > m_blockLeft) {
             const qsizetype blockSize = std::max(size, kBlockCharacters);
-            m_blocks.push_back(std::make_unique<char16_t[]>(size_t(blockSize)));
+            m_blocks.push_back(std::make_unique_for_overwrite<char16_t[]>(size_t(blockSize)));
             m_blockFree = m_blocks.back().get();
             m_blockLeft = blockSize;
         }
         char16_t* characters = m_blockFree;
-        std::memcpy(characters, text.utf16(), size_t(size) * sizeof(char16_t));
         m_blockFree += size;
         m_blockLeft -= size;
         return characters;
@@ -176,11 +215,6 @@ QString StoredText::text() const
 QStringView StoredText::view() const
 {
     return TextStore::instance().view(m_id);
-}
-
-quint32 StoredText::storedCount()
-{
-    return TextStore::instance().count();
 }
 
 } // namespace tallyfox

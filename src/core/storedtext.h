@@ -41,8 +41,6 @@ public:
     void clear() { m_id = 0; }
     // The text's number in the store: equal for equal shared texts, 0 for the empty one.
     [[nodiscard]] quint32 id() const { return m_id; }
-    // The number of distinct texts stored so far, the empty one included.
-    [[nodiscard]] static quint32 storedCount();
 
     friend bool operator==(StoredText a, StoredText b)
     {

@@ -74,8 +74,22 @@ TextPool::TextPool(size_t maxTexts, Sharing sharing) : m_maxTexts(maxTexts), m_s
 
 StoredText TextPool::stored(QByteArrayView utf8) const
 {
-    const QString text = QString::fromUtf8(utf8).trimmed();
-    return m_sharing == Sharing::Shared ? StoredText(text) : StoredText::unshared(text);
+    const auto store = [this](QStringView text) {
+        return m_sharing == Sharing::Shared ? StoredText(text) : StoredText::unshared(text);
+    };
+    // Most texts are ASCII, already trimmed by the reader: widened where they lie, without a QString.
+    if (utf8.size() <= kLongestPooledText) {
+        char16_t wide[kLongestPooledText];
+        qsizetype size = 0;
+        for (const char byte : utf8) {
+            if (static_cast<unsigned char>(byte) >= 0x80)
+                break;
+            wide[size++] = char16_t(byte);
+        }
+        if (size == utf8.size() && (size == 0 || (wide[0] > u' ' && wide[size - 1] > u' ')))
+            return store(QStringView(wide, size));
+    }
+    return store(QString::fromUtf8(utf8).trimmed());
 }
 
 bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
