@@ -70,11 +70,19 @@ char* putTextWithDefault(char* p, QStringView text)
 
 } // namespace
 
-char* DatabaseLineWriter::putText(char* p, StoredText text)
+QByteArrayView DatabaseLineWriter::fieldBytes(StoredText text, int field)
 {
-    if ((text.id() & StoredText::kUnsharedBit) != 0)
-        return putTextWithDefault(p, text.view());
-    CachedField& cached = m_cachedFields[text.id() % m_cachedFields.size()];
+    if ((text.id() & StoredText::kUnsharedBit) != 0) {
+        QByteArray& room = m_rooms[size_t(field)];
+        const QStringView characters = text.view();
+        room.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
+        const char* end = putTextWithDefault(room.data(), characters);
+        return {room.constData(), end - room.constData()};
+    }
+    // Each field has a cache of its own, so that the bytes of one entry's fields stay where they are
+    // until the line is written.
+    FieldCache& cache = m_cachedFields[size_t(field)];
+    CachedField& cached = cache[text.id() % cache.size()];
     if (cached.id != text.id()) {
         const QStringView characters = text.view();
         cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
@@ -82,36 +90,52 @@ char* DatabaseLineWriter::putText(char* p, StoredText text)
         cached.bytes.resize(end - cached.bytes.constData());
         cached.id = text.id();
     }
-    return putBytes(p, cached.bytes);
+    return cached.bytes;
+}
+
+QByteArrayView DatabaseLineWriter::dateBytes(double date)
+{
+    // Entries sorted by date come in runs of one day.
+    if (date != m_lastDate || m_date.isEmpty()) {
+        m_date.resize(32);
+        m_date.resize(putDate(m_date.data(), date) - m_date.constData());
+        m_lastDate = date;
+    }
+    return m_date;
 }
 
 void DatabaseLineWriter::appendEntry(const Expense& entry)
 {
     m_amount.resize(0);
     appendAmountText(m_amount, entry.amount);
-    const qsizetype textUnits = entry.currency.size() + entry.type.size() + entry.intendedSource.size() +
-                                entry.paidWith.size() + entry.receipt.size() + entry.note.size();
-    char* p = grow(kLineFrame + m_amount.size() + kMaxUtf8BytesPerUnit * textUnits);
+    const QByteArrayView currency = fieldBytes(entry.currency, 0);
+    const QByteArrayView type = fieldBytes(entry.type, 1);
+    const QByteArrayView source = fieldBytes(entry.intendedSource, 2);
+    const QByteArrayView paidWith = fieldBytes(entry.paidWith, 3);
+    const QByteArrayView receipt = fieldBytes(entry.receipt, 4);
+    const QStringView note = entry.note.view();
+    char* p = grow(kLineFrame + m_amount.size() + currency.size() + type.size() + source.size() +
+                   paidWith.size() + receipt.size() + kMaxUtf8BytesPerUnit * note.size());
     p = putBytes(p, "item\t");
-    p = putDate(p, entry.date);
+    p = putBytes(p, dateBytes(entry.date));
     *p++ = '\t';
-    p = putText(p, entry.currency);
+    p = putBytes(p, currency);
     *p++ = '\t';
     p = putBytes(p, m_amount);
     *p++ = '\t';
     p = putFlag(p, entry.income);
     *p++ = '\t';
-    p = putText(p, entry.type);
+    p = putBytes(p, type);
     *p++ = '\t';
-    p = putText(p, entry.intendedSource);
+    p = putBytes(p, source);
     *p++ = '\t';
-    p = putText(p, entry.paidWith);
+    p = putBytes(p, paidWith);
     *p++ = '\t';
     p = putFlag(p, entry.hasReceipt);
     *p++ = '\t';
-    p = putText(p, entry.receipt);
+    p = putBytes(p, receipt);
     *p++ = '\t';
-    p = putUtf8Field(p, entry.note.view());
+    p = putUtf8Field(p, note);
     *p++ = '\r';
     *p++ = '\n';
     shrinkTo(p);

@@ -6,6 +6,7 @@
 #include "core/expense.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 
 namespace tallyfox {
@@ -28,14 +29,23 @@ private:
         QByteArray bytes;
     };
 
-    char* putText(char* p, StoredText text);
+    using FieldCache = std::array<CachedField, 64>;
+    static constexpr int kCachedFields = 5; // currency, type, source, payment method, receipt
+
+    // The bytes of one of the cached fields (numbered as kCachedFields lists them), with an empty text
+    // written as one space: from the field's cache for a shared text, else encoded into its room.
+    QByteArrayView fieldBytes(StoredText text, int field);
+    QByteArrayView dateBytes(double date);
     char* grow(qsizetype count);
     void shrinkTo(const char* end);
 
     QByteArray& m_out;
     QByteArray m_amount; // the amount's text, kept to reuse its room
     // Types, currencies, sources and payment methods repeat on almost every line.
-    std::array<CachedField, 64> m_cachedFields;
+    std::array<FieldCache, kCachedFields> m_cachedFields;
+    std::array<QByteArray, kCachedFields> m_rooms;
+    QByteArray m_date; // the last date's fields
+    double m_lastDate = 0.0;
 };
 
 } // namespace tallyfox

@@ -527,5 +527,29 @@ TEST(DatabaseChunkedReading, ALargeFileReadInTwoHalvesGivesWhatOnePassGives)
     }
 }
 
+// The writer keeps the bytes of repeated texts; texts that land in the same place of its memory, in
+// the fields of one entry and of the next, are each written as they are.
+TEST(DatabaseFormat, TextsThatShareTheWritersMemoryAreEachWrittenWhole)
+{
+    const StoredText first(u"Coffee beans");
+    StoredText second;
+    for (int i = 0; second.isEmpty() || second.id() % 64 != first.id() % 64; ++i)
+        second = QStringLiteral("Cash %1").arg(i);
+    ExpenseArray entries;
+    for (const auto& [type, paidWith] : {std::pair{first, second}, std::pair{second, first}}) {
+        Expense entry = dinner();
+        entry.type = type;
+        entry.currency = paidWith;
+        entry.intendedSource = type;
+        entry.paidWith = paidWith;
+        entry.receipt = type;
+        entries.append(entry);
+    }
+    const ExpenseArray back = parse(serialize(entries));
+    ASSERT_EQ(back.count(), 2);
+    EXPECT_EQ(back[0], entries[0]);
+    EXPECT_EQ(back[1], entries[1]);
+}
+
 } // namespace
 } // namespace tallyfox
