@@ -6,9 +6,11 @@
 #include <QHashFunctions>
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <vector>
 
 namespace tallyfox {
@@ -27,10 +29,12 @@ constexpr size_t kFirstTableSize = 1024;
 constexpr quint32 kUnsharedBatch = 1024;
 constexpr qsizetype kUnsharedCharacters = 16 * 1024;
 
+// All zero bits: no characters. Chunks come zeroed from the system and are touched only where texts
+// are kept, so the store costs a short program next to nothing.
 struct Slot
 {
-    const char16_t* characters = nullptr;
-    qsizetype size = 0;
+    const char16_t* characters;
+    qsizetype size;
 };
 
 struct Chunk
@@ -44,11 +48,14 @@ struct Chunk
 class TextStore
 {
 public:
-    TextStore() : m_chunks(new std::atomic<Chunk*>[kChunkCount]), m_table(kFirstTableSize, 0)
+    TextStore()
+        : m_chunks(static_cast<std::atomic<Chunk*>*>(std::calloc(kChunkCount, sizeof(std::atomic<Chunk*>)))),
+          m_table(kFirstTableSize, 0)
     {
-        for (size_t i = 0; i < kChunkCount; ++i)
-            m_chunks[i].store(nullptr, std::memory_order_relaxed);
-        m_chunks[0].store(new Chunk, std::memory_order_release);
+        static_assert(std::atomic<Chunk*>::is_always_lock_free);
+        if (!m_chunks)
+            throw std::bad_alloc();
+        chunkOf(0);
     }
 
     // Never destroyed: texts may be read until the very end, from any thread.
@@ -135,7 +142,9 @@ private:
         std::atomic<Chunk*>& chunkPointer = m_chunks[id >> kSlotBits];
         Chunk* chunk = chunkPointer.load(std::memory_order_relaxed);
         if (!chunk) {
-            chunk = new Chunk;
+            chunk = static_cast<Chunk*>(std::calloc(1, sizeof(Chunk)));
+            if (!chunk)
+                throw std::bad_alloc();
             chunkPointer.store(chunk, std::memory_order_release);
         }
         return chunk;
@@ -182,7 +191,8 @@ private:
         }
     }
 
-    std::unique_ptr<std::atomic<Chunk*>[]> m_chunks;
+    // Never freed, as the store itself.
+    std::atomic<Chunk*>* m_chunks;
     std::mutex m_mutex;
     // Each cell: the text's hash above its number; 0 is a free cell, as no text but the empty one has
     // the number 0.
