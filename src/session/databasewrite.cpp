@@ -4,6 +4,7 @@
 #include "session/databasewrite.h"
 
 #include "platform/filelock.h"
+#include "platform/threadpriority.h"
 
 #include <QCoreApplication>
 
@@ -79,6 +80,7 @@ BackgroundWrite::BackgroundWrite(DatabaseWriteJob job, const std::function<void(
     : m_job(std::move(job))
 {
     m_thread = std::thread([this, done] {
+        yieldToOtherThreads();
         m_outcome = runDatabaseWrite(m_job);
         // The window's next change need not copy the records.
         m_job.entries = {};
