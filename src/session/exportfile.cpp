@@ -162,8 +162,8 @@ bool writeExportContent(QIODevice& device, const AppState& state)
         appendExportLine(out.buffer(),
                          {dateText(entry.date, state.locale), entry.currency,
                           entryAmountText(entry, incomeIsPositive),
-                          primaryAmountText(state.currencies, entry.amount, entry.currency.view(), entry.income,
-                                            incomeIsPositive),
+                          primaryAmountText(state.currencies, entry.amount, entry.currency.view(),
+                                            entry.income, incomeIsPositive),
                           entry.type, entry.intendedSource, entry.paidWith, receiptText(entry), entry.note});
         out.writeIfFull();
     }

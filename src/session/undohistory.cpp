@@ -79,7 +79,8 @@ QString entryCaption(const Expense& entry, bool incomeIsPositive)
 {
     // A long type is cut, so that the menu item stays on the screen.
     constexpr qsizetype kLongestType = 16;
-    QString type = entry.type.isEmpty() ? QCoreApplication::translate("UndoHistory", "entry") : entry.type.text();
+    QString type =
+        entry.type.isEmpty() ? QCoreApplication::translate("UndoHistory", "entry") : entry.type.text();
     if (type.size() > kLongestType)
         type = type.left(kLongestType - 1) + u'\u2026';
     return type + u' ' + entryAmountText(entry, incomeIsPositive);
