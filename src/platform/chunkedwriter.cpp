@@ -25,6 +25,17 @@ void ChunkedWriter::writeIfFull()
         writeBuffer();
 }
 
+void ChunkedWriter::write(QByteArrayView bytes)
+{
+    writeBuffer();
+    if (m_failed || bytes.isEmpty())
+        return;
+    if (m_hasher)
+        m_hasher->add(bytes);
+    if (m_device.write(bytes.data(), bytes.size()) != bytes.size())
+        m_failed = true;
+}
+
 bool ChunkedWriter::finish()
 {
     writeBuffer();

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] QByteArray& buffer() { return m_buffer; }
     // Writes the buffer once it holds a chunk.
     void writeIfFull();
+    // Writes the buffer, then the bytes where they lie.
+    void write(QByteArrayView bytes);
     // Writes what is left. False when a write failed.
     [[nodiscard]] bool finish();
 

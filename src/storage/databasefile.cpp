@@ -30,6 +30,8 @@ constexpr qsizetype kLongestLine = 1 << 20;
 // A file of this size or more is read by two threads at once, each taking one half; a smaller one is
 // read before a second thread would have started.
 constexpr qint64 kSplitFileSize = qint64(4) << 20;
+// Entries of about that size of file, written by two threads.
+constexpr int kSplitEntryCount = 50000;
 
 bool isLineEnd(char c)
 {
@@ -245,10 +247,26 @@ void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
 {
     out.buffer().append(kDatabaseHeader);
     out.buffer().append("\r\n");
+    // Many entries: the second half's lines are made on another thread while the first half's are
+    // made and written, then written after them.
+    const int firstHalf = count >= kSplitEntryCount ? count / 2 : count;
+    QByteArray secondHalf;
+    std::thread formatter;
+    if (firstHalf < count) {
+        formatter = std::thread([&] {
+            DatabaseLineWriter secondWriter(secondHalf);
+            for (int i = firstHalf; i < count; ++i)
+                secondWriter.appendEntry(entries[i]);
+        });
+    }
     DatabaseLineWriter writer(out.buffer());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < firstHalf; ++i) {
         writer.appendEntry(entries[i]);
         out.writeIfFull();
+    }
+    if (formatter.joinable()) {
+        formatter.join();
+        out.write(secondHalf);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/daycount.h"
 #include "core/textforms.h"
 #include "storage/databasefile.h"
+#include "storage/databaselinewriter.h"
 #include "support/testenvironment.h"
 
 #include <QBuffer>
@@ -549,6 +550,33 @@ TEST(DatabaseFormat, TextsThatShareTheWritersMemoryAreEachWrittenWhole)
     ASSERT_EQ(back.count(), 2);
     EXPECT_EQ(back[0], entries[0]);
     EXPECT_EQ(back[1], entries[1]);
+}
+
+// Many entries are written by two threads, each making the lines of one half: the file holds every line
+// in order, as one writer makes them, and the hash of what was written is the file's.
+TEST(DatabaseChunkedReading, ManyEntriesWriteInOrderAsOneWriterMakesThem)
+{
+    ExpenseArray entries;
+    for (int i = 0; i < 120001; ++i) {
+        Expense entry = dinner();
+        entry.amount = i + 0.25;
+        entry.date = dayCountFromDate(2000 + i % 30, 1 + i % 12, 1 + i % 28);
+        entry.type = i % 3 == 0 ? QStringLiteral("Taxi") : QStringLiteral("Lunch");
+        entry.note = StoredText::unshared(QStringLiteral("note %1").arg(i));
+        entries.append(entry);
+    }
+    QByteArray expected = QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n";
+    DatabaseLineWriter oneWriter(expected);
+    for (const Expense& entry : entries)
+        oneWriter.appendEntry(entry);
+    EXPECT_EQ(serialize(entries), expected);
+
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("many.tfx"));
+    DatabaseFileVersion version;
+    ASSERT_TRUE(writeDatabaseEntries(path, entries, entries.count(), &version).ok());
+    EXPECT_EQ(readFileBytes(path), expected);
+    EXPECT_EQ(version.hash, hashFile(path));
 }
 
 } // namespace
