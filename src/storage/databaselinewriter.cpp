@@ -72,22 +72,20 @@ char* putTextWithDefault(char* p, QStringView text)
 
 QByteArrayView DatabaseLineWriter::fieldBytes(StoredText text, int field)
 {
-    if ((text.id() & StoredText::kUnsharedBit) != 0) {
-        QByteArray& room = m_rooms[size_t(field)];
+    const auto encode = [text](QByteArray& into) {
         const QStringView characters = text.view();
-        room.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
-        const char* end = putTextWithDefault(room.data(), characters);
-        return {room.constData(), end - room.constData()};
-    }
+        into.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
+        into.resize(putTextWithDefault(into.data(), characters) - into.constData());
+        return QByteArrayView(into);
+    };
+    if ((text.id() & StoredText::kUnsharedBit) != 0)
+        return encode(m_rooms[size_t(field)]);
     // Each field has a cache of its own, so that the bytes of one entry's fields stay where they are
     // until the line is written.
     FieldCache& cache = m_cachedFields[size_t(field)];
     CachedField& cached = cache[text.id() % cache.size()];
     if (cached.id != text.id()) {
-        const QStringView characters = text.view();
-        cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
-        const char* end = putTextWithDefault(cached.bytes.data(), characters);
-        cached.bytes.resize(end - cached.bytes.constData());
+        encode(cached.bytes);
         cached.id = text.id();
     }
     return cached.bytes;
