@@ -50,7 +50,7 @@ class TextStore
 public:
     TextStore()
         : m_chunks(static_cast<std::atomic<Chunk*>*>(std::calloc(kChunkCount, sizeof(std::atomic<Chunk*>)))),
-          m_table(kFirstTableSize, 0)
+          m_table(newTable(kFirstTableSize))
     {
         static_assert(std::atomic<Chunk*>::is_always_lock_free);
         if (!m_chunks)
@@ -77,18 +77,19 @@ public:
     {
         if (text.isEmpty())
             return 0;
-        const auto hash = static_cast<quint32>(qHash(text, 0));
+        const auto hash = static_cast<quint32>(textHash(text));
+        // A text kept before is found without the lock, as most are.
+        size_t at = 0;
+        if (const quint32 id = find(*m_table.load(std::memory_order_acquire), hash, text, at))
+            return id;
         const std::lock_guard lock(m_mutex);
-        size_t mask = m_table.size() - 1;
-        size_t i = hash & mask;
-        for (; m_table[i] != 0; i = (i + 1) & mask) {
-            const auto id = static_cast<quint32>(m_table[i]);
-            if (quint32(m_table[i] >> 32) == hash && view(id) == text)
-                return id;
-        }
+        Table& table = *m_table.load(std::memory_order_relaxed);
+        if (const quint32 id = find(table, hash, text, at))
+            return id;
         const quint32 id = append(text);
-        m_table[i] = (quint64(hash) << 32) | id;
-        if (size_t(m_count) * 2 > m_table.size())
+        // Published after the text's slot is written: whoever finds the number can read the text.
+        table.cells[at].store((quint64(hash) << 32) | id, std::memory_order_release);
+        if (++m_shared * 2 > table.mask)
             growTable();
         return id;
     }
@@ -128,6 +129,38 @@ public:
     }
 
 private:
+    // Each cell: the text's hash above its number; 0 is a free cell, as no text but the empty one has
+    // the number 0. Cells are read without the lock and written under it.
+    struct Table
+    {
+        size_t mask = 0;
+        std::unique_ptr<std::atomic<quint64>[]> cells;
+    };
+
+    Table* newTable(size_t size)
+    {
+        auto table = std::make_unique<Table>();
+        table->mask = size - 1;
+        table->cells = std::make_unique<std::atomic<quint64>[]>(size);
+        for (size_t i = 0; i < size; ++i)
+            table->cells[i].store(0, std::memory_order_relaxed);
+        m_tables.push_back(std::move(table));
+        return m_tables.back().get();
+    }
+
+    // The text's number, or 0 with at the free cell where it would go.
+    quint32 find(const Table& table, quint32 hash, QStringView text, size_t& at) const
+    {
+        for (at = hash & table.mask;; at = (at + 1) & table.mask) {
+            const quint64 cell = table.cells[at].load(std::memory_order_acquire);
+            if (cell == 0)
+                return 0;
+            const auto id = static_cast<quint32>(cell);
+            if (quint32(cell >> 32) == hash && view(id) == text)
+                return id;
+        }
+    }
+
     struct UnsharedBatch
     {
         quint32 nextId = 0;
@@ -176,27 +209,32 @@ private:
         return characters;
     }
 
+    // Under the lock. The old table stays, for threads that may still be reading it; a text they miss
+    // there is looked for again under the lock. The tables grow by doubling, so the old ones together
+    // are never larger than the new one.
     void growTable()
     {
-        std::vector<quint64> old(m_table.size() * 2, 0);
-        old.swap(m_table);
-        const size_t mask = m_table.size() - 1;
-        for (const quint64 cell : old) {
+        const Table& old = *m_table.load(std::memory_order_relaxed);
+        Table* grown = newTable((old.mask + 1) * 2);
+        for (size_t i = 0; i <= old.mask; ++i) {
+            const quint64 cell = old.cells[i].load(std::memory_order_relaxed);
             if (cell == 0)
                 continue;
-            size_t i = (cell >> 32) & mask;
-            while (m_table[i] != 0)
-                i = (i + 1) & mask;
-            m_table[i] = cell;
+            size_t at = (cell >> 32) & grown->mask;
+            while (grown->cells[at].load(std::memory_order_relaxed) != 0)
+                at = (at + 1) & grown->mask;
+            grown->cells[at].store(cell, std::memory_order_relaxed);
         }
+        m_table.store(grown, std::memory_order_release);
     }
 
     // Never freed, as the store itself.
     std::atomic<Chunk*>* m_chunks;
     std::mutex m_mutex;
-    // Each cell: the text's hash above its number; 0 is a free cell, as no text but the empty one has
-    // the number 0.
-    std::vector<quint64> m_table;
+    std::vector<std::unique_ptr<Table>> m_tables;
+    std::atomic<Table*> m_table;
+    // How many shared texts the table holds.
+    size_t m_shared = 0;
     std::vector<std::unique_ptr<char16_t[]>> m_blocks;
     char16_t* m_blockFree = nullptr;
     qsizetype m_blockLeft = 0;
@@ -204,6 +242,31 @@ private:
 };
 
 } // namespace
+
+quint64 textHash(QStringView text)
+{
+    const char16_t* units = text.utf16();
+    qsizetype left = text.size();
+    quint64 hash = 0x9E3779B97F4A7C15ULL ^ quint64(left);
+    const auto mix = [&hash](quint64 block) {
+        hash = (hash ^ block) * 0xBF58476D1CE4E5B9ULL;
+        hash ^= hash >> 31;
+    };
+    for (; left >= 4; left -= 4, units += 4) {
+        quint64 block = 0;
+        std::memcpy(&block, units, sizeof(block));
+        mix(block);
+    }
+    if (left > 0) {
+        quint64 block = 0;
+        for (qsizetype i = 0; i < left; ++i)
+            block |= quint64(units[i]) << (16 * i);
+        mix(block);
+    }
+    hash ^= hash >> 29;
+    hash *= 0x94D049BB133111EBULL;
+    return hash ^ (hash >> 32);
+}
 
 StoredText::StoredText(QStringView text) : m_id(TextStore::instance().intern(text)) {}
 
