@@ -111,6 +111,11 @@ char* putUtf8Field(char* out, QStringView text)
     return putUtf8Units<true>(out, text);
 }
 
+char* putUtf8(char* out, QStringView text)
+{
+    return putUtf8Units<false>(out, text);
+}
+
 void appendUtf8(QByteArray& out, QStringView text)
 {
     appendUtf8Units<false>(out, text);

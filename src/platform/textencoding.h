@@ -43,6 +43,8 @@ inline constexpr qsizetype kMaxUtf8BytesPerUnit = 3;
 // for kMaxUtf8BytesPerUnit bytes per unit, and returns where it ended. A broken surrogate pair becomes
 // "?", as QString::toUtf8 writes it.
 char* putUtf8Field(char* out, QStringView text);
+// The same, the text as it is.
+char* putUtf8(char* out, QStringView text);
 
 // Appends text as UTF-8.
 void appendUtf8(QByteArray& out, QStringView text);

@@ -7,8 +7,13 @@
 #include "platform/textencoding.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <thread>
 
 namespace tallyfox {
 
@@ -45,8 +50,12 @@ LogResult EditLog::outcome(FileResult result)
 
 namespace {
 
-// About what a log line of an entry takes, for reserving the buffer of many.
-constexpr qsizetype kLogLineBytesGuess = 96;
+// What a log line of an entry takes besides its edit date and texts: tabs, the edit type, the day, the
+// amount and the line end, at most.
+constexpr qsizetype kLogLineBytes = 64;
+
+// The lines of more entries than this are made by two threads.
+constexpr size_t kLinesForTwoThreads = 20000;
 
 // What a log cut short (by a kill mid-write) needs before the next line, so that the cut record and the
 // next one never merge: nothing after a whole line, else the rest of a line end.
@@ -78,22 +87,20 @@ LogResult EditLog::appendLine(const AppState& state, const QString& line)
 {
     QByteArray bytes;
     appendUtf8(bytes, line);
-    return appendBytes(state, bytes);
+    return appendBytes(state, std::move(bytes));
 }
 
-LogResult EditLog::appendBytes(const AppState& state, const QByteArray& lines)
+LogResult EditLog::appendBytes(const AppState& state, QByteArray lines)
 {
     return outcome(appendToFile(logFilePath(state), [&lines](const AppendStart& start) {
-        QByteArray bytes;
         // A log removed while the program runs starts again with its header.
-        if (start.created)
-            bytes.append(kLogHeader).append("\r\n");
-        else
-            bytes.append(lineEndMissing(start));
-        bytes.reserve(bytes.size() + lines.size() + 2);
-        bytes.append(lines);
-        bytes.append("\r\n");
-        return bytes;
+        const QByteArray before =
+            start.created ? QByteArray(kLogHeader).append("\r\n") : lineEndMissing(start);
+        // The lines are many for an import: they go as they are, not copied, when nothing comes before.
+        if (!before.isEmpty())
+            lines.prepend(before);
+        lines.append("\r\n");
+        return std::move(lines);
     }));
 }
 
@@ -113,34 +120,52 @@ LogResult EditLog::logMessage(const AppState& state, const QString& text)
 QString EditLog::entryLine(const AppState& state, LogEditType type, int index) const
 {
     QByteArray line;
-    appendEntryLine(line, state, type, index, editDate(state),
-                    dateText(state.entries[index].date, state.locale));
+    appendEntryLine(line, state, type, index, editDate(state).toUtf8(),
+                    dateText(state.entries[index].date, state.locale).toUtf8());
     return QString::fromUtf8(line);
 }
 
 void EditLog::appendEntryLine(QByteArray& out, const AppState& state, LogEditType type, int index,
-                              const QString& date, const QString& day) const
+                              QByteArrayView date, QByteArrayView day) const
 {
     const Expense& entry = state.entries[index];
-    const QString fields[] = {
-        date,
-        logEditTypeText(type),
-        day,
-        entry.currency,
-        entryAmountText(entry, state.settings.incomeIsPositive),
-        entry.type,
-        entry.intendedSource,
-        entry.note,
-        entry.paidWith,
-        receiptText(entry),
+    const QString editType = logEditTypeText(type);
+    const QString amount = entryAmountText(entry, state.settings.incomeIsPositive);
+    const QStringView texts[] = {
+        entry.type.view(),
+        entry.intendedSource.view(),
+        entry.note.view(),
+        entry.paidWith.view(),
+        entry.hasReceipt ? entry.receipt.view() : QStringView(u"-"),
     };
-    bool first = true;
-    for (const QString& field : fields) {
-        if (!first)
-            out.append('\t');
-        first = false;
-        appendUtf8(out, field);
+    // The line is made in room reserved once: the most its UTF-8 can take, cut to what it took.
+    qsizetype room = date.size() + day.size() + 9;
+    for (const QStringView text : texts)
+        room += text.size() * kMaxUtf8BytesPerUnit;
+    room += (editType.size() + entry.currency.size() + amount.size()) * kMaxUtf8BytesPerUnit;
+    const qsizetype start = out.size();
+    // Grown by half, as an append grows it: resizing to the exact size would copy every line.
+    if (out.capacity() < start + room)
+        out.reserve(std::max(out.capacity() + out.capacity() / 2, start + room));
+    out.resize(start + room);
+    char* at = out.data() + start;
+    const auto putBytes = [&at](QByteArrayView bytes) {
+        std::memcpy(at, bytes.data(), size_t(bytes.size()));
+        at += bytes.size();
+        *at++ = '\t';
+    };
+    putBytes(date);
+    at = putUtf8(at, editType);
+    *at++ = '\t';
+    putBytes(day);
+    at = putUtf8(at, entry.currency.view());
+    *at++ = '\t';
+    at = putUtf8(at, amount);
+    for (const QStringView text : texts) {
+        *at++ = '\t';
+        at = putUtf8(at, text);
     }
+    out.resize(at - out.constData());
 }
 
 LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
@@ -151,9 +176,49 @@ LogResult EditLog::logEntry(AppState& state, LogEditType type, int index)
     if (!state.settings.enableLogging || index < 0 || index >= state.entryCount())
         return {};
     QByteArray line;
-    appendEntryLine(line, state, type, index, editDate(state),
-                    dateText(state.entries[index].date, state.locale));
-    return appendBytes(state, line);
+    appendEntryLine(line, state, type, index, editDate(state).toUtf8(),
+                    dateText(state.entries[index].date, state.locale).toUtf8());
+    return appendBytes(state, std::move(line));
+}
+
+QByteArray EditLog::entryLines(const AppState& state, LogEditType type, std::span<const int> indexes,
+                               QByteArrayView editedAt) const
+{
+    // Room for the lines as they are when their texts are ASCII, as most are, and for the longest line
+    // however its texts are written, so that the lines are made without moving them.
+    qsizetype characters = 0;
+    qsizetype longest = 0;
+    for (const int index : indexes) {
+        if (index < 0 || index >= state.entryCount())
+            continue;
+        const Expense& entry = state.entries[index];
+        const qsizetype line = kLogLineBytes + editedAt.size() + entry.currency.size() + entry.type.size() +
+                               entry.intendedSource.size() + entry.note.size() + entry.paidWith.size() +
+                               entry.receipt.size();
+        characters += line;
+        longest = std::max(longest, line);
+    }
+    QByteArray lines;
+    lines.reserve(characters + longest * kMaxUtf8BytesPerUnit);
+    // Many entries share a day (an import of years holds a few thousand), and a day is written the same
+    // every time: each is made once.
+    QHash<qint64, QByteArray> dayTexts;
+    for (const int index : indexes) {
+        if (index < 0 || index >= state.entryCount())
+            continue;
+        const double date = state.entries[index].date;
+        // A date that is no day at all is written as dateText writes it, under a key of its own.
+        const qint64 dayKey = std::isfinite(date) && std::abs(date) < 1e15
+                                  ? qint64(std::floor(date))
+                                  : std::numeric_limits<qint64>::min();
+        auto day = dayTexts.find(dayKey);
+        if (day == dayTexts.end())
+            day = dayTexts.insert(dayKey, dateText(date, state.locale).toUtf8());
+        if (!lines.isEmpty())
+            lines.append("\r\n");
+        appendEntryLine(lines, state, type, index, editedAt, *day);
+    }
+    return lines;
 }
 
 LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vector<int>& indexes)
@@ -161,29 +226,27 @@ LogResult EditLog::logEntries(AppState& state, LogEditType type, const std::vect
     state.keepFileIfEmpty = false;
     if (!state.settings.enableLogging || indexes.empty())
         return {};
-    // Written at once, the lines share their edit date; they are made in one buffer.
-    const QString date = editDate(state);
+    // Written at once, the lines share their edit date.
+    const QByteArray editedAt = editDate(state).toUtf8();
+    const std::span<const int> all(indexes);
     QByteArray lines;
-    lines.reserve(qsizetype(indexes.size()) * kLogLineBytesGuess);
-    // Entries come mostly in date order: the day of the entry before is usually the day again.
-    double lastDay = std::nan("");
-    QString dayText;
-    for (const int index : indexes) {
-        if (index < 0 || index >= state.entryCount())
-            continue;
-        const double day = std::floor(state.entries[index].date);
-        if (!(day == lastDay)) {
-            lastDay = day;
-            dayText = dateText(state.entries[index].date, state.locale);
-        }
-        if (!lines.isEmpty())
+    if (all.size() < kLinesForTwoThreads) {
+        lines = entryLines(state, type, all, editedAt);
+    } else {
+        // The lines of many entries (an import) are made in two halves at once.
+        const size_t middle = all.size() / 2;
+        QByteArray later;
+        std::thread second([&] { later = entryLines(state, type, all.subspan(middle), editedAt); });
+        lines = entryLines(state, type, all.first(middle), editedAt);
+        second.join();
+        if (!lines.isEmpty() && !later.isEmpty())
             lines.append("\r\n");
-        appendEntryLine(lines, state, type, index, date, dayText);
+        lines.append(later);
     }
     if (lines.isEmpty())
         return {};
     // The lines go in one append, each ended as the log ends its lines.
-    return appendBytes(state, lines);
+    return appendBytes(state, std::move(lines));
 }
 
 } // namespace tallyfox

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <span>
 #include <vector>
 
 namespace tallyfox {
@@ -71,12 +72,16 @@ public:
     [[nodiscard]] QString entryLine(const AppState& state, LogEditType type, int index) const;
 
 private:
-    // Appends the line as UTF-8, with the edit date and the entry's day as shown, made once for many lines.
+    // Appends the line as UTF-8, with the edit date and the entry's day as shown (in UTF-8), made once
+    // for many lines.
     void appendEntryLine(QByteArray& out, const AppState& state, LogEditType type, int index,
-                         const QString& date, const QString& day) const;
+                         QByteArrayView date, QByteArrayView day) const;
+    // The lines of the entries at indexes, one after another with no line end after the last.
+    [[nodiscard]] QByteArray entryLines(const AppState& state, LogEditType type, std::span<const int> indexes,
+                                        QByteArrayView editedAt) const;
     LogResult appendLine(const AppState& state, const QString& line);
     // Appends lines already in UTF-8, without their last line end.
-    LogResult appendBytes(const AppState& state, const QByteArray& lines);
+    LogResult appendBytes(const AppState& state, QByteArray lines);
     LogResult outcome(FileResult result);
 
     Clock m_clock;
