@@ -11,8 +11,10 @@
 #include <QHash>
 #include <QHashFunctions>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <thread>
 #include <utility>
 
 namespace tallyfox {
@@ -22,24 +24,52 @@ namespace {
 // The type the database gives an entry without one.
 constexpr char16_t kUnknownType[] = u"Unknown";
 
-QString storedText(const QString& text)
+// Whether a text is kept with an equal one (types, currencies), or on its own (receipts and notes,
+// which seldom repeat).
+enum class Sharing
 {
-    // Most cells are stored as they are: shared, not copied.
-    const bool edged = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
-    const bool clean = !edged && std::none_of(text.cbegin(), text.cend(),
-                                              [](QChar c) { return fieldChar(c.unicode()) != c.unicode(); });
-    return clean ? text : fieldText(text).trimmed();
+    Shared,
+    Unshared,
+};
+
+// The shared texts of a column met lately, by a quick key of their length and ends: most columns repeat
+// a few texts, which are then found without hashing them.
+class RecentTexts
+{
+public:
+    StoredText find(QStringView text)
+    {
+        if (text.isEmpty())
+            return {};
+        const size_t slot =
+            (size_t(text.size()) * 31 + size_t(text.front().unicode()) * 7 + text.back().unicode()) % kSlots;
+        StoredText& cached = m_slots[slot];
+        if (cached.isEmpty() || cached.view() != text)
+            cached = StoredText(text);
+        return cached;
+    }
+
+private:
+    static constexpr size_t kSlots = 64;
+    std::array<StoredText, kSlots> m_slots{};
+};
+
+StoredText storedText(QStringView cell, Sharing sharing, RecentTexts* recent = nullptr)
+{
+    // Most cells are stored as they are, with no copy made first.
+    const bool edged = !cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace());
+    bool folded = false;
+    for (const QChar c : cell)
+        folded |= fieldChar(c.unicode()) != c.unicode();
+    const bool clean = !edged && !folded;
+    const QString cleaned = clean ? QString() : fieldText(cell.toString()).trimmed();
+    const QStringView text = clean ? cell : QStringView(cleaned);
+    if (sharing == Sharing::Unshared)
+        return StoredText::unshared(text);
+    return recent ? recent->find(text) : StoredText(text);
 }
 
-const QString& cellOf(const DelimitedRecord& record, int column)
-{
-    static const QString none;
-    if (column < 0 || column >= record.fields.size())
-        return none;
-    return record.fields[column];
-}
-
-QString amountProblemText(AmountProblem problem, const QString& cell, QChar decimalMark)
+QString amountProblemText(AmountProblem problem, QStringView cell, QChar decimalMark)
 {
     switch (problem) {
     case AmountProblem::None:
@@ -60,7 +90,7 @@ QString amountProblemText(AmountProblem problem, const QString& cell, QChar deci
 }
 
 // The format that reads the most date cells, when none reads them all.
-QString likeliestDateFormat(const QStringList& cells, const QLocale& locale, QDate today)
+QString likeliestDateFormat(const QList<QStringView>& cells, const QLocale& locale, QDate today)
 {
     QString best;
     qsizetype bestCount = 0;
@@ -69,7 +99,7 @@ QString likeliestDateFormat(const QStringList& cells, const QLocale& locale, QDa
     for (const QString& pattern : candidates) {
         const DateFormat format(pattern);
         qsizetype count = 0;
-        for (const QString& cell : cells)
+        for (const QStringView cell : cells)
             count += format.read(cell, locale, today) ? 1 : 0;
         if (count > bestCount) {
             best = pattern;
@@ -86,11 +116,12 @@ struct RowAmount
     QString problem;
 };
 
-RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapping, QChar decimalMark)
+RowAmount readRowAmount(const DelimitedTable& table, qsizetype record, const ImportMapping& mapping,
+                        QChar decimalMark)
 {
     RowAmount result;
     if (mapping.column(ImportField::Amount) != kNoColumn) {
-        const QString& cell = cellOf(record, mapping.column(ImportField::Amount));
+        const QStringView cell = table.field(record, mapping.column(ImportField::Amount));
         const ImportedAmount amount = readImportedAmount(cell, decimalMark);
         if (amount.problem != AmountProblem::None) {
             result.problem = amountProblemText(amount.problem, cell, decimalMark);
@@ -100,8 +131,8 @@ RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapp
         result.income = mapping.negativeIsIncome ? amount.value < 0 : amount.value > 0;
         return result;
     }
-    const QString& debitCell = cellOf(record, mapping.column(ImportField::Debit));
-    const QString& creditCell = cellOf(record, mapping.column(ImportField::Credit));
+    const QStringView debitCell = table.field(record, mapping.column(ImportField::Debit));
+    const QStringView creditCell = table.field(record, mapping.column(ImportField::Credit));
     const ImportedAmount debit = readImportedAmount(debitCell, decimalMark);
     const ImportedAmount credit = readImportedAmount(creditCell, decimalMark);
     for (const auto& [amount, cell] : {std::pair{debit, debitCell}, std::pair{credit, creditCell}}) {
@@ -125,33 +156,130 @@ RowAmount readRowAmount(const DelimitedRecord& record, const ImportMapping& mapp
     return result;
 }
 
+// A table of more rows than this is made into entries by two threads.
+constexpr qsizetype kRowsForTwoThreads = 20000;
+
+// Makes entries of a table's records, with what the whole table shares: the formats, the texts for
+// cells left empty. Any number of threads may convert ranges at once.
+class RowMaker
+{
+public:
+    RowMaker(const DelimitedTable& table, const ImportMapping& mapping, const ImportDefaults& defaults,
+             const ConvertedRows& formats)
+        : m_table(table), m_mapping(mapping), m_defaults(defaults), m_dateFormat(formats.dateFormat),
+          m_dateFormatText(formats.dateFormat), m_decimalMark(formats.decimalMark)
+    {
+        const StoredText givenCurrency = storedText(mapping.currency, Sharing::Shared);
+        m_currency = givenCurrency.isEmpty() ? StoredText(defaults.currency) : givenCurrency;
+        const StoredText givenType = storedText(mapping.type, Sharing::Shared);
+        m_type = givenType.isEmpty() ? StoredText(kUnknownType) : givenType;
+        m_intendedSource = defaults.intendedSource;
+        m_paidWith = defaults.paidWith;
+    }
+
+    // Converts the records from first up to end, appending to rows and rejected.
+    void convert(qsizetype first, qsizetype end, std::vector<ImportRow>& rows, QList<RejectedRow>& rejected,
+                 const std::function<void(qsizetype)>& progress) const
+    {
+        // A locale of the thread's own: copies share their data safely, one instance is not shared.
+        const QLocale locale = m_defaults.locale;
+        std::array<RecentTexts, 4> recent;
+        QStringView lastDateCell;
+        std::optional<double> lastDay;
+        for (qsizetype i = first; i < end; ++i) {
+            if (progress && i % 4096 == 0)
+                progress(i);
+            const qsizetype line = m_table.line(i);
+            const QStringView dateCell = m_table.field(i, m_mapping.column(ImportField::Date)).trimmed();
+            if (dateCell.isEmpty()) {
+                rejected.append({line, QCoreApplication::translate("ImportRows", "no date")});
+                continue;
+            }
+            // Statements come in date order: the date of the row before is often the date again.
+            if (dateCell != lastDateCell) {
+                const std::optional<QDate> date = m_dateFormat.read(dateCell, locale, m_defaults.today);
+                lastDateCell = dateCell;
+                lastDay = date ? std::optional(dayCountFromQDate(*date)) : std::nullopt;
+            }
+            if (!lastDay) {
+                rejected.append({line, QCoreApplication::translate("ImportRows", "date \"%1\" is not %2")
+                                           .arg(dateCell, m_dateFormatText)});
+                continue;
+            }
+            const RowAmount amount = readRowAmount(m_table, i, m_mapping, m_decimalMark);
+            if (!amount.problem.isEmpty()) {
+                rejected.append({line, amount.problem});
+                continue;
+            }
+            ImportRow row;
+            row.line = line;
+            Expense& entry = row.entry;
+            entry.date = *lastDay;
+            entry.amount = amount.magnitude;
+            entry.income = amount.income;
+            entry.currency = textOr(i, ImportField::Currency, m_currency, &recent[0]);
+            entry.type = textOr(i, ImportField::Type, m_type, &recent[1]);
+            entry.note = textOr(i, ImportField::Note, {}, nullptr, Sharing::Unshared);
+            entry.intendedSource = textOr(i, ImportField::IntendedSource, m_intendedSource, &recent[2]);
+            entry.paidWith = textOr(i, ImportField::PaidWith, m_paidWith, &recent[3]);
+            const StoredText receipt = textOr(i, ImportField::Receipt, {}, nullptr, Sharing::Unshared);
+            entry.hasReceipt = !receipt.isEmpty() && receipt != u"-";
+            entry.receipt = entry.hasReceipt ? receipt : StoredText(u"00");
+            if (entry.amount == 0.0 && entry.type == QStringView(kUnknownType)) {
+                rejected.append({line, QCoreApplication::translate("ImportRows", "amount 0 and no type")});
+                continue;
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+
+private:
+    StoredText textOr(qsizetype record, ImportField field, StoredText otherwise, RecentTexts* recent,
+                      Sharing sharing = Sharing::Shared) const
+    {
+        const StoredText text = storedText(m_table.field(record, m_mapping.column(field)), sharing, recent);
+        return text.isEmpty() ? otherwise : text;
+    }
+
+    const DelimitedTable& m_table;
+    const ImportMapping& m_mapping;
+    const ImportDefaults& m_defaults;
+    const DateFormat m_dateFormat;
+    const QString m_dateFormatText;
+    const QChar m_decimalMark;
+    StoredText m_currency;
+    StoredText m_type;
+    StoredText m_intendedSource;
+    StoredText m_paidWith;
+};
+
 } // namespace
 
-QStringList columnCells(const QList<DelimitedRecord>& records, int column, bool skipHeader)
+QList<QStringView> columnCells(const DelimitedTable& table, int column, bool skipHeader)
 {
-    QStringList cells;
+    QList<QStringView> cells;
     if (column == kNoColumn)
         return cells;
-    cells.reserve(records.size());
-    for (qsizetype i = skipHeader ? 1 : 0; i < records.size(); ++i)
-        cells.append(cellOf(records[i], column));
+    cells.reserve(table.recordCount());
+    for (qsizetype i = skipHeader ? 1 : 0; i < table.recordCount(); ++i)
+        cells.append(table.field(i, column));
     return cells;
 }
 
-ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const ImportMapping& mapping,
+ConvertedRows convertRecords(const DelimitedTable& table, const ImportMapping& mapping,
                              const ImportDefaults& defaults, const std::function<void(qsizetype)>& progress)
 {
     ConvertedRows converted;
     const bool skipHeader = mapping.hasHeader;
     converted.decimalMark = mapping.decimalMark;
     if (converted.decimalMark.isNull()) {
-        QStringList amounts;
+        QList<QStringView> amounts;
         for (const ImportField field : {ImportField::Amount, ImportField::Debit, ImportField::Credit})
-            amounts += columnCells(records, mapping.column(field), skipHeader);
+            amounts += columnCells(table, mapping.column(field), skipHeader);
         converted.decimalMark = detectDecimalMark(amounts, mapping.delimiter == u';' ? u',' : u'.');
     }
     converted.dateFormat = mapping.dateFormat;
-    const QStringList dates = columnCells(records, mapping.column(ImportField::Date), skipHeader);
+    const QList<QStringView> dates = columnCells(table, mapping.column(ImportField::Date), skipHeader);
     if (converted.dateFormat.isEmpty()) {
         const DateFormatGuess guess = detectDateFormat(dates, defaults.locale, defaults.today);
         if (guess.formats.isEmpty()) {
@@ -161,60 +289,28 @@ ConvertedRows convertRecords(const QList<DelimitedRecord>& records, const Import
             converted.otherDateFormats = guess.formats.mid(1);
         }
     }
-    const DateFormat dateFormat(converted.dateFormat);
-
-    const QString currency =
-        storedText(mapping.currency).isEmpty() ? defaults.currency : storedText(mapping.currency);
-    const QString type =
-        storedText(mapping.type).isEmpty() ? QString::fromUtf16(kUnknownType) : storedText(mapping.type);
-    const auto textOr = [&mapping](const DelimitedRecord& record, ImportField field,
-                                   const QString& otherwise) {
-        const QString text = storedText(cellOf(record, mapping.column(field)));
-        return text.isEmpty() ? otherwise : text;
-    };
-    converted.rows.reserve(size_t(records.size()));
-    for (qsizetype i = skipHeader ? 1 : 0; i < records.size(); ++i) {
-        const DelimitedRecord& record = records[i];
-        if (progress && i % 4096 == 0)
-            progress(i);
-        const QStringView dateCell = QStringView(cellOf(record, mapping.column(ImportField::Date))).trimmed();
-        if (dateCell.isEmpty()) {
-            converted.rejected.append({record.line, QCoreApplication::translate("ImportRows", "no date")});
-            continue;
-        }
-        const std::optional<QDate> date = dateFormat.read(dateCell, defaults.locale, defaults.today);
-        if (!date) {
-            converted.rejected.append(
-                {record.line, QCoreApplication::translate("ImportRows", "date \"%1\" is not %2")
-                                  .arg(dateCell, converted.dateFormat)});
-            continue;
-        }
-        const RowAmount amount = readRowAmount(record, mapping, converted.decimalMark);
-        if (!amount.problem.isEmpty()) {
-            converted.rejected.append({record.line, amount.problem});
-            continue;
-        }
-        ImportRow row;
-        row.line = record.line;
-        Expense& entry = row.entry;
-        entry.date = dayCountFromQDate(*date);
-        entry.amount = amount.magnitude;
-        entry.income = amount.income;
-        entry.currency = textOr(record, ImportField::Currency, currency);
-        entry.type = textOr(record, ImportField::Type, type);
-        entry.note = textOr(record, ImportField::Note, QString());
-        entry.intendedSource = textOr(record, ImportField::IntendedSource, defaults.intendedSource);
-        entry.paidWith = textOr(record, ImportField::PaidWith, defaults.paidWith);
-        const QString receipt = textOr(record, ImportField::Receipt, QString());
-        entry.hasReceipt = !receipt.isEmpty() && receipt != u"-";
-        entry.receipt = entry.hasReceipt ? receipt : QStringLiteral("00");
-        if (entry.amount == 0.0 && entry.type == QStringView(kUnknownType)) {
-            converted.rejected.append(
-                {record.line, QCoreApplication::translate("ImportRows", "amount 0 and no type")});
-            continue;
-        }
-        converted.rows.push_back(std::move(row));
+    const RowMaker maker(table, mapping, defaults, converted);
+    const qsizetype first = skipHeader ? 1 : 0;
+    const qsizetype end = table.recordCount();
+    converted.rows.reserve(size_t(std::max<qsizetype>(0, end - first)));
+    if (end - first < kRowsForTwoThreads) {
+        maker.convert(first, end, converted.rows, converted.rejected, progress);
+        return converted;
     }
+    // A large table is made in two halves at once; the second half's rows follow the first's.
+    const qsizetype middle = first + (end - first) / 2;
+    std::vector<ImportRow> laterRows;
+    QList<RejectedRow> laterRejected;
+    std::thread later([&] { maker.convert(middle, end, laterRows, laterRejected, {}); });
+    // The first half tells the progress of both, which go at about the same pace.
+    maker.convert(first, middle, converted.rows, converted.rejected, [&progress, first](qsizetype done) {
+        if (progress)
+            progress(first + (done - first) * 2);
+    });
+    later.join();
+    converted.rows.insert(converted.rows.end(), std::make_move_iterator(laterRows.begin()),
+                          std::make_move_iterator(laterRows.end()));
+    converted.rejected += laterRejected;
     return converted;
 }
 
@@ -230,112 +326,149 @@ struct SameKey
     qint64 cents = 0;
     const Expense* entry = nullptr;
     bool byNote = false;
-    // The line the key was first seen on; 0 for the entries already there.
-    qsizetype line = 0;
 
     [[nodiscard]] StoredText text() const { return byNote ? entry->note : entry->type; }
     [[nodiscard]] bool sameAs(const SameKey& other) const
     {
-        return hash == other.hash && day == other.day && cents == other.cents && byNote == other.byNote &&
+        return day == other.day && cents == other.cents && byNote == other.byNote &&
                entry->currency == other.entry->currency && text() == other.text();
     }
 };
 
-// The entry's keys: by type, and by note when it has one.
-std::pair<SameKey, std::optional<SameKey>> sameKeys(const Expense& entry, qsizetype line)
+// The key without its hash, for comparing.
+SameKey keyFields(const Expense& entry, bool byNote)
 {
     const qint64 cents = std::llround(entry.amount * 100.0);
-    SameKey byType{0, qint64(std::floor(entry.date)), entry.income ? cents : -cents, &entry, false, line};
-    const size_t common = qHashMulti(0, byType.day, byType.cents, entry.currency);
-    byType.hash = qHashMulti(common, false, entry.type);
-    if (entry.note.isEmpty())
-        return {byType, std::nullopt};
-    SameKey byNote = byType;
-    byNote.byNote = true;
-    byNote.hash = qHashMulti(common, true, entry.note);
-    return {byType, byNote};
+    return {0, qint64(std::floor(entry.date)), entry.income ? cents : -cents, &entry, byNote};
 }
 
-// The keys seen, in an open-addressed table of their places in a list.
+SameKey keyOf(const Expense& entry, bool byNote, size_t common)
+{
+    SameKey key = keyFields(entry, byNote);
+    key.hash = qHashMulti(common, byNote, key.text());
+    return key;
+}
+
+// The hash that both keys of an entry start from.
+size_t commonHash(const Expense& entry)
+{
+    const qint64 cents = std::llround(entry.amount * 100.0);
+    return qHashMulti(0, qint64(std::floor(entry.date)), entry.income ? cents : -cents, entry.currency);
+}
+
+// The keys seen, in an open-addressed table. A cell holds the top half of the key's hash beside the
+// key's entry (those already there first, then the rows), plus one, with the top bit for a key by note;
+// 0 is a free cell. The key itself is made again from its entry when a probe meets the same half hash.
 class SeenKeys
 {
 public:
-    explicit SeenKeys(qsizetype expected)
+    SeenKeys(const ExpenseArray& existing, const std::vector<ImportRow>& rows)
+        : m_existing(existing), m_rows(rows)
     {
         size_t size = 16;
-        while (size < size_t(expected) * 2)
+        while (size < (size_t(existing.count()) + rows.size()) * 4)
             size *= 2;
-        m_places.assign(size, -1);
-        m_keys.reserve(size_t(expected));
+        m_cells.assign(size, 0);
     }
 
-    [[nodiscard]] const SameKey* find(const SameKey& key) const
+    // The place of the entry whose key is the same, or -1 with at the free cell where the key would go.
+    [[nodiscard]] qsizetype find(const SameKey& key, size_t& at) const
     {
-        for (size_t at = key.hash & (m_places.size() - 1);; at = (at + 1) & (m_places.size() - 1)) {
-            const qsizetype place = m_places[at];
-            if (place < 0)
-                return nullptr;
-            if (m_keys[size_t(place)].sameAs(key))
-                return &m_keys[size_t(place)];
+        const quint64 tag = key.hash >> 32;
+        for (at = key.hash & mask();; at = (at + 1) & mask()) {
+            const quint64 cell = m_cells[at];
+            if (cell == 0)
+                return -1;
+            if ((cell >> 32) != tag)
+                continue;
+            const bool byNote = (cell & kByNoteBit) != 0;
+            const auto place = qsizetype(cell & (kByNoteBit - 1)) - 1;
+            if (keyFields(entryAt(place), byNote).sameAs(key))
+                return place;
         }
     }
-    // Keeps the first line a key was seen on.
-    void insert(const SameKey& key)
+    void prefetch(const SameKey& key) const { __builtin_prefetch(&m_cells[key.hash & mask()]); }
+    // Adds the key of the entry at place, which find did not find, at the cell it gave or after it.
+    void insertAt(const SameKey& key, qsizetype place, size_t at)
     {
-        if (find(key))
-            return;
-        if ((m_keys.size() + 1) * 2 > m_places.size())
-            grow();
-        place(key.hash, qsizetype(m_keys.size()));
-        m_keys.push_back(key);
+        while (m_cells[at] != 0)
+            at = (at + 1) & mask();
+        m_cells[at] = ((key.hash >> 32) << 32) | (key.byNote ? kByNoteBit : 0) | quint64(place + 1);
+    }
+    [[nodiscard]] const Expense& entryAt(qsizetype place) const
+    {
+        return place < m_existing.count() ? m_existing[int(place)]
+                                          : m_rows[size_t(place - m_existing.count())].entry;
+    }
+    // The line of the file the entry at place came from; 0 for the entries already there.
+    [[nodiscard]] qsizetype lineAt(qsizetype place) const
+    {
+        return place < m_existing.count() ? 0 : m_rows[size_t(place - m_existing.count())].line;
     }
 
 private:
-    void place(quint64 hash, qsizetype index)
-    {
-        size_t at = hash & (m_places.size() - 1);
-        while (m_places[at] >= 0)
-            at = (at + 1) & (m_places.size() - 1);
-        m_places[at] = index;
-    }
-    void grow()
-    {
-        m_places.assign(m_places.size() * 2, -1);
-        for (size_t i = 0; i < m_keys.size(); ++i)
-            place(m_keys[i].hash, qsizetype(i));
-    }
+    static constexpr quint64 kByNoteBit = quint64(1) << 31;
 
-    std::vector<qsizetype> m_places;
-    std::vector<SameKey> m_keys;
+    [[nodiscard]] size_t mask() const { return m_cells.size() - 1; }
+
+    const ExpenseArray& m_existing;
+    const std::vector<ImportRow>& m_rows;
+    // At most half full: each entry has at most two keys, and there are four cells for each.
+    std::vector<quint64> m_cells;
 };
 
 } // namespace
 
 std::vector<DuplicateRow> leaveOutDuplicates(std::vector<ImportRow>& rows, const ExpenseArray& existing)
 {
-    SeenKeys seen(existing.count() * 2 + qsizetype(rows.size()) * 2);
-    const auto remember = [&seen](const std::pair<SameKey, std::optional<SameKey>>& keys) {
-        seen.insert(keys.first);
-        if (keys.second)
-            seen.insert(*keys.second);
-    };
-    for (const Expense& entry : existing)
-        remember(sameKeys(entry, 0));
+    SeenKeys seen(existing, rows);
     std::vector<DuplicateRow> duplicates;
     // The rows stay where they are while their keys point at them; the duplicates go afterwards.
     std::vector<bool> left(rows.size(), false);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const ImportRow& row = rows[i];
-        const std::pair<SameKey, std::optional<SameKey>> keys = sameKeys(row.entry, row.line);
-        const SameKey* found = seen.find(keys.first);
-        if (!found && keys.second)
-            found = seen.find(*keys.second);
-        if (found) {
-            duplicates.push_back({row.line, found->line});
-            left[i] = true;
+    const qsizetype places = existing.count() + qsizetype(rows.size());
+    // The keys are made some entries ahead and their cells asked of the memory then: the table is
+    // larger than the caches, and each probe would otherwise wait for its cell.
+    constexpr qsizetype kAhead = 16;
+    struct EntryKeys
+    {
+        SameKey byType;
+        std::optional<SameKey> byNote;
+    };
+    std::array<EntryKeys, kAhead> ahead;
+    const auto makeKeys = [&](qsizetype place) {
+        const Expense& entry = seen.entryAt(place);
+        const size_t common = commonHash(entry);
+        EntryKeys& keys = ahead[size_t(place % kAhead)];
+        keys.byType = keyOf(entry, false, common);
+        keys.byNote = entry.note.isEmpty() ? std::nullopt : std::optional(keyOf(entry, true, common));
+        seen.prefetch(keys.byType);
+        if (keys.byNote)
+            seen.prefetch(*keys.byNote);
+    };
+    for (qsizetype place = 0; place < std::min(places, kAhead); ++place)
+        makeKeys(place);
+    for (qsizetype place = 0; place < places; ++place) {
+        const EntryKeys keys = ahead[size_t(place % kAhead)];
+        if (place + kAhead < places)
+            makeKeys(place + kAhead);
+        const SameKey& byType = keys.byType;
+        const std::optional<SameKey>& byNote = keys.byNote;
+        size_t typeCell = 0;
+        size_t noteCell = 0;
+        const qsizetype sameType = seen.find(byType, typeCell);
+        const qsizetype sameNote = byNote ? seen.find(*byNote, noteCell) : -1;
+        // Entries already there may repeat each other: only rows are left out.
+        if (place >= existing.count() && (sameType >= 0 || sameNote >= 0)) {
+            const size_t row = size_t(place - existing.count());
+            duplicates.push_back({rows[row].line, seen.lineAt(sameType >= 0 ? sameType : sameNote)});
+            left[row] = true;
             continue;
         }
-        remember(keys);
+        // The first entry with a key keeps it.
+        if (sameType < 0)
+            seen.insertAt(byType, place, typeCell);
+        if (byNote && sameNote < 0)
+            seen.insertAt(*byNote, place, noteCell);
     }
     if (!duplicates.empty()) {
         size_t kept = 0;

@@ -79,12 +79,12 @@ struct ConvertedRows
 // kept as the database keeps them: trimmed, with tabs and line ends as blanks. A record whose date or
 // amount cannot be read is rejected with the reason; so is one with an amount of 0 and no type, which
 // the database would not keep. Progress, when given, is told the records done now and then.
-[[nodiscard]] ConvertedRows convertRecords(const QList<DelimitedRecord>& records,
-                                           const ImportMapping& mapping, const ImportDefaults& defaults,
+[[nodiscard]] ConvertedRows convertRecords(const DelimitedTable& table, const ImportMapping& mapping,
+                                           const ImportDefaults& defaults,
                                            const std::function<void(qsizetype)>& progress = {});
 
 // The cells of one column in the records after the header, for finding formats.
-[[nodiscard]] QStringList columnCells(const QList<DelimitedRecord>& records, int column, bool skipHeader);
+[[nodiscard]] QList<QStringView> columnCells(const DelimitedTable& table, int column, bool skipHeader);
 
 // Leaves out of rows those that are duplicates of an entry already there or of an earlier row, and
 // returns them in file order.

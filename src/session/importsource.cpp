@@ -49,7 +49,7 @@ qsizetype ImportSource::rowCount(bool hasHeader) const
 {
     if (!isTable())
         return qsizetype(ownRows.rows.size()) + ownRows.rejected.size();
-    return std::max<qsizetype>(0, records.size() - (hasHeader ? 1 : 0));
+    return std::max<qsizetype>(0, table.recordCount() - (hasHeader ? 1 : 0));
 }
 
 ImportDefaults importDefaults(const AppState& state, const Clock& clock)
@@ -67,7 +67,7 @@ ImportDefaults importDefaults(const AppState& state, const Clock& clock)
 ImportSource readImportSource(QByteArrayView bytes, QChar delimiter, const ImportDefaults& defaults)
 {
     ImportSource source;
-    const DecodedText decoded = decodeTextFile(bytes);
+    DecodedText decoded = decodeTextFile(bytes);
     source.encoding = decoded.encoding;
     if (decoded.encoding != TextFileEncoding::Utf16WithBom) {
         const QByteArrayView content =
@@ -96,7 +96,7 @@ ImportSource readImportSource(QByteArrayView bytes, QChar delimiter, const Impor
         }
     }
     source.delimiter = delimiter.isNull() ? detectDelimiter(decoded.text) : delimiter;
-    source.records = parseDelimited(decoded.text, source.delimiter);
+    source.table = parseDelimited(std::move(decoded.text), source.delimiter);
     if (isOwnExportHeader(source.firstRecord()))
         source.format = ImportFormat::OwnExport;
     return source;
@@ -150,7 +150,7 @@ ConvertedRows convertSource(const ImportSource& source, const ImportMapping& map
 {
     if (!source.isTable())
         return source.ownRows;
-    return convertRecords(source.records, mapping, defaults, progress);
+    return convertRecords(source.table, mapping, defaults, progress);
 }
 
 } // namespace tallyfox

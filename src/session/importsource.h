@@ -37,7 +37,7 @@ struct ImportSource
     TextFileEncoding encoding = TextFileEncoding::Utf8;
     // Tables: the delimiter and every record, the header first when there is one.
     QChar delimiter;
-    QList<DelimitedRecord> records;
+    DelimitedTable table;
     // The program's database, JSON and journal: the rows as they read.
     ConvertedRows ownRows;
 
@@ -48,7 +48,7 @@ struct ImportSource
     // The first record's fields: the header, when the mapping says the table has one.
     [[nodiscard]] QStringList firstRecord() const
     {
-        return records.isEmpty() ? QStringList() : records[0].fields;
+        return table.isEmpty() ? QStringList() : table.fields(0);
     }
     // The records after the header: the rows that may become entries.
     [[nodiscard]] qsizetype rowCount(bool hasHeader) const;

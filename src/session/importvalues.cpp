@@ -145,11 +145,11 @@ ImportedAmount readImportedAmount(QStringView text, QChar decimalMark)
     return {minus + open > 0 ? -magnitude : magnitude, AmountProblem::None};
 }
 
-QChar detectDecimalMark(const QStringList& cells, QChar fallback)
+QChar detectDecimalMark(const QList<QStringView>& cells, QChar fallback)
 {
     int commaVotes = 0;
     int pointVotes = 0;
-    for (const QString& cell : cells) {
+    for (const QStringView cell : cells) {
         const qsizetype comma = cell.lastIndexOf(u',');
         const qsizetype point = cell.lastIndexOf(u'.');
         if (comma >= 0 && point >= 0) {
@@ -326,7 +326,7 @@ QString localeDateFormat(const QLocale& locale)
     return locale.dateFormat(QLocale::ShortFormat);
 }
 
-DateFormatGuess detectDateFormat(const QStringList& cells, const QLocale& locale, QDate today)
+DateFormatGuess detectDateFormat(const QList<QStringView>& cells, const QLocale& locale, QDate today)
 {
     QStringList candidates = knownDateFormats();
     // The locale's own order comes before the other orders that read the same cells.
@@ -340,7 +340,7 @@ DateFormatGuess detectDateFormat(const QStringList& cells, const QLocale& locale
     for (const QString& pattern : candidates) {
         const DateFormat format(pattern);
         bool readsAll = true;
-        for (const QString& cell : cells) {
+        for (const QStringView cell : cells) {
             if (cell.trimmed().isEmpty())
                 continue;
             anyCell = true;

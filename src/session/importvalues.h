@@ -43,7 +43,7 @@ struct ImportedAmount
 
 // The decimal mark that most of the amounts are written with: "," or "."; the fallback when the cells
 // do not tell (every separator is followed by three digits, or there is none).
-[[nodiscard]] QChar detectDecimalMark(const QStringList& cells, QChar fallback);
+[[nodiscard]] QChar detectDecimalMark(const QList<QStringView>& cells, QChar fallback);
 
 // A date format as a pattern of d, dd, M, MM, MMM, yy and yyyy with separators between them. One or two
 // digits are read for d and M whatever the pattern says, so "d.M.yyyy" reads 03.01.2023 and 3.1.2023.
@@ -96,6 +96,7 @@ struct DateFormatGuess
 
 // Tries the known formats (the locale's own among them, before the others that read the same cells) on
 // the cells that are not empty.
-[[nodiscard]] DateFormatGuess detectDateFormat(const QStringList& cells, const QLocale& locale, QDate today);
+[[nodiscard]] DateFormatGuess detectDateFormat(const QList<QStringView>& cells, const QLocale& locale,
+                                               QDate today);
 
 } // namespace tallyfox

@@ -6,7 +6,10 @@
 #include "platform/textencoding.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <memory>
+#include <thread>
 
 namespace tallyfox {
 
@@ -40,85 +43,243 @@ DecodedText decodeTextFile(QByteArrayView bytes)
     return {decodeWindows1252(bytes), TextFileEncoding::Windows1252};
 }
 
-QList<DelimitedRecord> parseDelimited(QStringView text, QChar delimiter)
+qsizetype DelimitedTable::fieldCount(qsizetype record) const
 {
-    QList<DelimitedRecord> records;
-    const qsizetype size = text.size();
-    const char16_t* const units = text.utf16();
-    const char16_t separator = delimiter.unicode();
-    qsizetype i = 0;
-    qsizetype line = 1;
-    DelimitedRecord record;
-    QString field;
-    bool recordHasContent = false;
-    // Records mostly have as many fields as the one before.
-    qsizetype lastWidth = 0;
-    const auto endField = [&] {
-        if (record.fields.isEmpty())
-            record.fields.reserve(lastWidth);
-        record.fields.append(std::move(field));
-        field = QString();
-    };
-    const auto endRecord = [&] {
-        endField();
-        lastWidth = record.fields.size();
-        // A line with nothing on it is no record; one with only delimiters is.
-        if (recordHasContent || record.fields.size() > 1)
-            records.append(std::move(record));
-        record = DelimitedRecord();
-        recordHasContent = false;
-    };
-    record.line = line;
-    while (i < size) {
-        const char16_t c = units[i];
-        if (c == u'"' && field.isEmpty()) {
-            // A quoted field: up to the quote that is not doubled.
-            recordHasContent = true;
-            ++i;
-            while (i < size) {
-                const char16_t q = units[i];
-                if (q == u'"') {
-                    if (i + 1 < size && units[i + 1] == u'"') {
-                        field.append(u'"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                if (q == u'\n' || (q == u'\r' && (i + 1 >= size || units[i + 1] != u'\n')))
-                    ++line;
-                field.append(QChar(q));
-                ++i;
+    const size_t next = size_t(record) + 1;
+    const qsizetype end =
+        next < m_records.size() ? m_records[next].firstField : qsizetype(m_fieldEnds.size());
+    return end - m_records[size_t(record)].firstField;
+}
+
+QStringView DelimitedTable::field(qsizetype record, qsizetype column) const
+{
+    if (column < 0 || column >= fieldCount(record))
+        return {};
+    const qsizetype index = m_records[size_t(record)].firstField + column;
+    const qsizetype start = index == 0 ? 0 : m_fieldEnds[size_t(index) - 1];
+    return QStringView(m_characters).sliced(start, m_fieldEnds[size_t(index)] - start);
+}
+
+QStringList DelimitedTable::fields(qsizetype record) const
+{
+    QStringList fields;
+    const qsizetype count = fieldCount(record);
+    fields.reserve(count);
+    for (qsizetype column = 0; column < count; ++column)
+        fields.append(field(record, column).toString());
+    return fields;
+}
+
+namespace {
+
+// A text of at least this many characters is read by two threads, one half each.
+constexpr qsizetype kCharactersForTwoThreads = 1 << 20;
+
+// Reads delimited text from a place on, writing the fields' characters to out (which may be the text
+// itself: a field never takes more characters than it was read from, so what is written never
+// overtakes what is still to be read). It may stop anywhere and go on later, inside quotes as well.
+class DelimitedParser
+{
+public:
+    DelimitedParser(const char16_t* units, qsizetype size, qsizetype begin, char16_t separator, char16_t* out,
+                    std::vector<qsizetype>& fieldEnds, std::vector<DelimitedRecordPlace>& records)
+        : m_units(units), m_size(size), m_separator(separator), m_out(out), m_fieldEnds(fieldEnds),
+          m_records(records), m_i(begin)
+    {}
+
+    // Reads up to end (or a little past it, where a line end or a doubled quote straddles it).
+    void run(qsizetype end)
+    {
+        while (m_i < end) {
+            if (m_inQuotes) {
+                readQuoted(end);
+                continue;
             }
-            // Whatever follows the closing quote up to the delimiter belongs to the field.
-            continue;
+            m_atRecordStart = false;
+            const char16_t c = m_units[m_i];
+            if (c == u'"' && m_written == m_fieldStart) {
+                // A quoted field: up to the quote that is not doubled.
+                m_recordHasContent = true;
+                m_inQuotes = true;
+                ++m_i;
+                continue;
+            }
+            if (c == m_separator) {
+                endField();
+                m_recordHasContent = true;
+                ++m_i;
+                continue;
+            }
+            if (c == u'\r' || c == u'\n') {
+                m_i += (c == u'\r' && m_i + 1 < m_size && m_units[m_i + 1] == u'\n') ? 2 : 1;
+                endRecord();
+                ++m_line;
+                m_record.line = m_line;
+                m_atRecordStart = true;
+                continue;
+            }
+            // A run of plain characters is kept at once.
+            qsizetype runEnd = m_i + 1;
+            while (runEnd < end && m_units[runEnd] != m_separator && m_units[runEnd] != u'\r' &&
+                   m_units[runEnd] != u'\n' && m_units[runEnd] != u'"')
+                ++runEnd;
+            keep(m_i, runEnd);
+            m_recordHasContent = true;
+            m_i = runEnd;
         }
-        if (c == separator) {
-            endField();
-            recordHasContent = true;
-            ++i;
-            continue;
-        }
-        if (c == u'\r' || c == u'\n') {
-            i += (c == u'\r' && i + 1 < size && units[i + 1] == u'\n') ? 2 : 1;
-            endRecord();
-            ++line;
-            record.line = line;
-            continue;
-        }
-        // A run of plain characters goes in at once.
-        qsizetype end = i + 1;
-        while (end < size && units[end] != separator && units[end] != u'\r' && units[end] != u'\n' &&
-               units[end] != u'"')
-            ++end;
-        field.append(QStringView(units + i, end - i));
-        recordHasContent = true;
-        i = end;
     }
-    if (recordHasContent || !field.isEmpty())
-        endRecord();
-    return records;
+
+    // The end of the text: the record read so far, if it holds anything.
+    void finish()
+    {
+        if (m_recordHasContent || m_written != m_fieldStart)
+            endRecord();
+    }
+
+    // Whether it stopped at end exactly, where a record begins.
+    [[nodiscard]] bool stoppedAtRecordStart(qsizetype end) const { return m_atRecordStart && m_i == end; }
+    [[nodiscard]] qsizetype written() const { return m_written; }
+    // The line the next record starts on, counted from 1 where reading began.
+    [[nodiscard]] qsizetype line() const { return m_line; }
+
+private:
+    void keep(qsizetype from, qsizetype to)
+    {
+        if (m_out + m_written != m_units + from)
+            std::memmove(m_out + m_written, m_units + from, size_t(to - from) * sizeof(char16_t));
+        m_written += to - from;
+    }
+    void readQuoted(qsizetype end)
+    {
+        while (m_i < end) {
+            qsizetype runEnd = m_i;
+            while (runEnd < end && m_units[runEnd] != u'"' && m_units[runEnd] != u'\n' &&
+                   m_units[runEnd] != u'\r')
+                ++runEnd;
+            keep(m_i, runEnd);
+            m_i = runEnd;
+            if (m_i >= end)
+                return;
+            const char16_t q = m_units[m_i];
+            if (q == u'"') {
+                if (m_i + 1 < m_size && m_units[m_i + 1] == u'"') {
+                    m_out[m_written++] = u'"';
+                    m_i += 2;
+                    continue;
+                }
+                ++m_i;
+                // Whatever follows the closing quote up to the delimiter belongs to the field.
+                m_inQuotes = false;
+                return;
+            }
+            if (q == u'\n' || (q == u'\r' && (m_i + 1 >= m_size || m_units[m_i + 1] != u'\n')))
+                ++m_line;
+            m_out[m_written++] = q;
+            ++m_i;
+        }
+    }
+    void endField()
+    {
+        m_fieldEnds.push_back(m_written);
+        m_fieldStart = m_written;
+    }
+    void endRecord()
+    {
+        endField();
+        // A line with nothing on it is no record; one with only delimiters is.
+        if (m_recordHasContent || qsizetype(m_fieldEnds.size()) - m_record.firstField > 1)
+            m_records.push_back(m_record);
+        else
+            m_fieldEnds.resize(size_t(m_record.firstField));
+        m_record.firstField = qsizetype(m_fieldEnds.size());
+        m_recordHasContent = false;
+    }
+
+    const char16_t* const m_units;
+    const qsizetype m_size;
+    const char16_t m_separator;
+    char16_t* const m_out;
+    std::vector<qsizetype>& m_fieldEnds;
+    std::vector<DelimitedRecordPlace>& m_records;
+    qsizetype m_i = 0;
+    qsizetype m_written = 0;
+    qsizetype m_line = 1;
+    DelimitedRecordPlace m_record{0, 1};
+    qsizetype m_fieldStart = 0;
+    bool m_recordHasContent = false;
+    bool m_inQuotes = false;
+    bool m_atRecordStart = true;
+};
+
+// Room for as many fields as the beginning of the text has delimiters for its length, and some more:
+// a large table is then read without moving the list of fields as it grows.
+size_t expectedFields(const char16_t* units, qsizetype size, char16_t separator)
+{
+    const qsizetype sample = std::min<qsizetype>(size, 64 * 1024);
+    if (sample == 0)
+        return 0;
+    const auto delimiters = std::count(units, units + sample, separator);
+    return size_t(std::min((delimiters + 1) * (size / sample) * 9 / 8 + 16, size + 1));
+}
+
+} // namespace
+
+DelimitedTable parseDelimited(QString text, QChar delimiter)
+{
+    DelimitedTable table;
+    const qsizetype size = text.size();
+    char16_t* const units = reinterpret_cast<char16_t*>(text.data());
+    const char16_t separator = delimiter.unicode();
+    table.m_fieldEnds.reserve(expectedFields(units, size, separator));
+    DelimitedParser first(units, size, 0, separator, units, table.m_fieldEnds, table.m_records);
+    // A large text is cut after the first line end past its middle. The second half is read into a
+    // buffer of its own at the same time, and joined when the first half ends there at a record's
+    // start; when a quoted field runs across the cut, the first goes on alone and the second is dropped.
+    const qsizetype lineEnd =
+        size < kCharactersForTwoThreads ? -1 : QStringView(text).indexOf(u'\n', size / 2);
+    if (lineEnd < 0 || lineEnd + 1 >= size) {
+        first.run(size);
+        first.finish();
+    } else {
+        const qsizetype cut = lineEnd + 1;
+        std::vector<qsizetype> laterFieldEnds;
+        std::vector<DelimitedRecordPlace> laterRecords;
+        laterFieldEnds.reserve(expectedFields(units + cut, size - cut, separator));
+        const auto laterCharacters = std::make_unique_for_overwrite<char16_t[]>(size_t(size - cut));
+        DelimitedParser later(units, size, cut, separator, laterCharacters.get(), laterFieldEnds,
+                              laterRecords);
+        std::thread second([&later, size] {
+            later.run(size);
+            later.finish();
+        });
+        first.run(cut);
+        second.join();
+        if (first.stoppedAtRecordStart(cut)) {
+            const qsizetype written = first.written();
+            std::memcpy(units + written, laterCharacters.get(), size_t(later.written()) * sizeof(char16_t));
+            const qsizetype fieldsBefore = qsizetype(table.m_fieldEnds.size());
+            for (const qsizetype end : laterFieldEnds)
+                table.m_fieldEnds.push_back(written + end);
+            for (DelimitedRecordPlace record : laterRecords) {
+                record.firstField += fieldsBefore;
+                record.line += first.line() - 1;
+                table.m_records.push_back(record);
+            }
+            text.truncate(written + later.written());
+            table.m_characters = std::move(text);
+            return table;
+        }
+        first.run(size);
+        first.finish();
+    }
+    text.truncate(first.written());
+    table.m_characters = std::move(text);
+    return table;
+}
+
+DelimitedTable parseDelimited(QStringView text, QChar delimiter)
+{
+    return parseDelimited(text.toString(), delimiter);
 }
 
 QChar detectDelimiter(QStringView text)
@@ -133,11 +294,11 @@ QChar detectDelimiter(QStringView text)
     QChar best = u',';
     qsizetype bestScore = 0;
     for (const char16_t candidate : kDelimiterCandidates) {
-        const QList<DelimitedRecord> records = parseDelimited(sample, QChar(candidate));
+        const DelimitedTable table = parseDelimited(sample, QChar(candidate));
         std::map<qsizetype, qsizetype> counts;
-        for (const DelimitedRecord& record : records) {
-            if (record.fields.size() > 1)
-                ++counts[record.fields.size()];
+        for (qsizetype record = 0; record < table.recordCount(); ++record) {
+            if (table.fieldCount(record) > 1)
+                ++counts[table.fieldCount(record)];
         }
         // The most lines of one field count; of two delimiters that split as many, the one giving more
         // fields.

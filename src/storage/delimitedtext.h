@@ -5,10 +5,10 @@
 
 #include <QByteArrayView>
 #include <QChar>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <vector>
 
 namespace tallyfox {
 
@@ -31,11 +31,34 @@ struct DecodedText
 // the bytes are not valid UTF-8. The byte-order mark is not part of the text.
 [[nodiscard]] DecodedText decodeTextFile(QByteArrayView bytes);
 
-// One record of a delimited table: its fields and the line of the file it starts on (1 is the first).
-struct DelimitedRecord
+// Where a record's fields begin among a table's fields, and the line of the file it starts on.
+struct DelimitedRecordPlace
 {
-    QStringList fields;
+    qsizetype firstField = 0;
     qsizetype line = 0;
+};
+
+// A delimited table as read: the characters of every field in one buffer, so that a large file costs
+// no string per field. Records are numbered from 0; each knows the line of the file it starts on.
+class DelimitedTable
+{
+public:
+    [[nodiscard]] qsizetype recordCount() const { return qsizetype(m_records.size()); }
+    [[nodiscard]] bool isEmpty() const { return m_records.empty(); }
+    [[nodiscard]] qsizetype fieldCount(qsizetype record) const;
+    // The field's text; empty where the record has no such field (or the column is negative).
+    [[nodiscard]] QStringView field(qsizetype record, qsizetype column) const;
+    [[nodiscard]] QStringList fields(qsizetype record) const;
+    // The line of the file the record starts on (1 is the first).
+    [[nodiscard]] qsizetype line(qsizetype record) const { return m_records[size_t(record)].line; }
+
+private:
+    friend DelimitedTable parseDelimited(QString text, QChar delimiter);
+
+    QString m_characters;
+    // Where each field ends in the characters; it starts where the one before it ends.
+    std::vector<qsizetype> m_fieldEnds;
+    std::vector<DelimitedRecordPlace> m_records;
 };
 
 // The delimiters a table may use.
@@ -48,6 +71,8 @@ inline constexpr char16_t kDelimiterCandidates[] = {u'\t', u';', u','};
 // Reads delimited text as RFC 4180 writes it: a field in double quotes may hold the delimiter, line
 // breaks and doubled quotes; other fields are taken as they are. Lines end at CR LF, LF or CR; empty
 // lines give no record. A quote that is never closed runs to the end of the text. Never fails.
-[[nodiscard]] QList<DelimitedRecord> parseDelimited(QStringView text, QChar delimiter);
+[[nodiscard]] DelimitedTable parseDelimited(QStringView text, QChar delimiter);
+// The same, reading the text in its own buffer, which the table keeps: no copy of a large file is made.
+[[nodiscard]] DelimitedTable parseDelimited(QString text, QChar delimiter);
 
 } // namespace tallyfox

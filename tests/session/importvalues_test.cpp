@@ -144,8 +144,12 @@ TEST(ImportDateFormat, TheFormatIsFoundFromTheColumnAndAnUnclearOrderIsSaid)
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QDate today(2024, 6, 1);
+    const auto guess = [&](const QStringList& cells, const QLocale& locale) {
+        const QList<QStringView> views(cells.cbegin(), cells.cend());
+        return detectDateFormat(views, locale, today);
+    };
     const auto formats = [&](const QStringList& cells, const QLocale& locale) {
-        return detectDateFormat(cells, locale, today).formats;
+        return guess(cells, locale).formats;
     };
     EXPECT_EQ(formats({QStringLiteral("2023-01-03"), QStringLiteral("2023-12-31")}, german),
               QStringList{QStringLiteral("yyyy-MM-dd")});
@@ -159,7 +163,7 @@ TEST(ImportDateFormat, TheFormatIsFoundFromTheColumnAndAnUnclearOrderIsSaid)
               (QStringList{QStringLiteral("M/d/yyyy"), QStringLiteral("d/M/yyyy")}));
     const QLocale british(QLocale::English, QLocale::UnitedKingdom);
     EXPECT_EQ(formats(unclear, british).first(), QStringLiteral("dd/MM/yyyy"));
-    EXPECT_TRUE(detectDateFormat(unclear, english, today).isAmbiguous());
+    EXPECT_TRUE(guess(unclear, english).isAmbiguous());
     EXPECT_TRUE(formats({QStringLiteral("someday")}, english).isEmpty());
 }
 

@@ -9,17 +9,17 @@
 namespace tallyfox {
 namespace {
 
-QList<QStringList> fieldsOf(const QList<DelimitedRecord>& records)
+QList<QStringList> fieldsOf(const DelimitedTable& table)
 {
     QList<QStringList> fields;
-    for (const DelimitedRecord& record : records)
-        fields.append(record.fields);
+    for (qsizetype record = 0; record < table.recordCount(); ++record)
+        fields.append(table.fields(record));
     return fields;
 }
 
 TEST(DelimitedText, QuotedFieldsHoldDelimitersQuotesAndLineBreaks)
 {
-    const QList<DelimitedRecord> records =
+    const DelimitedTable records =
         parseDelimited(u"a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",x,\r\n\r\nlast,\"\",\"open", u',');
     EXPECT_EQ(fieldsOf(records),
               (QList<QStringList>{
@@ -28,20 +28,23 @@ TEST(DelimitedText, QuotedFieldsHoldDelimitersQuotesAndLineBreaks)
                   {QStringLiteral("last"), QString(), QStringLiteral("open")},
               }));
     // Each record names the line it starts on; the empty line gives none.
-    ASSERT_EQ(records.size(), 3);
-    EXPECT_EQ(records[0].line, 1);
-    EXPECT_EQ(records[1].line, 2);
-    EXPECT_EQ(records[2].line, 5);
+    ASSERT_EQ(records.recordCount(), 3);
+    EXPECT_EQ(records.line(0), 1);
+    EXPECT_EQ(records.line(1), 2);
+    EXPECT_EQ(records.line(2), 5);
+    // A record has the fields it has; asking past them gives none.
+    EXPECT_EQ(records.field(2, 3), QStringView());
+    EXPECT_EQ(records.field(2, -1), QStringView());
 }
 
 TEST(DelimitedText, LineEndsOfEveryKindEndRecordsAndAQuoteInsideAFieldIsText)
 {
-    const QList<DelimitedRecord> records = parseDelimited(u"a;b\rc;d\ne;5\" screen;\"x\"y", u';');
+    const DelimitedTable records = parseDelimited(u"a;b\rc;d\ne;5\" screen;\"x\"y", u';');
     EXPECT_EQ(fieldsOf(records), (QList<QStringList>{{QStringLiteral("a"), QStringLiteral("b")},
                                                      {QStringLiteral("c"), QStringLiteral("d")},
                                                      {QStringLiteral("e"), QStringLiteral("5\" screen"),
                                                       QStringLiteral("xy")}}));
-    EXPECT_EQ(records[2].line, 3);
+    EXPECT_EQ(records.line(2), 3);
 }
 
 TEST(DelimitedText, TheDelimiterIsTheOneThatSplitsTheLinesAlike)
@@ -81,6 +84,40 @@ TEST(DelimitedText, FilesAreReadAsUtf8WithOrWithoutBomUtf16OrWindows1252)
     EXPECT_EQ(utf16.text, QStringLiteral("a;"));
     const DecodedText bigEndian = decodeTextFile(QByteArrayView("\xFE\xFF\0a\0;", 6));
     EXPECT_EQ(bigEndian.text, QStringLiteral("a;"));
+}
+
+// A large table is read in two halves at once; it must read as it would in one piece, also when a
+// quoted field with line breaks runs across the middle, or a record's line end is cut there.
+TEST(DelimitedText, ALargeTableReadsTheSameWhereverItsMiddleFalls)
+{
+    constexpr int kRows = 100000;
+    const QString longNote = QStringLiteral("a\n").repeated(30000);
+    for (const int middleRow : {-1, kRows / 2}) {
+        SCOPED_TRACE(middleRow);
+        QString text;
+        QList<QStringList> expected;
+        QList<qsizetype> lines;
+        qsizetype line = 1;
+        for (int row = 0; row < kRows; ++row) {
+            const QString number = QString::number(row);
+            if (row == middleRow) {
+                text += number + QStringLiteral(",\"") + longNote + QStringLiteral("\"\"end\",x\r\n");
+                expected.append({number, longNote + QStringLiteral("\"end"), QStringLiteral("x")});
+            } else {
+                text += number + QStringLiteral(",\"n;") + number + QStringLiteral("\",plain\r\n");
+                expected.append({number, QStringLiteral("n;") + number, QStringLiteral("plain")});
+            }
+            lines.append(line);
+            line += row == middleRow ? 30001 : 1;
+        }
+        ASSERT_GT(text.size(), 1 << 20);
+        const DelimitedTable table = parseDelimited(text, u',');
+        ASSERT_EQ(table.recordCount(), kRows);
+        for (int row = 0; row < kRows; ++row) {
+            ASSERT_EQ(table.fields(row), expected[row]) << "row " << row;
+            ASSERT_EQ(table.line(row), lines[row]) << "row " << row;
+        }
+    }
 }
 
 } // namespace

@@ -244,8 +244,8 @@ void ImportForm::showMapping()
     const bool table = m_source.isTable();
     const QStringList header = m_source.firstRecord();
     qsizetype width = header.size();
-    for (qsizetype i = 0; i < m_source.records.size() && i < 20; ++i)
-        width = std::max(width, m_source.records[i].fields.size());
+    for (qsizetype i = 0; i < m_source.table.recordCount() && i < 20; ++i)
+        width = std::max(width, m_source.table.fieldCount(i));
     for (const ImportField field : kImportFields) {
         QComboBox* box = m_columns[size_t(field)];
         box->clear();
@@ -308,7 +308,7 @@ void ImportForm::refresh()
     ConvertedRows converted;
     std::vector<DuplicateRow> duplicates;
     const auto work = [&](WorkProgress& progress) {
-        progress.total = source.records.size();
+        progress.total = source.table.recordCount();
         converted =
             convertSource(source, mapping, defaults, [&progress](qsizetype done) { progress.done = done; });
         progress.total = 0;
