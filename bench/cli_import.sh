@@ -8,7 +8,8 @@
 # database, so every row is read: dates, amounts in the primary currency beside the own ones, receipts.
 #
 # Usage: bench/cli_import.sh [BUILD_DIR] [RUNS] [ENTRIES]     (defaults: build 7 100000)
-# Prints the median and fastest wall time of each and how many times the report the import takes.
+# Prints the median and fastest wall time of each and how many times the report the import takes, as
+# the median of paired runs.
 set -euo pipefail
 
 build=${1:-build}
@@ -43,26 +44,37 @@ mkdir -p "$work/settings"
 # The first run creates the registry and the settings files, as any first run does; its tally is shown.
 import_once 2>/dev/null
 
-# Runs the command RUNS times; sets result to "median fastest" in milliseconds.
-time_runs() {
-    local times=() start end
-    for ((run = 0; run < runs; run++)); do
-        start=${EPOCHREALTIME/[.,]/}
-        "$@" >/dev/null 2>&1
-        end=${EPOCHREALTIME/[.,]/}
-        times+=($((end - start)))
-    done
-    result=$(printf '%s\n' "${times[@]}" | sort -n |
-        awk -v n="$runs" '{ t[NR] = $1 / 1000 } END { printf "%.1f %.1f\n", t[int((n + 1) / 2)], t[1] }')
+# Times one run of the command, in microseconds, into elapsed.
+time_once() {
+    local start end
+    start=${EPOCHREALTIME/[.,]/}
+    "$@" >/dev/null 2>&1
+    end=${EPOCHREALTIME/[.,]/}
+    elapsed=$((end - start))
 }
 
-time_runs import_once
-read -r import_median import_fastest <<<"$result"
-time_runs "$cli" -f "$imported" -d "$work/settings" report
-read -r report_median report_fastest <<<"$result"
+# "median fastest" in milliseconds of the times given.
+summary() {
+    printf '%s\n' "$@" | sort -n |
+        awk -v n="$#" '{ t[NR] = $1 / 1000 } END { printf "%.1f %.1f\n", t[int((n + 1) / 2)], t[1] }'
+}
+
+# The two take turns, so that a slower moment of a shared machine falls on both alike; the ratio is
+# the median of the ratios of each pair.
+import_times=() report_times=() ratios=()
+for ((run = 0; run < runs; run++)); do
+    time_once import_once
+    import_times+=("$elapsed")
+    time_once "$cli" -f "$imported" -d "$work/settings" report
+    report_times+=("$elapsed")
+    ratios+=("$(awk -v i="${import_times[-1]}" -v r="$elapsed" 'BEGIN { printf "%.3f", i / r }')")
+done
+read -r import_median import_fastest <<<"$(summary "${import_times[@]}")"
+read -r report_median report_fastest <<<"$(summary "${report_times[@]}")"
+ratio=$(printf '%s\n' "${ratios[@]}" | sort -n | awk -v n="$runs" '{ r[NR] = $1 } END { printf "%.1f", r[int((n + 1) / 2)] }')
 
 echo "$entries rows, $(du -h "$statement" | cut -f1) CSV file, $runs runs each, load $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-44s median %7s ms  fastest %7s ms\n' \
     "tallyfox-cli -f NEW import FILE.csv" "$import_median" "$import_fastest" \
     "tallyfox-cli -f NEW report" "$report_median" "$report_fastest"
-awk -v i="$import_median" -v r="$report_median" 'BEGIN { printf "import / report: %.1f times\n", i / r }'
+echo "import / report: $ratio times (the median of $runs paired runs)"
