@@ -124,6 +124,11 @@ QString amountText(double amount)
     return QString::fromLatin1(buf, formatAmount(buf, amount));
 }
 
+char* putAmountText(char* out, double amount)
+{
+    return out + formatAmount(out, amount);
+}
+
 void appendAmountText(QByteArray& out, double amount)
 {
     char buf[32];

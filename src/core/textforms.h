@@ -18,6 +18,10 @@ namespace tallyfox {
 [[nodiscard]] QString amountText(double amount);
 // The same text appended as bytes, for the file writers.
 void appendAmountText(QByteArray& out, double amount);
+// The most bytes an amount text takes.
+inline constexpr int kAmountTextRoom = 24;
+// Writes the amount text at out, which has room for kAmountTextRoom bytes, and returns where it ended.
+char* putAmountText(char* out, double amount);
 
 // "-" for the side that is shown negative: incomes, or expenses when incomes show as positive.
 [[nodiscard]] QString signPrefix(bool isIncome, bool incomeIsPositive);

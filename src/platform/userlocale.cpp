@@ -3,6 +3,8 @@
 
 #include "platform/userlocale.h"
 
+#include <iterator>
+
 namespace tallyfox {
 
 UserLocale::UserLocale(const QLocale& locale) : m_locale(locale), m_collator(locale)
@@ -20,8 +22,21 @@ int UserLocale::compareText(QStringView a, QStringView b) const
 QString UserLocale::shortDate(QDate date) const
 {
     // The C locale's short form ("3 Jan 10") is neither numeric nor short; ISO dates are both.
-    if (m_locale.language() == QLocale::C)
-        return date.toString(Qt::ISODate);
+    if (m_locale.language() == QLocale::C) {
+        if (!date.isValid() || date.year() < 0 || date.year() > 9999)
+            return date.toString(Qt::ISODate);
+        // Written digit by digit: a log of many entries asks for thousands of days.
+        const int parts[] = {date.year() / 100, date.year() % 100, date.month(), date.day()};
+        QString text(10, Qt::Uninitialized);
+        QChar* at = text.data();
+        for (size_t i = 0; i < std::size(parts); ++i) {
+            if (i >= 2)
+                *at++ = u'-';
+            *at++ = QChar(u'0' + parts[i] / 10);
+            *at++ = QChar(u'0' + parts[i] % 10);
+        }
+        return text;
+    }
     return m_locale.toString(date, QLocale::ShortFormat);
 }
 

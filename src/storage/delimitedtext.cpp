@@ -5,6 +5,7 @@
 
 #include "platform/textencoding.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -15,12 +16,40 @@ namespace tallyfox {
 
 namespace {
 
+// A file of at least this many bytes is decoded by two threads.
+constexpr qsizetype kBytesForTwoThreads = 1 << 21;
+
 // The first lines that the delimiter is guessed from.
 constexpr qsizetype kSampleRecords = 30;
 
 bool startsWith(QByteArrayView bytes, QByteArrayView prefix)
 {
     return bytes.size() >= prefix.size() && bytes.first(prefix.size()) == prefix;
+}
+
+// Bytes of valid UTF-8 as text; a large file is decoded by two threads, one half each, cut at a line
+// end (which no character's bytes hold).
+QString decodeUtf8(QByteArrayView bytes)
+{
+    const qsizetype cut = bytes.size() < kBytesForTwoThreads ? -1 : bytes.indexOf('\n', bytes.size() / 2) + 1;
+    if (cut <= 0)
+        return QString::fromUtf8(bytes);
+    // A character takes at least one byte: each half fits where its bytes begin.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* const out = text.data();
+    const auto decode = [](QChar* into, QByteArrayView part) {
+        // A byte-order mark inside the text is a character, as QString::fromUtf8 keeps it.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.appendToBuffer(into, part);
+    };
+    QChar* laterEnd = nullptr;
+    std::thread second([&] { laterEnd = decode(out + cut, bytes.sliced(cut)); });
+    QChar* const firstEnd = decode(out, bytes.first(cut));
+    second.join();
+    const qsizetype laterSize = laterEnd - (out + cut);
+    std::memmove(firstEnd, out + cut, size_t(laterSize) * sizeof(QChar));
+    text.truncate((firstEnd - out) + laterSize);
+    return text;
 }
 
 } // namespace
@@ -39,7 +68,7 @@ DecodedText decodeTextFile(QByteArrayView bytes)
         return {decodeUtf16Le(swapped), TextFileEncoding::Utf16WithBom};
     }
     if (bytes.isValidUtf8())
-        return {QString::fromUtf8(bytes), TextFileEncoding::Utf8};
+        return {decodeUtf8(bytes), TextFileEncoding::Utf8};
     return {decodeWindows1252(bytes), TextFileEncoding::Windows1252};
 }
 
@@ -145,8 +174,13 @@ public:
 private:
     void keep(qsizetype from, qsizetype to)
     {
-        if (m_out + m_written != m_units + from)
-            std::memmove(m_out + m_written, m_units + from, size_t(to - from) * sizeof(char16_t));
+        // In place, the characters stay where they are until a quote has been left out before them.
+        if (m_out == m_units) {
+            if (m_written != from)
+                std::memmove(m_out + m_written, m_units + from, size_t(to - from) * sizeof(char16_t));
+        } else {
+            std::memcpy(m_out + m_written, m_units + from, size_t(to - from) * sizeof(char16_t));
+        }
         m_written += to - from;
     }
     void readQuoted(qsizetype end)

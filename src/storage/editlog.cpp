@@ -130,7 +130,6 @@ void EditLog::appendEntryLine(QByteArray& out, const AppState& state, LogEditTyp
 {
     const Expense& entry = state.entries[index];
     const QString editType = logEditTypeText(type);
-    const QString amount = entryAmountText(entry, state.settings.incomeIsPositive);
     const QStringView texts[] = {
         entry.type.view(),
         entry.intendedSource.view(),
@@ -142,7 +141,7 @@ void EditLog::appendEntryLine(QByteArray& out, const AppState& state, LogEditTyp
     qsizetype room = date.size() + day.size() + 9;
     for (const QStringView text : texts)
         room += text.size() * kMaxUtf8BytesPerUnit;
-    room += (editType.size() + entry.currency.size() + amount.size()) * kMaxUtf8BytesPerUnit;
+    room += (editType.size() + entry.currency.size()) * kMaxUtf8BytesPerUnit + 1 + kAmountTextRoom;
     const qsizetype start = out.size();
     // Grown by half, as an append grows it: resizing to the exact size would copy every line.
     if (out.capacity() < start + room)
@@ -160,7 +159,10 @@ void EditLog::appendEntryLine(QByteArray& out, const AppState& state, LogEditTyp
     putBytes(day);
     at = putUtf8(at, entry.currency.view());
     *at++ = '\t';
-    at = putUtf8(at, amount);
+    // The amount with the sign the list shows.
+    if (entry.income != state.settings.incomeIsPositive)
+        *at++ = '-';
+    at = putAmountText(at, entry.amount);
     for (const QStringView text : texts) {
         *at++ = '\t';
         at = putUtf8(at, text);

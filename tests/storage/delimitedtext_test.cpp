@@ -120,5 +120,19 @@ TEST(DelimitedText, ALargeTableReadsTheSameWhereverItsMiddleFalls)
     }
 }
 
+TEST(DelimitedText, ALargeFileDecodesAsInOnePiece)
+{
+    // Characters of one to four bytes on every line, and a byte-order mark starting a line after the
+    // middle, which is text there.
+    QByteArray bytes;
+    while (bytes.size() < (3 << 20))
+        bytes += "Caf\xC3\xA9;\xE2\x98\x95;\xF0\x9D\x84\x9E;12,50\n";
+    bytes += "\xEF\xBB\xBF"
+             "after\n";
+    const DecodedText decoded = decodeTextFile(bytes);
+    EXPECT_EQ(decoded.encoding, TextFileEncoding::Utf8);
+    EXPECT_EQ(decoded.text, QString::fromUtf8(bytes));
+}
+
 } // namespace
 } // namespace tallyfox
