@@ -175,6 +175,7 @@ public:
         m_type = givenType.isEmpty() ? StoredText(kUnknownType) : givenType;
         m_intendedSource = defaults.intendedSource;
         m_paidWith = defaults.paidWith;
+        m_noReceipt = u"00";
     }
 
     // Converts the records from first up to end, appending to rows and rejected.
@@ -222,9 +223,11 @@ public:
             entry.note = textOr(i, ImportField::Note, {}, nullptr, Sharing::Unshared);
             entry.intendedSource = textOr(i, ImportField::IntendedSource, m_intendedSource, &recent[2]);
             entry.paidWith = textOr(i, ImportField::PaidWith, m_paidWith, &recent[3]);
-            const StoredText receipt = textOr(i, ImportField::Receipt, {}, nullptr, Sharing::Unshared);
+            // "-" is the export's way of saying there is no receipt; only receipts are kept.
+            const QStringView receipt = m_table.field(i, m_mapping.column(ImportField::Receipt)).trimmed();
             entry.hasReceipt = !receipt.isEmpty() && receipt != u"-";
-            entry.receipt = entry.hasReceipt ? receipt : StoredText(u"00");
+            entry.receipt = entry.hasReceipt ? textOr(i, ImportField::Receipt, {}, nullptr, Sharing::Unshared)
+                                             : m_noReceipt;
             if (entry.amount == 0.0 && entry.type == QStringView(kUnknownType)) {
                 rejected.append({line, QCoreApplication::translate("ImportRows", "amount 0 and no type")});
                 continue;
@@ -251,6 +254,8 @@ private:
     StoredText m_type;
     StoredText m_intendedSource;
     StoredText m_paidWith;
+    // What an entry without a receipt holds as its number.
+    StoredText m_noReceipt;
 };
 
 } // namespace
