@@ -256,6 +256,43 @@ TEST_F(ImportFiles, EveryExportFormatReadsBackAsTheEntriesItCameFrom)
     EXPECT_EQ(storedLine(fromDatabase.rows[3].entry), storedLine(state.entries[3]));
 }
 
+// A large table is made into rows by two threads: the rows, the rejected lines and the duplicates
+// must come as they would from one, in the order of the file.
+TEST_F(ImportFiles, ALargeStatementKeepsTheOrderOfItsLines)
+{
+    constexpr int kRows = 30000;
+    QByteArray csv = "Date,Amount,Category,Memo\n";
+    for (int row = 0; row < kRows; ++row) {
+        const QByteArray amount = row % 9973 == 5 ? "lots" : QByteArray::number(-(row % 500 + 1)) + ".25";
+        // Each row after the middle repeats one of the first hundred rows now and then.
+        const int same = row > kRows / 2 && row % 4999 == 0 ? row % 100 : row;
+        csv += QDate(2020, 1, 1).addDays(same / 10).toString(Qt::ISODate).toLatin1() + ',' +
+               (same == row ? amount : QByteArray::number(-(same % 500 + 1)) + ".25") + ",Food,note " +
+               QByteArray::number(same) + '\n';
+    }
+    const QString path = folder.file(QStringLiteral("large.csv"));
+    writeFileBytes(path, csv);
+    ConvertedRows converted = convert(path);
+    QList<qsizetype> rejectedLines;
+    for (const RejectedRow& rejected : converted.rejected)
+        rejectedLines.append(rejected.line);
+    EXPECT_EQ(rejectedLines, (QList<qsizetype>{5 + 2, 9978 + 2, 19951 + 2, 29924 + 2}));
+    ASSERT_EQ(converted.rows.size(), size_t(kRows - 4));
+    for (size_t i = 1; i < converted.rows.size(); ++i)
+        ASSERT_LT(converted.rows[i - 1].line, converted.rows[i].line);
+    EXPECT_EQ(converted.rows.back().entry.note, QStringLiteral("note %1").arg(kRows - 1));
+
+    const std::vector<DuplicateRow> duplicates = leaveOutDuplicates(converted.rows, state.entries);
+    std::vector<std::pair<qsizetype, qsizetype>> pairs;
+    for (const DuplicateRow& duplicate : duplicates)
+        pairs.emplace_back(duplicate.line, duplicate.sameAsLine);
+    const auto line = [](int row) {
+        return qsizetype(row + 2);
+    };
+    EXPECT_EQ(pairs, (std::vector<std::pair<qsizetype, qsizetype>>{
+                         {line(19996), line(96)}, {line(24995), line(95)}, {line(29994), line(94)}}));
+}
+
 TEST_F(ImportFiles, AFirstRowThatHoldsADateIsARowNotAHeader)
 {
     const QString path = file(QStringLiteral("bare.csv"));

@@ -136,6 +136,31 @@ TEST_F(EditLogTest, EntryLinesCarryTheFieldsInTheirOrder)
     EXPECT_EQ(log.entryLine(state, LogEditType::Delete, 0).split(u'\t').size(), 11);
 }
 
+// Many entries at once (an import) are logged in one append, in two halves made at once: every line as
+// the entry's own line, in order, whatever its texts take in UTF-8 and however its days repeat.
+TEST_F(EditLogTest, ManyEntriesAreLoggedAsEachOnItsOwn)
+{
+    constexpr int kEntries = 30000;
+    std::vector<int> indexes;
+    for (int i = 1; i <= kEntries; ++i) {
+        Expense entry = lunch();
+        entry.date = dayCountFromDate(2009, 1, 1) + (i * 7919) % 900;
+        entry.amount = i / 100.0;
+        entry.income = i % 3 == 0;
+        entry.note = i % 1000 == 0 ? QString(300, u'\u20ac') : QString::number(i);
+        state.entries.append(entry);
+        indexes.push_back(i);
+    }
+    ASSERT_TRUE(log.logEntries(state, LogEditType::New, indexes).ok());
+    const QByteArray written = readFileBytes(logFile());
+    ASSERT_TRUE(written.startsWith(kHeaderLine));
+    const QList<QByteArray> lines = written.sliced(kHeaderLine.size()).split('\n');
+    ASSERT_EQ(lines.size(), kEntries + 1);
+    EXPECT_TRUE(lines.back().isEmpty());
+    for (int i = 1; i <= kEntries; ++i)
+        ASSERT_EQ(lines[i - 1], (log.entryLine(state, LogEditType::New, i) + u'\r').toUtf8()) << i;
+}
+
 TEST_F(EditLogTest, LoggingOffWritesNothingButAnEntryChangeStillClearsKeepFileIfEmpty)
 {
     writeFileBytes(logFile(), kHeaderLine);
