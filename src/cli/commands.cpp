@@ -8,20 +8,23 @@
 #include "cli/readcommands.h"
 #include "cli/toolstartup.h"
 #include "cli/writecommands.h"
+#include "money/overviewreport.h"
 #include "platform/registry.h"
+
+#include <optional>
 
 namespace tallyfox::cli {
 
 namespace {
 
 int runStartedCommand(Session& session, const Invocation& invocation, const ChartLibrary& charts,
-                      Console& console)
+                      Console& console, OverviewSums* sums)
 {
     switch (invocation.command) {
     case Command::List:
         return listEntries(session, invocation, console);
     case Command::Report:
-        return printReport(session, invocation, console);
+        return printReport(session, invocation, console, sums);
     case Command::Table:
         return printMonthTable(session, invocation, console);
     case Command::Export:
@@ -52,9 +55,13 @@ int runCommand(const Invocation& invocation, AppState& state, const ChartLibrary
     // The commands that only read leave the registry as it is.
     registry.setReadOnly(isReadingCommand(invocation.command));
     Session session(state, toolClock(invocation.today), registry);
-    if (!startTool(session, invocation, console))
+    // The whole report is summed as the file is read, and its entries are never held.
+    std::optional<OverviewSums> sums;
+    if (invocation.command == Command::Report && invocation.filter.isEmpty())
+        sums.emplace(monthBoundsOf(session.clock().today()));
+    if (!startTool(session, invocation, console, sums ? &*sums : nullptr))
         return kExitFileError;
-    const int exitCode = runStartedCommand(session, invocation, charts, console);
+    const int exitCode = runStartedCommand(session, invocation, charts, console, sums ? &*sums : nullptr);
     if (!console.finishOutput())
         return kExitFileError;
     return exitCode;

@@ -135,10 +135,14 @@ int listEntries(Session& session, const Invocation& invocation, Console& console
     return out.finish() ? 0 : kExitFileError;
 }
 
-int printReport(Session& session, const Invocation& invocation, Console& console)
+int printReport(Session& session, const Invocation& invocation, Console& console, OverviewSums* sums)
 {
     AppState& state = session.state();
-    if (invocation.filter.isEmpty())
+    if (sums != nullptr) {
+        // An old database converted at start-up fills the state instead.
+        sums->takeAll(state.entries);
+        console.print(overviewText(state, *sums));
+    } else if (invocation.filter.isEmpty())
         console.print(buildOverviewText(state, session.clock()));
     else
         console.print(buildOverviewText(filteredState(state, invocation.filter), session.clock()));

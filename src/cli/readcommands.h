@@ -5,6 +5,7 @@
 
 #include "cli/console.h"
 #include "cli/invocation.h"
+#include "money/overviewsums.h"
 #include "session/session.h"
 
 namespace tallyfox::cli {
@@ -17,8 +18,10 @@ namespace tallyfox::cli {
 
 // One line per entry that the filter lets through, the list's nine cells in column order, tab-separated.
 [[nodiscard]] int listEntries(Session& session, const Invocation& invocation, Console& console);
-// The overview report, of the entries the filter lets through.
-[[nodiscard]] int printReport(Session& session, const Invocation& invocation, Console& console);
+// The overview report, of the entries the filter lets through; given sums, of those the start-up read into
+// them and the state's own.
+[[nodiscard]] int printReport(Session& session, const Invocation& invocation, Console& console,
+                              OverviewSums* sums = nullptr);
 // A month table as "Copy to clipboard" copies it, of the entries the filter lets through.
 [[nodiscard]] int printMonthTable(Session& session, const Invocation& invocation, Console& console);
 // The export file, to a file or to standard output.

@@ -18,7 +18,7 @@ Clock toolClock(const std::optional<QDate>& today)
     return Clock(QDateTime(*today, clock.now().time()));
 }
 
-StartupOptions toolStartupOptions(const Invocation& invocation)
+StartupOptions toolStartupOptions(const Invocation& invocation, EntrySinks* sinks)
 {
     StartupOptions options;
     options.programFolder = programFolder();
@@ -34,13 +34,14 @@ StartupOptions toolStartupOptions(const Invocation& invocation)
     if ((invocation.command == Command::Report || invocation.command == Command::Table) &&
         invocation.filter.isEmpty())
         options.readPurpose = DatabaseReadPurpose::Totals;
+    options.entrySinks = sinks;
     options.chooseNewDatabase = [](const QString&) {
         return std::optional<QString>();
     };
     return options;
 }
 
-bool startTool(Session& session, const Invocation& invocation, Console& console)
+bool startTool(Session& session, const Invocation& invocation, Console& console, EntrySinks* sinks)
 {
     // The program would fall back on its stored settings folder; the tool would then read or change
     // other data than the user named.
@@ -50,7 +51,7 @@ bool startTool(Session& session, const Invocation& invocation, Console& console)
                             .message());
         return false;
     }
-    runStartup(session, toolStartupOptions(invocation));
+    runStartup(session, toolStartupOptions(invocation, sinks));
     for (const QString& message : session.takeMessages())
         console.message(message);
     // Start-up keeps a database it could not read from being written over; the tool cannot show or

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/storedtext.h"
+
 #include <QHash>
 #include <QString>
 #include <array>
@@ -35,6 +37,32 @@ private:
     std::array<RecentText, kRecentSlots> m_recent;
     QHash<QString, int> m_ids;
     std::vector<QString> m_texts;
+};
+
+// Numbers stored texts 0, 1, 2 … in the order of first appearance, as TextIds numbers their texts: equal
+// shared texts are known by their number in the store, without looking at their characters.
+class StoredTextIds
+{
+public:
+    [[nodiscard]] int idOf(StoredText text);
+    [[nodiscard]] int size() const { return static_cast<int>(m_texts.size()); }
+    [[nodiscard]] StoredText text(int id) const { return m_texts[static_cast<size_t>(id)]; }
+
+private:
+    struct Slot
+    {
+        quint32 key = 0;
+        int idPlusOne = 0;
+    };
+    [[nodiscard]] Slot& slotOf(quint32 key);
+    int idOfCharacters(StoredText text);
+    int newId(StoredText text);
+
+    std::vector<Slot> m_slots;
+    int m_slotBits = 0;
+    std::vector<StoredText> m_texts;
+    // Filled once an unshared text comes, which only its characters can match.
+    QHash<QString, int> m_byCharacters;
 };
 
 } // namespace tallyfox

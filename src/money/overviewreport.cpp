@@ -6,40 +6,18 @@
 #include "core/appstate.h"
 #include "core/daycount.h"
 #include "core/textforms.h"
-#include "core/textids.h"
 #include "money/convertedtotals.h"
 #include "money/currencylookup.h"
 #include "money/sectiontotals.h"
 #include "platform/clock.h"
 
 #include <QCoreApplication>
-#include <vector>
 
 namespace tallyfox {
 
 namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
-
-// Sections keyed by one text field of the entries, in the order the texts first appear.
-class FieldSections
-{
-public:
-    SectionTotals& sectionOf(const QString& text)
-    {
-        const int id = m_ids.idOf(text);
-        if (id == static_cast<int>(m_sections.size()))
-            m_sections.emplace_back();
-        return m_sections[static_cast<size_t>(id)];
-    }
-    [[nodiscard]] int size() const { return static_cast<int>(m_sections.size()); }
-    [[nodiscard]] const QString& text(int id) const { return m_ids.text(id); }
-    [[nodiscard]] const SectionTotals& section(int id) const { return m_sections[static_cast<size_t>(id)]; }
-
-private:
-    TextIds m_ids;
-    std::vector<SectionTotals> m_sections;
-};
 
 void appendBalanceLine(QString& out, QStringView label, double income, double expense)
 {
@@ -78,14 +56,14 @@ void appendHeading(QString& out, QStringView title, int count)
     out += kLineEnd;
 }
 
-void appendFieldSections(QString& out, QStringView heading, const FieldSections& sections,
+void appendFieldSections(QString& out, QStringView heading, const OverviewSums::FieldSections& sections,
                          const CurrencyLookup& lookup, const QString& primaryName)
 {
     out += heading;
     out += kLineEnd;
-    for (int id = 0; id < sections.size(); ++id) {
-        appendHeading(out, sections.text(id), sections.section(id).count());
-        appendSectionTotals(out, sections.section(id), lookup, primaryName);
+    for (size_t i = 0; i < sections.texts.size(); ++i) {
+        appendHeading(out, sections.texts[i], sections.sections[i].count());
+        appendSectionTotals(out, sections.sections[i], lookup, primaryName);
         out += kLineEnd;
     }
 }
@@ -105,27 +83,15 @@ MonthBounds monthBoundsOf(QDate today)
 
 QString buildOverviewText(const AppState& state, const Clock& clock)
 {
-    const MonthBounds bounds = monthBoundsOf(clock.today());
+    OverviewSums sums(monthBoundsOf(clock.today()));
+    sums.takeAll(state.entries);
+    return overviewText(state, sums);
+}
+
+QString overviewText(const AppState& state, const OverviewSums& sums)
+{
     CurrencyLookup lookup(state.currencies);
-    SectionTotals all;
-    SectionTotals thisMonth;
-    SectionTotals lastMonth;
-    FieldSections perType;
-    FieldSections perSource;
-    FieldSections perMethod;
-
-    for (const Expense& entry : state.entries) {
-        const int currency = lookup.groupOf(entry.currency);
-        all.add(currency, entry.income, entry.amount);
-        if (entry.date >= bounds.thisMonthStart && entry.date < bounds.nextMonthStart)
-            thisMonth.add(currency, entry.income, entry.amount);
-        else if (entry.date >= bounds.lastMonthStart && entry.date < bounds.thisMonthStart)
-            lastMonth.add(currency, entry.income, entry.amount);
-        perType.sectionOf(entry.type).add(currency, entry.income, entry.amount);
-        perSource.sectionOf(entry.intendedSource).add(currency, entry.income, entry.amount);
-        perMethod.sectionOf(entry.paidWith).add(currency, entry.income, entry.amount);
-    }
-
+    const OverviewSums::Joined joined = sums.join(lookup);
     const QString primaryName = state.currencies.isEmpty() ? QString() : state.currencies[0].name;
     QString out;
     for (const QString& line :
@@ -136,22 +102,22 @@ QString buildOverviewText(const AppState& state, const Clock& clock)
         out += kLineEnd;
     }
 
-    appendHeading(out, QCoreApplication::translate("OverviewReport", "Grand totals"), state.entryCount());
-    appendSectionTotals(out, all, lookup, primaryName);
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "Grand totals"), joined.all.count());
+    appendSectionTotals(out, joined.all, lookup, primaryName);
     out += kLineEnd;
-    appendHeading(out, QCoreApplication::translate("OverviewReport", "This month"), thisMonth.count());
-    appendSectionTotals(out, thisMonth, lookup, primaryName);
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "This month"), joined.thisMonth.count());
+    appendSectionTotals(out, joined.thisMonth, lookup, primaryName);
     out += kLineEnd;
-    appendHeading(out, QCoreApplication::translate("OverviewReport", "Last month"), lastMonth.count());
-    appendSectionTotals(out, lastMonth, lookup, primaryName);
+    appendHeading(out, QCoreApplication::translate("OverviewReport", "Last month"), joined.lastMonth.count());
+    appendSectionTotals(out, joined.lastMonth, lookup, primaryName);
     out += kLineEnd;
 
-    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per type:"), perType, lookup,
-                        primaryName);
-    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per intended source:"), perSource,
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per type:"), joined.perType,
                         lookup, primaryName);
-    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per payment method:"), perMethod,
-                        lookup, primaryName);
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per intended source:"),
+                        joined.perSource, lookup, primaryName);
+    appendFieldSections(out, QCoreApplication::translate("OverviewReport", "Per payment method:"),
+                        joined.perMethod, lookup, primaryName);
     return out;
 }
 

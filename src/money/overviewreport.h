@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "money/overviewsums.h"
+
 #include <QDate>
 #include <QString>
 
@@ -11,14 +13,6 @@ namespace tallyfox {
 struct AppState;
 class Clock;
 
-// The starts of last month, this month and next month as day counts at 00:00.
-struct MonthBounds
-{
-    double lastMonthStart = 0.0;
-    double thisMonthStart = 0.0;
-    double nextMonthStart = 0.0;
-};
-
 [[nodiscard]] MonthBounds monthBoundsOf(QDate today);
 
 // The overview report over all entries, lines ended by CR LF: the file name, the grand totals, this
@@ -26,5 +20,8 @@ struct MonthBounds
 // method; each section per currency and, when it holds other currencies than the primary one,
 // converted to the primary. Totals are always income minus expenses.
 [[nodiscard]] QString buildOverviewText(const AppState& state, const Clock& clock);
+// The same report of entries that were summed as they were read, with the state's currencies and file
+// name.
+[[nodiscard]] QString overviewText(const AppState& state, const OverviewSums& sums);
 
 } // namespace tallyfox

@@ -12,22 +12,32 @@ void SectionTotals::add(int currency, bool isIncome, double amount)
     (isIncome ? group.income : group.expense) += amount;
 }
 
+void SectionTotals::absorb(const SectionTotals& other, const std::vector<int>& groupOf)
+{
+    m_count += other.m_count;
+    for (const Group& part : other.m_groups) {
+        Group& group = groupFor(groupOf[static_cast<size_t>(part.currency)]);
+        group.income += part.income;
+        group.expense += part.expense;
+    }
+}
+
 SectionTotals::Group& SectionTotals::groupFor(int currency)
 {
-    if (m_groups.size() <= kGroupsSearchedInTurn) {
-        for (Group& group : m_groups) {
-            if (group.currency == currency)
-                return group;
+    if (currency >= 0 && currency < kDirectCurrencies) {
+        const auto index = static_cast<size_t>(currency);
+        if (index >= m_directPositions.size())
+            m_directPositions.resize(index + 1, -1);
+        int& position = m_directPositions[index];
+        if (position < 0) {
+            position = static_cast<int>(m_groups.size());
+            m_groups.push_back(Group{currency});
         }
-    } else {
-        if (m_positions.empty()) {
-            for (size_t i = 0; i < m_groups.size(); ++i)
-                m_positions.emplace(m_groups[i].currency, i);
-        }
-        if (const auto found = m_positions.find(currency); found != m_positions.end())
-            return m_groups[found->second];
-        m_positions.emplace(currency, m_groups.size());
+        return m_groups[static_cast<size_t>(position)];
     }
+    if (const auto found = m_positions.find(currency); found != m_positions.end())
+        return m_groups[found->second];
+    m_positions.emplace(currency, m_groups.size());
     m_groups.push_back(Group{currency});
     return m_groups.back();
 }

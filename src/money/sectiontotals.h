@@ -22,6 +22,9 @@ public:
     };
 
     void add(int currency, bool isIncome, double amount);
+    // Adds another section's totals after this one's, its currency c counted as groupOf[c]; groups new
+    // here follow in the other's order.
+    void absorb(const SectionTotals& other, const std::vector<int>& groupOf);
 
     [[nodiscard]] int count() const { return m_count; }
     [[nodiscard]] const std::vector<Group>& groups() const { return m_groups; }
@@ -29,12 +32,13 @@ public:
 private:
     [[nodiscard]] Group& groupFor(int currency);
 
-    // A section usually holds a handful of currencies, found faster by looking than by hashing; past
-    // this many a hand-made file with a currency per entry must not make the report quadratic.
-    static constexpr size_t kGroupsSearchedInTurn = 8;
-
+    // The first currencies' groups are found by their number; past them a hand-made file with a
+    // currency per entry must neither make the report quadratic nor give every section a table as
+    // large as the file.
+    static constexpr int kDirectCurrencies = 64;
     int m_count = 0;
     std::vector<Group> m_groups;
+    std::vector<int> m_directPositions; // by currency below kDirectCurrencies; -1: no group yet
     std::unordered_map<int, size_t> m_positions;
 };
 

@@ -36,15 +36,15 @@ DatabaseSync::~DatabaseSync()
     settle();
 }
 
-FileResult DatabaseSync::load(DatabaseReadPurpose purpose)
+FileResult DatabaseSync::load(DatabaseReadPurpose purpose, EntrySinks* sinks)
 {
     settle();
     DatabaseFileVersion version;
     DatabaseReadSummary summary;
-    const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose);
+    const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose, sinks);
     if (!read.ok())
         return read;
-    if (purpose == DatabaseReadPurpose::Totals)
+    if (purpose == DatabaseReadPurpose::Totals || sinks != nullptr)
         protectUnread(QCoreApplication::translate(
             "Problems", "It was read for its totals alone, without receipt numbers and notes, "
                         "so writing it would lose them."));

@@ -37,8 +37,9 @@ public:
     // Reads the file at state.databasePath into the entries and remembers the version read; the journal
     // starts empty. A non-empty file that holds no database is refused (UnknownContent) and gives no
     // entries; any other failure leaves the entries as they were. Entries read for their totals alone are
-    // never written.
-    FileResult load(DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything);
+    // never written. Given sinks, the entries read go to them instead, and none stay in memory.
+    FileResult load(DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything,
+                    EntrySinks* sinks = nullptr);
     // Forgets what was known of the file: the next write replaces it without a check.
     void forget();
     // Whether path names the file whose version is known, however it is reached.

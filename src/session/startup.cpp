@@ -121,7 +121,7 @@ void loadEntries(Session& session, bool convertOldFormat, const StartupOptions& 
                            QStringLiteral(" to: ") + state.databasePath);
         return;
     }
-    const FileResult read = session.database().load(options.readPurpose);
+    const FileResult read = session.database().load(options.readPurpose, options.entrySinks);
     if (!read.ok()) {
         session.report(read);
         // The file holds entries that could not be read, or something else than a database: no refresh

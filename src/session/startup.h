@@ -38,6 +38,9 @@ struct StartupOptions
     bool onlyReads = false;
     // A command that only sums the entries needs less of them (DatabaseReadPurpose::Totals).
     DatabaseReadPurpose readPurpose = DatabaseReadPurpose::Everything;
+    // Where the entries read go instead of the state, for a command that sums them as they come; an old
+    // database that is converted still fills the state.
+    EntrySinks* entrySinks = nullptr;
 };
 
 // Start-up up to the first refresh, without a window: the registry and version check, the settings

@@ -207,8 +207,7 @@ void mergeSummaries(DatabaseReadSummary& into, const DatabaseReadSummary& later)
 }
 
 // Reads the whole file: a large one in two halves at once, on this thread and another.
-PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentHasher* hasher,
-                       DatabaseReadPurpose purpose)
+PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentHasher* hasher)
 {
     const qint64 middle = fileSize / 2 / ContentHasher::kBlock * ContentHasher::kBlock;
     QByteArray beforeCut;
@@ -218,13 +217,13 @@ PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentH
     if (!cut)
         return readFileLines(fd, {.roomFor = fileSize}, reader, hasher);
 
-    DatabaseReader secondReader(purpose);
+    const std::unique_ptr<DatabaseReader> secondReader = reader.forLaterPart();
     ContentHasher secondHasher(middle);
     PartRead secondRead;
     std::thread second([&] {
         if (hasher)
             secondHasher.add(beforeCut);
-        secondRead = readFileLines(fd, {.begin = *cut, .roomFor = fileSize - *cut}, secondReader,
+        secondRead = readFileLines(fd, {.begin = *cut, .roomFor = fileSize - *cut}, *secondReader,
                                    hasher ? &secondHasher : nullptr);
     });
     PartRead firstRead =
@@ -236,9 +235,9 @@ PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentH
         return secondRead;
     if (hasher)
         hasher->join(secondHasher);
-    reader.entries().appendAll(secondReader.entries());
+    reader.entries().appendAll(secondReader->entries());
     DatabaseReadSummary summary = reader.summary();
-    mergeSummaries(summary, secondReader.summary());
+    mergeSummaries(summary, secondReader->summary());
     reader.setSummary(summary);
     return {};
 }
@@ -288,7 +287,7 @@ bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int co
 }
 
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary,
-                            DatabaseReadPurpose purpose)
+                            DatabaseReadPurpose purpose, EntrySinks* sinks)
 {
     const QString& path = state.databasePath;
     QFile file;
@@ -306,11 +305,10 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
         return opened;
     const std::optional<FileStamp> stamp = fileStamp(file);
     ContentHasher hasher;
-    DatabaseReader reader(purpose);
+    DatabaseReader reader(purpose, sinks);
     // Entries read for their totals are never written, so nothing asks whether the file still holds them.
     const bool hashing = purpose == DatabaseReadPurpose::Everything;
-    const PartRead read =
-        readWholeFile(file.handle(), file.size(), reader, hashing ? &hasher : nullptr, purpose);
+    const PartRead read = readWholeFile(file.handle(), file.size(), reader, hashing ? &hasher : nullptr);
     if (read.read == FileRead::NoDatabase) {
         parseDatabase({}, state.entries);
         if (version)

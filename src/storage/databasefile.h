@@ -6,6 +6,7 @@
 #include "core/appstate.h"
 #include "core/growablearray.h"
 #include "platform/filesystem.h"
+#include "storage/entrysink.h"
 
 #include <QByteArrayView>
 #include <QIODevice>
@@ -60,10 +61,12 @@ struct DatabaseReadSummary
 
 // Replaces the entries with the file at state.databasePath. A missing file gives no entries. A file that
 // cannot be read is reported and the entries in memory stay as they were. The version read and what the
-// file held besides entries are given back when asked for.
+// file held besides entries are given back when asked for. Given sinks, the entries go to them as they are
+// read and none stay in memory.
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = nullptr,
                             DatabaseReadSummary* summary = nullptr,
-                            DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything);
+                            DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything,
+                            EntrySinks* sinks = nullptr);
 
 // Writes the entries to state.databasePath through a temporary file, so a failed write leaves the old
 // file whole. Skipped while KeepFileIfEmpty is set and there is no entry. The version written is given

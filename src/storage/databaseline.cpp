@@ -3,6 +3,7 @@
 
 #include "storage/databaseline.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -16,14 +17,36 @@ namespace {
 // Where the tabs of a line are and whether it has a byte beyond ASCII, gathered while its end is sought.
 struct LineScan
 {
+    explicit LineScan(int wantedTabs) : wantedTabs(wantedTabs) {}
+
     const char* tabs[DatabaseLine::kFieldCount];
     int tabCount = 0;
+    const int wantedTabs;
     unsigned char seen = 0;
 
     void addTab(const char* tab)
     {
         if (tabCount < DatabaseLine::kFieldCount)
             tabs[tabCount++] = tab;
+    }
+
+    // The line's end from p on, for the bytes after the last tab wanted.
+    static const char* lineEndFrom(const char* p, const char* end)
+    {
+#if defined(__SSE2__)
+        const __m128i lineFeed = _mm_set1_epi8('\n');
+        const __m128i carriageReturn = _mm_set1_epi8('\r');
+        for (; end - p >= 16; p += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const auto lineEnds = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(block, lineFeed), _mm_cmpeq_epi8(block, carriageReturn))));
+            if (lineEnds != 0)
+                return p + __builtin_ctz(lineEnds);
+        }
+#endif
+        while (p < end && *p != '\n' && *p != '\r')
+            ++p;
+        return p;
     }
 
     // Byte by byte from p; returns the line's end.
@@ -35,8 +58,11 @@ struct LineScan
             if (c <= '\r') {
                 if (c == '\n' || c == '\r')
                     break;
-                if (c == '\t')
+                if (c == '\t') {
                     addTab(p);
+                    if (tabCount == wantedTabs)
+                        return lineEndFrom(p + 1, end);
+                }
             }
         }
         return p;
@@ -62,8 +88,11 @@ struct LineScan
             tabs &= before;
             if (high != 0)
                 seen |= 0x80;
-            for (; tabs != 0; tabs &= tabs - 1)
+            for (; tabs != 0; tabs &= tabs - 1) {
                 addTab(p + __builtin_ctz(tabs));
+                if (tabCount == wantedTabs)
+                    return lineEndFrom(p + __builtin_ctz(tabs) + 1, end);
+            }
             if (lineEnds != 0)
                 return p + __builtin_ctz(lineEnds);
             p += 16;
@@ -95,15 +124,18 @@ qsizetype countLineFeeds(QByteArrayView bytes)
     return count;
 }
 
-const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line)
+const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line, int wantedFields)
 {
-    LineScan scan;
+    // The tab after the last field wanted ends the search for tabs.
+    LineScan scan(std::clamp(wantedFields, 1, DatabaseLine::kFieldCount));
     const char* const lineEnd = scan.scan(begin, end);
     line.text = QByteArrayView(begin, lineEnd - begin);
     line.ascii = (scan.seen & 0x80) == 0;
     // Each field runs from after the tab before it up to the next tab, or to the end of the line.
     for (int i = 0; i < DatabaseLine::kFieldCount; ++i) {
-        const char* fieldStart = i == 0 ? begin : i <= scan.tabCount ? scan.tabs[i - 1] + 1 : nullptr;
+        const char* fieldStart = i == 0                                      ? begin
+                                 : i <= scan.tabCount && i < scan.wantedTabs ? scan.tabs[i - 1] + 1
+                                                                             : nullptr;
         const char* fieldEnd = i < scan.tabCount ? scan.tabs[i] : lineEnd;
         line.fields[i] =
             fieldStart != nullptr ? QByteArrayView(fieldStart, fieldEnd - fieldStart) : QByteArrayView();

@@ -41,8 +41,10 @@ struct DatabaseLine
 
 // Reads the line that starts at begin into line and returns where the next line starts. A line ends at
 // CR LF, a lone CR, a lone LF or the end of the content. Each byte is looked at once, sixteen at a
-// time where the processor allows.
-[[nodiscard]] const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line);
+// time where the processor allows. Given fewer wanted fields, the later ones stay empty and ascii
+// speaks only for the wanted ones (it may also be false for a line that is ASCII there but not after).
+[[nodiscard]] const char* readDatabaseLine(const char* begin, const char* end, DatabaseLine& line,
+                                           int wantedFields = DatabaseLine::kFieldCount);
 
 // The number of LF bytes.
 [[nodiscard]] qsizetype countLineFeeds(QByteArrayView bytes);

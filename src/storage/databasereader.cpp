@@ -50,6 +50,8 @@ public:
         : m_encoding(encoding), m_commonTexts(commonTexts), m_rareTexts(rareTexts)
     {}
 
+    [[nodiscard]] LineEncoding encoding() const { return m_encoding; }
+
     StoredText textOr(QByteArrayView field, StoredText fallback) const
     {
         return field.isEmpty() ? fallback : trimmedText(field, m_commonTexts);
@@ -132,6 +134,7 @@ struct DatabaseReader::Caches
     // numbers, few repeat.
     TextPool commonTexts{4096, TextPool::Sharing::Shared};
     TextPool rareTexts{1024, TextPool::Sharing::Unshared};
+    FieldRunPool typeSourceMethod;
 };
 
 namespace {
@@ -146,6 +149,40 @@ void countOtherLine(const DatabaseLine& line, DatabaseReadSummary& summary)
         summary.headerSeen = true;
     else
         ++summary.otherLines;
+}
+
+// The type, intended source and payment method, which lie side by side and mostly come in the same few
+// combinations, found at once by their bytes together (read the same in either encoding only when
+// they are ASCII, so the encoding is part of the key).
+void readTypeSourceMethod(const DatabaseLine& line, const DatabaseFieldReader& reader, FieldRunPool& runs,
+                          Expense& entry)
+{
+    using enum DatabaseField;
+    static const StoredText kUnknown(u"Unknown");
+    const QByteArrayView type = line.field(Type);
+    const QByteArrayView paidWith = line.field(PaidWith);
+    const auto readEach = [&] {
+        return FieldRunPool::Texts{reader.textOr(type, kUnknown),
+                                   reader.textOr(line.field(IntendedSource), kUnknown),
+                                   reader.textOr(paidWith, kUnknown)};
+    };
+    FieldRunPool::Texts texts;
+    if (type.data() == nullptr || paidWith.data() == nullptr) {
+        texts = readEach();
+    } else {
+        const QByteArrayView run(type.data(), paidWith.data() + paidWith.size() - type.data());
+        const quint32 hash =
+            ByteKeys::hashOf(run) ^ (reader.encoding() == LineEncoding::Utf8 ? 0U : 0x5bd1e995U);
+        if (const FieldRunPool::Texts* known = runs.find(run, hash)) {
+            texts = *known;
+        } else {
+            texts = readEach();
+            runs.insert(run, hash, texts);
+        }
+    }
+    entry.type = texts[0];
+    entry.intendedSource = texts[1];
+    entry.paidWith = texts[2];
 }
 
 void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries,
@@ -168,9 +205,7 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.currency = reader.textOr(line.field(Currency), kDefaultCurrency);
     entry.amount = readDatabaseAmount(line.field(Amount));
     entry.income = reader.flag(line.field(Income));
-    entry.type = reader.textOr(line.field(Type), kUnknown);
-    entry.intendedSource = reader.textOr(line.field(IntendedSource), kUnknown);
-    entry.paidWith = reader.textOr(line.field(PaidWith), kUnknown);
+    readTypeSourceMethod(line, reader, caches.typeSourceMethod, entry);
     entry.hasReceipt = reader.flag(line.field(HasReceipt));
     entry.receipt = keepNotes ? reader.rareTextOr(line.field(Receipt), kDefaultReceipt) : kDefaultReceipt;
     entry.note = keepNotes ? reader.rareTextOr(line.field(Note), {}) : StoredText();
@@ -185,25 +220,56 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
 
 } // namespace
 
-DatabaseReader::DatabaseReader(DatabaseReadPurpose purpose)
-    : m_caches(std::make_unique<Caches>()), m_keepNotes(purpose == DatabaseReadPurpose::Everything)
+namespace {
+
+// Entries handed to a sink at once: few enough to stay in the cache while they are summed.
+constexpr int kSinkBatch = 2048;
+
+} // namespace
+
+DatabaseReader::DatabaseReader(DatabaseReadPurpose purpose, EntrySinks* sinks)
+    : m_caches(std::make_unique<Caches>()), m_purpose(purpose),
+      m_keepNotes(purpose == DatabaseReadPurpose::Everything), m_sinks(sinks),
+      m_sink(sinks != nullptr ? &sinks->nextPart() : nullptr)
 {}
+
+std::unique_ptr<DatabaseReader> DatabaseReader::forLaterPart() const
+{
+    return std::make_unique<DatabaseReader>(m_purpose, m_sinks);
+}
 
 DatabaseReader::~DatabaseReader() = default;
 
 void DatabaseReader::reserve(qsizetype lines)
 {
+    if (m_sink != nullptr)
+        lines = std::min<qsizetype>(lines, kSinkBatch);
     m_entries.reserve(static_cast<int>(std::min<qsizetype>(lines, std::numeric_limits<int>::max())));
 }
 
 void DatabaseReader::readLines(QByteArrayView content)
 {
     DatabaseLine line;
+    // Totals need nothing after the receipt flag: the receipt number and the note are not even looked at.
+    const int wantedFields =
+        m_keepNotes ? DatabaseLine::kFieldCount : static_cast<int>(DatabaseField::HasReceipt) + 1;
     const char* const end = content.data() + content.size();
     for (const char* lineStart = content.data(); lineStart < end;) {
-        lineStart = readDatabaseLine(lineStart, end, line);
+        lineStart = readDatabaseLine(lineStart, end, line, wantedFields);
         readDatabaseEntry(line, *m_caches, m_entries, m_summary, m_keepNotes);
+        if (m_sink != nullptr && m_entries.count() == kSinkBatch)
+            handOver();
     }
+    if (m_sink != nullptr)
+        handOver();
+}
+
+void DatabaseReader::handOver()
+{
+    if (m_entries.isEmpty())
+        return;
+    m_sink->take(std::span<const Expense>(std::as_const(m_entries).begin(), size_t(m_entries.count())));
+    m_entries.clear();
 }
 
 } // namespace tallyfox

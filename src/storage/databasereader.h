@@ -5,6 +5,7 @@
 
 #include "core/growablearray.h"
 #include "storage/databasefile.h"
+#include "storage/entrysink.h"
 
 #include <QByteArrayView>
 #include <memory>
@@ -12,13 +13,15 @@
 namespace tallyfox {
 
 // Turns database content into entries, a piece at a time, so that a large file can be read through a
-// small buffer. Texts that repeat are shared among the entries.
+// small buffer. Texts that repeat are shared among the entries. Given sinks, it keeps no entries: each
+// batch goes to its part's sink as soon as it is read.
 class DatabaseReader
 {
 public:
     struct Caches;
 
-    explicit DatabaseReader(DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything);
+    explicit DatabaseReader(DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything,
+                            EntrySinks* sinks = nullptr);
     ~DatabaseReader();
 
     // Room for this many entries, so the array is allocated once.
@@ -27,17 +30,24 @@ public:
     void readLines(QByteArrayView content);
     // Counts a line that was too long to read as one the file held besides entries.
     void skipLine() { ++m_summary.otherLines; }
-    // The entries read so far.
+    // The entries read so far, none when they go to a sink.
     [[nodiscard]] ExpenseArray& entries() { return m_entries; }
+    // A reader for a later part of the same file, with its own sink.
+    [[nodiscard]] std::unique_ptr<DatabaseReader> forLaterPart() const;
     // The header, entry and other lines seen so far.
     [[nodiscard]] const DatabaseReadSummary& summary() const { return m_summary; }
     void setSummary(const DatabaseReadSummary& summary) { m_summary = summary; }
 
 private:
+    void handOver();
+
     std::unique_ptr<Caches> m_caches;
     ExpenseArray m_entries;
     DatabaseReadSummary m_summary;
+    DatabaseReadPurpose m_purpose;
     bool m_keepNotes = true;
+    EntrySinks* m_sinks = nullptr;
+    EntrySink* m_sink = nullptr;
 };
 
 } // namespace tallyfox

@@ -70,6 +70,57 @@ bool samePoolBytes(const char* a, const char* b, size_t size)
 
 } // namespace
 
+quint32 ByteKeys::hashOf(QByteArrayView bytes)
+{
+    return hashPoolKey(bytes);
+}
+
+int ByteKeys::find(QByteArrayView bytes, quint32 hash) const
+{
+    if (m_slots.empty())
+        return -1;
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = m_slots[i];
+        if (slot.numberPlusOne == 0)
+            return -1;
+        if (slot.hash == hash && slot.length == bytes.size() &&
+            samePoolBytes(m_keyBytes.data() + slot.offset, bytes.data(), static_cast<size_t>(bytes.size())))
+            return static_cast<int>(slot.numberPlusOne) - 1;
+    }
+}
+
+int ByteKeys::add(QByteArrayView bytes, quint32 hash)
+{
+    if ((m_count + 1) * 2 > m_slots.size())
+        growTable();
+    const auto number = static_cast<quint32>(m_count++);
+    const auto offset = static_cast<quint32>(m_keyBytes.size());
+    if (!bytes.isEmpty())
+        m_keyBytes.append(bytes.data(), static_cast<size_t>(bytes.size()));
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hash & mask;
+    while (m_slots[i].numberPlusOne != 0)
+        i = (i + 1) & mask;
+    m_slots[i] = {hash, static_cast<quint32>(bytes.size()), offset, number + 1};
+    return static_cast<int>(number);
+}
+
+void ByteKeys::growTable()
+{
+    const std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(old.empty() ? kFirstTableSize : old.size() * 2, Slot{0, 0, 0, 0});
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.numberPlusOne == 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_slots[i].numberPlusOne != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
+}
+
 TextPool::TextPool(size_t maxTexts, Sharing sharing) : m_maxTexts(maxTexts), m_sharing(sharing) {}
 
 StoredText TextPool::stored(QByteArrayView utf8) const
@@ -92,62 +143,33 @@ StoredText TextPool::stored(QByteArrayView utf8) const
     return store(QString::fromUtf8(utf8).trimmed());
 }
 
-bool TextPool::sameKey(const Slot& slot, QByteArrayView utf8) const
-{
-    return slot.length == utf8.size() &&
-           samePoolBytes(m_keyBytes.data() + slot.offset, utf8.data(), static_cast<size_t>(utf8.size()));
-}
-
 StoredText TextPool::trimmedText(QByteArrayView utf8)
 {
     if (utf8.size() > kLongestPooledText)
         return stored(utf8);
-    const quint32 hash = hashPoolKey(utf8);
-    if (!m_slots.empty()) {
-        const size_t mask = m_slots.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Slot& slot = m_slots[i];
-            if (slot.indexPlusOne == 0)
-                break;
-            if (slot.hash == hash && sameKey(slot, utf8))
-                return m_texts[slot.indexPlusOne - 1];
-        }
-    }
+    const quint32 hash = ByteKeys::hashOf(utf8);
+    if (const int known = m_keys.find(utf8, hash); known >= 0)
+        return m_texts[static_cast<size_t>(known)];
     const StoredText text = stored(utf8);
-    if (m_texts.size() < m_maxTexts)
-        insert(hash, utf8, text);
+    if (m_texts.size() < m_maxTexts) {
+        m_keys.add(utf8, hash);
+        m_texts.push_back(text);
+    }
     return text;
 }
 
-void TextPool::insert(quint32 hash, QByteArrayView utf8, StoredText text)
+const FieldRunPool::Texts* FieldRunPool::find(QByteArrayView run, quint32 hash) const
 {
-    if ((m_texts.size() + 1) * 2 > m_slots.size())
-        growTable();
-    const auto index = static_cast<quint32>(m_texts.size());
-    const auto offset = static_cast<quint32>(m_keyBytes.size());
-    if (!utf8.isEmpty())
-        m_keyBytes.append(utf8.data(), static_cast<size_t>(utf8.size()));
-    m_texts.push_back(text);
-    const size_t mask = m_slots.size() - 1;
-    size_t i = hash & mask;
-    while (m_slots[i].indexPlusOne != 0)
-        i = (i + 1) & mask;
-    m_slots[i] = {hash, static_cast<quint32>(utf8.size()), offset, index + 1};
+    const int known = m_keys.find(run, hash);
+    return known >= 0 ? &m_texts[static_cast<size_t>(known)] : nullptr;
 }
 
-void TextPool::growTable()
+void FieldRunPool::insert(QByteArrayView run, quint32 hash, const Texts& texts)
 {
-    const std::vector<Slot> old = std::move(m_slots);
-    m_slots.assign(old.empty() ? kFirstTableSize : old.size() * 2, Slot{0, 0, 0, 0});
-    const size_t mask = m_slots.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.indexPlusOne == 0)
-            continue;
-        size_t i = slot.hash & mask;
-        while (m_slots[i].indexPlusOne != 0)
-            i = (i + 1) & mask;
-        m_slots[i] = slot;
-    }
+    if (run.size() > kLongestPooledText || m_texts.size() >= kMaxRuns)
+        return;
+    m_keys.add(run, hash);
+    m_texts.push_back(texts);
 }
 
 } // namespace tallyfox

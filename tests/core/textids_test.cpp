@@ -38,5 +38,25 @@ TEST(TextIds, NumbersDistinctTextsByFirstAppearanceComparedExactly)
     }
 }
 
+// Shared texts are known by their number, unshared ones by their characters: an unshared copy of a text
+// met before, shared or not, and a shared text first met unshared, get the number it already has, across
+// the growth of the table.
+TEST(StoredTextIds, NumbersEqualTextsAlikeWhetherSharedOrNot)
+{
+    StoredTextIds ids;
+    EXPECT_EQ(ids.idOf(StoredText()), 0);
+    for (int i = 1; i <= 100; ++i)
+        EXPECT_EQ(ids.idOf(StoredText(QStringLiteral("t%1").arg(i))), i);
+    EXPECT_EQ(ids.idOf(StoredText::unshared(u"t7")), 7);
+    EXPECT_EQ(ids.idOf(StoredText::unshared(u"new")), 101);
+    EXPECT_EQ(ids.idOf(StoredText(u"new")), 101);
+    EXPECT_EQ(ids.idOf(StoredText(u"t100")), 100);
+    EXPECT_EQ(ids.idOf(StoredText(u"later")), 102);
+    EXPECT_EQ(ids.idOf(StoredText::unshared(u"later")), 102);
+    EXPECT_EQ(ids.idOf(StoredText::unshared(u"")), 0);
+    EXPECT_EQ(ids.size(), 103);
+    EXPECT_EQ(ids.text(101), u"new");
+}
+
 } // namespace
 } // namespace tallyfox

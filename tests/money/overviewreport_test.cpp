@@ -252,5 +252,30 @@ TEST(OverviewMonths, InJanuaryLastMonthIsDecemberOfTheYearBefore)
     EXPECT_EQ(sectionLines(report, u"This month (1)"_qs), QStringList{u"EUR: 0.00 - 4.00 = -4.00"_qs});
 }
 
+// A file read in parts is summed part by part and joined: cut anywhere, the report is that of one pass,
+// with sections and currencies in the order they first appear, including those of the later part only.
+TEST(OverviewReport, PartsJoinedGiveTheReportOfOnePass)
+{
+    const AppState state = makeState(
+        kEuroTable,
+        {
+            {.type = "Salary", .amount = 100, .income = true, .day = 2, .paidWith = "Bank"},
+            {.type = "Dinner", .amount = 35.5, .year = 2009, .month = 12, .day = 15},
+            {.type = "Taxi", .currency = "US$", .amount = 14.4, .month = 11, .source = "Client"},
+            {.type = "Dinner", .currency = "SEK", .amount = 20, .day = 3, .paidWith = "Card"},
+            {.type = "Salary", .currency = "US$", .amount = 7, .income = true, .year = 2009, .month = 12},
+            {.type = "Hotel", .currency = "XYZ", .amount = 1, .source = "Client"},
+        });
+    const QString whole = buildOverviewText(state, kThirdOfJanuary);
+    const Expense* entries = state.entries.begin();
+    const auto count = static_cast<size_t>(state.entryCount());
+    for (size_t cut = 0; cut <= count; ++cut) {
+        OverviewSums sums(monthBoundsOf(kThirdOfJanuary.today()));
+        sums.nextPart().take(std::span<const Expense>(entries, cut));
+        sums.nextPart().take(std::span<const Expense>(entries + cut, count - cut));
+        EXPECT_EQ(overviewText(state, sums), whole) << cut;
+    }
+}
+
 } // namespace
 } // namespace tallyfox

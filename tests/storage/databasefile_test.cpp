@@ -528,6 +528,63 @@ TEST(DatabaseChunkedReading, ALargeFileReadInTwoHalvesGivesWhatOnePassGives)
     }
 }
 
+// Entries read into sinks reach the part sinks in file order, read as for totals (no receipt number, no
+// note), and none stay in the state.
+TEST(DatabaseChunkedReading, ASummedReadHandsEveryEntryToItsPartInFileOrder)
+{
+    struct Part final : EntrySink
+    {
+        ExpenseArray entries;
+        void take(std::span<const Expense> taken) override
+        {
+            for (const Expense& entry : taken)
+                entries.append(entry);
+        }
+    };
+    struct Parts final : EntrySinks
+    {
+        std::vector<std::unique_ptr<Part>> parts;
+        EntrySink& nextPart() override { return *parts.emplace_back(std::make_unique<Part>()); }
+    };
+    TempFolder folder;
+    QByteArray content = kHeader;
+    for (int i = 0; content.size() < (qsizetype(9) << 19); ++i)
+        content += "item\t2010\t1\t" + QByteArray::number(i % 28 + 1) + "\tEUR\t" + QByteArray::number(i) +
+                   "\tfalse\tT" + QByteArray::number(i % 7) + "\t\t\ttrue\t1\tn\xc3\xa9\r\n";
+    AppState state(test::pinnedLocale());
+    state.databasePath = folder.file(QStringLiteral("summed.tfx"));
+    writeFileBytes(state.databasePath, content);
+    Parts sinks;
+    DatabaseReadSummary summary;
+    ASSERT_TRUE(readDatabaseFile(state, nullptr, &summary, DatabaseReadPurpose::Totals, &sinks).ok());
+    EXPECT_EQ(state.entryCount(), 0);
+    ASSERT_EQ(sinks.parts.size(), 2U);
+    ExpenseArray joined;
+    for (const std::unique_ptr<Part>& part : sinks.parts)
+        joined.appendAll(part->entries);
+    const ExpenseArray whole = parse(content);
+    ASSERT_EQ(joined.count(), whole.count());
+    EXPECT_EQ(summary.entryLines, whole.count());
+    for (int i = 0; i < whole.count(); ++i) {
+        Expense expected = whole[i];
+        expected.receipt = QStringLiteral("00");
+        expected.note.clear();
+        ASSERT_EQ(joined[i], expected) << i;
+    }
+}
+
+// The type, source and payment method are known again by their bytes together; the same bytes in a line
+// that is not UTF-8 elsewhere read as Windows-1252.
+TEST(DatabaseLines, RepeatedTextsReadInTheirLinesEncoding)
+{
+    const QByteArray utf8Line = "item\t2010\t1\t1\tEUR\t5\tfalse\tCaf\xc3\xa9\tMe\tCash\ttrue\t1\tok\r\n";
+    const QByteArray otherLine = "item\t2010\t1\t1\tEUR\t5\tfalse\tCaf\xc3\xa9\tMe\tCash\ttrue\t1\t\xe9\r\n";
+    const ExpenseArray entries = parse(QByteArray(kHeader) + utf8Line + otherLine + utf8Line + otherLine);
+    ASSERT_EQ(entries.count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(entries[i].type, i % 2 == 0 ? u"Caf\u00e9" : u"Caf\u00c3\u00a9") << i;
+}
+
 // The writer keeps the bytes of repeated texts; texts that land in the same place of its memory, in
 // the fields of one entry and of the next, are each written as they are.
 TEST(DatabaseFormat, TextsThatShareTheWritersMemoryAreEachWrittenWhole)

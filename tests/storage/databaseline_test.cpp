@@ -55,5 +55,34 @@ TEST(DatabaseLineFields, AreFoundWhereverTheyFall)
     }
 }
 
+// A reader that wants only the first fields stops looking for tabs after them: the later fields stay
+// empty, the next line starts where it would, and bytes beyond ASCII after them may or may not count.
+TEST(DatabaseLineFields, PastTheWantedOnesStayEmpty)
+{
+    const QByteArray text =
+        "item\t2010\t1\t3\tEUR\t12.50\tfalse\tDinner\tEmployer\tCash\ttrue\t0042\tcaf\xc3\xa9";
+    const QByteArray content = text + "\r\nnext";
+    const QList<QByteArray> fields = text.split('\t');
+    for (int wanted = 1; wanted <= DatabaseLine::kFieldCount; ++wanted) {
+        DatabaseLine line;
+        const char* next =
+            readDatabaseLine(content.constData(), content.constData() + content.size(), line, wanted);
+        EXPECT_EQ(QByteArrayView(next), "next") << wanted;
+        EXPECT_EQ(line.text, text) << wanted;
+        if (wanted == DatabaseLine::kFieldCount) {
+            EXPECT_FALSE(line.ascii);
+        }
+        for (int i = 0; i < DatabaseLine::kFieldCount; ++i)
+            EXPECT_EQ(line.field(DatabaseField(i)), i < wanted ? QByteArrayView(fields[i]) : QByteArrayView())
+                << wanted << " " << i;
+    }
+    // Beyond ASCII within the wanted fields always counts.
+    DatabaseLine line;
+    const QByteArray foreign = "item\t2010\t1\t3\tEUR\t1\tfalse\tH\xf4tel\tx\ty\tz";
+    (void)readDatabaseLine(foreign.constData(), foreign.constData() + foreign.size(), line, 8);
+    EXPECT_FALSE(line.ascii);
+    EXPECT_EQ(line.field(DatabaseField::Type), "H\xf4tel");
+}
+
 } // namespace
 } // namespace tallyfox
