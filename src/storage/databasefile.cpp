@@ -16,6 +16,8 @@
 #include <optional>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace tallyfox {
 
@@ -32,6 +34,8 @@ constexpr qsizetype kLongestLine = 1 << 20;
 constexpr qint64 kSplitFileSize = qint64(4) << 20;
 // Entries of about that size of file, written by two threads.
 constexpr int kSplitEntryCount = 50000;
+// The lines made before the buffer is looked at: about 64 KB.
+constexpr int kLinesBetweenWrites = 1024;
 
 bool isLineEnd(char c)
 {
@@ -246,26 +250,41 @@ void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
 {
     out.buffer().append(kDatabaseHeader);
     out.buffer().append("\r\n");
-    // Many entries: the second half's lines are made on another thread while the first half's are
-    // made and written, then written after them.
+    // Many entries: the second half's lines are made on another thread, in pieces of about a chunk, while
+    // the first half's are made and written; they are written after them.
     const int firstHalf = count >= kSplitEntryCount ? count / 2 : count;
-    QByteArray secondHalf;
+    std::vector<QByteArray> secondHalf;
     std::thread formatter;
     if (firstHalf < count) {
         formatter = std::thread([&] {
-            DatabaseLineWriter secondWriter(secondHalf);
-            for (int i = firstHalf; i < count; ++i)
+            QByteArray piece;
+            DatabaseLineWriter secondWriter(piece);
+            for (int i = firstHalf; i < count; ++i) {
                 secondWriter.appendEntry(entries[i]);
+                if ((i - firstHalf) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+                    secondWriter.settle();
+                    if (piece.size() >= ChunkedWriter::kChunkSize)
+                        secondHalf.push_back(std::exchange(piece, QByteArray()));
+                }
+            }
+            secondWriter.settle();
+            secondHalf.push_back(std::move(piece));
         });
     }
-    DatabaseLineWriter writer(out.buffer());
-    for (int i = 0; i < firstHalf; ++i) {
-        writer.appendEntry(entries[i]);
-        out.writeIfFull();
+    {
+        DatabaseLineWriter writer(out.buffer());
+        for (int i = 0; i < firstHalf; ++i) {
+            writer.appendEntry(entries[i]);
+            if (i % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+                writer.settle();
+                out.writeIfFull();
+            }
+        }
     }
     if (formatter.joinable()) {
         formatter.join();
-        out.write(secondHalf);
+        for (const QByteArray& piece : secondHalf)
+            out.write(piece);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/textencoding.h"
 
 #include <QByteArrayView>
+#include <algorithm>
 #include <cstring>
 
 namespace tallyfox {
@@ -70,25 +71,22 @@ char* putTextWithDefault(char* p, QStringView text)
 
 } // namespace
 
-QByteArrayView DatabaseLineWriter::fieldBytes(StoredText text, int field)
+std::optional<QByteArrayView> DatabaseLineWriter::cachedBytes(StoredText text, int field)
 {
-    const auto encode = [text](QByteArray& into) {
-        const QStringView characters = text.view();
-        into.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
-        into.resize(putTextWithDefault(into.data(), characters) - into.constData());
-        return QByteArrayView(into);
-    };
+    // Unshared texts (notes, receipt numbers) seldom repeat: they go straight into the line.
     if ((text.id() & StoredText::kUnsharedBit) != 0)
-        return encode(m_rooms[size_t(field)]);
+        return std::nullopt;
     // Each field has a cache of its own, so that the bytes of one entry's fields stay where they are
     // until the line is written.
     FieldCache& cache = m_cachedFields[size_t(field)];
     CachedField& cached = cache[text.id() % cache.size()];
     if (cached.id != text.id()) {
-        encode(cached.bytes);
+        const QStringView characters = text.view();
+        cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
+        cached.bytes.resize(putTextWithDefault(cached.bytes.data(), characters) - cached.bytes.constData());
         cached.id = text.id();
     }
-    return cached.bytes;
+    return QByteArrayView(cached.bytes);
 }
 
 QByteArrayView DatabaseLineWriter::dateBytes(double date)
@@ -104,51 +102,63 @@ QByteArrayView DatabaseLineWriter::dateBytes(double date)
 
 void DatabaseLineWriter::appendEntry(const Expense& entry)
 {
-    m_amount.resize(0);
-    appendAmountText(m_amount, entry.amount);
-    const QByteArrayView currency = fieldBytes(entry.currency, 0);
-    const QByteArrayView type = fieldBytes(entry.type, 1);
-    const QByteArrayView source = fieldBytes(entry.intendedSource, 2);
-    const QByteArrayView paidWith = fieldBytes(entry.paidWith, 3);
-    const QByteArrayView receipt = fieldBytes(entry.receipt, 4);
+    const StoredText texts[kCachedFields] = {entry.currency, entry.type, entry.intendedSource, entry.paidWith,
+                                             entry.receipt};
+    std::optional<QByteArrayView> bytes[kCachedFields];
     const QStringView note = entry.note.view();
-    char* p = grow(kLineFrame + m_amount.size() + currency.size() + type.size() + source.size() +
-                   paidWith.size() + receipt.size() + kMaxUtf8BytesPerUnit * note.size());
+    qsizetype room = kLineFrame + kMaxUtf8BytesPerUnit * note.size();
+    for (int field = 0; field < kCachedFields; ++field) {
+        bytes[field] = cachedBytes(texts[field], field);
+        room += bytes[field] ? bytes[field]->size() : 1 + kMaxUtf8BytesPerUnit * texts[field].size();
+    }
+    const auto putField = [&](char* p, int field) {
+        return bytes[field] ? putBytes(p, *bytes[field]) : putTextWithDefault(p, texts[field].view());
+    };
+    char* p = roomFor(room);
     p = putBytes(p, "item\t");
     p = putBytes(p, dateBytes(entry.date));
     *p++ = '\t';
-    p = putBytes(p, currency);
+    p = putField(p, 0);
     *p++ = '\t';
-    p = putBytes(p, m_amount);
+    p = putAmountText(p, entry.amount);
     *p++ = '\t';
     p = putFlag(p, entry.income);
     *p++ = '\t';
-    p = putBytes(p, type);
+    p = putField(p, 1);
     *p++ = '\t';
-    p = putBytes(p, source);
+    p = putField(p, 2);
     *p++ = '\t';
-    p = putBytes(p, paidWith);
+    p = putField(p, 3);
     *p++ = '\t';
     p = putFlag(p, entry.hasReceipt);
     *p++ = '\t';
-    p = putBytes(p, receipt);
+    p = putField(p, 4);
     *p++ = '\t';
     p = putUtf8Field(p, note);
     *p++ = '\r';
     *p++ = '\n';
-    shrinkTo(p);
+    m_cursor = p;
 }
 
-char* DatabaseLineWriter::grow(qsizetype count)
+char* DatabaseLineWriter::roomFor(qsizetype count)
 {
+    if (m_end - m_cursor >= count)
+        return m_cursor;
+    settle();
     const qsizetype size = m_out.size();
-    m_out.resize(size + count);
-    return m_out.data() + size;
+    m_out.resize(size + std::max(count, kRoomStep));
+    m_cursor = m_out.data() + size;
+    m_end = m_out.data() + m_out.size();
+    return m_cursor;
 }
 
-void DatabaseLineWriter::shrinkTo(const char* end)
+void DatabaseLineWriter::settle()
 {
-    m_out.resize(end - m_out.constData());
+    if (m_cursor == nullptr)
+        return;
+    m_out.resize(m_cursor - m_out.constData());
+    m_cursor = nullptr;
+    m_end = nullptr;
 }
 
 } // namespace tallyfox

@@ -623,9 +623,11 @@ TEST(DatabaseChunkedReading, ManyEntriesWriteInOrderAsOneWriterMakesThem)
         entries.append(entry);
     }
     QByteArray expected = QByteArray(kDatabaseHeader.data(), kDatabaseHeader.size()) + "\r\n";
-    DatabaseLineWriter oneWriter(expected);
-    for (const Expense& entry : entries)
-        oneWriter.appendEntry(entry);
+    {
+        DatabaseLineWriter oneWriter(expected);
+        for (const Expense& entry : entries)
+            oneWriter.appendEntry(entry);
+    }
     EXPECT_EQ(serialize(entries), expected);
 
     TempFolder folder;
