@@ -145,6 +145,17 @@ QString linkedBackupReason()
                                        "It is a symbolic link; a copy is never written through one.");
 }
 
+// Whether the file's one other name is its backup beside it (NAME.bak), which a save that was cut short
+// may have left as a second name of the file; that name keeps the old content when the file is replaced,
+// as it should.
+bool isOnlyOtherNameItsBackup(const QByteArray& path, const struct stat& status)
+{
+    struct stat backup
+    {};
+    return status.st_nlink == 2 && ::lstat((path + ".bak").constData(), &backup) == 0 &&
+           backup.st_dev == status.st_dev && backup.st_ino == status.st_ino;
+}
+
 // Checks what lies at the target before anything is written.
 FileResult checkExisting(const QString& path, const AtomicTarget& target, const SaveRules& rules)
 {
@@ -166,7 +177,7 @@ FileResult checkExisting(const QString& path, const AtomicTarget& target, const 
     if (!mayWrite(target.path, status))
         return FileResult::writeFailure(FileError::ReadOnly, path,
                                         QCoreApplication::translate("FileResult", "It is read-only."));
-    if (rules.refuseHardLinks && status.st_nlink > 1)
+    if (rules.refuseHardLinks && status.st_nlink > 1 && !isOnlyOtherNameItsBackup(target.path, status))
         return FileResult::writeFailure(
             FileError::HardLinked, path,
             QCoreApplication::translate("FileResult",
@@ -385,6 +396,58 @@ FileResult copyFileAtomically(const QString& from, const QString& to)
             return FileResult();
         return copySparse(source, fd, to);
     });
+}
+
+std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to)
+{
+    const QByteArray fromPath = QFile::encodeName(from);
+    struct stat source
+    {};
+    // A file that others may read is copied, so that the backup is its owner's alone all the same.
+    if (::stat(fromPath.constData(), &source) != 0)
+        return errno == ENOENT ? std::optional<FileResult>(FileResult()) : std::nullopt;
+    if (!S_ISREG(source.st_mode) || (source.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return std::nullopt;
+    // A save cut short after the backup was made: the backup is this file already.
+    struct stat existing
+    {};
+    if (source.st_nlink == 2 && ::lstat(QFile::encodeName(to).constData(), &existing) == 0 &&
+        existing.st_dev == source.st_dev && existing.st_ino == source.st_ino)
+        return FileResult();
+    if (source.st_nlink != 1)
+        return std::nullopt;
+    SaveRules rules;
+    rules.followLinks = false;
+    AtomicTarget target;
+    if (FileResult refused = resolveTarget(to, rules, target); !refused.ok())
+        return refused;
+    removeLeftovers(target.folder, target.fileName);
+    const QByteArray prefix = target.folder + '/' + temporaryPrefix(target.fileName);
+    QByteArray temporary;
+    for (int attempt = 0; attempt < 100 && temporary.isEmpty(); ++attempt) {
+        QByteArray name = prefix + temporarySuffix();
+        if (::linkat(AT_FDCWD, fromPath.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
+            temporary = std::move(name);
+        else if (errno != EEXIST)
+            return std::nullopt; // no hard links on this file system, or none allowed: a copy it is
+    }
+    struct stat made
+    {};
+    // The file may have been replaced between the look and the link.
+    if (temporary.isEmpty() || ::lstat(temporary.constData(), &made) != 0 || made.st_ino != source.st_ino ||
+        made.st_dev != source.st_dev) {
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
+        return std::nullopt;
+    }
+    if (::rename(temporary.constData(), target.path.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return FileResult::systemFailure(FileAction::Write, to, error);
+    }
+    if (const int error = syncFolder(target.folder); error != 0)
+        return FileResult::writeFailure(FileError::NotSynced, to, systemReason(error));
+    return FileResult();
 }
 
 void removeLeftoverTemporaryFiles(const QString& path)

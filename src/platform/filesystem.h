@@ -186,6 +186,13 @@ void removeLeftoverTemporaryFiles(const QString& path);
 // from does not exist.
 FileResult copyFileAtomically(const QString& from, const QString& to);
 
+// Keeps the file at from as to without copying a byte: to becomes another name of the file, replacing
+// what it held atomically, under the rules of copyFileAtomically for what may stand at to. The next
+// atomic write of from gives from a new file and leaves to with the old one. Nothing when the file
+// system has no hard links, the file has other names already or others may read it (a copy keeps the
+// backup its owner's alone): the caller copies instead. Nothing happens when from does not exist.
+[[nodiscard]] std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to);
+
 // What a save does with a file that has other names (hard links).
 enum class HardLinks
 {
@@ -196,7 +203,8 @@ enum class HardLinks
 };
 
 // Whether writeFileAtomically would replace the file at path, checked before anything is written: a
-// regular file (or none) with write permission, and with no other names when hard links are refused.
+// regular file (or none) with write permission, and with no other names when hard links are refused
+// (its backup beside it, NAME.bak, may be one: see linkFileAtomically).
 [[nodiscard]] FileResult checkReplaceable(const QString& path, HardLinks hardLinks);
 
 // Writes a file atomically: the content goes to a hidden temporary file in the same folder, locked by

@@ -30,7 +30,9 @@ FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome
     // Beside the file itself, however it is reached, so that every path to it keeps one backup.
     const QString backup = FileLock::realPath(path) + QStringLiteral(".bak");
     if (fileStamp(path)) {
-        const FileResult copied = copyFileAtomically(path, backup);
+        // A second name of the old file costs nothing; the save then gives the path a new file.
+        const std::optional<FileResult> linked = linkFileAtomically(path, backup);
+        const FileResult copied = linked ? *linked : copyFileAtomically(path, backup);
         if (copied.error() == FileError::NotOwned) {
             // A database that two users share: the other's backup stays, and the save goes on.
             outcome.told << QCoreApplication::translate("Problems",

@@ -225,6 +225,59 @@ TEST(CopyFile, NeverWritesThroughALinkOrOverAFolder)
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("made-by-the-link"))));
 }
 
+quint64 inodeOf(const QString& path)
+{
+    struct stat info
+    {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// The backup of a file its owner alone may read is another name of it: the next save gives the file a
+// new one and the backup keeps the old bytes, even when a save cut short left the two names one file.
+// Anything else, or another name besides, makes the caller copy.
+TEST(LinkFile, KeepsTheOldFileUnderTheBackupsName)
+{
+    TempFolder folder;
+    const QString from = folder.file(QStringLiteral("db.tfx"));
+    const QString to = from + QStringLiteral(".bak");
+    const auto save = [&](const char* bytes) {
+        return writeFileAtomically(
+            from, [bytes](QIODevice& device) { return device.write(bytes) == qint64(qstrlen(bytes)); },
+            HardLinks::Refuse);
+    };
+    ASSERT_TRUE(save("first").ok());
+    writeFileBytes(to, "older copy");
+    for (const char* next : {"second", "third"}) {
+        const std::optional<FileResult> linked = linkFileAtomically(from, to);
+        ASSERT_TRUE(linked && linked->ok());
+        EXPECT_EQ(inodeOf(to), inodeOf(from));
+        const QByteArray before = readFileBytes(from);
+        // Twice: the second time the two names are one file already.
+        ASSERT_TRUE(linkFileAtomically(from, to)->ok());
+        ASSERT_TRUE(save(next).ok());
+        EXPECT_EQ(readFileBytes(to), before);
+        EXPECT_EQ(readFileBytes(from), QByteArray(next));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_TRUE(linkFileAtomically(folder.file(QStringLiteral("none.tfx")), to)->ok());
+
+    ASSERT_TRUE(QFile::setPermissions(from, QFile::permissions(from) | QFileDevice::ReadOther));
+    EXPECT_FALSE(linkFileAtomically(from, to));
+    ASSERT_TRUE(QFile::setPermissions(from, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString otherName = folder.file(QStringLiteral("other-name.tfx"));
+    ASSERT_EQ(::link(QFile::encodeName(from).constData(), QFile::encodeName(otherName).constData()), 0);
+    EXPECT_FALSE(linkFileAtomically(from, to));
+    EXPECT_EQ(save("fourth").error(), FileError::HardLinked);
+    ASSERT_TRUE(QFile::remove(otherName));
+
+    const QString victim = folder.file(QStringLiteral("victim"));
+    writeFileBytes(victim, "precious");
+    ASSERT_TRUE(QFile::remove(to));
+    ASSERT_TRUE(QFile::link(victim, to));
+    EXPECT_EQ(linkFileAtomically(from, to)->error(), FileError::NotRegularFile);
+    EXPECT_EQ(readFileBytes(victim), QByteArray("precious"));
+}
+
 TEST(CopyFile, AFileWithHolesTakesNoMoreRoomThanItsData)
 {
     TempFolder folder;
