@@ -6,6 +6,7 @@
 #include "platform/filesystem.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace tallyfox {
@@ -31,6 +32,14 @@ qint64 DescriptorDevice::writeData(const char* data, qint64 length)
             return -1;
         }
         done += wrote;
+    }
+    m_written += done;
+    // The disk starts on what has been written while the rest is still being made, so that the sync
+    // at the end waits for the last part alone.
+    // Pages already on their way are left alone.
+    if (m_written - m_handedToDisk >= kWritebackStep) {
+        ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        m_handedToDisk = m_written;
     }
     return done;
 }

@@ -8,7 +8,8 @@
 namespace tallyfox {
 
 // Writes straight to a file descriptor, unbuffered, and keeps the errno of a failed write so that the
-// failure can be reported in the system's words. The descriptor stays the caller's.
+// failure can be reported in the system's words. The descriptor stays the caller's. Every few megabytes
+// the disk is asked to start writing what it was given (the caller still syncs).
 class DescriptorDevice : public QIODevice
 {
 public:
@@ -23,8 +24,12 @@ protected:
     qint64 writeData(const char* data, qint64 length) override;
 
 private:
+    static constexpr qint64 kWritebackStep = qint64(8) << 20;
+
     int m_fd;
     int m_systemError = 0;
+    qint64 m_written = 0;
+    qint64 m_handedToDisk = 0;
 };
 
 } // namespace tallyfox
