@@ -5,7 +5,6 @@
 
 #include "core/daycount.h"
 #include "core/textforms.h"
-#include "money/currencylookup.h"
 #include "money/currencytable.h"
 #include "session/entrycells.h"
 #include "session/textfold.h"
@@ -403,13 +402,14 @@ ShownTotals EntryMatcher::totals(const AppState& state, const std::vector<int>* 
         seen[size_t(group)] = true;
         (isIncome ? income : expenses)[size_t(group)] += amount;
     };
-    CurrencyLookup lookup(state.currencies);
+    // Without the index (as after each change), currencies are told apart by their stored texts.
+    StoredTextIds unindexed;
     const bool indexed = m_built && m_currencyOf.size() == size_t(state.entryCount());
     const auto addRow = [&](int row) {
         if (indexed)
             add(m_currencyOf[size_t(row)], m_incomes[size_t(row)], m_amounts[size_t(row)]);
         else
-            add(lookup.groupOf(state.entries[row].currency), state.entries[row].income,
+            add(unindexed.idOf(state.entries[row].currency), state.entries[row].income,
                 state.entries[row].amount);
     };
     if (rows) {
@@ -422,7 +422,7 @@ ShownTotals EntryMatcher::totals(const AppState& state, const std::vector<int>* 
     for (size_t group = 0; group < seen.size(); ++group) {
         if (!seen[group])
             continue;
-        const QString& currency = indexed ? m_currencies.text(int(group)) : lookup.groupText(int(group));
+        const QString currency = indexed ? m_currencies.text(int(group)) : unindexed.text(int(group)).text();
         const int index = findCurrency(state.currencies, currency);
         if (index < 0 || !isUsableRate(state.currencies[index].rate)) {
             totals.notAllConverted = true;
