@@ -117,6 +117,9 @@ FileLock& DatabaseSync::writeLock()
 
 DatabaseSync::Transaction DatabaseSync::begin(std::chrono::milliseconds wait)
 {
+    if (m_running && !m_running->isDone() && m_unwrittenSince &&
+        std::chrono::steady_clock::now() - *m_unwrittenSince < kSupersedeWithin)
+        m_running->stop();
     settle();
     Transaction transaction;
     transaction.locked = writeLock().lock(wait);
@@ -232,11 +235,18 @@ void DatabaseSync::write()
         takeIn(job, runDatabaseWrite(job));
         return;
     }
+    if (!m_unwrittenSince)
+        m_unwrittenSince = std::chrono::steady_clock::now();
     m_running = std::make_unique<BackgroundWrite>(std::move(job), m_written);
 }
 
 void DatabaseSync::takeIn(const DatabaseWriteJob& job, const DatabaseWriteOutcome& outcome)
 {
+    // The next write holds its entries, makes its backup again (at once: the file is as it was) and
+    // tells what there is to tell; its changes stay in the journal until then.
+    if (outcome.superseded)
+        return;
+    m_unwrittenSince.reset();
     for (const QString& text : outcome.told)
         m_problems.tell(text);
     if (outcome.backedUp)

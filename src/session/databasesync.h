@@ -64,7 +64,10 @@ public:
         // Why the file could not be checked; ok otherwise.
         FileResult failure;
     };
-    // Takes the lock, waiting up to wait, and catches up with a file that another program changed.
+    // Takes the lock, waiting up to wait, and catches up with a file that another program changed. A
+    // write still running is stopped, as the refresh's own write will hold its entries, while its oldest
+    // change is younger than kSupersedeWithin; an older one is waited for, so that no change waits for
+    // the disk for long.
     [[nodiscard]] Transaction begin(std::chrono::milliseconds wait = kWriterLockWait);
     // Writes the entries (unless the file was reloaded and nothing is left to write, and the write is
     // not forced), reports what failed and lets go of the lock.
@@ -92,6 +95,8 @@ public:
     void settleIfWritten();
     [[nodiscard]] bool isWriting() const { return m_running != nullptr; }
 
+    static constexpr std::chrono::milliseconds kSupersedeWithin{500};
+
 private:
     FileLock& writeLock();
     // Under the lock: reads the file afresh when another program changed it and replays the journal.
@@ -118,6 +123,8 @@ private:
     std::function<void()> m_written;
     bool m_inBackground = false;
     std::unique_ptr<BackgroundWrite> m_running;
+    // When the first change that is not yet on disk was handed to a write; nothing while all are.
+    std::optional<std::chrono::steady_clock::time_point> m_unwrittenSince;
 };
 
 } // namespace tallyfox

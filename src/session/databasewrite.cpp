@@ -65,7 +65,7 @@ FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome
 
 } // namespace
 
-DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job)
+DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job, const std::atomic<bool>* stop)
 {
     DatabaseWriteOutcome outcome;
     // A file that may not be replaced is refused before anything, its backup too, is written.
@@ -74,7 +74,10 @@ DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job)
         outcome.result = keepBackup(job, outcome);
     if (outcome.result.ok())
         outcome.result =
-            withSaveAsHint(writeDatabaseEntries(job.path, job.entries, job.count, &outcome.written));
+            withSaveAsHint(writeDatabaseEntries(job.path, job.entries, job.count, &outcome.written, stop));
+    outcome.superseded = !outcome.result.replaced() && stop != nullptr && stop->load();
+    if (outcome.superseded)
+        outcome.result = {};
     return outcome;
 }
 
@@ -83,7 +86,7 @@ BackgroundWrite::BackgroundWrite(DatabaseWriteJob job, const std::function<void(
 {
     m_thread = std::thread([this, done] {
         yieldToOtherThreads();
-        m_outcome = runDatabaseWrite(m_job);
+        m_outcome = runDatabaseWrite(m_job, &m_stop);
         // The window's next change need not copy the records.
         m_job.entries = {};
         m_done.store(true, std::memory_order_release);

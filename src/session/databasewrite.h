@@ -37,11 +37,16 @@ struct DatabaseWriteOutcome
     FileResult result;
     DatabaseFileVersion written;
     bool backedUp = false;
+    // Stopped for a later write that holds its entries too: no failure, and the file as it was.
+    bool superseded = false;
     // What the user is told besides a failure, in order.
     QStringList told;
 };
 
-[[nodiscard]] DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job);
+// Once stop is set, the write ends soon and is superseded, unless it was already putting the new file in
+// place.
+[[nodiscard]] DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job,
+                                                    const std::atomic<bool>* stop = nullptr);
 
 // A write running on a thread of its own. done is called on that thread when the file is written (for a
 // window to come back and collect the outcome); the job's copy of the entries is let go before it.
@@ -57,6 +62,8 @@ public:
     [[nodiscard]] const DatabaseWriteJob& job() const { return m_job; }
     // Whether the file is written, so that wait() returns at once.
     [[nodiscard]] bool isDone() const { return m_done.load(std::memory_order_acquire); }
+    // Asks the write to end soon, superseded, because a later one follows.
+    void stop() { m_stop.store(true, std::memory_order_relaxed); }
     // Waits for the write and gives its outcome.
     [[nodiscard]] const DatabaseWriteOutcome& wait();
 
@@ -64,6 +71,7 @@ private:
     DatabaseWriteJob m_job;
     DatabaseWriteOutcome m_outcome;
     std::atomic<bool> m_done = false;
+    std::atomic<bool> m_stop = false;
     std::thread m_thread;
 };
 

@@ -246,8 +246,13 @@ PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentH
     return {};
 }
 
-void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count)
+// False when stop was set before all the lines were made.
+bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count,
+                        const std::atomic<bool>* stop = nullptr)
 {
+    const auto stopped = [stop] {
+        return stop != nullptr && stop->load(std::memory_order_relaxed);
+    };
     out.buffer().append(kDatabaseHeader);
     out.buffer().append("\r\n");
     // Many entries: the second half's lines are made on another thread, in pieces of about a chunk, while
@@ -262,6 +267,8 @@ void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
             for (int i = firstHalf; i < count; ++i) {
                 secondWriter.appendEntry(entries[i]);
                 if ((i - firstHalf) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+                    if (stopped())
+                        return;
                     secondWriter.settle();
                     if (piece.size() >= ChunkedWriter::kChunkSize)
                         secondHalf.push_back(std::exchange(piece, QByteArray()));
@@ -276,6 +283,8 @@ void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
         for (int i = 0; i < firstHalf; ++i) {
             writer.appendEntry(entries[i]);
             if (i % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+                if (stopped())
+                    break;
                 writer.settle();
                 out.writeIfFull();
             }
@@ -283,9 +292,12 @@ void writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
     }
     if (formatter.joinable()) {
         formatter.join();
+        if (stopped())
+            return false;
         for (const QByteArray& piece : secondHalf)
             out.write(piece);
     }
+    return !stopped();
 }
 
 } // namespace
@@ -356,7 +368,7 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
 }
 
 FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
-                                DatabaseFileVersion* version)
+                                DatabaseFileVersion* version, const std::atomic<bool>* stop)
 {
     ContentHasher hasher;
     FileResult result = writeFileAtomically(
@@ -364,8 +376,7 @@ FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries
         [&](QIODevice& device) {
             hasher = {};
             ChunkedWriter out(device, &hasher);
-            writeDatabaseLines(out, entries, count);
-            return out.finish();
+            return writeDatabaseLines(out, entries, count, stop) && out.finish();
         },
         HardLinks::Refuse);
     if (version && result.replaced()) {

@@ -10,6 +10,7 @@
 
 #include <QByteArrayView>
 #include <QIODevice>
+#include <atomic>
 #include <optional>
 
 namespace tallyfox {
@@ -73,8 +74,11 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = null
 // back when asked for.
 FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version = nullptr);
 // The same for the first count entries and any path; it touches nothing else, so it may run on a thread of
-// its own over a copy of the entries.
+// its own over a copy of the entries. Once stop is set the write ends soon, its temporary file removed
+// and the old file whole, and fails (as a content that was not complete), unless it was already putting
+// the new file in place.
 FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
-                                DatabaseFileVersion* version = nullptr);
+                                DatabaseFileVersion* version = nullptr,
+                                const std::atomic<bool>* stop = nullptr);
 
 } // namespace tallyfox

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <atomic>
 #include <gtest/gtest.h>
 
@@ -104,6 +105,40 @@ TEST_F(BackgroundWrites, AFailedWriteIsToldWhenItIsSettledAndTriedAgain)
     later.storeEntry(makeDraft({.type = "Bus"}));
     later.database().settle();
     EXPECT_TRUE(later.lastDatabaseWrite().ok());
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
+}
+
+// Changes in quick turns stop the write still running, which leaves the file as it was and no temporary
+// file behind; the last write holds them all, and the first kept the file as it was before.
+TEST_F(BackgroundWrites, AChangeStopsTheWriteBeforeItAndTheLastHoldsThemAll)
+{
+    for (int i = 0; i < 150000; ++i)
+        state.entries.append(test::makeExpense({.type = "Bulk", .amount = double(i)}));
+    session.refreshList(false);
+    session.database().settle();
+    const QByteArray first = readFileBytes(state.databasePath);
+    Session nextRun(state, clock, registry);
+    ASSERT_TRUE(nextRun.database().load().ok());
+    nextRun.database().writeInBackground([this] { ++notices; });
+    nextRun.storeEntry(makeDraft({.type = "Taxi"}));
+    nextRun.storeEntry(makeDraft({.type = "Bus"}));
+    nextRun.deleteEntry(0);
+    nextRun.database().settle();
+    EXPECT_TRUE(nextRun.lastDatabaseWrite().ok());
+    EXPECT_TRUE(nextRun.takeMessages().isEmpty());
+    EXPECT_TRUE(nextRun.database().journal().isEmpty());
+    EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
+    EXPECT_EQ(readFileBytes(state.databasePath + QStringLiteral(".bak")), first);
+    EXPECT_EQ(QDir(QFileInfo(state.databasePath).path())
+                  .entryList({QStringLiteral("*tallyfox-tmp*")}, QDir::Files | QDir::Hidden),
+              QStringList());
+
+    // Stopped before it began, a write changes nothing and fails in nothing.
+    DatabaseWriteJob job{.path = state.databasePath, .entries = {}, .count = 0};
+    const std::atomic<bool> stop = true;
+    const DatabaseWriteOutcome outcome = runDatabaseWrite(job, &stop);
+    EXPECT_TRUE(outcome.superseded);
+    EXPECT_TRUE(outcome.result.ok());
     EXPECT_EQ(readFileBytes(state.databasePath), databaseBytes(state.entries));
 }
 
