@@ -180,6 +180,21 @@ TEST_F(SortingCases, DatesAndAmountsThatAreNotNumbersSortAsThePlainProcedureDoes
     }
 }
 
+// Many dates go through a sort of their bits: ties keep their order both ways, -0 is the day 0 is, and
+// every kind of number, and then one that is none, sorts as the plain procedure sorts it.
+TEST_F(SortingCases, ManyDatesOfEveryKindSortAsThePlainProcedureDoes)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double values[] = {733775.5, -0.0, 0.0, -1.5, 1e300, -1e-300, inf, -inf, 733775.0, 5e-324, 2.0};
+    for (int i = 0; i < 300; ++i)
+        add(QString::number(i)).date = values[(i * 7) % std::size(values)];
+    for (bool reverse : {false, true})
+        sorted(kByDate, reverse);
+    entries[150].date = std::numeric_limits<double>::quiet_NaN();
+    for (bool reverse : {false, true})
+        EXPECT_EQ(sorted(kByDate, reverse).size(), 300);
+}
+
 TEST_F(SortingCases, AKeyOutsideTheKnownOnesLeavesTheOrderAlone)
 {
     addAmount("b", "US$", 3, false);
