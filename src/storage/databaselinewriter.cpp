@@ -18,6 +18,21 @@ namespace {
 // Beyond its texts a line holds at most about 80 bytes: tag, date, amount, flags, tabs and line end.
 constexpr qsizetype kLineFrame = 96;
 
+// Bytes kept with this many spare ones after them, so that a short field is copied as one block
+// without a call; the line's room has as many to spare.
+constexpr qsizetype kCopyBlock = 16;
+
+// Padded bytes (kCopyBlock spare after them) into the line.
+char* putPadded(char* p, QByteArrayView bytes)
+{
+    if (bytes.size() > kCopyBlock) {
+        std::memcpy(p, bytes.data(), static_cast<size_t>(bytes.size()));
+        return p + bytes.size();
+    }
+    std::memcpy(p, bytes.data(), kCopyBlock);
+    return p + bytes.size();
+}
+
 char* putBytes(char* p, QByteArrayView bytes)
 {
     std::memcpy(p, bytes.data(), static_cast<size_t>(bytes.size()));
@@ -82,22 +97,22 @@ std::optional<QByteArrayView> DatabaseLineWriter::cachedBytes(StoredText text, i
     CachedField& cached = cache[text.id() % cache.size()];
     if (cached.id != text.id()) {
         const QStringView characters = text.view();
-        cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size());
-        cached.bytes.resize(putTextWithDefault(cached.bytes.data(), characters) - cached.bytes.constData());
+        cached.bytes.resize(1 + kMaxUtf8BytesPerUnit * characters.size() + kCopyBlock);
+        cached.size = putTextWithDefault(cached.bytes.data(), characters) - cached.bytes.constData();
         cached.id = text.id();
     }
-    return QByteArrayView(cached.bytes);
+    return QByteArrayView(cached.bytes.constData(), cached.size);
 }
 
 QByteArrayView DatabaseLineWriter::dateBytes(double date)
 {
     // Entries sorted by date come in runs of one day.
     if (date != m_lastDate || m_date.isEmpty()) {
-        m_date.resize(32);
-        m_date.resize(putDate(m_date.data(), date) - m_date.constData());
+        m_date.resize(32 + kCopyBlock);
+        m_dateSize = putDate(m_date.data(), date) - m_date.constData();
         m_lastDate = date;
     }
-    return m_date;
+    return QByteArrayView(m_date.constData(), m_dateSize);
 }
 
 void DatabaseLineWriter::appendEntry(const Expense& entry)
@@ -106,17 +121,17 @@ void DatabaseLineWriter::appendEntry(const Expense& entry)
                                              entry.receipt};
     std::optional<QByteArrayView> bytes[kCachedFields];
     const QStringView note = entry.note.view();
-    qsizetype room = kLineFrame + kMaxUtf8BytesPerUnit * note.size();
+    qsizetype room = kLineFrame + kCopyBlock + kMaxUtf8BytesPerUnit * note.size();
     for (int field = 0; field < kCachedFields; ++field) {
         bytes[field] = cachedBytes(texts[field], field);
         room += bytes[field] ? bytes[field]->size() : 1 + kMaxUtf8BytesPerUnit * texts[field].size();
     }
     const auto putField = [&](char* p, int field) {
-        return bytes[field] ? putBytes(p, *bytes[field]) : putTextWithDefault(p, texts[field].view());
+        return bytes[field] ? putPadded(p, *bytes[field]) : putTextWithDefault(p, texts[field].view());
     };
     char* p = roomFor(room);
     p = putBytes(p, "item\t");
-    p = putBytes(p, dateBytes(entry.date));
+    p = putPadded(p, dateBytes(entry.date));
     *p++ = '\t';
     p = putField(p, 0);
     *p++ = '\t';

@@ -33,7 +33,8 @@ private:
     struct CachedField
     {
         quint32 id = 0xffffffffU;
-        QByteArray bytes;
+        QByteArray bytes; // the field's size bytes, and spare ones after them
+        qsizetype size = 0;
     };
 
     using FieldCache = std::array<CachedField, 64>;
@@ -54,7 +55,8 @@ private:
     char* m_end = nullptr;
     // Types, currencies, sources and payment methods repeat on almost every line.
     std::array<FieldCache, kCachedFields> m_cachedFields;
-    QByteArray m_date; // the last date's fields
+    QByteArray m_date; // the last date's fields, and spare bytes
+    qsizetype m_dateSize = 0;
     double m_lastDate = 0.0;
 };
 
