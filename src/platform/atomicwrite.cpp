@@ -422,29 +422,43 @@ std::optional<FileResult> linkFileAtomically(const QString& from, const QString&
     if (FileResult refused = resolveTarget(to, rules, target); !refused.ok())
         return refused;
     removeLeftovers(target.folder, target.fileName);
-    const QByteArray prefix = target.folder + '/' + temporaryPrefix(target.fileName);
-    QByteArray temporary;
-    for (int attempt = 0; attempt < 100 && temporary.isEmpty(); ++attempt) {
-        QByteArray name = prefix + temporarySuffix();
-        if (::linkat(AT_FDCWD, fromPath.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
-            temporary = std::move(name);
-        else if (errno != EEXIST)
-            return std::nullopt; // no hard links on this file system, or none allowed: a copy it is
+    // The old backup is put aside under a temporary name and the new name made where it was, so the file
+    // never gets a name besides the backup: a save cut short could leave it with one, and no later save
+    // would then replace it. Killed in between, there is no backup, and the old one is a leftover.
+    QByteArray setAside;
+    if (struct stat old{}; ::lstat(target.path.constData(), &old) == 0) {
+        const QByteArray prefix = target.folder + '/' + temporaryPrefix(target.fileName);
+        for (int attempt = 0; attempt < 100 && setAside.isEmpty(); ++attempt) {
+            QByteArray name = prefix + temporarySuffix();
+            if (::renameat2(AT_FDCWD, target.path.constData(), AT_FDCWD, name.constData(),
+                            RENAME_NOREPLACE) == 0)
+                setAside = std::move(name);
+            else if (errno != EEXIST)
+                return std::nullopt;
+        }
+        if (setAside.isEmpty())
+            return std::nullopt;
+    }
+    const auto putBack = [&] {
+        if (!setAside.isEmpty())
+            ::rename(setAside.constData(), target.path.constData());
+    };
+    if (::linkat(AT_FDCWD, fromPath.constData(), AT_FDCWD, target.path.constData(), AT_SYMLINK_FOLLOW) != 0) {
+        // No hard links on this file system, or none allowed: a copy it is.
+        putBack();
+        return std::nullopt;
     }
     struct stat made
     {};
     // The file may have been replaced between the look and the link.
-    if (temporary.isEmpty() || ::lstat(temporary.constData(), &made) != 0 || made.st_ino != source.st_ino ||
+    if (::lstat(target.path.constData(), &made) != 0 || made.st_ino != source.st_ino ||
         made.st_dev != source.st_dev) {
-        if (!temporary.isEmpty())
-            ::unlink(temporary.constData());
+        ::unlink(target.path.constData());
+        putBack();
         return std::nullopt;
     }
-    if (::rename(temporary.constData(), target.path.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return FileResult::systemFailure(FileAction::Write, to, error);
-    }
+    if (!setAside.isEmpty())
+        ::unlink(setAside.constData());
     if (const int error = syncFolder(target.folder); error != 0)
         return FileResult::writeFailure(FileError::NotSynced, to, systemReason(error));
     return FileResult();

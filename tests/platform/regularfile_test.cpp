@@ -247,10 +247,23 @@ TEST(LinkFile, KeepsTheOldFileUnderTheBackupsName)
     };
     ASSERT_TRUE(save("first").ok());
     writeFileBytes(to, "older copy");
+    // What a backup killed after putting the old one aside leaves, long enough ago to be swept.
+    const QString setAside = folder.file(QStringLiteral(".db.tfx.bak.tallyfox-tmp-Ab12Cd"));
+    writeFileBytes(setAside, "oldest copy");
+    QFile aside(setAside);
+    ASSERT_TRUE(
+        aside.open(QIODevice::ReadWrite) &&
+        aside.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    aside.close();
     for (const char* next : {"second", "third"}) {
         const std::optional<FileResult> linked = linkFileAtomically(from, to);
         ASSERT_TRUE(linked && linked->ok());
         EXPECT_EQ(inodeOf(to), inodeOf(from));
+        // No name besides the backup, which would keep the next save from replacing the file.
+        struct stat info
+        {};
+        ASSERT_EQ(::stat(QFile::encodeName(from).constData(), &info), 0);
+        EXPECT_EQ(info.st_nlink, 2U);
         const QByteArray before = readFileBytes(from);
         // Twice: the second time the two names are one file already.
         ASSERT_TRUE(linkFileAtomically(from, to)->ok());
