@@ -155,16 +155,15 @@ void countOtherLine(const DatabaseLine& line, DatabaseReadSummary& summary)
 // combinations, found at once by their bytes together (read the same in either encoding only when
 // they are ASCII, so the encoding is part of the key).
 void readTypeSourceMethod(const DatabaseLine& line, const DatabaseFieldReader& reader, FieldRunPool& runs,
-                          Expense& entry)
+                          StoredText unknown, Expense& entry)
 {
     using enum DatabaseField;
-    static const StoredText kUnknown(u"Unknown");
     const QByteArrayView type = line.field(Type);
     const QByteArrayView paidWith = line.field(PaidWith);
     const auto readEach = [&] {
-        return FieldRunPool::Texts{reader.textOr(type, kUnknown),
-                                   reader.textOr(line.field(IntendedSource), kUnknown),
-                                   reader.textOr(paidWith, kUnknown)};
+        return FieldRunPool::Texts{reader.textOr(type, unknown),
+                                   reader.textOr(line.field(IntendedSource), unknown),
+                                   reader.textOr(paidWith, unknown)};
     };
     FieldRunPool::Texts texts;
     if (type.data() == nullptr || paidWith.data() == nullptr) {
@@ -205,7 +204,7 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.currency = reader.textOr(line.field(Currency), kDefaultCurrency);
     entry.amount = readDatabaseAmount(line.field(Amount));
     entry.income = reader.flag(line.field(Income));
-    readTypeSourceMethod(line, reader, caches.typeSourceMethod, entry);
+    readTypeSourceMethod(line, reader, caches.typeSourceMethod, kUnknown, entry);
     entry.hasReceipt = reader.flag(line.field(HasReceipt));
     entry.receipt = keepNotes ? reader.rareTextOr(line.field(Receipt), kDefaultReceipt) : kDefaultReceipt;
     entry.note = keepNotes ? reader.rareTextOr(line.field(Note), {}) : StoredText();
@@ -228,8 +227,7 @@ constexpr int kSinkBatch = 2048;
 } // namespace
 
 DatabaseReader::DatabaseReader(DatabaseReadPurpose purpose, EntrySinks* sinks)
-    : m_caches(std::make_unique<Caches>()), m_purpose(purpose),
-      m_keepNotes(purpose == DatabaseReadPurpose::Everything), m_sinks(sinks),
+    : m_caches(std::make_unique<Caches>()), m_purpose(purpose), m_sinks(sinks),
       m_sink(sinks != nullptr ? &sinks->nextPart() : nullptr)
 {}
 
@@ -251,12 +249,13 @@ void DatabaseReader::readLines(QByteArrayView content)
 {
     DatabaseLine line;
     // Totals need nothing after the receipt flag: the receipt number and the note are not even looked at.
+    const bool keepNotes = m_purpose == DatabaseReadPurpose::Everything;
     const int wantedFields =
-        m_keepNotes ? DatabaseLine::kFieldCount : static_cast<int>(DatabaseField::HasReceipt) + 1;
+        keepNotes ? DatabaseLine::kFieldCount : static_cast<int>(DatabaseField::HasReceipt) + 1;
     const char* const end = content.data() + content.size();
     for (const char* lineStart = content.data(); lineStart < end;) {
         lineStart = readDatabaseLine(lineStart, end, line, wantedFields);
-        readDatabaseEntry(line, *m_caches, m_entries, m_summary, m_keepNotes);
+        readDatabaseEntry(line, *m_caches, m_entries, m_summary, keepNotes);
         if (m_sink != nullptr && m_entries.count() == kSinkBatch)
             handOver();
     }

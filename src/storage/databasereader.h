@@ -45,7 +45,6 @@ private:
     ExpenseArray m_entries;
     DatabaseReadSummary m_summary;
     DatabaseReadPurpose m_purpose;
-    bool m_keepNotes = true;
     EntrySinks* m_sinks = nullptr;
     EntrySink* m_sink = nullptr;
 };
