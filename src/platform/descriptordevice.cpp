@@ -35,8 +35,7 @@ qint64 DescriptorDevice::writeData(const char* data, qint64 length)
     }
     m_written += done;
     // The disk starts on what has been written while the rest is still being made, so that the sync
-    // at the end waits for the last part alone.
-    // Pages already on their way are left alone.
+    // at the end waits for the last part alone; pages already on their way are left alone.
     if (m_written - m_handedToDisk >= kWritebackStep) {
         ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
         m_handedToDisk = m_written;

@@ -259,6 +259,7 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
     // the first half's are made and written; they are written after them.
     const int firstHalf = count >= kSplitEntryCount ? count / 2 : count;
     std::vector<QByteArray> secondHalf;
+    bool secondHalfMade = true;
     std::thread formatter;
     if (firstHalf < count) {
         formatter = std::thread([&] {
@@ -267,8 +268,10 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
             for (int i = firstHalf; i < count; ++i) {
                 secondWriter.appendEntry(entries[i]);
                 if ((i - firstHalf) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
-                    if (stopped())
+                    if (stopped()) {
+                        secondHalfMade = false;
                         return;
+                    }
                     secondWriter.settle();
                     if (piece.size() >= ChunkedWriter::kChunkSize)
                         secondHalf.push_back(std::exchange(piece, QByteArray()));
@@ -278,26 +281,26 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
             secondHalf.push_back(std::move(piece));
         });
     }
+    bool firstHalfMade = true;
     {
         DatabaseLineWriter writer(out.buffer());
-        for (int i = 0; i < firstHalf; ++i) {
+        for (int i = 0; i < firstHalf && firstHalfMade; ++i) {
             writer.appendEntry(entries[i]);
             if (i % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
-                if (stopped())
-                    break;
+                firstHalfMade = !stopped();
                 writer.settle();
                 out.writeIfFull();
             }
         }
     }
-    if (formatter.joinable()) {
+    if (formatter.joinable())
         formatter.join();
-        if (stopped())
-            return false;
-        for (const QByteArray& piece : secondHalf)
-            out.write(piece);
-    }
-    return !stopped();
+    // Lines that were all made are written, even when stop came after them.
+    if (!firstHalfMade || !secondHalfMade)
+        return false;
+    for (const QByteArray& piece : secondHalf)
+        out.write(piece);
+    return true;
 }
 
 } // namespace

@@ -133,8 +133,11 @@ TEST_F(BackgroundWrites, AChangeStopsTheWriteBeforeItAndTheLastHoldsThemAll)
                   .entryList({QStringLiteral("*tallyfox-tmp*")}, QDir::Files | QDir::Hidden),
               QStringList());
 
-    // Stopped before it began, a write changes nothing and fails in nothing.
-    DatabaseWriteJob job{.path = state.databasePath, .entries = {}, .count = 0};
+    // Stopped before it began, a write of fewer entries than the state's changes nothing and fails in
+    // nothing.
+    ExpenseArray fewer = state.entries;
+    fewer.dropLast();
+    DatabaseWriteJob job{.path = state.databasePath, .entries = fewer, .count = fewer.count()};
     const std::atomic<bool> stop = true;
     const DatabaseWriteOutcome outcome = runDatabaseWrite(job, &stop);
     EXPECT_TRUE(outcome.superseded);
