@@ -157,11 +157,13 @@ PartRead readFileLines(int fd, const FilePart& part, DatabaseReader& reader, Con
             reader.readLines(bytes);
             return {};
         }
-        // The complete lines go on; the start of the next line waits for the next chunk. A CR LF cut
-        // in two leaves an empty line, which is no entry. The bytes carried over hold no line end, so
-        // only the new ones are searched, and a line of many chunks costs no more than its bytes.
+        // The complete lines go on; the start of the next line waits for the next chunk, and so does a
+        // line whose CR ends the chunk, as its LF may follow: each line is read whole, with its line
+        // end. The bytes carried over hold no line end, so only the new ones are searched, and a line of
+        // many chunks costs no more than its bytes.
         qsizetype complete = bytes.size();
-        while (complete > carried && bytes[complete - 1] != '\n' && bytes[complete - 1] != '\r')
+        while (complete > carried && bytes[complete - 1] != '\n' &&
+               (bytes[complete - 1] != '\r' || complete == bytes.size()))
             --complete;
         if (complete == carried) {
             carried = bytes.size();
@@ -193,6 +195,9 @@ std::optional<qint64> cutForTwoReaders(int fd, qint64 fileSize, qint64 middle, Q
             return std::nullopt;
         for (qsizetype i = held; i < held + got; ++i) {
             if (isLineEnd(beforeCut[i])) {
+                // A CR LF stays whole.
+                if (beforeCut[i] == '\r' && i + 1 < held + got && beforeCut[i + 1] == '\n')
+                    ++i;
                 beforeCut.resize(i + 1);
                 return middle + i + 1;
             }
