@@ -398,7 +398,7 @@ FileResult copyFileAtomically(const QString& from, const QString& to)
     });
 }
 
-std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to)
+std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to, QString* oldBackup)
 {
     const QByteArray fromPath = QFile::encodeName(from);
     struct stat source
@@ -457,7 +457,9 @@ std::optional<FileResult> linkFileAtomically(const QString& from, const QString&
         putBack();
         return std::nullopt;
     }
-    if (!setAside.isEmpty())
+    if (!setAside.isEmpty() && oldBackup != nullptr)
+        *oldBackup = QFile::decodeName(setAside);
+    else if (!setAside.isEmpty())
         ::unlink(setAside.constData());
     if (const int error = syncFolder(target.folder); error != 0)
         return FileResult::writeFailure(FileError::NotSynced, to, systemReason(error));

@@ -191,7 +191,10 @@ FileResult copyFileAtomically(const QString& from, const QString& to);
 // atomic write of from gives from a new file and leaves to with the old one. Nothing when the file
 // system has no hard links, the file has other names already or others may read it (a copy keeps the
 // backup its owner's alone): the caller copies instead. Nothing happens when from does not exist.
-[[nodiscard]] std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to);
+// Removing the old backup takes a while for a large file: given oldBackup, its temporary name is left
+// there for the caller to remove (one that is not removed is a leftover that a later save sweeps).
+[[nodiscard]] std::optional<FileResult> linkFileAtomically(const QString& from, const QString& to,
+                                                           QString* oldBackup = nullptr);
 
 // What a save does with a file that has other names (hard links).
 enum class HardLinks

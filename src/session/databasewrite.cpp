@@ -7,6 +7,7 @@
 #include "platform/threadpriority.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace tallyfox {
 
@@ -24,14 +25,16 @@ FileResult withSaveAsHint(const FileResult& result)
             .arg(result.reason()));
 }
 
-FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome)
+// Keeps the file's previous version as NAME.bak; the backup it replaces is left in oldBackup for the
+// caller to remove.
+FileResult keepBackup(const DatabaseWriteJob& job, DatabaseWriteOutcome& outcome, QString& oldBackup)
 {
     const QString& path = job.path;
     // Beside the file itself, however it is reached, so that every path to it keeps one backup.
     const QString backup = FileLock::realPath(path) + QStringLiteral(".bak");
     if (fileStamp(path)) {
         // A second name of the old file costs nothing; the save then gives the path a new file.
-        const std::optional<FileResult> linked = linkFileAtomically(path, backup);
+        const std::optional<FileResult> linked = linkFileAtomically(path, backup, &oldBackup);
         const FileResult copied = linked ? *linked : copyFileAtomically(path, backup);
         if (copied.error() == FileError::NotOwned) {
             // A database that two users share: the other's backup stays, and the save goes on.
@@ -70,11 +73,18 @@ DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job, const std::at
     DatabaseWriteOutcome outcome;
     // A file that may not be replaced is refused before anything, its backup too, is written.
     outcome.result = withSaveAsHint(checkReplaceable(job.path, HardLinks::Refuse));
+    QString oldBackup;
     if (outcome.result.ok() && job.keepBackup)
-        outcome.result = keepBackup(job, outcome);
+        outcome.result = keepBackup(job, outcome, oldBackup);
+    // The old backup of a large file takes a while to remove; that is done while the file is written.
+    std::thread removal;
+    if (!oldBackup.isEmpty())
+        removal = std::thread([&oldBackup] { QFile::remove(oldBackup); });
     if (outcome.result.ok())
         outcome.result =
             withSaveAsHint(writeDatabaseEntries(job.path, job.entries, job.count, &outcome.written, stop));
+    if (removal.joinable())
+        removal.join();
     outcome.superseded = !outcome.result.replaced() && stop != nullptr && stop->load();
     if (outcome.superseded)
         outcome.result = {};
