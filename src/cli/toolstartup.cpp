@@ -34,6 +34,9 @@ StartupOptions toolStartupOptions(const Invocation& invocation, EntrySinks* sink
     if ((invocation.command == Command::Report || invocation.command == Command::Table) &&
         invocation.filter.isEmpty())
         options.readPurpose = DatabaseReadPurpose::Totals;
+    // A change is written at once, its unchanged lines copied from the file; sorting moves them all.
+    else if (!options.onlyReads && invocation.command != Command::Sort)
+        options.readPurpose = DatabaseReadPurpose::Change;
     options.entrySinks = sinks;
     options.chooseNewDatabase = [](const QString&) {
         return std::optional<QString>();

@@ -18,12 +18,18 @@ public:
     [[nodiscard]] bool isSequential() const override { return true; }
     // The errno of the first failed write; 0 while none failed.
     [[nodiscard]] int systemError() const { return m_systemError; }
+    // Writes length bytes of the file source from offset on, copied by the system without passing
+    // through this process where it can. False when a write failed or the source held fewer bytes.
+    bool copyFrom(int source, qint64 offset, qint64 length);
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 length) override;
 
 private:
+    void fail(int error);
+    void written(qint64 bytes);
+
     static constexpr qint64 kWritebackStep = qint64(8) << 20;
 
     int m_fd;

@@ -132,6 +132,30 @@ std::optional<FileStamp> fileStamp(const QFile& file)
     return stampOf(info);
 }
 
+std::unique_ptr<KeptFile> KeptFile::keep(int fd, const FileStamp& stamp)
+{
+    const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (own < 0)
+        return nullptr;
+    return std::unique_ptr<KeptFile>(new KeptFile(own, stamp));
+}
+
+KeptFile::~KeptFile()
+{
+    ::close(m_fd);
+}
+
+bool KeptFile::unchanged() const
+{
+    struct stat info
+    {};
+    if (::fstat(m_fd, &info) != 0)
+        return false;
+    const FileStamp now = stampOf(info);
+    return now.size == m_stamp.size && now.modifiedNs == m_stamp.modifiedNs && now.inode == m_stamp.inode &&
+           now.device == m_stamp.device;
+}
+
 FileResult openRegularFile(const QString& path, QFile& file)
 {
     file.setFileName(path);

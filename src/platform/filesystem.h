@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QFile;
@@ -135,6 +136,29 @@ struct FileStamp
 [[nodiscard]] std::optional<FileStamp> fileStamp(const QString& path);
 // The stamp of an open file; nothing when it is not open.
 [[nodiscard]] std::optional<FileStamp> fileStamp(const QFile& file);
+
+// An open file kept to be read again later, with the stamp it had when it was read; closed with it.
+class KeptFile
+{
+public:
+    // A descriptor of its own for the open file fd, whose stamp was stamp when it was read; nothing
+    // when there is none to be had.
+    [[nodiscard]] static std::unique_ptr<KeptFile> keep(int fd, const FileStamp& stamp);
+    ~KeptFile();
+    KeptFile(const KeptFile&) = delete;
+    KeptFile& operator=(const KeptFile&) = delete;
+
+    [[nodiscard]] int handle() const { return m_fd; }
+    // Whether the file still has the size and modification time it had when it was read: nobody has
+    // written to it since. Its change time is not asked, as a new name (a backup) changes that too.
+    [[nodiscard]] bool unchanged() const;
+
+private:
+    KeptFile(int fd, const FileStamp& stamp) : m_fd(fd), m_stamp(stamp) {}
+
+    int m_fd;
+    FileStamp m_stamp;
+};
 
 // A fast 64-bit hash of a byte stream. The result depends only on the bytes, not on how they were
 // split among add() calls, so content hashed while it was written matches the same content read back.

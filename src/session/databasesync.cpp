@@ -41,9 +41,11 @@ FileResult DatabaseSync::load(DatabaseReadPurpose purpose, EntrySinks* sinks)
     settle();
     DatabaseFileVersion version;
     DatabaseReadSummary summary;
-    const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose, sinks);
+    std::shared_ptr<const StoredLines> lines;
+    const FileResult read = readDatabaseFile(m_state, &version, &summary, purpose, sinks, &lines);
     if (!read.ok())
         return read;
+    m_storedLines = std::move(lines);
     if (purpose == DatabaseReadPurpose::Totals || sinks != nullptr)
         protectUnread(QCoreApplication::translate(
             "Problems", "It was read for its totals alone, without receipt numbers and notes, "
@@ -173,7 +175,7 @@ bool DatabaseSync::reloadIfChanged(FileResult& failure)
     if (!stamp || stamp == m_knownVersion->stamp)
         return false;
     // A touch, or a copy of the same bytes, is no change.
-    if (m_knownVersion->stamp && hashFile(path) == m_knownVersion->hash) {
+    if (m_knownVersion->stamp && m_knownVersion->hash && hashFile(path) == m_knownVersion->hash) {
         m_knownVersion->stamp = stamp;
         return false;
     }
@@ -192,6 +194,7 @@ bool DatabaseSync::reloadIfChanged(FileResult& failure)
         return false;
     tellNotApplied(m_journal.replayOn(fresh.entries));
     m_state.entries.swap(fresh.entries);
+    m_storedLines.reset();
     m_knownVersion = version;
     m_otherLines = summary.otherLines;
     return true;
@@ -226,6 +229,7 @@ void DatabaseSync::write()
     job.otherLines = m_otherLines;
     job.keepBackup = m_otherLines > 0 || !m_backedUp.contains(job.path);
     job.journalChanges = m_journal.changes().size();
+    job.storedLines = m_storedLines;
     if (!m_inBackground) {
         takeIn(job, runDatabaseWrite(job));
         return;

@@ -118,6 +118,8 @@ private:
     ChangeJournal m_journal;
     // Lines of the file last read that are not entries: the next write drops them.
     qsizetype m_otherLines = 0;
+    // The lines of the file last read for a change, for the writes to copy where entries are unchanged.
+    std::shared_ptr<const StoredLines> m_storedLines;
     // The files whose previous version this run has kept.
     QSet<QString> m_backedUp;
     std::function<void()> m_written;

@@ -81,8 +81,8 @@ DatabaseWriteOutcome runDatabaseWrite(const DatabaseWriteJob& job, const std::at
     if (!oldBackup.isEmpty())
         removal = std::thread([&oldBackup] { QFile::remove(oldBackup); });
     if (outcome.result.ok())
-        outcome.result =
-            withSaveAsHint(writeDatabaseEntries(job.path, job.entries, job.count, &outcome.written, stop));
+        outcome.result = withSaveAsHint(writeDatabaseEntries(job.path, job.entries, job.count,
+                                                             &outcome.written, stop, job.storedLines.get()));
     if (removal.joinable())
         removal.join();
     outcome.superseded = !outcome.result.replaced() && stop != nullptr && stop->load();

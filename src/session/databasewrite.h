@@ -29,6 +29,8 @@ struct DatabaseWriteJob
     qsizetype otherLines = 0;
     // The changes of the journal that this write puts in the file.
     size_t journalChanges = 0;
+    // The lines the entries were read from, when they were kept.
+    std::shared_ptr<const StoredLines> storedLines{};
 };
 
 struct DatabaseWriteOutcome

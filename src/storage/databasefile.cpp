@@ -4,6 +4,7 @@
 #include "storage/databasefile.h"
 
 #include "platform/chunkedwriter.h"
+#include "platform/descriptordevice.h"
 #include "storage/databaseline.h"
 #include "storage/databaselinewriter.h"
 #include "storage/databasereader.h"
@@ -154,7 +155,7 @@ PartRead readFileLines(int fd, const FilePart& part, DatabaseReader& reader, Con
         }
         if (got == 0) {
             // The last line needs no line end.
-            reader.readLines(bytes);
+            reader.readLines(bytes, position - bytes.size());
             return {};
         }
         // The complete lines go on; the start of the next line waits for the next chunk, and so does a
@@ -174,7 +175,7 @@ PartRead readFileLines(int fd, const FilePart& part, DatabaseReader& reader, Con
             }
             continue;
         }
-        reader.readLines(bytes.first(complete));
+        reader.readLines(bytes.first(complete), position - bytes.size());
         carried = bytes.size() - complete;
         std::memmove(buffer.data(), buffer.constData() + complete, static_cast<size_t>(carried));
     }
@@ -244,25 +245,50 @@ PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentH
         return secondRead;
     if (hasher)
         hasher->join(secondHasher);
+    const int firstCount = reader.entries().count();
     reader.entries().appendAll(secondReader->entries());
+    if (StoredLines* lines = reader.lines()) {
+        const quint32 before = lines->appendLater(std::move(*secondReader->lines()));
+        ExpenseArray& entries = reader.entries();
+        for (int i = firstCount; i < entries.count(); ++i) {
+            if (entries[i].storedLine != 0)
+                entries[i].storedLine += before;
+        }
+    }
     DatabaseReadSummary summary = reader.summary();
     mergeSummaries(summary, secondReader->summary());
     reader.setSummary(summary);
     return {};
 }
 
-// False when stop was set before all the lines were made.
+// The first entries' lines, copied from the file that they were read from.
+struct CopiedLines
+{
+    DescriptorDevice& device;
+    const KeptFile& source;
+    StoredLines::Run run;
+};
+
+// False when stop was set before all the lines were made, or the lines to copy could not be.
 bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count,
-                        const std::atomic<bool>* stop = nullptr)
+                        const std::atomic<bool>* stop = nullptr, const CopiedLines* copied = nullptr)
 {
     const auto stopped = [stop] {
         return stop != nullptr && stop->load(std::memory_order_relaxed);
     };
     out.buffer().append(kDatabaseHeader);
     out.buffer().append("\r\n");
+    int from = 0;
+    if (copied != nullptr) {
+        out.write({});
+        if (stopped() || !copied->device.copyFrom(copied->source.handle(), copied->run.begin,
+                                                  copied->run.end - copied->run.begin))
+            return false;
+        from = copied->run.entries;
+    }
     // Many entries: the second half's lines are made on another thread, in pieces of about a chunk, while
     // the first half's are made and written; they are written after them.
-    const int firstHalf = count >= kSplitEntryCount ? count / 2 : count;
+    const int firstHalf = count - from >= kSplitEntryCount ? from + (count - from) / 2 : count;
     std::vector<QByteArray> secondHalf;
     bool secondHalfMade = true;
     std::thread formatter;
@@ -289,9 +315,9 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
     bool firstHalfMade = true;
     {
         DatabaseLineWriter writer(out.buffer());
-        for (int i = 0; i < firstHalf && firstHalfMade; ++i) {
+        for (int i = from; i < firstHalf && firstHalfMade; ++i) {
             writer.appendEntry(entries[i]);
-            if (i % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+            if ((i - from) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
                 firstHalfMade = !stopped();
                 writer.settle();
                 out.writeIfFull();
@@ -326,7 +352,8 @@ bool writeDatabaseContent(QIODevice& device, const ExpenseArray& entries, int co
 }
 
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, DatabaseReadSummary* summary,
-                            DatabaseReadPurpose purpose, EntrySinks* sinks)
+                            DatabaseReadPurpose purpose, EntrySinks* sinks,
+                            std::shared_ptr<const StoredLines>* lines)
 {
     const QString& path = state.databasePath;
     QFile file;
@@ -346,7 +373,7 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     ContentHasher hasher;
     DatabaseReader reader(purpose, sinks);
     // Entries read for their totals are never written, so nothing asks whether the file still holds them.
-    const bool hashing = purpose == DatabaseReadPurpose::Everything;
+    const bool hashing = purpose != DatabaseReadPurpose::Totals;
     const PartRead read = readWholeFile(file.handle(), file.size(), reader, hashing ? &hasher : nullptr);
     if (read.read == FileRead::NoDatabase) {
         parseDatabase({}, state.entries);
@@ -359,9 +386,11 @@ FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version, Datab
     if (read.read == FileRead::Unreadable)
         return FileResult::systemFailure(FileAction::Read, path, read.error);
     state.entries.swap(reader.entries());
+    if (lines && reader.lines() != nullptr && stamp && reader.lines()->keepFile(file.handle(), *stamp))
+        *lines = std::make_shared<const StoredLines>(std::move(*reader.lines()));
     if (version) {
         version->stamp = stamp;
-        version->hash = hashing ? hasher.result() : 0;
+        version->hash = hashing ? std::optional(hasher.result()) : std::nullopt;
     }
     if (summary)
         *summary = reader.summary();
@@ -376,20 +405,36 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
 }
 
 FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
-                                DatabaseFileVersion* version, const std::atomic<bool>* stop)
+                                DatabaseFileVersion* version, const std::atomic<bool>* stop,
+                                const StoredLines* lines)
 {
     ContentHasher hasher;
+    bool copying = false;
     FileResult result = writeFileAtomically(
         path,
         [&](QIODevice& device) {
             hasher = {};
-            ChunkedWriter out(device, &hasher);
-            return writeDatabaseLines(out, entries, count, stop) && out.finish();
+            // The first entries, while they are still the file's lines, are copied from the file.
+            auto* direct = dynamic_cast<DescriptorDevice*>(&device);
+            const KeptFile* source = direct != nullptr && lines != nullptr ? lines->file() : nullptr;
+            const StoredLines::Run run =
+                source != nullptr ? lines->unchangedRun(entries, count) : StoredLines::Run();
+            copying = run.entries > 0;
+            if (!copying) {
+                ChunkedWriter out(device, &hasher);
+                return writeDatabaseLines(out, entries, count, stop) && out.finish();
+            }
+            // The copied bytes are not looked at, so this version's hash stays unknown.
+            ChunkedWriter out(device);
+            const CopiedLines copied{*direct, *source, run};
+            // Someone who wrote to the file while it was copied spoilt the copy.
+            return writeDatabaseLines(out, entries, count, stop, &copied) && out.finish() &&
+                   source->unchanged();
         },
         HardLinks::Refuse);
     if (version && result.replaced()) {
         version->stamp = fileStamp(path);
-        version->hash = hasher.result();
+        version->hash = copying ? std::nullopt : std::optional(hasher.result());
     }
     return result;
 }

@@ -7,10 +7,12 @@
 #include "core/growablearray.h"
 #include "platform/filesystem.h"
 #include "storage/entrysink.h"
+#include "storage/storedlines.h"
 
 #include <QByteArrayView>
 #include <QIODevice>
 #include <atomic>
+#include <memory>
 #include <optional>
 
 namespace tallyfox {
@@ -37,16 +39,20 @@ struct DatabaseFileVersion
 {
     // Nothing when there was no file.
     std::optional<FileStamp> stamp;
-    // The hash of the file's bytes (ContentHasher).
-    quint64 hash = 0;
+    // The hash of the file's bytes (ContentHasher); nothing when it is not known (a write that copied
+    // lines without looking at them).
+    std::optional<quint64> hash;
 };
 
 // What the entries are read for. A read for totals alone (a report, a month table) leaves out the
 // receipt numbers and notes, which it does not sum, and makes no hash; its entries must never be written.
+// A read for a change that is written at once notes where each entry's line lies and keeps the file
+// open (StoredLines), so that the write copies the lines of the entries that did not change.
 enum class DatabaseReadPurpose
 {
     Everything,
     Totals,
+    Change,
 };
 
 // What reading a database file found besides its entries.
@@ -64,10 +70,11 @@ struct DatabaseReadSummary
 // cannot be read is reported and the entries in memory stay as they were. The version read and what the
 // file held besides entries are given back when asked for. Given sinks, the entries go to them as they are
 // read and none stay in memory.
+// Read for a change, the lines are given back in lines.
 FileResult readDatabaseFile(AppState& state, DatabaseFileVersion* version = nullptr,
                             DatabaseReadSummary* summary = nullptr,
                             DatabaseReadPurpose purpose = DatabaseReadPurpose::Everything,
-                            EntrySinks* sinks = nullptr);
+                            EntrySinks* sinks = nullptr, std::shared_ptr<const StoredLines>* lines = nullptr);
 
 // Writes the entries to state.databasePath through a temporary file, so a failed write leaves the old
 // file whole. Skipped while KeepFileIfEmpty is set and there is no entry. The version written is given
@@ -76,9 +83,10 @@ FileResult writeDatabaseFile(const AppState& state, DatabaseFileVersion* version
 // The same for the first count entries and any path; it touches nothing else, so it may run on a thread of
 // its own over a copy of the entries. Once stop is set the write ends soon, its temporary file removed
 // and the old file whole, and fails (as a content that was not complete), unless it was already putting
-// the new file in place.
+// the new file in place. Given the lines the entries were read from, those of unchanged entries are
+// copied.
 FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries, int count,
                                 DatabaseFileVersion* version = nullptr,
-                                const std::atomic<bool>* stop = nullptr);
+                                const std::atomic<bool>* stop = nullptr, const StoredLines* lines = nullptr);
 
 } // namespace tallyfox

@@ -184,14 +184,16 @@ void readTypeSourceMethod(const DatabaseLine& line, const DatabaseFieldReader& r
     entry.paidWith = texts[2];
 }
 
-void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries,
+// Reads an entry line into a new entry at the end of the entries. True when the line is one that a write
+// would make the same way in form: UTF-8, all thirteen fields and no more.
+bool readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches, ExpenseArray& entries,
                        DatabaseReadSummary& summary, bool keepNotes)
 {
     using enum DatabaseField;
     const LineEncoding encoding = line.ascii ? LineEncoding::Utf8 : detectLineEncoding(line.text);
     if (!isDatabaseItemTag(line.field(Tag), encoding)) {
         countOtherLine(line, summary);
-        return;
+        return false;
     }
     ++summary.entryLines;
 
@@ -211,10 +213,16 @@ void readDatabaseEntry(const DatabaseLine& line, DatabaseReader::Caches& caches,
     entry.date = dayCountFromDate(wholeNumberOr(line.field(Year), 2009), wholeNumberOr(line.field(Month), 1),
                                   wholeNumberOr(line.field(Day), 1));
     entry.justChanged = false;
+    entry.storedLine = 0;
     // Stray "item" lines would otherwise become blank entries; the slot is reused by the next one. An
     // amount that is stored as 0.00 counts as none, or the entry would vanish only when next read.
-    if (entry.type == kUnknown && (entry.amount == 0.0 || amountText(entry.amount) == u"0.00"))
+    if (entry.type == kUnknown && (entry.amount == 0.0 || amountText(entry.amount) == u"0.00")) {
         entries.dropLast();
+        return false;
+    }
+    const QByteArrayView note = line.field(Note);
+    return encoding == LineEncoding::Utf8 && note.data() != nullptr &&
+           note.data() + note.size() == line.text.data() + line.text.size();
 }
 
 } // namespace
@@ -228,7 +236,9 @@ constexpr int kSinkBatch = 2048;
 
 DatabaseReader::DatabaseReader(DatabaseReadPurpose purpose, EntrySinks* sinks)
     : m_caches(std::make_unique<Caches>()), m_purpose(purpose), m_sinks(sinks),
-      m_sink(sinks != nullptr ? &sinks->nextPart() : nullptr)
+      m_sink(sinks != nullptr ? &sinks->nextPart() : nullptr),
+      m_lines(purpose == DatabaseReadPurpose::Change && sinks == nullptr ? std::make_unique<StoredLines>()
+                                                                         : nullptr)
 {}
 
 std::unique_ptr<DatabaseReader> DatabaseReader::forLaterPart() const
@@ -243,19 +253,28 @@ void DatabaseReader::reserve(qsizetype lines)
     if (m_sink != nullptr)
         lines = std::min<qsizetype>(lines, kSinkBatch);
     m_entries.reserve(static_cast<int>(std::min<qsizetype>(lines, std::numeric_limits<int>::max())));
+    if (m_lines != nullptr)
+        m_lines->reserve(static_cast<size_t>(std::max<qsizetype>(lines, 0)));
 }
 
-void DatabaseReader::readLines(QByteArrayView content)
+void DatabaseReader::readLines(QByteArrayView content, qint64 offset)
 {
+    StoredLines* const lines = offset >= 0 ? m_lines.get() : nullptr;
     DatabaseLine line;
     // Totals need nothing after the receipt flag: the receipt number and the note are not even looked at.
-    const bool keepNotes = m_purpose == DatabaseReadPurpose::Everything;
+    const bool keepNotes = m_purpose != DatabaseReadPurpose::Totals;
     const int wantedFields =
         keepNotes ? DatabaseLine::kFieldCount : static_cast<int>(DatabaseField::HasReceipt) + 1;
     const char* const end = content.data() + content.size();
     for (const char* lineStart = content.data(); lineStart < end;) {
-        lineStart = readDatabaseLine(lineStart, end, line, wantedFields);
-        readDatabaseEntry(line, *m_caches, m_entries, m_summary, keepNotes);
+        const char* const next = readDatabaseLine(lineStart, end, line, wantedFields);
+        const bool sameForm = readDatabaseEntry(line, *m_caches, m_entries, m_summary, keepNotes);
+        // The last line of a file may have no line end, which a write adds.
+        if (sameForm && lines != nullptr && next - (line.text.data() + line.text.size()) == 2 &&
+            next[-2] == '\r')
+            lines->add(offset + (lineStart - content.data()), next - lineStart,
+                       m_entries[m_entries.count() - 1]);
+        lineStart = next;
         if (m_sink != nullptr && m_entries.count() == kSinkBatch)
             handOver();
     }

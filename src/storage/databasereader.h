@@ -6,6 +6,7 @@
 #include "core/growablearray.h"
 #include "storage/databasefile.h"
 #include "storage/entrysink.h"
+#include "storage/storedlines.h"
 
 #include <QByteArrayView>
 #include <memory>
@@ -26,8 +27,11 @@ public:
 
     // Room for this many entries, so the array is allocated once.
     void reserve(qsizetype lines);
-    // Reads the lines of a piece of content. Every piece but the last ends at a line end.
-    void readLines(QByteArrayView content);
+    // Reads the lines of a piece of content. Every piece but the last ends at a line end. Read for a
+    // change, the lines are noted where they lie in the file: the content from offset on.
+    void readLines(QByteArrayView content, qint64 offset = -1);
+    // Read for a change, where the entries' lines lie in the file; nothing otherwise.
+    [[nodiscard]] StoredLines* lines() { return m_lines.get(); }
     // Counts a line that was too long to read as one the file held besides entries.
     void skipLine() { ++m_summary.otherLines; }
     // The entries read so far, none when they go to a sink.
@@ -47,6 +51,7 @@ private:
     DatabaseReadPurpose m_purpose;
     EntrySinks* m_sinks = nullptr;
     EntrySink* m_sink = nullptr;
+    std::unique_ptr<StoredLines> m_lines;
 };
 
 } // namespace tallyfox

@@ -638,5 +638,64 @@ TEST(DatabaseChunkedReading, ManyEntriesWriteInOrderAsOneWriterMakesThem)
     EXPECT_EQ(version.hash, hashFile(path));
 }
 
+// A file read for a change is written as a write makes it, whatever its unchanged lines are copied from,
+// with its chunk ends and the cut between its two halves falling anywhere, CR LF ones included.
+TEST(DatabaseChangeWrite, CopiesUnchangedLinesAndWritesWhatAWriteMakes)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("change.tfx"));
+    ExpenseArray lines;
+    for (int i = 0; i < 60000; ++i) {
+        Expense entry = dinner();
+        entry.amount = i + 0.5;
+        entry.note = StoredText::unshared(QStringLiteral("note %1 caf\u00e9").arg(i));
+        lines.append(entry);
+    }
+    // A longer first note moves every line on: by this much, a CR ends the first chunk of 1 MB.
+    lines[0].note = QStringLiteral("f");
+    const qsizetype crEndingChunk =
+        (qsizetype(1) << 20) - 1 - serialize(lines).lastIndexOf('\r', (1 << 20) - 1);
+    for (qsizetype filler : {qsizetype(0), qsizetype(1), crEndingChunk}) {
+        SCOPED_TRACE(filler);
+        ExpenseArray content = lines;
+        content[0].note = QString(filler + 1, u'f');
+        writeFileBytes(path, serialize(content));
+        // Writes the state's entries with the lines kept; true when lines were copied.
+        const auto writeBack = [&](const AppState& state, const StoredLines& kept) {
+            DatabaseFileVersion version;
+            EXPECT_TRUE(
+                writeDatabaseEntries(path, state.entries, state.entryCount(), &version, nullptr, &kept).ok());
+            EXPECT_EQ(readFileBytes(path), serialize(state.entries));
+            return !version.hash.has_value();
+        };
+        const auto readForChange = [&](AppState& state) {
+            state.databasePath = path;
+            std::shared_ptr<const StoredLines> kept;
+            EXPECT_TRUE(
+                readDatabaseFile(state, nullptr, nullptr, DatabaseReadPurpose::Change, nullptr, &kept).ok());
+            EXPECT_NE(kept, nullptr);
+            return kept ? kept : std::make_shared<const StoredLines>();
+        };
+
+        AppState added(test::pinnedLocale());
+        const std::shared_ptr<const StoredLines> addedLines = readForChange(added);
+        EXPECT_EQ(addedLines->unchangedRun(added.entries, added.entryCount()).entries, content.count());
+        added.entries.append(dinner());
+        EXPECT_TRUE(writeBack(added, *addedLines));
+
+        AppState edited(test::pinnedLocale());
+        const std::shared_ptr<const StoredLines> editedLines = readForChange(edited);
+        edited.entries[30000].amount += 1;
+        edited.entries.removeAt(0);
+        EXPECT_TRUE(writeBack(edited, *editedLines));
+
+        // Once someone else has written to the file, nothing is copied from it.
+        AppState overwritten(test::pinnedLocale());
+        const std::shared_ptr<const StoredLines> overwrittenLines = readForChange(overwritten);
+        writeFileBytes(path, serialize(lines).left(1000));
+        EXPECT_FALSE(writeBack(overwritten, *overwrittenLines));
+    }
+}
+
 } // namespace
 } // namespace tallyfox
