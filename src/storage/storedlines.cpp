@@ -16,24 +16,21 @@ quint64 bitsOf(double number)
     return bits;
 }
 
-quint64 mixWord(quint64 hash, quint64 word)
-{
-    hash = (hash ^ word) * 0x9E3779B97F4A7C15ULL;
-    hash ^= hash >> 29;
-    hash *= 0xBF58476D1CE4E5B9ULL;
-    return hash ^ (hash >> 32);
-}
-
 } // namespace
 
+// Each word times an odd number of its own, the products summed and the sum spread by a bijection:
+// the multiplications run side by side, and a change within one word always changes the hash.
 quint64 StoredLines::fieldsHash(const Expense& entry)
 {
-    quint64 hash = 0x243F6A8885A308D3ULL ^ (quint64(entry.income) | quint64(entry.hasReceipt) << 1);
-    hash = mixWord(hash, quint64(entry.type.id()) << 32 | entry.currency.id());
-    hash = mixWord(hash, quint64(entry.intendedSource.id()) << 32 | entry.paidWith.id());
-    hash = mixWord(hash, quint64(entry.note.id()) << 32 | entry.receipt.id());
-    hash = mixWord(hash, bitsOf(entry.date));
-    return mixWord(hash, bitsOf(entry.amount));
+    const quint64 flags = quint64(entry.income) | quint64(entry.hasReceipt) << 1;
+    quint64 hash = (quint64(entry.type.id()) << 32 | entry.currency.id()) * 0x9E3779B97F4A7C15ULL +
+                   (quint64(entry.intendedSource.id()) << 32 | entry.paidWith.id()) * 0xC2B2AE3D27D4EB4FULL +
+                   (quint64(entry.note.id()) << 32 | entry.receipt.id()) * 0x165667B19E3779F9ULL +
+                   bitsOf(entry.date) * 0xD6E8FEB86659FD93ULL + bitsOf(entry.amount) * 0xFF51AFD7ED558CCDULL +
+                   flags * 0xC4CEB9FE1A85EC53ULL;
+    hash ^= hash >> 32;
+    hash *= 0xBF58476D1CE4E5B9ULL;
+    return hash ^ (hash >> 29);
 }
 
 void StoredLines::add(qint64 begin, qint64 size, Expense& entry)

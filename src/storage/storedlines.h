@@ -17,9 +17,10 @@ namespace tallyfox {
 // file instead of making them again: a file with an entry added is copied but for its last line. An
 // entry counts as unchanged while its fields hash as those of the entry read from its line (texts by
 // their numbers, which the store never gives to another text), so a change, a stale line number or an
-// entry copied elsewhere ends the run; two different entries agree in the 64-bit hash by chance about
-// once in 2^64. Only lines that a write would make the same way in form are noted (UTF-8, thirteen
-// fields, CR LF), and nothing is copied from a file that has changed since it was read.
+// entry copied elsewhere ends the run: certainly when the change lies within one of the hash's words,
+// else but for a chance of about one in 2^64. Only lines that a write would make the same way in form are
+// noted (UTF-8, thirteen fields, CR LF), and nothing is copied from a file that has changed since it was
+// read.
 class StoredLines
 {
 public:
