@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tallyfox developers
 
+#include "platform/descriptordevice.h"
 #include "platform/filesystem.h"
 #include "support/testenvironment.h"
 
@@ -346,6 +347,41 @@ TEST(ContentHasher, TheHashDependsOnTheBytesNotOnHowTheyArrive)
     TempFolder folder;
     writeFileBytes(folder.file(QStringLiteral("f")), bytes);
     EXPECT_EQ(hashFile(folder.file(QStringLiteral("f"))), whole.result());
+}
+
+// A kept file tells whether it was written to since it was read, whatever its names; a copy from it
+// takes the bytes asked for, across the steps it is made in, and fails where the file ends too soon.
+TEST(KeptFileCopy, CopiesWhatWasReadUntilTheFileChanges)
+{
+    TempFolder folder;
+    const QString sourcePath = folder.file(QStringLiteral("source"));
+    QByteArray bytes((qsizetype(9) << 20) + 3, 'x');
+    for (qsizetype i = 0; i < bytes.size(); i += 4099)
+        bytes[i] = char('a' + i % 26);
+    writeFileBytes(sourcePath, bytes);
+    QFile source(sourcePath);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const std::unique_ptr<KeptFile> kept = KeptFile::keep(source.handle(), *fileStamp(source));
+    ASSERT_NE(kept, nullptr);
+    source.close();
+
+    const QString copyPath = folder.file(QStringLiteral("copy"));
+    const int copy = ::open(QFile::encodeName(copyPath).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(copy, 0);
+    DescriptorDevice device(copy);
+    EXPECT_TRUE(device.copyFrom(kept->handle(), 5, bytes.size() - 5));
+    EXPECT_FALSE(device.copyFrom(kept->handle(), bytes.size() - 2, 3));
+    EXPECT_EQ(device.systemError(), EIO);
+    ::close(copy);
+    EXPECT_EQ(readFileBytes(copyPath).left(bytes.size() - 5), bytes.mid(5));
+
+    ASSERT_TRUE(QFile::rename(sourcePath, folder.file(QStringLiteral("renamed"))));
+    EXPECT_TRUE(kept->unchanged());
+    QFile again(folder.file(QStringLiteral("renamed")));
+    ASSERT_TRUE(again.open(QIODevice::Append));
+    again.write("more");
+    again.close();
+    EXPECT_FALSE(kept->unchanged());
 }
 
 } // namespace
