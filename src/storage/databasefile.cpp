@@ -261,12 +261,19 @@ PartRead readWholeFile(int fd, qint64 fileSize, DatabaseReader& reader, ContentH
     return {};
 }
 
-// The first entries' lines, copied from the file that they were read from.
+// The lines of the first and the last entries, copied from the file that they were read from.
 struct CopiedLines
 {
     DescriptorDevice& device;
     const KeptFile& source;
-    StoredLines::Run run;
+    StoredLines::Runs runs;
+
+    // Writes what the writer holds, then the run's lines.
+    bool copy(ChunkedWriter& out, const StoredLines::Run& run) const
+    {
+        out.write({});
+        return run.entries == 0 || device.copyFrom(source.handle(), run.begin, run.end - run.begin);
+    }
 };
 
 // False when stop was set before all the lines were made, or the lines to copy could not be.
@@ -278,13 +285,13 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
     };
     out.buffer().append(kDatabaseHeader);
     out.buffer().append("\r\n");
+    // The lines made are those between the runs copied.
     int from = 0;
     if (copied != nullptr) {
-        out.write({});
-        if (stopped() || !copied->device.copyFrom(copied->source.handle(), copied->run.begin,
-                                                  copied->run.end - copied->run.begin))
+        if (stopped() || !copied->copy(out, copied->runs.first))
             return false;
-        from = copied->run.entries;
+        from = copied->runs.first.entries;
+        count -= copied->runs.last.entries;
     }
     // Many entries: the second half's lines are made on another thread, in pieces of about a chunk, while
     // the first half's are made and written; they are written after them.
@@ -331,7 +338,7 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
         return false;
     for (const QByteArray& piece : secondHalf)
         out.write(piece);
-    return true;
+    return copied == nullptr || copied->copy(out, copied->runs.last);
 }
 
 } // namespace
@@ -414,19 +421,19 @@ FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries
         path,
         [&](QIODevice& device) {
             hasher = {};
-            // The first entries, while they are still the file's lines, are copied from the file.
+            // The first and the last entries, while they are still the file's lines, are copied from it.
             auto* direct = dynamic_cast<DescriptorDevice*>(&device);
             const KeptFile* source = direct != nullptr && lines != nullptr ? lines->file() : nullptr;
-            const StoredLines::Run run =
-                source != nullptr ? lines->unchangedRun(entries, count) : StoredLines::Run();
-            copying = run.entries > 0;
+            const StoredLines::Runs runs =
+                source != nullptr ? lines->unchangedRuns(entries, count) : StoredLines::Runs();
+            copying = runs.first.entries > 0 || runs.last.entries > 0;
             if (!copying) {
                 ChunkedWriter out(device, &hasher);
                 return writeDatabaseLines(out, entries, count, stop) && out.finish();
             }
             // The copied bytes are not looked at, so this version's hash stays unknown.
             ChunkedWriter out(device);
-            const CopiedLines copied{*direct, *source, run};
+            const CopiedLines copied{*direct, *source, runs};
             // Someone who wrote to the file while it was copied spoilt the copy.
             return writeDatabaseLines(out, entries, count, stop, &copied) && out.finish() &&
                    source->unchanged();

@@ -56,28 +56,36 @@ bool StoredLines::keepFile(int fd, const FileStamp& stamp)
     return m_file != nullptr;
 }
 
-StoredLines::Run StoredLines::unchangedRun(const ExpenseArray& entries, int count) const
+StoredLines::Runs StoredLines::unchangedRuns(const ExpenseArray& entries, int count) const
+{
+    count = std::min(count, entries.count());
+    Runs runs;
+    runs.first = runAt(entries, 0, count, 1);
+    runs.last = runAt(entries, count - 1, runs.first.entries, -1);
+    return runs;
+}
+
+StoredLines::Run StoredLines::runAt(const ExpenseArray& entries, int start, int limit, int step) const
 {
     Run run;
-    count = std::min(count, entries.count());
-    if (count == 0 || m_lines.empty())
-        return run;
     const quint64 sizeMask = (quint64(1) << kSizeBits) - 1;
-    quint64 expectedBegin = 0;
-    for (const quint32 first = entries[0].storedLine; run.entries < count; ++run.entries) {
-        const Expense& entry = entries[run.entries];
-        const quint64 number = quint64(first) + quint64(run.entries);
-        if (first == 0 || entry.storedLine != number || number > m_lines.size())
+    quint32 number = 0;
+    for (int i = start; step > 0 ? i < limit : i >= limit; i += step) {
+        const Expense& entry = entries[i];
+        if (entry.storedLine == 0 || entry.storedLine > m_lines.size() ||
+            (run.entries > 0 && entry.storedLine != number + quint32(step)))
             break;
+        number = entry.storedLine;
         const Line& line = m_lines[number - 1];
-        const quint64 begin = line.place >> kSizeBits;
-        if ((run.entries > 0 && begin != expectedBegin) || line.fieldsHash != fieldsHash(entry))
+        const auto begin = qint64(line.place >> kSizeBits);
+        const qint64 end = begin + qint64(line.place & sizeMask);
+        if ((run.entries > 0 && (step > 0 ? begin != run.end : end != run.begin)) ||
+            line.fieldsHash != fieldsHash(entry))
             break;
-        if (run.entries == 0)
-            run.begin = qint64(begin);
-        expectedBegin = begin + (line.place & sizeMask);
+        run.begin = run.entries == 0 || step < 0 ? begin : run.begin;
+        run.end = run.entries == 0 || step > 0 ? end : run.end;
+        ++run.entries;
     }
-    run.end = run.entries > 0 ? qint64(expectedBegin) : 0;
     return run;
 }
 

@@ -13,8 +13,9 @@
 namespace tallyfox {
 
 // Where the line of each entry lies in the file the entries were read from, with that file kept open,
-// so that a write whose entries begin with an unchanged run of the file's lines copies them from the
-// file instead of making them again: a file with an entry added is copied but for its last line. An
+// so that a write whose entries begin or end with an unchanged run of the file's lines copies them from
+// the file instead of making them again: a file with an entry added, changed or removed is copied but
+// for that entry's line. An
 // entry counts as unchanged while its fields hash as those of the entry read from its line (texts by
 // their numbers, which the store never gives to another text), so a change, a stale line number or an
 // entry copied elsewhere ends the run: certainly when the change lies within one of the hash's words,
@@ -35,15 +36,21 @@ public:
     // False when it cannot be.
     bool keepFile(int fd, const FileStamp& stamp);
 
-    // The first entries that are still, one after another, the entries of lines that follow each other
-    // in the file, and the bytes of those lines.
+    // Entries that are still, one after another, the entries of lines that follow each other in the
+    // file, and the bytes of those lines.
     struct Run
     {
         int entries = 0;
         qint64 begin = 0;
         qint64 end = 0;
     };
-    [[nodiscard]] Run unchangedRun(const ExpenseArray& entries, int count) const;
+    // The longest such runs at the start and at the end of the first count entries; they do not overlap.
+    struct Runs
+    {
+        Run first;
+        Run last;
+    };
+    [[nodiscard]] Runs unchangedRuns(const ExpenseArray& entries, int count) const;
     // The file kept, while it is as it was read; nothing otherwise.
     [[nodiscard]] const KeptFile* file() const;
     [[nodiscard]] size_t count() const { return m_lines.size(); }
@@ -52,6 +59,9 @@ public:
     [[nodiscard]] static quint64 fieldsHash(const Expense& entry);
 
 private:
+    // The run from entries[start] on (step 1) or back from it (step -1), stopping at limit.
+    [[nodiscard]] Run runAt(const ExpenseArray& entries, int start, int limit, int step) const;
+
     static constexpr int kSizeBits = 24;
     struct Line
     {

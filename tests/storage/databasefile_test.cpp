@@ -679,7 +679,8 @@ TEST(DatabaseChangeWrite, CopiesUnchangedLinesAndWritesWhatAWriteMakes)
 
         AppState added(test::pinnedLocale());
         const std::shared_ptr<const StoredLines> addedLines = readForChange(added);
-        EXPECT_EQ(addedLines->unchangedRun(added.entries, added.entryCount()).entries, content.count());
+        EXPECT_EQ(addedLines->unchangedRuns(added.entries, added.entryCount()).first.entries,
+                  content.count());
         added.entries.append(dinner());
         EXPECT_TRUE(writeBack(added, *addedLines));
 
@@ -687,6 +688,9 @@ TEST(DatabaseChangeWrite, CopiesUnchangedLinesAndWritesWhatAWriteMakes)
         const std::shared_ptr<const StoredLines> editedLines = readForChange(edited);
         edited.entries[30000].amount += 1;
         edited.entries.removeAt(0);
+        // The lines before and after the changed one are copied.
+        const StoredLines::Runs runs = editedLines->unchangedRuns(edited.entries, edited.entryCount());
+        EXPECT_EQ(runs.first.entries + runs.last.entries, edited.entryCount() - 1);
         EXPECT_TRUE(writeBack(edited, *editedLines));
 
         // Once someone else has written to the file, nothing is copied from it.
