@@ -408,12 +408,15 @@ std::optional<FileResult> linkFileAtomically(const QString& from, const QString&
         return errno == ENOENT ? std::optional<FileResult>(FileResult()) : std::nullopt;
     if (!S_ISREG(source.st_mode) || (source.st_mode & (S_IRWXG | S_IRWXO)) != 0)
         return std::nullopt;
-    // A save cut short after the backup was made: the backup is this file already.
+    // A save cut short after the backup was made: the backup is this file already. The old backup that
+    // the save had put aside may be left as well.
     struct stat existing
     {};
     if (source.st_nlink == 2 && ::lstat(QFile::encodeName(to).constData(), &existing) == 0 &&
-        existing.st_dev == source.st_dev && existing.st_ino == source.st_ino)
+        existing.st_dev == source.st_dev && existing.st_ino == source.st_ino) {
+        removeLeftoverTemporaryFiles(to);
         return FileResult();
+    }
     if (source.st_nlink != 1)
         return std::nullopt;
     SaveRules rules;

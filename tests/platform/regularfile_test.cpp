@@ -272,6 +272,17 @@ TEST(LinkFile, KeepsTheOldFileUnderTheBackupsName)
         EXPECT_EQ(readFileBytes(to), before);
         EXPECT_EQ(readFileBytes(from), QByteArray(next));
     }
+    // A save killed while it wrote, after the link, left the old backup that it was to remove; the next
+    // save finds the backup made already and sweeps it.
+    QString oldBackup;
+    ASSERT_TRUE(linkFileAtomically(from, to, &oldBackup)->ok());
+    QFile left(oldBackup);
+    ASSERT_TRUE(
+        left.open(QIODevice::ReadWrite) &&
+        left.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    left.close();
+    ASSERT_TRUE(linkFileAtomically(from, to)->ok());
+    EXPECT_FALSE(QFile::exists(oldBackup));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     EXPECT_TRUE(linkFileAtomically(folder.file(QStringLiteral("none.tfx")), to)->ok());
 
