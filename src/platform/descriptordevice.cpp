@@ -74,6 +74,18 @@ bool DescriptorDevice::copyFrom(int source, qint64 offset, qint64 length)
     return m_systemError == 0;
 }
 
+bool DescriptorDevice::restart()
+{
+    if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0) {
+        fail(errno);
+        return false;
+    }
+    m_systemError = 0;
+    m_written = 0;
+    m_handedToDisk = 0;
+    return true;
+}
+
 void DescriptorDevice::fail(int error)
 {
     m_systemError = error;

@@ -21,6 +21,9 @@ public:
     // Writes length bytes of the file source from offset on, copied by the system without passing
     // through this process where it can. False when a write failed or the source held fewer bytes.
     bool copyFrom(int source, qint64 offset, qint64 length);
+    // Empties the file and starts again at its beginning, a failed write forgotten. False when the file
+    // cannot be emptied.
+    bool restart();
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }

@@ -432,11 +432,21 @@ FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries
                 return writeDatabaseLines(out, entries, count, stop) && out.finish();
             }
             // The copied bytes are not looked at, so this version's hash stays unknown.
-            ChunkedWriter out(device);
-            const CopiedLines copied{*direct, *source, runs};
-            // Someone who wrote to the file while it was copied spoilt the copy.
-            return writeDatabaseLines(out, entries, count, stop, &copied) && out.finish() &&
-                   source->unchanged();
+            {
+                ChunkedWriter out(device);
+                const CopiedLines copied{*direct, *source, runs};
+                if (writeDatabaseLines(out, entries, count, stop, &copied) && out.finish() &&
+                    source->unchanged())
+                    return true;
+            }
+            if (source->unchanged() || (stop != nullptr && stop->load()))
+                return false;
+            // Someone wrote to the file while it was copied: the lines are all made instead.
+            if (!direct->restart())
+                return false;
+            copying = false;
+            ChunkedWriter out(device, &hasher);
+            return writeDatabaseLines(out, entries, count, stop) && out.finish();
         },
         HardLinks::Refuse);
     if (version && result.replaced()) {
