@@ -420,17 +420,20 @@ FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries
     FileResult result = writeFileAtomically(
         path,
         [&](QIODevice& device) {
-            hasher = {};
+            const auto makeAll = [&] {
+                copying = false;
+                hasher = {};
+                ChunkedWriter out(device, &hasher);
+                return writeDatabaseLines(out, entries, count, stop) && out.finish();
+            };
             // The first and the last entries, while they are still the file's lines, are copied from it.
             auto* direct = dynamic_cast<DescriptorDevice*>(&device);
             const KeptFile* source = direct != nullptr && lines != nullptr ? lines->file() : nullptr;
             const StoredLines::Runs runs =
                 source != nullptr ? lines->unchangedRuns(entries, count) : StoredLines::Runs();
-            copying = runs.first.entries > 0 || runs.last.entries > 0;
-            if (!copying) {
-                ChunkedWriter out(device, &hasher);
-                return writeDatabaseLines(out, entries, count, stop) && out.finish();
-            }
+            if (runs.first.entries == 0 && runs.last.entries == 0)
+                return makeAll();
+            copying = true;
             // The copied bytes are not looked at, so this version's hash stays unknown.
             {
                 ChunkedWriter out(device);
@@ -442,11 +445,7 @@ FileResult writeDatabaseEntries(const QString& path, const ExpenseArray& entries
             if (source->unchanged() || (stop != nullptr && stop->load()))
                 return false;
             // Someone wrote to the file while it was copied: the lines are all made instead.
-            if (!direct->restart())
-                return false;
-            copying = false;
-            ChunkedWriter out(device, &hasher);
-            return writeDatabaseLines(out, entries, count, stop) && out.finish();
+            return direct->restart() && makeAll();
         },
         HardLinks::Refuse);
     if (version && result.replaced()) {

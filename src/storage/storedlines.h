@@ -53,7 +53,6 @@ public:
     [[nodiscard]] Runs unchangedRuns(const ExpenseArray& entries, int count) const;
     // The file kept, while it is as it was read; nothing otherwise.
     [[nodiscard]] const KeptFile* file() const;
-    [[nodiscard]] size_t count() const { return m_lines.size(); }
 
     // A hash of all that a line holds: the texts' numbers and the numbers' bits as they are written.
     [[nodiscard]] static quint64 fieldsHash(const Expense& entry);
