@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/expense.h"
+#include "platform/largememory.h"
 
 #include <QtGlobal>
 #include <atomic>
@@ -34,7 +35,7 @@ public:
     // spare slot still holds old values, so the caller sets every field.
     Record& append()
     {
-        std::vector<Record>& own = ownSlots();
+        Slots& own = ownSlots();
         if (m_count == slotCount())
             own.emplace_back();
         return own[static_cast<size_t>(m_count++)];
@@ -45,7 +46,7 @@ public:
     // Appends the valid records of another array, in their order.
     void appendAll(const GrowableArray& other)
     {
-        std::vector<Record>& own = ownSlots();
+        Slots& own = ownSlots();
         own.resize(static_cast<size_t>(m_count));
         own.insert(own.end(), other.begin(), other.end());
         m_count += other.count();
@@ -64,7 +65,7 @@ public:
     {
         if (index < 0 || index >= m_count)
             return;
-        std::vector<Record>& own = ownSlots();
+        Slots& own = ownSlots();
         own.erase(own.begin() + index);
         --m_count;
         own.resize(static_cast<size_t>(m_count));
@@ -91,22 +92,24 @@ public:
     const Record* end() const { return slots().data() + m_count; }
 
 private:
-    const std::vector<Record>& slots() const { return m_slots ? *m_slots : kNoSlots; }
+    using Slots = LargeVector<Record>;
+
+    const Slots& slots() const { return m_slots ? *m_slots : kNoSlots; }
     // The records for changing: copied first while a copy of the array shares them.
-    std::vector<Record>& ownSlots()
+    Slots& ownSlots()
     {
         if (!m_slots)
-            m_slots = std::make_shared<std::vector<Record>>();
+            m_slots = std::make_shared<Slots>();
         else if (m_slots.use_count() > 1)
-            m_slots = std::make_shared<std::vector<Record>>(*m_slots);
+            m_slots = std::make_shared<Slots>(*m_slots);
         else
             // A copy let go on another thread: what it read is done before the records change here.
             std::atomic_thread_fence(std::memory_order_acquire);
         return *m_slots;
     }
 
-    static inline const std::vector<Record> kNoSlots;
-    std::shared_ptr<std::vector<Record>> m_slots;
+    static inline const Slots kNoSlots;
+    std::shared_ptr<Slots> m_slots;
     int m_count = 0;
 };
 

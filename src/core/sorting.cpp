@@ -6,6 +6,7 @@
 #include "core/sortkeys.h"
 #include "core/textforms.h"
 #include "core/textids.h"
+#include "platform/largememory.h"
 
 #include <algorithm>
 #include <array>
@@ -112,7 +113,7 @@ std::vector<int> dateOrder(const ExpenseArray& entries, int count, bool reverse)
     constexpr int kDigitBits = 11;
     constexpr int kDigits = (64 + kDigitBits - 1) / kDigitBits;
     constexpr std::uint64_t kDigitMask = (std::uint64_t(1) << kDigitBits) - 1;
-    std::vector<Item> items(static_cast<size_t>(count));
+    LargeVector<Item> items(static_cast<size_t>(count));
     std::vector<std::array<int, size_t(1) << kDigitBits>> counts(kDigits);
     for (int i = 0; i < count; ++i) {
         double date = entries[i].date;
@@ -130,7 +131,7 @@ std::vector<int> dateOrder(const ExpenseArray& entries, int count, bool reverse)
         for (int digit = 0; digit < kDigits; ++digit)
             ++counts[size_t(digit)][(key >> (digit * kDigitBits)) & kDigitMask];
     }
-    std::vector<Item> moved(items.size());
+    LargeVector<Item> moved(items.size());
     for (int digit = 0; digit < kDigits; ++digit) {
         auto& bucketCounts = counts[size_t(digit)];
         const int shift = digit * kDigitBits;

@@ -3,6 +3,8 @@
 
 #include "core/storedtext.h"
 
+#include "platform/largememory.h"
+
 #include <QHashFunctions>
 #include <algorithm>
 #include <atomic>
@@ -17,20 +19,23 @@ namespace tallyfox {
 
 namespace {
 
-constexpr int kSlotBits = 16;
+constexpr int kSlotBits = 17;
 constexpr quint32 kSlotsPerChunk = 1U << kSlotBits;
 // The top bit of a number marks an unshared text; the others count texts.
 constexpr size_t kChunkCount = size_t(1) << (31 - kSlotBits);
 constexpr quint32 kIndexMask = ~StoredText::kUnsharedBit;
-// Characters are handed out from blocks of this many; a longer text gets a block of its own.
-constexpr qsizetype kBlockCharacters = 1 << 18;
+// Characters are handed out from blocks of this many; a longer text gets a block of its own. The first
+// block is small, as most programs keep few texts; the later ones are large memory.
+constexpr qsizetype kFirstBlockCharacters = 1 << 18;
+constexpr qsizetype kBlockCharacters = 1 << 20;
 constexpr size_t kFirstTableSize = 1024;
 // Numbers a thread takes at a time for its unshared texts.
 constexpr quint32 kUnsharedBatch = 1024;
 constexpr qsizetype kUnsharedCharacters = 16 * 1024;
 
 // All zero bits: no characters. Chunks come zeroed from the system and are touched only where texts
-// are kept, so the store costs a short program next to nothing.
+// are kept, so the store costs a short program next to nothing; the chunks after the first are large
+// memory.
 struct Slot
 {
     const char16_t* characters;
@@ -175,7 +180,8 @@ private:
         std::atomic<Chunk*>& chunkPointer = m_chunks[id >> kSlotBits];
         Chunk* chunk = chunkPointer.load(std::memory_order_relaxed);
         if (!chunk) {
-            chunk = static_cast<Chunk*>(std::calloc(1, sizeof(Chunk)));
+            chunk = static_cast<Chunk*>(id < kSlotsPerChunk ? std::calloc(1, sizeof(Chunk))
+                                                            : takeLargeMemory(sizeof(Chunk)));
             if (!chunk)
                 throw std::bad_alloc();
             chunkPointer.store(chunk, std::memory_order_release);
@@ -198,9 +204,13 @@ private:
     char16_t* takeCharacters(qsizetype size)
     {
         if (size > m_blockLeft) {
-            const qsizetype blockSize = std::max(size, kBlockCharacters);
-            m_blocks.push_back(std::make_unique_for_overwrite<char16_t[]>(size_t(blockSize)));
-            m_blockFree = m_blocks.back().get();
+            const qsizetype blockSize =
+                std::max(size, m_blockFree ? kBlockCharacters : kFirstBlockCharacters);
+            m_blockFree =
+                static_cast<char16_t*>(m_blockFree ? takeLargeMemory(size_t(blockSize) * sizeof(char16_t))
+                                                   : std::malloc(size_t(blockSize) * sizeof(char16_t)));
+            if (!m_blockFree)
+                throw std::bad_alloc();
             m_blockLeft = blockSize;
         }
         char16_t* characters = m_blockFree;
@@ -235,7 +245,6 @@ private:
     std::atomic<Table*> m_table;
     // How many shared texts the table holds.
     size_t m_shared = 0;
-    std::vector<std::unique_ptr<char16_t[]>> m_blocks;
     char16_t* m_blockFree = nullptr;
     qsizetype m_blockLeft = 0;
     quint32 m_count = 1;

@@ -5,6 +5,7 @@
 
 #include "platform/chunkedwriter.h"
 #include "platform/descriptordevice.h"
+#include "platform/largememory.h"
 #include "storage/databaseline.h"
 #include "storage/databaselinewriter.h"
 #include "storage/databasereader.h"
@@ -293,15 +294,24 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
         from = copied->runs.first.entries;
         count -= copied->runs.last.entries;
     }
-    // Many entries: the second half's lines are made on another thread, in pieces of about a chunk, while
-    // the first half's are made and written; they are written after them.
+    // Many entries: the second half's lines are made on another thread while the first half's are made
+    // and written; they are written after them. They are made a chunk at a time in one small buffer and
+    // gathered in large memory, sized from the first chunk.
     const int firstHalf = count - from >= kSplitEntryCount ? from + (count - from) / 2 : count;
-    std::vector<QByteArray> secondHalf;
+    LargeVector<char> secondHalf;
     bool secondHalfMade = true;
     std::thread formatter;
     if (firstHalf < count) {
         formatter = std::thread([&] {
             QByteArray piece;
+            const auto gather = [&](int made) {
+                if (secondHalf.empty()) {
+                    const double perEntry = double(piece.size()) / double(std::max(made, 1));
+                    secondHalf.reserve(size_t(perEntry * double(count - firstHalf) * 1.0625) + 1);
+                }
+                secondHalf.insert(secondHalf.end(), piece.cbegin(), piece.cend());
+                piece.resize(0);
+            };
             DatabaseLineWriter secondWriter(piece);
             for (int i = firstHalf; i < count; ++i) {
                 secondWriter.appendEntry(entries[i]);
@@ -312,11 +322,11 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
                     }
                     secondWriter.settle();
                     if (piece.size() >= ChunkedWriter::kChunkSize)
-                        secondHalf.push_back(std::exchange(piece, QByteArray()));
+                        gather(i + 1 - firstHalf);
                 }
             }
             secondWriter.settle();
-            secondHalf.push_back(std::move(piece));
+            gather(count - firstHalf);
         });
     }
     bool firstHalfMade = true;
@@ -336,8 +346,7 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
     // Lines that were all made are written, even when stop came after them.
     if (!firstHalfMade || !secondHalfMade)
         return false;
-    for (const QByteArray& piece : secondHalf)
-        out.write(piece);
+    out.write(QByteArrayView(secondHalf.data(), qsizetype(secondHalf.size())));
     return copied == nullptr || copied->copy(out, copied->runs.last);
 }
 

@@ -6,6 +6,7 @@
 #include "core/expense.h"
 #include "core/growablearray.h"
 #include "platform/filesystem.h"
+#include "platform/largememory.h"
 
 #include <memory>
 #include <vector>
@@ -69,7 +70,7 @@ private:
     };
 
     std::unique_ptr<KeptFile> m_file;
-    std::vector<Line> m_lines;
+    LargeVector<Line> m_lines;
 };
 
 } // namespace tallyfox
