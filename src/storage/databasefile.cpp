@@ -5,7 +5,6 @@
 
 #include "platform/chunkedwriter.h"
 #include "platform/descriptordevice.h"
-#include "platform/largememory.h"
 #include "storage/databaseline.h"
 #include "storage/databaselinewriter.h"
 #include "storage/databasereader.h"
@@ -14,7 +13,9 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <unistd.h>
@@ -38,6 +39,8 @@ constexpr qint64 kSplitFileSize = qint64(4) << 20;
 constexpr int kSplitEntryCount = 50000;
 // The lines made before the buffer is looked at: about 64 KB.
 constexpr int kLinesBetweenWrites = 1024;
+// The lines that two threads make in turns, a piece each: about 650 KB.
+constexpr int kPieceEntries = 8192;
 
 bool isLineEnd(char c)
 {
@@ -277,6 +280,68 @@ struct CopiedLines
     }
 };
 
+// Makes and writes the lines of entries from up to count on this thread. False when stop came first.
+template <typename Stopped>
+bool writeLinesHere(ChunkedWriter& out, const ExpenseArray& entries, int from, int count,
+                    const Stopped& stopped)
+{
+    DatabaseLineWriter writer(out.buffer());
+    for (int i = from; i < count; ++i) {
+        writer.appendEntry(entries[i]);
+        if ((i - from) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
+            if (stopped())
+                return false;
+            writer.settle();
+            out.writeIfFull();
+        }
+    }
+    return true;
+}
+
+// The same with many entries: this thread and another make the lines a piece at a time, each into a
+// buffer of its own, and take turns writing the pieces in order. Both cores make lines and no more than
+// two pieces are held: a million entries' lines gathered in memory cost 40 MB of fresh pages.
+template <typename Stopped>
+bool writeLinesInTurns(ChunkedWriter& out, const ExpenseArray& entries, int from, int count,
+                       const Stopped& stopped)
+{
+    const int pieces = (count - from + kPieceEntries - 1) / kPieceEntries;
+    std::mutex mutex;
+    std::condition_variable turnTaken;
+    int turn = 0; // the piece to write next; pieces when stop came
+    bool cut = false;
+    const auto makePieces = [&](int first) {
+        QByteArray piece;
+        DatabaseLineWriter writer(piece);
+        for (int k = first; k < pieces; k += 2) {
+            if (stopped()) {
+                const std::lock_guard lock(mutex);
+                turn = pieces;
+                cut = true;
+                turnTaken.notify_all();
+                return;
+            }
+            const int end = std::min(count, from + (k + 1) * kPieceEntries);
+            for (int i = from + k * kPieceEntries; i < end; ++i)
+                writer.appendEntry(entries[i]);
+            writer.settle();
+            std::unique_lock lock(mutex);
+            turnTaken.wait(lock, [&] { return turn >= k; });
+            if (turn > k)
+                return;
+            out.write(piece);
+            ++turn;
+            turnTaken.notify_all();
+            lock.unlock();
+            piece.resize(0);
+        }
+    };
+    std::thread helper(makePieces, 1);
+    makePieces(0);
+    helper.join();
+    return !cut;
+}
+
 // False when stop was set before all the lines were made, or the lines to copy could not be.
 bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int count,
                         const std::atomic<bool>* stop = nullptr, const CopiedLines* copied = nullptr)
@@ -294,59 +359,10 @@ bool writeDatabaseLines(ChunkedWriter& out, const ExpenseArray& entries, int cou
         from = copied->runs.first.entries;
         count -= copied->runs.last.entries;
     }
-    // Many entries: the second half's lines are made on another thread while the first half's are made
-    // and written; they are written after them. They are made a chunk at a time in one small buffer and
-    // gathered in large memory, sized from the first chunk.
-    const int firstHalf = count - from >= kSplitEntryCount ? from + (count - from) / 2 : count;
-    LargeVector<char> secondHalf;
-    bool secondHalfMade = true;
-    std::thread formatter;
-    if (firstHalf < count) {
-        formatter = std::thread([&] {
-            QByteArray piece;
-            const auto gather = [&](int made) {
-                if (secondHalf.empty()) {
-                    const double perEntry = double(piece.size()) / double(std::max(made, 1));
-                    secondHalf.reserve(size_t(perEntry * double(count - firstHalf) * 1.0625) + 1);
-                }
-                secondHalf.insert(secondHalf.end(), piece.cbegin(), piece.cend());
-                piece.resize(0);
-            };
-            DatabaseLineWriter secondWriter(piece);
-            for (int i = firstHalf; i < count; ++i) {
-                secondWriter.appendEntry(entries[i]);
-                if ((i - firstHalf) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
-                    if (stopped()) {
-                        secondHalfMade = false;
-                        return;
-                    }
-                    secondWriter.settle();
-                    if (piece.size() >= ChunkedWriter::kChunkSize)
-                        gather(i + 1 - firstHalf);
-                }
-            }
-            secondWriter.settle();
-            gather(count - firstHalf);
-        });
-    }
-    bool firstHalfMade = true;
-    {
-        DatabaseLineWriter writer(out.buffer());
-        for (int i = from; i < firstHalf && firstHalfMade; ++i) {
-            writer.appendEntry(entries[i]);
-            if ((i - from) % kLinesBetweenWrites == kLinesBetweenWrites - 1) {
-                firstHalfMade = !stopped();
-                writer.settle();
-                out.writeIfFull();
-            }
-        }
-    }
-    if (formatter.joinable())
-        formatter.join();
-    // Lines that were all made are written, even when stop came after them.
-    if (!firstHalfMade || !secondHalfMade)
+    const bool made = count - from >= kSplitEntryCount ? writeLinesInTurns(out, entries, from, count, stopped)
+                                                       : writeLinesHere(out, entries, from, count, stopped);
+    if (!made)
         return false;
-    out.write(QByteArrayView(secondHalf.data(), qsizetype(secondHalf.size())));
     return copied == nullptr || copied->copy(out, copied->runs.last);
 }
 
