@@ -26,7 +26,8 @@ namespace tallyfox {
 
 namespace {
 
-constexpr qint64 kReadChunk = 1 << 20;
+// Read a chunk at a time: small enough to stay in the cache, and few fresh pages for its buffer.
+constexpr qint64 kReadChunk = 1 << 18;
 // A database shows itself in its first bytes: a longer file whose first ones hold neither the header nor
 // an entry line is none, and is not read any further.
 constexpr qsizetype kJudgedBytes = 8192;
