@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -98,53 +99,87 @@ template <typename Keys> std::vector<int> sortedOrder(int count, const Keys& key
     return idx;
 }
 
-// The order by date, stable, of many entries: a radix sort of the dates' bits eleven at a time, leaving
-// out the digits that all dates share (most of them: dates lie within a few decades and are mostly
-// whole days). Sorting and moving a million entries in file order takes 84 ms through the merge sort
-// of their numbers and 63 ms this way; 100000 take 4.0 and 2.0 ms (Sort/Date). Nothing when a date is
-// no number, which only the comparison sort orders as it should.
-std::vector<int> dateOrder(const ExpenseArray& entries, int count, bool reverse)
+// Sorts items, stably, by keyBits bits of the key that keyOf gives: a radix sort eleven bits at a time,
+// leaving out the digits that all items share.
+template <typename Item, typename KeyOf>
+void radixSort(LargeVector<Item>& items, int keyBits, const KeyOf& keyOf)
 {
-    struct Item
-    {
-        std::uint64_t key;
-        int index;
-    };
     constexpr int kDigitBits = 11;
-    constexpr int kDigits = (64 + kDigitBits - 1) / kDigitBits;
     constexpr std::uint64_t kDigitMask = (std::uint64_t(1) << kDigitBits) - 1;
-    LargeVector<Item> items(static_cast<size_t>(count));
-    std::vector<std::array<int, size_t(1) << kDigitBits>> counts(kDigits);
-    for (int i = 0; i < count; ++i) {
-        double date = entries[i].date;
-        if (std::isnan(date))
-            return {};
-        // -0 and 0 are the same day.
-        if (date == 0.0)
-            date = 0.0;
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &date, sizeof bits);
-        // Ordered as the numbers are: negative ones turned around, positive ones above them.
-        bits = (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t(1) << 63);
-        const std::uint64_t key = reverse ? ~bits : bits;
-        items[size_t(i)] = {key, i};
-        for (int digit = 0; digit < kDigits; ++digit)
+    const int digits = (keyBits + kDigitBits - 1) / kDigitBits;
+    std::vector<std::array<int, size_t(1) << kDigitBits>> counts(static_cast<size_t>(digits));
+    for (const Item& item : items) {
+        const std::uint64_t key = keyOf(item);
+        for (int digit = 0; digit < digits; ++digit)
             ++counts[size_t(digit)][(key >> (digit * kDigitBits)) & kDigitMask];
     }
     LargeVector<Item> moved(items.size());
-    for (int digit = 0; digit < kDigits; ++digit) {
+    for (int digit = 0; digit < digits; ++digit) {
         auto& bucketCounts = counts[size_t(digit)];
         const int shift = digit * kDigitBits;
-        if (bucketCounts[(items[0].key >> shift) & kDigitMask] == count)
+        if (size_t(bucketCounts[(keyOf(items[0]) >> shift) & kDigitMask]) == items.size())
             continue;
         int start = 0;
         for (int& bucket : bucketCounts)
             start += std::exchange(bucket, start);
         for (const Item& item : items)
-            moved[size_t(bucketCounts[(item.key >> shift) & kDigitMask]++)] = item;
+            moved[size_t(bucketCounts[(keyOf(item) >> shift) & kDigitMask]++)] = item;
         items.swap(moved);
     }
+}
+
+// A date's bits, ordered as the dates are: negative ones turned around, positive ones above them.
+std::uint64_t dateKey(double date, bool reverse)
+{
+    // -0 and 0 are the same day.
+    if (date == 0.0)
+        date = 0.0;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &date, sizeof bits);
+    bits = (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t(1) << 63);
+    return reverse ? ~bits : bits;
+}
+
+// The order by date, stable, of many entries: a radix sort of the bits in which their dates differ.
+// Dates lie within a few decades and are mostly whole days, so those bits nearly always fit in 32, and
+// each entry's then sort above its number in one word: half the memory of a key and a number apart,
+// which on a million entries is 16 MB of fresh pages. Sorting and moving a million entries in file order
+// takes 84 ms through the merge sort of their numbers and 46 ms this way (Sort/Date). Nothing when a
+// date is no number, which only the comparison sort orders as it should.
+std::vector<int> dateOrder(const ExpenseArray& entries, int count, bool reverse)
+{
+    const std::uint64_t first = dateKey(entries[0].date, reverse);
+    std::uint64_t differing = 0;
+    for (int i = 0; i < count; ++i) {
+        if (std::isnan(entries[i].date))
+            return {};
+        differing |= dateKey(entries[i].date, reverse) ^ first;
+    }
     std::vector<int> order(static_cast<size_t>(count));
+    if (differing == 0) {
+        std::iota(order.begin(), order.end(), 0);
+        return order;
+    }
+    const int low = std::countr_zero(differing);
+    const int keyBits = 64 - std::countl_zero(differing) - low;
+    if (keyBits <= 32) {
+        LargeVector<std::uint64_t> items(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            items[size_t(i)] = (dateKey(entries[i].date, reverse) >> low) << 32 | std::uint32_t(i);
+        radixSort(items, keyBits, [](std::uint64_t item) { return item >> 32; });
+        for (int i = 0; i < count; ++i)
+            order[size_t(i)] = int(std::uint32_t(items[size_t(i)]));
+        return order;
+    }
+    struct Item
+    {
+        std::uint64_t key;
+        int index;
+    };
+    LargeVector<Item> items(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        items[size_t(i)] = {dateKey(entries[i].date, reverse) >> low, i};
+    radixSort(items, keyBits, [](const Item& item) { return item.key; });
     for (int i = 0; i < count; ++i)
         order[size_t(i)] = items[size_t(i)].index;
     return order;
