@@ -4,6 +4,7 @@
 // Reading and writing database files of generated entries, and the memory the entries hold.
 #include "benchfiles.h"
 #include "core/appstate.h"
+#include "platform/largememory.h"
 #include "storage/databasefile.h"
 
 #include <QBuffer>
@@ -19,11 +20,11 @@ namespace {
 
 constexpr double kMegabyte = 1e6;
 
-// Bytes in use on the heap, including the large blocks that malloc maps separately.
+// Bytes in use on the heap, including the large blocks that malloc maps separately and large memory.
 double heapInUse()
 {
     const struct mallinfo2 info = mallinfo2();
-    return static_cast<double>(info.uordblks + info.hblkhd);
+    return static_cast<double>(info.uordblks + info.hblkhd + largeMemoryInUse());
 }
 
 void setFileCounters(benchmark::State& state, const QString& path, int entries)

@@ -3,6 +3,7 @@
 
 #include "platform/largememory.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <sys/mman.h>
@@ -33,6 +34,11 @@ void giveBackLargeMemory(void* memory, std::size_t) noexcept
     std::free(memory);
 }
 
+std::size_t largeMemoryInUse() noexcept
+{
+    return 0;
+}
+
 #else
 
 namespace {
@@ -44,6 +50,8 @@ std::size_t roundedUp(std::size_t bytes)
 {
     return (bytes + kHugePage - 1) & ~(kHugePage - 1);
 }
+
+std::atomic<std::size_t> inUse{0};
 
 } // namespace
 
@@ -66,13 +74,21 @@ void* takeLargeMemory(std::size_t bytes)
         ::munmap(reinterpret_cast<void*>(aligned + size), after);
     // Only advice: without transparent huge pages the memory comes in small pages.
     ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    inUse.fetch_add(size, std::memory_order_relaxed);
     return reinterpret_cast<void*>(aligned);
 }
 
 void giveBackLargeMemory(void* memory, std::size_t bytes) noexcept
 {
-    if (memory != nullptr && bytes > 0)
+    if (memory != nullptr && bytes > 0) {
         ::munmap(memory, roundedUp(bytes));
+        inUse.fetch_sub(roundedUp(bytes), std::memory_order_relaxed);
+    }
+}
+
+std::size_t largeMemoryInUse() noexcept
+{
+    return inUse.load(std::memory_order_relaxed);
 }
 
 #endif

@@ -21,6 +21,8 @@ constexpr std::size_t kLargeMemoryFrom = std::size_t(1) << 20;
 [[nodiscard]] void* takeLargeMemory(std::size_t bytes);
 // Gives back what takeLargeMemory(bytes) returned.
 void giveBackLargeMemory(void* memory, std::size_t bytes) noexcept;
+// The bytes of large memory taken and not given back, beyond what malloc counts.
+[[nodiscard]] std::size_t largeMemoryInUse() noexcept;
 
 // Takes arrays of kLargeMemoryFrom bytes and more as large memory, smaller ones as any allocation.
 template <typename T> class LargeAllocator
