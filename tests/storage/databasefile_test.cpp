@@ -609,8 +609,9 @@ TEST(DatabaseFormat, TextsThatShareTheWritersMemoryAreEachWrittenWhole)
     EXPECT_EQ(back[1], entries[1]);
 }
 
-// Many entries are written by two threads, each making the lines of one half: the file holds every line
-// in order, as one writer makes them, and the hash of what was written is the file's.
+// Many entries are written by two threads that take turns, a piece of lines each, the last one short:
+// the file holds every line in order, as one writer makes them, and the hash of what was written is the
+// file's.
 TEST(DatabaseChunkedReading, ManyEntriesWriteInOrderAsOneWriterMakesThem)
 {
     ExpenseArray entries;
