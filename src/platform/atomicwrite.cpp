@@ -300,7 +300,7 @@ FileResult writeThroughDevice(const QString& path, int fd,
                               const std::function<bool(QIODevice&)>& writeContent)
 {
     DescriptorDevice device(fd);
-    if (writeContent(device))
+    if (writeContent(device) && device.finishSyncs())
         return {};
     if (device.systemError() != 0)
         return FileResult::systemFailure(FileAction::Write, path, device.systemError());

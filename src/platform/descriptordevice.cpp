@@ -8,15 +8,76 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace tallyfox {
+
+// Syncs the file whenever asked, one sync at a time; asks that come while a sync runs make one more.
+class DescriptorDevice::SyncThread
+{
+public:
+    explicit SyncThread(int fd) : m_thread([this, fd] { run(fd); }) {}
+    ~SyncThread() { stop(); }
+
+    void ask()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_asked = true;
+        }
+        m_wake.notify_one();
+    }
+
+    // Waits for the sync under way and returns the errno of the first that failed (0: none). What is
+    // still asked for is left to the caller's own sync.
+    int stop()
+    {
+        if (m_thread.joinable()) {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_stopping = true;
+            }
+            m_wake.notify_one();
+            m_thread.join();
+        }
+        return m_error;
+    }
+
+private:
+    void run(int fd)
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_asked || m_stopping; });
+            if (m_stopping)
+                return;
+            m_asked = false;
+            lock.unlock();
+            const int error = ::fdatasync(fd) == 0 ? 0 : errno;
+            lock.lock();
+            // A file that cannot be synced at all fails the caller's own sync as well.
+            if (m_error == 0 && error != EINVAL && error != EINTR)
+                m_error = error;
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_asked = false;
+    bool m_stopping = false;
+    int m_error = 0;
+    std::thread m_thread; // last, so that all it uses is there when it starts
+};
 
 DescriptorDevice::DescriptorDevice(int fd) : m_fd(fd)
 {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
+
+DescriptorDevice::~DescriptorDevice() = default;
 
 qint64 DescriptorDevice::writeData(const char* data, qint64 length)
 {
@@ -86,6 +147,15 @@ bool DescriptorDevice::restart()
     return true;
 }
 
+bool DescriptorDevice::finishSyncs()
+{
+    const int error = m_syncThread ? m_syncThread->stop() : 0;
+    m_syncThread.reset();
+    if (error != 0 && m_systemError == 0)
+        fail(error);
+    return error == 0 && m_systemError == 0;
+}
+
 void DescriptorDevice::fail(int error)
 {
     m_systemError = error;
@@ -95,10 +165,12 @@ void DescriptorDevice::fail(int error)
 void DescriptorDevice::written(qint64 bytes)
 {
     m_written += bytes;
-    // The disk starts on what has been written while the rest is still being made, so that the sync
-    // at the end waits for the last part alone; pages already on their way are left alone.
+    // Only a sync makes the disk take the pages for certain: asked to merely start writing them, a
+    // virtual machine's host keeps them until the sync at the end, which then waits for them all.
     if (m_written - m_handedToDisk >= kWritebackStep) {
-        ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        if (!m_syncThread)
+            m_syncThread = std::make_unique<SyncThread>(m_fd);
+        m_syncThread->ask();
         m_handedToDisk = m_written;
     }
 }

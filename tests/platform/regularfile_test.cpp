@@ -388,6 +388,7 @@ TEST(KeptFileCopy, CopiesWhatWasReadUntilTheFileChanges)
     ASSERT_TRUE(device.restart());
     EXPECT_EQ(device.write("again"), 5);
     EXPECT_TRUE(device.copyFrom(kept->handle(), 0, 3));
+    EXPECT_TRUE(device.finishSyncs());
     ::close(copy);
     EXPECT_EQ(readFileBytes(copyPath), "again" + bytes.left(3));
 
@@ -398,6 +399,33 @@ TEST(KeptFileCopy, CopiesWhatWasReadUntilTheFileChanges)
     again.write("more");
     again.close();
     EXPECT_FALSE(kept->unchanged());
+}
+
+// Writes of many megabytes are synced while they go on; the file holds every byte in order, and a
+// device let go with syncs still running waits for them.
+TEST(DescriptorDeviceSyncs, KeepEveryByteOfALongWrite)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("long"));
+    QByteArray expected;
+    for (int round = 0; round < 2; ++round) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        expected.clear();
+        {
+            DescriptorDevice device(fd);
+            for (int piece = 0; piece < 20; ++piece) {
+                const QByteArray bytes(qsizetype(1) << 20, char('a' + piece));
+                ASSERT_EQ(device.write(bytes), bytes.size());
+                expected += bytes;
+            }
+            if (round == 0) {
+                EXPECT_TRUE(device.finishSyncs());
+            }
+        }
+        ::close(fd);
+        EXPECT_EQ(readFileBytes(path), expected);
+    }
 }
 
 } // namespace
