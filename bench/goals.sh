@@ -91,7 +91,7 @@ for size in $sizes; do
     "$bin/tallyfox-gen" --entries "$size" --seed 20240601 --out "$database"
     # The first run makes the registry and the settings folder, as any first run does.
     "$bin/tallyfox-cli" -f "$database" report >/dev/null 2>&1
-    cp "$database" "$work/add.tfx"
+    cp "$database" "$work/add.tfx" && sync "$work/add.tfx"
     for name in awk report sort add; do
         : >"$work/$name.times"
         : >"$work/$name.precise"
@@ -99,14 +99,15 @@ for size in $sizes; do
     for ((run = 0; run < runs; run++)); do
         time_precise "$work/awk.precise" "${awk_pass[@]}" "$database"
         time_precise "$work/report.precise" "$bin/tallyfox-cli" -f "$database" report
-        cp "$database" "$work/sort.tfx"
+        # The copy goes to the disk first, or the sort's first sync would wait for it.
+        cp "$database" "$work/sort.tfx" && sync "$work/sort.tfx"
         time_precise "$work/sort.precise" "$bin/tallyfox-cli" -f "$work/sort.tfx" sort date
         time_precise "$work/add.precise" "$bin/tallyfox-cli" -f "$work/add.tfx" add --type Goal --amount 1 \
             --no-receipt
         # The same once more under /usr/bin/time, for the peak memory.
         time_once "$work/awk.times" "${awk_pass[@]}" "$database"
         time_once "$work/report.times" "$bin/tallyfox-cli" -f "$database" report
-        cp "$database" "$work/sort.tfx"
+        cp "$database" "$work/sort.tfx" && sync "$work/sort.tfx"
         time_once "$work/sort.times" "$bin/tallyfox-cli" -f "$work/sort.tfx" sort date
         time_once "$work/add.times" "$bin/tallyfox-cli" -f "$work/add.tfx" add --type Goal --amount 1 --no-receipt
     done
