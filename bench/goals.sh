@@ -6,8 +6,9 @@
 # file in the same run: `tallyfox-cli report`, `sort date` and `add` as whole processes (with their peak
 # memory), and, in process, reading the database, the window's start-up to a shown list and one stored or
 # deleted entry until the window is ready again (tallyfox-bench-database, tallyfox-bench-mainform). The
-# command runs interleave with the awk runs; the in-process benchmarks are compared with the mean of the
-# awk medians taken just before and just after them.
+# command runs interleave with the awk runs, each ratio the median of the rounds' ratios to their own awk
+# run; the in-process benchmarks are compared with the mean of the awk medians taken just before and just
+# after them.
 #
 # Usage: bench/goals.sh [BUILD_DIR]      (default build)
 # GOALS_SIZES ("10000 100000 1000000") and GOALS_RUNS (7: runs of each command per size; 5 at 1M) change
@@ -64,6 +65,13 @@ median() {
     sort -n "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
+# The median of the runs' ratios to the awk pass of the same round: the speed of a virtual machine drifts
+# by a third within minutes, which the two medians apart would take for a change of the command.
+paired_ratio() {
+    paste "$1" "$2" | awk '$2 > 0 { print $1 / $2 }' | sort -n |
+        awk '{ v[NR] = $1 } END { if (NR > 0) printf "%.2f", v[int((NR + 1) / 2)]; else printf "?" }'
+}
+
 peak_mb() {
     sort -n -k2 "$1" | tail -n 1 | awk '{ printf "%.0f", $2 / 1024 }'
 }
@@ -116,6 +124,7 @@ for size in $sizes; do
     result[awk.peak,$size]=$(peak_mb "$work/awk.times")
     for name in report sort add; do
         result[$name,$size]=$(median "$work/$name.precise")
+        result[$name.paired,$size]=$(paired_ratio "$work/$name.precise" "$work/awk.precise")
         result[$name.peak,$size]=$(peak_mb "$work/$name.times")
     done
 
@@ -144,7 +153,7 @@ row() {
     printf '%-31s' "$label"
     for size in $sizes; do
         local ms=${result[$key,$size]:-}
-        printf '%14s (%5s)' "${ms:-?}" "$(ratio "$ms" "${result[$base,$size]}")"
+        printf '%14s (%5s)' "${ms:-?}" "${result[$key.paired,$size]:-$(ratio "$ms" "${result[$base,$size]}")}"
         last=$size
     done
     printf '%12s\n' "${peak:+${result[$key.peak,$last]:-}}"
